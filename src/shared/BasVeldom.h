@@ -1,0 +1,5 @@
+#pragma once
+// The shared module: program-wide state and the procedures every window uses.
+// Each topic has its own header; this one gathers them.
+
+#include "shared/Globals.h"
