@@ -24,7 +24,7 @@ bool NonEmptyFile(const QString& pad) {
 
 }  // namespace
 
-Versie ProgrammaVersie() {
+Versie EigenVersie() {
     return {DROVIK_VERSION_MAJOR, DROVIK_VERSION_MINOR, DROVIK_VERSION_PATCH};
 }
 

@@ -19,7 +19,7 @@ struct Versie {
 };
 
 // The version of this program.
-Versie ProgrammaVersie();
+Versie EigenVersie();
 // "major.minor.revision" as plain numbers ("2.1.14").
 QString VersieTekst(const Versie& versie);
 

@@ -85,7 +85,7 @@ private slots:
 
     void versionText() {
         QCOMPARE(VersieTekst({2, 1, 14}), QString("2.1.14"));
-        QVERIFY(LeesVersie(VersieTekst(ProgrammaVersie())) == ProgrammaVersie());
+        QVERIFY(LeesVersie(VersieTekst(EigenVersie())) == EigenVersie());
     }
 
     void checkAgainstServer_data() {
