@@ -2,6 +2,7 @@
 
 #include "output/AfdrukRegels.h"
 #include "platform/Printer.h"
+#include "shared/Tekst.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -86,4 +87,27 @@ void AfdrukTaak::Afbreken() {
     paginaVol_ = false;
     opPagina_ = false;
     geschilderd_ = false;
+}
+
+QString DrukJob(platform::PrinterDevice& printer, int aantal, const std::function<void(int)>& vul,
+                const std::function<Afbeelding()>& vang, int x, std::optional<double> schaal,
+                double vensterHoogte) {
+    AfdrukTaak taak(printer);
+    for (int i = 0; i < aantal; ++i) {
+        vul(i);
+        const Afbeelding afbeelding = vang();
+        if (afbeelding.Leeg()) {
+            taak.Afbreken();
+            return TaalNummer == 11 ? QStringLiteral("The print window could not be captured.")
+                                    : QStringLiteral("Het afdrukvenster kon niet worden vastgelegd.");
+        }
+        if (!taak.Plaats(afbeelding, x, schaal, vensterHoogte)) {
+            const QString fout = taak.Fout();
+            taak.Afbreken();
+            return fout;
+        }
+    }
+    if (!taak.Einde())
+        return taak.Fout();
+    return QString();
 }

@@ -5,6 +5,7 @@
 #include <QPicture>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -69,3 +70,12 @@ private:
     bool geschilderd_ = false;
     QString fout_;
 };
+
+// One print job of `aantal` pictures: for picture i, vul(i) fills the layout
+// window and vang() captures it; the capture is painted at x with the scale
+// and stacked with the window's height. Ends the document when all pictures
+// are placed. Returns "" when the job went through (or its save dialog was
+// cancelled), else the error that stopped it; a failed job is thrown away.
+QString DrukJob(platform::PrinterDevice& printer, int aantal, const std::function<void(int)>& vul,
+                const std::function<Afbeelding()>& vang, int x, std::optional<double> schaal,
+                double vensterHoogte);

@@ -204,6 +204,33 @@ private slots:
         QVERIFY(taak2.Einde());
     }
 
+    void aJobFillsCapturesAndEnds() {
+        testsupport::RecordingPrinter printer;
+        QList<int> gevuld;
+        const QString fout = DrukJob(
+            printer, 3, [&](int i) { gevuld << i; }, [] { return Vlak(9000, 2000); }, 200, 0.5,
+            2000);
+        QVERIFY(fout.isEmpty());
+        QCOMPARE(gevuld, (QList<int>{0, 1, 2}));
+        QCOMPARE(printer.calls, (QStringList{"paint", "paint", "paint", "enddoc"}));
+        QCOMPARE(printer.jobs[0].pages[0].pictures[2].y, 400 + 2 * 2000);
+    }
+    void aJobWithoutPicturesMakesNoDocument() {
+        testsupport::RecordingPrinter printer;
+        QVERIFY(DrukJob(printer, 0, [](int) {}, [] { return Vlak(1, 1); }, 200, 0.5, 10).isEmpty());
+        QVERIFY(printer.EndedJobs().isEmpty());
+    }
+    void aFailedCaptureStopsTheJobWithAMessage() {
+        testsupport::RecordingPrinter printer;
+        int keer = 0;
+        const QString fout = DrukJob(
+            printer, 3, [](int) {}, [&] { return ++keer == 2 ? Afbeelding() : Vlak(900, 200); },
+            200, 0.5, 200);
+        QVERIFY(!fout.isEmpty());
+        QCOMPARE(printer.calls, (QStringList{"paint", "killdoc"}));
+        QVERIFY(printer.EndedJobs().isEmpty());
+    }
+
     // The capture: a window that was never shown still gives its texts.
     void captureKeepsTextsOfAHiddenWindow() {
         QWidget venster;
