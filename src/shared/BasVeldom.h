@@ -3,3 +3,5 @@
 // Each topic has its own header; this one gathers them.
 
 #include "shared/Globals.h"
+#include "shared/Ini.h"
+#include "shared/Tekst.h"
