@@ -5,3 +5,4 @@
 #include "shared/Globals.h"
 #include "shared/Ini.h"
 #include "shared/Tekst.h"
+#include "main/Opstart.h"
