@@ -7,3 +7,4 @@
 #include "shared/Ini.h"
 #include "shared/Instellingen.h"
 #include "shared/Tekst.h"
+#include "main/Opstart.h"
