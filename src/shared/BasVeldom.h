@@ -3,3 +3,4 @@
 // Each topic has its own header; this one gathers them.
 
 #include "shared/Globals.h"
+#include "shared/MSendInput.h"
