@@ -3,4 +3,6 @@
 // Each topic has its own header; this one gathers them.
 
 #include "shared/Globals.h"
+#include "shared/Ini.h"
 #include "shared/MSendInput.h"
+#include "shared/Tekst.h"
