@@ -6,3 +6,4 @@
 #include "shared/Ini.h"
 #include "shared/MSendInput.h"
 #include "shared/Tekst.h"
+#include "main/Opstart.h"
