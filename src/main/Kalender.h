@@ -1,0 +1,57 @@
+#pragma once
+// Month grid and date rules of the calendar window, without the window.
+//
+// The grid has 42 cells, seven to a row, Monday first: cell 7(r-1)+c is row r
+// (1..6), column c (1 Monday .. 7 Sunday). Day 1 of a month stands in the
+// cell of its weekday in row 1; the other days follow in consecutive cells.
+
+#include <QString>
+#include <QStringList>
+
+namespace kalender {
+
+constexpr int AantalCellen = 42;
+constexpr int EersteCelRijZes = 36;
+
+bool IsSchrikkeljaar(int jaar);
+// 28..31 days; 0 for a month outside 1..12.
+int DagenInMaand(int jaar, int maand);
+// Weekday of the first of the month, Monday = 1 .. Sunday = 7.
+int WeekdagVanEerste(int jaar, int maand);
+
+// The drawn grid of one month.
+struct MaandRooster {
+    int Jaar = 0;
+    int Maand = 0;
+    int EersteCel = 0;      // cell of day 1 (= weekday of the first)
+    int DagenInMaand = 0;
+
+    int LaatsteCel() const { return EersteCel + DagenInMaand - 1; }
+    // The day written in a cell, 0 for an empty cell or a cell outside 1..42.
+    int DagInCel(int cel) const;
+    // The cell of a day, 0 when the month has no such day.
+    int CelVanDag(int dag) const;
+    // Row 6 is shown only when the month reaches into it.
+    bool RijZesZichtbaar() const { return LaatsteCel() >= EersteCelRijZes; }
+};
+
+MaandRooster BouwMaandRooster(int jaar, int maand);
+
+// The chosen day kept within the month: 31 January, then February, gives the
+// last day of February. A day below 1 becomes 1.
+int BegrensDag(int dag, int jaar, int maand);
+
+// The date in a pattern of day "DD", month "MM" and year "YYYY" parts
+// ("DD-MM-YYYY", "YYYY-MM-DD"), built from the numbers: day and month in two
+// digits, the year in four. Any other character of the pattern stays as it is.
+QString DatumInPatroon(const QString& patroon, int dag, int maand, int jaar);
+
+// The years of the year list as text: ten years back to twenty years ahead
+// of the given year, oldest first.
+QStringList JarenLijst(int huidigJaar);
+
+// Split a text of names each followed by "|" ("Ma|Di|...|") into its names.
+// A last name without "|" is kept; empty names are dropped.
+QStringList SplitsNamen(const QString& tekst);
+
+}  // namespace kalender

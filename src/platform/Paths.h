@@ -1,0 +1,37 @@
+#pragma once
+// The program folder and the paths inside it.
+//
+// Program code builds paths with "\" or "/" as separator and without regard
+// to the case of folder and file names. Every such path goes through
+// resolvePath(), which maps it onto what exists on disk: each component is
+// looked up exactly first and otherwise without regard to case; components
+// that do not exist yet keep the spelling they were given.
+
+#include <QString>
+
+namespace platform {
+
+// The folder holding every data folder and INI file of the program, without a
+// trailing separator: $DROVIK_HOME when set; otherwise the executable's
+// folder when it is writable; otherwise $XDG_DATA_HOME/velmora-drovik
+// (~/.local/share/velmora-drovik). The folder is created when missing.
+QString programFolder();
+
+// programFolder() joined with a relative program path ("spellen\x.txt"),
+// resolved as resolvePath() does.
+QString programPath(const QString& relative);
+
+// Turns "\" into "/" and, for a path inside the program folder (or a relative
+// path, taken relative to it), finds existing folders and files without
+// regard to case. Paths outside the program folder only get their separators
+// converted. An empty path stays empty.
+QString resolvePath(const QString& path);
+
+// Resolves `relative` below the existing folder `base` component by
+// component without regard to case (see above). `base` itself is used as is.
+QString resolveBelow(const QString& base, const QString& relative);
+
+// "\" to "/", doubled separators collapsed; a trailing separator is kept.
+QString normalizeSeparators(const QString& path);
+
+}  // namespace platform

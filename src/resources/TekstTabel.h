@@ -1,0 +1,13 @@
+#pragma once
+// Access to the text table (TekstTabel.cpp). Program code uses TaalTekst.
+
+// Number of texts per language: 0 to 226.
+constexpr int kTekstAantal = 227;
+
+struct TekstRegel {
+    const char* nederlands;  // UTF-8
+    const char* engels;      // UTF-8
+};
+
+// The row of text `nummer`, or nullptr outside 0 .. kTekstAantal - 1.
+const TekstRegel* TekstTabelRegel(int nummer);

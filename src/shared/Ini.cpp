@@ -1,0 +1,95 @@
+#include "shared/Ini.h"
+
+#include <cmath>
+
+#include "platform/Profile.h"
+
+QString IniBestand;
+QString IniWaarde;
+
+void LeesIni(const QString& sectie, const QString& sleutel, const QString& bestand) {
+    IniWaarde = platform::ReadProfileString(bestand, sectie, sleutel);
+}
+
+void SchrijfIni(const QString& sectie, const QString& sleutel, const QString& waarde,
+                const QString& bestand) {
+    platform::WriteProfileString(bestand, sectie, sleutel, waarde);
+}
+
+namespace {
+
+// Length of the numeric prefix of `tekst` starting at `start`, and whether it
+// holds at least one digit.
+int numeriekDeel(const QString& tekst, int start, bool& heeftCijfer) {
+    int i = start;
+    heeftCijfer = false;
+    if (i < tekst.size() && (tekst.at(i) == QLatin1Char('+') || tekst.at(i) == QLatin1Char('-')))
+        ++i;
+    bool punt = false;
+    for (; i < tekst.size(); ++i) {
+        const QChar c = tekst.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            heeftCijfer = true;
+        else if (c == QLatin1Char('.') && !punt)
+            punt = true;
+        else
+            break;
+    }
+    return i - start;
+}
+
+int eersteNietBlanco(const QString& tekst) {
+    int i = 0;
+    while (i < tekst.size() && (tekst.at(i) == QLatin1Char(' ') || tekst.at(i) == QLatin1Char('\t')))
+        ++i;
+    return i;
+}
+
+}  // namespace
+
+double Val(const QString& tekst) {
+    const int start = eersteNietBlanco(tekst);
+    bool heeftCijfer = false;
+    const int lengte = numeriekDeel(tekst, start, heeftCijfer);
+    if (!heeftCijfer)
+        return 0.0;
+    QString deel = tekst.mid(start, lengte);
+    if (deel.endsWith(QLatin1Char('.')))
+        deel.chop(1);
+    if (deel.startsWith(QLatin1Char('.')) || deel.startsWith(QLatin1String("-.")) ||
+        deel.startsWith(QLatin1String("+.")))
+        deel.insert(deel.indexOf(QLatin1Char('.')), QLatin1Char('0'));
+    bool ok = false;
+    const double waarde = deel.toDouble(&ok);
+    return ok ? waarde : 0.0;
+}
+
+bool IsGetal(const QString& tekst) {
+    bool heeftCijfer = false;
+    numeriekDeel(tekst, eersteNietBlanco(tekst), heeftCijfer);
+    return heeftCijfer;
+}
+
+int ValInteger(const QString& tekst) {
+    const double afgerond = std::nearbyint(Val(tekst));  // default mode: halves to even
+    if (afgerond < -32768.0)
+        return -32768;
+    if (afgerond > 32767.0)
+        return 32767;
+    return static_cast<int>(afgerond);
+}
+
+int IniGetal(const QString& waarde, int standaard) {
+    if (!IsGetal(waarde))
+        return standaard;
+    const double afgerond = std::nearbyint(Val(waarde));
+    if (afgerond < -32768.0 || afgerond > 32767.0)
+        return standaard;
+    return static_cast<int>(afgerond);
+}
+
+int LeesIniGetal(const QString& sectie, const QString& sleutel, const QString& bestand,
+                 int standaard) {
+    LeesIni(sectie, sleutel, bestand);
+    return IniGetal(IniWaarde, standaard);
+}

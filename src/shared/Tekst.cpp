@@ -1,0 +1,32 @@
+#include "shared/Tekst.h"
+
+#include "resources/TekstTabel.h"
+
+int TaalNummer = 10;
+
+QString TaalTekst(int nummer) {
+    // The id is the language number followed by the text number padded to
+    // three digits; a number that already has five digits is an id itself.
+    QString s = QString::number(nummer);
+    while (s.size() < 3)
+        s.prepend(QLatin1Char('0'));
+    const int taal = (TaalNummer == 11) ? 11 : 10;
+    if (s.size() != 5)
+        s = QString::number(taal) + s;
+
+    bool ok = false;
+    const int id = s.toInt(&ok);
+    if (!ok || s.size() != 5)
+        return QString();
+    const TekstRegel* regel = TekstTabelRegel(id % 1000);
+    if (!regel)
+        return QString();
+    switch (id / 1000) {
+    case 10:
+        return QString::fromUtf8(regel->nederlands);
+    case 11:
+        return QString::fromUtf8(regel->engels);
+    default:
+        return QString();
+    }
+}

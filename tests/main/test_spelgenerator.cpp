@@ -1,0 +1,240 @@
+#include <QtTest>
+
+#include <bit>
+#include <cmath>
+
+#include "main/SpelGenerator.h"
+
+using namespace spel;
+
+namespace {
+
+// Builds a hand from card numbers 1..52.
+Hand H(std::initializer_list<int> kaarten) {
+    Hand h = 0;
+    for (int n : kaarten) h |= Hand(1) << (n - 1);
+    return h;
+}
+
+// Card number of rank r (0 ace .. 12 two) in suit k.
+int K(int kleur, int rang) { return 13 * kleur + rang + 1; }
+
+double Binomiaal(int n, int k) {
+    if (k < 0 || k > n) return 0;
+    double r = 1;
+    for (int i = 1; i <= k; ++i) r = r * (n - k + i) / i;
+    return r;
+}
+
+}  // namespace
+
+class TestSpelGenerator : public QObject {
+    Q_OBJECT
+private slots:
+    void dealsAFullDeckOnce() {
+        KaartGever g(7);
+        Verdeling v;
+        for (int i = 0; i < 1000; ++i) {
+            g.Deel(v);
+            Hand alles = 0;
+            for (int w = 0; w < 4; ++w) {
+                QCOMPARE(std::popcount(v.hand[w]), 13);
+                QVERIFY((alles & v.hand[w]) == 0);
+                alles |= v.hand[w];
+                QCOMPARE(v.punten[w], HandPunten(v.hand[w]));
+            }
+            QCOMPARE(v.punten[0] + v.punten[1] + v.punten[2] + v.punten[3], 40);
+        }
+    }
+
+    void sameSeedSameDealsOtherSeedsDiffer() {
+        KaartGever a(42), b(42), c(43);
+        Verdeling va, vb, vc;
+        a.Deel(va);
+        b.Deel(vb);
+        c.Deel(vc);
+        QVERIFY(va.hand == vb.hand);
+        QVERIFY(va.hand != vc.hand);
+        // Two generators seeded by the system do not share their first deal.
+        KaartGever s1, s2;
+        s1.Deel(va);
+        s2.Deel(vb);
+        QVERIFY(va.hand != vb.hand);
+    }
+
+    void pointsAndSuitCounts() {
+        // Spades A K Q J, hearts A, clubs 2..9 (8 cards).
+        const Hand h = H({K(0, 0), K(0, 1), K(0, 2), K(0, 3), K(1, 0), K(3, 5), K(3, 6),
+                          K(3, 7), K(3, 8), K(3, 9), K(3, 10), K(3, 11), K(3, 12)});
+        QCOMPARE(HandPunten(h), 14);
+        QCOMPARE(KleurLengte(h, 0), 4);
+        QCOMPARE(KleurLengte(h, 2), 0);
+        QCOMPARE(KleurHonneurs(h, 0), 4);
+        QCOMPARE(KleurHonneurs(h, 3), 0);
+    }
+
+    void windowBoundsAreInclusiveAndOneSeatIsEnough() {
+        Verdeling v;
+        v.punten = {5, 12, 9, 14};
+        QVERIFY(Aanvaard(v, {12, 12, true}));
+        QVERIFY(Aanvaard(v, {13, 14, true}));
+        QVERIFY(!Aanvaard(v, {15, 20, true}));
+        QVERIFY(!Aanvaard(v, {10, 11, true}));
+        // Switched off: everything passes, also an unreachable window.
+        QVERIFY(Aanvaard(v, {39, 40, false}));
+        QVERIFY(!Haalbaar({38, 40, true}));
+        QVERIFY(Haalbaar({37, 40, true}));
+    }
+
+    void searchEndsAndMeetsTheWindow() {
+        KaartGever g(1);
+        Verdeling v;
+        for (int i = 0; i < 50; ++i) {
+            QVERIFY(ZoekSpel(g, {19, 21, true}, v) >= 1);
+            QVERIFY(Aanvaard(v, {19, 21, true}));
+        }
+        QCOMPARE(ZoekSpel(g, {0, 0, false}, v), 1LL);
+        // An unreachable window does not hang the run.
+        QCOMPARE(ZoekSpel(g, {38, 40, true}, v), 1LL);
+    }
+
+    void lengthCountsSkipThreeToSix() {
+        Verdeling v;
+        // North: spades 9 (A..6), hearts 4 -> a 9-card suit and two voids.
+        v.hand[0] = H({K(0, 0), K(0, 1), K(0, 2), K(0, 3), K(0, 4), K(0, 5), K(0, 6), K(0, 7),
+                       K(0, 8), K(1, 0), K(1, 1), K(1, 2), K(1, 3)});
+        // East: spades 4, hearts 1, diamonds 8 -> singleton, 8-card suit, void.
+        v.hand[1] = H({K(0, 9), K(0, 10), K(0, 11), K(0, 12), K(1, 4), K(2, 0), K(2, 1),
+                       K(2, 2), K(2, 3), K(2, 4), K(2, 5), K(2, 6), K(2, 7)});
+        // South: hearts 2, diamonds 4, clubs 7 -> doubleton, 7-card, void.
+        v.hand[2] = H({K(1, 5), K(1, 6), K(2, 8), K(2, 9), K(2, 10), K(2, 11), K(3, 0),
+                       K(3, 1), K(3, 2), K(3, 3), K(3, 4), K(3, 5), K(3, 6)});
+        // West: hearts 6, diamonds 1, clubs 6 -> singleton and void only (5 voids in all).
+        v.hand[3] = H({K(1, 7), K(1, 8), K(1, 9), K(1, 10), K(1, 11), K(1, 12), K(2, 12),
+                       K(3, 7), K(3, 8), K(3, 9), K(3, 10), K(3, 11), K(3, 12)});
+        LengteTellers t;
+        t.Tel(v);
+        QCOMPARE(t.aantal[0], 5);  // voids
+        QCOMPARE(t.aantal[1], 2);
+        QCOMPARE(t.aantal[2], 1);
+        QCOMPARE(t.aantal[3], 1);
+        QCOMPARE(t.aantal[4], 1);
+        QCOMPARE(t.aantal[5], 1);
+    }
+
+    void openingChecks() {
+        OpeningGrenzen g;
+        Verdeling v;
+        v.hand = {0, 0, 0, 0};
+        v.punten = {0, 0, 0, 0};
+        // West: hearts K Q 9 8 7 6 (6 cards, 2 honours, 5 points) + spades 2..
+        v.hand[3] = H({K(1, 1), K(1, 2), K(1, 5), K(1, 6), K(1, 7), K(1, 8)});
+        v.punten[3] = 5;
+        QCOMPARE(ControleerZwakke2(v, g, 0), 3);
+        g.laatsteHand = 0;
+        QCOMPARE(ControleerZwakke2(v, g, 0), -1);  // West left out
+        g.laatsteHand = 1;
+        // East-West vulnerable: 5 points is below the vulnerable minimum 8.
+        QCOMPARE(ControleerZwakke2(v, g, 2), -1);
+        QCOMPARE(ControleerZwakke2(v, g, 1), 3);
+        QVERIFY(Kwetsbaar(3, 3) && Kwetsbaar(0, 1) && !Kwetsbaar(1, 1) && !Kwetsbaar(2, 2));
+        // Multi: six hearts with two honours qualifies at 6..10 points.
+        v.punten[3] = 6;
+        QCOMPARE(ControleerMulty2Ruiten(v, g, 0), 3);
+        g.multyHonneurs = 3;
+        QCOMPARE(ControleerMulty2Ruiten(v, g, 0), -1);
+        // Muiderberg: five spades and four clubs, 7 points, North.
+        v.hand[0] = H({K(0, 0), K(0, 7), K(0, 8), K(0, 9), K(0, 10), K(3, 1), K(3, 9),
+                       K(3, 10), K(3, 11)});
+        v.punten[0] = 7;
+        QCOMPARE(ControleerMuiderberg2(v, g, 0), 0);
+        // Six cards and exactly 11 points with two honours in the suit.
+        v.punten[0] = 11;
+        v.hand[0] = H({K(2, 0), K(2, 1), K(2, 8), K(2, 9), K(2, 10), K(2, 11), K(0, 1),
+                       K(1, 3)});
+        QCOMPARE(ControleerZesKaart11(v, g), 0);
+        // Rule of 20: 11 points + 6 + 1 = 18 is not enough; 14 points is.
+        QCOMPARE(ControleerRegelVan20(v), -1);
+        v.punten[0] = 14;
+        QCOMPARE(ControleerRegelVan20(v), 0);
+    }
+
+    void checksAreCountedButDoNotDecide() {
+        KaartGever g(5), h(5);
+        Verdeling a, b;
+        OpeningTellers t;
+        const OpeningGrenzen grenzen;
+        const long long n1 = ZoekSpel(g, {20, 22, true}, a, 0x1F, &grenzen, 0, &t);
+        const long long n2 = ZoekSpel(h, {20, 22, true}, b);
+        QCOMPARE(n1, n2);
+        QVERIFY(a.hand == b.hand);
+        QVERIFY(t.aantal[RegelVan20] > 0);
+    }
+
+    // Over 100,000 unconstrained deals every card lands in every seat a
+    // quarter of the time, and North's points follow the exact distribution.
+    void statistics() {
+        constexpr int N = 100000;
+        KaartGever g(20261209);
+        Verdeling v;
+        std::array<std::array<int, 4>, 52> plaats{};
+        std::array<int, 38> punten{};
+        for (int i = 0; i < N; ++i) {
+            g.Deel(v);
+            for (int w = 0; w < 4; ++w)
+                for (int c = 0; c < 52; ++c)
+                    if (v.hand[w] & (Hand(1) << c)) ++plaats[c][w];
+            ++punten[v.punten[0]];
+        }
+        // Card in seat: 52 x 3 degrees of freedom; the 0.999 quantile is ~213.
+        const double verwacht = N / 4.0;
+        double chi = 0, slechtste = 0;
+        for (int c = 0; c < 52; ++c) {
+            double chiKaart = 0;
+            for (int w = 0; w < 4; ++w)
+                chiKaart += std::pow(plaats[c][w] - verwacht, 2) / verwacht;
+            chi += chiKaart;
+            slechtste = std::max(slechtste, chiKaart);
+        }
+        QVERIFY2(chi < 213, qPrintable(QString::number(chi)));
+        QVERIFY2(slechtste < 25, qPrintable(QString::number(slechtste)));
+
+        // Exact: choose a aces, k kings, q queens, j jacks and the rest of 36 spots.
+        std::array<double, 38> kans{};
+        const double totaal = Binomiaal(52, 13);
+        for (int a = 0; a <= 4; ++a)
+            for (int k = 0; k <= 4; ++k)
+                for (int q = 0; q <= 4; ++q)
+                    for (int j = 0; j <= 4; ++j) {
+                        const int rest = 13 - a - k - q - j;
+                        kans[4 * a + 3 * k + 2 * q + j] += Binomiaal(4, a) * Binomiaal(4, k) *
+                                                           Binomiaal(4, q) * Binomiaal(4, j) *
+                                                           Binomiaal(36, rest) / totaal;
+                    }
+        double som = 0;
+        for (double p : kans) som += p;
+        QVERIFY(std::abs(som - 1) < 1e-12);
+        // Chi-square over the bins, the thin tails merged until >= 5 expected.
+        double chiP = 0;
+        int vrijheid = -1;
+        double e = 0, o = 0;
+        for (int p = 0; p < 38; ++p) {
+            e += kans[p] * N;
+            o += punten[p];
+            if (e >= 5 || p == 37) {
+                chiP += (o - e) * (o - e) / std::max(e, 1e-9);
+                ++vrijheid;
+                e = o = 0;
+            }
+        }
+        // 0.999 quantile of chi-square for about 27 degrees of freedom is ~55.5.
+        QVERIFY2(vrijheid >= 20, qPrintable(QString::number(vrijheid)));
+        QVERIFY2(chiP < 55.5, qPrintable(QString::number(chiP)));
+        double gemiddelde = 0;
+        for (int p = 0; p < 38; ++p) gemiddelde += double(p) * punten[p] / N;
+        QVERIFY(std::abs(gemiddelde - 10.0) < 5 * 4.13 / std::sqrt(double(N)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpelGenerator)
+#include "test_spelgenerator.moc"
