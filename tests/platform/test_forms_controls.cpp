@@ -242,6 +242,20 @@ private slots:
         delete f;
     }
 
+    void windowRendersWithoutBeingShown() {
+        ControlsForm f;
+        f.Move(0, 0, 3120, 2405);
+        f.SetBackColor(vbWhite);
+        f.lblSpelnummer.SetCaption("24");
+        f.lblSpelnummer.SetBackColor(RGB(192, 0, 0));
+        QImage image(f.ScaleWidth() / 15, f.ScaleHeight() / 15, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        f.widget()->render(&image);
+        QVERIFY(!f.Visible());
+        QCOMPARE(image.pixelColor(image.width() - 2, image.height() - 2), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(70, 100 + 5), QColor(192, 0, 0));  // inside lblSpelnummer
+    }
+
     void autoSizeLabelFollowsCaption() {
         ControlsForm f;
         Label& l = f.lblSpelnummer;
