@@ -171,8 +171,20 @@ Form::~Form() {
 void Form::runLoad() {
     if (loaded_) return;
     loaded_ = true;
-    EventScope scope;
-    Form_Load();
+    inLoad_ = true;
+    {
+        EventScope scope;
+        Form_Load();
+    }
+    inLoad_ = false;
+    // A window shown from its own load handler becomes active once loading is done.
+    if (activateAfterLoad_) {
+        activateAfterLoad_ = false;
+        if (!unloaded_ && visible_ && enabled_) {
+            bringToFront(this);
+            activate(this);
+        }
+    }
 }
 
 QWidget* Form::widget() {
@@ -349,7 +361,9 @@ void Form::Show() {
         if (unloaded_) return;
     }
     bringToFront(this);
-    if (enabled_) {
+    if (inLoad_) {
+        activateAfterLoad_ = true;
+    } else if (enabled_) {
         if (g_active == this)
             requestSystemActivation(this);
         else
@@ -612,6 +626,17 @@ void Form::widgetActivated() {
 }
 
 bool Unload(Form& form) { return form.unloadNow(vbFormCode); }
+
+void UnloadAll() {
+    for (int round = 0; round < 3 && !g_loaded.empty(); ++round) {
+        std::vector<Form*> forms = g_zorder;
+        std::reverse(forms.begin(), forms.end());
+        for (Form* f : g_loaded)
+            if (std::find(forms.begin(), forms.end(), f) == forms.end()) forms.push_back(f);
+        for (Form* f : forms)
+            if (g_loaded.count(f)) Unload(*f);
+    }
+}
 
 Form* ActiveForm() { return g_active; }
 std::vector<Form*> FormsInZOrder() { return g_zorder; }
