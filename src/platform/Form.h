@@ -214,12 +214,15 @@ template <class T>
 class FormSlot {
 public:
     T& get() {
-        if (!instance_) {
-            instance_ = new T();
-            instance_->attachSlot([this] { instance_ = nullptr; });
-            instance_->runLoad();
-        }
-        return *instance_;
+        if (instance_) return *instance_;
+        T* made = new T();
+        instance_ = made;
+        made->attachSlot([this] { instance_ = nullptr; });
+        made->runLoad();
+        // A window that unloaded itself while loading is handed out once
+        // more (it lives until the handlers return); the next use makes a
+        // new one.
+        return *made;
     }
     bool loaded() const { return instance_ != nullptr; }
 

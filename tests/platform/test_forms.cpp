@@ -67,6 +67,15 @@ DEFINE_FORM(frmDialog, DialogForm)
 
 void ShowDialog() { frmDialog().Show(); }
 
+// A window that ends itself while loading (as a second copy of the program does).
+class QuitterForm : public Form {
+public:
+    QuitterForm() : Form("frmQuitter") {}
+    void Form_Load() override { Unload(*this); }
+};
+DECLARE_FORM(frmQuitter, QuitterForm)
+DEFINE_FORM(frmQuitter, QuitterForm)
+
 }  // namespace
 
 class TestForms : public QObject {
@@ -103,6 +112,13 @@ private slots:
         QCOMPARE(frmHub().txtWaarde.Text(), QString());
         QCOMPARE(frmHub().Tag(), QString());
         QCOMPARE(g_log.count("hub load"), 2);
+    }
+
+    void unloadWhileLoadingIsSafe() {
+        QuitterForm& f = frmQuitter();
+        QVERIFY(!f.IsLoaded());
+        QVERIFY(!frmQuitter_IsLoaded());
+        DoEvents();
     }
 
     void queryUnloadCanCancel() {
