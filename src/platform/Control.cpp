@@ -247,11 +247,11 @@ void Control::SetBackColor(qint64 c) {
     applyColors();
 }
 
-void Control::SetFontName(const QString& n) { fontName_ = n; applyFont(); }
-void Control::SetFontSize(double p) { fontSize_ = p; applyFont(); }
-void Control::SetFontBold(bool on) { fontBold_ = on; applyFont(); }
-void Control::SetFontItalic(bool on) { fontItalic_ = on; applyFont(); }
-void Control::SetFontUnderline(bool on) { fontUnderline_ = on; applyFont(); }
+void Control::SetFontName(const QString& n) { fontName_ = n; applyFont(); fontChanged(); }
+void Control::SetFontSize(double p) { fontSize_ = p; applyFont(); fontChanged(); }
+void Control::SetFontBold(bool on) { fontBold_ = on; applyFont(); fontChanged(); }
+void Control::SetFontItalic(bool on) { fontItalic_ = on; applyFont(); fontChanged(); }
+void Control::SetFontUnderline(bool on) { fontUnderline_ = on; applyFont(); fontChanged(); }
 
 void Control::SetAlignment(int a) {
     alignment_ = a;

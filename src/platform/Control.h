@@ -177,6 +177,7 @@ protected:
     int textLineHeight() const;
     int textWidthTwips(const QString& s) const;
     virtual void geometryChanged() {}
+    virtual void fontChanged() {}
 
     Form* form_ = nullptr;
     Container* container_ = nullptr;
