@@ -152,6 +152,9 @@ public:
     bool routeKeyPress(Control* c, QObject* target, QKeyEvent* e);
     bool routeKeyRelease(Control* c, QKeyEvent* e);
     void resetTabOrder();
+    // Gives c tab place `index`; the others move up or down so that the
+    // places stay 0 .. n - 1 without gaps.
+    void moveInTabOrder(Control* c, int index);
     void attachSlot(std::function<void()> clear) { clearSlot_ = std::move(clear); }
     void runLoad();
     bool unloadNow(int mode);
