@@ -3,6 +3,7 @@
 // stay sharp at any scale on paper.
 
 #include <QColor>
+#include <QPicture>
 #include <QRectF>
 #include <QWidget>
 
@@ -11,6 +12,12 @@ class QPainter;
 // Draws the symbol of suit kleur (0 spades, 1 hearts, 2 diamonds, 3 clubs)
 // filled in kleurTint, centred in vak and as large as fits.
 void TekenKleurSymbool(QPainter& painter, const QRectF& vak, int kleur, const QColor& kleurTint);
+
+// The symbol as a vector picture whose coordinates are twips: vak is the
+// place of the symbol inside a picture of the given size.
+QPicture KleurTekening(const QSizeF& grootte, const QRectF& vak, int kleur, const QColor& kleurTint);
+// A light grey rounded frame filling a picture of the given size (twips).
+QPicture KaderTekening(const QSizeF& grootte);
 
 // A small widget showing one suit symbol on a white ground: hearts and
 // diamonds in rood, spades and clubs black.

@@ -35,11 +35,7 @@ frmVeldom09Form::frmVeldom09Form() : platform::Form(QStringLiteral("frmVeldom09"
         achter.Move(BlokLinks[p], 400, BlokBreedte, 1920);
         achter.SetBorderStyle(0);
         achter.SetBackColor(platform::vbWhite);
-        achter.OnPaint([w = BlokBreedte](QPainter& painter) {
-            painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 15));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRoundedRect(QRectF(15, 15, w - 30, 1920 - 30), 60, 60);
-        });
+        achter.SetPicture(KaderTekening(QSizeF(BlokBreedte, 1920)));
         platform::Label& kop = lblSpel[p];
         kop.Move(BlokLinks[p], 60, BlokBreedte, 300);
         kop.SetBackColor(platform::vbWhite);
@@ -51,9 +47,7 @@ frmVeldom09Form::frmVeldom09Form() : platform::Form(QStringLiteral("frmVeldom09"
             symbool.SetBorderStyle(0);
             symbool.SetBackColor(platform::vbWhite);
             const QColor tint = afdruk::RodeKleur(s) ? QColor(0xc0, 0, 0) : QColor(Qt::black);
-            symbool.OnPaint([s, tint](QPainter& painter) {
-                TekenKleurSymbool(painter, QRectF(0, 0, 300, 330), s, tint);
-            });
+            symbool.SetPicture(KleurTekening(QSizeF(300, 330), QRectF(0, 0, 300, 330), s, tint));
             platform::TextBox& box = txtInvoer[i];
             // Designed 30 twips low: the print run lifts every box into place.
             box.Move(BlokLinks[p] + 480, boven + 30, BlokBreedte - 560, 420);

@@ -70,9 +70,8 @@ frmVeldom14Form::frmVeldom14Form() : platform::Form(QStringLiteral("frmVeldom14"
                 symbool.SetBorderStyle(0);
                 symbool.SetBackColor(platform::vbWhite);
                 const QColor tint = afdruk::RodeKleur(kleur) ? QColor(0xff, 0, 0) : QColor(Qt::black);
-                symbool.OnPaint([kleur, tint](QPainter& painter) {
-                    TekenKleurSymbool(painter, QRectF(30, 20, 225, 215), kleur, tint);
-                });
+                symbool.SetPicture(
+                    KleurTekening(QSizeF(285, 255), QRectF(30, 20, 225, 215), kleur, tint));
             }
     }
     for (int i = 0; i < 8; ++i) {

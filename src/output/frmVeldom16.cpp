@@ -48,9 +48,8 @@ frmVeldom16Form::frmVeldom16Form() : platform::Form(QStringLiteral("frmVeldom16"
             symbool.SetBorderStyle(0);
             symbool.SetBackColor(platform::vbWhite);
             const QColor tint = afdruk::RodeKleur(kleur) ? QColor(0xc0, 0, 0) : QColor(Qt::black);
-            symbool.OnPaint([kleur, tint](QPainter& painter) {
-                TekenKleurSymbool(painter, QRectF(0, 0, 300, 330), kleur, tint);
-            });
+            symbool.SetPicture(
+                KleurTekening(QSizeF(300, 330), QRectF(0, 0, 300, 330), kleur, tint));
             platform::TextBox& box = txtInvoer[i];
             // Designed 30 twips low: the print run lifts every box into place.
             box.Move(links + 420, boven + 60 + 30, RijBreedte - 480, 420);
