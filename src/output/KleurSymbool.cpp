@@ -1,7 +1,5 @@
 #include "output/KleurSymbool.h"
 
-#include "output/AfdrukRegels.h"
-
 #include <QPainter>
 #include <QPainterPath>
 
@@ -102,16 +100,4 @@ QPicture KaderTekening(const QSizeF& grootte) {
     }
     tekening.setBoundingRect(QRect(QPoint(0, 0), grootte.toSize()));
     return tekening;
-}
-
-KleurSymbool::KleurSymbool(int kleur, QColor rood, QWidget* parent)
-    : QWidget(parent), kleur_(kleur), tint_(afdruk::RodeKleur(kleur) ? rood : QColor(Qt::black)) {
-    setAutoFillBackground(false);
-}
-
-void KleurSymbool::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    const qreal rand = qMax<qreal>(1.0, height() * 0.1);
-    TekenKleurSymbool(painter, QRectF(rect()).adjusted(rand, rand, -rand, -rand), kleur_, tint_);
 }

@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QPicture>
 #include <QRectF>
-#include <QWidget>
 
 class QPainter;
 
@@ -18,18 +17,3 @@ void TekenKleurSymbool(QPainter& painter, const QRectF& vak, int kleur, const QC
 QPicture KleurTekening(const QSizeF& grootte, const QRectF& vak, int kleur, const QColor& kleurTint);
 // A light grey rounded frame filling a picture of the given size (twips).
 QPicture KaderTekening(const QSizeF& grootte);
-
-// A small widget showing one suit symbol on a white ground: hearts and
-// diamonds in rood, spades and clubs black.
-class KleurSymbool : public QWidget {
-public:
-    KleurSymbool(int kleur, QColor rood, QWidget* parent = nullptr);
-    int Kleur() const { return kleur_; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    int kleur_;
-    QColor tint_;
-};

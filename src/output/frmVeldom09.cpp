@@ -123,17 +123,23 @@ Afbeelding frmVeldom09Form::Vang() {
     return afbeelding;
 }
 
-void frmVeldom09Form::DrukHandenPerWindAf() {
-    AfdrukAfsluiter afsluiter(*this);
+bool frmVeldom09Form::BeginAfdruk() {
     for (int i = 0; i < 4; ++i) {
         lblSpel[i].SetFontSize(10);
         lblSpel[i].SetFontBold(true);
     }
     if (!KiesEnVraagPrinter(*this))
-        return;
+        return false;
     MaakTussenruimte(*this);
     BereidHoldingsVoor(txtInvoer, DonkerRood);
     ZetFocus(*this, cmdFocus);
+    return true;
+}
+
+void frmVeldom09Form::DrukHandenPerWindAf() {
+    AfdrukAfsluiter afsluiter(*this);
+    if (!BeginAfdruk())
+        return;
 
     const afdruk::AfdrukContext context = HuidigeContext();
     const QStringList items = SpellenVanHoofdvenster();
@@ -154,15 +160,8 @@ void frmVeldom09Form::DrukHandenPerWindAf() {
 
 void frmVeldom09Form::DrukHandenNaastElkaarAf() {
     AfdrukAfsluiter afsluiter(*this);
-    for (int i = 0; i < 4; ++i) {
-        lblSpel[i].SetFontSize(10);
-        lblSpel[i].SetFontBold(true);
-    }
-    if (!KiesEnVraagPrinter(*this))
+    if (!BeginAfdruk())
         return;
-    MaakTussenruimte(*this);
-    BereidHoldingsVoor(txtInvoer, DonkerRood);
-    ZetFocus(*this, cmdFocus);
 
     const QList<afdruk::BeeldRij> beelden =
         afdruk::HandenNaastElkaar(SpellenVanHoofdvenster(), HuidigeContext());

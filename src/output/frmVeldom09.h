@@ -40,6 +40,9 @@ public:
 
 private:
     void Centreer();
+    // The steps before the first picture: caption fonts, printer and print
+    // dialog, spacing, the holding boxes. False when the dialog was cancelled.
+    bool BeginAfdruk();
     void Vul(const afdruk::BeeldRij& beeld);
     Afbeelding Vang();
     bool Bezig_ = false;
