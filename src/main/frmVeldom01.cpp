@@ -9,6 +9,8 @@
 #include "main/SpelBestand.h"
 #include "main/SpelRecord.h"
 #include "main/SpinnerRegels.h"
+#include "output/frmVeldom08.h"
+#include "output/frmVeldom14.h"
 #include "platform/App.h"
 #include "platform/App.h"
 #include "platform/Events.h"
@@ -19,6 +21,7 @@
 #include "shared/BasVeldom.h"
 #include "shared/Bestanden.h"
 #include "shared/Instellingen.h"
+#include "shared/Printers.h"
 #include "shared/Scherm.h"
 
 using namespace platform;
@@ -228,13 +231,15 @@ void frmVeldom01Form::KoppelHandlers() {
     lstSpellen.OnGotFocus([this] { lstSpellen_GotFocus(); });
     cmdWissen.OnClick([this] { cmdWissen_Click(); });
     cmdAfsluiten.OnClick([this] { cmdAfsluiten_Click(); });
+    cmdAfdrukken.OnClick([this] { cmdAfdrukken_Click(); });
+    lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
 }
 
 bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
     // Buttons of windows that are built. The others are wired, and added
     // here, together with their window.
     return &knop == &cmdStart || &knop == &cmdWissen || &knop == &cmdAfsluiten ||
-           &knop == &cmdFocus;
+           &knop == &cmdFocus || &knop == &cmdAfdrukken;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -532,6 +537,20 @@ void frmVeldom01Form::Form_Resize() {
     if (WindowState() == vbNormal)
         Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
     SchaalScherm(*this);
+}
+
+void frmVeldom01Form::cmdAfdrukken_Click() {
+    ZetFocus(*this, cmdFocus);
+    KiesPrinter(PdfPrinter);
+    ZetFocus(*this, cmdFocus);
+    WeekNummer = int(Val(txtNummer.Text())) + 1;
+    txtNummer.SetText(QString::number(WeekNummer + 100).right(2));
+    frmVeldom08().Show();
+}
+
+void frmVeldom01Form::lblSpelnummer_Click() {
+    SetEnabled(false);
+    frmVeldom14().Show();
 }
 
 void frmVeldom01Form::cmdAfsluiten_Click() {

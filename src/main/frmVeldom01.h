@@ -46,6 +46,8 @@ public:
 
     // --- hub ---
     void cmdAfsluiten_Click();
+    void cmdAfdrukken_Click();
+    void lblSpelnummer_Click();
 
     // True for a button whose window exists in this build; every other
     // button stays disabled whatever the code around it asks.

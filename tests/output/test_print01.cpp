@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "main/Opstart.h"
 #include "main/frmVeldom01.h"
 #include "output/AfdrukRegels.h"
 #include "output/frmVeldom08.h"
@@ -280,6 +281,27 @@ private slots:
         Run run{QString()};
         run.Print(TestSet(4));
         QCOMPARE(run.printer.EndedJobs().size(), 4);
+    }
+    void thePrintButtonCountsTheWeekAndRunsTheChain() {
+        Run run("1");
+        run.prompts.answerPrint(true);
+        auto& hoofd = frmVeldom01();
+        hoofd.lstSpellenSet1.Clear();
+        for (const QString& item : TestSet(3))
+            hoofd.lstSpellenSet1.AddItem(item);
+        hoofd.txtNummer.SetText("07");
+        hoofd.cmdAfdrukken.fireClick();
+        QCOMPARE(WeekNummer, 8);
+        QCOMPARE(hoofd.txtNummer.Text(), QString("08"));
+        VerifyChainClosed();
+        QCOMPARE(run.printer.EndedJobs().size(), 1);
+        QCOMPARE(run.printer.EndedJobs()[0].Pictures().size(), 3);
+        // Past 99 the number keeps its last two digits.
+        hoofd.txtNummer.SetText("99");
+        run.prompts.answerPrint(false);
+        hoofd.cmdAfdrukken.fireClick();
+        QCOMPARE(hoofd.txtNummer.Text(), QString("00"));
+        VerifyChainClosed();
     }
     void unknownLayoutLeavesTheWhiteWindowUntilEsc() {
         Run run("7");
