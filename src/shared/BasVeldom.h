@@ -2,6 +2,10 @@
 // The shared module: program-wide state and the procedures every window uses.
 // Each topic has its own header; this one gathers them.
 
+#include "shared/Bestanden.h"
 #include "shared/Globals.h"
 #include "shared/Ini.h"
+#include "shared/Instellingen.h"
+#include "shared/MSendInput.h"
 #include "shared/Tekst.h"
+#include "main/Opstart.h"
