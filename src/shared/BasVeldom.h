@@ -6,6 +6,8 @@
 #include "shared/Globals.h"
 #include "shared/Ini.h"
 #include "shared/Instellingen.h"
+#include "shared/Lijsten.h"
 #include "shared/MSendInput.h"
+#include "shared/Scherm.h"
 #include "shared/Tekst.h"
 #include "main/Opstart.h"
