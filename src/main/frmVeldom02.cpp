@@ -71,7 +71,7 @@ void frmVeldom02Form::Form_Load() {
     cmdTerug.SetTabIndex(3);
 
     const int binnenBreedte = cmdKalender.Left() + cmdKalender.Width() + Marge;
-    const int binnenHoogte = cmdOK.Top() + cmdOK.Height() + Marge - 60;
+    const int binnenHoogte = cmdOK.Top() + cmdOK.Height() + cmdKalender.Top();
     // The focus button takes the focus out of sight, beyond the right edge.
     cmdFocus.Move(binnenBreedte + 1000, 0, 100, 100);
     cmdFocus.SetTabStop(false);

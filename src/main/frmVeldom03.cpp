@@ -64,6 +64,7 @@ void frmVeldom03Form::Form_Load() {
     comJaar.SetWidth(KolomLinks[6] + CelBreedte - KolomLinks[4] - 150);
     const int rasterRechts = KolomLinks[6] + CelBreedte;
     fraBackGround.SetCaption(QString());
+    fraBackGround.SetBackColor(qint64(KleurWit));
     fraBackGround.Move(KolomLinks[0] - 75, KopTop - 90, rasterRechts - KolomLinks[0] + 150,
                        RijTop(6) + CelHoogte - KopTop + 165);
 
