@@ -22,6 +22,12 @@ namespace {
 int weight(QChar c) {
     const ushort u = c.unicode();
     if (u < 32) return u;
+    if (u < 128) {  // the common case, without the Unicode tables
+        if (u >= '0' && u <= '9') return 0x100 + (u - '0');
+        if (u >= 'a' && u <= 'z') return 0x200 + u * 4;
+        if (u >= 'A' && u <= 'Z') return 0x200 + (u + 32) * 4;
+        return 32 + u;
+    }
     if (c.isDigit()) return 0x100 + c.digitValue();
     if (c.isLetter()) {
         QString d = c.decomposition();

@@ -192,12 +192,16 @@ private:
     bool applying_ = false;
     bool materializing_ = false;
     bool bypassKeys_ = false;
+    bool inLoad_ = false, activateAfterLoad_ = false;
     friend class FormWidget;
 };
 
 // Unloads a window: runs Form_QueryUnload (which can cancel) and
 // Form_Unload, then throws the instance away. False when it was cancelled.
 bool Unload(Form& form);
+// Unloads every window, front to back (their close handlers run; a window
+// that refuses stays).
+void UnloadAll();
 
 // The program's active window (nullptr when none), and its windows from
 // back to front.

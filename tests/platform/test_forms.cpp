@@ -171,6 +171,25 @@ private slots:
         QCOMPARE(ActiveForm(), static_cast<Form*>(&frmDialog()));
     }
 
+    void disabledWindowTakesNoInputButKeepsItsLook() {
+        HubForm& f = frmHub();
+        int clicks = 0;
+        f.cmdFocus.OnClick([&] { ++clicks; });
+        f.Show();
+        f.txtWaarde.SetFocus();
+        f.SetEnabled(false);
+        QTest::mouseClick(f.cmdFocus.widget(), Qt::LeftButton);
+        QTest::keyClicks(f.txtWaarde.widget(), "abc");
+        QCOMPARE(clicks, 0);
+        QCOMPARE(f.txtWaarde.Text(), QString());
+        QVERIFY(f.cmdFocus.widget()->isEnabled());  // not greyed
+        f.widget()->close();  // its close box does nothing either
+        QVERIFY(frmHub_IsLoaded());
+        f.SetEnabled(true);
+        QTest::mouseClick(f.cmdFocus.widget(), Qt::LeftButton);
+        QCOMPARE(clicks, 1);
+    }
+
     void userSwitchingBetweenEnabledWindowsActivates() {
         frmHub().Show();
         frmDialog().Show();  // the hub stays enabled
