@@ -39,6 +39,9 @@ protected:
     QWidget* createWidget(QWidget* parent) override;
     void applyAll() override;
     void applyColors() override;
+    void fontChanged() override {
+        if (autoSize_) fitToCaption();
+    }
 
 private:
     void fitToCaption();

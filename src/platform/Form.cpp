@@ -207,6 +207,24 @@ QWidget* Form::widget() {
 
 void Form::registerControl(Control* c) { controls_.push_back(c); }
 
+namespace {
+std::vector<Control*> inTabOrder(const std::vector<Control*>& controls) {
+    std::vector<Control*> order = controls;
+    std::stable_sort(order.begin(), order.end(),
+                     [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
+    return order;
+}
+}  // namespace
+
+void Form::moveInTabOrder(Control* c, int index) {
+    std::vector<Control*> order = inTabOrder(controls_);
+    order.erase(std::remove(order.begin(), order.end(), c), order.end());
+    index = std::clamp(index, 0, int(order.size()));
+    order.insert(order.begin() + index, c);
+    for (std::size_t i = 0; i < order.size(); ++i) order[i]->tabIndex_ = int(i);
+    resetTabOrder();
+}
+
 void Form::unregisterControl(Control* c) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
     if (activeControl_ == c) activeControl_ = nullptr;
@@ -335,10 +353,8 @@ bool Form::formKeyRelease(QKeyEvent* e) {
 void Form::resetTabOrder() {
     if (!widget_ || materializing_) return;
     std::vector<Control*> order;
-    for (Control* c : controls_)
+    for (Control* c : inTabOrder(controls_))
         if (c->existingWidget()) order.push_back(c);
-    std::stable_sort(order.begin(), order.end(),
-                     [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1]->existingWidget(), order[i]->existingWidget());
 }

@@ -75,6 +75,7 @@ bool PrintDialog(PrintDialogRequest& request) {
 int QtPromptHandler::MsgBox(const QString& prompt, int style, const QString& title) {
     QMessageBox box(dialogParent());
     box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
     box.setText(prompt);
     box.setWindowModality(Qt::ApplicationModal);
     switch (MsgBoxIconOf(style)) {

@@ -127,6 +127,21 @@ private slots:
         Unload(f);
     }
 
+    void firstFocusOfAShownWindowRunsGotFocus() {
+        ControlsForm f;
+        QStringList got;
+        f.cmdOK.OnGotFocus([&] { got << "ok"; });
+        f.txtNaam.OnGotFocus([&] { got << "txt"; });
+        f.txtNaam.SetTabIndex(0);
+        QCOMPARE(f.cmdOK.TabIndex(), 1);  // the others moved along
+        QCOMPARE(f.cmdAnder.TabIndex(), 3);
+        QCOMPARE(f.lblSpelnummer.TabIndex(), 5);  // made after txtNaam: unchanged
+        f.Show();
+        QTRY_VERIFY(f.ActiveControl() != nullptr);
+        QCOMPARE(got, QStringList{"txt"});
+        Unload(f);
+    }
+
     void hiddenControlGetsItsWidgetWhenShown() {
         ControlsForm f;
         f.Show();
