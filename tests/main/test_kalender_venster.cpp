@@ -80,15 +80,6 @@ private slots:
         QVERIFY(frmVeldom03().lblDatum[35].Visible());
     }
 
-    void february2024() {
-        Toon(2024, 2);
-        QCOMPARE(Cel(3), QString());
-        QCOMPARE(Cel(4), QString("1"));
-        QCOMPARE(Cel(32), QString("29"));
-        QCOMPARE(Cel(33), QString());
-        QVERIFY(!frmVeldom03().lblDatum[36].Visible());
-    }
-
     void rowSixShownWhenTheMonthReachesIt() {
         Toon(2026, 3);  // starts on Sunday, 31 days
         QCOMPARE(Cel(7), QString("1"));

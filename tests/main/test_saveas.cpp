@@ -270,6 +270,8 @@ private slots:
         QVERIFY(prompts.last().text.contains("vol.txt"));
         QCOMPARE(prompts.last().icon(), int(vbExclamation));
         QCOMPARE(Inhoud(Bestand("vol")), oud);
+        // No temporary file is left behind.
+        QCOMPARE(QDir(home->file("Spellen")).entryList(QDir::Files | QDir::Hidden).size(), 1);
         QVERIFY(frmVeldom02_IsLoaded());
         QVERIFY(frmVeldom02().cmdOK.Enabled());
         QVERIFY(!frmVeldom01().Enabled());
