@@ -262,12 +262,6 @@ ComboBox::ComboBox(Container* c, const QString& name, int index) : ListControl(c
     Move(0, 0, 1215, 315);
 }
 
-QWidget* ComboBox::keyWidget() const {
-    auto* w = static_cast<QComboBox*>(widget_.data());
-    if (w && w->lineEdit()) return w->lineEdit();
-    return w;
-}
-
 int ComboBox::Height() const { return std::max(315, textLineHeight() + 8 * TwipsPerPixel); }
 
 QWidget* ComboBox::createWidget(QWidget* parent) {
@@ -278,7 +272,7 @@ QWidget* ComboBox::createWidget(QWidget* parent) {
     QObject::connect(w, qOverload<int>(&QComboBox::currentIndexChanged), [this](int i) { userSelected(i, false); });
     if (w->lineEdit()) {
         QObject::connect(w->lineEdit(), &QLineEdit::textEdited, [this](const QString& t) { userEdited(t); });
-        watch(w->lineEdit());
+        watch(w->lineEdit());  // mouse; the keys come to the box itself
     }
     return w;
 }

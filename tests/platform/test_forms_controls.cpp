@@ -42,12 +42,15 @@ public:
         optA.Move(0, 2000, 1200, 255);
         optB.Move(0, 2300, 1200, 255);
         cmdLater.SetVisible(false);
+        txtMemo.SetMultiLine(true);
+        txtMemo.Move(2000, 0, 2000, 1000);
     }
     CommandButton cmdOK{this, "cmdOK"};
     CommandButton cmdTerug{this, "cmdTerug"};
     CommandButton cmdAnder{this, "cmdAnder"};
     CommandButton cmdLater{this, "cmdLater"};
     TextBox txtNaam{this, "txtNaam"};
+    TextBox txtMemo{this, "txtMemo"};
     Label lblSpelnummer{this, "lblSpelnummer"};
     OptionButton optA{this, "optA"};
     OptionButton optB{this, "optB"};
@@ -135,7 +138,7 @@ private slots:
         f.txtNaam.SetTabIndex(0);
         QCOMPARE(f.cmdOK.TabIndex(), 1);  // the others moved along
         QCOMPARE(f.cmdAnder.TabIndex(), 3);
-        QCOMPARE(f.lblSpelnummer.TabIndex(), 5);  // made after txtNaam: unchanged
+        QCOMPARE(f.lblSpelnummer.TabIndex(), 6);  // made after txtNaam: unchanged
         f.Show();
         QTRY_VERIFY(f.ActiveControl() != nullptr);
         QCOMPARE(got, QStringList{"txt"});
@@ -176,6 +179,30 @@ private slots:
         QCOMPARE(f.comLijst.ListIndex(), 1);
         f.comLijst.SetText("zz");
         QCOMPARE(f.comLijst.Text(), QString("b"));
+        Unload(f);
+    }
+
+    void comboTakesKeys() {
+        ControlsForm f;
+        QString pressed;
+        f.comWind.OnKeyPress([&](int& k) {
+            pressed += QChar(k);
+            if (k == 'x') k = 0;
+        });
+        f.Show();
+        f.comWind.SetFocus();
+        QTest::keyClicks(f.comWind.widget(), "axb");
+        QCOMPARE(pressed, QString("axb"));
+        QCOMPARE(f.comWind.Text(), QString("ab"));
+        int memoKeys = 0;
+        f.txtMemo.OnKeyPress([&](int&) { ++memoKeys; });
+        f.cmdOK.SetDefault(false);  // else Enter presses it, in any box
+        f.txtMemo.SetFocus();
+        QTest::keyClicks(f.txtMemo.widget(), "r1");
+        QTest::keyClick(f.txtMemo.widget(), Qt::Key_Return);
+        QTest::keyClicks(f.txtMemo.widget(), "r2");
+        QCOMPARE(memoKeys, 5);
+        QCOMPARE(f.txtMemo.Text(), QString("r1\r\nr2"));  // line breaks as CR LF
         Unload(f);
     }
 
