@@ -46,6 +46,9 @@ public:
 
     // --- hub ---
     void cmdAfsluiten_Click();
+    void cmdOpslaan_Click();
+    void cmdVideo_Click();
+    void lblSpelnummer_Click();
 
     // True for a button whose window exists in this build; every other
     // button stays disabled whatever the code around it asks.

@@ -12,6 +12,7 @@
 #include "platform/Events.h"
 #include "platform/FileSizeLimit.h"
 #include "platform/Form.h"
+#include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "shared/BasVeldom.h"
 #include "support/PromptScript.h"
@@ -20,12 +21,6 @@
 using namespace platform;
 
 namespace {
-
-const QStringList Set = {
-    "Renonces: 1~Singletons: 2~Doubletons: 3~7-kaart: 0~8-kaart: 0~9-kaart: 0",
-    "001~AHV~B10~9~8~7~6~5~4~3~2~A~H~V~B~10~9~Noord(10)~Oost(10)~Zuid(10)~West(10)",
-    "002~AHV~B10~9~8~7~6~5~4~3~2~A~H~V~B~10~9~Noord(10)~Oost(10)~Zuid(10)~West(10)",
-};
 
 QByteArray Inhoud(const QString& pad) {
     QFile f(pad);
@@ -48,18 +43,19 @@ class TestSaveas : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testsupport::TempHome> home;
+    // The file image of the set dealt for the test.
+    QStringList Set;
 
-    // The main window with a set in its lists, then the Save-as button.
+    // The main window with a dealt set (dealt once per test), then the
+    // Save-as button.
     void OpenDialoog() {
         frmVeldom01().Show();
-        frmVeldom01().lstSpellenSet.Clear();
-        frmVeldom01().lstSpellenSet1.Clear();
-        for (int i = 0; i < Set.size(); ++i) {
-            frmVeldom01().lstSpellenSet.AddItem(Set.at(i));
-            if (i > 0)
-                frmVeldom01().lstSpellenSet1.AddItem(Set.at(i));
+        if (Set.isEmpty()) {
+            frmVeldom01().cmdStart.Click();
+            Set = frmVeldom01().lstSpellenSet.Items();
+            QCOMPARE(Set.size(), 25);
         }
-        frmVeldom01().cmdOpslaan.SetEnabled(true);
+        QVERIFY(frmVeldom01().cmdOpslaan.Enabled());
         frmVeldom01().cmdOpslaan.Click();
         QVERIFY(frmVeldom02_IsLoaded());
         QCOMPARE(AanroepScherm, 1);
@@ -76,18 +72,22 @@ class TestSaveas : public QObject {
         QCOMPARE(Actief(), static_cast<Form*>(&frmVeldom01()));
         QCOMPARE(AanroepScherm, 0);
     }
-    QString Bestand(const QString& naam) { return home->file("Spellen/" + naam + ".txt"); }
+    QString Bestand(const QString& naam) { return resolvePath(home->file("Spellen/" + naam + ".txt")); }
     void Schrijf(const QString& naam, const QByteArray& data) {
-        QDir().mkpath(home->file("Spellen"));
+        QDir().mkpath(resolvePath(home->file("Spellen")));
         QFile f(Bestand(naam));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(data);
     }
 
 private slots:
-    void initTestCase() { SetupApplication(*qApp); }
+    void initTestCase() {
+        SetupApplication(*qApp);
+        SetEndHandler([] {});
+    }
     void init() {
         home = std::make_unique<testsupport::TempHome>();
+        Set.clear();
         TaalNummer = 10;
         NieuweNaam.clear();
         GekozenDatum.clear();
@@ -125,13 +125,42 @@ private slots:
         QVERIFY(d.cmdOK.Enabled());
     }
 
-    void savesTheSetAndClosesTheDialog() {
+    void savesTheDealtSetAndReloadsIt() {
         OpenDialoog();
         frmVeldom02().txtBestandsNaam.SetText("  Clubavond 12  ");
         frmVeldom02().cmdOK.Click();
         QCOMPARE(Inhoud(Bestand("Clubavond 12")), AlsBestand(Set));
         HoofdschermTerug();
         QVERIFY(NieuweNaam.isEmpty());
+        // The main window lists it after its activation and loads it back.
+        frmVeldom01Form& f = frmVeldom01();
+        const int plek = int(f.lstSpellen.Items().indexOf("Clubavond 12"));
+        QVERIFY(plek >= 0);
+        f.cmdStart.Click();  // another set on screen
+        QVERIFY(f.lstSpellenSet.Items() != Set);
+        f.lstSpellen.SetListIndex(plek);
+        QCOMPARE(f.lstSpellenSet.Items(), Set);
+        QCOMPARE(f.lstSpellenSet1.Items(), Set.mid(1));
+    }
+
+    void boardNumberWithoutASetDoesNothing() {
+        frmVeldom01Form& f = frmVeldom01();
+        f.Show();
+        f.lblSpelnummer.fireClick();
+        QVERIFY(f.Enabled());
+        QCOMPARE(Actief(), static_cast<Form*>(&f));
+    }
+
+    void videoWithoutTheWebsiteSaysSo() {
+        frmVeldom01Form& f = frmVeldom01();
+        f.Show();
+        WebsiteBereikbaar = false;
+        testsupport::PromptScript prompts;
+        prompts.answer(vbOK);
+        f.cmdVideo_Click();
+        QCOMPARE(prompts.last().text, TaalTekst(82));
+        QCOMPARE(prompts.last().icon(), int(vbInformation));
+        QCOMPARE(prompts.last().title, f.Caption());
     }
 
     void enterSavesEscClosesWithoutSaving() {
@@ -156,8 +185,8 @@ private slots:
         QTest::keyClicks(frmVeldom02().txtBestandsNaam.widget(), "   ");
         QTest::keyClick(frmVeldom02().txtBestandsNaam.widget(), Qt::Key_Return);
         QVERIFY(frmVeldom02_IsLoaded());
-        QVERIFY(!QDir(home->file("Spellen")).exists() ||
-                QDir(home->file("Spellen")).entryList(QDir::Files).isEmpty());
+        QVERIFY(!QDir(resolvePath(home->file("Spellen"))).exists() ||
+                QDir(resolvePath(home->file("Spellen"))).entryList(QDir::Files).isEmpty());
     }
 
     void backAndCloseBoxGiveTheMainWindowBack() {
@@ -168,8 +197,8 @@ private slots:
         OpenDialoog();
         frmVeldom02().widget()->close();
         HoofdschermTerug();
-        QVERIFY(!QDir(home->file("Spellen")).exists() ||
-                QDir(home->file("Spellen")).entryList(QDir::Files).isEmpty());
+        QVERIFY(!QDir(resolvePath(home->file("Spellen"))).exists() ||
+                QDir(resolvePath(home->file("Spellen"))).entryList(QDir::Files).isEmpty());
     }
 
     void overwriteNoKeepsTheFile() {
@@ -249,8 +278,8 @@ private slots:
         QTest::keyClick(frmVeldom02().txtBestandsNaam.widget(), Qt::Key_Return);
         QCOMPARE(prompts.count(), 2);
         QCOMPARE(QDir(home->path()).entryList({"*.txt"}, QDir::Files).size(), 0);
-        QVERIFY(!QDir(home->file("Spellen")).exists() ||
-                QDir(home->file("Spellen")).entryList(QDir::Files).isEmpty());
+        QVERIFY(!QDir(resolvePath(home->file("Spellen"))).exists() ||
+                QDir(resolvePath(home->file("Spellen"))).entryList(QDir::Files).isEmpty());
         frmVeldom02().cmdTerug.Click();
         HoofdschermTerug();
     }
@@ -271,7 +300,7 @@ private slots:
         QCOMPARE(prompts.last().icon(), int(vbExclamation));
         QCOMPARE(Inhoud(Bestand("vol")), oud);
         // No temporary file is left behind.
-        QCOMPARE(QDir(home->file("Spellen")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(QDir(resolvePath(home->file("Spellen"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
         QVERIFY(frmVeldom02_IsLoaded());
         QVERIFY(frmVeldom02().cmdOK.Enabled());
         QVERIFY(!frmVeldom01().Enabled());
@@ -340,7 +369,7 @@ private slots:
     }
 
     void englishCaptions() {
-        TaalNummer = 11;
+        SchrijfIni("Taal", "nummer", "11", home->file("taal.ini"));
         OpenDialoog();
         QCOMPARE(frmVeldom02().Caption(), QString("Save games"));
         QCOMPARE(frmVeldom02().cmdTerug.Caption(), QString("&Back"));
