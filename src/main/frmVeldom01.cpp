@@ -416,8 +416,8 @@ void frmVeldom01Form::Form_Load() {
     SchrijfIni("Mappen", "PDF Map", programFolder() + QStringLiteral("/PDF"), IniBestand);
     // 25.
     cmdMAILTXT.SetCaption(Tekst(215));
-    cmdVideo.SetCaption(QStringLiteral("&Video"));
-    cmdDownLoad.SetCaption(QStringLiteral("&Download"));
+    cmdVideo.SetCaption(QStringLiteral("V&ideo"));
+    cmdDownLoad.SetCaption(QStringLiteral("Down&load"));
     // 26. The mail providers: loaded here by the mail module (lstCodeer,
     //     lstProvider).
 
