@@ -201,11 +201,22 @@ void frmVeldom01Form::Ontwerp() {
 }
 
 void frmVeldom01Form::KoppelHandlers() {
-    // A left press starts the run at once; the button is disabled during the
-    // run, which drops the press, so no click follows it.
-    cmdStart.OnClick([this] { cmdStart_Click(); });
+    // A left press starts the run at once; the click that the same press
+    // gives on release must not start a second one.
+    cmdStart.OnClick([this] {
+        if (muisStart_) {
+            muisStart_ = false;
+            return;
+        }
+        cmdStart_Click();
+    });
     cmdStart.OnMouseDown(
         [this](int Button, int Shift, float X, float Y) { cmdStart_MouseDown(Button, Shift, X, Y); });
+    cmdStart.OnMouseUp([this](int, int, float, float) {
+        // The release is seen before its click: forget the press only after
+        // the click (if any) has been handled.
+        if (muisStart_) RunWhenIdle([this] { muisStart_ = false; });
+    });
     timSchudForm.OnTimer([this] { timSchudForm_Timer(); });
     vscrDitSpel.OnChange([this] { vscrDitSpel_Change(); });
     chkTien.OnClick([this] { chkTien_Click(); });
@@ -410,8 +421,8 @@ void frmVeldom01Form::Form_Load() {
     SchrijfIni("Mappen", "PDF Map", programFolder() + QStringLiteral("/PDF"), IniBestand);
     // 25.
     cmdMAILTXT.SetCaption(Tekst(215));
-    cmdVideo.SetCaption(QStringLiteral("&Video"));
-    cmdDownLoad.SetCaption(QStringLiteral("&Download"));
+    cmdVideo.SetCaption(QStringLiteral("V&ideo"));
+    cmdDownLoad.SetCaption(QStringLiteral("Down&load"));
     // 26. The mail providers: loaded here by the mail module (lstCodeer,
     //     lstProvider).
 
@@ -578,6 +589,7 @@ void frmVeldom01Form::cmdStart_MouseDown(int Button, int, float, float) {
     }
     BibberenAan = Val(IniWaarde) != 0;
     cmdStart_Click();
+    muisStart_ = Button == vbLeftButton;
 }
 
 void frmVeldom01Form::cmdStart_Click() {

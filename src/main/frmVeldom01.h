@@ -152,6 +152,7 @@ private:
     spel::OpeningTellers openingTellers_;
     bool bezigMetRun_ = false;
     int runs_ = 0;
+    bool muisStart_ = false;
 };
 
 DECLARE_FORM(frmVeldom01, frmVeldom01Form)
