@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "main/Opstart.h"
+#include "main/Update.h"
+#include "main/frmVeldom02.h"
 #include "main/SpelBestand.h"
 #include "main/SpelRecord.h"
 #include "main/SpinnerRegels.h"
@@ -232,6 +234,8 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdWissen.OnClick([this] { cmdWissen_Click(); });
     cmdAfsluiten.OnClick([this] { cmdAfsluiten_Click(); });
     cmdAfdrukken.OnClick([this] { cmdAfdrukken_Click(); });
+    cmdOpslaan.OnClick([this] { cmdOpslaan_Click(); });
+    cmdVideo.OnClick([this] { cmdVideo_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
 }
 
@@ -239,7 +243,8 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
     // Buttons of windows that are built. The others are wired, and added
     // here, together with their window.
     return &knop == &cmdStart || &knop == &cmdWissen || &knop == &cmdAfsluiten ||
-           &knop == &cmdFocus || &knop == &cmdAfdrukken;
+           &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo ||
+           &knop == &cmdAfdrukken;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -421,8 +426,8 @@ void frmVeldom01Form::Form_Load() {
     SchrijfIni("Mappen", "PDF Map", programFolder() + QStringLiteral("/PDF"), IniBestand);
     // 25.
     cmdMAILTXT.SetCaption(Tekst(215));
-    cmdVideo.SetCaption(QStringLiteral("&Video"));
-    cmdDownLoad.SetCaption(QStringLiteral("&Download"));
+    cmdVideo.SetCaption(QStringLiteral("V&ideo"));
+    cmdDownLoad.SetCaption(QStringLiteral("Down&load"));
     // 26. The mail providers: loaded here by the mail module (lstCodeer,
     //     lstProvider).
 
@@ -548,15 +553,36 @@ void frmVeldom01Form::cmdAfdrukken_Click() {
     frmVeldom08().Show();
 }
 
-void frmVeldom01Form::lblSpelnummer_Click() {
-    SetEnabled(false);
-    frmVeldom14().Show();
-}
-
 void frmVeldom01Form::cmdAfsluiten_Click() {
     int cancel = 0;
     Form_QueryUnload(cancel, vbFormCode);
     End();
+}
+
+void frmVeldom01Form::cmdOpslaan_Click() {
+    // The Save-as dialog saves the set in lstSpellenSet and gives this
+    // window back when it closes; the activation then lists the new file.
+    ZetFocus(*this, cmdFocus);
+    AanroepScherm = 1;
+    SetEnabled(false);
+    frmVeldom02().Show();
+}
+
+void frmVeldom01Form::cmdVideo_Click() {
+    ZetFocus(*this, cmdFocus);
+    const QString adres = ServerUrl(QStringLiteral("/Drovik/video.html"));
+    if (WebsiteBereikbaar && !adres.isEmpty())
+        OpenMetBureaublad(adres);
+    else
+        MsgBox(Tekst(82), vbInformation, Caption());
+}
+
+void frmVeldom01Form::lblSpelnummer_Click() {
+    // Prints the whole set in layout 2: only with a set on screen and no
+    // run going. The layout window gives this window back when it closes.
+    if (bezigMetRun_ || lstSpellenSet1.ListCount() == 0) return;
+    SetEnabled(false);
+    frmVeldom14().Show();
 }
 
 // ---------------------------------------------------------------------------

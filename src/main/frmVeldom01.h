@@ -47,6 +47,8 @@ public:
     // --- hub ---
     void cmdAfsluiten_Click();
     void cmdAfdrukken_Click();
+    void cmdOpslaan_Click();
+    void cmdVideo_Click();
     void lblSpelnummer_Click();
 
     // True for a button whose window exists in this build; every other

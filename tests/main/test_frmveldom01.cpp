@@ -475,6 +475,29 @@ private slots:
         QCOMPARE(f.AantalRuns(), 2);
     }
 
+    void shakeStepStaysNearTheCentre() {
+        frmVeldom01Form& f = Open();
+        const int links = (Screen().Width() - f.Width()) / 2, boven = (Screen().Height() - f.Height()) / 2;
+        for (int i = 0; i < 50; ++i) {
+            f.timSchudForm_Timer();
+            QVERIFY(std::abs(f.Left() - links) <= 15 && std::abs(f.Top() - boven) <= 15);
+        }
+    }
+
+    void sortOrderIsKeptAcrossActivations() {
+        Bewaar("a", SetRegels(1));
+        Bewaar("b", SetRegels(1));
+        {
+            frmVeldom01Form& f = Open();
+            f.chkSorteer.SetValue(1);
+            Unload(f);
+            DoEvents();
+        }
+        frmVeldom01Form& f = Open();
+        QCOMPARE(f.chkSorteer.Value(), 1);
+        QCOMPARE(f.lstSpellen.Items(), (QStringList{"b", "a"}));
+    }
+
     void resizeCentres() {
         frmVeldom01Form& f = Open();
         f.Move(0, 0);
