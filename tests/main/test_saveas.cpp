@@ -194,6 +194,9 @@ private slots:
         frmVeldom02().txtBestandsNaam.SetText("niet bewaard");
         frmVeldom02().cmdTerug.Click();
         HoofdschermTerug();
+        // Its size is kept for the next time.
+        LeesIni("frmVeldom02", "State", SchermIniBestand());
+        QVERIFY(!IniWaarde.isEmpty());
         OpenDialoog();
         frmVeldom02().widget()->close();
         HoofdschermTerug();
