@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     platform::SetupApplication(app);
-    testsupport::TempHome home;
+    // Static, so that it outlives the main window's program lock.
+    static testsupport::TempHome home;
     LeesInstellingen();
     PdfPrinter = platform::PdfPrinterName();
     PdfBreedte = 0;

@@ -303,6 +303,16 @@ private slots:
         QCOMPARE(hoofd.txtNummer.Text(), QString("00"));
         VerifyChainClosed();
     }
+    void escOnTheFocusButtonClosesTheChain() {
+        Run run("0");
+        frmVeldom09Form& venster = frmVeldom09();  // loaded, not yet shown
+        QVERIFY(frmVeldom08_IsLoaded());
+        QVERIFY(!frmVeldom08().Enabled());
+        QVERIFY(venster.cmdFocus.Left() > venster.Width());
+        int esc = 27;
+        venster.cmdFocus_KeyDown(esc, 0);
+        VerifyChainClosed();
+    }
     void unknownLayoutLeavesTheWhiteWindowUntilEsc() {
         Run run("7");
         run.Print(TestSet(4));

@@ -153,6 +153,13 @@ private slots:
         VerifyChainClosed();
         QCOMPARE(run.Pictures().size(), 2);
     }
+    void anEmptySetInLayoutTwoMakesNoDocument() {
+        Run run("2");
+        run.Print({});
+        VerifyChainClosed();
+        QVERIFY(run.printer.EndedJobs().isEmpty());
+        QVERIFY(!run.printer.calls.contains("paint"));
+    }
     void cancelInLayoutTwoPrintsNothing() {
         Run run("2");
         run.Print(TestSet(4), false);
