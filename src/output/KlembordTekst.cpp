@@ -1,5 +1,7 @@
 #include "output/KlembordTekst.h"
 
+#include "main/SpelRecord.h"
+
 namespace klembord {
 
 namespace {
@@ -102,12 +104,7 @@ QList<Spel> BruikbareSpellen(const QStringList& records, const Reeksen& reeksen)
 }
 
 QString TienVorm(const QString& holding, bool tien) {
-    QString h = holding;
-    if (tien)
-        h.replace(QStringLiteral("10"), QStringLiteral("T"));
-    else
-        h.replace(QStringLiteral("T"), QStringLiteral("10"));
-    return h;
+    return spel::TienVoorWeergave(holding, tien);
 }
 
 void BepaalTabs(const QString& cel, int kolomSoort, int rijSoort, QString& tabReeks) {
