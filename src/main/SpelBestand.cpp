@@ -1,8 +1,12 @@
 #include "main/SpelBestand.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 #include "main/SpelRecord.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 namespace spel {
 
@@ -45,6 +49,26 @@ SpelSetUitkomst ControleerSpelSet(const QStringList& regels) {
     u.set.kop = regels.at(0);
     u.set.records = regels.mid(1, laatste);
     return u;
+}
+
+SpelSetUitkomst LeesSpelSet(const QString& pad) {
+    const QString echt = platform::resolvePath(pad);
+    const QFileInfo info(echt);
+    SpelSetUitkomst u;
+    if (!info.exists()) {
+        u.fout = SpelSetFout::Ontbreekt;
+        return u;
+    }
+    QStringList regels;
+    if (!info.isFile() || !platform::readTextLines(echt, regels)) {
+        u.fout = SpelSetFout::Onleesbaar;
+        return u;
+    }
+    return ControleerSpelSet(regels);
+}
+
+bool SchrijfSpelSet(const QString& pad, const QStringList& regels, QString* fout) {
+    return platform::writeTextLines(pad, regels, fout);
 }
 
 QString SpelSetMelding(const SpelSetUitkomst& uitkomst, const QString& naam, int taalNummer) {

@@ -38,6 +38,13 @@ struct SpelSetUitkomst {
 // are ignored; any other line must be a full record.
 SpelSetUitkomst ControleerSpelSet(const QStringList& regels);
 
+// Reads and checks the deal set file at pad (resolved without regard to case).
+SpelSetUitkomst LeesSpelSet(const QString& pad);
+
+// Writes the file image (header and records), code page 1252, CR LF after
+// every line; the old file is replaced only when the new one is complete.
+bool SchrijfSpelSet(const QString& pad, const QStringList& regels, QString* fout = nullptr);
+
 // The message for a failed load, in the language taalNummer (10 Dutch,
 // 11 English); naam is the set's name as listed.
 QString SpelSetMelding(const SpelSetUitkomst& uitkomst, const QString& naam, int taalNummer);

@@ -4,4 +4,6 @@
 
 #include "shared/Globals.h"
 #include "shared/Ini.h"
+#include "shared/MSendInput.h"
 #include "shared/Tekst.h"
+#include "main/Opstart.h"

@@ -1,6 +1,10 @@
 #include <QtTest>
 
+#include <QDir>
+#include <QFile>
+
 #include "main/SpelBestand.h"
+#include "support/TestSupport.h"
 
 using namespace spel;
 
@@ -67,6 +71,48 @@ private slots:
         QVERIFY(SpelSetMelding(u, "a", 11).startsWith("Line 6 of a.txt"));
         u.fout = SpelSetFout::Geen;
         QVERIFY(SpelSetMelding(u, "a", 10).isEmpty());
+    }
+
+    // A set with the ten in both forms and cp1252 characters comes back byte for byte.
+    void savedSetRoundTripsByteForByte() {
+        testsupport::TempHome home;
+        QDir(home.path()).mkpath("Spellen");
+        QStringList regels = Set(24);
+        regels[3].replace("Noord(10)", QString::fromUtf8("Nörd(10)"));
+        regels[4].replace("AT2", "A102");
+        const QString pad = home.file("Spellen/week 1.txt");
+        QVERIFY(SchrijfSpelSet(pad, regels));
+        QFile f(pad);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        f.close();
+        QVERIFY(bytes.endsWith("West(10)\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 25);
+        QVERIFY(bytes.contains("N\xF6rd(10)"));
+        // Read through the lower-case folder name, as the loader spells it.
+        const SpelSetUitkomst u = LeesSpelSet(home.file("spellen/week 1.txt"));
+        QVERIFY(u.Gelukt());
+        QCOMPARE(u.set.Regels(), regels);
+        QVERIFY(SchrijfSpelSet(home.file("Spellen/kopie.txt"), u.set.Regels()));
+        QFile g(home.file("Spellen/kopie.txt"));
+        QVERIFY(g.open(QIODevice::ReadOnly));
+        QCOMPARE(g.readAll(), bytes);
+    }
+
+    void unreadableFilesAreReported() {
+        testsupport::TempHome home;
+        QCOMPARE(LeesSpelSet(home.file("Spellen/weg.txt")).fout, SpelSetFout::Ontbreekt);
+        QDir(home.path()).mkpath("Spellen/map.txt");
+        QCOMPARE(LeesSpelSet(home.file("Spellen/map.txt")).fout, SpelSetFout::Onleesbaar);
+        QFile leeg(home.file("Spellen/leeg.txt"));
+        QVERIFY(leeg.open(QIODevice::WriteOnly));
+        leeg.close();
+        QCOMPARE(LeesSpelSet(leeg.fileName()).fout, SpelSetFout::Leeg);
+        QFile vreemd(home.file("Spellen/vreemd.txt"));
+        QVERIFY(vreemd.open(QIODevice::WriteOnly));
+        vreemd.write(QByteArray("\x00\xff\xfe binary", 11));
+        vreemd.close();
+        QCOMPARE(LeesSpelSet(vreemd.fileName()).fout, SpelSetFout::KopVelden);
     }
 
     void namesListedWithoutExtension() {

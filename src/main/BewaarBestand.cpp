@@ -1,0 +1,62 @@
+#include "main/BewaarBestand.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "main/BewaarNaam.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+namespace bewaarnaam {
+
+int BestandStatus(const QString& pad) {
+    const QFileInfo info(platform::resolvePath(pad));
+    if (!info.exists() || !info.isFile())
+        return info.exists() ? 1 : -1;  // a folder of that name counts as taken
+    return info.size() > 0 ? 1 : 0;
+}
+
+QString BestandVoorNaam(const QString& map, const QString& naam) {
+    const QString n = naam.trimmed();
+    if (n.isEmpty() || n.contains(QChar('/')) || n.contains(QChar('\\')) || n == "." || n == "..")
+        return QString();
+    const QString folder = platform::programPath(map);
+    const QString pad = platform::resolveBelow(folder, n + QStringLiteral(".txt"));
+    // The file must stand directly in its folder, whatever the name holds.
+    if (QDir::cleanPath(QFileInfo(pad).absolutePath()) != QDir::cleanPath(QFileInfo(folder).absoluteFilePath()))
+        return QString();
+    return pad;
+}
+
+BewaarUitkomst BewaarRegels(const QString& map, const QString& naam, const QStringList& regels,
+                            const QString& weigerTekst,
+                            const std::function<bool(const QString&)>& magOverschrijven,
+                            QString* fout) {
+    if (!NaamToegestaan(naam, weigerTekst))
+        return BewaarUitkomst::OngeldigeNaam;
+    const QString pad = BestandVoorNaam(map, naam);
+    if (pad.isEmpty())
+        return BewaarUitkomst::OngeldigeNaam;
+    if (BestandStatus(pad) == 1 && !magOverschrijven(naam.trimmed() + QStringLiteral(".txt")))
+        return BewaarUitkomst::NietOverschreven;
+    QDir().mkpath(QFileInfo(pad).absolutePath());
+    QString reden;
+    if (!platform::writeTextLines(pad, regels, &reden)) {
+        if (fout)
+            *fout = reden;
+        return BewaarUitkomst::Mislukt;
+    }
+    return BewaarUitkomst::Geschreven;
+}
+
+QString SchrijfFoutMelding(const QString& bestandsnaam, const QString& reden, int taalNummer) {
+    QString tekst = taalNummer == 11
+        ? QStringLiteral("The file %1 could not be written.")
+        : QStringLiteral("Het bestand %1 kan niet worden geschreven.");
+    tekst = tekst.arg(bestandsnaam);
+    if (!reden.isEmpty())
+        tekst += QStringLiteral("\n\n") + reden;
+    return tekst;
+}
+
+}  // namespace bewaarnaam

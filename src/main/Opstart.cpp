@@ -1,0 +1,92 @@
+#include "main/Opstart.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "platform/Paths.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+QString GeverReeks;
+QString KwetsbaarReeks;
+bool BibberenAan = false;
+int WeekNummer = 39;
+int PdfBreedte = 0;
+QString PdfPrinter;
+double KleurZwart = 0;
+double KleurWit = 16777215;
+double KleurKopRij = 16777215;
+
+namespace {
+
+int CijferOp(const QString& reeks, int spelnummer) {
+    if (spelnummer < 1 || spelnummer > reeks.size()) return 0;
+    const QChar c = reeks.at(spelnummer - 1);
+    return c.isDigit() ? c.digitValue() : 0;
+}
+
+}  // namespace
+
+QString BouwGeverReeks() { return QStringLiteral("01230123012301230123").repeated(15); }
+
+QString BouwKwetsbaarReeks() { return QStringLiteral("0123123023013012").repeated(15); }
+
+int GeverVanSpel(int spelnummer) { return CijferOp(GeverReeks, spelnummer); }
+
+int KwetsbaarVanSpel(int spelnummer) { return CijferOp(KwetsbaarReeks, spelnummer); }
+
+QString AccountNaam() {
+    if (const passwd* pw = getpwuid(getuid())) {
+        const QString volledig =
+            QString::fromLocal8Bit(pw->pw_gecos ? pw->pw_gecos : "").section(',', 0, 0).trimmed();
+        if (!volledig.isEmpty()) return volledig;
+        const QString login = QString::fromLocal8Bit(pw->pw_name ? pw->pw_name : "").trimmed();
+        if (!login.isEmpty()) return login;
+    }
+    return qEnvironmentVariable("USER").trimmed();
+}
+
+QString BepaalEigenaarNaam(const QString& ingesteld) {
+    const QString naam = ingesteld.trimmed();
+    return naam.isEmpty() ? AccountNaam() : naam;
+}
+
+QString WinePrefix() {
+    const QString prefix = qEnvironmentVariable("WINEPREFIX");
+    return prefix.isEmpty() ? QDir::homePath() + QStringLiteral("/.wine") : prefix;
+}
+
+CvnVondst ZoekCvn(const QString& winePrefix) {
+    struct Kandidaat {
+        const char* programmaMap;
+        const char* map;
+        const char* bestand;
+        const char* serie;
+    };
+    static const Kandidaat kandidaten[] = {
+        {"Program Files (x86)", "Corvani 6 serie", "CVN6.exe", " 6 "},
+        {"Program Files", "Corvani 6 serie", "CVN6.exe", " 6 "},
+        {"Program Files (x86)", "Corvani", "Ravosc.exe", " 5 "},
+        {"Program Files", "Corvani", "Ravosc.exe", " 5 "},
+    };
+    // Names under the prefix are matched without regard to case, as the
+    // Windows programs living there see them.
+    const QString schijf = winePrefix + QStringLiteral("/drive_c");
+    for (const Kandidaat& k : kandidaten) {
+        const QString map = QLatin1String(k.programmaMap) + QLatin1Char('/') + QLatin1String(k.map);
+        const QFileInfo programma(
+            platform::resolveBelow(schijf, map + QLatin1Char('/') + QLatin1String(k.bestand)));
+        if (programma.isFile() && programma.size() > 0)
+            return {programma.absolutePath(), QString::fromLatin1(k.serie)};
+    }
+    return {};
+}
+
+QString ProgrammaVersie() {
+    return QStringLiteral("%1.%2.%3")
+        .arg(DROVIK_VERSION_MAJOR)
+        .arg(DROVIK_VERSION_MINOR)
+        .arg(DROVIK_VERSION_PATCH);
+}

@@ -1,0 +1,73 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QFile>
+
+#include "main/Opstart.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+void Maak(const QString& pad, const QByteArray& inhoud) {
+    QDir().mkpath(QFileInfo(pad).absolutePath());
+    QFile f(pad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(inhoud);
+}
+
+}  // namespace
+
+class TestOpstart : public QObject {
+    Q_OBJECT
+private slots:
+    void dealerAndVulnerabilityPerBoard() {
+        GeverReeks = BouwGeverReeks();
+        KwetsbaarReeks = BouwKwetsbaarReeks();
+        QCOMPARE(GeverReeks.size(), 300);
+        QCOMPARE(KwetsbaarReeks.size(), 240);
+        const int gever[] = {0, 1, 2, 3, 0};
+        const int kwetsbaar[] = {0, 1, 2, 3, 1, 2, 3, 0, 2, 3, 0, 1, 3, 0, 1, 2, 0};
+        for (int b = 1; b <= 5; ++b) QCOMPARE(GeverVanSpel(b), gever[b - 1]);
+        for (int b = 1; b <= 17; ++b) QCOMPARE(KwetsbaarVanSpel(b), kwetsbaar[b - 1]);
+        QCOMPARE(GeverVanSpel(48), 3);
+        QCOMPARE(KwetsbaarVanSpel(0), 0);
+        QCOMPARE(KwetsbaarVanSpel(241), 0);
+    }
+
+    void ownerName() {
+        QCOMPARE(BepaalEigenaarNaam("  Jan Jansen "), QString("Jan Jansen"));
+        QVERIFY(!AccountNaam().isEmpty());
+        QCOMPARE(BepaalEigenaarNaam("   "), AccountNaam());
+    }
+
+    void siblingProgramUnderTheWinePrefix() {
+        QTemporaryDir prefix;
+        QCOMPARE(ZoekCvn(prefix.path()).map, QString());
+        QCOMPARE(ZoekCvn(prefix.path()).serie, QString());
+        // An empty program file does not count.
+        Maak(prefix.filePath("drive_c/Program Files (x86)/Corvani 6 serie/CVN6.exe"), "");
+        QCOMPARE(ZoekCvn(prefix.path()).map, QString());
+        // Only the last candidate exists (in other case): series 5.
+        Maak(prefix.filePath("drive_c/Program Files/Corvani/RAVOSC.EXE"), "MZ");
+        CvnVondst v = ZoekCvn(prefix.path());
+        QCOMPARE(v.map, prefix.filePath("drive_c/Program Files/Corvani"));
+        QCOMPARE(v.serie, QString(" 5 "));
+        // A series 6 program comes first.
+        Maak(prefix.filePath("drive_c/Program Files/Corvani 6 serie/CVN6.exe"), "MZ");
+        v = ZoekCvn(prefix.path());
+        QCOMPARE(v.map, prefix.filePath("drive_c/Program Files/Corvani 6 serie"));
+        QCOMPARE(v.serie, QString(" 6 "));
+    }
+
+    void winePrefixDefault() {
+        const QByteArray oud = qgetenv("WINEPREFIX");
+        qunsetenv("WINEPREFIX");
+        QCOMPARE(WinePrefix(), QDir::homePath() + "/.wine");
+        qputenv("WINEPREFIX", "/tmp/elders");
+        QCOMPARE(WinePrefix(), QString("/tmp/elders"));
+        if (oud.isEmpty()) qunsetenv("WINEPREFIX"); else qputenv("WINEPREFIX", oud);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOpstart)
+#include "test_opstart.moc"
