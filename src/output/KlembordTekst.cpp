@@ -1,5 +1,6 @@
 #include "output/KlembordTekst.h"
 
+#include "main/Opstart.h"
 #include "main/SpelRecord.h"
 
 namespace klembord {
@@ -80,8 +81,7 @@ Teksten Teksten::Uit(const std::function<QString(int)>& tekst) {
 }
 
 Reeksen Reeksen::Standaard() {
-    return {QStringLiteral("01230123012301230123").repeated(15),
-            QStringLiteral("0123123023013012").repeated(15)};
+    return {BouwGeverReeks(), BouwKwetsbaarReeks()};
 }
 
 QList<Spel> BruikbareSpellen(const QStringList& records, const Reeksen& reeksen) {
