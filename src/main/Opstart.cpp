@@ -13,8 +13,6 @@ QString GeverReeks;
 QString KwetsbaarReeks;
 bool BibberenAan = false;
 int WeekNummer = 39;
-int PdfBreedte = 0;
-QString PdfPrinter;
 double KleurZwart = 0;
 double KleurWit = 16777215;
 double KleurKopRij = 16777215;

@@ -15,9 +15,6 @@ extern QString KwetsbaarReeks;
 extern bool BibberenAan;
 // Hidden week number, advanced by every print press (starts at 39).
 extern int WeekNummer;
-// Print narrowing index 0..23 and the device name of the chosen printer.
-extern int PdfBreedte;
-extern QString PdfPrinter;
 // Colours of the results grids (black, white, white header row).
 extern double KleurZwart;
 extern double KleurWit;

@@ -48,7 +48,9 @@ bool capsLockOn();
 // order they went in, each as a Qt key event sent to the widget that has the
 // focus at that moment (the active window when no widget has it; nothing
 // when the program has no active window). Modifier keys held by earlier
-// records apply to the later ones.
+// records apply to the later ones. The events pass through the widgets'
+// own key handling and event filters, as typed keys do; menu and button
+// shortcuts are not looked up for them.
 
 // Queues the records and delivers everything queued before returning.
 void deliverKeyInput(const QVector<KeyInput>& inputs);

@@ -7,9 +7,12 @@
 // finishes it (the PDF printer then asks for the file name), KillDoc throws
 // it away.
 
+#include <QPageSize>
 #include <QPicture>
 #include <QString>
 #include <QStringList>
+
+class QPainter;
 
 namespace platform {
 
@@ -30,7 +33,30 @@ public:
     virtual bool EndDoc() = 0;
     virtual void KillDoc() = 0;
     virtual QString ErrorText() const = 0;
+
+    // Page setup as the print dialog shows and sets it. A change applies to
+    // the pages that start after it. Devices without such settings keep the
+    // defaults below.
+    enum class Orientation { Portrait = 1, Landscape = 2 };
+    virtual int Copies() const { return 1; }
+    virtual void SetCopies(int) {}
+    virtual Orientation PageOrientation() const { return Orientation::Portrait; }
+    virtual void SetPageOrientation(Orientation) {}
+    virtual QPageSize::PageSizeId PaperSize() const { return QPageSize::A4; }
+    virtual void SetPaperSize(QPageSize::PageSizeId) {}
+    // Name of the document being printed; the PDF printer proposes it as the
+    // file name when the job ends.
+    virtual void SetDocumentName(const QString&) {}
 };
+
+// Paints `picture` onto a painter whose units are twips: the picture's
+// bounding rectangle is scaled onto the rectangle (x, y, width, height).
+// What the picture draws keeps its vector form (text stays text).
+void PaintPictureInTwips(QPainter& painter, const QPicture& picture, int x, int y, int width,
+                         int height);
+
+// The paper sizes the print dialog offers, in this order.
+QList<QPageSize::PageSizeId> OfferedPaperSizes();
 
 // Device names of every printer, the built-in PDF printer first.
 QStringList PrinterNames();
@@ -41,8 +67,12 @@ QString PdfPrinterName();
 PrinterDevice& Printer();
 // Makes the printer with this device name current; false when none has it.
 bool SetCurrentPrinter(const QString& deviceName);
+// The device name of the current printer (the real one chosen, also while
+// an override is in place).
+QString CurrentPrinterName();
 // Tests put a recording device in place of every real printer; nullptr
-// restores the real ones.
+// restores the real ones. While it is in place its device name is one of
+// PrinterNames() too.
 void SetPrinterOverride(PrinterDevice* device);
 
 }  // namespace platform

@@ -2,7 +2,8 @@
 // Dutch and in English. "|" is a line break (or a list separator where the
 // caller splits on it); "~", "#", "$" and "*" are placeholders the caller
 // fills in. Texts marked "(niet gebruikt)" / "(not used)" are fetched by no
-// window; text 12 is the support e-mail address named in the mail messages.
+// window; text 12 is the support e-mail address named in the mail messages;
+// texts 72 to 78 are the captions of the print dialog.
 // Stored as UTF-8.
 
 #include "resources/TekstTabel.h"
@@ -154,20 +155,20 @@ const TekstRegel kTabel[kTekstAantal] = {
                "Last hand may also o&pen a Multy 2 diamond"},
     /*  71 */ {"Instellingen voor versturen e-mail",
                "Settings for sending e-mail"},
-    /*  72 */ {"(niet gebruikt)",
-               "(not used)"},
-    /*  73 */ {"(niet gebruikt)",
-               "(not used)"},
-    /*  74 */ {"(niet gebruikt)",
-               "(not used)"},
-    /*  75 */ {"(niet gebruikt)",
-               "(not used)"},
-    /*  76 */ {"(niet gebruikt)",
-               "(not used)"},
-    /*  77 */ {"(niet gebruikt)",
-               "(not used)"},
-    /*  78 */ {"(niet gebruikt)",
-               "(not used)"},
+    /*  72 */ {"Afdrukken",
+               "Print"},
+    /*  73 */ {"Printer",
+               "Printer"},
+    /*  74 */ {"Aantal exemplaren",
+               "Copies"},
+    /*  75 */ {"Afdrukstand",
+               "Orientation"},
+    /*  76 */ {"Staand",
+               "Portrait"},
+    /*  77 */ {"Liggend",
+               "Landscape"},
+    /*  78 */ {"Papierformaat",
+               "Paper size"},
     /*  79 */ {"(niet gebruikt)",
                "(not used)"},
     /*  80 */ {"(niet gebruikt)",

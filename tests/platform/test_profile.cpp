@@ -2,26 +2,12 @@
 
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
-#include "platform/FileSizeLimit.h"
+#include "platform/FileTestHelpers.h"
 #include "support/TestSupport.h"
 
 using namespace platform;
-
-namespace {
-
-QByteArray rawContent(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void writeRaw(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
-
-}  // namespace
+using testsupport::readRaw;
+using testsupport::writeRaw;
 
 class TestProfile : public QObject {
     Q_OBJECT
@@ -30,7 +16,7 @@ private slots:
         testsupport::TempHome home;
         const QString ini = home.file("taal.ini");
         QCOMPARE(ReadProfileString(ini, "Taal", "nummer"), QString());
-        writeRaw(ini, "[Taal]\r\nnummer=11\r\n");
+        QVERIFY(writeRaw(ini, "[Taal]\r\nnummer=11\r\n"));
         QCOMPARE(ReadProfileString(ini, "Tien", "nummer"), QString());
         QCOMPARE(ReadProfileString(ini, "Taal", "anders"), QString());
         QCOMPARE(ReadProfileString(ini, "Taal", "nummer"), QString("11"));
@@ -54,12 +40,12 @@ private slots:
     void writeKeepsEveryOtherLine() {
         testsupport::TempHome home;
         const QString ini = home.file("x.ini");
-        writeRaw(ini, "; comment at top\r\n[A]\r\nk1 = one\r\nrubbish line\r\n\r\n"
-                      "[B]\r\n; inside B\r\nk2=two\r\n");
+        QVERIFY(writeRaw(ini, "; comment at top\r\n[A]\r\nk1 = one\r\nrubbish line\r\n\r\n"
+                              "[B]\r\n; inside B\r\nk2=two\r\n"));
         QVERIFY(WriteProfileString(ini, "A", "k1", "uno"));
         QVERIFY(WriteProfileString(ini, "A", "new", "nieuw"));
         QVERIFY(WriteProfileString(ini, "C", "k3", "drie"));
-        QCOMPARE(QString::fromLatin1(rawContent(ini)),
+        QCOMPARE(QString::fromLatin1(readRaw(ini)),
                  QString("; comment at top\r\n[A]\r\nk1=uno\r\nrubbish line\r\nnew=nieuw\r\n\r\n"
                          "[B]\r\n; inside B\r\nk2=two\r\n\r\n[C]\r\nk3=drie\r\n"));
         QCOMPARE(ReadProfileString(ini, "B", "k2"), QString("two"));
@@ -69,7 +55,7 @@ private slots:
         testsupport::TempHome home;
         const QString ini = home.file("nieuw.ini");
         QVERIFY(WriteProfileString(ini, "Punten", "MinimaalPunten", "12"));
-        QCOMPARE(rawContent(ini), QByteArray("[Punten]\r\nMinimaalPunten=12\r\n"));
+        QCOMPARE(readRaw(ini), QByteArray("[Punten]\r\nMinimaalPunten=12\r\n"));
     }
 
     void valuesAreTrimmedUnquotedAndCut() {
@@ -78,7 +64,7 @@ private slots:
         const QString longValue = QString(300, QChar('x'));
         QVERIFY(WriteProfileString(ini, "S", "lang", longValue));
         QCOMPARE(ReadProfileString(ini, "S", "lang"), QString(254, QChar('x')));
-        writeRaw(ini, "[S]\r\n  k  =   15  \r\nq=\"quoted\"\r\n");
+        QVERIFY(writeRaw(ini, "[S]\r\n  k  =   15  \r\nq=\"quoted\"\r\n"));
         QCOMPARE(ReadProfileString(ini, "S", "k"), QString("15"));
         QCOMPARE(ReadProfileString(ini, "S", "q"), QString("quoted"));
     }
@@ -95,30 +81,30 @@ private slots:
         testsupport::TempHome home;
         const QString ini = home.file("x.ini");
         QVERIFY(WriteProfileString(ini, "S", "naam", QString::fromUtf8("Gecreëerd €5")));
-        QCOMPARE(rawContent(ini), QByteArray("[S]\r\nnaam=Gecre\xEB" "erd \x80" "5\r\n"));
+        QCOMPARE(readRaw(ini), QByteArray("[S]\r\nnaam=Gecre\xEB" "erd \x80" "5\r\n"));
         QCOMPARE(ReadProfileString(ini, "S", "naam"), QString::fromUtf8("Gecreëerd €5"));
     }
 
     void acceptsLfOnlyAndFirstMatchWins() {
         testsupport::TempHome home;
         const QString ini = home.file("x.ini");
-        writeRaw(ini, "[S]\nk=1\nk=2\n[s]\nk=3\n[T]\rm=4");
+        QVERIFY(writeRaw(ini, "[S]\nk=1\nk=2\n[s]\nk=3\n[T]\rm=4"));
         QCOMPARE(ReadProfileString(ini, "S", "k"), QString("1"));
         QCOMPARE(ReadProfileString(ini, "T", "m"), QString("4"));
         QVERIFY(WriteProfileString(ini, "S", "k", "9"));
-        QCOMPARE(rawContent(ini), QByteArray("[S]\r\nk=9\r\nk=2\r\n[s]\r\nk=3\r\n[T]\r\nm=4\r\n"));
+        QCOMPARE(readRaw(ini), QByteArray("[S]\r\nk=9\r\nk=2\r\n[s]\r\nk=3\r\n[T]\r\nm=4\r\n"));
     }
 
     void backslashPathAndCaseOfFileName() {
         testsupport::TempHome home;
-        writeRaw(home.file("Scherm.ini"), "[frm]\r\nw=5\r\n");
+        QVERIFY(writeRaw(home.file("Scherm.ini"), "[frm]\r\nw=5\r\n"));
         QCOMPARE(ReadProfileString(home.path() + "\\scherm.ini", "FRM", "W"), QString("5"));
     }
 
     void failedWriteLeavesFileAndReports() {
         testsupport::TempHome home;
         const QString ini = home.file("x.ini");
-        writeRaw(ini, "[S]\r\nk=old\r\n");
+        QVERIFY(writeRaw(ini, "[S]\r\nk=old\r\n"));
         QString error;
         {
             // Writes past 4 KB fail, for any user (folder rights do not bind root).

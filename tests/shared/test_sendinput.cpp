@@ -206,6 +206,7 @@ private slots:
     void capsLockInvertsShiftForLettersOnly() {
         QCOMPARE(kort("a", true), QString("16d 65d 65u 16u"));
         QCOMPARE(kort("A", true), QString("65d 65u"));
+        // In braces too: Shift pressed, so that Caps Lock gives lower case.
         QCOMPARE(kort("{a 2}", true), kort("AA"));
         QCOMPARE(kort("1!", true), kort("1!"));
         QCOMPARE(kort("+(a)", true), QString("16d 65d 65u 16u"));

@@ -1,0 +1,268 @@
+#include "platform/Control.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <algorithm>
+
+#include "platform/App.h"
+#include "platform/Form.h"
+#include "platform/Screen.h"
+
+namespace platform {
+
+bool IsSystemColor(qint64 c) { return c >= 0x80000000LL; }
+
+QColor QColorFromVB(qint64 c) {
+    if (IsSystemColor(c)) {
+        const QPalette pal = QApplication::palette();
+        switch (c & 0xFF) {
+        case 0x05: return pal.color(QPalette::Base);
+        case 0x08: return pal.color(QPalette::Text);
+        case 0x12: return pal.color(QPalette::ButtonText);
+        case 0x0F:
+        default: return pal.color(QPalette::Button);
+        }
+    }
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+QString StripAccessKeys(const QString& caption) {
+    QString out;
+    out.reserve(caption.size());
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') {
+                out += '&';
+                ++i;
+            }
+            continue;
+        }
+        out += caption[i];
+    }
+    return out;
+}
+
+// Hands a control's widget events to the control: keys (through its
+// window, for key preview and the default and cancel buttons), focus and
+// mouse buttons.
+class ControlEventFilter : public QObject {
+public:
+    explicit ControlEventFilter(Control* c) : control_(c) {}
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        Form& form = control_->Parent();
+        switch (e->type()) {
+        case QEvent::KeyPress:
+            if (watched != control_->keyWidget()) break;
+            return form.routeKeyPress(control_, watched, static_cast<QKeyEvent*>(e));
+        case QEvent::KeyRelease:
+            if (watched != control_->keyWidget()) break;
+            return form.routeKeyRelease(control_, static_cast<QKeyEvent*>(e));
+        case QEvent::MouseButtonDblClick:
+            if (control_->clicksFromMouse()) control_->fireDblClick();
+            break;
+        case QEvent::FocusIn: {
+            auto* fe = static_cast<QFocusEvent*>(e);
+            if (fe->reason() != Qt::ActiveWindowFocusReason && fe->reason() != Qt::PopupFocusReason)
+                form.controlGotFocus(control_);
+            break;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease: {
+            auto* me = static_cast<QMouseEvent*>(e);
+            auto* w = static_cast<QWidget*>(watched);
+            const QPoint p = w->mapTo(control_->widget(), me->position().toPoint());
+            int button = me->button() == Qt::LeftButton    ? vbLeftButton
+                         : me->button() == Qt::RightButton ? vbRightButton
+                                                           : vbMiddleButton;
+            int shift = ShiftFromQt(int(me->modifiers()));
+            float x = float(TwipsFromPixels(p.x())), y = float(TwipsFromPixels(p.y()));
+            if (e->type() == QEvent::MouseButtonPress) {
+                control_->fireMouseDown(button, shift, x, y);
+            } else {
+                control_->fireMouseUp(button, shift, x, y);
+                if (button == vbLeftButton && control_->clicksFromMouse() && w->rect().contains(me->position().toPoint()))
+                    control_->fireClick();
+            }
+            break;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    Control* control_;
+};
+
+Control::Control(Container* container, const QString& name, int index)
+    : form_(container->ownerForm()), container_(container), name_(name), index_(index),
+      fontName_(DefaultFontName()), fontSize_(DefaultFontSize()) {
+    container_->children().push_back(this);
+    form_->registerControl(this);
+}
+
+Control::~Control() {
+    auto& ch = container_->children();
+    ch.erase(std::remove(ch.begin(), ch.end(), this), ch.end());
+    form_->unregisterControl(this);
+    delete widget_.data();
+    delete filter_;
+}
+
+QWidget* Control::widget() {
+    if (!widget_) {
+        QWidget* parent = container_->containerWidget();
+        if (widget_) return widget_;  // made while the window made its widgets
+        QWidget* w = createWidget(parent);
+        if (!w) return nullptr;
+        widget_ = w;
+        watch(w);
+        applyAll();
+        w->setVisible(visible_);
+        form_->resetTabOrder();
+    }
+    return widget_;
+}
+
+void Control::materialize() {
+    if (visible_ && !widget_) widget();
+}
+
+void Control::watch(QWidget* w) {
+    if (!filter_) filter_ = new ControlEventFilter(this);
+    w->installEventFilter(filter_);
+}
+
+void Control::applyAll() {
+    applyGeometry();
+    applyFont();
+    applyColors();
+    widget_->setEnabled(enabled_);
+    widget_->setToolTip(toolTip_);
+    widget_->setFocusPolicy(tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Control::applyGeometry() {
+    if (!widget_) return;
+    widget_->setGeometry(PixelsFromTwips(left_), PixelsFromTwips(top_),
+                         std::max(0, PixelsFromTwips(width_)), std::max(0, PixelsFromTwips(height_)));
+}
+
+QFont Control::Font() const {
+    QFont f(fontName_);
+    f.setPointSizeF(UsableFontSize(fontSize_));
+    f.setBold(fontBold_);
+    f.setItalic(fontItalic_);
+    f.setUnderline(fontUnderline_);
+    return f;
+}
+
+void Control::applyFont() {
+    if (widget_ && HasFont()) widget_->setFont(Font());
+}
+
+void Control::applyColors() {
+    if (!widget_) return;
+    QPalette pal = widget_->palette();
+    const qint64 fore = effectiveFore(), back = effectiveBack();
+    if (!IsSystemColor(fore)) {
+        pal.setColor(QPalette::WindowText, QColorFromVB(fore));
+        pal.setColor(QPalette::Text, QColorFromVB(fore));
+        pal.setColor(QPalette::ButtonText, QColorFromVB(fore));
+    }
+    if (!IsSystemColor(back)) {
+        pal.setColor(QPalette::Window, QColorFromVB(back));
+        pal.setColor(QPalette::Base, QColorFromVB(back));
+        pal.setColor(QPalette::Button, QColorFromVB(back));
+    }
+    widget_->setPalette(pal);
+}
+
+int Control::textLineHeight() const {
+    QFontMetrics fm(Font());
+    return TwipsFromPixels(fm.height());
+}
+
+int Control::textWidthTwips(const QString& s) const {
+    QFontMetrics fm(Font());
+    return TwipsFromPixels(fm.horizontalAdvance(s));
+}
+
+void Control::SetLeft(double v) { Move(v, top_, width_, height_); }
+void Control::SetTop(double v) { Move(left_, v, width_, height_); }
+void Control::SetWidth(double v) { Move(left_, top_, v, height_); }
+void Control::SetHeight(double v) { Move(left_, top_, width_, v); }
+void Control::Move(double left, double top) { Move(left, top, width_, height_); }
+void Control::Move(double left, double top, double width, double height) {
+    const int l = int(qRound(left)), t = int(qRound(top));
+    const int w = std::max(0, int(qRound(width))), h = std::max(0, int(qRound(height)));
+    if (l == left_ && t == top_ && w == width_ && h == height_) return;
+    left_ = l;
+    top_ = t;
+    width_ = w;
+    height_ = h;
+    applyGeometry();
+    geometryChanged();
+}
+
+void Control::SetEnabled(bool on) {
+    enabled_ = on;
+    if (widget_) widget_->setEnabled(on);
+}
+
+void Control::SetVisible(bool on) {
+    visible_ = on;
+    if (widget_)
+        widget_->setVisible(on);
+    else if (on && form_->hasWidget())
+        widget();
+}
+
+void Control::SetTabIndex(int i) {
+    tabIndex_ = i;
+    form_->resetTabOrder();
+}
+
+void Control::SetTabStop(bool on) {
+    tabStop_ = on;
+    if (widget_) widget_->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Control::SetToolTipText(const QString& t) {
+    toolTip_ = t;
+    if (widget_) widget_->setToolTip(t);
+}
+
+void Control::SetForeColor(qint64 c) {
+    foreColor_ = c;
+    applyColors();
+}
+void Control::SetBackColor(qint64 c) {
+    backColor_ = c;
+    applyColors();
+}
+
+void Control::SetFontName(const QString& n) { fontName_ = n; applyFont(); }
+void Control::SetFontSize(double p) { fontSize_ = p; applyFont(); }
+void Control::SetFontBold(bool on) { fontBold_ = on; applyFont(); }
+void Control::SetFontItalic(bool on) { fontItalic_ = on; applyFont(); }
+void Control::SetFontUnderline(bool on) { fontUnderline_ = on; applyFont(); }
+
+void Control::SetAlignment(int a) {
+    alignment_ = a;
+    if (widget_) applyAll();
+}
+
+void Control::SetFocus() {
+    if (QWidget* w = widget()) w->setFocus(Qt::OtherFocusReason);
+    form_->controlGotFocus(this);
+}
+
+bool Control::hasFocus() const { return form_->ActiveControl() == this; }
+
+}  // namespace platform

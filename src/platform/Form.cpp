@@ -1,0 +1,573 @@
+#include "platform/Form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QTimer>
+#include <algorithm>
+#include <set>
+
+#include "platform/App.h"
+#include "platform/Controls.h"
+#include "platform/Screen.h"
+
+namespace platform {
+
+namespace {
+std::vector<Form*> g_zorder;  // shown windows, back to front
+std::set<Form*> g_loaded;
+Form* g_active = nullptr;
+// The window the layer activated last, until the window system confirms it:
+// activations the window system reports for other windows meanwhile are
+// stale echoes of earlier calls, not the user's.
+Form* g_pending = nullptr;
+int g_pendingGeneration = 0;
+
+void removeFromZOrder(Form* f) {
+    g_zorder.erase(std::remove(g_zorder.begin(), g_zorder.end(), f), g_zorder.end());
+}
+void bringToFront(Form* f) {
+    removeFromZOrder(f);
+    g_zorder.push_back(f);
+}
+
+void requestSystemActivation(Form* f) {
+    g_pending = f;
+    const int generation = ++g_pendingGeneration;
+    if (f->hasWidget() && f->Visible()) {
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) f->widget()->raise();
+        f->widget()->activateWindow();
+    }
+    if (QCoreApplication::instance())
+        QTimer::singleShot(1000, QCoreApplication::instance(), [generation] {
+            if (generation == g_pendingGeneration) g_pending = nullptr;
+        });
+}
+
+void activate(Form* f) {
+    if (g_active == f) return;
+    Form* previous = g_active;
+    g_active = f;
+    requestSystemActivation(f);
+    EventScope scope;
+    if (previous && previous->IsLoaded()) previous->Form_Deactivate();
+    if (g_active == f && f->IsLoaded()) f->Form_Activate();
+}
+
+Form* topmostUsable() {
+    for (auto it = g_zorder.rbegin(); it != g_zorder.rend(); ++it)
+        if ((*it)->IsLoaded() && (*it)->Visible() && (*it)->Enabled()) return *it;
+    return nullptr;
+}
+
+void activateTopmost() {
+    if (Form* f = topmostUsable())
+        activate(f);
+    else
+        g_active = nullptr;
+}
+}  // namespace
+
+// The top-level widget of a window: hands the window system's events
+// (close box, resizing, activation, keys while no control has the focus)
+// to its Form.
+class FormWidget : public QWidget {
+public:
+    explicit FormWidget(Form* f) : QWidget(nullptr), form_(f) {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+    Form* form_;
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        form_->unloadNow(vbFormControlMenu);
+    }
+    void resizeEvent(QResizeEvent* e) override {
+        QWidget::resizeEvent(e);
+        form_->widgetResized(size());
+    }
+    void moveEvent(QMoveEvent* e) override {
+        QWidget::moveEvent(e);
+        form_->widgetMoved(pos());
+    }
+    void changeEvent(QEvent* e) override {
+        QWidget::changeEvent(e);
+        if (e->type() == QEvent::WindowStateChange) form_->widgetStateChanged();
+    }
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::WindowActivate) form_->widgetActivated();
+        return QWidget::event(e);
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (!form_->formKeyPress(e)) e->ignore();
+    }
+    void keyReleaseEvent(QKeyEvent* e) override {
+        if (!form_->formKeyRelease(e)) e->ignore();
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QWidget::mouseReleaseEvent(e);
+        EventScope scope;
+        form_->Form_Click();
+    }
+};
+
+Form::Form(const QString& name)
+    : name_(name), caption_(name), fontName_(DefaultFontName()), fontSize_(DefaultFontSize()) {
+    g_loaded.insert(this);
+}
+
+Form::~Form() {
+    removeFromZOrder(this);
+    g_loaded.erase(this);
+    if (g_active == this) g_active = nullptr;
+    if (g_pending == this) g_pending = nullptr;
+    delete widget_.data();
+}
+
+void Form::runLoad() {
+    if (loaded_) return;
+    loaded_ = true;
+    EventScope scope;
+    Form_Load();
+}
+
+QWidget* Form::widget() {
+    if (!widget_) {
+        widget_ = new FormWidget(this);
+        widget_->setWindowTitle(caption_);
+        if (!icon_.isNull()) widget_->setWindowIcon(icon_);
+        widget_->setFont(Font());
+        if (backColor_ != -1) SetBackColor(backColor_);
+        if (borderStyle_ == vbBSNone) widget_->setWindowFlag(Qt::FramelessWindowHint, true);
+        widget_->setEnabled(enabled_);
+        applyGeometry();
+        materializing_ = true;
+        for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->materialize();
+        materializing_ = false;
+        resetTabOrder();
+    }
+    return widget_;
+}
+
+void Form::registerControl(Control* c) { controls_.push_back(c); }
+
+void Form::unregisterControl(Control* c) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+    if (activeControl_ == c) activeControl_ = nullptr;
+    if (static_cast<Control*>(defaultButton_) == c) defaultButton_ = nullptr;
+    if (static_cast<Control*>(cancelButton_) == c) cancelButton_ = nullptr;
+}
+
+void Form::controlGotFocus(Control* c) {
+    if (unloaded_ || activeControl_ == c) return;
+    Control* old = activeControl_;
+    activeControl_ = c;
+    if (old) old->fireLostFocus();
+    c->fireGotFocus();
+}
+
+void Form::setDefaultButton(CommandButton* b, bool on) {
+    if (on)
+        defaultButton_ = b;
+    else if (defaultButton_ == b)
+        defaultButton_ = nullptr;
+}
+
+void Form::setCancelButton(CommandButton* b, bool on) {
+    if (on)
+        cancelButton_ = b;
+    else if (cancelButton_ == b)
+        cancelButton_ = nullptr;
+}
+
+namespace {
+bool usableButton(CommandButton* b) {
+    return b && b->Enabled() && b->Visible();
+}
+int qtKeyForChar(int ascii) {
+    if (ascii == 13) return Qt::Key_Return;
+    if (ascii == 8) return Qt::Key_Backspace;
+    if (ascii == 27) return Qt::Key_Escape;
+    const QChar c(ascii);
+    if (c.isLetter() && c.unicode() < 128) return c.toUpper().unicode();
+    return ascii < 128 ? ascii : Qt::Key_unknown;
+}
+}  // namespace
+
+bool Form::routeKeyPress(Control* c, QObject* target, QKeyEvent* e) {
+    if (bypassKeys_ || unloaded_) return false;
+    EventScope scope;
+    int code = KeyCodeFromEvent(e);
+    const int originalCode = code;
+    const int shift = ShiftFromQt(int(e->modifiers()));
+    if (code == vbKeyReturn && usableButton(defaultButton_) && !dynamic_cast<CommandButton*>(c)) {
+        defaultButton_->Click();
+        return true;
+    }
+    if (code == vbKeyEscape && usableButton(cancelButton_)) {
+        cancelButton_->Click();
+        return true;
+    }
+    if (code) {
+        if (keyPreview_) Form_KeyDown(code, shift);
+        if (code && !unloaded_) c->fireKeyDown(code, shift);
+    }
+    if (unloaded_) return true;
+    int ascii = KeyAsciiFromEvent(e);
+    if (ascii) {
+        const int originalAscii = ascii;
+        if (keyPreview_) Form_KeyPress(ascii);
+        if (ascii && !unloaded_) c->fireKeyPress(ascii);
+        if (ascii == 0 || unloaded_) return true;
+        if (ascii != originalAscii) {
+            QKeyEvent replaced(QEvent::KeyPress, qtKeyForChar(ascii), Qt::NoModifier, QString(QChar(ascii)));
+            bypassKeys_ = true;
+            QCoreApplication::sendEvent(target, &replaced);
+            bypassKeys_ = false;
+            return true;
+        }
+    }
+    return originalCode != 0 && code == 0;
+}
+
+bool Form::routeKeyRelease(Control* c, QKeyEvent* e) {
+    if (bypassKeys_ || unloaded_) return false;
+    EventScope scope;
+    int code = KeyCodeFromEvent(e);
+    const int originalCode = code;
+    const int shift = ShiftFromQt(int(e->modifiers()));
+    if (!code) return false;
+    if (keyPreview_) Form_KeyUp(code, shift);
+    if (code && !unloaded_) c->fireKeyUp(code, shift);
+    return originalCode != 0 && code == 0;
+}
+
+bool Form::formKeyPress(QKeyEvent* e) {
+    if (widget_ && widget_->focusWidget() && widget_->focusWidget() != widget_) return false;
+    EventScope scope;
+    int code = KeyCodeFromEvent(e);
+    const int shift = ShiftFromQt(int(e->modifiers()));
+    if (code == vbKeyReturn && usableButton(defaultButton_)) {
+        defaultButton_->Click();
+        return true;
+    }
+    if (code == vbKeyEscape && usableButton(cancelButton_)) {
+        cancelButton_->Click();
+        return true;
+    }
+    if (code) Form_KeyDown(code, shift);
+    int ascii = KeyAsciiFromEvent(e);
+    if (ascii && !unloaded_) Form_KeyPress(ascii);
+    return true;
+}
+
+bool Form::formKeyRelease(QKeyEvent* e) {
+    if (widget_ && widget_->focusWidget() && widget_->focusWidget() != widget_) return false;
+    EventScope scope;
+    int code = KeyCodeFromEvent(e);
+    if (code) Form_KeyUp(code, ShiftFromQt(int(e->modifiers())));
+    return true;
+}
+
+void Form::resetTabOrder() {
+    if (!widget_ || materializing_) return;
+    std::vector<Control*> order;
+    for (Control* c : controls_)
+        if (c->existingWidget()) order.push_back(c);
+    std::stable_sort(order.begin(), order.end(),
+                     [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1]->existingWidget(), order[i]->existingWidget());
+}
+
+void Form::SetCaption(const QString& c) {
+    caption_ = c;
+    if (widget_) widget_->setWindowTitle(c);
+}
+
+void Form::Show() {
+    if (unloaded_) return;
+    if (!loaded_) runLoad();
+    EventScope scope;
+    QWidget* w = widget();
+    visible_ = true;
+    applyWindowState();
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        fireResize();
+        if (unloaded_) return;
+    }
+    bringToFront(this);
+    if (enabled_) {
+        if (g_active == this)
+            requestSystemActivation(this);
+        else
+            activate(this);
+    } else if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        w->raise();
+    }
+}
+
+void Form::SetVisible(bool on) {
+    if (on) {
+        Show();
+        return;
+    }
+    if (!visible_) return;
+    visible_ = false;
+    if (widget_) widget_->hide();
+    removeFromZOrder(this);
+    if (g_active == this) {
+        g_active = nullptr;
+        activateTopmost();
+    }
+}
+
+int Form::frameWidth() const { return borderStyle_ == vbBSNone ? 0 : 120; }
+int Form::frameHeight() const { return borderStyle_ == vbBSNone ? 0 : 405; }
+int Form::Width() const { return width_; }
+int Form::Height() const { return height_; }
+int Form::ScaleWidth() const { return std::max(0, width_ - frameWidth()); }
+int Form::ScaleHeight() const { return std::max(0, height_ - frameHeight()); }
+
+void Form::applyGeometry() {
+    if (!widget_) return;
+    applying_ = true;
+    widget_->move(PixelsFromTwips(left_), PixelsFromTwips(top_));
+    if (windowState_ == vbNormal) {
+        const QSize client(PixelsFromTwips(ScaleWidth()), PixelsFromTwips(ScaleHeight()));
+        if (borderStyle_ == vbFixedSingle || borderStyle_ == vbFixedDouble)
+            widget_->setFixedSize(client);
+        else
+            widget_->resize(client);
+    }
+    applying_ = false;
+}
+
+void Form::SetLeft(double v) { Move(v, top_); }
+void Form::SetTop(double v) { Move(left_, v); }
+void Form::SetWidth(double v) { Move(left_, top_, v, height_); }
+void Form::SetHeight(double v) { Move(left_, top_, width_, v); }
+
+void Form::Move(double left, double top) {
+    left_ = int(qRound(left));
+    top_ = int(qRound(top));
+    if (windowState_ == vbNormal) {
+        normalLeft_ = left_;
+        normalTop_ = top_;
+    }
+    if (widget_) {
+        applying_ = true;
+        widget_->move(PixelsFromTwips(left_), PixelsFromTwips(top_));
+        applying_ = false;
+    }
+}
+
+void Form::Move(double left, double top, double width, double height) {
+    const int w = std::max(0, int(qRound(width))), h = std::max(0, int(qRound(height)));
+    if (windowState_ != vbNormal) {  // a minimised or maximised window keeps its size
+        normalLeft_ = int(qRound(left));
+        normalTop_ = int(qRound(top));
+        normalWidth_ = w;
+        normalHeight_ = h;
+        return;
+    }
+    const bool sized = w != width_ || h != height_;
+    left_ = normalLeft_ = int(qRound(left));
+    top_ = normalTop_ = int(qRound(top));
+    width_ = normalWidth_ = w;
+    height_ = normalHeight_ = h;
+    applyGeometry();
+    if (sized) fireResize();
+}
+
+void Form::fireResize() {
+    if (unloaded_) return;
+    EventScope scope;
+    Form_Resize();
+}
+
+void Form::applyWindowState() {
+    if (!widget_ || !visible_) return;
+    applying_ = true;
+    switch (windowState_) {
+    case vbMinimized: widget_->showMinimized(); break;
+    case vbMaximized: widget_->showMaximized(); break;
+    default: widget_->showNormal(); break;
+    }
+    applying_ = false;
+}
+
+void Form::SetWindowState(int state) {
+    if (state < vbNormal || state > vbMaximized || state == windowState_) return;
+    if (windowState_ == vbNormal) {
+        normalLeft_ = left_;
+        normalTop_ = top_;
+        normalWidth_ = width_;
+        normalHeight_ = height_;
+    }
+    windowState_ = state;
+    if (state == vbMaximized) {
+        left_ = top_ = 0;
+        width_ = Screen().Width();
+        height_ = Screen().Height();
+    } else if (state == vbNormal) {
+        left_ = normalLeft_;
+        top_ = normalTop_;
+        width_ = normalWidth_;
+        height_ = normalHeight_;
+    }
+    applyWindowState();
+    if (state == vbNormal) applyGeometry();
+    fireResize();
+}
+
+void Form::SetBorderStyle(int style) {
+    borderStyle_ = style;
+    if (widget_) applyGeometry();
+}
+
+void Form::SetEnabled(bool on) {
+    if (enabled_ == on) return;
+    enabled_ = on;
+    if (widget_) widget_->setEnabled(on);
+    if (on && !g_active && visible_ && IsLoaded() && topmostUsable() == this) activate(this);
+}
+
+void Form::SetBackColor(qint64 c) {
+    backColor_ = c;
+    if (!widget_) return;
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::Window, QColorFromVB(BackColor()));
+    widget_->setPalette(pal);
+    widget_->setAutoFillBackground(true);
+}
+
+void Form::SetIcon(const QIcon& icon) {
+    icon_ = icon;
+    if (widget_) widget_->setWindowIcon(icon);
+}
+
+QFont Form::Font() const {
+    QFont f(fontName_);
+    f.setPointSizeF(UsableFontSize(fontSize_));
+    f.setBold(fontBold_);
+    return f;
+}
+
+int Form::TextWidth(const QString& s) const {
+    QFontMetrics fm(Font());
+    int widest = 0;
+    for (const QString& line : s.split('\n')) widest = std::max(widest, fm.horizontalAdvance(line));
+    return TwipsFromPixels(widest);
+}
+
+int Form::TextHeight(const QString& s) const {
+    QFontMetrics fm(Font());
+    return TwipsFromPixels(fm.height() * int(s.count('\n') + 1));
+}
+
+void Form::Refresh() {
+    if (widget_) widget_->repaint();
+}
+
+bool Form::unloadNow(int mode) {
+    if (unloaded_ || unloading_) return false;
+    EventScope scope;
+    unloading_ = true;
+    int cancel = 0;
+    Form_QueryUnload(cancel, mode);
+    if (unloaded_) return true;
+    if (cancel) {
+        unloading_ = false;
+        return false;
+    }
+    cancel = 0;
+    Form_Unload(cancel);
+    if (unloaded_) return true;
+    if (cancel) {
+        unloading_ = false;
+        return false;
+    }
+    unloaded_ = true;
+    unloading_ = false;
+    const bool ownedBySlot = bool(clearSlot_);
+    if (clearSlot_) clearSlot_();
+    clearSlot_ = nullptr;
+    g_loaded.erase(this);
+    removeFromZOrder(this);
+    if (g_pending == this) g_pending = nullptr;
+    visible_ = false;
+    if (widget_) widget_->hide();
+    if (g_active == this) {
+        g_active = nullptr;
+        activateTopmost();
+    }
+    if (ownedBySlot) {
+        Form* self = this;
+        RunWhenIdle([self] { delete self; });
+    }
+    if (g_loaded.empty() && QuitWhenAllUnloaded() && QCoreApplication::instance())
+        QCoreApplication::quit();
+    return true;
+}
+
+void Form::widgetResized(QSize px) {
+    if (applying_ || unloaded_ || windowState_ == vbMinimized) return;
+    if (px.width() == PixelsFromTwips(ScaleWidth()) && px.height() == PixelsFromTwips(ScaleHeight()))
+        return;
+    width_ = TwipsFromPixels(px.width()) + frameWidth();
+    height_ = TwipsFromPixels(px.height()) + frameHeight();
+    if (windowState_ == vbNormal) {
+        normalWidth_ = width_;
+        normalHeight_ = height_;
+    }
+    fireResize();
+}
+
+void Form::widgetMoved(QPoint px) {
+    if (applying_ || unloaded_ || windowState_ != vbNormal) return;
+    if (px.x() == PixelsFromTwips(left_) && px.y() == PixelsFromTwips(top_)) return;
+    left_ = normalLeft_ = TwipsFromPixels(px.x());
+    top_ = normalTop_ = TwipsFromPixels(px.y());
+}
+
+void Form::widgetStateChanged() {
+    if (applying_ || unloaded_ || !widget_) return;
+    const Qt::WindowStates s = widget_->windowState();
+    const int state = (s & Qt::WindowMinimized) ? vbMinimized : (s & Qt::WindowMaximized) ? vbMaximized : vbNormal;
+    if (state == windowState_) return;
+    windowState_ = state;
+    if (state == vbNormal) {
+        width_ = normalWidth_;
+        height_ = normalHeight_;
+    }
+    fireResize();
+}
+
+void Form::widgetActivated() {
+    if (unloaded_ || !visible_) return;
+    if (g_active == this) {
+        if (g_pending == this) g_pending = nullptr;
+        return;
+    }
+    if (g_pending && g_pending != this && g_pending->Visible()) return;
+    if (!enabled_) {
+        // A disabled window cannot become active: the active one stays in front.
+        if (g_active && g_active->hasWidget() && g_active->Visible()) requestSystemActivation(g_active);
+        return;
+    }
+    bringToFront(this);
+    activate(this);
+}
+
+bool Unload(Form& form) { return form.unloadNow(vbFormCode); }
+
+Form* ActiveForm() { return g_active; }
+std::vector<Form*> FormsInZOrder() { return g_zorder; }
+int LoadedFormCount() { return int(g_loaded.size()); }
+
+}  // namespace platform

@@ -1,0 +1,240 @@
+#pragma once
+// One window of the program.
+//
+// A program window is a class deriving from Form whose controls are public
+// members, so other windows can read and write them. Each window has an
+// accessor that makes and loads the instance on first use:
+//
+//     // frmVeldom06.h
+//     class frmVeldom06Form : public platform::Form { ... };
+//     DECLARE_FORM(frmVeldom06, frmVeldom06Form)
+//     // frmVeldom06.cpp
+//     DEFINE_FORM(frmVeldom06, frmVeldom06Form)
+//
+// frmVeldom06() gives the window, running Form_Load once when it is made;
+// frmVeldom06_IsLoaded() tells whether it exists. Unload throws the
+// instance away (after its close handlers agree), and the next use of the
+// accessor gives a fresh one.
+//
+// The layer keeps the program's own order of windows: Form_Activate runs
+// when a window becomes the program's active window coming from another
+// program window (at its first Show, when it is shown again, when the
+// window in front of it unloads or hides and it is the front-most enabled
+// window left, and when it is enabled again while no window is active). A
+// message box closing, or the desktop switching programs, is no activation.
+
+#include <QIcon>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "platform/Control.h"
+#include "platform/Events.h"
+
+namespace platform {
+
+enum WindowStates { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
+// Why a window is being unloaded (Form_QueryUnload's UnloadMode).
+enum UnloadModes { vbFormControlMenu = 0, vbFormCode = 1, vbAppWindows = 2, vbAppTaskManager = 3 };
+// Window border styles: 0 none, 1 fixed single, 2 sizable, 3 fixed dialog.
+enum BorderStyles { vbBSNone = 0, vbFixedSingle = 1, vbSizable = 2, vbFixedDouble = 3 };
+
+class FormWidget;
+class CommandButton;
+
+class Form : public Container {
+public:
+    explicit Form(const QString& name);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    QString Name() const { return name_; }
+
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+
+    // Shows the window modeless, in front, and makes it the active window.
+    void Show();
+    void Hide() { SetVisible(false); }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool on);
+
+    // Outer size and position in twips; ScaleWidth/ScaleHeight give the
+    // client area. Setting a size runs Form_Resize at once.
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const;
+    int Height() const;
+    void SetLeft(double v);
+    void SetTop(double v);
+    void SetWidth(double v);
+    void SetHeight(double v);
+    void Move(double left, double top);
+    void Move(double left, double top, double width, double height);
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+    int WindowState() const { return windowState_; }
+    void SetWindowState(int state);
+    int BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(int style);
+
+    // A disabled window stays on screen and takes no input.
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool on);
+
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool on) { keyPreview_ = on; }
+
+    qint64 BackColor() const { return backColor_ == -1 ? vbButtonFace : backColor_; }
+    void SetBackColor(qint64 c);
+    QIcon Icon() const { return icon_; }
+    void SetIcon(const QIcon& icon);
+    QString Tag() const { return tag_; }
+    void SetTag(const QString& t) { tag_ = t; }
+
+    QString FontName() const { return fontName_; }
+    void SetFontName(const QString& n) { fontName_ = n; }
+    double FontSize() const { return fontSize_; }
+    void SetFontSize(double s) { fontSize_ = s; }
+    bool FontBold() const { return fontBold_; }
+    void SetFontBold(bool b) { fontBold_ = b; }
+    QFont Font() const;
+    // Width and height of a text in the window's font, twips.
+    int TextWidth(const QString& s) const;
+    int TextHeight(const QString& s) const;
+
+    // Every control of the window, in the order they were made.
+    const std::vector<Control*>& Controls() const { return controls_; }
+    Control* ActiveControl() const { return activeControl_; }
+
+    // Repaints at once.
+    void Refresh();
+
+    // The top-level widget (made, with the widgets of the shown controls,
+    // when missing). Rendering it gives a picture of the window even when
+    // it is not on screen.
+    QWidget* widget();
+    bool hasWidget() const { return widget_ != nullptr; }
+
+    // True from the moment the instance exists until it is unloaded.
+    bool IsLoaded() const { return !unloaded_; }
+
+    // Handlers the windows override.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Deactivate() {}
+    virtual void Form_Resize() {}
+    virtual void Form_QueryUnload(int& Cancel, int UnloadMode) { (void)Cancel; (void)UnloadMode; }
+    virtual void Form_Unload(int& Cancel) { (void)Cancel; }
+    virtual void Form_KeyDown(int& KeyCode, int Shift) { (void)KeyCode; (void)Shift; }
+    virtual void Form_KeyUp(int& KeyCode, int Shift) { (void)KeyCode; (void)Shift; }
+    virtual void Form_KeyPress(int& KeyAscii) { (void)KeyAscii; }
+    virtual void Form_Click() {}
+
+    // Container
+    Form* ownerForm() override { return this; }
+    QWidget* containerWidget() override { return widget(); }
+    bool containerHasWidget() const override { return widget_ != nullptr; }
+
+    // --- used by the layer itself ---
+    void registerControl(Control* c);
+    void unregisterControl(Control* c);
+    void controlGotFocus(Control* c);
+    void setDefaultButton(CommandButton* b, bool on);
+    void setCancelButton(CommandButton* b, bool on);
+    CommandButton* defaultButton() const { return defaultButton_; }
+    CommandButton* cancelButton() const { return cancelButton_; }
+    // Key routing of a control's widget: true when the key was used up.
+    bool routeKeyPress(Control* c, QObject* target, QKeyEvent* e);
+    bool routeKeyRelease(Control* c, QKeyEvent* e);
+    void resetTabOrder();
+    void attachSlot(std::function<void()> clear) { clearSlot_ = std::move(clear); }
+    void runLoad();
+    bool unloadNow(int mode);
+    void widgetResized(QSize clientPixels);
+    void widgetMoved(QPoint framePixels);
+    void widgetActivated();
+    void widgetStateChanged();
+    bool formKeyPress(QKeyEvent* e);
+    bool formKeyRelease(QKeyEvent* e);
+
+private:
+    void fireResize();
+    void applyWindowState();
+    void applyGeometry();
+    int frameWidth() const;
+    int frameHeight() const;
+
+    QString name_;
+    QString caption_;
+    int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+    int normalLeft_ = 0, normalTop_ = 0, normalWidth_ = 4800, normalHeight_ = 3600;
+    int windowState_ = vbNormal;
+    int borderStyle_ = vbSizable;
+    bool visible_ = false, enabled_ = true, keyPreview_ = false;
+    bool loaded_ = false, unloading_ = false, unloaded_ = false, shownOnce_ = false;
+    qint64 backColor_ = -1;
+    QIcon icon_;
+    QString tag_;
+    QString fontName_;
+    double fontSize_;
+    bool fontBold_ = false;
+    std::vector<Control*> controls_;
+    Control* activeControl_ = nullptr;
+    CommandButton* defaultButton_ = nullptr;
+    CommandButton* cancelButton_ = nullptr;
+    QPointer<QWidget> widget_;  // a FormWidget
+    std::function<void()> clearSlot_;
+    bool applying_ = false;
+    bool materializing_ = false;
+    bool bypassKeys_ = false;
+    friend class FormWidget;
+};
+
+// Unloads a window: runs Form_QueryUnload (which can cancel) and
+// Form_Unload, then throws the instance away. False when it was cancelled.
+bool Unload(Form& form);
+
+// The program's active window (nullptr when none), and its windows from
+// back to front.
+Form* ActiveForm();
+std::vector<Form*> FormsInZOrder();
+int LoadedFormCount();
+
+// Makes the window instance behind a window's accessor.
+template <class T>
+class FormSlot {
+public:
+    T& get() {
+        if (!instance_) {
+            instance_ = new T();
+            instance_->attachSlot([this] { instance_ = nullptr; });
+            instance_->runLoad();
+        }
+        return *instance_;
+    }
+    bool loaded() const { return instance_ != nullptr; }
+
+private:
+    T* instance_ = nullptr;
+};
+
+}  // namespace platform
+
+#define DECLARE_FORM(Name, Class) \
+    Class& Name();                \
+    bool Name##_IsLoaded();
+
+#define DEFINE_FORM(Name, Class)                                     \
+    namespace {                                                      \
+    platform::FormSlot<Class>& Name##_slot() {                       \
+        static auto* slot = new platform::FormSlot<Class>();         \
+        return *slot;                                                \
+    }                                                                \
+    }                                                                \
+    Class& Name() { return Name##_slot().get(); }                    \
+    bool Name##_IsLoaded() { return Name##_slot().loaded(); }

@@ -1,0 +1,191 @@
+#include "platform/Prompt.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+
+#include "platform/App.h"
+#include "platform/Form.h"
+
+namespace platform {
+
+namespace {
+PromptHandler* g_handler = nullptr;
+
+PromptCaptions dutchCaptions() { return {"&Ja", "&Nee", "OK", "Annuleren", "&Afbreken", "&Opnieuw", "&Negeren"}; }
+PromptCaptions englishCaptions() { return {"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore"}; }
+PromptCaptions g_captions = dutchCaptions();
+
+QString titleOr(const QString& title) { return title.isEmpty() ? ProgramTitle() : title; }
+
+QWidget* dialogParent() {
+    Form* f = ActiveForm();
+    return f && f->hasWidget() && f->Visible() ? f->widget() : nullptr;
+}
+}  // namespace
+
+PromptHandler* SetPromptHandler(PromptHandler* handler) {
+    PromptHandler* previous = g_handler;
+    g_handler = handler;
+    return previous;
+}
+
+PromptHandler& CurrentPromptHandler() {
+    static QtPromptHandler real;
+    return g_handler ? *g_handler : real;
+}
+
+void SetPromptLanguage(bool english) { g_captions = english ? englishCaptions() : dutchCaptions(); }
+const PromptCaptions& PromptButtonCaptions() { return g_captions; }
+
+int MsgBox(const QString& prompt, int style, const QString& title) {
+    EventScope scope;
+    return CurrentPromptHandler().MsgBox(prompt, style, titleOr(title));
+}
+
+QString GetSaveFileName(const QString& title, const QString& folder, const QString& proposedName,
+                        const QString& filter) {
+    EventScope scope;
+    return CurrentPromptHandler().GetSaveFileName(titleOr(title), folder, proposedName, filter);
+}
+
+QString GetOpenFileName(const QString& title, const QString& folder, const QString& filter) {
+    EventScope scope;
+    return CurrentPromptHandler().GetOpenFileName(titleOr(title), folder, filter);
+}
+
+bool PrintDialog(PrintDialogRequest& request) {
+    EventScope scope;
+    request.title = titleOr(request.title);
+    return CurrentPromptHandler().PrintDialog(request);
+}
+
+int QtPromptHandler::MsgBox(const QString& prompt, int style, const QString& title) {
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(title);
+    box.setText(prompt);
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (MsgBoxIconOf(style)) {
+    case vbCritical: box.setIcon(QMessageBox::Critical); break;
+    case vbQuestion: box.setIcon(QMessageBox::Question); break;
+    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+    case vbInformation: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    struct Choice {
+        int result;
+        QString caption;
+        QMessageBox::ButtonRole role;
+    };
+    const PromptCaptions& c = g_captions;
+    std::vector<Choice> choices;
+    switch (MsgBoxButtonsOf(style)) {
+    case vbOKCancel: choices = {{vbOK, c.ok, QMessageBox::AcceptRole}, {vbCancel, c.cancel, QMessageBox::RejectRole}}; break;
+    case vbAbortRetryIgnore:
+        choices = {{vbAbort, c.abort, QMessageBox::RejectRole}, {vbRetry, c.retry, QMessageBox::AcceptRole},
+                   {vbIgnore, c.ignore, QMessageBox::AcceptRole}};
+        break;
+    case vbYesNoCancel:
+        choices = {{vbYes, c.yes, QMessageBox::YesRole}, {vbNo, c.no, QMessageBox::NoRole},
+                   {vbCancel, c.cancel, QMessageBox::RejectRole}};
+        break;
+    case vbYesNo: choices = {{vbYes, c.yes, QMessageBox::YesRole}, {vbNo, c.no, QMessageBox::NoRole}}; break;
+    case vbRetryCancel: choices = {{vbRetry, c.retry, QMessageBox::AcceptRole}, {vbCancel, c.cancel, QMessageBox::RejectRole}}; break;
+    default: choices = {{vbOK, c.ok, QMessageBox::AcceptRole}}; break;
+    }
+    std::vector<QPushButton*> buttons;
+    for (const Choice& ch : choices) buttons.push_back(box.addButton(ch.caption, ch.role));
+    const std::size_t def = std::size_t(MsgBoxDefaultOf(style) >> 8);
+    box.setDefaultButton(buttons[def < buttons.size() ? def : 0]);
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        if (choices[i].result == vbCancel || (choices.size() == 1)) box.setEscapeButton(buttons[i]);
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i]) return choices[i].result;
+    // Closed without a button: the cancel button when there is one, else the first.
+    for (const Choice& ch : choices)
+        if (ch.result == vbCancel) return vbCancel;
+    return choices.front().result;
+}
+
+QString QtPromptHandler::GetSaveFileName(const QString& title, const QString& folder, const QString& proposedName,
+                                         const QString& filter) {
+    QFileDialog dlg(dialogParent(), title, folder, filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setLabelText(QFileDialog::Accept, g_captions.ok);
+    dlg.setLabelText(QFileDialog::Reject, g_captions.cancel);
+    if (!proposedName.isEmpty()) dlg.selectFile(proposedName);
+    // The extension of the filter is added when the user types none.
+    const QRegularExpressionMatch m = QRegularExpression(R"(\*\.([A-Za-z0-9]+))").match(filter);
+    if (m.hasMatch()) dlg.setDefaultSuffix(m.captured(1));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
+    return dlg.selectedFiles().first();
+}
+
+QString QtPromptHandler::GetOpenFileName(const QString& title, const QString& folder, const QString& filter) {
+    QFileDialog dlg(dialogParent(), title, folder, filter);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setLabelText(QFileDialog::Accept, g_captions.ok);
+    dlg.setLabelText(QFileDialog::Reject, g_captions.cancel);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
+    return dlg.selectedFiles().first();
+}
+
+bool QtPromptHandler::PrintDialog(PrintDialogRequest& r) {
+    const bool english = g_captions.cancel == QLatin1String("Cancel");
+    auto pick = [](const QString& given, const char* fallback) { return given.isEmpty() ? QString(fallback) : given; };
+    QDialog dlg(dialogParent());
+    dlg.setWindowTitle(r.title);
+    auto* form = new QFormLayout(&dlg);
+    auto* printers = new QComboBox(&dlg);
+    printers->addItems(r.printers);
+    printers->setCurrentIndex(std::max<qsizetype>(0, r.printers.indexOf(r.printer)));
+    form->addRow(pick(r.captionPrinter, english ? "Printer" : "Printer"), printers);
+    auto* copies = new QSpinBox(&dlg);
+    copies->setRange(1, 999);
+    copies->setValue(std::max(1, r.copies));
+    form->addRow(pick(r.captionCopies, english ? "Copies" : "Aantal"), copies);
+    auto* orientation = new QWidget(&dlg);
+    auto* orientationLayout = new QHBoxLayout(orientation);
+    orientationLayout->setContentsMargins(0, 0, 0, 0);
+    auto* portrait = new QRadioButton(pick(r.captionPortrait, english ? "Portrait" : "Staand"), orientation);
+    auto* landscape = new QRadioButton(pick(r.captionLandscape, english ? "Landscape" : "Liggend"), orientation);
+    orientationLayout->addWidget(portrait);
+    orientationLayout->addWidget(landscape);
+    (r.landscape ? landscape : portrait)->setChecked(true);
+    form->addRow(pick(r.captionOrientation, english ? "Orientation" : "Afdrukstand"), orientation);
+    auto* paper = new QComboBox(&dlg);
+    paper->addItems(r.paperSizes);
+    paper->setCurrentIndex(std::max<qsizetype>(0, r.paperSizes.indexOf(r.paperSize)));
+    paper->setEnabled(!r.paperSizes.isEmpty());
+    form->addRow(pick(r.captionPaper, english ? "Paper" : "Papier"), paper);
+    auto* buttons = new QDialogButtonBox(&dlg);
+    buttons->addButton(pick(r.captionOk, "OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(pick(r.captionCancel, english ? "Cancel" : "Annuleren"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    form->addRow(buttons);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    r.printer = printers->currentText();
+    r.copies = copies->value();
+    r.landscape = landscape->isChecked();
+    if (!r.paperSizes.isEmpty()) r.paperSize = paper->currentText();
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,344 @@
+#include "platform/Smtp.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QUrl>
+#include <QUuid>
+
+#include <curl/curl.h>
+
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+SendResult Refuse(int number, const QString& text) {
+    SendResult r;
+    r.number = number;
+    r.text = text;
+    return r;
+}
+
+// True for a value that can stand in one header line.
+bool SafeHeaderValue(const QString& value) {
+    for (QChar c : value) {
+        const ushort u = c.unicode();
+        if ((u < 0x20 && u != '\t') || u == 0x7f || u == 0x2028 || u == 0x2029 || u == 0x85)
+            return false;
+    }
+    return true;
+}
+
+bool SafeAddress(const QString& address) {
+    if (address.isEmpty() || !SafeHeaderValue(address))
+        return false;
+    for (QChar c : address)
+        if (c.isSpace() || c == '<' || c == '>' || c == ',' || c == '"' || c == ';')
+            return false;
+    return true;
+}
+
+bool PlainAscii(const QString& s) {
+    for (QChar c : s)
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+            return false;
+    return true;
+}
+
+// RFC 2047 encoded words of at most 75 characters, folded onto new lines.
+QByteArray EncodedWords(const QString& text) {
+    QList<QByteArray> words;
+    QByteArray chunk;
+    for (int i = 0; i < text.size(); ++i) {
+        QString one = text.mid(i, 1);
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size())
+            one = text.mid(i++, 2);
+        const QByteArray bytes = one.toUtf8();
+        if (chunk.size() + bytes.size() > 45) {
+            words << chunk;
+            chunk.clear();
+        }
+        chunk += bytes;
+    }
+    if (!chunk.isEmpty())
+        words << chunk;
+    QByteArray out;
+    for (const QByteArray& w : words) {
+        if (!out.isEmpty())
+            out += "\r\n ";
+        out += "=?UTF-8?B?" + w.toBase64() + "?=";
+    }
+    return out;
+}
+
+QByteArray HeaderText(const QString& text) {
+    if (PlainAscii(text) && text.size() <= 900)
+        return text.toLatin1();
+    return EncodedWords(text);
+}
+
+QByteArray DisplayName(const QString& name) {
+    if (!PlainAscii(name))
+        return EncodedWords(name);
+    QByteArray quoted = name.toLatin1();
+    quoted.replace("\\", "\\\\").replace("\"", "\\\"");
+    return "\"" + quoted + "\"";
+}
+
+QByteArray AddressHeader(const MailAddress& a) {
+    const QString name = a.name.trimmed();
+    if (name.isEmpty())
+        return "<" + a.address.toUtf8() + ">";
+    return DisplayName(name) + " <" + a.address.toUtf8() + ">";
+}
+
+// Quoted-printable body in UTF-8 with CRLF line ends.
+QByteArray QuotedPrintable(const QString& text) {
+    QString normal = text;
+    normal.replace("\r\n", "\n").replace('\r', '\n');
+    const QList<QByteArray> lines = normal.toUtf8().split('\n');
+    static const char hex[] = "0123456789ABCDEF";
+    QByteArray out;
+    for (int l = 0; l < lines.size(); ++l) {
+        const QByteArray& line = lines[l];
+        int column = 0;
+        for (int i = 0; i < line.size(); ++i) {
+            const unsigned char b = static_cast<unsigned char>(line[i]);
+            const bool last = i == line.size() - 1;
+            QByteArray token;
+            if (b == '=' || b > 126 || (b < 32 && b != '\t') || ((b == ' ' || b == '\t') && last)) {
+                token = "=";
+                token += hex[b >> 4];
+                token += hex[b & 15];
+            } else {
+                token = QByteArray(1, static_cast<char>(b));
+            }
+            if (column + token.size() > 75) {
+                out += "=\r\n";
+                column = 0;
+            }
+            out += token;
+            column += token.size();
+        }
+        if (l + 1 < lines.size())
+            out += "\r\n";
+    }
+    return out;
+}
+
+QByteArray Base64Lines(const QByteArray& data) {
+    const QByteArray b64 = data.toBase64();
+    QByteArray out;
+    out.reserve(b64.size() + b64.size() / 38 + 2);
+    for (int i = 0; i < b64.size(); i += 76) {
+        out += b64.mid(i, 76);
+        out += "\r\n";
+    }
+    return out;
+}
+
+QByteArray FileNameParameters(const QString& fileName) {
+    if (PlainAscii(fileName) && !fileName.contains('"') && !fileName.contains('\\'))
+        return "name=\"" + fileName.toLatin1() + "\"";
+    return "name*=UTF-8''" + QUrl::toPercentEncoding(fileName);
+}
+
+QByteArray DispositionParameters(const QString& fileName) {
+    if (PlainAscii(fileName) && !fileName.contains('"') && !fileName.contains('\\'))
+        return "filename=\"" + fileName.toLatin1() + "\"";
+    return "filename*=UTF-8''" + QUrl::toPercentEncoding(fileName);
+}
+
+QString DomainOf(const QString& address) {
+    const int at = address.lastIndexOf('@');
+    const QString domain = at >= 0 ? address.mid(at + 1) : QString();
+    return domain.isEmpty() ? QStringLiteral("localhost") : domain;
+}
+
+struct Upload {
+    QByteArray data;
+    qsizetype sent = 0;
+};
+
+size_t ReadUpload(char* buffer, size_t size, size_t count, void* user) {
+    auto* up = static_cast<Upload*>(user);
+    const size_t room = size * count;
+    const size_t left = static_cast<size_t>(up->data.size() - up->sent);
+    const size_t n = left < room ? left : room;
+    std::memcpy(buffer, up->data.constData() + up->sent, n);
+    up->sent += static_cast<qsizetype>(n);
+    return n;
+}
+
+// Keeps the last refusal (4xx or 5xx reply) of the server. Only what the
+// server sends is looked at, so the credentials we send never end up in an
+// error text.
+int KeepServerReply(CURL*, curl_infotype type, char* data, size_t size, void* user) {
+    if (type == CURLINFO_HEADER_IN) {
+        const QByteArray line = QByteArray(data, static_cast<qsizetype>(size)).trimmed();
+        if (line.startsWith('4') || line.startsWith('5'))
+            *static_cast<QByteArray*>(user) = line;
+    }
+    return 0;
+}
+
+bool SafeHeloName(const QString& name) {
+    for (QChar c : name)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != '.' && c != '-')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+QByteArray BuildMimeMessage(const MailMessage& message, const QDateTime& date,
+                            const QByteArray& boundary, SendResult* error) {
+    auto fail = [&](int number, const QString& text) {
+        if (error)
+            *error = Refuse(number, text);
+        return QByteArray();
+    };
+    if (!SafeAddress(message.from.address))
+        return fail(kMailBadAddress, QStringLiteral("sender address"));
+    if (!SafeAddress(message.to))
+        return fail(kMailBadAddress, QStringLiteral("recipient address"));
+    if (!message.replyTo.isEmpty() && !SafeAddress(message.replyTo))
+        return fail(kMailBadAddress, QStringLiteral("reply address"));
+    if (!SafeHeaderValue(message.subject))
+        return fail(kMailBadHeader, QStringLiteral("subject"));
+    if (!SafeHeaderValue(message.from.name))
+        return fail(kMailBadHeader, QStringLiteral("sender name"));
+
+    struct Part {
+        QString fileName;
+        QByteArray type;
+        QByteArray data;
+    };
+    QList<Part> parts;
+    QMimeDatabase mimeTypes;
+    for (const QString& path : message.attachments) {
+        const QString fileName = QFileInfo(path).fileName();
+        if (!SafeHeaderValue(fileName) || fileName.isEmpty())
+            return fail(kMailBadHeader, QStringLiteral("attachment name"));
+        QFile file(path);
+        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+            return fail(kMailBadAttachment, path);
+        Part part;
+        part.fileName = fileName;
+        part.type = mimeTypes.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toLatin1();
+        part.data = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return fail(kMailBadAttachment, path);
+        parts << part;
+    }
+
+    QByteArray out;
+    out += "Date: " + date.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
+    out += "From: " + AddressHeader(message.from) + "\r\n";
+    out += "To: <" + message.to.toUtf8() + ">\r\n";
+    if (!message.replyTo.isEmpty())
+        out += "Reply-To: <" + message.replyTo.toUtf8() + ">\r\n";
+    out += "Subject: " + HeaderText(message.subject) + "\r\n";
+    out += "Message-ID: <" + QUuid::createUuid().toByteArray(QUuid::WithoutBraces) + "@" +
+           DomainOf(message.from.address).toUtf8() + ">\r\n";
+    out += "MIME-Version: 1.0\r\n";
+    const QByteArray textHeaders =
+        "Content-Type: text/plain; charset=UTF-8\r\n"
+        "Content-Transfer-Encoding: quoted-printable\r\n";
+    if (parts.isEmpty()) {
+        out += textHeaders + "\r\n" + QuotedPrintable(message.body) + "\r\n";
+        return out;
+    }
+    out += "Content-Type: multipart/mixed; boundary=\"" + boundary + "\"\r\n\r\n";
+    out += "--" + boundary + "\r\n" + textHeaders + "\r\n" + QuotedPrintable(message.body) + "\r\n";
+    for (const Part& part : parts) {
+        out += "--" + boundary + "\r\n";
+        out += "Content-Type: " + part.type + "; " + FileNameParameters(part.fileName) + "\r\n";
+        out += "Content-Transfer-Encoding: base64\r\n";
+        out += "Content-Disposition: attachment; " + DispositionParameters(part.fileName) + "\r\n\r\n";
+        out += Base64Lines(part.data);
+    }
+    out += "--" + boundary + "--\r\n";
+    return out;
+}
+
+SendResult SendMail(const SmtpAccount& account, const MailMessage& message) {
+    if (account.host.trimmed().isEmpty() || account.port <= 0 || account.port > 65535 ||
+        !SafeHeaderValue(account.host) || account.host.contains('/') || account.host.contains('@'))
+        return Refuse(kMailBadAccount, QStringLiteral("mail server"));
+    if (!SafeHeloName(account.heloName))
+        return Refuse(kMailBadAccount, QStringLiteral("EHLO name"));
+
+    const QByteArray boundary =
+        "=_drovik_" + QUuid::createUuid().toByteArray(QUuid::Id128);
+    SendResult refused;
+    Upload upload;
+    upload.data = BuildMimeMessage(message, QDateTime::currentDateTime(), boundary, &refused);
+    if (upload.data.isEmpty())
+        return refused;
+
+    CURL* curl = curl_easy_init();
+    if (!curl)
+        return Refuse(CURLE_FAILED_INIT, QStringLiteral("cannot start the mail transfer"));
+
+    const QString scheme =
+        account.security == SmtpSecurity::Tls ? QStringLiteral("smtps") : QStringLiteral("smtp");
+    QString host = account.host.trimmed();
+    if (host.contains(':') && !host.startsWith('['))
+        host = '[' + host + ']';
+    const QByteArray url =
+        QStringLiteral("%1://%2:%3/%4").arg(scheme, host).arg(account.port).arg(account.heloName).toUtf8();
+    const QByteArray from = "<" + message.from.address.toUtf8() + ">";
+    const QByteArray to = "<" + message.to.toUtf8() + ">";
+    curl_slist* recipients = curl_slist_append(nullptr, to.constData());
+    const QByteArray user = account.user.toUtf8();
+    const QByteArray password = account.password.toUtf8();
+    char errorBuffer[CURL_ERROR_SIZE] = {0};
+    QByteArray lastReply;
+
+    curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, account.connectTimeoutSeconds);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, account.totalTimeoutSeconds);
+    curl_easy_setopt(curl, CURLOPT_USE_SSL,
+                     account.security == SmtpSecurity::None ? static_cast<long>(CURLUSESSL_NONE)
+                                                            : static_cast<long>(CURLUSESSL_ALL));
+    if (account.authenticate) {
+        curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
+        curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+    }
+    curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
+    curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
+    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadUpload);
+    curl_easy_setopt(curl, CURLOPT_READDATA, &upload);
+    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(upload.data.size()));
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, KeepServerReply);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &lastReply);
+    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);  // feeds KeepServerReply; prints nothing
+
+    const CURLcode rc = curl_easy_perform(curl);
+    long reply = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
+    curl_slist_free_all(recipients);
+    curl_easy_cleanup(curl);
+
+    if (rc == CURLE_OK)
+        return {};
+    SendResult r;
+    r.number = reply >= 400 ? static_cast<int>(reply) : static_cast<int>(rc);
+    if (r.number == 0)
+        r.number = CURLE_SEND_ERROR;
+    if (reply >= 400 && !lastReply.isEmpty())
+        r.text = QString::fromUtf8(lastReply);
+    else
+        r.text = errorBuffer[0] ? QString::fromLocal8Bit(errorBuffer)
+                                : QString::fromLatin1(curl_easy_strerror(rc));
+    return r;
+}
+
+}  // namespace platform

@@ -1,0 +1,70 @@
+#pragma once
+// The provider file MAIL.TXT: decoding its lines into provider settings, and
+// turning the settings of the chosen provider into an SMTP account.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "platform/Smtp.h"
+
+// Number of provider lists of the main window (lstProvider(0) and (1)).
+constexpr int kMailProviders = 2;
+// Settings per provider (the items of one lstProvider list).
+constexpr int kProviderItems = 9;
+
+enum class MailTxtStaat {
+    Goed,
+    Ontbreekt,   // missing or empty file
+    Beschadigd,  // any line that cannot be decoded, or the length check fails
+};
+
+struct MailTxtInhoud {
+    MailTxtStaat staat = MailTxtStaat::Ontbreekt;
+    // The non-blank lines exactly as read (lstCodeer).
+    QStringList regels;
+    // Per line, the nine settings in the order of the lstProvider items.
+    QList<QStringList> providers;
+};
+
+// Decodes the complete content of MAIL.TXT.
+//
+// A line is three digits k, then groups of three digits, then four more
+// characters. Group g stands for the character with code page 1252 code
+// g - k. The decoded text holds at least nine fields separated by "<>".
+// The last four characters of the first line, read as a number, equal the
+// file's length in bytes minus 12. Blank lines (also lines of only blanks)
+// are skipped. A file with more lines than provider lists, a group that is
+// not three digits, a code outside 0..255, fewer than nine fields or a
+// setting of the wrong kind (see ProviderAccount) is damaged.
+MailTxtInhoud DecodeerMailTxt(const QByteArray& bestand);
+
+// One line decoded into its "<>"-separated text; false when it is damaged.
+bool DecodeerMailRegel(const QString& regel, QString& tekst);
+
+// The SMTP account of a provider. `eerste` is the list of the first provider
+// (it always supplies the EHLO name), `gekozen` the chosen provider's list.
+// False when a setting cannot be read as what it stands for.
+//
+// What the nine settings mean (item of lstProvider = field of the decoded
+// line):
+//   item 0 = field 2  name announced in EHLO ("" = the local host name);
+//                     always taken from the first provider
+//   item 1 = field 4  SMTP server host name
+//   item 2 = field 0  port, 1 to 65535
+//   item 3 = field 5  secure connection (Boolean): False = plain connection;
+//                     True = TLS from the first byte on port 465 and
+//                     STARTTLS, which must succeed, on every other port
+//   item 4 = field 1  user name for authentication
+//   item 5 = field 6  password for authentication
+//   item 6 = field 8  authenticate (Boolean): log in with items 4 and 5
+//   item 7 = field 3  sender address (envelope sender and From)
+//   item 8 = field 7  sender display name
+// A Boolean is written "True"/"False" (any case, also "Waar"/"Onwaar") or as
+// a number, where 0 is False and any other number True.
+bool ProviderAccount(const QStringList& eerste, const QStringList& gekozen,
+                     platform::SmtpAccount& account);
+
+// A setting read as a Boolean as above; false in `ok` when it is none.
+bool MailBoolean(const QString& waarde, bool* ok);

@@ -1,0 +1,155 @@
+#include "shared/Scherm.h"
+
+#include <QHash>
+#include <vector>
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/Paths.h"
+#include "platform/Screen.h"
+#include "shared/Globals.h"
+#include "shared/Ini.h"
+
+using namespace platform;
+
+namespace {
+
+struct Positie {
+    bool bewaard = false;  // false for the controls that are passed over
+    float links = 0, boven = 0, breedte = 0, hoogte = 0, letter = 0;
+};
+
+struct Posities {
+    std::vector<Positie> regels;  // one per control, in collection order
+    float ontwerpBreedte = 0, ontwerpHoogte = 0;
+};
+
+QHash<QString, Posities>& opslag() {
+    static QHash<QString, Posities> store;
+    return store;
+}
+
+bool overslaanBijBewaren(const QString& naam) {
+    const QString klein = naam.toLower();
+    return klein == "hoofdmenu" || klein == "submenu0" || naam.startsWith("tim") || naam == "dialBestand";
+}
+
+bool overslaanBijSchalen(const QString& naam) {
+    return naam.startsWith("tim") || naam == "lblSpelnummer" || naam == "hMenu" || naam == "lblDeKlok";
+}
+
+}  // namespace
+
+QString SchermIniBestand() { return programPath("scherm.ini"); }
+QString SorteerIniBestand() { return programPath("Sorteer.ini"); }
+
+void VergeetPosities() { opslag().clear(); }
+
+void BewaarPosities(Form& frm) {
+    Posities p;
+    const auto& controls = frm.Controls();
+    p.regels.resize(controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        Control* c = controls[i];
+        if (overslaanBijBewaren(c->Name())) continue;
+        Positie& r = p.regels[i];
+        r.bewaard = true;
+        if (auto* lijn = dynamic_cast<Line*>(c)) {
+            r.links = float(lijn->X1());
+            r.boven = float(lijn->Y1());
+            r.breedte = float(lijn->X2() - lijn->X1());
+            r.hoogte = float(lijn->Y2() - lijn->Y1());
+            continue;
+        }
+        r.links = float(c->Left());
+        r.boven = float(c->Top());
+        r.breedte = float(c->Width());
+        r.hoogte = float(c->Height());
+        r.letter = c->HasFont() ? float(c->FontSize()) : 0.0f;
+    }
+    p.ontwerpBreedte = float(frm.ScaleWidth());
+    p.ontwerpHoogte = float(frm.ScaleHeight());
+    opslag().insert(frm.Name(), p);
+}
+
+void SchaalScherm(Form& frm) {
+    if (BezigMetLaden || frm.WindowState() == vbMinimized) return;
+    auto it = opslag().find(frm.Name());
+    if (it == opslag().end()) return;
+    const Posities& p = *it;
+    if (p.ontwerpBreedte <= 0 || p.ontwerpHoogte <= 0) return;
+    const float fx = float(frm.ScaleWidth()) / p.ontwerpBreedte;
+    const float fy = float(frm.ScaleHeight()) / p.ontwerpHoogte;
+    const auto& controls = frm.Controls();
+    // Controls made after the geometry was stored have no entry and keep their place.
+    const std::size_t n = std::min(controls.size(), p.regels.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        Control* c = controls[i];
+        const Positie& r = p.regels[i];
+        if (!r.bewaard || overslaanBijSchalen(c->Name())) continue;
+        if (auto* lijn = dynamic_cast<Line*>(c)) {
+            const float x1 = fx * r.links, y1 = fy * r.boven;
+            lijn->SetX1(x1);
+            lijn->SetY1(y1);
+            lijn->SetX2(fx * r.breedte + x1);
+            lijn->SetY2(fy * r.hoogte + y1);
+            continue;
+        }
+        const bool combo = dynamic_cast<ComboBox*>(c) != nullptr;
+        c->Move(fx * r.links, fy * r.boven, fx * r.breedte, combo ? float(c->Height()) : fy * r.hoogte);
+        if (c->HasFont() && r.letter > 0) {
+            float grootte = fy * r.letter;
+            if (grootte >= 11.5f) grootte = 11.5f;
+            c->SetFontSize(grootte);
+        }
+    }
+}
+
+void BewaarSchermGrootte(Form& frm) {
+    SchrijfIni(frm.Name(), "State", QString("%1,%2").arg(frm.Width()).arg(frm.Height()), SchermIniBestand());
+}
+
+void HerstelScherm(Form& frm) {
+    LeesIni("Beeldscherm", "ToonScherm", IniBestand);
+    if (Val(IniWaarde) != 0) {
+        LeesIni(frm.Name(), "State", SchermIniBestand());
+        if (IniWaarde.contains(',')) {
+            Velden = IniWaarde.split(',');
+            const double breedte = Val(Velden.value(0)), hoogte = Val(Velden.value(1));
+            // A size no window can have (hand-edited or damaged file) is passed over.
+            auto bruikbaar = [](double v, int scherm) { return v > 0 && v <= 4.0 * scherm; };
+            if (bruikbaar(breedte, Screen().Width())) frm.SetWidth(breedte);
+            if (bruikbaar(hoogte, Screen().Height())) frm.SetHeight(hoogte);
+        }
+    }
+    LeesIni("Beeldscherm", "Center Beeldscherm", IniBestand);
+    if (Val(IniWaarde) != 0)
+        frm.Move((Screen().Width() - frm.Width()) / 2, (Screen().Height() - frm.Height()) / 2);
+}
+
+void ZetFocus(Form& frm, Control& ctl) {
+    if (!frm.IsLoaded() || !frm.Visible() || !frm.Enabled()) return;
+    if (!ctl.Visible() || !ctl.Enabled()) return;
+    for (Container* c = ctl.ContainerOf(); c && c != &frm;) {
+        auto* houder = dynamic_cast<Control*>(c);
+        if (!houder) break;
+        if (!houder->Visible() || !houder->Enabled()) return;
+        c = houder->ContainerOf();
+    }
+    ctl.SetFocus();
+}
+
+namespace {
+QString sorteerSleutel(Form& frm, CheckBox& chk, const QString& extra) {
+    return frm.Name() + "." + chk.Name() + extra;
+}
+}  // namespace
+
+void LeesSorteer(Form& frm, CheckBox& chk, const QString& extra) {
+    LeesIni("Sorteer", sorteerSleutel(frm, chk, extra), SorteerIniBestand());
+    chk.SetValue(ValInteger(IniWaarde));
+}
+
+void BewaarSorteer(Form& frm, CheckBox& chk, const QString& extra) {
+    SchrijfIni("Sorteer", sorteerSleutel(frm, chk, extra), QString::number(chk.Value()), SorteerIniBestand());
+}

@@ -1,0 +1,142 @@
+#include <QtTest>
+
+#include "platform/AtomicFile.h"
+#include "platform/FileTestHelpers.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "support/TestSupport.h"
+
+using namespace platform;
+using testsupport::readRaw;
+using testsupport::writeRaw;
+
+class TestFiles : public QObject {
+    Q_OBJECT
+private slots:
+    // --- code page 1252 ---
+    void cp1252CoversTheHighBlockBothWays() {
+        QCOMPARE(encodeCp1252(QString::fromUtf8("é€‘’…Ÿ")), QByteArray("\xE9\x80\x91\x92\x85\x9F"));
+        QCOMPARE(decodeCp1252("\xE9\x80\x91\x92\x85\x9F"), QString::fromUtf8("é€‘’…Ÿ"));
+        for (int b = 0; b < 256; ++b) {
+            const QByteArray one(1, char(b));
+            QCOMPARE(encodeCp1252(decodeCp1252(one)), one);
+        }
+    }
+    void charactersOutsideTheCodePageBecomeQuestionMarks() {
+        QCOMPARE(encodeCp1252(QString::fromUtf8("a€łb😀c")), QByteArray("a\x80?b?c"));
+    }
+
+    // --- lines ---
+    void linesEndAtCrLfLfOrCr() {
+        QCOMPARE(splitLines("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
+        QCOMPARE(splitLines("a\r\n\r\nb\r\n"), (QStringList{"a", "", "b"}));
+        QCOMPARE(splitLines(""), QStringList());
+        QCOMPARE(splitLines("\r\n"), QStringList{""});
+    }
+    void writeUsesCrLfAndReadsBack() {
+        testsupport::TempHome home;
+        const QString f = home.file("t.txt");
+        QVERIFY(writeTextLines(f, {QString::fromUtf8("Gecreëerd"), "", "€"}));
+        QCOMPARE(readRaw(f), QByteArray("Gecre\xEB" "erd\r\n\r\n\x80\r\n"));
+        QStringList lines;
+        QVERIFY(readTextLines(f, lines));
+        QCOMPARE(lines, (QStringList{QString::fromUtf8("Gecreëerd"), "", QString::fromUtf8("€")}));
+        QVERIFY(writeTextFile(f, "x\ny\r\nz"));
+        QCOMPARE(readRaw(f), QByteArray("x\r\ny\r\nz"));
+    }
+    void utf8WithByteOrderMarkIsRead() {
+        testsupport::TempHome home;
+        QVERIFY(writeRaw(home.file("u.txt"), "\xEF\xBB\xBF" "caf\xC3\xA9\n"));
+        QStringList lines;
+        QVERIFY(readTextLines(home.file("u.txt"), lines));
+        QCOMPARE(lines, QStringList{QString::fromUtf8("café")});
+    }
+    void missingFileOrFolderIsReported() {
+        testsupport::TempHome home;
+        QStringList lines{"stale"};
+        QString error;
+        QVERIFY(!readTextLines(home.file("nope.txt"), lines, &error));
+        QVERIFY(lines.isEmpty());
+        QVERIFY(error.contains("nope.txt"));
+        QVERIFY(!readTextLines(home.path(), lines, &error));
+        QVERIFY(error.contains("folder"));
+    }
+    void appendKeepsOldLines() {
+        testsupport::TempHome home;
+        const QString f = home.file("a.txt");
+        QVERIFY(writeRaw(f, "een\ntwee"));
+        QVERIFY(appendTextLines(f, {"drie"}));
+        QCOMPARE(readRaw(f), QByteArray("een\r\ntwee\r\ndrie\r\n"));
+        QVERIFY(appendTextLines(home.file("nieuw.txt"), {"x"}));
+        QCOMPARE(readRaw(home.file("nieuw.txt")), QByteArray("x\r\n"));
+    }
+
+    // --- atomic replace ---
+    void failedWriteLeavesTheOldFile() {
+        testsupport::TempHome home;
+        const QString f = home.file("keep.txt");
+        QVERIFY(writeRaw(f, "old content\r\n"));
+        QString error;
+        {
+            testsupport::FileSizeLimit limit(4096);
+            QVERIFY(!writeFileAtomic(f, QByteArray(10000, 'x'), &error));
+        }
+        QVERIFY(error.contains("keep.txt"));
+        QCOMPARE(readRaw(f), QByteArray("old content\r\n"));
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.txt"});
+    }
+    void writeIntoMissingFolderFails() {
+        testsupport::TempHome home;
+        QString error;
+        QVERIFY(!writeFileAtomic(home.file("geen/map/x.txt"), "x", &error));
+        QVERIFY(!error.isEmpty());
+    }
+    void replaceKeepsRightsAndFollowsLinks() {
+        testsupport::TempHome home;
+        const QString f = home.file("r.txt");
+        QVERIFY(writeRaw(f, "1"));
+        QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(QFile::link(f, home.file("link.txt")));
+        QVERIFY(writeFileAtomic(home.file("link.txt"), "2"));
+        QVERIFY(QFileInfo(home.file("link.txt")).isSymLink());
+        QCOMPARE(readRaw(f), QByteArray("2"));
+        const auto rights = QFile::permissions(f);
+        QVERIFY(rights.testFlags(QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(!(rights & (QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner)));
+    }
+
+    // --- program folder and resolver ---
+    void programFolderIsDrovikHome() {
+        testsupport::TempHome home;
+        QCOMPARE(programFolder(), QDir::cleanPath(home.path()));
+        qputenv("DROVIK_HOME", (home.path() + "/nieuw/").toLocal8Bit());
+        QCOMPARE(programFolder(), home.path() + "/nieuw");
+        QVERIFY(QFileInfo(home.path() + "/nieuw").isDir());
+    }
+    void resolverFindsExistingNamesInAnyCase() {
+        testsupport::TempHome home;
+        QVERIFY(QDir(home.path()).mkpath("spellen/Sub"));
+        QVERIFY(writeRaw(home.file("spellen/Sub/Set 1.txt"), "x"));
+        QCOMPARE(resolvePath(home.path() + "\\Spellen\\SUB\\set 1.TXT"),
+                 home.path() + "/spellen/Sub/Set 1.txt");
+        QCOMPARE(programPath("SPELLEN/sub"), home.path() + "/spellen/Sub");
+        // Missing parts keep the given spelling; existing parents are found.
+        QCOMPARE(programPath("Spellen\\Nieuw\\A.txt"), home.path() + "/spellen/Nieuw/A.txt");
+        QCOMPARE(programPath("Spellen\\"), home.path() + "/spellen/");
+    }
+    void exactSpellingWinsWhenBothExist() {
+        testsupport::TempHome home;
+        QVERIFY(QDir(home.path()).mkpath("PDF"));
+        QVERIFY(QDir(home.path()).mkpath("pdf"));
+        QCOMPARE(programPath("pdf"), home.path() + "/pdf");
+        QCOMPARE(programPath("PDF"), home.path() + "/PDF");
+    }
+    void pathsOutsideTheProgramFolderOnlyGetSeparators() {
+        testsupport::TempHome home;
+        QCOMPARE(resolvePath("/tmp\\Some\\\\Where"), QString("/tmp/Some/Where"));
+        QCOMPARE(resolvePath(""), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "test_files.moc"

@@ -1,0 +1,193 @@
+// SMTP sending against a sink server on 127.0.0.1.
+
+#include "platform/Smtp.h"
+#include "support/LocalServer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace platform;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+// Every byte value, line ends of all kinds and an SMTP end-of-data marker.
+QByteArray AwkwardBytes() {
+    QByteArray b;
+    for (int i = 0; i < 256; ++i)
+        b += static_cast<char>(i);
+    b += "\r\n.\r\n..\n.\rend";
+    for (int i = 0; i < 5000; ++i)
+        b += static_cast<char>((i * 37) & 0xff);
+    return b;
+}
+
+SmtpAccount Plain(int port) {
+    SmtpAccount a;
+    a.host = "127.0.0.1";
+    a.port = port;
+    a.security = SmtpSecurity::None;
+    a.connectTimeoutSeconds = 5;
+    a.totalTimeoutSeconds = 20;
+    return a;
+}
+
+MailMessage Simple(const QString& to) {
+    MailMessage m;
+    m.from = {"club@example.test", "Bridgeclub"};
+    m.to = to;
+    m.subject = "Spellen";
+    m.body = "Hallo";
+    return m;
+}
+
+}  // namespace
+
+class TestMailSmtp : public QObject {
+    Q_OBJECT
+    QTemporaryDir spool_;
+    testsupport::LocalServer sink_;
+
+    QString mail(int n, const QString& ext) const {
+        return spool_.filePath(QStringLiteral("mail-%1.%2").arg(n).arg(ext));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(sink_.start("smtp_sink_server.py",
+                            {spool_.path(), "--refuse", "nobody@example.test"}));
+    }
+
+    void sendsTwoAttachmentsByteForByte() {
+        QTemporaryDir files;
+        const QByteArray first = AwkwardBytes();
+        const QByteArray second = "%PDF-1.4\n" + QByteArray(70000, 'x') + "\n%%EOF\n";
+        Write(files.filePath("bytes.bin"), first);
+        Write(files.filePath("Noord spellen.pdf"), second);
+
+        MailMessage m;
+        m.from = {"club@example.test", QString::fromUtf8("Bridgeclub \"Één\"")};
+        m.to = "speler@example.test";
+        m.replyTo = "eigen@example.test";
+        m.subject = QString::fromUtf8("Spellen ronde 3 – één");
+        m.body = QString::fromUtf8(".eerste regel\nÉén lange regel ") + QString(120, 'a') +
+                 "\n\nslot = ";
+        m.attachments = {files.filePath("bytes.bin"), files.filePath("Noord spellen.pdf")};
+        const SendResult r = SendMail(Plain(sink_.port()), m);
+        QCOMPARE(r.number, 0);
+
+        QTRY_VERIFY(QFile::exists(mail(1, "env")));
+        QCOMPARE(ReadAll(mail(1, "env")), QByteArray("club@example.test\nspeler@example.test"));
+        const QString headers = QString::fromUtf8(ReadAll(mail(1, "headers")));
+        QVERIFY2(headers.contains(QString::fromUtf8("From: \"Bridgeclub \\\"Één\\\"\" <club@example.test>")) ||
+                     headers.contains(QString::fromUtf8("From: Bridgeclub \"Één\" <club@example.test>")),
+                 qPrintable(headers));
+        QVERIFY(headers.contains("To: speler@example.test"));
+        QVERIFY(headers.contains("Reply-To: eigen@example.test"));
+        QVERIFY(headers.contains(QString::fromUtf8("Subject: Spellen ronde 3 – één\n")));
+        QCOMPARE(QString::fromUtf8(ReadAll(mail(1, "body"))).replace("\r\n", "\n"), m.body);
+        QCOMPARE(ReadAll(mail(1, "names")), QByteArray("bytes.bin\nNoord spellen.pdf\n"));
+        QCOMPARE(ReadAll(mail(1, "att-0")), first);
+        QCOMPARE(ReadAll(mail(1, "att-1")), second);
+    }
+
+    void refusedRecipientGivesServerNumber() {
+        const SendResult r = SendMail(Plain(sink_.port()), Simple("nobody@example.test"));
+        QCOMPARE(r.number, 550);
+        QVERIFY2(r.text.contains("Recipient address rejected"), qPrintable(r.text));
+    }
+
+    void noServerGivesNonZero() {
+        SmtpAccount a = Plain(testsupport::LocalServer::unusedPort());
+        const SendResult r = SendMail(a, Simple("speler@example.test"));
+        QVERIFY(r.number != 0);
+        QVERIFY(!r.text.isEmpty());
+    }
+
+    void lineBreaksInHeadersAreRefused_data() {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("subject") << "subject";
+        QTest::newRow("to") << "to";
+        QTest::newRow("reply") << "reply";
+        QTest::newRow("name") << "name";
+    }
+    void lineBreaksInHeadersAreRefused() {
+        QFETCH(QString, field);
+        MailMessage m = Simple("speler@example.test");
+        const QString evil = "x\r\nBcc: victim@example.test";
+        if (field == "subject") m.subject = evil;
+        if (field == "to") m.to = "speler@example.test\nBcc: victim@example.test";
+        if (field == "reply") m.replyTo = "a@b.test\r\nX: y";
+        if (field == "name") m.from.name = evil;
+        const int before = QDir(spool_.path()).entryList({"*.env"}).size();
+        const SendResult r = SendMail(Plain(sink_.port()), m);
+        QVERIFY(r.number == kMailBadHeader || r.number == kMailBadAddress);
+        QTest::qWait(200);
+        QCOMPARE(QDir(spool_.path()).entryList({"*.env"}).size(), before);
+    }
+
+    void missingAttachmentSendsNothing() {
+        MailMessage m = Simple("speler@example.test");
+        m.attachments = {"/nonexistent/file.pdf"};
+        const SendResult r = SendMail(Plain(sink_.port()), m);
+        QCOMPARE(r.number, kMailBadAttachment);
+    }
+
+    void impossibleAccountIsRefused() {
+        SmtpAccount a = Plain(0);
+        QCOMPARE(SendMail(a, Simple("speler@example.test")).number, kMailBadAccount);
+        a = Plain(25);
+        a.host = "";
+        QCOMPARE(SendMail(a, Simple("speler@example.test")).number, kMailBadAccount);
+    }
+
+    void authentication() {
+        QTemporaryDir spool;
+        testsupport::LocalServer server;
+        QVERIFY(server.start("smtp_sink_server.py",
+                             {spool.path(), "--user", "lid", "--password", "geheim-42"}));
+        SmtpAccount a = Plain(server.port());
+        a.authenticate = true;
+        a.user = "lid";
+        a.password = "geheim-42";
+        QCOMPARE(SendMail(a, Simple("speler@example.test")).number, 0);
+        QTRY_VERIFY(QFile::exists(spool.filePath("mail-1.env")));
+
+        a.password = "fout-wachtwoord";
+        const SendResult wrong = SendMail(a, Simple("speler@example.test"));
+        QCOMPARE(wrong.number, 535);
+        QVERIFY(!wrong.text.contains("fout-wachtwoord"));
+        QVERIFY(!wrong.text.contains(QByteArray("\0lid\0fout-wachtwoord", 20).toBase64()));
+
+        a.authenticate = false;  // the server insists on AUTH
+        QVERIFY(SendMail(a, Simple("speler@example.test")).number >= 500);
+    }
+
+    void messageWithoutAttachmentsIsSinglePart() {
+        SendResult err;
+        MailMessage m = Simple("speler@example.test");
+        const QByteArray raw = BuildMimeMessage(m, QDateTime::currentDateTime(), "B", &err);
+        QVERIFY(raw.contains("Content-Type: text/plain; charset=UTF-8\r\n"));
+        QVERIFY(!raw.contains("multipart"));
+        QVERIFY(!raw.contains("Reply-To"));  // no own address, no header
+        // Every line ends in CRLF and stays within the SMTP line limit.
+        for (const QByteArray& line : raw.split('\n'))
+            QVERIFY(line.isEmpty() || (line.endsWith('\r') && line.size() <= 998));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMailSmtp)
+#include "test_mail_smtp.moc"

@@ -1,0 +1,200 @@
+// Window layout helpers: scaling, window size, focus, sort boxes, list search.
+#include <QApplication>
+#include <QtTest>
+
+#include "platform/App.h"
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "platform/Screen.h"
+#include "shared/BasVeldom.h"
+#include "support/TestSupport.h"
+
+using namespace platform;
+
+namespace {
+
+class LayoutForm : public Form {
+public:
+    explicit LayoutForm(const QString& name) : Form(name) {
+        Move(0, 0, 4920, 3405);  // client 4800 x 3000
+        lblTekst.Move(100, 200, 1000, 300);
+        lblTekst.SetFontSize(8);
+        comKeuze.Move(100, 600, 2000, 315);
+        linScheiding.SetX1(100);
+        linScheiding.SetY1(100);
+        linScheiding.SetX2(300);
+        linScheiding.SetY2(100);
+        timKlok.SetInterval(0);
+        lblSpelnummer.Move(50, 50, 500, 250);
+        fraGroep.Move(2400, 1000, 2000, 1500);
+        cmdIn.Move(100, 300, 1000, 375);
+    }
+    void Form_Resize() override {
+        if (scaleOnResize) SchaalScherm(*this);
+    }
+    Label lblTekst{this, "lblTekst"};
+    ComboBox comKeuze{this, "comKeuze"};
+    Line linScheiding{this, "linScheiding"};
+    Timer timKlok{this, "timKlok"};
+    Label lblSpelnummer{this, "lblSpelnummer"};
+    Frame fraGroep{this, "fraGroep"};
+    CommandButton cmdIn{&fraGroep, "cmdIn"};
+    CommandButton cmdFocus{this, "cmdFocus"};
+    CheckBox chkSorteer{this, "chkSorteer"};
+    ListBox lstLijst{this, "lstLijst"};
+    bool scaleOnResize = true;
+};
+
+}  // namespace
+
+class TestScherm : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { SetupApplication(*qApp); }
+    void init() {
+        VergeetPosities();
+        BezigMetLaden = false;
+    }
+
+    void fontFollowsHeightCappedAt11_5() {
+        LayoutForm f("frmA");
+        BewaarPosities(f);
+        f.SetHeight(405 + 6000);  // twice the designed client height
+        QCOMPARE(f.lblTekst.FontSize(), 11.5);
+        QCOMPARE(f.lblTekst.Top(), 400);
+        QCOMPARE(f.lblTekst.Left(), 100);  // the width did not change
+        f.SetHeight(405 + 1500);  // half
+        QCOMPARE(f.lblTekst.FontSize(), 4.0);
+        QCOMPARE(f.lblTekst.Height(), 150);
+        f.SetHeight(405 + 4200);  // 1.4 times: 11.2 points stays below the cap
+        QCOMPARE(float(f.lblTekst.FontSize()), 11.2f);
+    }
+
+    void comboKeepsHeightLineScalesByEnds() {
+        LayoutForm f("frmA");
+        const int comboHeight = f.comKeuze.Height();
+        BewaarPosities(f);
+        f.Move(0, 0, 120 + 9600, 405 + 3000);  // twice as wide
+        QCOMPARE(f.comKeuze.Width(), 4000);
+        QCOMPARE(f.comKeuze.Height(), comboHeight);
+        QCOMPARE(f.linScheiding.X1(), 200);
+        QCOMPARE(f.linScheiding.X2(), 600);
+        QCOMPARE(f.linScheiding.Y1(), 100);
+        QCOMPARE(f.linScheiding.Y2(), 100);
+        QCOMPARE(f.cmdIn.Left(), 200);  // inside its frame, relative to it
+        QCOMPARE(f.lblSpelnummer.Left(), 50);  // passed over by name
+    }
+
+    void nothingScalesWhileLoadingOrMinimised() {
+        LayoutForm f("frmA");
+        BewaarPosities(f);
+        BezigMetLaden = true;
+        f.SetWidth(120 + 9600);
+        BezigMetLaden = false;
+        QCOMPARE(f.lblTekst.Width(), 1000);
+        f.SetWindowState(vbMinimized);
+        SchaalScherm(f);
+        QCOMPARE(f.lblTekst.Width(), 1000);
+    }
+
+    void eachWindowScalesWithItsOwnGeometry() {
+        LayoutForm a("frmA"), b("frmB");
+        b.lblTekst.Move(1000, 1000, 500, 500);
+        BewaarPosities(a);
+        BewaarPosities(b);  // stored last: must not be used for a
+        a.SetWidth(120 + 9600);
+        QCOMPARE(a.lblTekst.Left(), 200);
+        QCOMPARE(a.lblTekst.Width(), 2000);
+        LayoutForm never("frmNooit");
+        never.SetWidth(120 + 9600);  // never stored: keeps its design
+        QCOMPARE(never.lblTekst.Width(), 1000);
+    }
+
+    void windowSizeIsStoredAndRestored() {
+        testsupport::TempHome home;
+        IniBestand = programPath("taal.ini");
+        LayoutForm f("frmVeldom06");
+        f.scaleOnResize = false;
+        f.Move(0, 0, 960, 720);
+        BewaarSchermGrootte(f);
+        QCOMPARE(ReadProfileString(SchermIniBestand(), "frmVeldom06", "State"), QString("960,720"));
+        LayoutForm g("frmVeldom06");
+        HerstelScherm(g);  // ToonScherm absent: designed size
+        QCOMPARE(g.Width(), 4920);
+        WriteProfileString(IniBestand, "Beeldscherm", "ToonScherm", "1");
+        HerstelScherm(g);
+        QCOMPARE(g.Width(), 960);
+        QCOMPARE(g.Height(), 720);
+        QCOMPARE(g.Left(), 0);
+        WriteProfileString(IniBestand, "Beeldscherm", "Center Beeldscherm", "1");
+        WriteProfileString(SchermIniBestand(), "frmVeldom06", "State", "5000");  // no comma
+        HerstelScherm(g);
+        QCOMPARE(g.Width(), 960);
+        QCOMPARE(g.Left(), (Screen().Width() - 960) / 2);
+        QCOMPARE(g.Top(), (Screen().Height() - 720) / 2);
+        WriteProfileString(SchermIniBestand(), "frmVeldom06", "State", "-5,0");  // unusable: ignored
+        HerstelScherm(g);
+        QCOMPARE(g.Width(), 960);
+    }
+
+    void sortBoxesAreKeptPerWindow() {
+        testsupport::TempHome home;
+        LayoutForm a("frmVeldom04"), b("frmVeldom05");
+        int clicks = 0;
+        a.chkSorteer.OnClick([&] { ++clicks; });
+        LeesSorteer(a, a.chkSorteer, "");
+        QCOMPARE(a.chkSorteer.Value(), 0);  // never stored: unchecked
+        QCOMPARE(clicks, 0);
+        a.chkSorteer.SetValue(1);
+        BewaarSorteer(a, a.chkSorteer, "");
+        QCOMPARE(ReadProfileString(SorteerIniBestand(), "Sorteer", "frmVeldom04.chkSorteer"), QString("1"));
+        LeesSorteer(b, b.chkSorteer, "");
+        QCOMPARE(b.chkSorteer.Value(), 0);
+        LayoutForm again("frmVeldom04");
+        int againClicks = 0;
+        again.chkSorteer.OnClick([&] { ++againClicks; });
+        LeesSorteer(again, again.chkSorteer, "");
+        QCOMPARE(again.chkSorteer.Value(), 1);
+        QCOMPARE(againClicks, 1);  // the value changed: its click handler ran
+        BewaarSorteer(b, b.chkSorteer, "1");
+        QCOMPARE(ReadProfileString(SorteerIniBestand(), "Sorteer", "frmVeldom05.chkSorteer1"), QString("0"));
+    }
+
+    void focusGoesOnlyWhereItCan() {
+        LayoutForm f("frmA");
+        ZetFocus(f, f.cmdFocus);  // window not shown
+        QVERIFY(!f.cmdFocus.hasFocus());
+        f.Show();
+        f.cmdFocus.SetEnabled(false);
+        ZetFocus(f, f.cmdFocus);
+        QVERIFY(!f.cmdFocus.hasFocus());
+        f.fraGroep.SetVisible(false);
+        ZetFocus(f, f.cmdIn);  // its frame is hidden
+        QVERIFY(!f.cmdIn.hasFocus());
+        f.fraGroep.SetVisible(true);
+        ZetFocus(f, f.cmdIn);
+        QVERIFY(f.cmdIn.hasFocus());
+        f.SetEnabled(false);
+        f.cmdFocus.SetEnabled(true);
+        ZetFocus(f, f.cmdFocus);
+        QVERIFY(!f.cmdFocus.hasFocus());
+        Unload(f);
+        ZetFocus(f, f.cmdFocus);  // an unloaded window: nothing, no failure
+        QVERIFY(!f.cmdFocus.hasFocus());
+    }
+
+    void listSearch() {
+        LayoutForm f("frmA");
+        for (const char* s : {"xyz", "ABC", "abd", "ab"}) f.lstLijst.AddItem(s);
+        QCOMPARE(ZoekInLijst(f.lstLijst.hWnd(), "ab", false), 1);
+        QCOMPARE(ZoekInLijst(f.lstLijst.hWnd(), "ab", true), 3);
+        QCOMPARE(ZoekInLijst(f.lstLijst.hWnd(), "abc", true), 1);
+        QCOMPARE(ZoekInLijst(f.lstLijst.hWnd(), "q", false), -1);
+        QCOMPARE(ZoekInLijst(nullptr, "ab", false), -1);
+    }
+};
+
+QTEST_MAIN(TestScherm)
+#include "test_scherm.moc"

@@ -1,0 +1,78 @@
+#include "support/LocalServer.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace testsupport {
+
+namespace {
+
+// The system's python, where the Debian test packages (aiosmtpd) live.
+QString Python() {
+    if (QFileInfo::exists("/usr/bin/python3"))
+        return "/usr/bin/python3";
+    return "python3";
+}
+
+}  // namespace
+
+LocalServer::~LocalServer() { stop(); }
+
+bool LocalServer::start(const QString& script, const QStringList& arguments) {
+    stop();
+    const QString path = QStringLiteral(DROVIK_SOURCE_DIR) + "/tests/support/" + script;
+    process_.setProcessChannelMode(QProcess::SeparateChannels);
+    process_.start(Python(), QStringList{"-u", path} + arguments);
+    if (!process_.waitForStarted(10000)) {
+        error_ = process_.errorString();
+        return false;
+    }
+    QByteArray out;
+    QElapsedTimer clock;
+    clock.start();
+    while (!out.contains('\n') && clock.elapsed() < 15000) {
+        if (process_.state() != QProcess::Running)
+            break;
+        process_.waitForReadyRead(200);
+        out += process_.readAllStandardOutput();
+    }
+    const QByteArray line = out.left(out.indexOf('\n')).trimmed();
+    if (!line.startsWith("PORT ")) {
+        error_ = QString::fromLocal8Bit(out + process_.readAllStandardError());
+        stop();
+        return false;
+    }
+    port_ = line.mid(5).toInt();
+    return port_ > 0;
+}
+
+void LocalServer::stop() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();  // signals exactly this child, by its process id
+        process_.waitForFinished(5000);
+    }
+    port_ = 0;
+}
+
+int LocalServer::unusedPort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    if (fd >= 0)
+        ::close(fd);
+    return port;
+}
+
+}  // namespace testsupport

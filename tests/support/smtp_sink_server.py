@@ -1,0 +1,83 @@
+"""SMTP sink for the tests: accepts mail on 127.0.0.1 and writes each
+message to a file.
+
+    smtp_sink_server.py DIR [--refuse ADDRESS]... [--user U --password P]
+
+Prints "PORT <n>" once listening. Message k is written to DIR/mail-k.eml
+(the data as received), DIR/mail-k.env (MAIL FROM on line 1, then one
+recipient per line) and, as read back by Python's own mail parser,
+DIR/mail-k.headers (From, To, Reply-To and Subject decoded, one
+"Name: value" line each), DIR/mail-k.body (the text part, UTF-8) and
+DIR/mail-k.att-<i> with the decoded bytes of attachment i (its file name
+on line i of DIR/mail-k.names). The .env file is written last.
+"""
+import argparse
+import asyncio
+import email
+import email.policy
+import os
+import sys
+
+from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("dir")
+    ap.add_argument("--refuse", action="append", default=[])
+    ap.add_argument("--user")
+    ap.add_argument("--password")
+    args = ap.parse_args()
+    count = [0]
+
+    class Handler:
+        async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+            if address in args.refuse:
+                return "550 5.1.1 <%s>: Recipient address rejected" % address
+            envelope.rcpt_tos.append(address)
+            return "250 OK"
+
+        async def handle_DATA(self, server, session, envelope):
+            count[0] += 1
+            base = os.path.join(args.dir, "mail-%d" % count[0])
+            raw = envelope.original_content
+            msg = email.message_from_bytes(raw, policy=email.policy.default)
+            files = [(".eml", raw)]
+            headers = "".join("%s: %s\n" % (h, msg.get(h, "")) for h in
+                              ("From", "To", "Reply-To", "Subject"))
+            files.append((".headers", headers.encode("utf-8")))
+            body = msg.get_body(preferencelist=("plain",))
+            files.append((".body", body.get_content().encode("utf-8") if body else b""))
+            names = []
+            for i, part in enumerate(msg.iter_attachments()):
+                names.append(part.get_filename() or "")
+                files.append((".att-%d" % i, part.get_payload(decode=True)))
+            files.append((".names", "".join(n + "\n" for n in names).encode("utf-8")))
+            files.append((".env", ("\n".join([envelope.mail_from] + envelope.rcpt_tos)).encode()))
+            for ext, data in files:
+                with open(base + ext + ".tmp", "wb") as f:
+                    f.write(data)
+                os.replace(base + ext + ".tmp", base + ext)
+            return "250 Message accepted"
+
+    def authenticator(server, session, envelope, mechanism, auth_data):
+        ok = (isinstance(auth_data, LoginPassword)
+              and auth_data.login.decode() == args.user
+              and auth_data.password.decode() == args.password)
+        return AuthResult(success=ok, handled=False)
+
+    def factory():
+        kwargs = {}
+        if args.user is not None:
+            kwargs = dict(authenticator=authenticator, auth_required=True,
+                          auth_require_tls=False)
+        return SMTP(Handler(), hostname="sink.test", **kwargs)
+
+    loop = asyncio.new_event_loop()
+    server = loop.run_until_complete(loop.create_server(factory, "127.0.0.1", 0))
+    print("PORT %d" % server.sockets[0].getsockname()[1], flush=True)
+    loop.run_forever()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
