@@ -8,6 +8,7 @@
 #include "output/KlembordEditor.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "shared/Scherm.h"
 #include "shared/BasVeldom.h"
 
 DEFINE_FORM(frmVeldom17, frmVeldom17Form)
@@ -112,14 +113,17 @@ void frmVeldom17Form::Ontwerp() {
         const int x = 240 + 3900 * c;
         Plaats(lblSpelnummer[c], x, 150, 2000, 255);
         lblSpelnummer[c].SetFontBold(true);
-        Plaats(lblGever[c], x, 420, 3500, 255);
-        Plaats(lblKwetsbaar[c], x, 690, 3500, 255);
-        Plaats(lblWind[c], x, 1170, 900, 255);
+        Plaats(lblGever[c], x, 435, 3500, 255);
+        Plaats(lblKwetsbaar[c], x, 720, 3500, 255);
+        Plaats(lblWind[c], x, 1185, 660, 255);
         lblWind[c].SetFontBold(true);
-        Plaats(lblPunten[c], x + 960, 1170, 900, 255);
+        // The layout chooser puts the points 60 twips lower than the seat
+        // name; a smaller font keeps them on its line.
+        Plaats(lblPunten[c], x + 720, 1245, 900, 225);
+        lblPunten[c].SetFontSize(7);
         lblPunten[c].SetCaption(QStringLiteral("( )"));
         for (int s = 0; s < 4; ++s) {
-            const int i = 4 * c + s, y = 1560 + 300 * s;
+            const int i = 4 * c + s, y = 1620 + 315 * s;
             Plaats(lblKleur[i], x, y, 330, 255);
             Plaats(lblHand[i], x + 315, y, 2800, 255);
         }
@@ -132,9 +136,9 @@ void frmVeldom17Form::Ontwerp() {
     Plaats(lblKwetsbaar2, 240, 690, 3500, 255);
     for (int h = 0; h < 4; ++h) {
         const int x = 240 + 3900 * (h / 2), y = 1170 + 1620 * (h % 2);
-        Plaats(lblWind2[h], x, y, 900, 255);
+        Plaats(lblWind2[h], x, y, 660, 255);
         lblWind2[h].SetFontBold(true);
-        Plaats(lblPunten2[h], x + 960, y, 900, 255);
+        Plaats(lblPunten2[h], x + 720, y, 900, 255);
         lblPunten2[h].SetCaption(QStringLiteral("( )"));
         for (int s = 0; s < 4; ++s) {
             const int i = 4 * h + s, ys = y + 270 * (s + 1);
@@ -233,6 +237,7 @@ void frmVeldom17Form::ZetFocusOpKnop() { ZetFocus(*this, cmdFocus); }
 void frmVeldom17Form::Form_KeyUp(int& KeyCode, int Shift) {
     (void)Shift;
     if (KeyCode != 118) return;
+    KeyCode = 0;  // used here: no control and no other window sees it
     if (!klembord::StartTekstEditor())
         MsgBox(GeenEditorTekst().replace(QLatin1Char('|'), QLatin1Char('\n')), vbExclamation, Caption());
 }
@@ -308,8 +313,9 @@ void frmVeldom17Form::optHoe_Click(int Index) {
     CommandButton& start = paneel == 0 ? cmdStart : paneel == 1 ? cmdStart2 : cmdStart3;
     CheckBox& punten = paneel == 0 ? chkMeeAfdrukken : paneel == 1 ? chkMeeAfdrukken2 : chkMeeAfdrukken3;
     start.Move(pic.Left() + punten.Left(), cmdTerug.Top());
-    start.ZOrder(0);
     start.SetVisible(true);
+    // In front of the panel, whose lower edge it covers.
+    if (QWidget* w = start.existingWidget()) w->raise();
     ZetFocusOpKnop();
 }
 
