@@ -467,29 +467,44 @@ void Schrijf(const QString (&bron)[N], ControlArray<Label>& labels) {
     for (std::size_t i = 0; i < N; ++i) labels[int(i)].SetCaption(bron[i]);
 }
 
+// The panels of layouts 0 and 1 and of layout 3 hold the same kinds of labels, one array per kind.
+template <class Paneel>
+void LeesAlle(Paneel& p, ControlArray<Label>& spelnummer, ControlArray<Label>& gever,
+              ControlArray<Label>& kwetsbaar, ControlArray<Label>& wind, ControlArray<Label>& punten,
+              ControlArray<Label>& hand, ControlArray<Label>& kleur) {
+    Lees(p.spelnummer, spelnummer);
+    Lees(p.gever, gever);
+    Lees(p.kwetsbaar, kwetsbaar);
+    Lees(p.wind, wind);
+    Lees(p.punten, punten);
+    Lees(p.hand, hand);
+    Lees(p.kleur, kleur);
+    p.kleurZichtbaar = kleur[0].Visible();
+    p.puntenZichtbaar = punten[0].Visible();
+}
+
+template <class Paneel>
+void SchrijfAlle(const Paneel& p, ControlArray<Label>& spelnummer, ControlArray<Label>& gever,
+                 ControlArray<Label>& kwetsbaar, ControlArray<Label>& wind, ControlArray<Label>& punten,
+                 ControlArray<Label>& hand) {
+    Schrijf(p.spelnummer, spelnummer);
+    Schrijf(p.gever, gever);
+    Schrijf(p.kwetsbaar, kwetsbaar);
+    Schrijf(p.wind, wind);
+    Schrijf(p.punten, punten);
+    Schrijf(p.hand, hand);
+}
+
 }  // namespace
 
 klembord::Paneel0 frmVeldom17Form::LeesPaneel0() {
     klembord::Paneel0 p;
-    Lees(p.spelnummer, lblSpelnummer);
-    Lees(p.gever, lblGever);
-    Lees(p.kwetsbaar, lblKwetsbaar);
-    Lees(p.wind, lblWind);
-    Lees(p.punten, lblPunten);
-    Lees(p.hand, lblHand);
-    Lees(p.kleur, lblKleur);
-    p.kleurZichtbaar = lblKleur[0].Visible();
-    p.puntenZichtbaar = lblPunten[0].Visible();
+    LeesAlle(p, lblSpelnummer, lblGever, lblKwetsbaar, lblWind, lblPunten, lblHand, lblKleur);
     return p;
 }
 
 void frmVeldom17Form::SchrijfPaneel0(const klembord::Paneel0& p) {
-    Schrijf(p.spelnummer, lblSpelnummer);
-    Schrijf(p.gever, lblGever);
-    Schrijf(p.kwetsbaar, lblKwetsbaar);
-    Schrijf(p.wind, lblWind);
-    Schrijf(p.punten, lblPunten);
-    Schrijf(p.hand, lblHand);
+    SchrijfAlle(p, lblSpelnummer, lblGever, lblKwetsbaar, lblWind, lblPunten, lblHand);
 }
 
 klembord::Paneel2 frmVeldom17Form::LeesPaneel2() {
@@ -516,23 +531,10 @@ void frmVeldom17Form::SchrijfPaneel2(const klembord::Paneel2& p) {
 
 klembord::Paneel3 frmVeldom17Form::LeesPaneel3() {
     klembord::Paneel3 p;
-    Lees(p.spelnummer, lblSpelNummer3);
-    Lees(p.gever, lblGever3);
-    Lees(p.kwetsbaar, lblKwetsbaar3);
-    Lees(p.wind, lblWind3);
-    Lees(p.punten, lblPunten3);
-    Lees(p.hand, lblHand3);
-    Lees(p.kleur, lblKleur3);
-    p.kleurZichtbaar = lblKleur3[0].Visible();
-    p.puntenZichtbaar = lblPunten3[0].Visible();
+    LeesAlle(p, lblSpelNummer3, lblGever3, lblKwetsbaar3, lblWind3, lblPunten3, lblHand3, lblKleur3);
     return p;
 }
 
 void frmVeldom17Form::SchrijfPaneel3(const klembord::Paneel3& p) {
-    Schrijf(p.spelnummer, lblSpelNummer3);
-    Schrijf(p.gever, lblGever3);
-    Schrijf(p.kwetsbaar, lblKwetsbaar3);
-    Schrijf(p.wind, lblWind3);
-    Schrijf(p.punten, lblPunten3);
-    Schrijf(p.hand, lblHand3);
+    SchrijfAlle(p, lblSpelNummer3, lblGever3, lblKwetsbaar3, lblWind3, lblPunten3, lblHand3);
 }
