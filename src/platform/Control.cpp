@@ -66,8 +66,10 @@ public:
             break;
         case QEvent::FocusIn: {
             auto* fe = static_cast<QFocusEvent*>(e);
-            if (fe->reason() != Qt::ActiveWindowFocusReason && fe->reason() != Qt::PopupFocusReason)
-                form.controlGotFocus(control_);
+            // Coming back from another program or a pop-up is no focus change,
+            // but the first focus a window gives when it appears is one.
+            const bool returning = fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason;
+            if (!returning || !form.ActiveControl()) form.controlGotFocus(control_);
             break;
         }
         case QEvent::MouseButtonPress:
@@ -103,6 +105,7 @@ Control::Control(Container* container, const QString& name, int index)
     : form_(container->ownerForm()), container_(container), name_(name), index_(index),
       fontName_(DefaultFontName()), fontSize_(DefaultFontSize()) {
     container_->children().push_back(this);
+    tabIndex_ = int(form_->Controls().size());  // tab order follows the order of making
     form_->registerControl(this);
 }
 
@@ -223,10 +226,7 @@ void Control::SetVisible(bool on) {
         widget();
 }
 
-void Control::SetTabIndex(int i) {
-    tabIndex_ = i;
-    form_->resetTabOrder();
-}
+void Control::SetTabIndex(int i) { form_->moveInTabOrder(this, i); }
 
 void Control::SetTabStop(bool on) {
     tabStop_ = on;
@@ -247,11 +247,11 @@ void Control::SetBackColor(qint64 c) {
     applyColors();
 }
 
-void Control::SetFontName(const QString& n) { fontName_ = n; applyFont(); }
-void Control::SetFontSize(double p) { fontSize_ = p; applyFont(); }
-void Control::SetFontBold(bool on) { fontBold_ = on; applyFont(); }
-void Control::SetFontItalic(bool on) { fontItalic_ = on; applyFont(); }
-void Control::SetFontUnderline(bool on) { fontUnderline_ = on; applyFont(); }
+void Control::SetFontName(const QString& n) { fontName_ = n; applyFont(); fontChanged(); }
+void Control::SetFontSize(double p) { fontSize_ = p; applyFont(); fontChanged(); }
+void Control::SetFontBold(bool on) { fontBold_ = on; applyFont(); fontChanged(); }
+void Control::SetFontItalic(bool on) { fontItalic_ = on; applyFont(); fontChanged(); }
+void Control::SetFontUnderline(bool on) { fontUnderline_ = on; applyFont(); fontChanged(); }
 
 void Control::SetAlignment(int a) {
     alignment_ = a;

@@ -93,6 +93,8 @@ public:
 
     QString Tag() const { return tag_; }
     void SetTag(const QString& t) { tag_ = t; }
+    // Place in the tab order: 0 .. number of controls - 1, no two alike
+    // (setting one moves the others along).
     int TabIndex() const { return tabIndex_; }
     void SetTabIndex(int i);
     bool TabStop() const { return tabStop_; }
@@ -177,6 +179,7 @@ protected:
     int textLineHeight() const;
     int textWidthTwips(const QString& s) const;
     virtual void geometryChanged() {}
+    virtual void fontChanged() {}
 
     Form* form_ = nullptr;
     Container* container_ = nullptr;

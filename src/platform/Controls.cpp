@@ -479,14 +479,18 @@ void PictureBox::paintContent(QPainter& p) {
     const QRect r(0, 0, PixelsFromTwips(Width()), PixelsFromTwips(Height()));
     p.fillRect(r, QColorFromVB(BackColor()));
     if (hasBitmap_) p.drawPixmap(0, 0, bitmap_);
-    p.save();
-    p.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
-    if (hasPicture_) p.drawPicture(0, 0, picture_);
+    if (hasPicture_) {
+        p.save();
+        p.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+        p.drawPicture(0, 0, picture_);
+        p.restore();
+    }
     if (paint_) {
         EventScope scope;
+        p.save();
         paint_(p);
+        p.restore();
     }
-    p.restore();
     if (borderStyle_) {
         p.setPen(QColor(128, 128, 128));
         p.drawRect(r.adjusted(0, 0, -1, -1));

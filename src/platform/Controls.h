@@ -39,6 +39,9 @@ protected:
     QWidget* createWidget(QWidget* parent) override;
     void applyAll() override;
     void applyColors() override;
+    void fontChanged() override {
+        if (autoSize_) fitToCaption();
+    }
 
 private:
     void fitToCaption();
@@ -192,8 +195,9 @@ private:
     int borderStyle_ = 1;
 };
 
-// A picture box: a container that shows a picture and whatever its Paint
-// handler draws (coordinates in twips).
+// A picture box: a container that shows a picture (a vector picture
+// recorded in twips, or a bitmap) and whatever its Paint handler draws
+// (the handler's painter works in pixels: PixelsFromTwips converts).
 class PictureBox : public Control, public Container {
 public:
     PictureBox(Container* c, const QString& name, int index = -1);
@@ -210,7 +214,7 @@ public:
     int ScaleWidth() const;
     int ScaleHeight() const;
     void Refresh();
-    // Draws on top of the picture; the painter is scaled to twips.
+    // Draws on top of the picture.
     void OnPaint(std::function<void(QPainter&)> h) { paint_ = std::move(h); }
     void paintContent(QPainter& p);
     bool clicksFromMouse() const override { return true; }

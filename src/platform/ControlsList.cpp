@@ -22,6 +22,12 @@ namespace {
 int weight(QChar c) {
     const ushort u = c.unicode();
     if (u < 32) return u;
+    if (u < 128) {  // the common case, without the Unicode tables
+        if (u >= '0' && u <= '9') return 0x100 + (u - '0');
+        if (u >= 'a' && u <= 'z') return 0x200 + u * 4;
+        if (u >= 'A' && u <= 'Z') return 0x200 + (u + 32) * 4;
+        return 32 + u;
+    }
     if (c.isDigit()) return 0x100 + c.digitValue();
     if (c.isLetter()) {
         QString d = c.decomposition();
@@ -256,12 +262,6 @@ ComboBox::ComboBox(Container* c, const QString& name, int index) : ListControl(c
     Move(0, 0, 1215, 315);
 }
 
-QWidget* ComboBox::keyWidget() const {
-    auto* w = static_cast<QComboBox*>(widget_.data());
-    if (w && w->lineEdit()) return w->lineEdit();
-    return w;
-}
-
 int ComboBox::Height() const { return std::max(315, textLineHeight() + 8 * TwipsPerPixel); }
 
 QWidget* ComboBox::createWidget(QWidget* parent) {
@@ -272,7 +272,7 @@ QWidget* ComboBox::createWidget(QWidget* parent) {
     QObject::connect(w, qOverload<int>(&QComboBox::currentIndexChanged), [this](int i) { userSelected(i, false); });
     if (w->lineEdit()) {
         QObject::connect(w->lineEdit(), &QLineEdit::textEdited, [this](const QString& t) { userEdited(t); });
-        watch(w->lineEdit());
+        watch(w->lineEdit());  // mouse; the keys come to the box itself
     }
     return w;
 }

@@ -104,7 +104,6 @@ public:
     int Height() const override;
     void OnChange(Handler h) { change_ = std::move(h); }
     void userEdited(const QString& s);
-    QWidget* keyWidget() const override;
 
 protected:
     QWidget* createWidget(QWidget* parent) override;

@@ -83,6 +83,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override {
         e->ignore();
+        if (!form_->Enabled()) {  // a disabled window's close box does nothing
+            form_->widgetActivated();
+            return;
+        }
         form_->unloadNow(vbFormControlMenu);
     }
     void resizeEvent(QResizeEvent* e) override {
@@ -114,6 +118,43 @@ protected:
     }
 };
 
+namespace {
+// A disabled window keeps its look (its controls are not greyed) but takes
+// no input: mouse and keyboard events for it are dropped here.
+class InputBlocker : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+            break;
+        default:
+            return false;
+        }
+        if (!watched->isWidgetType()) return false;
+        auto* fw = dynamic_cast<FormWidget*>(static_cast<QWidget*>(watched)->window());
+        return fw && !fw->form_->Enabled();
+    }
+};
+
+void installInputBlocker() {
+    static InputBlocker* blocker = nullptr;
+    if (!blocker && QCoreApplication::instance()) {
+        blocker = new InputBlocker;
+        QCoreApplication::instance()->installEventFilter(blocker);
+    }
+}
+}  // namespace
+
 Form::Form(const QString& name)
     : name_(name), caption_(name), fontName_(DefaultFontName()), fontSize_(DefaultFontSize()) {
     g_loaded.insert(this);
@@ -130,8 +171,20 @@ Form::~Form() {
 void Form::runLoad() {
     if (loaded_) return;
     loaded_ = true;
-    EventScope scope;
-    Form_Load();
+    inLoad_ = true;
+    {
+        EventScope scope;
+        Form_Load();
+    }
+    inLoad_ = false;
+    // A window shown from its own load handler becomes active once loading is done.
+    if (activateAfterLoad_) {
+        activateAfterLoad_ = false;
+        if (!unloaded_ && visible_ && enabled_) {
+            bringToFront(this);
+            activate(this);
+        }
+    }
 }
 
 QWidget* Form::widget() {
@@ -142,7 +195,7 @@ QWidget* Form::widget() {
         widget_->setFont(Font());
         if (backColor_ != -1) SetBackColor(backColor_);
         if (borderStyle_ == vbBSNone) widget_->setWindowFlag(Qt::FramelessWindowHint, true);
-        widget_->setEnabled(enabled_);
+        installInputBlocker();
         applyGeometry();
         materializing_ = true;
         for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->materialize();
@@ -153,6 +206,24 @@ QWidget* Form::widget() {
 }
 
 void Form::registerControl(Control* c) { controls_.push_back(c); }
+
+namespace {
+std::vector<Control*> inTabOrder(const std::vector<Control*>& controls) {
+    std::vector<Control*> order = controls;
+    std::stable_sort(order.begin(), order.end(),
+                     [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
+    return order;
+}
+}  // namespace
+
+void Form::moveInTabOrder(Control* c, int index) {
+    std::vector<Control*> order = inTabOrder(controls_);
+    order.erase(std::remove(order.begin(), order.end(), c), order.end());
+    index = std::clamp(index, 0, int(order.size()));
+    order.insert(order.begin() + index, c);
+    for (std::size_t i = 0; i < order.size(); ++i) order[i]->tabIndex_ = int(i);
+    resetTabOrder();
+}
 
 void Form::unregisterControl(Control* c) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
@@ -199,11 +270,13 @@ int qtKeyForChar(int ascii) {
 
 bool Form::routeKeyPress(Control* c, QObject* target, QKeyEvent* e) {
     if (bypassKeys_ || unloaded_) return false;
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) return false;  // moves the focus only
     EventScope scope;
     int code = KeyCodeFromEvent(e);
     const int originalCode = code;
     const int shift = ShiftFromQt(int(e->modifiers()));
-    if (code == vbKeyReturn && usableButton(defaultButton_) && !dynamic_cast<CommandButton*>(c)) {
+    auto* button = dynamic_cast<CommandButton*>(c);
+    if (code == vbKeyReturn && usableButton(defaultButton_) && !button) {
         defaultButton_->Click();
         return true;
     }
@@ -230,11 +303,16 @@ bool Form::routeKeyPress(Control* c, QObject* target, QKeyEvent* e) {
             return true;
         }
     }
+    if (button && code == vbKeyReturn && ascii == 13) {  // Enter presses the button that has the focus
+        button->Click();
+        return true;
+    }
     return originalCode != 0 && code == 0;
 }
 
 bool Form::routeKeyRelease(Control* c, QKeyEvent* e) {
     if (bypassKeys_ || unloaded_) return false;
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) return false;
     EventScope scope;
     int code = KeyCodeFromEvent(e);
     const int originalCode = code;
@@ -275,10 +353,8 @@ bool Form::formKeyRelease(QKeyEvent* e) {
 void Form::resetTabOrder() {
     if (!widget_ || materializing_) return;
     std::vector<Control*> order;
-    for (Control* c : controls_)
+    for (Control* c : inTabOrder(controls_))
         if (c->existingWidget()) order.push_back(c);
-    std::stable_sort(order.begin(), order.end(),
-                     [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1]->existingWidget(), order[i]->existingWidget());
 }
@@ -301,7 +377,9 @@ void Form::Show() {
         if (unloaded_) return;
     }
     bringToFront(this);
-    if (enabled_) {
+    if (inLoad_) {
+        activateAfterLoad_ = true;
+    } else if (enabled_) {
         if (g_active == this)
             requestSystemActivation(this);
         else
@@ -433,7 +511,6 @@ void Form::SetBorderStyle(int style) {
 void Form::SetEnabled(bool on) {
     if (enabled_ == on) return;
     enabled_ = on;
-    if (widget_) widget_->setEnabled(on);
     if (on && !g_active && visible_ && IsLoaded() && topmostUsable() == this) activate(this);
 }
 
@@ -565,6 +642,17 @@ void Form::widgetActivated() {
 }
 
 bool Unload(Form& form) { return form.unloadNow(vbFormCode); }
+
+void UnloadAll() {
+    for (int round = 0; round < 3 && !g_loaded.empty(); ++round) {
+        std::vector<Form*> forms = g_zorder;
+        std::reverse(forms.begin(), forms.end());
+        for (Form* f : g_loaded)
+            if (std::find(forms.begin(), forms.end(), f) == forms.end()) forms.push_back(f);
+        for (Form* f : forms)
+            if (g_loaded.count(f)) Unload(*f);
+    }
+}
 
 Form* ActiveForm() { return g_active; }
 std::vector<Form*> FormsInZOrder() { return g_zorder; }

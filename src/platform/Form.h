@@ -152,6 +152,9 @@ public:
     bool routeKeyPress(Control* c, QObject* target, QKeyEvent* e);
     bool routeKeyRelease(Control* c, QKeyEvent* e);
     void resetTabOrder();
+    // Gives c tab place `index`; the others move up or down so that the
+    // places stay 0 .. n - 1 without gaps.
+    void moveInTabOrder(Control* c, int index);
     void attachSlot(std::function<void()> clear) { clearSlot_ = std::move(clear); }
     void runLoad();
     bool unloadNow(int mode);
@@ -192,12 +195,16 @@ private:
     bool applying_ = false;
     bool materializing_ = false;
     bool bypassKeys_ = false;
+    bool inLoad_ = false, activateAfterLoad_ = false;
     friend class FormWidget;
 };
 
 // Unloads a window: runs Form_QueryUnload (which can cancel) and
 // Form_Unload, then throws the instance away. False when it was cancelled.
 bool Unload(Form& form);
+// Unloads every window, front to back (their close handlers run; a window
+// that refuses stays).
+void UnloadAll();
 
 // The program's active window (nullptr when none), and its windows from
 // back to front.
@@ -210,12 +217,15 @@ template <class T>
 class FormSlot {
 public:
     T& get() {
-        if (!instance_) {
-            instance_ = new T();
-            instance_->attachSlot([this] { instance_ = nullptr; });
-            instance_->runLoad();
-        }
-        return *instance_;
+        if (instance_) return *instance_;
+        T* made = new T();
+        instance_ = made;
+        made->attachSlot([this] { instance_ = nullptr; });
+        made->runLoad();
+        // A window that unloaded itself while loading is handed out once
+        // more (it lives until the handlers return); the next use makes a
+        // new one.
+        return *made;
     }
     bool loaded() const { return instance_ != nullptr; }
 

@@ -51,8 +51,9 @@ public:
 
 // Paints `picture` onto a painter whose units are twips: the picture's
 // bounding rectangle is scaled onto the rectangle (x, y, width, height).
-// What the picture draws keeps its vector form (text stays text).
-void PaintPictureInTwips(QPainter& painter, const QPicture& picture, int x, int y, int width,
+// What the picture draws keeps its vector form (text stays text). False
+// when there was nothing to paint (an empty picture or rectangle).
+bool PaintPictureInTwips(QPainter& painter, const QPicture& picture, int x, int y, int width,
                          int height);
 
 // The paper sizes the print dialog offers, in this order.

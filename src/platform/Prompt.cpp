@@ -17,6 +17,7 @@
 
 #include "platform/App.h"
 #include "platform/Form.h"
+#include "platform/PrintDialog.h"
 
 namespace platform {
 
@@ -74,6 +75,7 @@ bool PrintDialog(PrintDialogRequest& request) {
 int QtPromptHandler::MsgBox(const QString& prompt, int style, const QString& title) {
     QMessageBox box(dialogParent());
     box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
     box.setText(prompt);
     box.setWindowModality(Qt::ApplicationModal);
     switch (MsgBoxIconOf(style)) {
@@ -146,46 +148,6 @@ QString QtPromptHandler::GetOpenFileName(const QString& title, const QString& fo
     return dlg.selectedFiles().first();
 }
 
-bool QtPromptHandler::PrintDialog(PrintDialogRequest& r) {
-    const bool english = g_captions.cancel == QLatin1String("Cancel");
-    auto pick = [](const QString& given, const char* fallback) { return given.isEmpty() ? QString(fallback) : given; };
-    QDialog dlg(dialogParent());
-    dlg.setWindowTitle(r.title);
-    auto* form = new QFormLayout(&dlg);
-    auto* printers = new QComboBox(&dlg);
-    printers->addItems(r.printers);
-    printers->setCurrentIndex(std::max<qsizetype>(0, r.printers.indexOf(r.printer)));
-    form->addRow(pick(r.captionPrinter, english ? "Printer" : "Printer"), printers);
-    auto* copies = new QSpinBox(&dlg);
-    copies->setRange(1, 999);
-    copies->setValue(std::max(1, r.copies));
-    form->addRow(pick(r.captionCopies, english ? "Copies" : "Aantal"), copies);
-    auto* orientation = new QWidget(&dlg);
-    auto* orientationLayout = new QHBoxLayout(orientation);
-    orientationLayout->setContentsMargins(0, 0, 0, 0);
-    auto* portrait = new QRadioButton(pick(r.captionPortrait, english ? "Portrait" : "Staand"), orientation);
-    auto* landscape = new QRadioButton(pick(r.captionLandscape, english ? "Landscape" : "Liggend"), orientation);
-    orientationLayout->addWidget(portrait);
-    orientationLayout->addWidget(landscape);
-    (r.landscape ? landscape : portrait)->setChecked(true);
-    form->addRow(pick(r.captionOrientation, english ? "Orientation" : "Afdrukstand"), orientation);
-    auto* paper = new QComboBox(&dlg);
-    paper->addItems(r.paperSizes);
-    paper->setCurrentIndex(std::max<qsizetype>(0, r.paperSizes.indexOf(r.paperSize)));
-    paper->setEnabled(!r.paperSizes.isEmpty());
-    form->addRow(pick(r.captionPaper, english ? "Paper" : "Papier"), paper);
-    auto* buttons = new QDialogButtonBox(&dlg);
-    buttons->addButton(pick(r.captionOk, "OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(pick(r.captionCancel, english ? "Cancel" : "Annuleren"), QDialogButtonBox::RejectRole);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
-    form->addRow(buttons);
-    if (dlg.exec() != QDialog::Accepted) return false;
-    r.printer = printers->currentText();
-    r.copies = copies->value();
-    r.landscape = landscape->isChecked();
-    if (!r.paperSizes.isEmpty()) r.paperSize = paper->currentText();
-    return true;
-}
+bool QtPromptHandler::PrintDialog(PrintDialogRequest& r) { return RunPrintDialog(r, dialogParent()); }
 
 }  // namespace platform

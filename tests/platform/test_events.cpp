@@ -23,7 +23,10 @@ public:
         chkTien.OnClick([this] { clicks << chkTien.Value(); });
         txtNaam.OnChange([this] { changes << txtNaam.Text(); });
         txtNaam.OnKeyPress([this](int& k) { txtNaam_KeyPress(k); });
-        txtNaam.OnKeyDown([this](int& c, int s) { keys << QString("down %1 %2").arg(c).arg(s); });
+        txtNaam.OnKeyDown([this](int& c, int s) {
+            keys << QString("down %1 %2").arg(c).arg(s);
+            if (c == vbKeyDelete) c = 0;  // the key is used up
+        });
         txtNaam.OnKeyUp([this](int& c, int s) { keys << QString("up %1 %2").arg(c).arg(s); });
         optA.OnClick([this] { options << "A"; });
         optB.OnClick([this] { options << "B"; });
@@ -177,6 +180,21 @@ private slots:
         QCOMPARE(f.txtNaam.Text(), QString("aQ"));
         QCOMPARE(qobject_cast<QLineEdit*>(edit)->text(), QString("aQ"));
         QCOMPARE(f.changes, (QStringList{"a", "aQ"}));
+        Unload(f);
+    }
+
+    void keyDownCanUseUpAKey() {
+        EventsForm f;
+        f.Show();
+        f.txtNaam.SetText("abc");
+        f.txtNaam.SetFocus();
+        f.txtNaam.SetSelStart(0);
+        QTest::keyClick(f.txtNaam.widget(), Qt::Key_Delete);
+        QCOMPARE(f.txtNaam.Text(), QString("abc"));
+        QTest::keyClick(f.txtNaam.widget(), Qt::Key_Backspace);  // at the start: nothing to erase
+        QTest::keyClick(f.txtNaam.widget(), Qt::Key_End);
+        QTest::keyClick(f.txtNaam.widget(), Qt::Key_Backspace);
+        QCOMPARE(f.txtNaam.Text(), QString("ab"));
         Unload(f);
     }
 

@@ -67,6 +67,45 @@ DEFINE_FORM(frmDialog, DialogForm)
 
 void ShowDialog() { frmDialog().Show(); }
 
+// A chain of windows that ends itself from an activate handler: the
+// backdrop shows the worker, the worker disables the backdrop, does its
+// work, unloads both and shows the hub again.
+class WorkerForm;
+WorkerForm& frmWorker();
+class BackdropForm : public Form {
+public:
+    BackdropForm() : Form("frmBackdrop") {}
+    void Form_Activate() override;
+};
+DECLARE_FORM(frmBackdrop, BackdropForm)
+DEFINE_FORM(frmBackdrop, BackdropForm)
+class WorkerForm : public Form {
+public:
+    WorkerForm() : Form("frmWorker") {}
+    void Form_Activate() override {
+        g_log << "worker activate";
+        frmBackdrop().SetEnabled(false);
+        Unload(frmBackdrop());
+        Unload(*this);
+        frmHub().Show();
+    }
+};
+DECLARE_FORM(frmWorker, WorkerForm)
+DEFINE_FORM(frmWorker, WorkerForm)
+void BackdropForm::Form_Activate() {
+    g_log << "backdrop activate";
+    frmWorker().Show();
+}
+
+// A window that ends itself while loading (as a second copy of the program does).
+class QuitterForm : public Form {
+public:
+    QuitterForm() : Form("frmQuitter") {}
+    void Form_Load() override { Unload(*this); }
+};
+DECLARE_FORM(frmQuitter, QuitterForm)
+DEFINE_FORM(frmQuitter, QuitterForm)
+
 }  // namespace
 
 class TestForms : public QObject {
@@ -103,6 +142,13 @@ private slots:
         QCOMPARE(frmHub().txtWaarde.Text(), QString());
         QCOMPARE(frmHub().Tag(), QString());
         QCOMPARE(g_log.count("hub load"), 2);
+    }
+
+    void unloadWhileLoadingIsSafe() {
+        QuitterForm& f = frmQuitter();
+        QVERIFY(!f.IsLoaded());
+        QVERIFY(!frmQuitter_IsLoaded());
+        DoEvents();
     }
 
     void queryUnloadCanCancel() {
@@ -146,6 +192,19 @@ private slots:
         QCOMPARE(g_log.count("hub activate"), 1);
     }
 
+    void chainEndingInsideActivateGivesTheHubOneActivate() {
+        frmHub().Show();
+        g_log.clear();
+        frmBackdrop().SetWindowState(vbMaximized);
+        frmBackdrop().Show();
+        QCOMPARE(g_log, (QStringList{"backdrop activate", "worker activate", "hub activate"}));
+        QVERIFY(!frmBackdrop_IsLoaded());
+        QVERIFY(!frmWorker_IsLoaded());
+        QCOMPARE(ActiveForm(), static_cast<Form*>(&frmHub()));
+        DoEvents();
+        QCOMPARE(g_log.count("hub activate"), 1);
+    }
+
     void messageBoxClosingIsNoActivation() {
         testsupport::PromptScript prompts;
         prompts.answer(vbOK);
@@ -169,6 +228,25 @@ private slots:
         QCoreApplication::sendEvent(frmHub().widget(), &activate);
         QVERIFY(g_log.isEmpty());
         QCOMPARE(ActiveForm(), static_cast<Form*>(&frmDialog()));
+    }
+
+    void disabledWindowTakesNoInputButKeepsItsLook() {
+        HubForm& f = frmHub();
+        int clicks = 0;
+        f.cmdFocus.OnClick([&] { ++clicks; });
+        f.Show();
+        f.txtWaarde.SetFocus();
+        f.SetEnabled(false);
+        QTest::mouseClick(f.cmdFocus.widget(), Qt::LeftButton);
+        QTest::keyClicks(f.txtWaarde.widget(), "abc");
+        QCOMPARE(clicks, 0);
+        QCOMPARE(f.txtWaarde.Text(), QString());
+        QVERIFY(f.cmdFocus.widget()->isEnabled());  // not greyed
+        f.widget()->close();  // its close box does nothing either
+        QVERIFY(frmHub_IsLoaded());
+        f.SetEnabled(true);
+        QTest::mouseClick(f.cmdFocus.widget(), Qt::LeftButton);
+        QCOMPARE(clicks, 1);
     }
 
     void userSwitchingBetweenEnabledWindowsActivates() {

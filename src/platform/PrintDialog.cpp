@@ -1,0 +1,126 @@
+#include "platform/PrintDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace platform {
+
+namespace {
+
+// Twips to pixels at 96 dpi.
+constexpr int Px(int twips) { return twips / 15; }
+
+// "&" in a caption marks an access key in a label; a text from elsewhere
+// must show its "&" as it is.
+QString Plain(const QString& s) {
+    QString out = s;
+    return out.replace('&', QStringLiteral("&&"));
+}
+
+}  // namespace
+
+PrintDialogWindow::PrintDialogWindow(const PrintDialogRequest& r, QWidget* parent)
+    : QDialog(parent) {
+    // Captions the caller left empty follow the language of the buttons.
+    const bool english = PromptButtonCaptions().cancel == QLatin1String("Cancel");
+    auto Or = [english](const QString& given, const char* dutch, const char* inEnglish) {
+        return given.isEmpty() ? QString::fromUtf8(english ? inEnglish : dutch) : given;
+    };
+    setWindowTitle(r.title);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setSizeGripEnabled(false);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(Px(180), Px(180), Px(180), Px(180));
+    outer->setSpacing(Px(120));
+
+    auto* printerBox = new QGroupBox(Plain(Or(r.captionPrinter, "Printer", "Printer")), this);
+    auto* printerLayout = new QGridLayout(printerBox);
+    printers = new QComboBox(printerBox);
+    // A long device name is shown shortened in the box and whole in the
+    // list and in the tool tip.
+    printers->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    printers->setMinimumContentsLength(32);
+    for (int i = 0; i < r.printers.size(); ++i) {
+        printers->addItem(r.printers.at(i));
+        printers->setItemData(i, r.printers.at(i), Qt::ToolTipRole);
+    }
+    printers->setCurrentIndex(std::max<qsizetype>(0, r.printers.indexOf(r.printer)));
+    printers->setToolTip(printers->currentText());
+    connect(printers, &QComboBox::currentTextChanged, printers, &QComboBox::setToolTip);
+    printerLayout->addWidget(printers, 0, 0, 1, 2);
+
+    auto* copiesLabel = new QLabel(Plain(Or(r.captionCopies, "Aantal exemplaren", "Copies")) + ':', printerBox);
+    copies = new QSpinBox(printerBox);
+    copies->setRange(1, 999);
+    copies->setValue(std::clamp(r.copies, 1, 999));
+    copies->setMinimumWidth(Px(1000));
+    copiesLabel->setBuddy(copies);
+    printerLayout->addWidget(copiesLabel, 1, 0);
+    printerLayout->addWidget(copies, 1, 1, Qt::AlignLeft);
+    printerLayout->setColumnStretch(1, 1);
+    outer->addWidget(printerBox);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(Px(120));
+    auto* orientationBox = new QGroupBox(Plain(Or(r.captionOrientation, "Afdrukstand", "Orientation")), this);
+    auto* orientationLayout = new QVBoxLayout(orientationBox);
+    portrait = new QRadioButton(Plain(Or(r.captionPortrait, "Staand", "Portrait")), orientationBox);
+    landscape = new QRadioButton(Plain(Or(r.captionLandscape, "Liggend", "Landscape")), orientationBox);
+    (r.landscape ? landscape : portrait)->setChecked(true);
+    orientationLayout->addWidget(portrait);
+    orientationLayout->addWidget(landscape);
+    row->addWidget(orientationBox, 1);
+
+    auto* paperBox = new QGroupBox(Plain(Or(r.captionPaper, "Papierformaat", "Paper size")), this);
+    auto* paperLayout = new QVBoxLayout(paperBox);
+    paper = new QComboBox(paperBox);
+    paper->addItems(r.paperSizes);
+    paper->setCurrentIndex(std::max<qsizetype>(0, r.paperSizes.indexOf(r.paperSize)));
+    paper->setEnabled(!r.paperSizes.isEmpty());
+    paperLayout->addWidget(paper);
+    paperLayout->addStretch(1);
+    row->addWidget(paperBox, 1);
+    outer->addLayout(row);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(Or(r.captionOk, "OK", "OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel =
+        buttons->addButton(Or(r.captionCancel, "Annuleren", "Cancel"), QDialogButtonBox::RejectRole);
+    for (QPushButton* b : {ok, cancel})
+        b->setMinimumWidth(Px(1215));
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    outer->addWidget(buttons);
+
+    setMinimumWidth(Px(5400));
+    setFixedHeight(sizeHint().height());
+}
+
+void PrintDialogWindow::TakeChoices(PrintDialogRequest& r) const {
+    if (printers->currentIndex() >= 0)
+        r.printer = printers->currentText();
+    r.copies = copies->value();
+    r.landscape = landscape->isChecked();
+    if (!r.paperSizes.isEmpty())
+        r.paperSize = paper->currentText();
+}
+
+bool RunPrintDialog(PrintDialogRequest& request, QWidget* parent) {
+    PrintDialogWindow dialog(request, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    dialog.TakeChoices(request);
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,191 @@
+// The printer list, KiesPrinter, ToonPrinterDialoog and the print dialog.
+
+#include "platform/Form.h"
+#include "platform/PrintDialog.h"
+#include "platform/Printer.h"
+#include "shared/Printers.h"
+#include "shared/Tekst.h"
+#include "support/PromptScript.h"
+#include "support/TestSupport.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+using platform::PrinterDevice;
+
+namespace {
+
+// A printer that only keeps its settings.
+class SettingsPrinter : public PrinterDevice {
+public:
+    explicit SettingsPrinter(QString name) : name_(std::move(name)) {}
+    QString DeviceName() const override { return name_; }
+    int ScaleWidth() const override { return 11000; }
+    int ScaleHeight() const override { return 15000; }
+    void PaintPicture(const QPicture&, int, int, int, int) override {}
+    void NewPage() override {}
+    bool EndDoc() override { return true; }
+    void KillDoc() override {}
+    QString ErrorText() const override { return {}; }
+    int Copies() const override { return copies; }
+    void SetCopies(int c) override { copies = c; }
+    Orientation PageOrientation() const override { return orientation; }
+    void SetPageOrientation(Orientation o) override { orientation = o; }
+    QPageSize::PageSizeId PaperSize() const override { return paper; }
+    void SetPaperSize(QPageSize::PageSizeId p) override { paper = p; }
+
+    int copies = 1;
+    Orientation orientation = Orientation::Portrait;
+    QPageSize::PageSizeId paper = QPageSize::A4;
+
+private:
+    QString name_;
+};
+
+const QString kLongName =
+    "Kantoorprinter op de eerste verdieping naast de koffieautomaat (kleur, dubbelzijdig)";
+
+class Window : public platform::Form {
+public:
+    Window() : Form("frmTest") {}
+};
+
+}  // namespace
+
+class TestPrinter : public QObject {
+    Q_OBJECT
+    SettingsPrinter device_{kLongName};
+
+private slots:
+    void init() {
+        device_ = SettingsPrinter(kLongName);
+        platform::SetPrinterOverride(&device_);
+        platform::SetCurrentPrinter(platform::PdfPrinterName());
+        TaalNummer = 10;
+    }
+    void cleanup() { platform::SetPrinterOverride(nullptr); }
+
+    void pdfPrinterComesFirst() {
+        const QStringList names = platform::PrinterNames();
+        QCOMPARE(names.first(), platform::PdfPrinterName());
+        QVERIFY(names.contains(kLongName));
+        QCOMPARE(names.count(platform::PdfPrinterName()), 1);
+    }
+
+    void kiesPrinterMatchesExactly() {
+        QVERIFY(!KiesPrinter(kLongName));  // always False
+        QCOMPARE(platform::CurrentPrinterName(), kLongName);
+        KiesPrinter(kLongName.toUpper());  // case matters: not found, printer stays
+        QCOMPARE(platform::CurrentPrinterName(), kLongName);
+        KiesPrinter("Bestaat niet");
+        QCOMPARE(platform::CurrentPrinterName(), kLongName);
+        KiesPrinter(platform::PdfPrinterName());
+        QCOMPARE(platform::CurrentPrinterName(), platform::PdfPrinterName());
+        QVERIFY(!platform::SetCurrentPrinter(""));
+    }
+
+    void realPdfPrinterBehindTheName() {
+        platform::SetPrinterOverride(nullptr);
+        QVERIFY(platform::SetCurrentPrinter(platform::PdfPrinterName()));
+        QCOMPARE(platform::Printer().DeviceName(), platform::PdfPrinterName());
+        QCOMPARE(platform::Printer().ScaleWidth(), 11900);
+    }
+
+    void dialogIsPresetAndInTheProgramsLanguage_data() {
+        QTest::addColumn<int>("taal");
+        QTest::addColumn<QString>("copies");
+        QTest::newRow("Dutch") << 10 << "Aantal exemplaren";
+        QTest::newRow("English") << 11 << "Copies";
+    }
+    void dialogIsPresetAndInTheProgramsLanguage() {
+        QFETCH(int, taal);
+        QFETCH(QString, copies);
+        TaalNummer = taal;
+        KiesPrinter(kLongName);
+        device_.copies = 2;
+        device_.orientation = PrinterDevice::Orientation::Landscape;
+        device_.paper = QPageSize::A5;
+        testsupport::PromptScript prompts;
+        prompts.answerPrint(false);
+        Window w;
+        ToonPrinterDialoog(w, 0x100004);
+        const platform::PrintDialogRequest& r = prompts.last().request;
+        QCOMPARE(r.printers, platform::PrinterNames());
+        QCOMPARE(r.printer, kLongName);
+        QCOMPARE(r.copies, 2);
+        QVERIFY(r.landscape);
+        QCOMPARE(r.paperSize, QString("A5"));
+        QVERIFY(r.paperSizes.contains("A4"));
+        QCOMPARE(r.captionCopies, copies);
+        QCOMPARE(r.title, TaalTekst(72));
+        QVERIFY(!r.captionPortrait.isEmpty() && !r.captionLandscape.isEmpty());
+    }
+
+    void okAppliesTheChoices() {
+        testsupport::PromptScript prompts;
+        prompts.answerPrint(true, [](platform::PrintDialogRequest& r) {
+            r.printer = kLongName;
+            r.copies = 3;
+            r.landscape = true;
+            r.paperSize = "A3";
+        });
+        Window w;
+        w.SetTag("iets");
+        ToonPrinterDialoog(w, 0x100004);
+        QCOMPARE(w.Tag(), QString("iets"));  // OK leaves the Tag as it was
+        QCOMPARE(platform::CurrentPrinterName(), kLongName);
+        QCOMPARE(device_.copies, 3);
+        QCOMPARE(device_.orientation, PrinterDevice::Orientation::Landscape);
+        QCOMPARE(device_.paper, QPageSize::A3);
+    }
+
+    void nameFromTheDialogIgnoresCase() {
+        testsupport::PromptScript prompts;
+        prompts.answerPrint(true, [](platform::PrintDialogRequest& r) { r.printer = kLongName.toLower(); });
+        Window w;
+        ToonPrinterDialoog(w, 0x100004);
+        QCOMPARE(platform::CurrentPrinterName(), kLongName);
+    }
+
+    void cancelCountsForThisCallOnly() {
+        testsupport::PromptScript prompts;
+        prompts.answerPrint(false, [](platform::PrintDialogRequest& r) { r.copies = 9; });
+        prompts.answerPrint(true);
+        Window w;
+        ToonPrinterDialoog(w, 0x100004);
+        QCOMPARE(w.Tag(), QString("1"));
+        QCOMPARE(platform::CurrentPrinterName(), platform::PdfPrinterName());
+        QCOMPARE(device_.copies, 1);
+        ToonPrinterDialoog(w, 0x100004);
+        QVERIFY(w.Tag() != "1");
+    }
+
+    void dialogWindowTakesItsChoices() {
+        platform::PrintDialogRequest r;
+        r.title = "Afdrukken";
+        r.printers = {platform::PdfPrinterName(), kLongName};
+        r.printer = platform::PdfPrinterName();
+        r.paperSizes = {"A4", "A5"};
+        r.paperSize = "A4";
+        r.captionCopies = "Aantal exemplaren";
+        platform::PrintDialogWindow dialog(r, nullptr);
+        QCOMPARE(dialog.printers->currentText(), platform::PdfPrinterName());
+        QVERIFY(dialog.portrait->isChecked());
+        dialog.printers->setCurrentIndex(1);
+        dialog.copies->setValue(4);
+        dialog.landscape->setChecked(true);
+        dialog.paper->setCurrentIndex(1);
+        dialog.TakeChoices(r);
+        QCOMPARE(r.printer, kLongName);  // the whole name, however long
+        QCOMPARE(dialog.printers->toolTip(), kLongName);
+        QCOMPARE(r.copies, 4);
+        QVERIFY(r.landscape);
+        QCOMPARE(r.paperSize, QString("A5"));
+        QVERIFY(dialog.copies->maximum() >= 99);
+    }
+};
+
+QTEST_MAIN(TestPrinter)
+#include "test_printer.moc"
