@@ -1,8 +1,7 @@
 #include <QApplication>
-#include <QFont>
-#include <QLabel>
-#include <QStyleFactory>
 
+#include "main/frmVeldom01.h"
+#include "platform/App.h"
 #include "platform/SingleInstance.h"
 
 int main(int argc, char** argv) {
@@ -10,10 +9,8 @@ int main(int argc, char** argv) {
     // A second copy ends at once, without a message.
     if (!platform::acquireProgramLock())
         return 0;
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
-    QApplication::setFont(QFont("DejaVu Sans", 8));
-    QLabel placeholder("Velmora Drovik");
-    placeholder.resize(400, 200);
-    placeholder.show();
-    return app.exec();
+    platform::SetupApplication(app);
+    // The main window does the rest of the start-up while it loads.
+    frmVeldom01().Show();
+    return platform::RunEventLoop();
 }

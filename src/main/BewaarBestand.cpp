@@ -6,15 +6,9 @@
 #include "main/BewaarNaam.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "shared/Bestanden.h"
 
 namespace bewaarnaam {
-
-int BestandStatus(const QString& pad) {
-    const QFileInfo info(platform::resolvePath(pad));
-    if (!info.exists() || !info.isFile())
-        return info.exists() ? 1 : -1;  // a folder of that name counts as taken
-    return info.size() > 0 ? 1 : 0;
-}
 
 QString BestandVoorNaam(const QString& map, const QString& naam) {
     const QString n = naam.trimmed();
@@ -37,7 +31,7 @@ BewaarUitkomst BewaarRegels(const QString& map, const QString& naam, const QStri
     const QString pad = BestandVoorNaam(map, naam);
     if (pad.isEmpty())
         return BewaarUitkomst::OngeldigeNaam;
-    if (BestandStatus(pad) == 1 && !magOverschrijven(naam.trimmed() + QStringLiteral(".txt")))
+    if (BestandBestaat(pad) == 1 && !magOverschrijven(naam.trimmed() + QStringLiteral(".txt")))
         return BewaarUitkomst::NietOverschreven;
     QDir().mkpath(QFileInfo(pad).absolutePath());
     QString reden;

@@ -21,9 +21,6 @@ enum class BewaarUitkomst {
     Mislukt,           // the write failed: the old file (if any) is untouched
 };
 
-// 1 the file exists and is not empty, 0 it exists and is empty, -1 missing.
-int BestandStatus(const QString& pad);
-
 // The file for a name: map/<name>.txt, where map is a program path such as
 // "Spellen" (resolved without regard to case). Empty when the name would
 // leave the folder.

@@ -73,6 +73,34 @@ QStringList JarenLijst(int huidigJaar) {
     return jaren;
 }
 
+KalenderKeuze::KalenderKeuze(int dag, int maand, int jaar) {
+    KiesJaar(jaar);
+    KiesMaand(maand);
+    dag_ = BegrensDag(dag, jaar_, maand_);
+}
+
+void KalenderKeuze::KiesMaand(int maand) {
+    if (maand < 1 || maand > 12)
+        return;
+    maand_ = maand;
+    dag_ = BegrensDag(dag_, jaar_, maand_);
+}
+
+void KalenderKeuze::KiesJaar(int jaar) {
+    if (jaar < 1 || jaar > 9999)
+        return;
+    jaar_ = jaar;
+    dag_ = BegrensDag(dag_, jaar_, maand_);
+}
+
+bool KalenderKeuze::KlikCel(int cel) {
+    const int dag = Rooster().DagInCel(cel);
+    if (dag < 1)
+        return false;
+    dag_ = dag;
+    return true;
+}
+
 QStringList SplitsNamen(const QString& tekst) {
     QStringList namen;
     for (const QString& deel : tekst.split(QChar('|'))) {

@@ -50,6 +50,31 @@ QString DatumInPatroon(const QString& patroon, int dag, int maand, int jaar);
 // of the given year, oldest first.
 QStringList JarenLijst(int huidigJaar);
 
+// The date being chosen: always a valid date. Changing month or year keeps
+// the day within the new month; a click on an empty cell changes nothing.
+class KalenderKeuze {
+public:
+    KalenderKeuze(int dag, int maand, int jaar);
+
+    int Dag() const { return dag_; }
+    int Maand() const { return maand_; }
+    int Jaar() const { return jaar_; }
+    MaandRooster Rooster() const { return BouwMaandRooster(jaar_, maand_); }
+
+    void KiesMaand(int maand);   // 1..12; other values are ignored
+    void KiesJaar(int jaar);     // 1..9999; other values are ignored
+    // True when the cell held a day, which is then the chosen day.
+    bool KlikCel(int cel);
+    QString Datum(const QString& patroon) const {
+        return DatumInPatroon(patroon, dag_, maand_, jaar_);
+    }
+
+private:
+    int dag_ = 1;
+    int maand_ = 1;
+    int jaar_ = 2000;
+};
+
 // Split a text of names each followed by "|" ("Ma|Di|...|") into its names.
 // A last name without "|" is kept; empty names are dropped.
 QStringList SplitsNamen(const QString& tekst);

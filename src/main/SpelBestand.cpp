@@ -109,6 +109,18 @@ QString SpelSetMelding(const SpelSetUitkomst& uitkomst, const QString& naam, int
     return tekst;
 }
 
+QString WisMelding(WisFout fout, const QString& naam, int taalNummer) {
+    const bool nl = taalNummer != 11;
+    QString tekst;
+    if (fout == WisFout::GeenKeuze)
+        tekst = nl ? "Kies eerst in de lijst het spelbestand dat u wilt wissen."
+                   : "First choose the game file to delete in the list.";
+    else
+        tekst = nl ? "Het bestand ~ kon niet worden gewist." : "The file ~ could not be deleted.";
+    tekst.replace(QLatin1Char('~'), naam + QStringLiteral(".txt"));
+    return tekst;
+}
+
 QStringList SpelSetNamen(const QStringList& bestandsnamen, bool omgekeerd) {
     QStringList namen;
     for (const QString& b : bestandsnamen) {

@@ -49,6 +49,13 @@ bool SchrijfSpelSet(const QString& pad, const QStringList& regels, QString* fout
 // 11 English); naam is the set's name as listed.
 QString SpelSetMelding(const SpelSetUitkomst& uitkomst, const QString& naam, int taalNummer);
 
+// Why a delete did not happen.
+enum class WisFout {
+    GeenKeuze,  // no entry of the list is selected
+    Mislukt,    // the file could not be removed
+};
+QString WisMelding(WisFout fout, const QString& naam, int taalNummer);
+
 // The set names of a folder listing: every "*.txt" (any case) without that
 // final extension, in alphabetical order without regard to case; reversed
 // when omgekeerd. Other files are left out.

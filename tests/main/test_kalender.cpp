@@ -79,6 +79,33 @@ private slots:
         // 29 February, then a year that is not a leap year.
         QCOMPARE(BegrensDag(29, 2025, 2), 28);
     }
+    void choiceKeepsAValidDate() {
+        KalenderKeuze k(31, 1, 2026);
+        k.KiesMaand(2);
+        QCOMPARE(k.Dag(), 28);
+        QCOMPARE(k.Datum("DD-MM-YYYY"), QString("28-02-2026"));
+        // Back to a long month: the clamped day stays.
+        k.KiesMaand(3);
+        QCOMPARE(k.Dag(), 28);
+        KalenderKeuze schrikkel(29, 2, 2024);
+        schrikkel.KiesJaar(2025);
+        QCOMPARE(schrikkel.Datum("YYYY-MM-DD"), QString("2025-02-28"));
+        // Nonsense from outside changes nothing.
+        schrikkel.KiesMaand(13);
+        schrikkel.KiesJaar(0);
+        QCOMPARE(schrikkel.Datum("YYYY-MM-DD"), QString("2025-02-28"));
+        QCOMPARE(KalenderKeuze(40, 4, 2026).Dag(), 30);
+    }
+    void emptyCellClickChangesNothing() {
+        KalenderKeuze k(10, 2, 2024);      // February 2024: cells 4..32
+        QVERIFY(!k.KlikCel(3));
+        QVERIFY(!k.KlikCel(33));
+        QVERIFY(!k.KlikCel(0));
+        QCOMPARE(k.Dag(), 10);
+        QVERIFY(k.KlikCel(32));
+        QCOMPARE(k.Dag(), 29);
+        QCOMPARE(k.Datum("DD-MM-YYYY"), QString("29-02-2024"));
+    }
     void yearListRunsTenBackTwentyAhead() {
         const QStringList jaren = JarenLijst(2026);
         QCOMPARE(jaren.size(), 31);

@@ -146,6 +146,23 @@ private slots:
         QCOMPARE(r.number, kMailBadAttachment);
     }
 
+    void secureConnectionNeverFallsBackToPlain() {
+        // The sink offers no STARTTLS and speaks no TLS: both must fail
+        // rather than send in the clear.
+        const int before = QDir(spool_.path()).entryList({"*.env"}).size();
+        SmtpAccount a = Plain(sink_.port());
+        a.security = SmtpSecurity::StartTls;
+        a.authenticate = true;
+        a.user = "lid";
+        a.password = "geheim";
+        QVERIFY(SendMail(a, Simple("speler@example.test")).number != 0);
+        a.security = SmtpSecurity::Tls;
+        a.totalTimeoutSeconds = 5;
+        QVERIFY(SendMail(a, Simple("speler@example.test")).number != 0);
+        QTest::qWait(200);
+        QCOMPARE(QDir(spool_.path()).entryList({"*.env"}).size(), before);
+    }
+
     void impossibleAccountIsRefused() {
         SmtpAccount a = Plain(0);
         QCOMPARE(SendMail(a, Simple("speler@example.test")).number, kMailBadAccount);

@@ -1,0 +1,231 @@
+#include "main/frmVeldom02.h"
+
+#include "main/BewaarBestand.h"
+#include "main/BewaarNaam.h"
+#include "main/frmVeldom01.h"
+#include "main/frmVeldom03.h"
+#include "platform/Prompt.h"
+#include "platform/Screen.h"
+#include "shared/BasVeldom.h"
+
+using namespace platform;
+
+DEFINE_FORM(frmVeldom02, frmVeldom02Form)
+
+namespace {
+// Design layout, twips.
+constexpr int Marge = 240;
+constexpr int NaamTop = 285;
+constexpr int NaamBreedte = 3600;
+constexpr int NaamHoogte = 315;
+constexpr int KnopBreedte = 1215;
+constexpr int KnopHoogte = 375;
+
+// The folder deal sets are saved in, below the program folder.
+const QString SpelBestandenMap = QStringLiteral("Spellen");
+
+QString ZonderAmpersand(QString s) { return s.remove(QChar('&')); }
+}  // namespace
+
+frmVeldom02Form::frmVeldom02Form() : Form("frmVeldom02") {
+    SetBorderStyle(vbFixedDouble);
+    SetKeyPreview(true);
+    cmdOK.OnClick([this] { cmdOK_Click(); });
+    cmdTerug.OnClick([this] { cmdTerug_Click(); });
+    cmdKalender.OnClick([this] { cmdKalender_Click(); });
+    txtBestandsNaam.OnChange([this] { txtBestandsNaam_Change(); });
+    txtBestandsNaam.OnKeyPress([this](int& KeyAscii) { txtBestandsNaam_KeyPress(KeyAscii); });
+}
+
+void frmVeldom02Form::Form_Load() {
+    // Captions first: the layout follows the label's width.
+    switch (AanroepScherm) {
+    case 1: SetCaption(TaalTekst(38)); break;
+    case 4: SetCaption(ZonderAmpersand(TaalTekst(25)) + " " + TaalTekst(48)); break;
+    case 5: SetCaption(ZonderAmpersand(TaalTekst(25)) + " " + TaalTekst(60)); break;
+    case 11: SetCaption(ZonderAmpersand(TaalTekst(25)) + " " + TaalTekst(127)); break;
+    default: SetCaption(TaalTekst(39)); break;
+    }
+    if (frmVeldom01_IsLoaded())
+        SetIcon(frmVeldom01().Icon());
+
+    lstUitslagen.SetVisible(false);
+    lblBestandsNaam.SetAutoSize(true);
+    lblBestandsNaam.SetCaption(TaalTekst(39) + ": ");
+    cmdKalender.SetCaption("&" + TaalTekst(40));
+    cmdOK.SetCaption("&" + TaalTekst(41));
+    cmdTerug.SetCaption("&" + TaalTekst(42));
+
+    // The label before the name box, the calendar button after it, OK
+    // under the calendar button and Back under the label.
+    lblBestandsNaam.Move(Marge, NaamTop + (NaamHoogte - lblBestandsNaam.Height()) / 2);
+    txtBestandsNaam.Move(lblBestandsNaam.Left() + lblBestandsNaam.Width() + 15, NaamTop, NaamBreedte,
+                         NaamHoogte);
+    cmdKalender.Move(txtBestandsNaam.Left() + txtBestandsNaam.Width() + 15, txtBestandsNaam.Top() - 60,
+                     KnopBreedte, KnopHoogte);
+    cmdOK.Move(cmdKalender.Left(), cmdKalender.Top() + cmdKalender.Height() + 60, KnopBreedte, KnopHoogte);
+    cmdTerug.Move(lblBestandsNaam.Left(), cmdOK.Top(), KnopBreedte, KnopHoogte);
+    txtBestandsNaam.SetTabIndex(0);
+    cmdKalender.SetTabIndex(1);
+    cmdOK.SetTabIndex(2);
+    cmdTerug.SetTabIndex(3);
+
+    const int binnenBreedte = cmdKalender.Left() + cmdKalender.Width() + Marge;
+    const int binnenHoogte = cmdOK.Top() + cmdOK.Height() + cmdKalender.Top();
+    // The focus button takes the focus out of sight, beyond the right edge.
+    cmdFocus.Move(binnenBreedte + 1000, 0, 100, 100);
+    cmdFocus.SetTabStop(false);
+    Move(0, 0, binnenBreedte + (Width() - ScaleWidth()), binnenHoogte + (Height() - ScaleHeight()));
+    Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
+
+    cmdOK.SetEnabled(false);
+    const QString voorstel = NieuweNaam.trimmed();
+    if (!voorstel.isEmpty())
+        txtBestandsNaam.SetText(voorstel);
+    BewaarPosities(*this);
+}
+
+void frmVeldom02Form::Form_Activate() {
+    KalenderModus = 0;
+    HerstelScherm(*this);
+    ZetFocus(*this, txtBestandsNaam);
+    // The caret after the text, as the user goes on typing.
+    txtBestandsNaam.SetSelStart(int(txtBestandsNaam.Text().size()));
+    txtBestandsNaam.SetSelLength(0);
+    DoEvents();
+}
+
+void frmVeldom02Form::Form_Resize() {
+    if (WindowState() == vbNormal)
+        Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
+    SchaalScherm(*this);
+}
+
+void frmVeldom02Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
+    (void)Cancel;
+    (void)UnloadMode;
+    GeefAanroeperTerug();
+}
+
+void frmVeldom02Form::Form_KeyDown(int& KeyCode, int Shift) {
+    (void)Shift;
+    if (KeyCode == vbKeyEscape)
+        escNeer_ = true;
+}
+
+void frmVeldom02Form::Form_KeyUp(int& KeyCode, int Shift) {
+    (void)Shift;
+    // Only an Esc pressed in this window closes it: the release of an Esc
+    // that closed a message box or the calendar is not a new Esc.
+    if (KeyCode == vbKeyEscape && escNeer_) {
+        escNeer_ = false;
+        cmdTerug_Click();
+    }
+}
+
+void frmVeldom02Form::txtBestandsNaam_Change() {
+    cmdOK.SetEnabled(!txtBestandsNaam.Text().trimmed().isEmpty());
+}
+
+void frmVeldom02Form::txtBestandsNaam_KeyPress(int& KeyAscii) {
+    if (KeyAscii == vbKeyReturn) {
+        KeyAscii = 0;
+        if (!txtBestandsNaam.Text().trimmed().isEmpty())
+            cmdOK_Click();
+        return;
+    }
+    if (bewaarnaam::TikWeigeren(QChar(KeyAscii), TaalTekst(85))) {
+        KeyAscii = 0;
+        ToonWeigering();
+    }
+}
+
+void frmVeldom02Form::ToonWeigering() {
+    MsgBox(bewaarnaam::WeigerMelding(TaalTekst(85)), vbOKOnly | vbInformation, Caption());
+}
+
+bool frmVeldom02Form::NaamGoedgekeurd(const QString& naam) {
+    if (bewaarnaam::NaamToegestaan(naam, TaalTekst(85)))
+        return true;
+    ToonWeigering();
+    return false;
+}
+
+void frmVeldom02Form::cmdOK_Click() {
+    txtBestandsNaam.SetText(txtBestandsNaam.Text().trimmed());
+    cmdOK.SetEnabled(false);
+    const QString naam = txtBestandsNaam.Text();
+    if (naam.isEmpty())
+        return;
+    // Typed, pasted or from the calendar: the whole name is checked here.
+    if (!NaamGoedgekeurd(naam)) {
+        cmdOK.SetEnabled(true);
+        ZetFocus(*this, txtBestandsNaam);
+        return;
+    }
+    switch (AanroepScherm) {
+    case 1:
+        if (!BewaarSpelSet(naam)) {
+            cmdOK.SetEnabled(true);
+            ZetFocus(*this, txtBestandsNaam);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    cmdTerug_Click();
+}
+
+bool frmVeldom02Form::BewaarSpelSet(const QString& naam) {
+    const QStringList regels = frmVeldom01().lstSpellenSet.Items();
+    if (regels.isEmpty())
+        return true;  // no set loaded: nothing to save
+    auto magOverschrijven = [this](const QString& bestandsnaam) {
+        QString vraag = TaalTekst(46);
+        vraag.replace(QChar('~'), bestandsnaam).replace(QChar('|'), QChar('\n'));
+        return MsgBox(vraag, vbYesNo | vbQuestion, Caption()) == vbYes;
+    };
+    QString reden;
+    switch (bewaarnaam::BewaarRegels(SpelBestandenMap, naam, regels, TaalTekst(85), magOverschrijven,
+                                     &reden)) {
+    case bewaarnaam::BewaarUitkomst::Geschreven:
+    case bewaarnaam::BewaarUitkomst::NietOverschreven:
+        return true;
+    case bewaarnaam::BewaarUitkomst::OngeldigeNaam:
+        ToonWeigering();
+        return false;
+    case bewaarnaam::BewaarUitkomst::Mislukt:
+        MsgBox(bewaarnaam::SchrijfFoutMelding(naam + ".txt", reden, TaalNummer), vbOKOnly | vbExclamation,
+               Caption());
+        return false;
+    }
+    return false;
+}
+
+void frmVeldom02Form::cmdKalender_Click() {
+    SetEnabled(false);
+    KalenderModus = 2;
+    frmVeldom03().Show();
+}
+
+void frmVeldom02Form::cmdTerug_Click() {
+    GeefAanroeperTerug();
+    Unload(*this);
+}
+
+void frmVeldom02Form::GeefAanroeperTerug() {
+    if (teruggegeven_)
+        return;
+    teruggegeven_ = true;
+    BewaarSchermGrootte(*this);
+    switch (AanroepScherm) {
+    case 1:
+        NieuweNaam.clear();
+        if (frmVeldom01_IsLoaded())
+            frmVeldom01().SetEnabled(true);
+        break;
+    default:
+        break;
+    }
+}
