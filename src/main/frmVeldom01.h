@@ -48,6 +48,7 @@ public:
     void cmdAfsluiten_Click();
     void cmdOpslaan_Click();
     void cmdVideo_Click();
+    void cmdKlembord_Click();
     void lblSpelnummer_Click();
 
     // True for a button whose window exists in this build; every other

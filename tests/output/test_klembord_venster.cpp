@@ -189,8 +189,14 @@ private slots:
     }
 
     void backAndCloseEnableMainWindowAndStartAfresh() {
-        frmVeldom01().SetEnabled(false);
-        frmVeldom17().Show();
+        // The main window's clipboard button disables it and opens the window.
+        frmVeldom01().Show();
+        VulSet(4);
+        frmVeldom01().cmdKlembord.SetEnabled(true);
+        frmVeldom01().cmdKlembord.Click();
+        QVERIFY(!frmVeldom01().Enabled());
+        QVERIFY(frmVeldom17_IsLoaded() && frmVeldom17().Visible());
+        QCOMPARE(AanroepScherm, 0);
         frmVeldom17().vscrAantal.SetValue(2);
         frmVeldom17().cmdTerug.Click();
         DoEvents();
