@@ -12,6 +12,8 @@
 #include "main/SpelBestand.h"
 #include "main/SpelRecord.h"
 #include "main/SpinnerRegels.h"
+#include "output/frmVeldom08.h"
+#include "output/frmVeldom14.h"
 #include "platform/App.h"
 #include "platform/App.h"
 #include "platform/Events.h"
@@ -22,6 +24,7 @@
 #include "shared/BasVeldom.h"
 #include "shared/Bestanden.h"
 #include "shared/Instellingen.h"
+#include "shared/Printers.h"
 #include "shared/Scherm.h"
 
 using namespace platform;
@@ -231,6 +234,7 @@ void frmVeldom01Form::KoppelHandlers() {
     lstSpellen.OnGotFocus([this] { lstSpellen_GotFocus(); });
     cmdWissen.OnClick([this] { cmdWissen_Click(); });
     cmdAfsluiten.OnClick([this] { cmdAfsluiten_Click(); });
+    cmdAfdrukken.OnClick([this] { cmdAfdrukken_Click(); });
     cmdOpslaan.OnClick([this] { cmdOpslaan_Click(); });
     cmdVideo.OnClick([this] { cmdVideo_Click(); });
     cmdKlembord.OnClick([this] { cmdKlembord_Click(); });
@@ -241,7 +245,8 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
     // Buttons of windows that are built. The others are wired, and added
     // here, together with their window.
     return &knop == &cmdStart || &knop == &cmdWissen || &knop == &cmdAfsluiten ||
-           &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo || &knop == &cmdKlembord;
+           &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo ||
+           &knop == &cmdAfdrukken || &knop == &cmdKlembord;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -541,6 +546,15 @@ void frmVeldom01Form::Form_Resize() {
     SchaalScherm(*this);
 }
 
+void frmVeldom01Form::cmdAfdrukken_Click() {
+    ZetFocus(*this, cmdFocus);
+    KiesPrinter(PdfPrinter);
+    ZetFocus(*this, cmdFocus);
+    WeekNummer = int(Val(txtNummer.Text())) + 1;
+    txtNummer.SetText(QString::number(WeekNummer + 100).right(2));
+    frmVeldom08().Show();
+}
+
 void frmVeldom01Form::cmdAfsluiten_Click() {
     int cancel = 0;
     Form_QueryUnload(cancel, vbFormCode);
@@ -576,6 +590,8 @@ void frmVeldom01Form::lblSpelnummer_Click() {
     // Prints the whole set in layout 2: only with a set on screen and no
     // run going. The layout window gives this window back when it closes.
     if (bezigMetRun_ || lstSpellenSet1.ListCount() == 0) return;
+    SetEnabled(false);
+    frmVeldom14().Show();
 }
 
 // ---------------------------------------------------------------------------

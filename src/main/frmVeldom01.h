@@ -46,6 +46,7 @@ public:
 
     // --- hub ---
     void cmdAfsluiten_Click();
+    void cmdAfdrukken_Click();
     void cmdOpslaan_Click();
     void cmdVideo_Click();
     void cmdKlembord_Click();

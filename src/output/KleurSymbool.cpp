@@ -1,7 +1,5 @@
 #include "output/KleurSymbool.h"
 
-#include "output/AfdrukRegels.h"
-
 #include <QPainter>
 #include <QPainterPath>
 
@@ -81,14 +79,25 @@ void TekenKleurSymbool(QPainter& painter, const QRectF& vak, int kleur, const QC
     painter.restore();
 }
 
-KleurSymbool::KleurSymbool(int kleur, QColor rood, QWidget* parent)
-    : QWidget(parent), kleur_(kleur), tint_(afdruk::RodeKleur(kleur) ? rood : QColor(Qt::black)) {
-    setAutoFillBackground(false);
+QPicture KleurTekening(const QSizeF& grootte, const QRectF& vak, int kleur, const QColor& kleurTint) {
+    QPicture tekening;
+    {
+        QPainter painter(&tekening);
+        TekenKleurSymbool(painter, vak, kleur, kleurTint);
+    }
+    tekening.setBoundingRect(QRect(QPoint(0, 0), grootte.toSize()));
+    return tekening;
 }
 
-void KleurSymbool::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    const qreal rand = qMax<qreal>(1.0, height() * 0.1);
-    TekenKleurSymbool(painter, QRectF(rect()).adjusted(rand, rand, -rand, -rand), kleur_, tint_);
+QPicture KaderTekening(const QSizeF& grootte) {
+    QPicture tekening;
+    {
+        QPainter painter(&tekening);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 15));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(QPointF(15, 15), grootte - QSizeF(30, 30)), 60, 60);
+    }
+    tekening.setBoundingRect(QRect(QPoint(0, 0), grootte.toSize()));
+    return tekening;
 }

@@ -3,8 +3,8 @@
 // stay sharp at any scale on paper.
 
 #include <QColor>
+#include <QPicture>
 #include <QRectF>
-#include <QWidget>
 
 class QPainter;
 
@@ -12,17 +12,8 @@ class QPainter;
 // filled in kleurTint, centred in vak and as large as fits.
 void TekenKleurSymbool(QPainter& painter, const QRectF& vak, int kleur, const QColor& kleurTint);
 
-// A small widget showing one suit symbol on a white ground: hearts and
-// diamonds in rood, spades and clubs black.
-class KleurSymbool : public QWidget {
-public:
-    KleurSymbool(int kleur, QColor rood, QWidget* parent = nullptr);
-    int Kleur() const { return kleur_; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    int kleur_;
-    QColor tint_;
-};
+// The symbol as a vector picture whose coordinates are twips: vak is the
+// place of the symbol inside a picture of the given size.
+QPicture KleurTekening(const QSizeF& grootte, const QRectF& vak, int kleur, const QColor& kleurTint);
+// A light grey rounded frame filling a picture of the given size (twips).
+QPicture KaderTekening(const QSizeF& grootte);

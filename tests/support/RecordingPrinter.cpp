@@ -128,6 +128,7 @@ RecordedJob& RecordingPrinter::Current() {
     if (!open_) {
         jobs.append(RecordedJob());
         jobs.last().pages.append(RecordedPage());
+        jobs.last().name = documentName_;
         open_ = true;
     }
     return jobs.last();
@@ -136,6 +137,8 @@ RecordedJob& RecordingPrinter::Current() {
 void RecordingPrinter::PaintPicture(const QPicture& picture, int x, int y, int width, int height) {
     calls << QStringLiteral("paint");
     ++paints_;
+    if (onPaint)
+        onPaint();
     if (failAt_ > 0 && paints_ == failAt_) {
         error_ = failText_;
         return;
@@ -193,6 +196,28 @@ void RecordingPrinter::FailAtPaint(int n, const QString& text) {
 void RecordingPrinter::FailEndDoc(const QString& text) {
     failEnd_ = true;
     failEndText_ = text;
+}
+
+QString TestHolding(int board, int seat, int suit) {
+    return QStringLiteral("q") + QChar('a' + board / 26) + QChar('a' + board % 26) +
+           QStringLiteral("nozw").at(seat) + QStringLiteral("shrk").at(suit);
+}
+
+QString TestRecord(int board, const QStringList& seats) {
+    QStringList fields{QString::number(1000 + board).right(3)};
+    for (int h = 0; h < 4; ++h)
+        for (int s = 0; s < 4; ++s)
+            fields << TestHolding(board, h, s);
+    for (int h = 0; h < 4; ++h)
+        fields << seats.value(h) + QStringLiteral("(%1)").arg(board + h);
+    return fields.join(QLatin1Char('~'));
+}
+
+QStringList TestSet(int count, int first) {
+    QStringList set;
+    for (int i = 0; i < count; ++i)
+        set << TestRecord(first + i);
+    return set;
 }
 
 }  // namespace testsupport

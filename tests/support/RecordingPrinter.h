@@ -10,6 +10,8 @@
 #include <QPointF>
 #include <QStringList>
 
+#include <functional>
+
 namespace testsupport {
 
 // One text drawn inside a picture, at its place in the picture's own
@@ -40,6 +42,7 @@ struct RecordedJob {
     QList<RecordedPage> pages;
     bool ended = false;   // EndDoc was called
     bool killed = false;  // KillDoc was called
+    QString name;         // document name set before the job began
     QList<PaintedPicture> Pictures() const;
 };
 
@@ -56,12 +59,17 @@ public:
     bool EndDoc() override;
     void KillDoc() override;
     QString ErrorText() const override { return error_; }
+    void SetDocumentName(const QString& name) override { documentName_ = name; }
 
     // Jobs that were ended with EndDoc, in order.
     QList<RecordedJob> EndedJobs() const;
     QList<RecordedJob> jobs;
     // Every call in order: "paint", "newpage", "enddoc", "killdoc".
     QStringList calls;
+
+    // Runs at every PaintPicture, before the picture is recorded (to look at
+    // the program's state in the middle of a job).
+    std::function<void()> onPaint;
 
     // Makes the n-th PaintPicture call (1-based, over all jobs) fail with
     // this error text; 0 switches it off.
@@ -73,6 +81,7 @@ private:
     RecordedJob& Current();
 
     QString name_;
+    QString documentName_;
     int pageWidth_, pageHeight_;
     bool open_ = false;
     int paints_ = 0;
@@ -82,6 +91,16 @@ private:
     QString failEndText_;
     QString error_;
 };
+
+// A deal record for tests: 21 fields, the holdings lower-case letters that
+// name board, seat and suit ("qab" board, then "n"/"o"/"z"/"w", then
+// "s"/"h"/"r"/"k"), so that no ten form touches them; seat fields
+// "<name>(<points>)" with the given names.
+QString TestRecord(int board, const QStringList& seats = {"Noord", "Oost", "Zuid", "West"});
+// The holding TestRecord writes for board, seat and suit.
+QString TestHolding(int board, int seat, int suit);
+// Records for boards first .. first + count - 1.
+QStringList TestSet(int count, int first = 1);
 
 // The texts a picture draws, with their places and colours.
 QList<PictureText> TextsOf(const QPicture& picture);

@@ -1,0 +1,79 @@
+#include "output/AfdrukKeten.h"
+
+#include "main/Opstart.h"
+#include "main/frmVeldom01.h"
+#include "output/frmVeldom08.h"
+#include "platform/ControlArray.h"
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/Prompt.h"
+#include "shared/Ini.h"
+#include "shared/Instellingen.h"
+#include "shared/Printers.h"
+#include "shared/Tekst.h"
+
+int Tussenruimte = 0;
+
+int LeesPrintRichting() {
+    LeesIni(QStringLiteral("Printer"), QStringLiteral("Print Richting"), IniBestand);
+    return ValInteger(IniWaarde);
+}
+
+bool KiesEnVraagPrinter(platform::Form& venster) {
+    KiesPrinter(PdfPrinter);
+    ToonPrinterDialoog(venster, 0x100004);
+    return venster.Tag() != QLatin1String("1");
+}
+
+void MaakTussenruimte(platform::Form& venster) {
+    LeesIni(QStringLiteral("Printer"), QStringLiteral("Tussenruimte"), IniBestand);
+    Tussenruimte = ValInteger(IniWaarde);
+    venster.SetHeight(venster.Height() + Tussenruimte * afdruk::TussenruimteStap);
+}
+
+void BereidHoldingsVoor(platform::ControlArray<platform::TextBox>& txtInvoer, qint64 rood) {
+    for (int i = 0; i < 16; ++i) {
+        platform::TextBox& box = txtInvoer[i];
+        box.SetTop(box.Top() - 30);
+        box.SetFontSize(16);
+        box.SetForeColor(afdruk::RodeKleur(i % 4) ? rood : platform::vbBlack);
+    }
+}
+
+afdruk::AfdrukContext HuidigeContext() {
+    afdruk::AfdrukContext c;
+    c.tekst = [](int n) { return TaalTekst(n); };
+    c.tien = Tien;
+    c.nederlands = TaalNummer != 11;
+    c.geverReeks = GeverReeks.isEmpty() ? BouwGeverReeks() : GeverReeks;
+    c.kwetsbaarReeks = KwetsbaarReeks.isEmpty() ? BouwKwetsbaarReeks() : KwetsbaarReeks;
+    return c;
+}
+
+QStringList SpellenVanHoofdvenster() { return frmVeldom01().lstSpellenSet1.Items(); }
+
+Afbeelding VangFormulier(platform::Form& venster) {
+    venster.Refresh();
+    return VangVenster(*venster.widget(), venster.ScaleWidth(), venster.ScaleHeight());
+}
+
+void MeldAfdrukFout(platform::Form& venster, const QString& fout) {
+    platform::MsgBox(fout, platform::vbExclamation, venster.Caption());
+}
+
+void SluitAfdrukAchtergrond() {
+    if (frmVeldom08_IsLoaded())
+        platform::Unload(frmVeldom08());
+}
+
+void HoofdvensterWeerAan() {
+    if (frmVeldom01_IsLoaded())
+        frmVeldom01().SetEnabled(true);
+}
+
+AfdrukAfsluiter::~AfdrukAfsluiter() {
+    if (venster_.IsLoaded())
+        platform::Unload(venster_);
+    SluitAfdrukAchtergrond();
+    HoofdvensterWeerAan();
+}

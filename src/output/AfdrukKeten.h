@@ -1,0 +1,64 @@
+#pragma once
+// The steps every print layout window shares: printer and print dialog,
+// spacing, capture of the filled window, error messages and the end of the
+// chain (layout window, print-job window, main window).
+
+#include "output/AfdrukInhoud.h"
+#include "output/AfdrukTaak.h"
+
+#include <QStringList>
+
+namespace platform {
+class Form;
+class TextBox;
+template <class T>
+class ControlArray;
+}  // namespace platform
+
+// taal.ini [Printer] "Tussenruimte": spacing steps of 60 twips added to the
+// height of every layout window (read at the start of each print run).
+extern int Tussenruimte;
+
+// Val of taal.ini [Printer] "Print Richting" (0 when absent).
+int LeesPrintRichting();
+
+// Makes PdfPrinter current and shows the print dialog owned by the layout
+// window. False when the user cancelled (nothing is to be printed).
+bool KiesEnVraagPrinter(platform::Form& venster);
+
+// Reads Tussenruimte and makes the window that many steps taller.
+void MaakTussenruimte(platform::Form& venster);
+
+// Prepares the 16 holding boxes: each 30 twips up, 16 points, hearts and
+// diamonds in the layout's red, spades and clubs black.
+void BereidHoldingsVoor(platform::ControlArray<platform::TextBox>& txtInvoer, qint64 rood);
+
+// The texts, ten setting and dealer and vulnerability strings of this run.
+afdruk::AfdrukContext HuidigeContext();
+// The deal records of the main window's current set.
+QStringList SpellenVanHoofdvenster();
+
+// The window's content as a picture of its client area.
+Afbeelding VangFormulier(platform::Form& venster);
+
+// Tells the user why a print job stopped, titled with the window's caption.
+void MeldAfdrukFout(platform::Form& venster, const QString& fout);
+
+// Closes the chain when a print run ends, however it ends: unloads the
+// layout window (whose close handler unloads the print-job window) and
+// enables the main window again.
+class AfdrukAfsluiter {
+public:
+    explicit AfdrukAfsluiter(platform::Form& venster) : venster_(venster) {}
+    ~AfdrukAfsluiter();
+    AfdrukAfsluiter(const AfdrukAfsluiter&) = delete;
+    AfdrukAfsluiter& operator=(const AfdrukAfsluiter&) = delete;
+
+private:
+    platform::Form& venster_;
+};
+
+// Unloads the print-job window when it is loaded.
+void SluitAfdrukAchtergrond();
+// Enables the main window when it exists.
+void HoofdvensterWeerAan();

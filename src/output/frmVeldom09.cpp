@@ -1,0 +1,175 @@
+#include "output/frmVeldom09.h"
+
+#include "main/frmVeldom01.h"
+#include "output/AfdrukKeten.h"
+#include "output/KleurSymbool.h"
+#include "output/frmVeldom08.h"
+#include "platform/Printer.h"
+#include "platform/Screen.h"
+#include "shared/Instellingen.h"
+#include "shared/Scherm.h"
+#include "shared/Tekst.h"
+
+#include <QPainter>
+
+DEFINE_FORM(frmVeldom09, frmVeldom09Form)
+
+namespace {
+
+// Left edges of the four blocks.
+constexpr int BlokLinks[4] = {60, 3180, 6300, 9450};
+constexpr int BlokBreedte = 3000;
+constexpr int RijBoven = 460;  // top of the first suit row after preparation
+constexpr int RijAfstand = 470;
+constexpr qint64 DonkerRood = 0x0000C0;
+
+}  // namespace
+
+frmVeldom09Form::frmVeldom09Form() : platform::Form(QStringLiteral("frmVeldom09")) {
+    SetBorderStyle(platform::vbFixedSingle);
+    SetBackColor(platform::vbWhite);
+    SetWidth(Breedte + (Width() - ScaleWidth()));
+    SetHeight(Hoogte + (Height() - ScaleHeight()));
+    for (int p = 0; p < 4; ++p) {
+        platform::PictureBox& achter = picAchter[p];
+        achter.Move(BlokLinks[p], 400, BlokBreedte, 1920);
+        achter.SetBorderStyle(0);
+        achter.SetBackColor(platform::vbWhite);
+        achter.SetPicture(KaderTekening(QSizeF(BlokBreedte, 1920)));
+        platform::Label& kop = lblSpel[p];
+        kop.Move(BlokLinks[p], 60, BlokBreedte, 300);
+        kop.SetBackColor(platform::vbWhite);
+        for (int s = 0; s < 4; ++s) {
+            const int i = 4 * p + s;
+            const int boven = RijBoven + s * RijAfstand;
+            platform::PictureBox& symbool = picSymbool[i];
+            symbool.Move(BlokLinks[p] + 120, boven + 45, 300, 330);
+            symbool.SetBorderStyle(0);
+            symbool.SetBackColor(platform::vbWhite);
+            const QColor tint = afdruk::RodeKleur(s) ? QColor(0xc0, 0, 0) : QColor(Qt::black);
+            symbool.SetPicture(KleurTekening(QSizeF(300, 330), QRectF(0, 0, 300, 330), s, tint));
+            platform::TextBox& box = txtInvoer[i];
+            // Designed 30 twips low: the print run lifts every box into place.
+            box.Move(BlokLinks[p] + 480, boven + 30, BlokBreedte - 560, 420);
+            box.SetBorderStyle(0);
+            box.SetBackColor(platform::vbWhite);
+        }
+    }
+    picSpel.SetVisible(false);
+    picSpel.SetAutoSize(true);
+    cmdFocus.Move(0, 0, 100, 100);
+    cmdFocus.OnKeyDown([this](int& KeyCode, int Shift) { cmdFocus_KeyDown(KeyCode, Shift); });
+    timPrinter.SetEnabled(false);
+}
+
+void frmVeldom09Form::Centreer() {
+    SetLeft((platform::Screen().Width() - Width()) / 2);
+    SetTop((platform::Screen().Height() - Height()) / 2);
+}
+
+void frmVeldom09Form::Form_Load() {
+    Centreer();
+    for (int i = 0; i < 4; ++i)
+        lblSpel[i].SetCaption(TaalTekst(64));
+    cmdFocus.SetLeft(platform::Screen().Width() + 100);
+    if (frmVeldom01_IsLoaded())
+        SetIcon(frmVeldom01().Icon());
+    frmVeldom08().SetEnabled(false);
+}
+
+void frmVeldom09Form::Form_Resize() { Centreer(); }
+
+void frmVeldom09Form::Form_Activate() {
+    timPrinter.SetEnabled(false);
+    if (Bezig_)
+        return;
+    Bezig_ = true;
+    switch (LeesPrintRichting()) {
+    case 0:
+        DrukHandenPerWindAf();
+        break;
+    case 1:
+        DrukHandenNaastElkaarAf();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmVeldom09Form::cmdFocus_KeyDown(int& KeyCode, int Shift) {
+    (void)Shift;
+    if (KeyCode == 27)
+        platform::Unload(*this);
+}
+
+void frmVeldom09Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
+    (void)Cancel;
+    (void)UnloadMode;
+    SluitAfdrukAchtergrond();
+}
+
+void frmVeldom09Form::Vul(const afdruk::BeeldRij& beeld) {
+    for (int p = 0; p < 4; ++p) {
+        lblSpel[p].SetCaption(beeld.blokken[p].kop);
+        for (int s = 0; s < 4; ++s)
+            txtInvoer[4 * p + s].SetText(beeld.blokken[p].kleuren[s]);
+    }
+}
+
+Afbeelding frmVeldom09Form::Vang() {
+    ZetFocus(*this, cmdFocus);
+    Afbeelding afbeelding = VangFormulier(*this);
+    picSpel.SetPicture(afbeelding.tekening);
+    return afbeelding;
+}
+
+bool frmVeldom09Form::BeginAfdruk() {
+    for (int i = 0; i < 4; ++i) {
+        lblSpel[i].SetFontSize(10);
+        lblSpel[i].SetFontBold(true);
+    }
+    if (!KiesEnVraagPrinter(*this))
+        return false;
+    MaakTussenruimte(*this);
+    BereidHoldingsVoor(txtInvoer, DonkerRood);
+    ZetFocus(*this, cmdFocus);
+    return true;
+}
+
+void frmVeldom09Form::DrukHandenPerWindAf() {
+    AfdrukAfsluiter afsluiter(*this);
+    if (!BeginAfdruk())
+        return;
+
+    const afdruk::AfdrukContext context = HuidigeContext();
+    const QStringList items = SpellenVanHoofdvenster();
+    platform::PrinterDevice& printer = platform::Printer();
+    for (int zetel = 0; zetel < 4; ++zetel) {
+        const QList<afdruk::BeeldRij> beelden = afdruk::HandenPerWind(items, zetel, context);
+        printer.SetDocumentName(TaalTekst(1 + zetel));
+        const QString fout = DrukJob(
+            printer, int(beelden.size()), [&](int i) { Vul(beelden.at(i)); }, [&] { return Vang(); },
+            afdruk::LinkerRand, afdruk::SchaalSmal(PdfBreedte), ScaleHeight());
+        Vul(afdruk::BeeldRij());
+        if (!fout.isEmpty()) {
+            MeldAfdrukFout(*this, fout);
+            return;
+        }
+    }
+}
+
+void frmVeldom09Form::DrukHandenNaastElkaarAf() {
+    AfdrukAfsluiter afsluiter(*this);
+    if (!BeginAfdruk())
+        return;
+
+    const QList<afdruk::BeeldRij> beelden =
+        afdruk::HandenNaastElkaar(SpellenVanHoofdvenster(), HuidigeContext());
+    platform::PrinterDevice& printer = platform::Printer();
+    printer.SetDocumentName(QString());
+    const QString fout = DrukJob(
+        printer, int(beelden.size()), [&](int i) { Vul(beelden.at(i)); }, [&] { return Vang(); },
+        afdruk::LinkerRand, afdruk::SchaalSmal(PdfBreedte), ScaleHeight());
+    if (!fout.isEmpty())
+        MeldAfdrukFout(*this, fout);
+}

@@ -1,0 +1,183 @@
+// End to end: print layouts through the built-in PDF printer, read back with
+// pdfinfo and pdftotext.
+
+#include <QtTest>
+
+#include <QApplication>
+#include <QProcess>
+
+#include "main/frmVeldom01.h"
+#include "output/frmVeldom08.h"
+#include "platform/App.h"
+#include "platform/Printer.h"
+#include "shared/Ini.h"
+#include "shared/Instellingen.h"
+#include "shared/Tekst.h"
+#include "support/PromptScript.h"
+#include "support/RecordingPrinter.h"
+#include "support/TestSupport.h"
+
+using testsupport::TestHolding;
+using testsupport::TestSet;
+
+namespace {
+
+QString Run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int Pages(const QString& pdf) {
+    const QString info = Run("pdfinfo", {pdf});
+    const QRegularExpressionMatch m = QRegularExpression("Pages:\\s+(\\d+)").match(info);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// The text of a PDF without any white space, so that captions compare
+// whatever spacing the text extraction chooses.
+QString Compact(const QString& text) {
+    QString out = text;
+    out.remove(QRegularExpression("\\s"));
+    return out;
+}
+
+// True when every expected text occurs in the PDF's text, in this order.
+bool InOrder(const QString& pdf, const QStringList& expected, QString* missing) {
+    const QString text = Compact(Run("pdftotext", {"-layout", pdf, "-"}));
+    qsizetype from = 0;
+    for (const QString& e : expected) {
+        const qsizetype at = text.indexOf(Compact(e), from);
+        if (at < 0) {
+            *missing = e + " in " + text.mid(from, 300);
+            return false;
+        }
+        from = at + Compact(e).size();
+    }
+    return true;
+}
+
+struct PdfRun {
+    testsupport::TempHome home;
+    testsupport::PromptScript prompts;
+
+    PdfRun(const QString& layout, int taal) {
+        LeesInstellingen();
+        SchrijfIni("Printer", "Print Richting", layout, IniBestand);
+        PdfPrinter = platform::PdfPrinterName();
+        PdfBreedte = 0;
+        Tien = true;
+        TaalNummer = taal;
+    }
+    ~PdfRun() { TaalNummer = 10; }
+    QString File(const QString& name) const { return home.file(name); }
+    void Print(const QStringList& set) {
+        auto& lijst = frmVeldom01().lstSpellenSet1;
+        lijst.Clear();
+        for (const QString& item : set)
+            lijst.AddItem(item);
+        frmVeldom08().Show();
+        QVERIFY(!frmVeldom08_IsLoaded());
+        QVERIFY(frmVeldom01().Enabled());
+    }
+};
+
+}  // namespace
+
+class TestPrintPdf : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        platform::SetupApplication(*qApp);
+        if (Run("pdfinfo", {"-v"}).isNull() && QStandardPaths::findExecutable("pdfinfo").isEmpty())
+            QSKIP("poppler-utils are not installed");
+    }
+
+    void layoutZeroGivesOnePdfPerSeat() {
+        PdfRun run("0", 10);
+        const QStringList namen{"Noord", "Oost", "Zuid", "West"};
+        run.prompts.answerPrint(true);
+        for (const QString& naam : namen)
+            run.prompts.answerFile(run.File(naam + ".pdf"));
+        run.Print(TestSet(24));
+        QCOMPARE(run.prompts.count(), 5);
+        for (int zetel = 0; zetel < 4; ++zetel) {
+            QCOMPARE(run.prompts.prompts()[1 + zetel].proposedName, namen[zetel] + ".pdf");
+            const QString pdf = run.File(namen[zetel] + ".pdf");
+            QVERIFY2(QFileInfo(pdf).size() > 0, qPrintable(pdf));
+            QCOMPARE(Pages(pdf), 1);
+            QStringList expected;
+            for (int n = 1; n <= 24; n += 4) {
+                for (int p = 0; p < 4; ++p)
+                    expected << QString("Spel %1 - %2").arg(n + p).arg(namen[zetel]);
+                for (int s = 0; s < 4; ++s)
+                    for (int p = 0; p < 4; ++p)
+                        expected << TestHolding(n + p, zetel, s);
+            }
+            QString missing;
+            QVERIFY2(InOrder(pdf, expected, &missing), qPrintable(namen[zetel] + ": " + missing));
+        }
+        QString missing;
+        QVERIFY(InOrder(run.File("Noord.pdf"),
+                        {"Spel 1 - Noord   N/-", "Spel 2 - Noord   O/NZ", "Spel 3 - Noord   Z/OW",
+                         "Spel 4 - Noord   W/A"},
+                        &missing));
+    }
+    void layoutOneInEnglish() {
+        PdfRun run("1", 11);
+        run.prompts.answerPrint(true);
+        run.prompts.answerFile(run.File("all.pdf"));
+        run.Print(TestSet(8));
+        const QString pdf = run.File("all.pdf");
+        QCOMPARE(Pages(pdf), 2);
+        QString missing;
+        QVERIFY2(InOrder(pdf, {"Game 1 - North", "Game 1 - East", "Game 1 - South", "Game 1 - West",
+                               TestHolding(1, 0, 0), TestHolding(1, 3, 0), TestHolding(1, 3, 3),
+                               "Game 4 - West   W/All", "Game 8 - North"},
+                         &missing),
+                 qPrintable(missing));
+    }
+    void layoutTwoInDutch() {
+        PdfRun run("2", 10);
+        run.prompts.answerPrint(true);
+        run.prompts.answerFile(run.File("twee.pdf"));
+        run.Print(TestSet(5, 17));
+        const QString pdf = run.File("twee.pdf");
+        QCOMPARE(Pages(pdf), 1);
+        QString missing;
+        QVERIFY2(InOrder(pdf, {"1", TestHolding(17, 0, 0), "2", TestHolding(18, 0, 0),
+                               "Gever: Noord", "Gever: Oost", "Kwetsbaar: -", "Kwetsbaar: NZ",
+                               TestHolding(18, 2, 3), "3", "4", "Kwetsbaar: Al", "5",
+                               TestHolding(21, 0, 0), "Gever: Noord", TestHolding(21, 2, 3)},
+                         &missing),
+                 qPrintable(missing));
+    }
+    void layoutThreeInEnglish() {
+        PdfRun run("3", 11);
+        run.prompts.answerPrint(true);
+        run.prompts.answerFile(run.File("drie.pdf"));
+        run.Print(TestSet(3));
+        const QString pdf = run.File("drie.pdf");
+        QCOMPARE(Pages(pdf), 2);  // two diagrams to a page at the widest setting
+        QString missing;
+        QVERIFY2(InOrder(pdf, {TestHolding(1, 0, 0), "1", "Dealer: North", "Vulnerable: Non",
+                               "Noord", "(1)", "West", "Oost", "Zuid", TestHolding(1, 2, 3),
+                               TestHolding(3, 0, 0), "3", "Dealer: South", "Vulnerable: East-West",
+                               TestHolding(3, 2, 3)},
+                         &missing),
+                 qPrintable(missing));
+    }
+    void aCancelledSaveDialogWritesNothing() {
+        PdfRun run("1", 10);
+        run.prompts.answerPrint(true);
+        run.prompts.answerFile(QString());
+        run.Print(TestSet(2));
+        QVERIFY(QDir(run.File("PDF")).entryList({"*.pdf"}).isEmpty());
+        QCOMPARE(run.prompts.count(), 2);  // no error message after a cancel
+    }
+};
+
+QTEST_MAIN(TestPrintPdf)
+#include "test_printpdf.moc"
