@@ -8,6 +8,7 @@
 #include "main/Opstart.h"
 #include "main/Update.h"
 #include "main/frmVeldom02.h"
+#include "output/frmVeldom17.h"
 #include "main/SpelBestand.h"
 #include "main/SpelRecord.h"
 #include "main/SpinnerRegels.h"
@@ -236,6 +237,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdAfdrukken.OnClick([this] { cmdAfdrukken_Click(); });
     cmdOpslaan.OnClick([this] { cmdOpslaan_Click(); });
     cmdVideo.OnClick([this] { cmdVideo_Click(); });
+    cmdKlembord.OnClick([this] { cmdKlembord_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
 }
 
@@ -244,7 +246,7 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
     // here, together with their window.
     return &knop == &cmdStart || &knop == &cmdWissen || &knop == &cmdAfsluiten ||
            &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo ||
-           &knop == &cmdAfdrukken;
+           &knop == &cmdAfdrukken || &knop == &cmdKlembord;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -566,6 +568,13 @@ void frmVeldom01Form::cmdOpslaan_Click() {
     AanroepScherm = 1;
     SetEnabled(false);
     frmVeldom02().Show();
+}
+
+void frmVeldom01Form::cmdKlembord_Click() {
+    // The clipboard window enables this window again when it closes.
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom17().Show();
 }
 
 void frmVeldom01Form::cmdVideo_Click() {

@@ -49,6 +49,7 @@ public:
     void cmdAfdrukken_Click();
     void cmdOpslaan_Click();
     void cmdVideo_Click();
+    void cmdKlembord_Click();
     void lblSpelnummer_Click();
 
     // True for a button whose window exists in this build; every other

@@ -1,5 +1,8 @@
 #include "output/KlembordTekst.h"
 
+#include "main/Opstart.h"
+#include "main/SpelRecord.h"
+
 namespace klembord {
 
 namespace {
@@ -78,8 +81,7 @@ Teksten Teksten::Uit(const std::function<QString(int)>& tekst) {
 }
 
 Reeksen Reeksen::Standaard() {
-    return {QStringLiteral("01230123012301230123").repeated(15),
-            QStringLiteral("0123123023013012").repeated(15)};
+    return {BouwGeverReeks(), BouwKwetsbaarReeks()};
 }
 
 QList<Spel> BruikbareSpellen(const QStringList& records, const Reeksen& reeksen) {
@@ -102,12 +104,7 @@ QList<Spel> BruikbareSpellen(const QStringList& records, const Reeksen& reeksen)
 }
 
 QString TienVorm(const QString& holding, bool tien) {
-    QString h = holding;
-    if (tien)
-        h.replace(QStringLiteral("10"), QStringLiteral("T"));
-    else
-        h.replace(QStringLiteral("T"), QStringLiteral("10"));
-    return h;
+    return spel::TienVoorWeergave(holding, tien);
 }
 
 void BepaalTabs(const QString& cel, int kolomSoort, int rijSoort, QString& tabReeks) {

@@ -35,8 +35,7 @@ struct Teksten {
 struct Reeksen {
     QString gever;
     QString kwetsbaar;
-    // The strings of the program: 15 times "01230123012301230123" and
-    // 15 times "0123123023013012".
+    // The strings the program builds at start-up.
     static Reeksen Standaard();
 };
 
