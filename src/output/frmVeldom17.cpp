@@ -237,7 +237,6 @@ void frmVeldom17Form::ZetFocusOpKnop() { ZetFocus(*this, cmdFocus); }
 void frmVeldom17Form::Form_KeyUp(int& KeyCode, int Shift) {
     (void)Shift;
     if (KeyCode != 118) return;
-    KeyCode = 0;  // used here: no control and no other window sees it
     if (!klembord::StartTekstEditor())
         MsgBox(GeenEditorTekst().replace(QLatin1Char('|'), QLatin1Char('\n')), vbExclamation, Caption());
 }

@@ -46,6 +46,38 @@ QString StripAccessKeys(const QString& caption) {
     return out;
 }
 
+namespace {
+// A key that a control leaves unused travels on from its widget to the
+// widgets around it: the frame or picture box it sits in, and theirs, up to
+// the window. That key has been handed to the window and the control
+// already; the containers on its way must not take it as a key of their own.
+// The key routed last, and the widget that routed it, tell them so.
+struct RoutedKey {
+    const QKeyEvent* event = nullptr;
+    QEvent::Type type = QEvent::None;
+    int key = 0;
+    QPointer<QWidget> by;
+};
+RoutedKey g_routed;
+
+void markRouted(QObject* watched, const QKeyEvent* e) {
+    g_routed.event = e;
+    g_routed.type = e->type();
+    g_routed.key = e->key();
+    g_routed.by = static_cast<QWidget*>(watched);
+}
+
+bool routedBelow(QObject* watched, const QKeyEvent* e) {
+    if (e != g_routed.event || e->type() != g_routed.type || e->key() != g_routed.key || !g_routed.by)
+        return false;
+    auto* w = static_cast<QWidget*>(watched);
+    if (w == g_routed.by || !w->isAncestorOf(g_routed.by)) return false;
+    // A container that has the focus itself is where its keys start: a key
+    // for it that merely reuses the memory of the one routed last is new.
+    return w->window()->focusWidget() != w;
+}
+}  // namespace
+
 // Hands a control's widget events to the control: keys (through its
 // window, for key preview and the default and cancel buttons), focus and
 // mouse buttons.
@@ -56,11 +88,18 @@ public:
         Form& form = control_->Parent();
         switch (e->type()) {
         case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
             if (watched != control_->keyWidget()) break;
-            return form.routeKeyPress(control_, watched, static_cast<QKeyEvent*>(e));
-        case QEvent::KeyRelease:
-            if (watched != control_->keyWidget()) break;
-            return form.routeKeyRelease(control_, static_cast<QKeyEvent*>(e));
+            auto* ke = static_cast<QKeyEvent*>(e);
+            if (routedBelow(watched, ke)) break;
+            QPointer<QObject> alive(watched);
+            const bool used = e->type() == QEvent::KeyPress ? form.routeKeyPress(control_, watched, ke)
+                                                            : form.routeKeyRelease(control_, ke);
+            // Marked after the handlers ran: they may have shown a message
+            // box that routed other keys meanwhile.
+            if (!used && alive) markRouted(watched, ke);
+            return used;
+        }
         case QEvent::MouseButtonDblClick:
             if (control_->clicksFromMouse()) control_->fireDblClick();
             break;
