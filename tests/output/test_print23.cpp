@@ -238,7 +238,7 @@ private slots:
         TaalNummer = 11;
         run.Print(TestSet(3));
         const auto pictures = run.Pictures();
-        for (const QString& naam : {"Noord", "Oost", "Zuid", "West"})
+        for (const char* naam : {"Noord", "Oost", "Zuid", "West"})
             QVERIFY(pictures[0].Has(naam));
         QVERIFY(pictures[2].Has("Dealer: South"));
         QVERIFY(pictures[2].Has("Vulnerable: East-West"));
