@@ -23,20 +23,6 @@ constexpr int KlientHoogte = 5625;
 constexpr int PaneelBreedte = 16200;
 constexpr int PaneelHoogte = 5415;
 
-// Messages of this window that the text table has no number for.
-QString GeenSpellenTekst() {
-    return TaalNummer == 11 ? QStringLiteral("There are no games to copy to the clipboard.")
-                            : QStringLiteral("Er zijn geen spellen om naar het klembord te kopiëren.");
-}
-
-QString GeenEditorTekst() {
-    return TaalNummer == 11
-               ? QStringLiteral("No text editor could be started.|"
-                                "Set the environment variable VISUAL to the editor you use.")
-               : QStringLiteral("Er kon geen teksteditor worden gestart.|"
-                                "Zet de omgevingsvariabele VISUAL op de editor die u gebruikt.");
-}
-
 QString LetterVan(int i) { return TaalTekst(210).mid(i % 4, 1) + QStringLiteral(":"); }
 
 void Plaats(Control& c, int left, int top, int width, int height) { c.Move(left, top, width, height); }
@@ -238,7 +224,7 @@ void frmVeldom17Form::Form_KeyUp(int& KeyCode, int Shift) {
     (void)Shift;
     if (KeyCode != 118) return;
     if (!klembord::StartTekstEditor())
-        MsgBox(GeenEditorTekst().replace(QLatin1Char('|'), QLatin1Char('\n')), vbExclamation, Caption());
+        MsgBox(TaalTekst(213).replace(QLatin1Char('|'), QLatin1Char('\n')), vbExclamation, Caption());
 }
 
 void frmVeldom17Form::cmdTerug_Click() { Unload(*this); }
@@ -409,7 +395,7 @@ QList<klembord::Spel> frmVeldom17Form::Spellen() const {
 
 void frmVeldom17Form::NaarKlembord(const QString& tekst) {
     if (tekst.isEmpty()) {
-        MsgBox(GeenSpellenTekst(), vbInformation, Caption());
+        MsgBox(TaalTekst(214), vbInformation, Caption());
         return;
     }
     QClipboard* klembord = QGuiApplication::clipboard();

@@ -145,6 +145,7 @@ private slots:
                                                                              : frmVeldom17().cmdStart3;
             start.Click();
             QCOMPARE(prompts.count(), 1);
+            QCOMPARE(prompts.last().text, TaalTekst(214));
             QVERIFY(prompts.last().text.contains("geen spellen"));
             QCOMPARE(Klembord(), QString("vorige"));
         }
@@ -243,6 +244,7 @@ private slots:
         qputenv("PATH", pad);
         qputenv("VISUAL", visual);
         QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.last().text, TaalTekst(213).replace('|', '\n'));
         QVERIFY(prompts.last().text.contains("VISUAL"));
         QCOMPARE(prompts.last().icon(), int(vbExclamation));
         QVERIFY(frmVeldom17_IsLoaded());
