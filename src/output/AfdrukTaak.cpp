@@ -98,8 +98,7 @@ QString DrukJob(platform::PrinterDevice& printer, int aantal, const std::functio
         const Afbeelding afbeelding = vang();
         if (afbeelding.Leeg()) {
             taak.Afbreken();
-            return TaalNummer == 11 ? QStringLiteral("The print window could not be captured.")
-                                    : QStringLiteral("Het afdrukvenster kon niet worden vastgelegd.");
+            return TaalTekst(14);
         }
         if (!taak.Plaats(afbeelding, x, schaal, vensterHoogte)) {
             const QString fout = taak.Fout();
