@@ -29,17 +29,14 @@ void MaakAfdrukVenster(platform::Form& venster, int breedte, int hoogte) {
     venster.SetHeight(hoogte + (venster.Height() - venster.ScaleHeight()));
 }
 
-void WitVlak(platform::PictureBox& vlak, int left, int top, int width, int height) {
+template <class Vlak>
+void WitVlak(Vlak& vlak, int left, int top, int width, int height) {
     vlak.Move(left, top, width, height);
     vlak.SetBorderStyle(0);
     vlak.SetBackColor(platform::vbWhite);
 }
-
-void WitVlak(platform::TextBox& vlak, int left, int top, int width, int height) {
-    vlak.Move(left, top, width, height);
-    vlak.SetBorderStyle(0);
-    vlak.SetBackColor(platform::vbWhite);
-}
+template void WitVlak(platform::PictureBox&, int, int, int, int);
+template void WitVlak(platform::TextBox&, int, int, int, int);
 
 void CentreerVenster(platform::Form& venster) {
     venster.SetLeft((platform::Screen().Width() - venster.Width()) / 2);

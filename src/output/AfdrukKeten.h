@@ -27,9 +27,10 @@ int LeesPrintRichting();
 // The frame of every layout window: white, fixed border, a client area of
 // breedte x hoogte twips.
 void MaakAfdrukVenster(platform::Form& venster, int breedte, int hoogte);
-// A white box without border, at its place in the layout window.
-void WitVlak(platform::PictureBox& vlak, int left, int top, int width, int height);
-void WitVlak(platform::TextBox& vlak, int left, int top, int width, int height);
+// A white box without border (a PictureBox or TextBox), at its place in the
+// layout window.
+template <class Vlak>
+void WitVlak(Vlak& vlak, int left, int top, int width, int height);
 // Centres the window on the screen.
 void CentreerVenster(platform::Form& venster);
 // What every layout window does when it loads: it takes the main window's
