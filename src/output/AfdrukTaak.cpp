@@ -74,15 +74,16 @@ bool AfdrukTaak::Einde() {
     } else {
         printer_.KillDoc();
     }
-    y_ = afdruk::BeginPositie;
-    paginaVol_ = false;
-    opPagina_ = false;
-    geschilderd_ = false;
+    Herbegin();
     return gelukt || fout_.isEmpty();
 }
 
 void AfdrukTaak::Afbreken() {
     printer_.KillDoc();
+    Herbegin();
+}
+
+void AfdrukTaak::Herbegin() {
     y_ = afdruk::BeginPositie;
     paginaVol_ = false;
     opPagina_ = false;
