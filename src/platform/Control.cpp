@@ -189,6 +189,16 @@ void Control::applyAll() {
     widget_->setFocusPolicy(tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+void Control::fillBackground(bool on) {
+    if (!widget_) return;
+    if (on) {
+        QPalette pal = widget_->palette();
+        pal.setColor(QPalette::Window, QColorFromVB(effectiveBack()));
+        widget_->setPalette(pal);
+    }
+    widget_->setAutoFillBackground(on);
+}
+
 void Control::applyGeometry() {
     if (!widget_) return;
     widget_->setGeometry(PixelsFromTwips(left_), PixelsFromTwips(top_),

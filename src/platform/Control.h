@@ -171,6 +171,10 @@ protected:
     virtual void applyGeometry();
     virtual void applyFont();
     virtual void applyColors();
+    // Paints the widget's own background in BackColor (on) or leaves it to
+    // show what lies behind it (off).
+    void fillBackground(bool on);
+    bool backColorSet() const { return backColor_ != -1; }
     virtual qint64 defaultForeColor() const { return vbButtonText; }
     virtual qint64 defaultBackColor() const { return vbButtonFace; }
     // Widgets that get the control's key, focus and mouse events.

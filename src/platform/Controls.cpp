@@ -52,7 +52,9 @@ void Label::applyAll() {
 
 void Label::applyColors() {
     Control::applyColors();
-    if (widget_) widget_->setAutoFillBackground(backStyle_ == 1 && !IsSystemColor(BackColor()));
+    // An opaque label shows a colour it was given; without one it shows its
+    // container's background, as the windows are laid out for.
+    fillBackground(backStyle_ == 1 && backColorSet());
 }
 
 void Label::SetCaption(const QString& s) {
@@ -430,7 +432,22 @@ void Frame::applyAll() {
     g->setFocusPolicy(Qt::NoFocus);
     g->setTitle(borderStyle_ ? caption_ : QString());
     g->setFlat(borderStyle_ == 0);
-    if (borderStyle_ == 0) g->setStyleSheet("QGroupBox { border: none; margin: 0; padding: 0; }");
+    applyColors();
+}
+
+void Frame::applyColors() {
+    Control::applyColors();
+    fillBackground(backColorSet());
+    if (!widget_) return;
+    // A frame without border draws no box; its style sheet overrules the
+    // palette, so it carries the colour itself.
+    QString stijl;
+    if (borderStyle_ == 0) {
+        stijl = QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; ");
+        if (backColorSet()) stijl += QStringLiteral("background-color: %1; ").arg(QColorFromVB(BackColor()).name());
+        stijl += QLatin1Char('}');
+    }
+    if (widget_->styleSheet() != stijl) widget_->setStyleSheet(stijl);
 }
 
 void Frame::SetCaption(const QString& s) {
@@ -488,6 +505,7 @@ void PictureBox::paintContent(QPainter& p) {
     if (paint_) {
         EventScope scope;
         p.save();
+        p.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
         paint_(p);
         p.restore();
     }

@@ -189,6 +189,7 @@ public:
 protected:
     QWidget* createWidget(QWidget* parent) override;
     void applyAll() override;
+    void applyColors() override;
 
 private:
     QString caption_;
@@ -197,7 +198,7 @@ private:
 
 // A picture box: a container that shows a picture (a vector picture
 // recorded in twips, or a bitmap) and whatever its Paint handler draws
-// (the handler's painter works in pixels: PixelsFromTwips converts).
+// (the handler's painter works in twips, like the picture).
 class PictureBox : public Control, public Container {
 public:
     PictureBox(Container* c, const QString& name, int index = -1);
@@ -214,7 +215,7 @@ public:
     int ScaleWidth() const;
     int ScaleHeight() const;
     void Refresh();
-    // Draws on top of the picture.
+    // Draws on top of the picture; the painter's unit is the twip.
     void OnPaint(std::function<void(QPainter&)> h) { paint_ = std::move(h); }
     void paintContent(QPainter& p);
     bool clicksFromMouse() const override { return true; }

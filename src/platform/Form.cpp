@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <set>
@@ -473,7 +474,18 @@ void Form::applyWindowState() {
     applying_ = true;
     switch (windowState_) {
     case vbMinimized: widget_->showMinimized(); break;
-    case vbMaximized: widget_->showMaximized(); break;
+    case vbMaximized: {
+        // Without a window manager a maximise request is not acted upon:
+        // the window is given the screen's free area itself as well.
+        QScreen* screen = widget_->screen() ? widget_->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            widget_->setMinimumSize(0, 0);
+            widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            widget_->setGeometry(screen->availableGeometry());
+        }
+        widget_->showMaximized();
+        break;
+    }
     default: widget_->showNormal(); break;
     }
     applying_ = false;

@@ -1,0 +1,119 @@
+// What the containers and labels paint: their own BackColor, a paint handler
+// in twips, and a maximised window that covers the screen's free area.
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QtTest>
+
+#include "platform/App.h"
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/Screen.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr qint64 Rood = 0x0000C0;   // RGB(192, 0, 0)
+constexpr qint64 Groen = 0x00C000;  // RGB(0, 192, 0)
+
+class PaintForm : public Form {
+public:
+    PaintForm() : Form("frmPaint") {
+        Move(0, 0, 6000, 4000);
+        fraGrid.SetBorderStyle(0);
+        fraGrid.Move(0, 0, 1500, 1500);
+        fraRand.Move(1500, 0, 1500, 1500);
+        lblVak.Move(150, 150, 600, 300);
+        lblKaal.Move(150, 750, 600, 300);
+        picTeken.Move(3000, 0, 1500, 1500);
+        picTeken.SetBorderStyle(0);
+    }
+    Frame fraGrid{this, "fraGrid"};
+    Frame fraRand{this, "fraRand"};
+    Label lblVak{&fraGrid, "lblVak"};
+    Label lblKaal{&fraGrid, "lblKaal"};
+    PictureBox picTeken{this, "picTeken"};
+};
+
+QImage Render(Form& f) {
+    QImage image(PixelsFromTwips(f.ScaleWidth()), PixelsFromTwips(f.ScaleHeight()), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    f.widget()->render(&image);
+    return image;
+}
+
+}  // namespace
+
+class TestFormsPaint : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { SetupApplication(*qApp); }
+    void cleanup() {
+        UnloadAll();
+        DoEvents();
+    }
+
+    // A frame, with or without border, fills itself in its BackColor; a
+    // label inside shows its own colour, or the frame's when it has none.
+    void framesAndLabelsShowTheirBackColor() {
+        PaintForm f;
+        f.fraGrid.SetBackColor(vbWhite);
+        f.fraRand.SetBackColor(Groen);
+        f.lblVak.SetBackColor(Rood);
+        const QImage image = Render(f);
+        QCOMPARE(image.pixelColor(95, 95), QColor(Qt::white));         // fraGrid, bottom right
+        QCOMPARE(image.pixelColor(3, 60), QColor(Qt::white));          // fraGrid, left edge
+        // Inside fraRand: the style may shade a bordered frame's inside a little.
+        const QColor rand = image.pixelColor(100 + 50, 60);
+        QVERIFY2(rand.green() > 170 && rand.red() < 20 && rand.blue() < 20, qPrintable(rand.name()));
+        QCOMPARE(image.pixelColor(20, 15), QColor(192, 0, 0));         // lblVak
+        QCOMPARE(image.pixelColor(20, 55), QColor(Qt::white));         // lblKaal: the frame's white
+    }
+
+    // The colour can change after the window was drawn, and a transparent
+    // label shows its container whatever its colour.
+    void backColorChangesAfterTheFirstPaint() {
+        PaintForm f;
+        f.fraGrid.SetBackColor(vbWhite);
+        Render(f);
+        f.fraGrid.SetBackColor(Groen);
+        f.lblVak.SetBackColor(Rood);
+        f.lblVak.SetBackStyle(0);
+        const QImage image = Render(f);
+        QCOMPARE(image.pixelColor(95, 95), QColor(0, 192, 0));
+        QCOMPARE(image.pixelColor(20, 15), QColor(0, 192, 0));
+    }
+
+    // The paint handler draws in twips, on the picture box's BackColor.
+    void pictureBoxPaintsBackColorAndTwips() {
+        PaintForm f;
+        f.picTeken.SetBackColor(vbWhite);
+        f.picTeken.OnPaint([](QPainter& p) { p.fillRect(QRect(0, 0, 750, 750), QColor(192, 0, 0)); });
+        const QImage image = Render(f);
+        QCOMPARE(image.pixelColor(200 + 10, 10), QColor(192, 0, 0));   // 10 px in: inside 750 twips
+        QCOMPARE(image.pixelColor(200 + 60, 60), QColor(Qt::white));   // 60 px in: beyond 50 px
+        QCOMPARE(image.pixelColor(200 + 95, 95), QColor(Qt::white));
+    }
+
+    // A maximised window takes the screen's free area, shown or maximised
+    // later, and gets its own size back when made normal again.
+    void maximisedWindowCoversTheFreeScreen() {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        QVERIFY(screen);
+        PaintForm f;
+        f.SetWindowState(vbMaximized);
+        f.Show();
+        DoEvents();
+        QCOMPARE(f.widget()->frameGeometry().size(), screen->availableGeometry().size());
+        f.SetWindowState(vbNormal);
+        DoEvents();
+        QCOMPARE(f.widget()->size(), QSize(PixelsFromTwips(f.ScaleWidth()), PixelsFromTwips(f.ScaleHeight())));
+        f.SetWindowState(vbMaximized);
+        DoEvents();
+        QCOMPARE(f.widget()->frameGeometry().size(), screen->availableGeometry().size());
+    }
+};
+
+QTEST_MAIN(TestFormsPaint)
+#include "test_forms_paint.moc"
