@@ -59,6 +59,8 @@ private slots:
     void init() {
         home = std::make_unique<testsupport::TempHome>();
         LeesInstellingen();
+        // The main window takes the ten setting from taal.ini when it loads.
+        SchrijfIni("Tien", "Tien", "1", IniBestand);
         TaalNummer = 10;
         Tien = true;
         QGuiApplication::clipboard()->setText("vorige");
