@@ -12,6 +12,7 @@
 #include "shared/Ini.h"
 #include "shared/Instellingen.h"
 #include "shared/Tekst.h"
+#include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestSupport.h"
@@ -35,6 +36,7 @@ struct Run {
     testsupport::PromptScript prompts;
 
     explicit Run(const QString& layout, int tussenruimte = 0) {
+        testsupport::WriteWorkingMailTxt();
         LeesInstellingen();
         SchrijfIni("Printer", "Print Richting", layout, IniBestand);
         SchrijfIni("Printer", "Tussenruimte", QString::number(tussenruimte), IniBestand);

@@ -13,6 +13,7 @@
 #include "shared/Ini.h"
 #include "shared/Instellingen.h"
 #include "shared/Tekst.h"
+#include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestSupport.h"
@@ -64,6 +65,7 @@ struct PdfRun {
     testsupport::PromptScript prompts;
 
     PdfRun(const QString& layout, int taal) {
+        testsupport::WriteWorkingMailTxt();
         LeesInstellingen();
         SchrijfIni("Printer", "Print Richting", layout, IniBestand);
         PdfPrinter = platform::PdfPrinterName();
