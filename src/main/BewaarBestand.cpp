@@ -6,6 +6,7 @@
 #include "main/BewaarNaam.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "shared/Tekst.h"
 #include "shared/Bestanden.h"
 
 namespace bewaarnaam {
@@ -44,10 +45,8 @@ BewaarUitkomst BewaarRegels(const QString& map, const QString& naam, const QStri
 }
 
 QString SchrijfFoutMelding(const QString& bestandsnaam, const QString& reden, int taalNummer) {
-    QString tekst = taalNummer == 11
-        ? QStringLiteral("The file %1 could not be written.")
-        : QStringLiteral("Het bestand %1 kan niet worden geschreven.");
-    tekst = tekst.arg(bestandsnaam);
+    QString tekst = TaalTekst((taalNummer == 11 ? 11 : 10) * 1000 + 13);
+    tekst.replace(QLatin1Char('~'), bestandsnaam);
     if (!reden.isEmpty())
         tekst += QStringLiteral("\n\n") + reden;
     return tekst;

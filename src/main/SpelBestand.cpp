@@ -7,6 +7,7 @@
 #include "main/SpelRecord.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "shared/Tekst.h"
 
 namespace spel {
 
@@ -72,51 +73,27 @@ bool SchrijfSpelSet(const QString& pad, const QStringList& regels, QString* fout
 }
 
 QString SpelSetMelding(const SpelSetUitkomst& uitkomst, const QString& naam, int taalNummer) {
-    const bool nl = taalNummer != 11;
-    QString tekst;
+    const int taal = (taalNummer == 11 ? 11 : 10) * 1000;
+    int nummer = 0;
     switch (uitkomst.fout) {
-    case SpelSetFout::Geen:
-        return QString();
-    case SpelSetFout::Ontbreekt:
-        tekst = nl ? "Het bestand ~ is niet gevonden." : "The file ~ was not found.";
-        break;
-    case SpelSetFout::Onleesbaar:
-        tekst = nl ? "Het bestand ~ kan niet worden gelezen." : "The file ~ cannot be read.";
-        break;
-    case SpelSetFout::Leeg:
-        tekst = nl ? "Het bestand ~ is leeg." : "The file ~ is empty.";
-        break;
-    case SpelSetFout::KopVelden:
-        tekst = nl ? "De eerste regel van ~ is geen verdelingskop met zes velden."
-                   : "The first line of ~ is not a distribution header of six fields.";
-        break;
-    case SpelSetFout::GeenSpellen:
-        tekst = nl ? "Het bestand ~ bevat geen spellen." : "The file ~ holds no boards.";
-        break;
-    case SpelSetFout::TeVeelSpellen:
-        tekst = nl ? "Het bestand ~ bevat meer dan 48 spellen."
-                   : "The file ~ holds more than 48 boards.";
-        break;
-    case SpelSetFout::RecordVelden:
-        tekst = nl ? "Regel # van ~ is geen volledig spel met 21 velden (afgebroken of onbekend)."
-                   : "Line # of ~ is not a complete board of 21 fields (cut off or unknown).";
-        break;
+    case SpelSetFout::Geen: return QString();
+    case SpelSetFout::Ontbreekt: nummer = 15; break;
+    case SpelSetFout::Onleesbaar: nummer = 79; break;
+    case SpelSetFout::Leeg: nummer = 80; break;
+    case SpelSetFout::KopVelden: nummer = 81; break;
+    case SpelSetFout::GeenSpellen: nummer = 83; break;
+    case SpelSetFout::TeVeelSpellen: nummer = 84; break;
+    case SpelSetFout::RecordVelden: nummer = 86; break;
     }
-    tekst += nl ? "\n\nDe spellen op het scherm blijven zoals ze waren."
-                : "\n\nThe boards on screen are left as they were.";
+    QString tekst = TaalTekst(taal + nummer) + QStringLiteral("\n\n") + TaalTekst(taal + 87);
     tekst.replace(QLatin1Char('#'), QString::number(uitkomst.regel));
     tekst.replace(QLatin1Char('~'), naam + QStringLiteral(".txt"));
     return tekst;
 }
 
 QString WisMelding(WisFout fout, const QString& naam, int taalNummer) {
-    const bool nl = taalNummer != 11;
-    QString tekst;
-    if (fout == WisFout::GeenKeuze)
-        tekst = nl ? "Kies eerst in de lijst het spelbestand dat u wilt wissen."
-                   : "First choose the game file to delete in the list.";
-    else
-        tekst = nl ? "Het bestand ~ kon niet worden gewist." : "The file ~ could not be deleted.";
+    const int taal = (taalNummer == 11 ? 11 : 10) * 1000;
+    QString tekst = TaalTekst(taal + (fout == WisFout::GeenKeuze ? 88 : 90));
     tekst.replace(QLatin1Char('~'), naam + QStringLiteral(".txt"));
     return tekst;
 }

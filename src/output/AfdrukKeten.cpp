@@ -6,10 +6,13 @@
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/Printer.h"
 #include "platform/Prompt.h"
+#include "platform/Screen.h"
 #include "shared/Ini.h"
 #include "shared/Instellingen.h"
 #include "shared/Printers.h"
+#include "shared/Scherm.h"
 #include "shared/Tekst.h"
 
 int Tussenruimte = 0;
@@ -17,6 +20,38 @@ int Tussenruimte = 0;
 int LeesPrintRichting() {
     LeesIni(QStringLiteral("Printer"), QStringLiteral("Print Richting"), IniBestand);
     return ValInteger(IniWaarde);
+}
+
+void MaakAfdrukVenster(platform::Form& venster, int breedte, int hoogte) {
+    venster.SetBorderStyle(platform::vbFixedSingle);
+    venster.SetBackColor(platform::vbWhite);
+    venster.SetWidth(breedte + (venster.Width() - venster.ScaleWidth()));
+    venster.SetHeight(hoogte + (venster.Height() - venster.ScaleHeight()));
+}
+
+template <class Vlak>
+void WitVlak(Vlak& vlak, int left, int top, int width, int height) {
+    vlak.Move(left, top, width, height);
+    vlak.SetBorderStyle(0);
+    vlak.SetBackColor(platform::vbWhite);
+}
+template void WitVlak(platform::PictureBox&, int, int, int, int);
+template void WitVlak(platform::TextBox&, int, int, int, int);
+
+void CentreerVenster(platform::Form& venster) {
+    venster.SetLeft((platform::Screen().Width() - venster.Width()) / 2);
+    venster.SetTop((platform::Screen().Height() - venster.Height()) / 2);
+}
+
+void LaadAfdrukVenster(platform::Form& venster) {
+    if (frmVeldom01_IsLoaded())
+        venster.SetIcon(frmVeldom01().Icon());
+    frmVeldom08().SetEnabled(false);
+}
+
+void SluitBijEsc(platform::Form& venster, int KeyCode) {
+    if (KeyCode == platform::vbKeyEscape)
+        platform::Unload(venster);
 }
 
 bool KiesEnVraagPrinter(platform::Form& venster) {
@@ -55,6 +90,22 @@ QStringList SpellenVanHoofdvenster() { return frmVeldom01().lstSpellenSet1.Items
 Afbeelding VangFormulier(platform::Form& venster) {
     venster.Refresh();
     return VangVenster(*venster.widget(), venster.ScaleWidth(), venster.ScaleHeight());
+}
+
+Afbeelding VangAfdrukVenster(platform::Form& venster, platform::Control& focus,
+                             platform::PictureBox& picSpel) {
+    ZetFocus(venster, focus);
+    Afbeelding afbeelding = VangFormulier(venster);
+    picSpel.SetPicture(afbeelding.tekening);
+    return afbeelding;
+}
+
+QString DrukAfdrukJob(platform::Form& venster, const QString& documentNaam, int aantal,
+                      const std::function<void(int)>& vul, const std::function<Afbeelding()>& vang,
+                      int x, std::optional<double> schaal) {
+    platform::PrinterDevice& printer = platform::Printer();
+    printer.SetDocumentName(documentNaam);
+    return DrukJob(printer, aantal, vul, vang, x, schaal, venster.ScaleHeight());
 }
 
 void MeldAfdrukFout(platform::Form& venster, const QString& fout) {

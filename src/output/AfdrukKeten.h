@@ -9,7 +9,9 @@
 #include <QStringList>
 
 namespace platform {
+class Control;
 class Form;
+class PictureBox;
 class TextBox;
 template <class T>
 class ControlArray;
@@ -21,6 +23,21 @@ extern int Tussenruimte;
 
 // Val of taal.ini [Printer] "Print Richting" (0 when absent).
 int LeesPrintRichting();
+
+// The frame of every layout window: white, fixed border, a client area of
+// breedte x hoogte twips.
+void MaakAfdrukVenster(platform::Form& venster, int breedte, int hoogte);
+// A white box without border (a PictureBox or TextBox), at its place in the
+// layout window.
+template <class Vlak>
+void WitVlak(Vlak& vlak, int left, int top, int width, int height);
+// Centres the window on the screen.
+void CentreerVenster(platform::Form& venster);
+// What every layout window does when it loads: it takes the main window's
+// icon and keeps the print-job window from input while it is up.
+void LaadAfdrukVenster(platform::Form& venster);
+// Esc unloads the window (which ends the print chain).
+void SluitBijEsc(platform::Form& venster, int KeyCode);
 
 // Makes PdfPrinter current and shows the print dialog owned by the layout
 // window. False when the user cancelled (nothing is to be printed).
@@ -40,6 +57,17 @@ QStringList SpellenVanHoofdvenster();
 
 // The window's content as a picture of its client area.
 Afbeelding VangFormulier(platform::Form& venster);
+// Captures the filled layout window with the focus on its off-screen button
+// and keeps the capture in picSpel.
+Afbeelding VangAfdrukVenster(platform::Form& venster, platform::Control& focus,
+                             platform::PictureBox& picSpel);
+
+// One print job of `aantal` pictures named documentNaam on the current
+// printer (see DrukJob), stacked with the window's height. Returns "" or the
+// error that stopped it.
+QString DrukAfdrukJob(platform::Form& venster, const QString& documentNaam, int aantal,
+                      const std::function<void(int)>& vul, const std::function<Afbeelding()>& vang,
+                      int x, std::optional<double> schaal);
 
 // Tells the user why a print job stopped, titled with the window's caption.
 void MeldAfdrukFout(platform::Form& venster, const QString& fout);

@@ -74,15 +74,16 @@ bool AfdrukTaak::Einde() {
     } else {
         printer_.KillDoc();
     }
-    y_ = afdruk::BeginPositie;
-    paginaVol_ = false;
-    opPagina_ = false;
-    geschilderd_ = false;
+    Herbegin();
     return gelukt || fout_.isEmpty();
 }
 
 void AfdrukTaak::Afbreken() {
     printer_.KillDoc();
+    Herbegin();
+}
+
+void AfdrukTaak::Herbegin() {
     y_ = afdruk::BeginPositie;
     paginaVol_ = false;
     opPagina_ = false;
@@ -98,8 +99,7 @@ QString DrukJob(platform::PrinterDevice& printer, int aantal, const std::functio
         const Afbeelding afbeelding = vang();
         if (afbeelding.Leeg()) {
             taak.Afbreken();
-            return TaalNummer == 11 ? QStringLiteral("The print window could not be captured.")
-                                    : QStringLiteral("Het afdrukvenster kon niet worden vastgelegd.");
+            return TaalTekst(14);
         }
         if (!taak.Plaats(afbeelding, x, schaal, vensterHoogte)) {
             const QString fout = taak.Fout();

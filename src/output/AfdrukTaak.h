@@ -62,6 +62,8 @@ public:
 
 private:
     bool Controleer();
+    // Back to the top of a first page with nothing painted.
+    void Herbegin();
 
     platform::PrinterDevice& printer_;
     double y_;

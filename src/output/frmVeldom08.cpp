@@ -44,8 +44,7 @@ void frmVeldom08Form::Form_Activate() {
 
 void frmVeldom08Form::Form_KeyUp(int& KeyCode, int Shift) {
     (void)Shift;
-    if (KeyCode == 27)
-        platform::Unload(*this);
+    SluitBijEsc(*this, KeyCode);
 }
 
 void frmVeldom08Form::Form_Unload(int& Cancel) {

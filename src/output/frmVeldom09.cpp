@@ -1,16 +1,11 @@
 #include "output/frmVeldom09.h"
 
-#include "main/frmVeldom01.h"
 #include "output/AfdrukKeten.h"
 #include "output/KleurSymbool.h"
-#include "output/frmVeldom08.h"
-#include "platform/Printer.h"
 #include "platform/Screen.h"
 #include "shared/Instellingen.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
-
-#include <QPainter>
 
 DEFINE_FORM(frmVeldom09, frmVeldom09Form)
 
@@ -26,15 +21,10 @@ constexpr qint64 DonkerRood = 0x0000C0;
 }  // namespace
 
 frmVeldom09Form::frmVeldom09Form() : platform::Form(QStringLiteral("frmVeldom09")) {
-    SetBorderStyle(platform::vbFixedSingle);
-    SetBackColor(platform::vbWhite);
-    SetWidth(Breedte + (Width() - ScaleWidth()));
-    SetHeight(Hoogte + (Height() - ScaleHeight()));
+    MaakAfdrukVenster(*this, Breedte, Hoogte);
     for (int p = 0; p < 4; ++p) {
         platform::PictureBox& achter = picAchter[p];
-        achter.Move(BlokLinks[p], 400, BlokBreedte, 1920);
-        achter.SetBorderStyle(0);
-        achter.SetBackColor(platform::vbWhite);
+        WitVlak(achter, BlokLinks[p], 400, BlokBreedte, 1920);
         achter.SetPicture(KaderTekening(QSizeF(BlokBreedte, 1920)));
         platform::Label& kop = lblSpel[p];
         kop.Move(BlokLinks[p], 60, BlokBreedte, 300);
@@ -43,16 +33,12 @@ frmVeldom09Form::frmVeldom09Form() : platform::Form(QStringLiteral("frmVeldom09"
             const int i = 4 * p + s;
             const int boven = RijBoven + s * RijAfstand;
             platform::PictureBox& symbool = picSymbool[i];
-            symbool.Move(BlokLinks[p] + 120, boven + 45, 300, 330);
-            symbool.SetBorderStyle(0);
-            symbool.SetBackColor(platform::vbWhite);
+            WitVlak(symbool, BlokLinks[p] + 120, boven + 45, 300, 330);
             const QColor tint = afdruk::RodeKleur(s) ? QColor(0xc0, 0, 0) : QColor(Qt::black);
             symbool.SetPicture(KleurTekening(QSizeF(300, 330), QRectF(0, 0, 300, 330), s, tint));
             platform::TextBox& box = txtInvoer[i];
             // Designed 30 twips low: the print run lifts every box into place.
-            box.Move(BlokLinks[p] + 480, boven + 30, BlokBreedte - 560, 420);
-            box.SetBorderStyle(0);
-            box.SetBackColor(platform::vbWhite);
+            WitVlak(box, BlokLinks[p] + 480, boven + 30, BlokBreedte - 560, 420);
         }
     }
     picSpel.SetVisible(false);
@@ -62,22 +48,15 @@ frmVeldom09Form::frmVeldom09Form() : platform::Form(QStringLiteral("frmVeldom09"
     timPrinter.SetEnabled(false);
 }
 
-void frmVeldom09Form::Centreer() {
-    SetLeft((platform::Screen().Width() - Width()) / 2);
-    SetTop((platform::Screen().Height() - Height()) / 2);
-}
-
 void frmVeldom09Form::Form_Load() {
-    Centreer();
+    CentreerVenster(*this);
     for (int i = 0; i < 4; ++i)
         lblSpel[i].SetCaption(TaalTekst(64));
     cmdFocus.SetLeft(platform::Screen().Width() + 100);
-    if (frmVeldom01_IsLoaded())
-        SetIcon(frmVeldom01().Icon());
-    frmVeldom08().SetEnabled(false);
+    LaadAfdrukVenster(*this);
 }
 
-void frmVeldom09Form::Form_Resize() { Centreer(); }
+void frmVeldom09Form::Form_Resize() { CentreerVenster(*this); }
 
 void frmVeldom09Form::Form_Activate() {
     timPrinter.SetEnabled(false);
@@ -98,8 +77,7 @@ void frmVeldom09Form::Form_Activate() {
 
 void frmVeldom09Form::cmdFocus_KeyDown(int& KeyCode, int Shift) {
     (void)Shift;
-    if (KeyCode == 27)
-        platform::Unload(*this);
+    SluitBijEsc(*this, KeyCode);
 }
 
 void frmVeldom09Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
@@ -117,10 +95,7 @@ void frmVeldom09Form::Vul(const afdruk::BeeldRij& beeld) {
 }
 
 Afbeelding frmVeldom09Form::Vang() {
-    ZetFocus(*this, cmdFocus);
-    Afbeelding afbeelding = VangFormulier(*this);
-    picSpel.SetPicture(afbeelding.tekening);
-    return afbeelding;
+    return VangAfdrukVenster(*this, cmdFocus, picSpel);
 }
 
 bool frmVeldom09Form::BeginAfdruk() {
@@ -143,13 +118,11 @@ void frmVeldom09Form::DrukHandenPerWindAf() {
 
     const afdruk::AfdrukContext context = HuidigeContext();
     const QStringList items = SpellenVanHoofdvenster();
-    platform::PrinterDevice& printer = platform::Printer();
     for (int zetel = 0; zetel < 4; ++zetel) {
         const QList<afdruk::BeeldRij> beelden = afdruk::HandenPerWind(items, zetel, context);
-        printer.SetDocumentName(TaalTekst(1 + zetel));
-        const QString fout = DrukJob(
-            printer, int(beelden.size()), [&](int i) { Vul(beelden.at(i)); }, [&] { return Vang(); },
-            afdruk::LinkerRand, afdruk::SchaalSmal(PdfBreedte), ScaleHeight());
+        const QString fout = DrukAfdrukJob(
+            *this, TaalTekst(1 + zetel), int(beelden.size()), [&](int i) { Vul(beelden.at(i)); },
+            [&] { return Vang(); }, afdruk::LinkerRand, afdruk::SchaalSmal(PdfBreedte));
         Vul(afdruk::BeeldRij());
         if (!fout.isEmpty()) {
             MeldAfdrukFout(*this, fout);
@@ -165,11 +138,9 @@ void frmVeldom09Form::DrukHandenNaastElkaarAf() {
 
     const QList<afdruk::BeeldRij> beelden =
         afdruk::HandenNaastElkaar(SpellenVanHoofdvenster(), HuidigeContext());
-    platform::PrinterDevice& printer = platform::Printer();
-    printer.SetDocumentName(QString());
-    const QString fout = DrukJob(
-        printer, int(beelden.size()), [&](int i) { Vul(beelden.at(i)); }, [&] { return Vang(); },
-        afdruk::LinkerRand, afdruk::SchaalSmal(PdfBreedte), ScaleHeight());
+    const QString fout = DrukAfdrukJob(
+        *this, QString(), int(beelden.size()), [&](int i) { Vul(beelden.at(i)); },
+        [&] { return Vang(); }, afdruk::LinkerRand, afdruk::SchaalSmal(PdfBreedte));
     if (!fout.isEmpty())
         MeldAfdrukFout(*this, fout);
 }

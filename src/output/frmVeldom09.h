@@ -39,7 +39,6 @@ public:
     static constexpr int Hoogte = 2400;
 
 private:
-    void Centreer();
     // The steps before the first picture: caption fonts, printer and print
     // dialog, spacing, the holding boxes. False when the dialog was cancelled.
     bool BeginAfdruk();

@@ -1,18 +1,11 @@
 #include "output/frmVeldom14.h"
 
-#include "main/frmVeldom01.h"
 #include "output/AfdrukKeten.h"
 #include "output/KleurSymbool.h"
-#include "output/frmVeldom08.h"
-#include "platform/Printer.h"
 #include "platform/Screen.h"
 #include "shared/Instellingen.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
-
-#include <QPainter>
-
-#include <cmath>
 
 DEFINE_FORM(frmVeldom14, frmVeldom14Form)
 
@@ -39,11 +32,8 @@ constexpr Plek WindPlek[8] = {{2610, 1080, 615, 195}, {3270, 1410, 615, 195},
 }  // namespace
 
 frmVeldom14Form::frmVeldom14Form() : platform::Form(QStringLiteral("frmVeldom14")) {
-    SetBorderStyle(platform::vbFixedSingle);
-    SetBackColor(platform::vbWhite);
+    MaakAfdrukVenster(*this, Breedte, Hoogte);
     SetFontSize(LabelPunten);
-    SetWidth(Breedte + (Width() - ScaleWidth()));
-    SetHeight(Hoogte + (Height() - ScaleHeight()));
     for (int paneel = 0; paneel < 2; ++paneel) {
         const int dx = paneel * PaneelAfstand;
         lblSpel[paneel].Move(60 + dx, 60, 645, 405);
@@ -66,9 +56,7 @@ frmVeldom14Form::frmVeldom14Form() : platform::Form(QStringLiteral("frmVeldom14"
                 holding.SetFontSize(LabelPunten);
                 holding.SetBackColor(platform::vbWindowBackground);
                 platform::PictureBox& symbool = picSymBol[i];
-                symbool.Move(links - 270, boven, 285, 255);
-                symbool.SetBorderStyle(0);
-                symbool.SetBackColor(platform::vbWhite);
+                WitVlak(symbool, links - 270, boven, 285, 255);
                 const QColor tint = afdruk::RodeKleur(kleur) ? QColor(0xff, 0, 0) : QColor(Qt::black);
                 symbool.SetPicture(
                     KleurTekening(QSizeF(285, 255), QRectF(30, 20, 225, 215), kleur, tint));
@@ -85,10 +73,7 @@ frmVeldom14Form::frmVeldom14Form() : platform::Form(QStringLiteral("frmVeldom14"
     cmdFocus.Move(0, 0, 100, 100);
 }
 
-void frmVeldom14Form::Form_Resize() {
-    SetLeft((platform::Screen().Width() - Width()) / 2);
-    SetTop((platform::Screen().Height() - Height()) / 2);
-}
+void frmVeldom14Form::Form_Resize() { CentreerVenster(*this); }
 
 void frmVeldom14Form::Form_Load() {
     Form_Resize();
@@ -119,15 +104,12 @@ void frmVeldom14Form::Form_Load() {
         lblKwetsbaar[paneel].SetCaption(QString());
     }
     cmdFocus.SetLeft(platform::Screen().Width() + 10);
-    if (frmVeldom01_IsLoaded())
-        SetIcon(frmVeldom01().Icon());
-    frmVeldom08().SetEnabled(false);
+    LaadAfdrukVenster(*this);
 }
 
 void frmVeldom14Form::Form_KeyUp(int& KeyCode, int Shift) {
     (void)Shift;
-    if (KeyCode == 27)
-        platform::Unload(*this);
+    SluitBijEsc(*this, KeyCode);
 }
 
 void frmVeldom14Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
@@ -149,10 +131,7 @@ void frmVeldom14Form::Vul(const afdruk::BeeldPaar& beeld) {
 }
 
 Afbeelding frmVeldom14Form::Vang() {
-    ZetFocus(*this, cmdFocus);
-    Afbeelding afbeelding = VangFormulier(*this);
-    picSpel.SetPicture(afbeelding.tekening);
-    return afbeelding;
+    return VangAfdrukVenster(*this, cmdFocus, picSpel);
 }
 
 void frmVeldom14Form::Form_Activate() {
@@ -168,11 +147,9 @@ void frmVeldom14Form::Form_Activate() {
 
     const QList<afdruk::BeeldPaar> beelden =
         afdruk::TweeNaastElkaar(SpellenVanHoofdvenster(), HuidigeContext());
-    platform::PrinterDevice& printer = platform::Printer();
-    printer.SetDocumentName(QString());
-    const QString fout = DrukJob(
-        printer, int(beelden.size()), [&](int i) { Vul(beelden.at(i)); }, [&] { return Vang(); },
-        afdruk::LinkerRand, afdruk::SchaalSmal(PdfBreedte), ScaleHeight());
+    const QString fout = DrukAfdrukJob(
+        *this, QString(), int(beelden.size()), [&](int i) { Vul(beelden.at(i)); },
+        [&] { return Vang(); }, afdruk::LinkerRand, afdruk::SchaalSmal(PdfBreedte));
     if (!fout.isEmpty())
         MeldAfdrukFout(*this, fout);
 }

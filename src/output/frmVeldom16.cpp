@@ -1,16 +1,12 @@
 #include "output/frmVeldom16.h"
 
-#include "main/frmVeldom01.h"
 #include "output/AfdrukKeten.h"
 #include "output/KleurSymbool.h"
-#include "output/frmVeldom08.h"
 #include "platform/Printer.h"
 #include "platform/Screen.h"
 #include "shared/Instellingen.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
-
-#include <QPainter>
 
 DEFINE_FORM(frmVeldom16, frmVeldom16Form)
 
@@ -30,31 +26,22 @@ constexpr int KompasLinks = 3300, KompasBoven = 2010, KompasZijde = 3000, Kompas
 }  // namespace
 
 frmVeldom16Form::frmVeldom16Form() : platform::Form(QStringLiteral("frmVeldom16")) {
-    SetBorderStyle(platform::vbFixedSingle);
-    SetBackColor(platform::vbWhite);
-    SetWidth(Breedte + (Width() - ScaleWidth()));
-    SetHeight(Hoogte + (Height() - ScaleHeight()));
+    MaakAfdrukVenster(*this, Breedte, Hoogte);
     for (int hand = 0; hand < 4; ++hand)
         for (int kleur = 0; kleur < 4; ++kleur) {
             const int i = 4 * hand + kleur;
             const int links = HandLinks[hand];
             const int boven = HandBoven[hand] + kleur * RijAfstand;
             platform::PictureBox& achter = picAchter[i];
-            achter.Move(links, boven, RijBreedte, RijHoogte);
-            achter.SetBorderStyle(0);
-            achter.SetBackColor(platform::vbWhite);
+            WitVlak(achter, links, boven, RijBreedte, RijHoogte);
             platform::PictureBox& symbool = picSymbool[i];
-            symbool.Move(links + 60, boven + 90, 300, 330);
-            symbool.SetBorderStyle(0);
-            symbool.SetBackColor(platform::vbWhite);
+            WitVlak(symbool, links + 60, boven + 90, 300, 330);
             const QColor tint = afdruk::RodeKleur(kleur) ? QColor(0xc0, 0, 0) : QColor(Qt::black);
             symbool.SetPicture(
                 KleurTekening(QSizeF(300, 330), QRectF(0, 0, 300, 330), kleur, tint));
             platform::TextBox& box = txtInvoer[i];
             // Designed 30 twips low: the print run lifts every box into place.
-            box.Move(links + 420, boven + 60 + 30, RijBreedte - 480, 420);
-            box.SetBorderStyle(0);
-            box.SetBackColor(platform::vbWhite);
+            WitVlak(box, links + 420, boven + 60 + 30, RijBreedte - 480, 420);
         }
     // Seat captions stay Dutch in both languages, as designed.
     const QString namen[4] = {QStringLiteral("Noord"), QStringLiteral("Oost"),
@@ -95,12 +82,9 @@ frmVeldom16Form::frmVeldom16Form() : platform::Form(QStringLiteral("frmVeldom16"
 }
 
 void frmVeldom16Form::Form_Load() {
-    SetLeft((platform::Screen().Width() - Width()) / 2);
-    SetTop((platform::Screen().Height() - Height()) / 2);
+    CentreerVenster(*this);
     cmdFocus.SetLeft(platform::Screen().Width() + 100);
-    if (frmVeldom01_IsLoaded())
-        SetIcon(frmVeldom01().Icon());
-    frmVeldom08().SetEnabled(false);
+    LaadAfdrukVenster(*this);
 }
 
 void frmVeldom16Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
@@ -123,9 +107,7 @@ void frmVeldom16Form::Vul(const afdruk::Diagram& diagram) {
 }
 
 Afbeelding frmVeldom16Form::Vang() {
-    ZetFocus(*this, cmdFocus);
-    Afbeelding afbeelding = VangFormulier(*this);
-    picSpel.SetPicture(afbeelding.tekening);
+    Afbeelding afbeelding = VangAfdrukVenster(*this, cmdFocus, picSpel);
     // The holding boxes are emptied after every capture.
     for (int i = 0; i < 16; ++i)
         txtInvoer[i].SetText(QString());
@@ -147,10 +129,9 @@ void frmVeldom16Form::Form_Activate() {
 
     const QList<afdruk::Diagram> beelden =
         afdruk::Diagrammen(SpellenVanHoofdvenster(), HuidigeContext());
-    printer.SetDocumentName(QString());
-    const QString fout = DrukJob(
-        printer, int(beelden.size()), [&](int i) { Vul(beelden.at(i)); }, [&] { return Vang(); }, x,
-        afdruk::SchaalDiagram(PdfBreedte), ScaleHeight());
+    const QString fout = DrukAfdrukJob(
+        *this, QString(), int(beelden.size()), [&](int i) { Vul(beelden.at(i)); },
+        [&] { return Vang(); }, x, afdruk::SchaalDiagram(PdfBreedte));
     if (!fout.isEmpty())
         MeldAfdrukFout(*this, fout);
 }

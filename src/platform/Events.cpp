@@ -13,6 +13,12 @@ namespace platform {
 namespace {
 int g_depth = 0;
 std::function<void()> g_endHandler;
+// A function-local static: the test programs set it from a static
+// initializer, which may run before this file's globals are made.
+std::function<void()>& defaultEndHandler() {
+    static std::function<void()> handler;
+    return handler;
+}
 std::vector<std::function<void()>> g_idleWork;
 bool g_idleArmed = false;
 
@@ -63,11 +69,17 @@ void End() {
         g_endHandler();
         return;
     }
+    if (defaultEndHandler()) {
+        defaultEndHandler()();
+        return;
+    }
     std::fflush(nullptr);
     std::_Exit(0);
 }
 
 void SetEndHandler(std::function<void()> handler) { g_endHandler = std::move(handler); }
+
+void SetDefaultEndHandler(std::function<void()> handler) { defaultEndHandler() = std::move(handler); }
 
 int KeyCodeFromQt(int k) {
     if (k >= Qt::Key_A && k <= Qt::Key_Z) return k;  // same numbers as the virtual keys

@@ -40,6 +40,10 @@ void DoEvents();
 // and returns, so the caller's code goes on to its next statement).
 void End();
 void SetEndHandler(std::function<void()> handler);  // empty restores the default
+// What End does when no handler is installed; empty means ending the
+// process. Test programs set one that only records the call, so that a
+// window ending the program can never cut a test run short with success.
+void SetDefaultEndHandler(std::function<void()> handler);
 
 // Work to do once no handler is running (used to destroy unloaded windows).
 void RunWhenIdle(std::function<void()> work);

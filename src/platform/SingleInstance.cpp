@@ -2,6 +2,8 @@
 
 #include "platform/Paths.h"
 
+#include <cstdlib>
+
 namespace platform {
 
 SingleInstance::SingleInstance(const QString& folder)
@@ -22,9 +24,32 @@ bool SingleInstance::tryAcquire() {
     return held_;
 }
 
+namespace {
+
+// A plain pointer, not a static object: it is still valid for whoever
+// releases the lock from a destructor at exit.
+SingleInstance* programLock = nullptr;
+
+}  // namespace
+
 bool acquireProgramLock() {
-    static SingleInstance instance;
-    return instance.tryAcquire();
+    static const bool opRuimen = (std::atexit(releaseProgramLock), true);
+    Q_UNUSED(opRuimen);
+    // The lock belongs to one program folder: when that folder changed (a
+    // new DROVIK_HOME), the old lock is given up and the new folder's taken.
+    if (programLock && programLock->lockPath() != programFolder() + QStringLiteral("/drovik.lock"))
+        releaseProgramLock();
+    if (!programLock)
+        programLock = new SingleInstance();
+    if (programLock->tryAcquire())
+        return true;
+    releaseProgramLock();
+    return false;
+}
+
+void releaseProgramLock() {
+    delete programLock;
+    programLock = nullptr;
 }
 
 }  // namespace platform

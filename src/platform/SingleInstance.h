@@ -25,8 +25,14 @@ private:
     bool held_ = false;
 };
 
-// For main(): takes the program-wide lock and keeps it until the process
-// ends. False means another copy runs and this one should end at once.
+// For main(): takes the program-wide lock in the program folder and keeps it
+// until the process ends or releaseProgramLock(). False means another copy
+// runs and this one should end at once. Called again after the program
+// folder changed, it gives up the old folder's lock and takes the new one.
 bool acquireProgramLock();
+
+// Gives up the program-wide lock now (its file is removed). Whoever removes
+// a program folder calls this first.
+void releaseProgramLock();
 
 }  // namespace platform

@@ -50,6 +50,15 @@ private slots:
         QCOMPARE(BewaarRegels("Spellen", "map", {"a"}, Weiger, [](const QString&) { return true; }),
                  BewaarUitkomst::Mislukt);
     }
+
+    // The write failure message comes from the table in the asked language,
+    // names the file and adds the reason below it.
+    void writeFailureMessageNamesFileAndReason() {
+        const QString en = SchrijfFoutMelding("a~b.txt", "disk full", 11);
+        QCOMPARE(en, QString("The file a~b.txt could not be written.\n\ndisk full"));
+        QCOMPARE(SchrijfFoutMelding("x.txt", QString(), 10),
+                 QString("Het bestand x.txt kan niet worden geschreven."));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSaveasBestand)

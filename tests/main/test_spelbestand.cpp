@@ -73,6 +73,33 @@ private slots:
         QVERIFY(SpelSetMelding(u, "a", 10).isEmpty());
     }
 
+    // Every message is a real text of the table in both languages: the file is
+    // named, no placeholder is left and no unused slot shows through.
+    void everyMessageIsATableText() {
+        const SpelSetFout soorten[] = {SpelSetFout::Ontbreekt, SpelSetFout::Onleesbaar, SpelSetFout::Leeg,
+                                       SpelSetFout::KopVelden, SpelSetFout::GeenSpellen,
+                                       SpelSetFout::TeVeelSpellen, SpelSetFout::RecordVelden};
+        for (int taal : {10, 11}) {
+            QStringList meldingen;
+            for (SpelSetFout f : soorten) {
+                SpelSetUitkomst u;
+                u.fout = f;
+                u.regel = 3;
+                meldingen << SpelSetMelding(u, "set", taal);
+            }
+            meldingen << WisMelding(WisFout::Mislukt, "set", taal);
+            for (const QString& m : meldingen) {
+                QVERIFY2(m.contains("set.txt"), qPrintable(m));
+                QVERIFY2(!m.contains('~') && !m.contains('#') && !m.contains("(n"), qPrintable(m));
+            }
+            QCOMPARE(meldingen.removeDuplicates(), 0);
+            const QString keuze = WisMelding(WisFout::GeenKeuze, QString(), taal);
+            QVERIFY(!keuze.isEmpty() && !keuze.contains("(n"));
+        }
+        QVERIFY(WisMelding(WisFout::Mislukt, "x", 11).startsWith("The file x.txt"));
+        QVERIFY(WisMelding(WisFout::Mislukt, "x", 10).startsWith("Het bestand x.txt"));
+    }
+
     // A set with the ten in both forms and cp1252 characters comes back byte for byte.
     void savedSetRoundTripsByteForByte() {
         testsupport::TempHome home;

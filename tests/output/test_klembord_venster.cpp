@@ -61,6 +61,8 @@ private slots:
         home = std::make_unique<testsupport::TempHome>();
         testsupport::WriteWorkingMailTxt();
         LeesInstellingen();
+        // The main window takes the ten setting from taal.ini when it loads.
+        SchrijfIni("Tien", "Tien", "1", IniBestand);
         TaalNummer = 10;
         Tien = true;
         QGuiApplication::clipboard()->setText("vorige");

@@ -8,18 +8,15 @@
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom09.h"
 #include "platform/App.h"
-#include "platform/Printer.h"
-#include "shared/Ini.h"
 #include "shared/Instellingen.h"
 #include "shared/Tekst.h"
-#include "support/MailTxtFixture.h"
-#include "support/PromptScript.h"
-#include "support/RecordingPrinter.h"
-#include "support/TestSupport.h"
+#include "support/PrintTestSupport.h"
 
+using Run = testsupport::PrintRun;
 using testsupport::PaintedPicture;
 using testsupport::TestHolding;
 using testsupport::TestSet;
+using testsupport::VerifyChainClosed;
 
 namespace {
 
@@ -28,47 +25,6 @@ constexpr int BlokLinks[4] = {60, 3180, 6300, 9450};
 // The texts of block p of a layout 0/1 picture.
 QStringList Blok(const PaintedPicture& picture, int p) {
     return picture.TextsIn(QRectF(BlokLinks[p] / 15.0, 0, 3000 / 15.0, 1000));
-}
-
-// One print run from the main window's print chain, on a recording printer.
-struct Run {
-    testsupport::TempHome home;
-    testsupport::RecordingPrinter printer{"Recorder", 11000, 15500};
-    testsupport::PromptScript prompts;
-
-    explicit Run(const QString& layout, int tussenruimte = 0) {
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        if (!layout.isNull())
-            SchrijfIni("Printer", "Print Richting", layout, IniBestand);
-        SchrijfIni("Printer", "Tussenruimte", QString::number(tussenruimte), IniBestand);
-        PdfBreedte = 0;
-        Tien = true;
-        TaalNummer = 10;
-        platform::SetPrinterOverride(&printer);
-    }
-    ~Run() {
-        platform::SetPrinterOverride(nullptr);
-        TaalNummer = 10;
-    }
-    // ok: the print dialog's answer; message: the answer to a message box
-    // the run is expected to show (0: none).
-    void Print(const QStringList& set, bool ok = true, int message = 0) {
-        prompts.answerPrint(ok);
-        if (message)
-            prompts.answer(message);
-        auto& lijst = frmVeldom01().lstSpellenSet1;
-        lijst.Clear();
-        for (const QString& item : set)
-            lijst.AddItem(item);
-        frmVeldom08().Show();
-    }
-};
-
-void VerifyChainClosed() {
-    QVERIFY(!frmVeldom08_IsLoaded());
-    QVERIFY(!frmVeldom09_IsLoaded());
-    QVERIFY(frmVeldom01().Enabled());
 }
 
 }  // namespace
@@ -288,9 +244,7 @@ private slots:
         Run run("1");
         run.prompts.answerPrint(true);
         auto& hoofd = frmVeldom01();
-        hoofd.lstSpellenSet1.Clear();
-        for (const QString& item : TestSet(3))
-            hoofd.lstSpellenSet1.AddItem(item);
+        run.Fill(TestSet(3));
         hoofd.txtNummer.SetText("07");
         hoofd.cmdAfdrukken.fireClick();
         QCOMPARE(WeekNummer, 8);

@@ -8,19 +8,16 @@
 #include "output/frmVeldom14.h"
 #include "output/frmVeldom16.h"
 #include "platform/App.h"
-#include "platform/Printer.h"
-#include "shared/Ini.h"
 #include "shared/Instellingen.h"
 #include "shared/Tekst.h"
-#include "support/MailTxtFixture.h"
-#include "support/PromptScript.h"
-#include "support/RecordingPrinter.h"
-#include "support/TestSupport.h"
+#include "support/PrintTestSupport.h"
 
+using Run = testsupport::PrintRun;
 using testsupport::PaintedPicture;
 using testsupport::TestHolding;
 using testsupport::TestRecord;
 using testsupport::TestSet;
+using testsupport::VerifyChainClosed;
 
 namespace {
 
@@ -28,49 +25,6 @@ namespace {
 QStringList Paneel(const PaintedPicture& picture, int paneel) {
     return picture.TextsIn(QRectF(paneel * frmVeldom14Form::PaneelAfstand / 15.0, 0,
                                   frmVeldom14Form::PaneelAfstand / 15.0, 1000));
-}
-
-struct Run {
-    testsupport::TempHome home;
-    testsupport::RecordingPrinter printer{"Recorder", 11000, 15500};
-    testsupport::PromptScript prompts;
-
-    explicit Run(const QString& layout, int tussenruimte = 0) {
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        SchrijfIni("Printer", "Print Richting", layout, IniBestand);
-        SchrijfIni("Printer", "Tussenruimte", QString::number(tussenruimte), IniBestand);
-        PdfBreedte = 0;
-        Tien = true;
-        TaalNummer = 10;
-        platform::SetPrinterOverride(&printer);
-    }
-    ~Run() {
-        platform::SetPrinterOverride(nullptr);
-        TaalNummer = 10;
-    }
-    void Fill(const QStringList& set) {
-        auto& lijst = frmVeldom01().lstSpellenSet1;
-        lijst.Clear();
-        for (const QString& item : set)
-            lijst.AddItem(item);
-    }
-    void Print(const QStringList& set, bool ok = true) {
-        prompts.answerPrint(ok);
-        Fill(set);
-        frmVeldom08().Show();
-    }
-    QList<PaintedPicture> Pictures() const {
-        const auto jobs = printer.EndedJobs();
-        return jobs.size() == 1 ? jobs[0].Pictures() : QList<PaintedPicture>();
-    }
-};
-
-void VerifyChainClosed() {
-    QVERIFY(!frmVeldom08_IsLoaded());
-    QVERIFY(!frmVeldom14_IsLoaded());
-    QVERIFY(!frmVeldom16_IsLoaded());
-    QVERIFY(frmVeldom01().Enabled());
 }
 
 }  // namespace
@@ -291,10 +245,7 @@ private slots:
     void aPrinterErrorInLayoutThreeIsReported() {
         Run run("3");
         run.printer.FailAtPaint(2, "Out of paper");
-        run.prompts.answerPrint(true);
-        run.prompts.answer(platform::vbOK);
-        run.Fill(TestSet(4));
-        frmVeldom08().Show();
+        run.Print(TestSet(4), true, platform::vbOK);
         VerifyChainClosed();
         QVERIFY(run.printer.EndedJobs().isEmpty());
         QCOMPARE(run.prompts.last().text, QString("Out of paper"));

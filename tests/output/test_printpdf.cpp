@@ -10,13 +10,10 @@
 #include "output/frmVeldom08.h"
 #include "platform/App.h"
 #include "platform/Printer.h"
-#include "shared/Ini.h"
 #include "shared/Instellingen.h"
 #include "shared/Tekst.h"
 #include "support/MailTxtFixture.h"
-#include "support/PromptScript.h"
-#include "support/RecordingPrinter.h"
-#include "support/TestSupport.h"
+#include "support/PrintTestSupport.h"
 
 using testsupport::TestHolding;
 using testsupport::TestSet;
@@ -45,44 +42,44 @@ QString Compact(const QString& text) {
     return out;
 }
 
-// True when every expected text occurs in the PDF's text, in this order.
-bool InOrder(const QString& pdf, const QStringList& expected, QString* missing) {
+// "" when every expected text occurs in the PDF's text, in this order; else
+// the first one missing and the text after the last found.
+QString NotInOrder(const QString& pdf, const QStringList& expected) {
     const QString text = Compact(Run("pdftotext", {"-layout", pdf, "-"}));
     qsizetype from = 0;
     for (const QString& e : expected) {
         const qsizetype at = text.indexOf(Compact(e), from);
-        if (at < 0) {
-            *missing = e + " in " + text.mid(from, 300);
-            return false;
-        }
+        if (at < 0)
+            return e + " in " + text.mid(from, 300);
         from = at + Compact(e).size();
     }
-    return true;
+    return QString();
 }
 
+// One print run through the built-in PDF printer.
 struct PdfRun {
     testsupport::TempHome home;
     testsupport::PromptScript prompts;
 
     PdfRun(const QString& layout, int taal) {
         testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        SchrijfIni("Printer", "Print Richting", layout, IniBestand);
+        testsupport::PreparePrintSettings(layout);
         PdfPrinter = platform::PdfPrinterName();
-        PdfBreedte = 0;
-        Tien = true;
         TaalNummer = taal;
     }
     ~PdfRun() { TaalNummer = 10; }
     QString File(const QString& name) const { return home.file(name); }
     void Print(const QStringList& set) {
-        auto& lijst = frmVeldom01().lstSpellenSet1;
-        lijst.Clear();
-        for (const QString& item : set)
-            lijst.AddItem(item);
+        testsupport::FillMainWindowSet(set);
         frmVeldom08().Show();
-        QVERIFY(!frmVeldom08_IsLoaded());
-        QVERIFY(frmVeldom01().Enabled());
+        testsupport::VerifyChainClosed();
+    }
+    // Prints the set into one PDF file of this name and returns its path.
+    QString PrintTo(const QString& name, const QStringList& set) {
+        prompts.answerPrint(true);
+        prompts.answerFile(File(name));
+        Print(set);
+        return File(name);
     }
 };
 
@@ -118,58 +115,45 @@ private slots:
                     for (int p = 0; p < 4; ++p)
                         expected << TestHolding(n + p, zetel, s);
             }
-            QString missing;
-            QVERIFY2(InOrder(pdf, expected, &missing), qPrintable(namen[zetel] + ": " + missing));
+            const QString missing = NotInOrder(pdf, expected);
+            QVERIFY2(missing.isEmpty(), qPrintable(namen[zetel] + ": " + missing));
         }
-        QString missing;
-        QVERIFY(InOrder(run.File("Noord.pdf"),
-                        {"Spel 1 - Noord   N/-", "Spel 2 - Noord   O/NZ", "Spel 3 - Noord   Z/OW",
-                         "Spel 4 - Noord   W/A"},
-                        &missing));
+        QVERIFY(NotInOrder(run.File("Noord.pdf"),
+                           {"Spel 1 - Noord   N/-", "Spel 2 - Noord   O/NZ", "Spel 3 - Noord   Z/OW",
+                            "Spel 4 - Noord   W/A"})
+                    .isEmpty());
     }
     void layoutOneInEnglish() {
         PdfRun run("1", 11);
-        run.prompts.answerPrint(true);
-        run.prompts.answerFile(run.File("all.pdf"));
-        run.Print(TestSet(8));
-        const QString pdf = run.File("all.pdf");
+        const QString pdf = run.PrintTo("all.pdf", TestSet(8));
         QCOMPARE(Pages(pdf), 2);
-        QString missing;
-        QVERIFY2(InOrder(pdf, {"Game 1 - North", "Game 1 - East", "Game 1 - South", "Game 1 - West",
-                               TestHolding(1, 0, 0), TestHolding(1, 3, 0), TestHolding(1, 3, 3),
-                               "Game 4 - West   W/All", "Game 8 - North"},
-                         &missing),
-                 qPrintable(missing));
+        const QString missing =
+            NotInOrder(pdf, {"Game 1 - North", "Game 1 - East", "Game 1 - South", "Game 1 - West",
+                             TestHolding(1, 0, 0), TestHolding(1, 3, 0), TestHolding(1, 3, 3),
+                             "Game 4 - West   W/All", "Game 8 - North"});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
     }
     void layoutTwoInDutch() {
         PdfRun run("2", 10);
-        run.prompts.answerPrint(true);
-        run.prompts.answerFile(run.File("twee.pdf"));
-        run.Print(TestSet(5, 17));
-        const QString pdf = run.File("twee.pdf");
+        const QString pdf = run.PrintTo("twee.pdf", TestSet(5, 17));
         QCOMPARE(Pages(pdf), 1);
-        QString missing;
-        QVERIFY2(InOrder(pdf, {"1", TestHolding(17, 0, 0), "2", TestHolding(18, 0, 0),
-                               "Gever: Noord", "Gever: Oost", "Kwetsbaar: -", "Kwetsbaar: NZ",
-                               TestHolding(18, 2, 3), "3", "4", "Kwetsbaar: Al", "5",
-                               TestHolding(21, 0, 0), "Gever: Noord", TestHolding(21, 2, 3)},
-                         &missing),
-                 qPrintable(missing));
+        const QString missing =
+            NotInOrder(pdf, {"1", TestHolding(17, 0, 0), "2", TestHolding(18, 0, 0),
+                             "Gever: Noord", "Gever: Oost", "Kwetsbaar: -", "Kwetsbaar: NZ",
+                             TestHolding(18, 2, 3), "3", "4", "Kwetsbaar: Al", "5",
+                             TestHolding(21, 0, 0), "Gever: Noord", TestHolding(21, 2, 3)});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
     }
     void layoutThreeInEnglish() {
         PdfRun run("3", 11);
-        run.prompts.answerPrint(true);
-        run.prompts.answerFile(run.File("drie.pdf"));
-        run.Print(TestSet(3));
-        const QString pdf = run.File("drie.pdf");
+        const QString pdf = run.PrintTo("drie.pdf", TestSet(3));
         QCOMPARE(Pages(pdf), 2);  // two diagrams to a page at the widest setting
-        QString missing;
-        QVERIFY2(InOrder(pdf, {TestHolding(1, 0, 0), "1", "Dealer: North", "Vulnerable: Non",
-                               "Noord", "(1)", "West", "Oost", "Zuid", TestHolding(1, 2, 3),
-                               TestHolding(3, 0, 0), "3", "Dealer: South", "Vulnerable: East-West",
-                               TestHolding(3, 2, 3)},
-                         &missing),
-                 qPrintable(missing));
+        const QString missing =
+            NotInOrder(pdf, {TestHolding(1, 0, 0), "1", "Dealer: North", "Vulnerable: Non",
+                             "Noord", "(1)", "West", "Oost", "Zuid", TestHolding(1, 2, 3),
+                             TestHolding(3, 0, 0), "3", "Dealer: South", "Vulnerable: East-West",
+                             TestHolding(3, 2, 3)});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
     }
     void aCancelledSaveDialogWritesNothing() {
         PdfRun run("1", 10);

@@ -99,6 +99,28 @@ private slots:
         SingleInstance third;
         QVERIFY(third.tryAcquire());
     }
+    // The program lock follows the program folder and is gone, file and all,
+    // before a test's folder is removed; a second copy stays refused meanwhile.
+    void programLockFollowsTheProgramFolder() {
+        QTest::failOnWarning(QRegularExpression("lock file"));
+        QString eerste;
+        {
+            testsupport::TempHome home;
+            QVERIFY(acquireProgramLock());
+            QVERIFY(acquireProgramLock());
+            eerste = home.file("drovik.lock");
+            QVERIFY(QFileInfo::exists(eerste));
+            QVERIFY(!SingleInstance().tryAcquire());
+        }
+        testsupport::TempHome home;
+        QVERIFY(acquireProgramLock());
+        QVERIFY(QFileInfo::exists(home.file("drovik.lock")));
+        QVERIFY(!SingleInstance().tryAcquire());
+        releaseProgramLock();
+        QVERIFY(!QFileInfo::exists(home.file("drovik.lock")));
+        QVERIFY(SingleInstance().tryAcquire());
+    }
+
     void lockLeftByADeadProcessIsTakenOver() {
         testsupport::TempHome home;
         // A lock file naming a process id that does not run.

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/SingleInstance.h"
+
 namespace testsupport {
 
 TempHome::TempHome() {
@@ -11,6 +13,8 @@ TempHome::TempHome() {
 }
 
 TempHome::~TempHome() {
+    // A lock the code under test took in this folder goes before the folder.
+    platform::releaseProgramLock();
     if (hadPrevious_)
         qputenv("DROVIK_HOME", previous_);
     else
