@@ -12,6 +12,7 @@
 #include "main/SpelBestand.h"
 #include "main/SpelRecord.h"
 #include "main/SpinnerRegels.h"
+#include "main/UpdateVenster.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom14.h"
 #include "platform/App.h"
@@ -239,6 +240,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdVideo.OnClick([this] { cmdVideo_Click(); });
     cmdKlembord.OnClick([this] { cmdKlembord_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
+    cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
 }
 
 bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
@@ -246,7 +248,7 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
     // here, together with their window.
     return &knop == &cmdStart || &knop == &cmdWissen || &knop == &cmdAfsluiten ||
            &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo ||
-           &knop == &cmdAfdrukken || &knop == &cmdKlembord;
+           &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -288,8 +290,8 @@ void frmVeldom01Form::Form_Load() {
     // 8. Caption with the version.
     SetCaption(Tekst(0) + QLatin1Char(' ') + ProgrammaVersie());
     SetProgramTitle(Caption());
-    // 9. Version check: added with the update module (it sets
-    //    WebsiteBereikbaar and shows cmdVideo / cmdDownLoad).
+    // 9. Version check (sets WebsiteBereikbaar, shows cmdVideo / cmdDownLoad).
+    VersieControle(*this);
 
     // 10. Board display.
     for (int i = 0; i < 4; ++i) {
@@ -430,8 +432,8 @@ void frmVeldom01Form::Form_Load() {
     cmdMAILTXT.SetCaption(Tekst(215));
     cmdVideo.SetCaption(QStringLiteral("V&ideo"));
     cmdDownLoad.SetCaption(QStringLiteral("Down&load"));
-    // 26. The mail providers: loaded here by the mail module (lstCodeer,
-    //     lstProvider).
+    // 26. The mail providers (lstCodeer, lstProvider).
+    LeesMailTxt(*this);
 
     // Hub buttons of windows that are not built yet stay disabled.
     for (CommandButton* b : {&cmdNamen, &cmdGroepen, &cmdVerstuur, &cmdInvoeren, &cmdInstellingen,
@@ -585,6 +587,8 @@ void frmVeldom01Form::cmdVideo_Click() {
     else
         MsgBox(Tekst(82), vbInformation, Caption());
 }
+
+void frmVeldom01Form::cmdDownLoad_Click() { DownloadUpdate(*this); }
 
 void frmVeldom01Form::lblSpelnummer_Click() {
     // Prints the whole set in layout 2: only with a set on screen and no

@@ -51,6 +51,7 @@ public:
     void cmdVideo_Click();
     void cmdKlembord_Click();
     void lblSpelnummer_Click();
+    void cmdDownLoad_Click();
 
     // True for a button whose window exists in this build; every other
     // button stays disabled whatever the code around it asks.

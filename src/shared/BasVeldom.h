@@ -7,6 +7,7 @@
 #include "shared/Ini.h"
 #include "shared/Instellingen.h"
 #include "shared/Lijsten.h"
+#include "shared/Mail.h"
 #include "shared/MSendInput.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"

@@ -15,6 +15,7 @@
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
 #include "shared/Instellingen.h"
+#include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
@@ -76,6 +77,7 @@ private slots:
     }
     void init() {
         home = std::make_unique<testsupport::TempHome>();
+        testsupport::WriteWorkingMailTxt();
         geenVragen = std::make_unique<testsupport::PromptScript>();
         ends = 0;
     }

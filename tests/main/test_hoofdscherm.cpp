@@ -8,6 +8,7 @@
 #include "platform/Events.h"
 #include "platform/Form.h"
 #include "shared/BasVeldom.h"
+#include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
@@ -29,6 +30,7 @@ private slots:
 
     void startDealsOneRecordPerBoard() {
         testsupport::TempHome home;
+        testsupport::WriteWorkingMailTxt();
         frmVeldom01Form& f = frmVeldom01();
         f.Show();
         QCOMPARE(f.lblSpellen.Caption(), QString("24"));

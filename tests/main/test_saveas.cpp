@@ -15,6 +15,7 @@
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "shared/BasVeldom.h"
+#include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
@@ -87,6 +88,7 @@ private slots:
     }
     void init() {
         home = std::make_unique<testsupport::TempHome>();
+        testsupport::WriteWorkingMailTxt();
         Set.clear();
         TaalNummer = 10;
         NieuweNaam.clear();
@@ -280,7 +282,7 @@ private slots:
         QVERIFY(!frmVeldom01().Enabled());
         QTest::keyClick(frmVeldom02().txtBestandsNaam.widget(), Qt::Key_Return);
         QCOMPARE(prompts.count(), 2);
-        QCOMPARE(QDir(home->path()).entryList({"*.txt"}, QDir::Files).size(), 0);
+        QCOMPARE(QDir(home->path()).entryList({"*.txt"}, QDir::Files | QDir::CaseSensitive).size(), 0);
         QVERIFY(!QDir(resolvePath(home->file("Spellen"))).exists() ||
                 QDir(resolvePath(home->file("Spellen"))).entryList(QDir::Files).isEmpty());
         frmVeldom02().cmdTerug.Click();

@@ -13,6 +13,7 @@
 #include "platform/Profile.h"
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
+#include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
@@ -58,6 +59,7 @@ class TestKlembordVenster : public QObject {
 private slots:
     void init() {
         home = std::make_unique<testsupport::TempHome>();
+        testsupport::WriteWorkingMailTxt();
         LeesInstellingen();
         // The main window takes the ten setting from taal.ini when it loads.
         SchrijfIni("Tien", "Tien", "1", IniBestand);

@@ -12,6 +12,7 @@
 #include "platform/Printer.h"
 #include "shared/Instellingen.h"
 #include "shared/Tekst.h"
+#include "support/MailTxtFixture.h"
 #include "support/PrintTestSupport.h"
 
 using testsupport::TestHolding;
@@ -61,6 +62,7 @@ struct PdfRun {
     testsupport::PromptScript prompts;
 
     PdfRun(const QString& layout, int taal) {
+        testsupport::WriteWorkingMailTxt();
         testsupport::PreparePrintSettings(layout);
         PdfPrinter = platform::PdfPrinterName();
         TaalNummer = taal;

@@ -2,10 +2,12 @@
 // Writes provider files in the MAIL.TXT format for tests.
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 
 namespace testsupport {
@@ -57,6 +59,14 @@ inline QByteArray EncodeMailTxt(const QList<MailTxtProvider>& providers,
         out.replace(at, 4, length.toLatin1());
     }
     return out;
+}
+
+// A good one-provider MAIL.TXT in the program folder, as an installation
+// has it, so that opening the main window reports no missing file.
+inline void WriteWorkingMailTxt() {
+    QFile f(platform::programPath("MAIL.TXT"));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(EncodeMailTxt({MailTxtProvider{}}));
 }
 
 }  // namespace testsupport

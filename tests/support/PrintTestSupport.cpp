@@ -11,6 +11,7 @@
 #include "shared/Ini.h"
 #include "shared/Instellingen.h"
 #include "shared/Tekst.h"
+#include "support/MailTxtFixture.h"
 
 namespace testsupport {
 
@@ -39,6 +40,7 @@ void VerifyChainClosed() {
 }
 
 PrintRun::PrintRun(const QString& layout, int tussenruimte) {
+    WriteWorkingMailTxt();
     PreparePrintSettings(layout);
     SchrijfIni("Printer", "Tussenruimte", QString::number(tussenruimte), IniBestand);
     platform::SetPrinterOverride(&printer);

@@ -1,0 +1,128 @@
+#include "shared/Mail.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "main/frmVeldom01.h"
+#include "platform/Paths.h"
+#include "platform/Prompt.h"
+#include "shared/Ini.h"
+#include "shared/Tekst.h"
+
+bool MailOnbruikbaar = false;
+int MailFoutNummer = 0;
+QString MailFoutTekst;
+
+namespace {
+
+// Text 12: the maker's support address.
+QString SupportAdres() { return TaalTekst(12); }
+
+}  // namespace
+
+QString MailTxtMelding(MailTxtStaat staat) {
+    const QString eerste = staat == MailTxtStaat::Ontbreekt
+                               ? QStringLiteral("Kan het bestand MAIL.TXT niet vinden.")
+                               : QStringLiteral("Het bestand MAIL.TXT is beschadigd.");
+    return QStringList{eerste, QString(), "Stuur een mail naar " + SupportAdres(),
+                       "Met deze melding.", QString(),
+                       "U kunt geen mail vesturen met het programma."}
+        .join('\n');
+}
+
+QString MailOnbruikbaarMelding() {
+    return QStringList{"Kan geen mail versturen.", "Er is iets mis met het bestand MAIL.TXT",
+                       QString(), "Stuur een mail naar " + SupportAdres()}
+        .join('\n');
+}
+
+QString MailFoutMelding(int nummer, const QString& aan) {
+    return "Foutnummer: " + QString::number(nummer) + "\nBij het versturen naar: " + aan;
+}
+
+MailTxtInhoud LeesMailTxtBestand() {
+    QFile bestand(platform::programPath("MAIL.TXT"));
+    if (!QFileInfo(bestand).isFile() || !bestand.open(QIODevice::ReadOnly))
+        return {};
+    // A provider file is a few hundred bytes; anything far larger is not one.
+    if (bestand.size() > 1024 * 1024) {
+        MailTxtInhoud groot;
+        groot.staat = MailTxtStaat::Beschadigd;
+        return groot;
+    }
+    return DecodeerMailTxt(bestand.readAll());
+}
+
+QStringList MailBijlagen(const QString& bijlagen) {
+    if (bijlagen.isEmpty())
+        return {};
+    QStringList delen = bijlagen.split(';');
+    delen.removeLast();
+    return delen;
+}
+
+platform::MailMessage MaakMailBericht(const QStringList& provider, const QString& eigenAdres,
+                                      const QString& onderwerp, const QString& aan,
+                                      const QString& bijlagen, const QString& tekst) {
+    platform::MailMessage m;
+    m.subject = onderwerp.trimmed();
+    m.body = tekst.trimmed();
+    m.attachments = MailBijlagen(bijlagen);
+    if (provider.size() >= kProviderItems)
+        m.from = {provider.at(7).trimmed(), provider.at(8).trimmed()};
+    m.to = aan.trimmed();
+    m.replyTo = eigenAdres.trimmed();
+    return m;
+}
+
+void LeesMailTxt(frmVeldom01Form& frm) {
+    frm.lstCodeer.Clear();
+    for (int i = 0; i < kMailProviders; ++i)
+        frm.lstProvider[i].Clear();
+    MailOnbruikbaar = false;
+
+    const MailTxtInhoud inhoud = LeesMailTxtBestand();
+    if (inhoud.staat != MailTxtStaat::Goed) {
+        // Only the lines of a good file are kept, so nothing half-decoded
+        // can be sent with.
+        MailOnbruikbaar = true;
+        platform::MsgBox(MailTxtMelding(inhoud.staat), platform::vbCritical, frm.Caption());
+        return;
+    }
+    for (const QString& regel : inhoud.regels)
+        frm.lstCodeer.AddItem(regel);
+    for (int i = 0; i < inhoud.providers.size(); ++i)
+        for (const QString& item : inhoud.providers.at(i))
+            frm.lstProvider[i].AddItem(item);
+}
+
+void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
+                  const QString& bijlagen, const QString& tekst) {
+    // The provider lists of the main window; none when it does not exist.
+    auto lijst = [](int i) {
+        QStringList items;
+        if (!frmVeldom01_IsLoaded())
+            return items;
+        platform::ListBox& l = frmVeldom01().lstProvider[i];
+        for (int k = 0; k < l.ListCount(); ++k)
+            items << l.List(k);
+        return items;
+    };
+    LeesIni("Standaard", "provider", platform::programPath("taal.ini"));
+    const int p = ValInteger(IniWaarde);
+    platform::SmtpAccount account;
+    const bool bruikbaar = !MailOnbruikbaar && p >= 0 && p < kMailProviders &&
+                           ProviderAccount(lijst(0), lijst(p), account);
+    if (!bruikbaar) {
+        MailFoutNummer = kMailGeenProvider;
+        MailFoutTekst = QStringLiteral("MAIL.TXT");
+        platform::MsgBox(MailOnbruikbaarMelding(), platform::vbInformation, QStringLiteral("Mail"));
+        return;
+    }
+    const platform::SendResult r = platform::SendMail(
+        account, MaakMailBericht(lijst(p), eigenAdres, onderwerp, aan, bijlagen, tekst));
+    if (r.number != 0)
+        platform::MsgBox(MailFoutMelding(r.number, aan), platform::vbOKOnly);
+    MailFoutNummer = r.number;
+    MailFoutTekst = r.text;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Mail: the provider lists from MAIL.TXT and sending one message.
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/Smtp.h"
+#include "shared/MailTxt.h"
+
+class frmVeldom01Form;
+
+// True while the provider file is missing, empty or damaged: no mail can
+// be sent until a good file has been loaded.
+extern bool MailOnbruikbaar;
+// Outcome of the last VerstuurMail: 0 when the mail went out, otherwise a
+// non-zero number (see platform::SendResult and the numbers below), also
+// when nothing was sent at all.
+extern int MailFoutNummer;
+extern QString MailFoutTekst;
+
+// Nothing sent because the provider file is unusable or the chosen
+// provider is not in it.
+constexpr int kMailGeenProvider = 2101;
+
+// Loads MAIL.TXT from the program folder into frm's lstCodeer (the lines)
+// and lstProvider(i) (the nine settings of provider i). A missing, empty or
+// damaged file is reported once and makes MailOnbruikbaar True.
+void LeesMailTxt(frmVeldom01Form& frm);
+
+// Sends one message: from the chosen provider's sender, to the trimmed
+// `aan`, with `eigenAdres` as the address replies go to, the trimmed
+// subject and body, and the files of `bijlagen` (each path followed by
+// ";"). Leaves the outcome in MailFoutNummer and MailFoutTekst; a failure
+// is shown with its number and the recipient as passed.
+void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
+                  const QString& bijlagen, const QString& tekst);
+
+// The contents of MAIL.TXT in the program folder (missing or empty: Ontbreekt).
+MailTxtInhoud LeesMailTxtBestand();
+
+// The attachment paths of `bijlagen`: every part before a ";" (the text
+// after the last ";" is not a path).
+QStringList MailBijlagen(const QString& bijlagen);
+
+// The message VerstuurMail sends, from the chosen provider's settings.
+platform::MailMessage MaakMailBericht(const QStringList& provider, const QString& eigenAdres,
+                                      const QString& onderwerp, const QString& aan,
+                                      const QString& bijlagen, const QString& tekst);
+
+// The message boxes' texts (lines joined by line feeds).
+QString MailTxtMelding(MailTxtStaat staat);
+QString MailOnbruikbaarMelding();
+QString MailFoutMelding(int nummer, const QString& aan);

@@ -1,0 +1,227 @@
+// LeesMailTxt and VerstuurMail with the main window's provider lists and
+// a sink server on 127.0.0.1.
+
+#include "main/frmVeldom01.h"
+#include "platform/App.h"
+#include "platform/Paths.h"
+#include "shared/Ini.h"
+#include "shared/Mail.h"
+#include "support/LocalServer.h"
+#include "support/MailTxtFixture.h"
+#include "support/PromptScript.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using testsupport::EncodeMailTxt;
+using testsupport::MailTxtProvider;
+
+namespace {
+
+void Write(const QString& path, const QByteArray& data) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+MailTxtProvider At(int port, const QString& sender) {
+    MailTxtProvider p;
+    p.port = QString::number(port);
+    p.sender = sender;
+    p.senderName = "Club " + sender.left(sender.indexOf('@'));
+    return p;
+}
+
+}  // namespace
+
+class TestMail : public QObject {
+    Q_OBJECT
+    testsupport::TempHome home_;
+    QTemporaryDir spool_;
+    testsupport::LocalServer sink_;
+    int sent_ = 0;
+
+    void writeMailTxt(const QByteArray& content) { Write(platform::programPath("MAIL.TXT"), content); }
+    void chooseProvider(const QString& p) {
+        SchrijfIni("Standaard", "provider", p, platform::programPath("taal.ini"));
+    }
+    QString mail(int n, const QString& ext) const {
+        return spool_.filePath(QStringLiteral("mail-%1.%2").arg(n).arg(ext));
+    }
+    QByteArray twoProviders() const {
+        return EncodeMailTxt({At(sink_.port(), "eerste@example.test"),
+                              At(sink_.port(), "tweede@example.test")});
+    }
+    void loadGood() {
+        writeMailTxt(twoProviders());
+        testsupport::PromptScript prompts;
+        LeesMailTxt(frmVeldom01());
+        QCOMPARE(prompts.count(), 0);
+        QVERIFY(!MailOnbruikbaar);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(sink_.start("smtp_sink_server.py",
+                            {spool_.path(), "--refuse", "nobody@example.test"}));
+        // The main window loads the providers at start-up.
+        writeMailTxt(twoProviders());
+        chooseProvider("1");
+        testsupport::PromptScript prompts;
+        prompts.discardRemaining();
+        frmVeldom01();
+        QVERIFY(!MailOnbruikbaar);
+        prompts.discardRemaining();
+    }
+
+    void providerListsAreFilled() {
+        loadGood();
+        frmVeldom01Form& w = frmVeldom01();
+        QCOMPARE(w.lstCodeer.ListCount(), 2);
+        QCOMPARE(w.lstProvider[0].ListCount(), kProviderItems);
+        QCOMPARE(w.lstProvider[1].List(7), QString("tweede@example.test"));
+        QCOMPARE(w.lstProvider[1].List(2), QString::number(sink_.port()));
+    }
+
+    void sendsThroughTheChosenProvider() {
+        loadGood();
+        QTemporaryDir files;
+        Write(files.filePath("a.pdf"), "%PDF a");
+        Write(files.filePath("b.txt"), "b\r\n");
+        testsupport::PromptScript prompts;
+        VerstuurMail("eigen@example.test", "  Spellen  ", " speler@example.test ",
+                     files.filePath("a.pdf") + ";" + files.filePath("b.txt") + ";", "  Hallo  ");
+        QCOMPARE(MailFoutNummer, 0);
+        QCOMPARE(prompts.count(), 0);
+        const int n = ++sent_;
+        QTRY_VERIFY(QFile::exists(mail(n, "env")));
+        QCOMPARE(ReadAll(mail(n, "env")), QByteArray("tweede@example.test\nspeler@example.test"));
+        const QString headers = QString::fromUtf8(ReadAll(mail(n, "headers")));
+        QVERIFY2(headers.contains("From: Club tweede <tweede@example.test>"), qPrintable(headers));
+        QVERIFY(headers.contains("To: speler@example.test"));
+        QVERIFY(headers.contains("Reply-To: eigen@example.test"));
+        QVERIFY(headers.contains("Subject: Spellen\n"));
+        QCOMPARE(ReadAll(mail(n, "body")), QByteArray("Hallo"));
+        QCOMPARE(ReadAll(mail(n, "att-0")), QByteArray("%PDF a"));
+        QCOMPARE(ReadAll(mail(n, "att-1")), QByteArray("b\r\n"));
+    }
+
+    void refusedRecipientShowsNumberAndRecipientAsPassed() {
+        loadGood();
+        testsupport::PromptScript prompts;
+        prompts.answer(platform::vbOK);
+        VerstuurMail("eigen@example.test", "x", " nobody@example.test ", "", "x");
+        QCOMPARE(MailFoutNummer, 550);
+        QVERIFY(MailFoutTekst.contains("rejected"));
+        QCOMPARE(prompts.last().text,
+                 QString("Foutnummer: 550\nBij het versturen naar:  nobody@example.test "));
+        QCOMPARE(prompts.last().icon(), 0);
+        QCOMPARE(prompts.last().title, platform::ProgramTitle());
+    }
+
+    void noServerGivesANumber() {
+        writeMailTxt(EncodeMailTxt({At(testsupport::LocalServer::unusedPort(), "a@example.test")}));
+        chooseProvider("0");
+        testsupport::PromptScript prompts;
+        LeesMailTxt(frmVeldom01());
+        prompts.answer(platform::vbOK);
+        VerstuurMail("eigen@example.test", "x", "speler@example.test", "", "x");
+        QVERIFY(MailFoutNummer != 0);
+        QVERIFY(prompts.last().text.startsWith("Foutnummer: "));
+        chooseProvider("1");
+    }
+
+    void damagedOrMissingFileStopsAllMail_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("firstLine");
+        QByteArray bad = EncodeMailTxt({MailTxtProvider()});
+        bad.insert(5, "x");
+        QTest::newRow("damaged") << bad << "Het bestand MAIL.TXT is beschadigd.";
+        QTest::newRow("empty") << QByteArray() << "Kan het bestand MAIL.TXT niet vinden.";
+        QTest::newRow("missing") << QByteArray("-") << "Kan het bestand MAIL.TXT niet vinden.";
+    }
+    void damagedOrMissingFileStopsAllMail() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, firstLine);
+        loadGood();
+        testsupport::PromptScript prompts;
+        prompts.answer(platform::vbOK);
+        VerstuurMail("eigen@example.test", "x", "speler@example.test", "", "x");  // sent: 0
+        QCOMPARE(MailFoutNummer, 0);
+        ++sent_;
+        if (file == "-")
+            QFile::remove(platform::programPath("MAIL.TXT"));
+        else
+            writeMailTxt(file);
+        frmVeldom01Form& w = frmVeldom01();
+        LeesMailTxt(w);
+        QVERIFY(MailOnbruikbaar);
+        QCOMPARE(w.lstCodeer.ListCount(), 0);
+        QCOMPARE(w.lstProvider[1].ListCount(), 0);
+        QCOMPARE(prompts.last().icon(), int(platform::vbCritical));
+        QCOMPARE(prompts.last().title, w.Caption());
+        QVERIFY(prompts.last().text.startsWith(firstLine + "\n\nStuur een mail naar "));
+        QVERIFY(prompts.last().text.endsWith("\nMet deze melding.\n\nU kunt geen mail vesturen met het programma."));
+        QVERIFY(prompts.last().text.contains("@"));  // the support address
+
+        prompts.answer(platform::vbOK);
+        VerstuurMail("eigen@example.test", "x", "speler@example.test", "", "x");
+        QCOMPARE(MailFoutNummer, kMailGeenProvider);  // not the 0 of the mail before
+        QCOMPARE(prompts.last().title, QString("Mail"));
+        QCOMPARE(prompts.last().icon(), int(platform::vbInformation));
+        QVERIFY(prompts.last().text.startsWith("Kan geen mail versturen.\nEr is iets mis met het bestand MAIL.TXT\n\n"));
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(mail(sent_ + 1, "env")));
+
+        loadGood();  // a good file makes mail possible again
+    }
+
+    void chosenProviderOutsideTheList_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::newRow("second of one") << "1";
+        QTest::newRow("seven") << "7";
+        QTest::newRow("negative") << "-1";
+    }
+    void chosenProviderOutsideTheList() {
+        QFETCH(QString, choice);
+        writeMailTxt(EncodeMailTxt({At(sink_.port(), "eerste@example.test")}));
+        testsupport::PromptScript prompts;
+        LeesMailTxt(frmVeldom01());
+        QVERIFY(!MailOnbruikbaar);
+        chooseProvider(choice);
+        prompts.answer(platform::vbOK);
+        VerstuurMail("eigen@example.test", "x", "speler@example.test", "", "x");
+        QCOMPARE(MailFoutNummer, kMailGeenProvider);
+        QCOMPARE(prompts.last().title, QString("Mail"));
+        chooseProvider("1");
+    }
+
+    void attachmentsAreThePartsBeforeEachSemicolon() {
+        QCOMPARE(MailBijlagen(""), QStringList());
+        QCOMPARE(MailBijlagen("/a/b.pdf"), QStringList());
+        QCOMPARE(MailBijlagen("/a/b.pdf;"), QStringList{"/a/b.pdf"});
+        QCOMPARE(MailBijlagen("/a;/b;"), (QStringList{"/a", "/b"}));
+        QCOMPARE(MailBijlagen("/a;/b"), QStringList{"/a"});
+    }
+
+    void lineBreakInSubjectSendsNothing() {
+        loadGood();
+        testsupport::PromptScript prompts;
+        prompts.answer(platform::vbOK);
+        VerstuurMail("eigen@example.test", "x\r\nBcc: victim@example.test", "speler@example.test", "", "x");
+        QCOMPARE(MailFoutNummer, platform::kMailBadHeader);
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(mail(sent_ + 1, "env")));
+    }
+};
+
+QTEST_MAIN(TestMail)
+#include "test_mail.moc"
