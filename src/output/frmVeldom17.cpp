@@ -1,5 +1,7 @@
 #include "output/frmVeldom17.h"
 
+#include <algorithm>
+
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -178,7 +180,9 @@ void frmVeldom17Form::Ontwerp() {
 
 void frmVeldom17Form::Form_Load() {
     const int schermBreedte = Screen().Width();
-    Move((schermBreedte - Width()) / 2, (Screen().Height() - Height()) / 2);
+    // Centred; on a screen narrower than the window its left edge, with the
+    // layout chooser and the back button, stays on the screen.
+    Move(std::max(0, (schermBreedte - Width()) / 2), std::max(0, (Screen().Height() - Height()) / 2));
     cmdFocus.SetLeft(schermBreedte + 100);
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
 
