@@ -14,17 +14,7 @@
 
 namespace {
 
-void Write(const QString& path, const QByteArray& data) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 void SetServer(const QString& address) {
     SchrijfIni("Standaard", "Server", address, platform::programPath("taal.ini"));
@@ -49,12 +39,12 @@ class TestUpdate : public QObject {
         return QStringLiteral("http://127.0.0.1:%1/").arg(s.port());
     }
     void publishVersion(const QByteArray& line) {
-        Write(site_.filePath("Drovik/actueleversie.txt"), line);
+        testsupport::WriteTestFile(site_.filePath("Drovik/actueleversie.txt"), line);
     }
 
 private slots:
     void initTestCase() {
-        Write(site_.filePath("Drovik/Setup_Drovik_Update.exe"), Installer());
+        testsupport::WriteTestFile(site_.filePath("Drovik/Setup_Drovik_Update.exe"), Installer());
         QVERIFY2(server_.start("http_test_server.py", {site_.path()}), qPrintable(server_.error()));
         QVERIFY(truncating_.start("http_test_server.py",
                                   {site_.path(), "--truncate", "/Drovik/Setup_Drovik_Update.exe",
@@ -106,7 +96,7 @@ private slots:
         QVERIFY(u.websiteBereikbaar);
         QCOMPARE(u.videoZichtbaar, std::optional<bool>(true));
         QCOMPARE(u.updateAanbieden, offered);
-        QCOMPARE(ReadAll(VersieBestand()), published);
+        QCOMPARE(testsupport::ReadTestFile(VersieBestand()), published);
     }
 
     void unreachableVersionFileDeletesTheOldOne_data() {
@@ -125,7 +115,7 @@ private slots:
             SetServer(QStringLiteral("http://127.0.0.1:%1").arg(testsupport::LocalServer::unusedPort()));
         else
             SetServer(base(truncating_));
-        Write(VersieBestand(), "9.0.0\r\n");
+        testsupport::WriteTestFile(VersieBestand(), "9.0.0\r\n");
         const VersieUitkomst u = ControleerVersie(true, Versie{1, 3, 0});
         QVERIFY(!u.websiteBereikbaar);
         QCOMPARE(u.videoZichtbaar, std::optional<bool>(false));
@@ -136,21 +126,21 @@ private slots:
     void offlineComparesTheOldFile() {
         testsupport::TempHome home;
         SetServer(base(server_));
-        Write(VersieBestand(), "1.4.0\r\n");
+        testsupport::WriteTestFile(VersieBestand(), "1.4.0\r\n");
         const VersieUitkomst u = ControleerVersie(false, Versie{1, 3, 0});
         QVERIFY(!u.websiteBereikbaar);
         QVERIFY(!u.videoZichtbaar.has_value());
         QVERIFY(u.updateAanbieden);
-        QCOMPARE(ReadAll(VersieBestand()), QByteArray("1.4.0\r\n"));
+        QCOMPARE(testsupport::ReadTestFile(VersieBestand()), QByteArray("1.4.0\r\n"));
     }
 
     void noServerMakesNoCall() {
         testsupport::TempHome home;
-        Write(VersieBestand(), "1.2.0\r\n");
+        testsupport::WriteTestFile(VersieBestand(), "1.2.0\r\n");
         const VersieUitkomst u = ControleerVersie(true, Versie{1, 3, 0});
         QVERIFY(u.websiteBereikbaar);  // follows the online check
         QVERIFY(!u.updateAanbieden);
-        QCOMPARE(ReadAll(VersieBestand()), QByteArray("1.2.0\r\n"));  // not deleted
+        QCOMPARE(testsupport::ReadTestFile(VersieBestand()), QByteArray("1.2.0\r\n"));  // not deleted
         QString why;
         QVERIFY(!DownloadUpdateBestand(&why));
         QVERIFY(!QFile::exists(UpdateBestand()));
@@ -159,10 +149,10 @@ private slots:
     void downloadReplacesOnlyWhenComplete() {
         testsupport::TempHome home;
         SetServer(base(server_));
-        Write(UpdateBestand(), "old installer");
-        Write(platform::programPath("Update/Ruri.exe"), "x");
+        testsupport::WriteTestFile(UpdateBestand(), "old installer");
+        testsupport::WriteTestFile(platform::programPath("Update/Ruri.exe"), "x");
         QVERIFY(DownloadUpdateBestand());
-        QCOMPARE(ReadAll(UpdateBestand()), Installer());
+        QCOMPARE(testsupport::ReadTestFile(UpdateBestand()), Installer());
         QVERIFY(!QFile::exists(platform::programPath("Update/Ruri.exe")));
         QCOMPARE(QDir(QFileInfo(UpdateBestand()).absolutePath()).entryList(QDir::Files).size(), 1);
     }
@@ -182,11 +172,11 @@ private slots:
             SetServer(base(server_) + "elders/");
         else
             SetServer(QStringLiteral("http://127.0.0.1:%1").arg(testsupport::LocalServer::unusedPort()));
-        Write(UpdateBestand(), "old installer");
+        testsupport::WriteTestFile(UpdateBestand(), "old installer");
         QString why;
         QVERIFY(!DownloadUpdateBestand(&why));
         QVERIFY(!why.isEmpty());
-        QCOMPARE(ReadAll(UpdateBestand()), QByteArray("old installer"));
+        QCOMPARE(testsupport::ReadTestFile(UpdateBestand()), QByteArray("old installer"));
         // No temporary file is left behind.
         QCOMPARE(QDir(QFileInfo(UpdateBestand()).absolutePath()).entryList(QDir::Files).size(), 1);
     }
@@ -199,7 +189,7 @@ private slots:
         QCOMPARE(DownloadToFile(base(truncating_) + "Drovik/Setup_Drovik_Update.exe", target).code == 0,
                  false);
         QCOMPARE(DownloadToFile("file:///etc/passwd", target).code, kDownloadBadAddress);
-        Write(site_.filePath("leeg.txt"), "");
+        testsupport::WriteTestFile(site_.filePath("leeg.txt"), "");
         QCOMPARE(DownloadToFile(base(server_) + "leeg.txt", target).code, kDownloadEmpty);
         QVERIFY(!QFile::exists(target));
         QCOMPARE(DownloadToFile(base(server_) + "Drovik/Setup_Drovik_Update.exe",

@@ -22,17 +22,7 @@
 
 namespace {
 
-void Write(const QString& path, const QByteArray& data) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 }  // namespace
 
@@ -50,7 +40,7 @@ class TestUpdateVenster : public QObject {
     frmVeldom01Form& OpenWithNewerVersion(const testsupport::LocalServer& server) {
         SchrijfIni("Standaard", "Server", QStringLiteral("http://127.0.0.1:%1").arg(server.port()),
                    platform::programPath("taal.ini"));
-        Write(VersieBestand(), VersieTekst({EigenVersie().major + 1, 0, 0}).toLatin1() + "\r\n");
+        testsupport::WriteTestFile(VersieBestand(), VersieTekst({EigenVersie().major + 1, 0, 0}).toLatin1() + "\r\n");
         frmVeldom01().Show();
         return frmVeldom01();
     }
@@ -63,9 +53,9 @@ private slots:
             opened_ << pad;
             return true;
         });
-        Write(site_.filePath("Drovik/actueleversie.txt"),
+        testsupport::WriteTestFile(site_.filePath("Drovik/actueleversie.txt"),
               VersieTekst({EigenVersie().major + 1, 0, 0}).toLatin1() + "\r\n");
-        Write(site_.filePath("Drovik/Setup_Drovik_Update.exe"), QByteArray(200000, 'u'));
+        testsupport::WriteTestFile(site_.filePath("Drovik/Setup_Drovik_Update.exe"), QByteArray(200000, 'u'));
         QVERIFY2(server_.start("http_test_server.py", {site_.path()}), qPrintable(server_.error()));
         QVERIFY(truncating_.start("http_test_server.py",
                                   {site_.path(), "--truncate", "/Drovik/Setup_Drovik_Update.exe"}));
@@ -99,7 +89,7 @@ private slots:
         f.cmdDownLoad.Click();
         QCOMPARE(prompts.count(), 1);
         QCOMPARE(prompts.last().text, TaalTekst(174));
-        QCOMPARE(ReadAll(UpdateBestand()), QByteArray(200000, 'u'));
+        QCOMPARE(testsupport::ReadTestFile(UpdateBestand()), QByteArray(200000, 'u'));
         QCOMPARE(opened_, QStringList{UpdateBestand()});
         QCOMPARE(ends_, 1);
     }
@@ -107,12 +97,12 @@ private slots:
     void failedDownloadSaysSoAndGivesTheWindowBack() {
         testsupport::PromptScript prompts;
         frmVeldom01Form& f = OpenWithNewerVersion(truncating_);
-        Write(UpdateBestand(), "old");
+        testsupport::WriteTestFile(UpdateBestand(), "old");
         prompts.answer(platform::vbOK);
         f.cmdDownLoad.Click();
         QCOMPARE(prompts.count(), 1);
         QCOMPARE(prompts.last().text, TaalTekst(173).replace('|', '\n'));
-        QCOMPARE(ReadAll(UpdateBestand()), QByteArray("old"));
+        QCOMPARE(testsupport::ReadTestFile(UpdateBestand()), QByteArray("old"));
         QVERIFY(opened_.isEmpty());
         QCOMPARE(ends_, 0);
         QVERIFY(f.Enabled());

@@ -20,17 +20,7 @@ using testsupport::MailTxtProvider;
 
 namespace {
 
-void Write(const QString& path, const QByteArray& data) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 MailTxtProvider At(int port, const QString& sender) {
     MailTxtProvider p;
@@ -49,7 +39,7 @@ class TestMail : public QObject {
     testsupport::LocalServer sink_;
     int sent_ = 0;
 
-    void writeMailTxt(const QByteArray& content) { Write(platform::programPath("MAIL.TXT"), content); }
+    void writeMailTxt(const QByteArray& content) { testsupport::WriteTestFile(platform::programPath("MAIL.TXT"), content); }
     void chooseProvider(const QString& p) {
         SchrijfIni("Standaard", "provider", p, platform::programPath("taal.ini"));
     }
@@ -94,8 +84,8 @@ private slots:
     void sendsThroughTheChosenProvider() {
         loadGood();
         QTemporaryDir files;
-        Write(files.filePath("a.pdf"), "%PDF a");
-        Write(files.filePath("b.txt"), "b\r\n");
+        testsupport::WriteTestFile(files.filePath("a.pdf"), "%PDF a");
+        testsupport::WriteTestFile(files.filePath("b.txt"), "b\r\n");
         testsupport::PromptScript prompts;
         VerstuurMail("eigen@example.test", "  Spellen  ", " speler@example.test ",
                      files.filePath("a.pdf") + ";" + files.filePath("b.txt") + ";", "  Hallo  ");
@@ -103,15 +93,15 @@ private slots:
         QCOMPARE(prompts.count(), 0);
         const int n = ++sent_;
         QTRY_VERIFY(QFile::exists(mail(n, "env")));
-        QCOMPARE(ReadAll(mail(n, "env")), QByteArray("tweede@example.test\nspeler@example.test"));
-        const QString headers = QString::fromUtf8(ReadAll(mail(n, "headers")));
+        QCOMPARE(testsupport::ReadTestFile(mail(n, "env"), {}), QByteArray("tweede@example.test\nspeler@example.test"));
+        const QString headers = QString::fromUtf8(testsupport::ReadTestFile(mail(n, "headers"), {}));
         QVERIFY2(headers.contains("From: Club tweede <tweede@example.test>"), qPrintable(headers));
         QVERIFY(headers.contains("To: speler@example.test"));
         QVERIFY(headers.contains("Reply-To: eigen@example.test"));
         QVERIFY(headers.contains("Subject: Spellen\n"));
-        QCOMPARE(ReadAll(mail(n, "body")), QByteArray("Hallo"));
-        QCOMPARE(ReadAll(mail(n, "att-0")), QByteArray("%PDF a"));
-        QCOMPARE(ReadAll(mail(n, "att-1")), QByteArray("b\r\n"));
+        QCOMPARE(testsupport::ReadTestFile(mail(n, "body"), {}), QByteArray("Hallo"));
+        QCOMPARE(testsupport::ReadTestFile(mail(n, "att-0"), {}), QByteArray("%PDF a"));
+        QCOMPARE(testsupport::ReadTestFile(mail(n, "att-1"), {}), QByteArray("b\r\n"));
     }
 
     void refusedRecipientShowsNumberAndRecipientAsPassed() {

@@ -1,6 +1,7 @@
 // SMTP sending against a sink server on 127.0.0.1.
 
 #include "platform/Smtp.h"
+#include "support/TestSupport.h"
 #include "support/LocalServer.h"
 
 #include <QDir>
@@ -13,16 +14,7 @@ using namespace platform;
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
-void Write(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 // Every byte value, line ends of all kinds and an SMTP end-of-data marker.
 QByteArray AwkwardBytes() {
@@ -75,8 +67,8 @@ private slots:
         QTemporaryDir files;
         const QByteArray first = AwkwardBytes();
         const QByteArray second = "%PDF-1.4\n" + QByteArray(70000, 'x') + "\n%%EOF\n";
-        Write(files.filePath("bytes.bin"), first);
-        Write(files.filePath("Noord spellen.pdf"), second);
+        testsupport::WriteTestFile(files.filePath("bytes.bin"), first);
+        testsupport::WriteTestFile(files.filePath("Noord spellen.pdf"), second);
 
         MailMessage m;
         m.from = {"club@example.test", QString::fromUtf8("Bridgeclub \"Één\"")};
@@ -90,18 +82,18 @@ private slots:
         QCOMPARE(r.number, 0);
 
         QTRY_VERIFY(QFile::exists(mail(1, "env")));
-        QCOMPARE(ReadAll(mail(1, "env")), QByteArray("club@example.test\nspeler@example.test"));
-        const QString headers = QString::fromUtf8(ReadAll(mail(1, "headers")));
+        QCOMPARE(testsupport::ReadTestFile(mail(1, "env"), {}), QByteArray("club@example.test\nspeler@example.test"));
+        const QString headers = QString::fromUtf8(testsupport::ReadTestFile(mail(1, "headers"), {}));
         QVERIFY2(headers.contains(QString::fromUtf8("From: \"Bridgeclub \\\"Één\\\"\" <club@example.test>")) ||
                      headers.contains(QString::fromUtf8("From: Bridgeclub \"Één\" <club@example.test>")),
                  qPrintable(headers));
         QVERIFY(headers.contains("To: speler@example.test"));
         QVERIFY(headers.contains("Reply-To: eigen@example.test"));
         QVERIFY(headers.contains(QString::fromUtf8("Subject: Spellen ronde 3 – één\n")));
-        QCOMPARE(QString::fromUtf8(ReadAll(mail(1, "body"))).replace("\r\n", "\n"), m.body);
-        QCOMPARE(ReadAll(mail(1, "names")), QByteArray("bytes.bin\nNoord spellen.pdf\n"));
-        QCOMPARE(ReadAll(mail(1, "att-0")), first);
-        QCOMPARE(ReadAll(mail(1, "att-1")), second);
+        QCOMPARE(QString::fromUtf8(testsupport::ReadTestFile(mail(1, "body"), {})).replace("\r\n", "\n"), m.body);
+        QCOMPARE(testsupport::ReadTestFile(mail(1, "names"), {}), QByteArray("bytes.bin\nNoord spellen.pdf\n"));
+        QCOMPARE(testsupport::ReadTestFile(mail(1, "att-0"), {}), first);
+        QCOMPARE(testsupport::ReadTestFile(mail(1, "att-1"), {}), second);
     }
 
     void refusedRecipientGivesServerNumber() {

@@ -1,5 +1,9 @@
 #include "support/TestSupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
 #include <cstdlib>
 
 #include "platform/SingleInstance.h"
@@ -19,6 +23,18 @@ TempHome::~TempHome() {
         qputenv("DROVIK_HOME", previous_);
     else
         qunsetenv("DROVIK_HOME");
+}
+
+void WriteTestFile(const QString& path, const QByteArray& data) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+    f.write(data);
+}
+
+QByteArray ReadTestFile(const QString& path, const QByteArray& whenMissing) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : whenMissing;
 }
 
 }  // namespace testsupport

@@ -20,4 +20,10 @@ private:
     bool hadPrevious_ = false;
 };
 
+// Writes a file for a test, making its folder first; fails the test when
+// the file cannot be opened.
+void WriteTestFile(const QString& path, const QByteArray& data);
+// The bytes of a file, or whenMissing when it cannot be read.
+QByteArray ReadTestFile(const QString& path, const QByteArray& whenMissing = QByteArray("<missing>"));
+
 }  // namespace testsupport
