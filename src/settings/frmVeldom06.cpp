@@ -328,9 +328,9 @@ void frmVeldom06Form::VulLijstenEnZetSpinners() {
 }
 
 void frmVeldom06Form::PlaatsPaginaInhoud() {
-    // Page 0: the value labels 16 right of the widest caption.
+    // Page 0: the value labels a little right of the widest caption.
     int eind = 0;
-    for (Label* l : {&lblMinimaal, &lblMaximaal, &lblMaximaleLengte}) eind = std::max(eind, Rechts(*l));
+    for (Label* l : {&lblMinimaal, &lblMaximaal, &lblMaximaleLengte}) eind = std::max(eind, Rechts(*l) + 104);
     Label* kop0[3] = {&lblMinimaal, &lblMaximaal, &lblMaximaleLengte};
     Label* waarde0[3] = {&lblMin, &lblMax, &lblMaximale};
     VScrollBar* vscr0[3] = {&vscrMin, &vscrMax, &vscrMaximaleLengte};
@@ -420,8 +420,8 @@ void frmVeldom06Form::PlaatsEmailVelden() {
     // The explanation spans the window, within the frame.
     const int breedte = std::min(Width() - 2 * lblWaarvoor.Left(), fraEmail.Width() - 2 * lblWaarvoor.Left());
     lblWaarvoor.SetWidth(breedte);
-    // The boxes start after the longer caption of the two.
-    const int links = std::max(Rechts(lblInfo), Rechts(lblNaam)) + 60;
+    // The boxes and the provider buttons start after the longest caption.
+    const int links = std::max({Rechts(lblInfo), Rechts(lblNaam), Rechts(lblProvider)}) + 60;
     txtEMailAdres.Move(links, lblInfo.Top() - 30);
     txtEMailAdres.SetWidth(fraEmail.Width() - links - 300);
     txtNaam.Move(txtEMailAdres.Left(), lblNaam.Top() - 30, txtEMailAdres.Width(), txtNaam.Height());
