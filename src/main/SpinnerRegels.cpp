@@ -50,4 +50,22 @@ PuntenPaar NormaliseerPuntvenster(int min, int max) {
     return {laag, hoog};
 }
 
+int DichtstbijIndex(int waarde, SpinnerLijst lijst) {
+    return std::clamp(lijst.IndexVan(waarde), 0, lijst.Aantal() - 1);
+}
+
+int RegelOpeningMinimum(int waarde, int maximum, SpinnerLijst lijst) {
+    int index = WikkelIndex(waarde, lijst.Aantal());
+    // One rule, applied once and computed outright: after a wrap to the top
+    // of the list this gives what two single steps down would give.
+    if (maximum <= lijst.WaardeBij(index)) index = DichtstbijIndex(maximum - 1, lijst);
+    return index;
+}
+
+int RegelOpeningMaximum(int waarde, int minimum, SpinnerLijst lijst) {
+    int index = WikkelIndex(waarde, lijst.Aantal());
+    if (minimum >= lijst.WaardeBij(index)) index = DichtstbijIndex(minimum + 1, lijst);
+    return index;
+}
+
 }  // namespace spel

@@ -9,6 +9,7 @@
 #include "main/Update.h"
 #include "main/frmVeldom02.h"
 #include "output/frmVeldom17.h"
+#include "settings/frmVeldom06.h"
 #include "main/SpelBestand.h"
 #include "main/SpelRecord.h"
 #include "main/SpinnerRegels.h"
@@ -239,6 +240,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdOpslaan.OnClick([this] { cmdOpslaan_Click(); });
     cmdVideo.OnClick([this] { cmdVideo_Click(); });
     cmdKlembord.OnClick([this] { cmdKlembord_Click(); });
+    cmdInstellingen.OnClick([this] { cmdInstellingen_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
     cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
 }
@@ -248,7 +250,8 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
     // here, together with their window.
     return &knop == &cmdStart || &knop == &cmdWissen || &knop == &cmdAfsluiten ||
            &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo ||
-           &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad;
+           &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad ||
+           &knop == &cmdInstellingen;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -577,6 +580,15 @@ void frmVeldom01Form::cmdKlembord_Click() {
     ZetFocus(*this, cmdFocus);
     SetEnabled(false);
     frmVeldom17().Show();
+}
+
+void frmVeldom01Form::cmdInstellingen_Click() {
+    // The settings window enables this window again when it closes; the
+    // activation then shows the settings it stored.
+    AanroepScherm = 1;
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom06().Show();
 }
 
 void frmVeldom01Form::cmdVideo_Click() {

@@ -50,6 +50,7 @@ public:
     void cmdOpslaan_Click();
     void cmdVideo_Click();
     void cmdKlembord_Click();
+    void cmdInstellingen_Click();
     void lblSpelnummer_Click();
     void cmdDownLoad_Click();
 

@@ -1,6 +1,7 @@
 #include "shared/Instellingen.h"
 
 #include "platform/Paths.h"
+#include "shared/EmailAdres.h"
 #include "shared/Globals.h"
 #include "shared/Ini.h"
 #include "shared/Tekst.h"
@@ -93,6 +94,12 @@ void LeesInstellingen() {
     Multy2RuitenHonneurs = getal("Multy 2 Ruiten", "Multy2RuitenHonneurs", 2);
     // The stored default 6 is a set flag.
     Multy2RuitenLaatsteHand = vlag("Multy 2 Ruiten", "Multy2RuitenLaatsteHand", 6);
+
+    // The user's own address, the sender of every mail, from the moment the
+    // program starts. A stored value that is no valid address counts as none.
+    LeesIni(QStringLiteral("Standaard"), QStringLiteral("eigen e-mail adres"), IniBestand);
+    const QString adres = IniWaarde.trimmed();
+    EigenEmailAdres = EmailAdresGeldig(adres) ? adres : QString();
 
     PrintRichtingKlembord = getal("Printer", "Print Richting Klembord", 0);
     if (PrintRichtingKlembord < 0 || PrintRichtingKlembord > 3)

@@ -58,5 +58,7 @@ extern std::function<void(int)> ZetPuntenToepassen;
 // key is absent. A value that is not a number or does not fit a 16-bit
 // Integer counts as absent; a language other than 10 or 11 counts as 10;
 // the 0/1 flags read any value other than 0 as 1; a clipboard layout
-// outside 0..3 counts as 0. Leaves BezigMetLaden False.
+// outside 0..3 counts as 0. EigenEmailAdres gets [Standaard] "eigen e-mail
+// adres", trimmed, or "" when that is no valid address. Leaves BezigMetLaden
+// False.
 void LeesInstellingen();

@@ -1,0 +1,86 @@
+#include "settings/InstellingRegels.h"
+
+#include "shared/EmailAdres.h"
+#include "shared/Ini.h"
+#include "shared/Tekst.h"
+
+namespace instelling {
+
+namespace {
+
+QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
+
+// "toepassen" / "apply": the last word of every opening-type caption.
+QString ToepassenWoord() { return ZonderAmpersand(TaalTekst(16)).toLower(); }
+
+}  // namespace
+
+QString PaginaBijschrift(int pagina) {
+    if (pagina == 0) return TaalTekst(64);
+    return ZonderAmpersand(TaalTekst(16 + pagina));
+}
+
+QString KeuzeBijschrift(int pagina) {
+    if (pagina == 0) return QLatin1Char('&') + TaalTekst(64);
+    return TaalTekst(16 + pagina);
+}
+
+QString ToepassenBijschrift() { return TaalTekst(16).replace(QStringLiteral("oe"), QStringLiteral("o&e")); }
+
+QString OpeningBijschrift(int i) {
+    QString kop;
+    switch (i) {
+        case 0:
+            kop = TaalTekst(17).replace(QStringLiteral("20"), QStringLiteral("&20"));
+            break;
+        case 1:
+            kop = QLatin1Char('&') + ZonderAmpersand(TaalTekst(18));
+            break;
+        case 2:
+            kop = ZonderAmpersand(TaalTekst(19)).replace(QStringLiteral("kk"), QStringLiteral("&kk"));
+            break;
+        case 3:
+            kop = QLatin1Char('&') + ZonderAmpersand(TaalTekst(20));
+            break;
+        case 4:
+            kop = TaalTekst(21);
+            break;
+        default:
+            return QString();
+    }
+    return kop + QLatin1Char(' ') + ToepassenWoord();
+}
+
+QString PuntenRijBijschrift(int rij) {
+    const QString grens = TaalTekst(rij % 2 == 0 ? 27 : 28);
+    const QString kwetsbaar = TaalTekst(6).toLower();
+    if (rij < 2) return grens + QLatin1Char(' ') + TaalTekst(66) + QLatin1Char(' ') + kwetsbaar + QStringLiteral(": ");
+    return grens + QLatin1Char(' ') + kwetsbaar + QStringLiteral(": ");
+}
+
+QString HonneursBijschrift() { return TaalTekst(65) + QStringLiteral(": "); }
+
+int VinkUitIni(const QString& opgeslagen, int zonderSleutel) {
+    if (opgeslagen.trimmed().isEmpty()) return zonderSleutel;
+    if (!IsGetal(opgeslagen)) return 0;
+    const int waarde = ValInteger(opgeslagen);
+    if (waarde >= 0 && waarde <= 2) return waarde;
+    return 1;
+}
+
+int ProviderUitIni(const QString& opgeslagen) {
+    return IsGetal(opgeslagen) && Val(opgeslagen) == 1.0 ? 1 : 0;
+}
+
+AdresFout AdresTikFout(const QString& tekst) {
+    if (tekst.count(QLatin1Char('@')) > 1) return AdresFout::TweeApenstaarten;
+    if (tekst.contains(QStringLiteral(".."))) return AdresFout::DubbelePunt;
+    return AdresFout::Geen;
+}
+
+bool AdresBewaarbaar(const QString& tekst) {
+    const QString adres = tekst.trimmed();
+    return adres.isEmpty() || EmailAdresGeldig(adres);
+}
+
+}  // namespace instelling
