@@ -159,7 +159,9 @@ VersieUitkomst ControleerVersie(bool online, const Versie& eigen) {
     return uit;
 }
 
-bool DownloadUpdateBestand(QString* fout) {
+bool DownloadUpdateBestand(QString* fout) { return DownloadUpdateBestand(fout, {}); }
+
+bool DownloadUpdateBestand(QString* fout, const std::function<void()>& terwijlBezig) {
     const QString url = ServerUrl(kUpdatePad);
     if (url.isEmpty()) {
         if (fout)
@@ -171,7 +173,9 @@ bool DownloadUpdateBestand(QString* fout) {
     const QString oud = platform::programPath("Update/Ruri.exe");
     if (NonEmptyFile(oud))
         QFile::remove(oud);
-    const platform::DownloadResult r = platform::DownloadToFile(url, doel, UpdateDownloadOpties());
+    platform::DownloadOptions opties = UpdateDownloadOpties();
+    opties.whileWaiting = terwijlBezig;
+    const platform::DownloadResult r = platform::DownloadToFile(url, doel, opties);
     if (!r.ok() && fout)
         *fout = r.errorText;
     return r.ok();

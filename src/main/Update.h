@@ -85,7 +85,9 @@ VersieUitkomst ControleerVersie(bool online, const Versie& eigen);
 
 // Downloads the update into the Update folder. The file there is replaced
 // only by a complete download; false with the reason in `fout` otherwise.
+// `terwijlBezig`, when given, runs several times a second meanwhile.
 bool DownloadUpdateBestand(QString* fout = nullptr);
+bool DownloadUpdateBestand(QString* fout, const std::function<void()>& terwijlBezig);
 
 // Downloads the provider file from kMailTxtPad into MAIL.TXT. The file is
 // replaced only by a complete download that LeesMailTxt will accept; false

@@ -124,6 +124,7 @@ struct Framing {
 // averages over several seconds, so after a burst it notices a stall only
 // that much later; this one ends it on time.
 struct StallWatch {
+    const std::function<void()>* whileWaiting = nullptr;
     qint64 limitMs = 0;
     curl_off_t lastReceived = 0;
     QElapsedTimer sinceLastByte;
@@ -132,6 +133,8 @@ struct StallWatch {
 
 int WatchProgress(void* user, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
     auto* watch = static_cast<StallWatch*>(user);
+    if (watch->whileWaiting && *watch->whileWaiting)
+        (*watch->whileWaiting)();
     if (received != watch->lastReceived) {
         watch->lastReceived = received;
         watch->sinceLastByte.restart();
@@ -222,6 +225,7 @@ DownloadResult DownloadToFile(const QString& url, const QString& targetPath,
     sink.keepBody = static_cast<bool>(options.check);
     Framing framing;
     StallWatch watch;
+    watch.whileWaiting = &options.whileWaiting;
     watch.limitMs = options.stallSeconds * 1000;
     watch.sinceLastByte.start();
     char errorBuffer[CURL_ERROR_SIZE] = {0};
@@ -243,7 +247,7 @@ DownloadResult DownloadToFile(const QString& url, const QString& targetPath,
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, options.connectTimeoutSeconds);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT, options.totalTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, kMinBytesPerSecond);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, options.stallSeconds);
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(options.maxBytes));
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, WatchProgress);

@@ -45,7 +45,9 @@ struct DownloadOptions {
     // Time allowed for the whole transfer.
     long totalTimeoutSeconds = 600;
     // A transfer that receives nothing for this long is given up (within a
-    // second more), so a stalled server never holds a caller longer.
+    // second more), so a stalled server never holds a caller longer. One
+    // that trickles, slower than kMinBytesPerSecond over this time, is
+    // given up too.
     long stallSeconds = 25;
     // Largest body accepted, in bytes.
     qint64 maxBytes = 16 * 1024 * 1024;
@@ -53,7 +55,12 @@ struct DownloadOptions {
     // returns "" when the content is acceptable, else why it is not. With a
     // check the body is also held in memory, so keep maxBytes small then.
     std::function<QString(const QByteArray& body)> check;
+    // Optional: called several times a second while the transfer runs, so
+    // that a window can repaint itself during a long download.
+    std::function<void()> whileWaiting;
 };
+
+constexpr long kMinBytesPerSecond = 256;
 
 DownloadResult DownloadToFile(const QString& url, const QString& targetPath,
                               const DownloadOptions& options = {});

@@ -36,6 +36,7 @@ QByteArray Installer() {
 const QList<QPair<QString, QString>> kModes = {
     {"cut", "--truncate"},       {"stall", "--stall"},         {"silent", "--silent"},
     {"chunked", "--chunked"},    {"chunkcut", "--chunked-cut"}, {"nolength", "--no-length"},
+    {"trickle", "--trickle"},
 };
 const QStringList kPaths = {kVersiePad, kUpdatePad, kMailTxtPad};
 
@@ -380,24 +381,31 @@ private slots:
     }
 
     // A server that stops sending is given up after the stall time, also
-    // when it never sends the headers.
+    // when it never sends the headers, and one that only trickles soon
+    // after; the caller's wait function runs meanwhile.
     void stalledTransferEnds_data() {
         QTest::addColumn<QString>("where");
-        QTest::newRow("no answer") << "silent";
-        QTest::newRow("stalls in the body") << "stall";
+        QTest::addColumn<int>("withinMs");
+        QTest::newRow("no answer") << "silent" << 6000;
+        QTest::newRow("stalls in the body") << "stall" << 6000;
+        QTest::newRow("a byte every half second") << "trickle" << 12000;
     }
     void stalledTransferEnds() {
         QFETCH(QString, where);
+        QFETCH(int, withinMs);
         QTemporaryDir dir;
         const QString target = dir.filePath("x");
         platform::DownloadOptions options;
         options.stallSeconds = 2;
+        int waits = 0;
+        options.whileWaiting = [&waits] { ++waits; };
         QElapsedTimer clock;
         clock.start();
         const platform::DownloadResult r = platform::DownloadToFile(base(where) + kUpdatePad, target, options);
-        QVERIFY2(clock.elapsed() < 6000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < withinMs, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(r.code, int(CURLE_OPERATION_TIMEDOUT));
         QVERIFY(!QFile::exists(target));
+        QVERIFY(waits >= 2);
     }
 
     void everyKindGivesUpAStallWithinHalfAMinute() {

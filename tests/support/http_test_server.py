@@ -3,6 +3,7 @@
     http_test_server.py DIR [--tls CERT KEY] [--truncate PATH]... [--missing PATH]...
                         [--stall PATH]... [--silent PATH]... [--redirect PATH URL]...
                         [--chunked PATH]... [--chunked-cut PATH]... [--no-length PATH]...
+                        [--trickle PATH]...
 
 Prints "PORT <n>" once listening. With --tls it speaks HTTPS with the given
 certificate and key (PEM). For a path given with
@@ -13,7 +14,8 @@ certificate and key (PEM). For a path given with
   --redirect     it answers 302 with Location URL;
   --chunked      it sends the file as a chunked body;
   --chunked-cut  it sends half the file as chunks and closes without the last chunk;
-  --no-length    it sends the whole file without a length and closes.
+  --no-length    it sends the whole file without a length and closes;
+  --trickle      it announces the full length and sends one byte every half second.
 """
 import argparse
 import http.server
@@ -29,7 +31,7 @@ def main():
     ap.add_argument("dir")
     ap.add_argument("--tls", nargs=2, metavar=("CERT", "KEY"))
     for option in ("truncate", "missing", "stall", "silent", "chunked", "chunked-cut",
-                   "no-length"):
+                   "no-length", "trickle"):
         ap.add_argument("--" + option, action="append", default=[])
     ap.add_argument("--redirect", nargs=2, action="append", default=[])
     args = ap.parse_args()
@@ -110,6 +112,12 @@ def main():
                 self.close_connection = True
                 return
             self.end_headers()
+            if path in args.trickle:
+                for i in range(len(data)):
+                    self.wfile.write(data[i:i + 1])
+                    self.wfile.flush()
+                    time.sleep(0.5)
+                return
             if path in args.stall:
                 self.wfile.write(data[: len(data) // 2])
                 self.hang()
