@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl1-mesa-dev
-  libcurl4-openssl-dev ca-certificates
+  libcurl4-openssl-dev ca-certificates openssl
   fonts-dejavu-core
   poppler-utils python3 python3-aiosmtpd
   xvfb xdotool x11-utils xdg-utils

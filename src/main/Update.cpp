@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "shared/Ini.h"
+#include "shared/MailTxt.h"
 
 namespace {
 
@@ -20,6 +21,22 @@ std::function<bool(const QString&)>& Opener() {
 bool NonEmptyFile(const QString& pad) {
     const QFileInfo info(pad);
     return info.isFile() && info.size() > 0;
+}
+
+constexpr qint64 kVersieMaxBytes = 1024;
+constexpr qint64 kMailTxtMaxBytes = 64 * 1024;
+constexpr qint64 kUpdateMaxBytes = 256 * 1024 * 1024;
+
+// Gives up a transfer that stalls for this long (seconds).
+constexpr long kStilstand = 25;
+
+bool AlleenCijfers(const QByteArray& deel) {
+    if (deel.isEmpty() || deel.size() > 9)
+        return false;
+    for (char c : deel)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
 }
 
 }  // namespace
@@ -71,30 +88,80 @@ QString VersieBestand() { return platform::programPath("actueleversie.txt"); }
 
 QString UpdateBestand() { return platform::programPath("Update/Setup_Drovik_Update.exe"); }
 
+QString MailTxtBestand() { return platform::programPath("MAIL.TXT"); }
+
+QString ControleerVersieBestand(const QByteArray& inhoud) {
+    const qsizetype einde = inhoud.indexOf('\n');
+    const QByteArray regel = (einde < 0 ? inhoud : inhoud.left(einde)).trimmed();
+    const QList<QByteArray> delen = regel.split('.');
+    if (delen.size() != 3 || !AlleenCijfers(delen[0]) || !AlleenCijfers(delen[1]) ||
+        !AlleenCijfers(delen[2]))
+        return QStringLiteral("the version file holds no version");
+    return QString();
+}
+
+QString ControleerMailTxtBestand(const QByteArray& inhoud) {
+    if (DecodeerMailTxt(inhoud).staat != MailTxtStaat::Goed)
+        return QStringLiteral("the provider file is damaged");
+    return QString();
+}
+
+platform::DownloadOptions VersieDownloadOpties() {
+    platform::DownloadOptions o;
+    o.connectTimeoutSeconds = 3;
+    o.totalTimeoutSeconds = kVersieWachttijd;
+    o.stallSeconds = kVersieWachttijd;
+    o.maxBytes = kVersieMaxBytes;
+    o.check = ControleerVersieBestand;
+    return o;
+}
+
+platform::DownloadOptions UpdateDownloadOpties() {
+    platform::DownloadOptions o;
+    o.connectTimeoutSeconds = 15;
+    o.totalTimeoutSeconds = 900;
+    o.stallSeconds = kStilstand;
+    o.maxBytes = kUpdateMaxBytes;
+    return o;
+}
+
+platform::DownloadOptions MailTxtDownloadOpties() {
+    platform::DownloadOptions o;
+    o.connectTimeoutSeconds = 15;
+    o.totalTimeoutSeconds = 60;
+    o.stallSeconds = kStilstand;
+    o.maxBytes = kMailTxtMaxBytes;
+    o.check = ControleerMailTxtBestand;
+    return o;
+}
+
 VersieUitkomst ControleerVersie(bool online, const Versie& eigen) {
     VersieUitkomst uit;
-    const QString bestand = VersieBestand();
     const QString url = ServerUrl(kVersiePad);
-    if (online && url.isEmpty()) {
-        uit.websiteBereikbaar = true;
-        uit.videoZichtbaar = true;
-    } else if (online) {
+    if (url.isEmpty()) {
+        // Nothing to fetch from and nothing an update could come from.
+        uit.videoZichtbaar = false;
+        return uit;
+    }
+    const QString bestand = VersieBestand();
+    if (online) {
         // A stale file must not offer an update when the server cannot be
         // reached now.
         if (NonEmptyFile(bestand))
             QFile::remove(bestand);
-        platform::DownloadOptions opties;
-        opties.totalTimeoutSeconds = 30;
-        uit.websiteBereikbaar = platform::DownloadToFile(url, bestand, opties).ok();
+        uit.websiteBereikbaar = platform::DownloadToFile(url, bestand, VersieDownloadOpties()).ok();
         uit.videoZichtbaar = uit.websiteBereikbaar;
     }
     QStringList regels;
-    if (NonEmptyFile(bestand) && platform::readTextLines(bestand, regels) && !regels.isEmpty())
+    if (NonEmptyFile(bestand) && QFileInfo(bestand).size() <= kVersieMaxBytes &&
+        platform::readTextLines(bestand, regels) && !regels.isEmpty())
         uit.updateAanbieden = NieuwereVersie(regels.first(), eigen);
     return uit;
 }
 
-bool DownloadUpdateBestand(QString* fout) {
+bool DownloadUpdateBestand(QString* fout) { return DownloadUpdateBestand(fout, {}); }
+
+bool DownloadUpdateBestand(QString* fout, const std::function<void()>& terwijlBezig) {
     const QString url = ServerUrl(kUpdatePad);
     if (url.isEmpty()) {
         if (fout)
@@ -106,7 +173,23 @@ bool DownloadUpdateBestand(QString* fout) {
     const QString oud = platform::programPath("Update/Ruri.exe");
     if (NonEmptyFile(oud))
         QFile::remove(oud);
-    const platform::DownloadResult r = platform::DownloadToFile(url, doel);
+    platform::DownloadOptions opties = UpdateDownloadOpties();
+    opties.whileWaiting = terwijlBezig;
+    const platform::DownloadResult r = platform::DownloadToFile(url, doel, opties);
+    if (!r.ok() && fout)
+        *fout = r.errorText;
+    return r.ok();
+}
+
+bool DownloadMailTxtBestand(QString* fout) {
+    const QString url = ServerUrl(kMailTxtPad);
+    if (url.isEmpty()) {
+        if (fout)
+            *fout = QStringLiteral("no server set");
+        return false;
+    }
+    const platform::DownloadResult r =
+        platform::DownloadToFile(url, MailTxtBestand(), MailTxtDownloadOpties());
     if (!r.ok() && fout)
         *fout = r.errorText;
     return r.ok();

@@ -1,15 +1,18 @@
 #pragma once
-// The version check at start-up and the download of an update from the
-// maker's server.
+// The version check at start-up, the download of an update and the
+// download of the provider file from the maker's server.
 //
 // The server's base address is taal.ini [Standaard] Server (for example
 // "https://downloads.example.org"); without it the program makes no network
 // call at all. The version file and the update sit at fixed paths below it.
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
 #include <optional>
+
+#include "platform/Http.h"
 
 struct Versie {
     int major = 0;
@@ -40,9 +43,28 @@ QString ServerUrl(const QString& pad);
 
 inline const char* kVersiePad = "/Drovik/actueleversie.txt";
 inline const char* kUpdatePad = "/Drovik/Setup_Drovik_Update.exe";
-// Program folder & "\actueleversie.txt" and & "\Update\Setup_Drovik_Update.exe".
+inline const char* kMailTxtPad = "/cvn/MAIL.TXT";
+// Program folder & "\actueleversie.txt", & "\Update\Setup_Drovik_Update.exe"
+// and & "\MAIL.TXT".
 QString VersieBestand();
 QString UpdateBestand();
+QString MailTxtBestand();
+
+// Checks of a downloaded file before it replaces the one in the program
+// folder: "" when it is acceptable, else why not. A version file's first
+// line is a version written as three numbers, "major.minor.revision"; a
+// provider file passes every check LeesMailTxt makes.
+QString ControleerVersieBestand(const QByteArray& inhoud);
+QString ControleerMailTxtBestand(const QByteArray& inhoud);
+
+// The limits of each kind of download. The version check runs while the
+// main window starts, so it gives up within a few seconds; every kind gives
+// up a stalled transfer within half a minute and refuses a body larger than
+// any genuine file of its kind.
+constexpr long kVersieWachttijd = 5;  // seconds, the whole version check
+platform::DownloadOptions VersieDownloadOpties();
+platform::DownloadOptions UpdateDownloadOpties();
+platform::DownloadOptions MailTxtDownloadOpties();
 
 struct VersieUitkomst {
     bool websiteBereikbaar = false;
@@ -53,15 +75,24 @@ struct VersieUitkomst {
 };
 
 // The version check: when online and a server is set, the old version file
-// is deleted and a fresh one downloaded; whatever version file is then in
-// the program folder is compared with `eigen`. Without a server no network
-// call is made and the website counts as reachable when the machine is
-// online.
+// is deleted and a fresh one downloaded; the website counts as reachable
+// only when that download succeeded. Whatever version file is then in the
+// program folder is compared with `eigen` (offline, an older download still
+// counts). Without a server no network call is made, the website is not
+// reachable, cmdVideo stays hidden and no update is offered, since none
+// could be downloaded.
 VersieUitkomst ControleerVersie(bool online, const Versie& eigen);
 
 // Downloads the update into the Update folder. The file there is replaced
 // only by a complete download; false with the reason in `fout` otherwise.
+// `terwijlBezig`, when given, runs several times a second meanwhile.
 bool DownloadUpdateBestand(QString* fout = nullptr);
+bool DownloadUpdateBestand(QString* fout, const std::function<void()>& terwijlBezig);
+
+// Downloads the provider file from kMailTxtPad into MAIL.TXT. The file is
+// replaced only by a complete download that LeesMailTxt will accept; false
+// with the reason in `fout` otherwise (also when no server is set).
+bool DownloadMailTxtBestand(QString* fout = nullptr);
 
 // Opens a file with the desktop's default handler, detached from this
 // program. Tests replace it; an empty function restores xdg-open.

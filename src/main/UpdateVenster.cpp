@@ -25,7 +25,10 @@ void DownloadUpdate(frmVeldom01Form& frm) {
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     ZetFocus(frm, frm.cmdFocus);
     frm.SetEnabled(false);
-    const bool gelukt = DownloadUpdateBestand();
+    // The window is disabled; it only repaints while the download runs.
+    const bool gelukt = DownloadUpdateBestand(nullptr, [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
     if (!gelukt) {
         QApplication::restoreOverrideCursor();
         platform::MsgBox(TaalTekst(173).replace('|', '\n'), platform::vbInformation, frm.Caption());

@@ -1,7 +1,15 @@
 #include "platform/Http.h"
 
-#include <QSaveFile>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QUrl>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <curl/curl.h>
 
@@ -9,21 +17,172 @@ namespace platform {
 
 namespace {
 
-struct Sink {
-    QSaveFile* file = nullptr;
-    qint64 received = 0;
-    bool writeFailed = false;
+QString& TrustedCaFile() {
+    static QString path;
+    return path;
+}
+
+QString ErrnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// The download's temporary file: ".<name>.XXXXXX" beside the target, like
+// every other file the program replaces, removed unless it was committed.
+class TempBeside {
+public:
+    explicit TempBeside(const QString& target)
+        : target_(QFile::encodeName(QFileInfo(target).absoluteFilePath())),
+          name_(QFile::encodeName(QFileInfo(target).absolutePath() + "/." +
+                                  QFileInfo(target).fileName() + ".XXXXXX")) {
+        fd_ = ::mkstemp(name_.data());
+        if (fd_ < 0)
+            error_ = ErrnoText(errno);
+    }
+    ~TempBeside() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!committed_ && fd_ != kNoFile)
+            ::unlink(name_.constData());
+    }
+    TempBeside(const TempBeside&) = delete;
+    TempBeside& operator=(const TempBeside&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    QString error() const { return error_; }
+
+    bool write(const char* data, qint64 size) {
+        qint64 done = 0;
+        while (done < size) {
+            const ssize_t n = ::write(fd_, data + done, static_cast<size_t>(size - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                error_ = ErrnoText(n < 0 ? errno : EIO);
+                return false;
+            }
+            done += n;
+        }
+        return true;
+    }
+
+    // Puts the complete file in the target's place, with the target's
+    // rights or the usual rights of a new file.
+    bool commit() {
+        struct stat old {};
+        mode_t mode;
+        if (::stat(target_.constData(), &old) == 0) {
+            mode = old.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        bool ok = ::fchmod(fd_, mode) == 0 && ::fsync(fd_) == 0;
+        int saved = errno;
+        if (::close(fd_) != 0 && ok) {
+            ok = false;
+            saved = errno;
+        }
+        fd_ = kClosed;
+        if (ok && ::rename(name_.constData(), target_.constData()) != 0) {
+            ok = false;
+            saved = errno;
+        }
+        if (!ok)
+            error_ = ErrnoText(saved);
+        committed_ = ok;
+        return ok;
+    }
+
+private:
+    static constexpr int kNoFile = -1;  // mkstemp failed: nothing to remove
+    static constexpr int kClosed = -2;
+    QByteArray target_;
+    QByteArray name_;
+    int fd_ = kNoFile;
+    bool committed_ = false;
+    QString error_;
 };
+
+struct Sink {
+    TempBeside* file = nullptr;
+    qint64 received = 0;
+    qint64 maxBytes = 0;
+    bool keepBody = false;
+    QByteArray body;
+    bool writeFailed = false;
+    bool tooLarge = false;
+};
+
+// What the headers of the last response said about the body's end. Each
+// status line starts a new response (after a redirect or a 1xx answer).
+struct Framing {
+    qint64 contentLength = -1;
+    bool chunked = false;
+};
+
+// Watches for a stall: no byte of the answer for `limitMs`, counted from the
+// start of the transfer or from the last byte. curl's own low-speed check
+// averages over several seconds, so after a burst it notices a stall only
+// that much later; this one ends it on time.
+struct StallWatch {
+    const std::function<void()>* whileWaiting = nullptr;
+    qint64 limitMs = 0;
+    curl_off_t lastReceived = 0;
+    QElapsedTimer sinceLastByte;
+    bool stalled = false;
+};
+
+int WatchProgress(void* user, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
+    auto* watch = static_cast<StallWatch*>(user);
+    if (watch->whileWaiting && *watch->whileWaiting)
+        (*watch->whileWaiting)();
+    if (received != watch->lastReceived) {
+        watch->lastReceived = received;
+        watch->sinceLastByte.restart();
+    } else if (watch->sinceLastByte.elapsed() >= watch->limitMs) {
+        watch->stalled = true;
+        return 1;  // makes curl stop with CURLE_ABORTED_BY_CALLBACK
+    }
+    return 0;
+}
 
 size_t WriteBody(char* data, size_t size, size_t count, void* user) {
     auto* sink = static_cast<Sink*>(user);
     const qint64 n = static_cast<qint64>(size * count);
-    if (sink->file->write(data, n) != n) {
-        sink->writeFailed = true;
+    if (sink->received + n > sink->maxBytes) {
+        sink->tooLarge = true;
         return 0;  // makes curl stop with CURLE_WRITE_ERROR
     }
+    if (!sink->file->write(data, n)) {
+        sink->writeFailed = true;
+        return 0;
+    }
+    if (sink->keepBody)
+        sink->body.append(data, n);
     sink->received += n;
     return static_cast<size_t>(n);
+}
+
+size_t ReadHeader(char* data, size_t size, size_t count, void* user) {
+    auto* framing = static_cast<Framing*>(user);
+    const QByteArray line = QByteArray(data, static_cast<qsizetype>(size * count)).trimmed();
+    if (line.startsWith("HTTP/")) {
+        *framing = Framing{};
+    } else {
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0) {
+            const QByteArray name = line.left(colon).trimmed().toLower();
+            const QByteArray value = line.mid(colon + 1).trimmed().toLower();
+            if (name == "content-length") {
+                bool ok = false;
+                const qint64 length = value.toLongLong(&ok);
+                framing->contentLength = ok && length >= 0 ? length : -1;
+            } else if (name == "transfer-encoding") {
+                // The body is chunked when chunked is the last coding applied.
+                framing->chunked = value.split(',').last().trimmed() == "chunked";
+            }
+        }
+    }
+    return size * count;
 }
 
 DownloadResult Fail(int code, const QString& text, long status = 0) {
@@ -36,76 +195,113 @@ DownloadResult Fail(int code, const QString& text, long status = 0) {
 
 }  // namespace
 
+void SetTrustedCaFileForTests(const QString& pemPath) { TrustedCaFile() = pemPath; }
+
 DownloadResult DownloadToFile(const QString& url, const QString& targetPath,
                               const DownloadOptions& options) {
     const QUrl parsed(url, QUrl::StrictMode);
-    const QString scheme = parsed.scheme().toLower();
-    if (!parsed.isValid() || parsed.host().isEmpty() || (scheme != "http" && scheme != "https"))
-        return Fail(kDownloadBadAddress, QStringLiteral("not an http(s) address"));
+    if (!parsed.isValid() || parsed.host().isEmpty() || parsed.scheme().toLower() != "https")
+        return Fail(kDownloadBadAddress, QStringLiteral("not an https address: %1").arg(url));
 
-    QSaveFile file(targetPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(kDownloadCannotWrite, file.errorString());
+    // A read-only file, a folder or a device in the target's place is left
+    // alone rather than renamed over.
+    const QFileInfo existing(targetPath);
+    if (existing.exists() && (!existing.isFile() || !existing.isWritable() ||
+                              !(existing.permissions() & QFileDevice::WriteOwner)))
+        return Fail(kDownloadCannotWrite,
+                    QStringLiteral("%1 is read-only or no file").arg(existing.fileName()));
+
+    TempBeside file(targetPath);
+    if (!file.isOpen())
+        return Fail(kDownloadCannotWrite, file.error());
 
     CURL* curl = curl_easy_init();
-    if (!curl) {
-        file.cancelWriting();
+    if (!curl)
         return Fail(CURLE_FAILED_INIT, QStringLiteral("cannot start a transfer"));
-    }
 
     Sink sink;
     sink.file = &file;
+    sink.maxBytes = options.maxBytes;
+    sink.keepBody = static_cast<bool>(options.check);
+    Framing framing;
+    StallWatch watch;
+    watch.whileWaiting = &options.whileWaiting;
+    watch.limitMs = options.stallSeconds * 1000;
+    watch.sinceLastByte.start();
     char errorBuffer[CURL_ERROR_SIZE] = {0};
     const QByteArray urlBytes = parsed.toEncoded();
+    const QByteArray caFile = TrustedCaFile().toLocal8Bit();
     curl_easy_setopt(curl, CURLOPT_URL, urlBytes.constData());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "https");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!caFile.isEmpty()) {
+        curl_easy_setopt(curl, CURLOPT_CAINFO, caFile.constData());
+        curl_easy_setopt(curl, CURLOPT_CAPATH, nullptr);
+    }
+    // The loopback never goes through a proxy.
+    curl_easy_setopt(curl, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, options.connectTimeoutSeconds);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT, options.totalTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, kMinBytesPerSecond);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, options.stallSeconds);
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(options.maxBytes));
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, WatchProgress);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watch);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, WriteBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, ReadHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &framing);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "Velmora Drovik");
 
     const CURLcode rc = curl_easy_perform(curl);
     long status = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
-    curl_off_t announced = -1;
-    curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
+    long version = 0;
+    curl_easy_getinfo(curl, CURLINFO_HTTP_VERSION, &version);
     curl_easy_cleanup(curl);
 
-    if (sink.writeFailed) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return Fail(kDownloadCannotWrite, why, status);
-    }
+    // The temporary file goes with `file` on every way out but the commit.
+    if (sink.tooLarge || rc == CURLE_FILESIZE_EXCEEDED)
+        return Fail(kDownloadTooLarge,
+                    QStringLiteral("larger than %1 bytes").arg(options.maxBytes), status);
+    if (watch.stalled)
+        return Fail(CURLE_OPERATION_TIMEDOUT,
+                    QStringLiteral("no data for %1 seconds").arg(options.stallSeconds), status);
+    if (sink.writeFailed)
+        return Fail(kDownloadCannotWrite, file.error(), status);
     if (rc != CURLE_OK) {
-        file.cancelWriting();
         const QString text = errorBuffer[0] ? QString::fromLocal8Bit(errorBuffer)
                                             : QString::fromLatin1(curl_easy_strerror(rc));
         return Fail(static_cast<int>(rc), text, status);
     }
-    if (status != 200) {
-        file.cancelWriting();
+    if (status != 200)
         return Fail(static_cast<int>(status), QStringLiteral("HTTP %1").arg(status), status);
-    }
-    if (announced >= 0 && announced != sink.received) {
-        file.cancelWriting();
+    if (framing.contentLength >= 0 && framing.contentLength != sink.received)
         return Fail(kDownloadIncomplete,
-                    QStringLiteral("%1 of %2 bytes received").arg(sink.received).arg(announced),
+                    QStringLiteral("%1 of %2 bytes received").arg(sink.received).arg(framing.contentLength),
                     status);
-    }
-    if (sink.received == 0) {
-        file.cancelWriting();
+    // Over HTTP/1 a body with neither a length nor chunks ends where the
+    // connection closes, which a cut-off transfer does too.
+    const bool framedByProtocol = version >= CURL_HTTP_VERSION_2_0;
+    if (framing.contentLength < 0 && !framing.chunked && !framedByProtocol)
+        return Fail(kDownloadIncomplete,
+                    QStringLiteral("the server did not mark the end of the file"), status);
+    if (sink.received == 0)
         return Fail(kDownloadEmpty, QStringLiteral("empty answer"), status);
+    if (options.check) {
+        const QString why = options.check(sink.body);
+        if (!why.isEmpty())
+            return Fail(kDownloadInvalid, why, status);
     }
     if (!file.commit())
-        return Fail(kDownloadCannotWrite, file.errorString(), status);
+        return Fail(kDownloadCannotWrite, file.error(), status);
     DownloadResult ok;
     ok.httpStatus = status;
     return ok;

@@ -9,6 +9,11 @@ namespace {
 constexpr unsigned kRouteUp = 0x0001;
 constexpr unsigned kRouteReject = 0x0200;
 
+std::optional<bool>& FixedAnswer() {
+    static std::optional<bool> answer;
+    return answer;
+}
+
 QList<QByteArrayList> readTable(const QString& path) {
     QList<QByteArrayList> rows;
     QFile file(path);
@@ -45,5 +50,9 @@ bool hasDefaultRoute(const QString& ipv4Table, const QString& ipv6Table) {
     }
     return false;
 }
+
+bool isOnline() { return FixedAnswer() ? *FixedAnswer() : hasDefaultRoute(); }
+
+void SetOnlineForTests(std::optional<bool> online) { FixedAnswer() = online; }
 
 }  // namespace platform

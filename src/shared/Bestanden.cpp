@@ -27,7 +27,7 @@ void MaakMappen(QString& pad) {
 }
 
 bool HeeftInternet() {
-    return platform::hasDefaultRoute();
+    return platform::isOnline();
 }
 
 QString SpecialeMap(int csidl) {

@@ -2,6 +2,7 @@
 // the download button, and the button downloads, announces, opens the file
 // with the desktop's handler and ends the program, or says it failed.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -12,7 +13,10 @@
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
 #include "platform/Events.h"
+#include "platform/Http.h"
+#include "platform/Online.h"
 #include "platform/Paths.h"
+#include "shared/Globals.h"
 #include "shared/Ini.h"
 #include "shared/Tekst.h"
 #include "support/LocalServer.h"
@@ -20,27 +24,31 @@
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
-namespace {
-
-
-
-}  // namespace
-
 class TestUpdateVenster : public QObject {
     Q_OBJECT
     QTemporaryDir site_;
     testsupport::LocalServer server_;
-    testsupport::LocalServer truncating_;
     std::unique_ptr<testsupport::TempHome> home_;
     QStringList opened_;
     int ends_ = 0;
 
-    // Opens the main window with a newer version published on `server`
-    // (and in the old version file, so that the button shows offline too).
-    frmVeldom01Form& OpenWithNewerVersion(const testsupport::LocalServer& server) {
-        SchrijfIni("Standaard", "Server", QStringLiteral("http://127.0.0.1:%1").arg(server.port()),
-                   platform::programPath("taal.ini"));
-        testsupport::WriteTestFile(VersieBestand(), VersieTekst({EigenVersie().major + 1, 0, 0}).toLatin1() + "\r\n");
+    // The server's address; below "/cut" it closes the installer's
+    // connection half-way, below "/silent" it never answers.
+    QString base(const QString& folder = QString()) const {
+        return QStringLiteral("https://127.0.0.1:%1/%2").arg(server_.port()).arg(folder);
+    }
+    void SetServer(const QString& address) {
+        SchrijfIni("Standaard", "Server", address, platform::programPath("taal.ini"));
+    }
+    static QByteArray NewerVersion() {
+        return VersieTekst({EigenVersie().major + 1, 0, 0}).toLatin1() + "\r\n";
+    }
+
+    // Opens the main window offline with a newer version in the old version
+    // file, so that the download button shows, and the update on `folder`.
+    frmVeldom01Form& OpenWithNewerVersion(const QString& folder) {
+        SetServer(base(folder));
+        testsupport::WriteTestFile(VersieBestand(), NewerVersion());
         frmVeldom01().Show();
         return frmVeldom01();
     }
@@ -53,17 +61,26 @@ private slots:
             opened_ << pad;
             return true;
         });
-        testsupport::WriteTestFile(site_.filePath("Drovik/actueleversie.txt"),
-              VersieTekst({EigenVersie().major + 1, 0, 0}).toLatin1() + "\r\n");
-        testsupport::WriteTestFile(site_.filePath("Drovik/Setup_Drovik_Update.exe"), QByteArray(200000, 'u'));
-        QVERIFY2(server_.start("http_test_server.py", {site_.path()}), qPrintable(server_.error()));
-        QVERIFY(truncating_.start("http_test_server.py",
-                                  {site_.path(), "--truncate", "/Drovik/Setup_Drovik_Update.exe"}));
+        for (const QString& folder : {QString(), QStringLiteral("/cut"), QStringLiteral("/silent")}) {
+            testsupport::WriteTestFile(site_.path() + folder + kVersiePad, NewerVersion());
+            testsupport::WriteTestFile(site_.path() + folder + kUpdatePad, QByteArray(200000, 'u'));
+        }
+        QVERIFY2(server_.startTls("http_test_server.py",
+                                  {site_.path(), "--truncate", QString("/cut") + kUpdatePad,
+                                   "--silent", QString("/silent") + kVersiePad}),
+                 qPrintable(server_.error()));
+        platform::SetTrustedCaFileForTests(server_.certificateFile());
     }
-    void cleanupTestCase() { ZetBureaubladOpener({}); }
+    void cleanupTestCase() {
+        ZetBureaubladOpener({});
+        platform::SetTrustedCaFileForTests({});
+        platform::SetOnlineForTests(std::nullopt);
+    }
     void init() {
         home_ = std::make_unique<testsupport::TempHome>();
         testsupport::WriteWorkingMailTxt();
+        platform::SetOnlineForTests(false);
+        WebsiteBereikbaar = false;
         opened_.clear();
         ends_ = 0;
     }
@@ -80,9 +97,44 @@ private slots:
         QVERIFY(!frmVeldom01().cmdDownLoad.Visible());
     }
 
+    void versionFileFromTheServerShowsVideoAndDownload() {
+        testsupport::PromptScript prompts;
+        platform::SetOnlineForTests(true);
+        SetServer(base());
+        frmVeldom01().Show();
+        QVERIFY(WebsiteBereikbaar);
+        QVERIFY(frmVeldom01().cmdVideo.Visible());
+        QVERIFY(frmVeldom01().cmdDownLoad.Visible());
+    }
+
+    // Without a server nothing came from it: no Video button, and a version
+    // file lying in the folder offers no update that could not be fetched.
+    void withoutServerNothingIsOffered() {
+        testsupport::PromptScript prompts;
+        platform::SetOnlineForTests(true);
+        testsupport::WriteTestFile(VersieBestand(), NewerVersion());
+        frmVeldom01().Show();
+        QVERIFY(!WebsiteBereikbaar);
+        QVERIFY(!frmVeldom01().cmdVideo.Visible());
+        QVERIFY(!frmVeldom01().cmdDownLoad.Visible());
+    }
+
+    void silentServerDelaysStartOnlySeconds() {
+        testsupport::PromptScript prompts;
+        platform::SetOnlineForTests(true);
+        SetServer(base("silent"));
+        QElapsedTimer clock;
+        clock.start();
+        frmVeldom01().Show();
+        QVERIFY2(clock.elapsed() < (kVersieWachttijd + 3) * 1000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!WebsiteBereikbaar);
+        QVERIFY(!frmVeldom01().cmdVideo.Visible());
+        QVERIFY(!frmVeldom01().cmdDownLoad.Visible());
+    }
+
     void downloadAnnouncesOpensTheFileAndEnds() {
         testsupport::PromptScript prompts;
-        frmVeldom01Form& f = OpenWithNewerVersion(server_);
+        frmVeldom01Form& f = OpenWithNewerVersion("");
         QVERIFY(f.cmdDownLoad.Visible());
         QVERIFY(f.cmdDownLoad.Enabled());
         prompts.answer(platform::vbOK);
@@ -96,7 +148,7 @@ private slots:
 
     void failedDownloadSaysSoAndGivesTheWindowBack() {
         testsupport::PromptScript prompts;
-        frmVeldom01Form& f = OpenWithNewerVersion(truncating_);
+        frmVeldom01Form& f = OpenWithNewerVersion("cut");
         testsupport::WriteTestFile(UpdateBestand(), "old");
         prompts.answer(platform::vbOK);
         f.cmdDownLoad.Click();

@@ -51,6 +51,50 @@ bool LocalServer::start(const QString& script, const QStringList& arguments) {
     return port_ > 0;
 }
 
+bool LocalServer::startTls(const QString& script, const QStringList& arguments) {
+    stop();
+    tlsDir_ = std::make_unique<QTemporaryDir>();
+    QString certificate;
+    QString key;
+    if (!tlsDir_->isValid() ||
+        !makeThrowawayCertificate(tlsDir_->path(), &certificate, &key, &error_))
+        return false;
+    return start(script, arguments + QStringList{"--tls", certificate, key});
+}
+
+QString LocalServer::certificateFile() const {
+    return tlsDir_ ? tlsDir_->filePath("cert.pem") : QString();
+}
+
+bool LocalServer::makeThrowawayCertificate(const QString& folder, QString* certificate,
+                                           QString* key, QString* error) {
+    const QString cert = folder + "/cert.pem";
+    const QString keyFile = folder + "/key.pem";
+    QProcess openssl;
+    openssl.setProcessChannelMode(QProcess::MergedChannels);
+    openssl.start("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt",
+                              "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2",
+                              "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1",
+                              "-keyout", keyFile, "-out", cert});
+    openssl.closeWriteChannel();
+    if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit ||
+        openssl.exitCode() != 0) {
+        if (error)
+            *error = "openssl: " + openssl.errorString() + " " +
+                     QString::fromLocal8Bit(openssl.readAll());
+        if (openssl.state() != QProcess::NotRunning) {
+            openssl.kill();
+            openssl.waitForFinished(5000);
+        }
+        return false;
+    }
+    if (certificate)
+        *certificate = cert;
+    if (key)
+        *key = keyFile;
+    return true;
+}
+
 void LocalServer::stop() {
     if (process_.state() != QProcess::NotRunning) {
         process_.kill();  // signals exactly this child, by its process id

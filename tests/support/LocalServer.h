@@ -5,6 +5,9 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
 
 namespace testsupport {
 
@@ -18,6 +21,11 @@ public:
     // Starts tests/support/<script> with the arguments and waits for the
     // port it listens on. False (with the reason in error()) when it failed.
     bool start(const QString& script, const QStringList& arguments);
+    // The same over TLS: makes a throwaway certificate for 127.0.0.1 (kept
+    // as long as the object) and passes it to the script with "--tls". A
+    // client trusts the server only when it trusts certificateFile().
+    bool startTls(const QString& script, const QStringList& arguments);
+    QString certificateFile() const;
     void stop();
     int port() const { return port_; }
     QString error() const { return error_; }
@@ -25,10 +33,16 @@ public:
     // A port on 127.0.0.1 where nothing listens (just freed).
     static int unusedPort();
 
+    // Makes a self-signed certificate for 127.0.0.1 and its key (PEM) in
+    // `folder` with openssl. False (with the reason in `error`) when it failed.
+    static bool makeThrowawayCertificate(const QString& folder, QString* certificate,
+                                         QString* key, QString* error);
+
 private:
     QProcess process_;
     int port_ = 0;
     QString error_;
+    std::unique_ptr<QTemporaryDir> tlsDir_;
 };
 
 }  // namespace testsupport
