@@ -223,12 +223,15 @@ private slots:
         QFile buiten(home->file("keep.txt"));
         QVERIFY(buiten.open(QIODevice::WriteOnly));
         buiten.close();
-        QFile vreemd(programPath("spellen") + "/..\\keep.txt");
+        // "sub\..\..\keep" would lead through spellen/sub to keep.txt
+        // in the program folder.
+        QVERIFY(QDir().mkpath(programPath("spellen") + "/sub"));
+        QFile vreemd(programPath("spellen") + "/sub\\..\\..\\keep.txt");
         QVERIFY(vreemd.open(QIODevice::WriteOnly));
         vreemd.close();
         frmVeldom01Form& f = Open();
         QCOMPARE(f.lstSpellen.Items(), QStringList{"a"});
-        QCOMPARE(spel::SpelSetPad("..\\keep"), QString());
+        QCOMPARE(spel::SpelSetPad("sub\\..\\..\\keep"), QString());
         QCOMPARE(spel::SpelSetPad("a\tb"), QString());
         QCOMPARE(spel::SpelSetPad("a"), Pad("a"));
         QVERIFY(QFileInfo::exists(home->file("keep.txt")));
