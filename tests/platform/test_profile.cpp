@@ -137,17 +137,6 @@ private slots:
         QVERIFY(!WriteProfileString(groot, "S", "k", "2"));
         QCOMPARE(readRaw(groot), inhoud);
     }
-
-    void readOnlyProfileIsNotReplaced() {
-        testsupport::TempHome home;
-        const QString ini = home.file("taal.ini");
-        QVERIFY(writeRaw(ini, "[Punten]\r\nMinimaalPunten=12\r\n"));
-        QVERIFY(QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadGroup));
-        QString error;
-        QVERIFY(!WriteProfileString(ini, "Punten", "MinimaalPunten", "15", &error));
-        QVERIFY(error.contains("read-only"));
-        QCOMPARE(ReadProfileString(ini, "Punten", "MinimaalPunten"), QString("12"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestProfile)
