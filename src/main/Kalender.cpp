@@ -2,6 +2,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace kalender {
 
 bool IsSchrikkeljaar(int jaar) {
@@ -67,8 +69,12 @@ QString DatumInPatroon(const QString& patroon, int dag, int maand, int jaar) {
 }
 
 QStringList JarenLijst(int huidigJaar) {
+    // The current year is always in the list, also on a clock set before
+    // the first year.
+    const int eerste = std::min(EersteJaar, huidigJaar);
+    const int laatste = std::max(LaatsteJaar, huidigJaar + 20);
     QStringList jaren;
-    for (int j = huidigJaar - 10; j <= huidigJaar + 20; ++j)
+    for (int j = eerste; j <= laatste; ++j)
         jaren << QString::number(j);
     return jaren;
 }

@@ -46,9 +46,16 @@ int BegrensDag(int dag, int jaar, int maand);
 // digits, the year in four. Any other character of the pattern stays as it is.
 QString DatumInPatroon(const QString& patroon, int dag, int maand, int jaar);
 
-// The years of the year list as text: ten years back to twenty years ahead
-// of the given year, oldest first.
+// The year list runs from 2012 to 2042, or to twenty years after the
+// current year when that is later.
+constexpr int EersteJaar = 2012;
+constexpr int LaatsteJaar = 2042;
+// The years of the year list as text, oldest first (see above).
 QStringList JarenLijst(int huidigJaar);
+
+// The date the caption shows when the window opens: "DD-MM-YYYY" in both
+// languages (the chosen date follows the language's pattern).
+constexpr const char* OpeningsPatroon = "DD-MM-YYYY";
 
 // The date being chosen: always a valid date. Changing month or year keeps
 // the day within the new month; a click on an empty cell changes nothing.

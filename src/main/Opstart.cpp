@@ -4,7 +4,11 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "platform/TextFile.h"
+#include "shared/Tekst.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -87,4 +91,26 @@ QString ProgrammaVersie() {
         .arg(DROVIK_VERSION_MAJOR)
         .arg(DROVIK_VERSION_MINOR)
         .arg(DROVIK_VERSION_PATCH);
+}
+
+int RuimOnderbrokenSchrijfwerkOp() {
+    // The data folders hold match folders one level down; four levels
+    // cover every folder the program writes into.
+    return platform::removeStaleTempFiles(platform::programFolder(), 4);
+}
+
+QString InstellingenBestandMelding() {
+    QStringList slecht;
+    for (const char* naam : {"taal.ini", "scherm.ini", "Sorteer.ini"}) {
+        const platform::FileFault fout =
+            platform::inspectFile(platform::programPath(QLatin1String(naam)), platform::kProfileFileMax);
+        if (fout == platform::FileFault::NotAFile || fout == platform::FileFault::TooLarge)
+            slecht << QLatin1String(naam);
+    }
+    if (slecht.isEmpty())
+        return QString();
+    QString tekst = TaalTekst(238);
+    tekst.replace(QLatin1Char('~'), slecht.join(QStringLiteral(", ")));
+    tekst.replace(QLatin1Char('|'), QLatin1Char('\n'));
+    return tekst;
 }

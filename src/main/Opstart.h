@@ -48,3 +48,15 @@ CvnVondst ZoekCvn(const QString& winePrefix);
 
 // The program's version as major.minor.revision, plain integers.
 QString ProgrammaVersie();
+
+// Removes the temporary files that writes interrupted by a crash left in the
+// program folder and its data folders; returns how many. Run at start-up,
+// once this copy holds the program lock.
+int RuimOnderbrokenSchrijfwerkOp();
+
+// The message for the program's INI files (taal.ini, scherm.ini,
+// Sorteer.ini) that exist but cannot be read: not a regular file or larger
+// than an INI file can sanely be. "" when every one is readable or absent.
+// Such a file reads as empty (every setting takes its default) and is never
+// rewritten.
+QString InstellingenBestandMelding();

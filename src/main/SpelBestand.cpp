@@ -1,7 +1,5 @@
 #include "main/SpelBestand.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 
 #include "main/SpelRecord.h"
@@ -52,20 +50,29 @@ SpelSetUitkomst ControleerSpelSet(const QStringList& regels) {
     return u;
 }
 
+QString SpelSetPad(const QString& naam) {
+    const QString bestand = naam + QStringLiteral(".txt");
+    if (!platform::isPlainFileName(bestand))
+        return QString();
+    return platform::programPath(QStringLiteral("spellen/") + bestand);
+}
+
 SpelSetUitkomst LeesSpelSet(const QString& pad) {
-    const QString echt = platform::resolvePath(pad);
-    const QFileInfo info(echt);
     SpelSetUitkomst u;
-    if (!info.exists()) {
+    QByteArray inhoud;
+    switch (platform::readFileBytes(pad, inhoud, kSpelSetMax)) {
+    case platform::FileFault::None:
+        return ControleerSpelSet(platform::splitLines(platform::decodeText(inhoud)));
+    case platform::FileFault::Missing:
         u.fout = SpelSetFout::Ontbreekt;
         return u;
-    }
-    QStringList regels;
-    if (!info.isFile() || !platform::readTextLines(echt, regels)) {
+    case platform::FileFault::TooLarge:
+        u.fout = SpelSetFout::TeGroot;
+        return u;
+    default:
         u.fout = SpelSetFout::Onleesbaar;
         return u;
     }
-    return ControleerSpelSet(regels);
 }
 
 bool SchrijfSpelSet(const QString& pad, const QStringList& regels, QString* fout) {
@@ -84,6 +91,7 @@ QString SpelSetMelding(const SpelSetUitkomst& uitkomst, const QString& naam, int
     case SpelSetFout::GeenSpellen: nummer = 83; break;
     case SpelSetFout::TeVeelSpellen: nummer = 84; break;
     case SpelSetFout::RecordVelden: nummer = 86; break;
+    case SpelSetFout::TeGroot: nummer = 237; break;
     }
     QString tekst = TaalTekst(taal + nummer) + QStringLiteral("\n\n") + TaalTekst(taal + 87);
     tekst.replace(QLatin1Char('#'), QString::number(uitkomst.regel));

@@ -18,7 +18,16 @@ enum class SpelSetFout {
     GeenSpellen,   // a header and no records
     TeVeelSpellen, // more than 48 records
     RecordVelden,  // a record (a line number) has not 21 fields: cut off or foreign
+    TeGroot,       // far larger than any deal set file (kSpelSetMax)
 };
+
+// The largest deal set file read: 48 boards take a few kilobytes.
+constexpr qint64 kSpelSetMax = 256 * 1024;
+
+// The path of the deal set file `naam` in the deal set folder, or "" when
+// naam & ".txt" is not one plain file name (isPlainFileName): such a name
+// never reaches a file outside the folder.
+QString SpelSetPad(const QString& naam);
 
 struct SpelSet {
     QString kop;          // line 1
@@ -38,7 +47,8 @@ struct SpelSetUitkomst {
 // are ignored; any other line must be a full record.
 SpelSetUitkomst ControleerSpelSet(const QStringList& regels);
 
-// Reads and checks the deal set file at pad (resolved without regard to case).
+// Reads and checks the deal set file at pad (resolved without regard to
+// case). Anything but a regular file is Onleesbaar; "" is Ontbreekt.
 SpelSetUitkomst LeesSpelSet(const QString& pad);
 
 // Writes the file image (header and records), code page 1252, CR LF after

@@ -256,9 +256,7 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
 
-QString frmVeldom01Form::SpelBestandPad(const QString& naam) const {
-    return programPath(QStringLiteral("spellen/") + naam + QStringLiteral(".txt"));
-}
+QString frmVeldom01Form::SpelBestandPad(const QString& naam) const { return spel::SpelSetPad(naam); }
 
 void frmVeldom01Form::MeldFout(const QString& tekst, int stijl) { MsgBox(tekst, stijl, Caption()); }
 
@@ -271,6 +269,8 @@ void frmVeldom01Form::Form_Load() {
         End();
         return;
     }
+    // Temporary files of writes a crash interrupted are of no use.
+    RuimOnderbrokenSchrijfwerkOp();
     // 2. The data folders.
     for (const char* map : {"groepen", "html", "namen", "PDF", "resultaten", "spellen", "update", "bewaar"}) {
         QString pad = programFolder() + QLatin1Char('/') + QLatin1String(map);
@@ -284,6 +284,10 @@ void frmVeldom01Form::Form_Load() {
     // 5. Settings; from here on TaalTekst answers in the chosen language.
     LeesInstellingen();
     SetPromptLanguage(TaalNummer == 11);
+    // A settings file that cannot be read (a FIFO, a huge file) is not
+    // waited on and not replaced; the user is told once.
+    const QString iniMelding = InstellingenBestandMelding();
+    if (!iniMelding.isEmpty()) MsgBox(iniMelding, vbExclamation, Tekst(0));
     LeesIni("Standaard", "Eigenaar", IniBestand);
     EigenaarNaam = BepaalEigenaarNaam(IniWaarde);
     // 6. The deal set list.
@@ -346,12 +350,9 @@ void frmVeldom01Form::Form_Load() {
         txtInvoer[i].SetEnabled(false);
         txtInvoer[i].SetTabIndex(i + 10);
     }
-    // 14. Point lists "40" down to "1", the stored window selected.
-    {
-        const spel::PuntenPaar paar = spel::NormaliseerPuntvenster(MinimaalPunten, MaximaalPunten);
-        MinimaalPunten = paar.min;
-        MaximaalPunten = paar.max;
-    }
+    // 14. Point lists "40" down to "1", the stored window selected. A
+    //     stored window that breaks the spinner rules is shown as stored;
+    //     Start keeps its run inside the rules.
     BezigMetLaden = true;
     lstMinimaal.Clear();
     lstMaximaal.Clear();
@@ -471,7 +472,7 @@ void frmVeldom01Form::Form_Activate() {
     // The box decides how the ten shows, so that box and display agree
     // whatever default the loader took for a missing key.
     Tien = chkTien.Value() != 0;
-    // 4. The point window, kept inside the spinner rules.
+    // 4. The point window as stored (Start keeps its run inside the rules).
     ZetPuntenLabels();
     // 5.
     LeesIni("Printer", "PDF printer", IniBestand);
@@ -501,13 +502,8 @@ void frmVeldom01Form::Form_Activate() {
 }
 
 void frmVeldom01Form::ZetPuntenLabels() {
-    const spel::PuntenPaar paar = spel::NormaliseerPuntvenster(MinimaalPunten, MaximaalPunten);
-    if (paar.min != MinimaalPunten || paar.max != MaximaalPunten) {
-        MinimaalPunten = paar.min;
-        MaximaalPunten = paar.max;
-        SchrijfIni("Punten", "MinimaalPunten", QString::number(paar.min), IniBestand);
-        SchrijfIni("Punten", "MaximaalPunten", QString::number(paar.max), IniBestand);
-    }
+    // Shown as stored and not written back: a window that breaks the rules
+    // stays in taal.ini as the user or the settings window left it.
     lblMin.SetCaption(QString::number(MinimaalPunten));
     lblMax.SetCaption(QString::number(MaximaalPunten));
     BezigMetLaden = true;
@@ -654,7 +650,9 @@ void frmVeldom01Form::cmdStart_Click() {
                       &chkPuntenToepassen};
     for (Control* c : uit) c->SetEnabled(false);
     SetEnabled(false);
-    // 5.
+    // 5. Board count and point window as shown, brought inside the spinner
+    //    rules for this run only (taal.ini keeps what is stored), so that
+    //    every run can end.
     const int aantal = std::clamp(ValInteger(lblSpellen.Caption()), 1, spel::MaximaalSpellen);
     spel::LengteTellers tellers;
     spel::Puntvenster venster;
@@ -952,8 +950,9 @@ void frmVeldom01Form::cmdWissen_Click() {
         return;
     }
     ZetFocus(*this, cmdFocus);
+    // A name that is not one plain file name has no file to delete here.
     const QString pad = resolvePath(SpelBestandPad(naam));
-    if (QFileInfo::exists(pad) && !QFile::remove(pad)) {
+    if (pad.isEmpty() || (QFileInfo::exists(pad) && !QFile::remove(pad))) {
         MeldFout(spel::WisMelding(spel::WisFout::Mislukt, naam, TaalNummer), vbExclamation);
         return;
     }

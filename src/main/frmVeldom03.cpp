@@ -198,7 +198,8 @@ void frmVeldom03Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
 
 void frmVeldom03Form::Form_Activate() {
     HerstelScherm(*this);
-    SetCaption(TaalTekst(40).remove(QChar('&')) + " (" + DatumVanKeuze() + ")");
+    SetCaption(TaalTekst(40).remove(QChar('&')) + " (" +
+               keuze_.Datum(QString::fromLatin1(kalender::OpeningsPatroon)) + ")");
 }
 
 void frmVeldom03Form::Form_Resize() {

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/Form.h"
+#include "platform/Paths.h"
 #include "platform/Screen.h"
 
 namespace platform {
@@ -377,7 +378,10 @@ void ComboBox::viewSelect() {
 // ---------------------------------------------------------------- file, folder and place lists
 
 namespace {
+// Only names that are one plain path component are listed, so that a
+// listed name always names this entry of this folder and nothing else.
 QStringList sortedNames(QStringList names) {
+    names.removeIf([](const QString& n) { return !isPlainFileName(n); });
     std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });

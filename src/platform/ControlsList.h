@@ -122,7 +122,8 @@ private:
 };
 
 // The files of a folder that match a pattern ("*.txt", several separated
-// by ";"), names only, in name order without regard to case.
+// by ";"), names only, in name order without regard to case. A name that is
+// not one plain path component (isPlainFileName) is not listed.
 class FileListBox : public ListBox {
 public:
     FileListBox(Container* c, const QString& name, int index = -1);
@@ -141,7 +142,7 @@ private:
 };
 
 // The sub-folders of a folder: List(i) is the full path of sub-folder i,
-// in name order without regard to case.
+// in name order without regard to case; names as for FileListBox.
 class DirListBox : public ListBox {
 public:
     DirListBox(Container* c, const QString& name, int index = -1);

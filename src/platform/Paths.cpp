@@ -52,6 +52,17 @@ QString normalizeSeparators(const QString& path) {
     return result;
 }
 
+bool isPlainFileName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QChar::ReplacementCharacter ||
+            c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
 QString programFolder() {
     QString folder = qEnvironmentVariable("DROVIK_HOME");
     if (folder.isEmpty()) {

@@ -34,4 +34,10 @@ QString resolveBelow(const QString& base, const QString& relative);
 // "\" to "/", doubled separators collapsed; a trailing separator is kept.
 QString normalizeSeparators(const QString& path);
 
+// True when `name` is one plain path component that a file list may show:
+// not empty, not "." or "..", no "/" or "\" (which the resolver would read
+// as a separator), no control character, and no character that does not
+// survive the file system's encoding (such a name cannot be opened again).
+bool isPlainFileName(const QString& name);
+
 }  // namespace platform

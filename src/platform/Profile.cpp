@@ -1,7 +1,5 @@
 #include "platform/Profile.h"
 
-#include <QFileInfo>
-
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
@@ -112,18 +110,21 @@ void profileAssign(QStringList& lines, const QString& section, const QString& ke
 
 QString ReadProfileString(const QString& file, const QString& section, const QString& key) {
     QStringList lines;
-    if (!readTextLines(file, lines))
+    if (!readTextLines(file, lines, nullptr, kProfileFileMax))
         return QString();
     return profileLookup(lines, section, key);
 }
 
 bool WriteProfileString(const QString& file, const QString& section, const QString& key,
                         const QString& value, QString* error) {
-    QStringList lines;
-    // A missing file is created; one that exists but cannot be read is left
-    // alone rather than replaced by a file holding only this key.
-    if (QFileInfo::exists(resolvePath(file)) && !readTextLines(file, lines, error))
+    // A missing file is created; one that exists but cannot be read (not a
+    // regular file, too large, no rights) is left alone rather than
+    // replaced by a file holding only this key.
+    QByteArray bytes;
+    const FileFault fault = readFileBytes(file, bytes, kProfileFileMax, error);
+    if (fault != FileFault::None && fault != FileFault::Missing)
         return false;
+    QStringList lines = splitLines(decodeText(bytes));
     profileAssign(lines, section, key, value);
     return writeTextLines(file, lines, error);
 }

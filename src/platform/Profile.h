@@ -2,7 +2,8 @@
 // INI ("profile") files with the semantics the program relies on:
 // - section and key names match without regard to case (and surrounding
 //   blanks); the first matching section and key count;
-// - a missing file, section or key reads as "";
+// - a missing file, section or key reads as "", and so does a file that is
+//   not a regular file or is larger than kProfileFileMax;
 // - a value read is trimmed, loses one pair of enclosing quotes, and is cut
 //   at 254 characters;
 // - a write creates the file, the section and the key when needed and keeps
@@ -12,11 +13,15 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 namespace platform {
 
 // The longest value a read returns.
 constexpr int kProfileValueMax = 254;
+// The largest profile file read or written; a larger one reads as missing
+// and is never rewritten.
+constexpr qint64 kProfileFileMax = 1024 * 1024;
 
 QString ReadProfileString(const QString& file, const QString& section, const QString& key);
 

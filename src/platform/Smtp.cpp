@@ -8,6 +8,8 @@
 
 #include <curl/curl.h>
 
+#include "platform/TextFile.h"
+
 #include <cstring>
 
 namespace platform {
@@ -222,15 +224,12 @@ QByteArray BuildMimeMessage(const MailMessage& message, const QDateTime& date,
         const QString fileName = QFileInfo(path).fileName();
         if (!SafeHeaderValue(fileName) || fileName.isEmpty())
             return fail(kMailBadHeader, QStringLiteral("attachment name"));
-        QFile file(path);
-        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-            return fail(kMailBadAttachment, path);
         Part part;
+        // Only a regular file of a size mail servers take is attached.
+        if (readFileBytes(path, part.data, kMailAttachmentMax) != FileFault::None)
+            return fail(kMailBadAttachment, path);
         part.fileName = fileName;
         part.type = mimeTypes.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toLatin1();
-        part.data = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return fail(kMailBadAttachment, path);
         parts << part;
     }
 

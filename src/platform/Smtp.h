@@ -53,7 +53,10 @@ struct SendResult {
 
 constexpr int kMailBadHeader = 2001;       // a header value holds a line break or control character
 constexpr int kMailBadAddress = 2002;      // empty address or one with blanks or angle brackets
-constexpr int kMailBadAttachment = 2003;   // an attachment cannot be read
+constexpr int kMailBadAttachment = 2003;   // an attachment cannot be read (missing, not a
+                                           // regular file, larger than kMailAttachmentMax)
+// The largest attachment sent (mail servers refuse much larger messages).
+constexpr qint64 kMailAttachmentMax = 25 * 1024 * 1024;
 constexpr int kMailBadAccount = 2004;      // no host or an impossible port
 
 // The complete message as it goes over the wire (CRLF line ends, before the

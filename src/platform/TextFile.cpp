@@ -1,7 +1,12 @@
 #include "platform/TextFile.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
-#include <QFileInfo>
 
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
@@ -76,36 +81,120 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-bool readTextFile(const QString& path, QString& text, QString* error) {
-    text.clear();
+QString decodeText(const QByteArray& bytes) {
+    if (bytes.startsWith(kUtf8Bom))
+        return QString::fromUtf8(bytes.mid(kUtf8Bom.size()));
+    return decodeCp1252(bytes);
+}
+
+namespace {
+
+QString faultText(FileFault fault, const struct stat* st) {
+    switch (fault) {
+    case FileFault::None: return QString();
+    case FileFault::Missing: return QStringLiteral("file not found");
+    case FileFault::NotAFile:
+        return st && S_ISDIR(st->st_mode) ? QStringLiteral("is a folder, not a file")
+                                          : QStringLiteral("is not a regular file");
+    case FileFault::TooLarge: return QStringLiteral("file too large");
+    case FileFault::Unreadable: return QStringLiteral("cannot be read");
+    }
+    return QString();
+}
+
+FileFault faultOfStat(const struct stat& st, qint64 maxBytes) {
+    if (!S_ISREG(st.st_mode))
+        return FileFault::NotAFile;
+    if (st.st_size > maxBytes)
+        return FileFault::TooLarge;
+    return FileFault::None;
+}
+
+FileFault faultOfErrno(int err) {
+    return (err == ENOENT || err == ENOTDIR) ? FileFault::Missing : FileFault::Unreadable;
+}
+
+}  // namespace
+
+FileFault inspectFile(const QString& path, qint64 maxBytes) {
     const QString target = resolvePath(path);
-    auto fail = [&](const QString& why) {
+    if (target.isEmpty())
+        return FileFault::Missing;
+    struct stat st {};
+    if (::stat(QFile::encodeName(target).constData(), &st) != 0)
+        return faultOfErrno(errno);
+    return faultOfStat(st, maxBytes);
+}
+
+FileFault readFileBytes(const QString& path, QByteArray& bytes, qint64 maxBytes, QString* error) {
+    bytes.clear();
+    const QString target = resolvePath(path);
+    struct stat st {};
+    auto fail = [&](FileFault fault, const QString& why) {
+        bytes.clear();
         if (error)
             *error = QStringLiteral("%1: %2").arg(target, why);
-        return false;
+        return fault;
     };
-    QFileInfo info(target);
-    if (!info.exists())
-        return fail(QStringLiteral("file not found"));
-    if (info.isDir())
-        return fail(QStringLiteral("is a folder, not a file"));
-    QFile file(target);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    if (bytes.startsWith(kUtf8Bom))
-        text = QString::fromUtf8(bytes.mid(kUtf8Bom.size()));
-    else
-        text = decodeCp1252(bytes);
+    if (target.isEmpty())
+        return fail(FileFault::Missing, faultText(FileFault::Missing, nullptr));
+    // Non-blocking, so that a FIFO opens at once instead of waiting for a
+    // writer; what was opened is then checked, not the name.
+    const int fd = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        const FileFault fault = faultOfErrno(err);
+        return fail(fault, fault == FileFault::Missing ? faultText(fault, nullptr)
+                                                       : QString::fromLocal8Bit(std::strerror(err)));
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    if (::fstat(fd, &st) != 0)
+        return fail(FileFault::Unreadable, QString::fromLocal8Bit(std::strerror(errno)));
+    const FileFault fault = faultOfStat(st, maxBytes);
+    if (fault != FileFault::None)
+        return fail(fault, faultText(fault, &st));
+    // A regular file reads to its end; one that grows past the limit while
+    // it is read is refused all the same.
+    bytes.resize(static_cast<qsizetype>(st.st_size));
+    qint64 done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            if (done > maxBytes)
+                return fail(FileFault::TooLarge, faultText(FileFault::TooLarge, &st));
+            bytes.resize(static_cast<qsizetype>(done + 4096));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(FileFault::Unreadable, QString::fromLocal8Bit(std::strerror(errno)));
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    if (done > maxBytes)
+        return fail(FileFault::TooLarge, faultText(FileFault::TooLarge, &st));
+    bytes.resize(static_cast<qsizetype>(done));
+    return FileFault::None;
+}
+
+bool readTextFile(const QString& path, QString& text, QString* error, qint64 maxBytes) {
+    text.clear();
+    QByteArray bytes;
+    if (readFileBytes(path, bytes, maxBytes, error) != FileFault::None)
+        return false;
+    text = decodeText(bytes);
     return true;
 }
 
-bool readTextLines(const QString& path, QStringList& lines, QString* error) {
+bool readTextLines(const QString& path, QStringList& lines, QString* error, qint64 maxBytes) {
     QString text;
     lines.clear();
-    if (!readTextFile(path, text, error))
+    if (!readTextFile(path, text, error, maxBytes))
         return false;
     lines = splitLines(text);
     return true;
@@ -129,9 +218,11 @@ bool writeTextFile(const QString& path, const QString& text, QString* error) {
 }
 
 bool appendTextLines(const QString& path, const QStringList& lines, QString* error) {
-    QStringList all;
-    if (QFileInfo::exists(resolvePath(path)) && !readTextLines(path, all, error))
+    QByteArray bytes;
+    const FileFault fault = readFileBytes(path, bytes, kTextFileMax, error);
+    if (fault != FileFault::None && fault != FileFault::Missing)
         return false;
+    QStringList all = splitLines(decodeText(bytes));
     all.append(lines);
     return writeTextLines(path, all, error);
 }

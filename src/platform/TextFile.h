@@ -6,6 +6,10 @@
 // written as "?". Reading: CR LF, LF and a lone CR all end a line; a file that
 // starts with a UTF-8 byte order mark is read as UTF-8. All paths go through
 // resolvePath().
+//
+// Every reader takes only a regular file (never a folder, FIFO, socket or
+// device, which could block the program or never end) and refuses a file
+// larger than the limit for its kind.
 
 #include <QByteArray>
 #include <QString>
@@ -16,16 +20,45 @@ namespace platform {
 QByteArray encodeCp1252(const QString& text);
 QString decodeCp1252(const QByteArray& bytes);
 
+// The bytes of a text file as text: UTF-8 after a byte order mark, code
+// page 1252 otherwise.
+QString decodeText(const QByteArray& bytes);
+
+// The largest text file a reader takes when its kind sets no lower limit.
+constexpr qint64 kTextFileMax = 16 * 1024 * 1024;
+
+// Why a file could not be read.
+enum class FileFault {
+    None,        // read
+    Missing,     // no such file
+    NotAFile,    // a folder, FIFO, socket or device
+    TooLarge,    // larger than the limit for its kind
+    Unreadable,  // exists but cannot be read (rights, I/O error)
+};
+
+// What is at `path` (resolved) without opening it: None for a regular file
+// of at most maxBytes bytes, otherwise the fault a read would meet.
+FileFault inspectFile(const QString& path, qint64 maxBytes);
+
+// Reads the whole file into `bytes`. Returns FileFault::None on success;
+// otherwise `bytes` is empty and `error` (when given) holds a reason that
+// names the file. Opening never blocks, whatever the path names.
+FileFault readFileBytes(const QString& path, QByteArray& bytes, qint64 maxBytes,
+                        QString* error = nullptr);
+
 // Splits text into lines at CR LF, LF or CR. A line end after the last line
 // does not add an empty line; an empty text gives no lines.
 QStringList splitLines(const QString& text);
 
 // Reads the whole file as text (line ends kept as they are). Returns false
-// with a reason in `error` when the file is missing or cannot be read.
-bool readTextFile(const QString& path, QString& text, QString* error = nullptr);
+// with a reason in `error` when the file is missing, is not a regular file,
+// is larger than maxBytes or cannot be read.
+bool readTextFile(const QString& path, QString& text, QString* error = nullptr,
+                  qint64 maxBytes = kTextFileMax);
 
 // Reads the file as lines (see splitLines).
-bool readTextLines(const QString& path, QStringList& lines, QString* error = nullptr);
+bool readTextLines(const QString& path, QStringList& lines, QString* error = nullptr,
+                   qint64 maxBytes = kTextFileMax);
 
 // Replaces the file with `lines`, each followed by CR LF (atomic).
 bool writeTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);

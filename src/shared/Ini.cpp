@@ -80,8 +80,10 @@ int ValInteger(const QString& tekst) {
 }
 
 int IniGetal(const QString& waarde, int standaard) {
-    if (!IsGetal(waarde))
+    if (waarde.isEmpty())
         return standaard;
+    if (!IsGetal(waarde))
+        return 0;
     const double afgerond = std::nearbyint(Val(waarde));
     if (afgerond < -32768.0 || afgerond > 32767.0)
         return standaard;

@@ -32,9 +32,9 @@ bool IsGetal(const QString& tekst);
 // the even neighbour; values outside -32768..32767 are clamped.
 int ValInteger(const QString& tekst);
 
-// An INI value read as a 16-bit Integer: "" (absent), a text that is not a
-// number and a number outside -32768..32767 all give `standaard`; otherwise
-// Val rounded as ValInteger does.
+// An INI value read as a 16-bit Integer: "" (absent) gives `standaard`, a
+// text that is not a number gives 0 (as Val does), a number outside
+// -32768..32767 gives `standaard`; otherwise Val rounded as ValInteger does.
 int IniGetal(const QString& waarde, int standaard);
 
 // LeesIni followed by IniGetal.

@@ -1,11 +1,9 @@
 #include "shared/Mail.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "main/frmVeldom01.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
+#include "platform/TextFile.h"
 #include "shared/Ini.h"
 #include "shared/Tekst.h"
 
@@ -41,16 +39,19 @@ QString MailFoutMelding(int nummer, const QString& aan) {
 }
 
 MailTxtInhoud LeesMailTxtBestand() {
-    QFile bestand(platform::programPath("MAIL.TXT"));
-    if (!QFileInfo(bestand).isFile() || !bestand.open(QIODevice::ReadOnly))
-        return {};
-    // A provider file is a few hundred bytes; anything far larger is not one.
-    if (bestand.size() > 1024 * 1024) {
+    QByteArray inhoud;
+    switch (platform::readFileBytes(platform::programPath("MAIL.TXT"), inhoud, kMailTxtMax)) {
+    case platform::FileFault::None:
+        return DecodeerMailTxt(inhoud);
+    case platform::FileFault::TooLarge: {
+        // A provider file is a few hundred bytes; anything far larger is not one.
         MailTxtInhoud groot;
         groot.staat = MailTxtStaat::Beschadigd;
         return groot;
     }
-    return DecodeerMailTxt(bestand.readAll());
+    default:
+        return {};
+    }
 }
 
 QStringList MailBijlagen(const QString& bijlagen) {
@@ -67,7 +68,10 @@ platform::MailMessage MaakMailBericht(const QStringList& provider, const QString
     platform::MailMessage m;
     m.subject = onderwerp.trimmed();
     m.body = tekst.trimmed();
-    m.attachments = MailBijlagen(bijlagen);
+    // Attachment paths are program paths like any other: "\" is a separator
+    // and folder and file names are found without regard to case.
+    for (const QString& pad : MailBijlagen(bijlagen))
+        m.attachments << platform::resolvePath(pad);
     if (provider.size() >= kProviderItems)
         m.from = {provider.at(7).trimmed(), provider.at(8).trimmed()};
     m.to = aan.trimmed();

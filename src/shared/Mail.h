@@ -35,14 +35,19 @@ void LeesMailTxt(frmVeldom01Form& frm);
 void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
                   const QString& bijlagen, const QString& tekst);
 
-// The contents of MAIL.TXT in the program folder (missing or empty: Ontbreekt).
+// The largest provider file read; a larger one counts as damaged.
+constexpr qint64 kMailTxtMax = 1024 * 1024;
+
+// The contents of MAIL.TXT in the program folder (missing, empty or not a
+// regular file: Ontbreekt).
 MailTxtInhoud LeesMailTxtBestand();
 
 // The attachment paths of `bijlagen`: every part before a ";" (the text
 // after the last ";" is not a path).
 QStringList MailBijlagen(const QString& bijlagen);
 
-// The message VerstuurMail sends, from the chosen provider's settings.
+// The message VerstuurMail sends, from the chosen provider's settings; the
+// attachment paths go through the program-folder resolver.
 platform::MailMessage MaakMailBericht(const QStringList& provider, const QString& eigenAdres,
                                       const QString& onderwerp, const QString& aan,
                                       const QString& bijlagen, const QString& tekst);

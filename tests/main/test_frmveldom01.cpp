@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 #include "main/SpelBestand.h"
 #include "main/frmVeldom01.h"
@@ -70,6 +71,19 @@ class TestFrmVeldom01 : public QObject {
         f.lstSpellen.SetListIndex(i);
     }
 
+    // Every board of the last run has a hand with points in lo..hi.
+    void ElkSpelBinnen(frmVeldom01Form& f, int lo, int hi) {
+        QVERIFY(f.lstSpellenSet1.ListCount() > 0);
+        for (int i = 0; i < f.lstSpellenSet1.ListCount(); ++i) {
+            bool binnen = false;
+            for (int w = 0; w < 4; ++w) {
+                const int p = f.lstSpellenSet1.List(i).section('~', 17 + w, 17 + w).section('(', 1).chopped(1).toInt();
+                binnen = binnen || (p >= lo && p <= hi);
+            }
+            QVERIFY2(binnen, qPrintable(f.lstSpellenSet1.List(i)));
+        }
+    }
+
 private slots:
     void initTestCase() {
         SetupApplication(*qApp);
@@ -131,11 +145,96 @@ private slots:
         QCOMPARE(f.vscrSpellen.Value(), 24);
         QCOMPARE(f.chkTien.Value(), 1);
         QVERIFY(Tien);
-        QCOMPARE(f.lblMin.Caption(), QString("19"));
-        QCOMPARE(f.lblMax.Caption(), QString("21"));
+        QCOMPARE(f.lblMin.Caption(), QString("40"));
+        QCOMPARE(f.lblMax.Caption(), QString("24"));
         QCOMPARE(EigenaarNaam, QString("Jan Jansen"));
         QCOMPARE(CvnMap, wine.filePath("drive_c/Program Files/Corvani"));
         QCOMPARE(CvnSerie, TaalTekst(49) + " 5 " + TaalTekst(50));
+    }
+
+    // A stored window no hand can meet is shown as stored, never written
+    // back; Start deals inside the spinner rules for that run only.
+    void storedPointWindowIsShownAsStoredAndKeptInsideAtStart() {
+        Ini("Punten", "MinimaalPunten", "40");
+        Ini("Standaard", "Spellen", "6");
+        frmVeldom01Form& f = Open();
+        QCOMPARE(f.lblMin.Caption(), QString("40"));
+        QCOMPARE(f.vscrMin.Value(), 0);
+        QCOMPARE(f.lblMax.Caption(), QString("24"));
+        QCOMPARE(MinimaalPunten, 40);
+        QCOMPARE(IniLees("Punten", "MinimaalPunten"), QString("40"));
+        QCOMPARE(IniLees("Punten", "MaximaalPunten"), QString());
+        f.cmdStart_Click();
+        QCOMPARE(f.lstSpellenSet1.ListCount(), 6);
+        ElkSpelBinnen(f, 19, 21);
+        QCOMPARE(f.lblMin.Caption(), QString("40"));
+        f.Form_Activate();
+        QCOMPARE(f.lblMin.Caption(), QString("40"));
+        QCOMPARE(IniLees("Punten", "MinimaalPunten"), QString("40"));
+        QCOMPARE(IniLees("Punten", "MaximaalPunten"), QString());
+    }
+
+    // A maximum that is not a number reads as 0: shown so, and the run takes
+    // the nearest window the rules allow.
+    void maximumThatIsNoNumberRunsWithTheNearestWindow() {
+        Ini("Punten", "MaximaalPunten", "veel");
+        Ini("Standaard", "Spellen", "4");
+        frmVeldom01Form& f = Open();
+        QCOMPARE(f.lblMax.Caption(), QString("0"));
+        QCOMPARE(MaximaalPunten, 0);
+        f.cmdStart_Click();
+        QCOMPARE(f.lstSpellenSet1.ListCount(), 4);
+        ElkSpelBinnen(f, 12, 13);
+        QCOMPARE(IniLees("Punten", "MaximaalPunten"), QString("veel"));
+    }
+
+    // A FIFO where taal.ini belongs neither hangs the start nor is replaced:
+    // the user is told once and the defaults apply.
+    void fifoSettingsFileIsReportedNotWaitedOn() {
+        QCOMPARE(::mkfifo(QFile::encodeName(home->file("taal.ini")).constData(), 0644), 0);
+        testsupport::PromptScript prompts;
+        prompts.answer(vbOK);
+        frmVeldom01Form& f = Open();
+        QCOMPARE(prompts.count(), 1);
+        QVERIFY2(prompts.last().text.contains("taal.ini"), qPrintable(prompts.last().text));
+        QCOMPARE(prompts.last().icon(), int(vbExclamation));
+        QCOMPARE(f.lblMin.Caption(), QString("12"));
+        QCOMPARE(f.lblSpellen.Caption(), QString("24"));
+        f.vscrMin.SetValue(27);  // a write to the settings fails quietly
+        QVERIFY(QFileInfo(home->file("taal.ini")).exists());
+        QVERIFY(!QFileInfo(home->file("taal.ini")).isFile());
+    }
+
+    void leftoverTemporaryFilesGoAtStartUp() {
+        QDir(home->path()).mkpath("spellen");
+        const QString rest = home->file("spellen/.drovik-tmp.Ab12Cd");
+        QFile f(rest);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("half");
+        f.close();
+        Open();
+        QVERIFY(!QFileInfo::exists(rest));
+    }
+
+    // A name with a backslash would be read as a path leading out of the
+    // folder: it is not listed, and no set path is made from it.
+    void namesThatAreNoPlainFileNameAreNotListed() {
+        Bewaar("a", SetRegels(2));
+        QFile buiten(home->file("keep.txt"));
+        QVERIFY(buiten.open(QIODevice::WriteOnly));
+        buiten.close();
+        // "sub\..\..\keep" would lead through spellen/sub to keep.txt
+        // in the program folder.
+        QVERIFY(QDir().mkpath(programPath("spellen") + "/sub"));
+        QFile vreemd(programPath("spellen") + "/sub\\..\\..\\keep.txt");
+        QVERIFY(vreemd.open(QIODevice::WriteOnly));
+        vreemd.close();
+        frmVeldom01Form& f = Open();
+        QCOMPARE(f.lstSpellen.Items(), QStringList{"a"});
+        QCOMPARE(spel::SpelSetPad("sub\\..\\..\\keep"), QString());
+        QCOMPARE(spel::SpelSetPad("a\tb"), QString());
+        QCOMPARE(spel::SpelSetPad("a"), Pad("a"));
+        QVERIFY(QFileInfo::exists(home->file("keep.txt")));
     }
 
     void runOfOneAndOf48Boards() {
@@ -217,16 +316,9 @@ private slots:
         Ini("Punten", "MaximaalPunten", "13");  // breaks the order rule
         frmVeldom01Form& f = Open();
         QCOMPARE(f.lblMin.Caption(), QString("13"));
-        QCOMPARE(f.lblMax.Caption(), QString("14"));
+        QCOMPARE(f.lblMax.Caption(), QString("13"));
         f.cmdStart_Click();
-        for (int i = 0; i < f.lstSpellenSet1.ListCount(); ++i) {
-            bool binnen = false;
-            for (int w = 0; w < 4; ++w) {
-                const int p = f.lstSpellenSet1.List(i).section('~', 17 + w, 17 + w).section('(', 1).chopped(1).toInt();
-                binnen = binnen || (p >= 13 && p <= 14);
-            }
-            QVERIFY(binnen);
-        }
+        ElkSpelBinnen(f, 13, 14);
     }
 
     void boardSelectorWraps() {

@@ -106,12 +106,18 @@ private slots:
         QCOMPARE(k.Dag(), 29);
         QCOMPARE(k.Datum("DD-MM-YYYY"), QString("29-02-2024"));
     }
-    void yearListRunsTenBackTwentyAhead() {
-        const QStringList jaren = JarenLijst(2026);
+    void yearListRuns2012To2042OrTwentyYearsAhead() {
+        const QStringList jaren = JarenLijst(2022);
         QCOMPARE(jaren.size(), 31);
-        QCOMPARE(jaren.first(), QString("2016"));
-        QCOMPARE(jaren.last(), QString("2046"));
-        QVERIFY(jaren.contains("2026"));
+        QCOMPARE(jaren.first(), QString("2012"));
+        QCOMPARE(jaren.last(), QString("2042"));
+        // Later than 2022 the list reaches twenty years past the current year.
+        QCOMPARE(JarenLijst(2026).first(), QString("2012"));
+        QCOMPARE(JarenLijst(2026).last(), QString("2046"));
+        QCOMPARE(JarenLijst(2026).size(), 35);
+        // A clock before 2012 still finds its own year in the list.
+        QCOMPARE(JarenLijst(2005).first(), QString("2005"));
+        QCOMPARE(JarenLijst(2005).last(), QString("2042"));
     }
     void namesSplitAtBars() {
         QCOMPARE(SplitsNamen("Ma|Di|Wo|Do|Vr|Za|Zo|"),

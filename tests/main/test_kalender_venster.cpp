@@ -2,6 +2,7 @@
 // day, the clamp on month and year changes, empty cells, both date patterns.
 #include <QApplication>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "main/frmVeldom03.h"
@@ -57,9 +58,10 @@ private slots:
         QCOMPARE(k.Dag(), vandaag.day());
         QCOMPARE(k.comMaand.ListIndex(), vandaag.month() - 1);
         QCOMPARE(k.comJaar.Text(), QString::number(vandaag.year()));
-        QCOMPARE(k.comJaar.ListCount(), 31);
-        QCOMPARE(k.comJaar.List(0), QString::number(vandaag.year() - 10));
-        QCOMPARE(k.comJaar.List(30), QString::number(vandaag.year() + 20));
+        const int laatste = std::max(2042, vandaag.year() + 20);
+        QCOMPARE(k.comJaar.ListCount(), laatste - 2012 + 1);
+        QCOMPARE(k.comJaar.List(0), QString("2012"));
+        QCOMPARE(k.comJaar.List(k.comJaar.ListCount() - 1), QString::number(laatste));
         QCOMPARE(k.comMaand.ListCount(), 12);
         QCOMPARE(k.comMaand.List(0), QString("januari"));
         QCOMPARE(k.lblDag[1].Caption(), QString("Ma"));
@@ -137,6 +139,17 @@ private slots:
         k.cmdOK.Click();
         QVERIFY(!frmVeldom03_IsLoaded());
         QCOMPARE(GekozenDatum, datum);
+    }
+
+    void englishCaptionAtOpeningIsDayMonthYear() {
+        TaalNummer = 11;
+        frmVeldom03Form& k = frmVeldom03();
+        k.Show();
+        const QDate vandaag = QDate::currentDate();
+        QCOMPARE(k.Caption(), QString("Calendar (%1)").arg(vandaag.toString("dd-MM-yyyy")));
+        // A chosen date follows the English pattern.
+        Toon(2026, 1).lblDatum[8].fireClick();
+        QCOMPARE(k.Caption(), QString("Calendar (2026-01-05)"));
     }
 
     void backHandsOverNoDate() {

@@ -1,9 +1,11 @@
 #include <QtTest>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 
 #include "main/Opstart.h"
+#include "shared/Tekst.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -57,6 +59,23 @@ private slots:
         v = ZoekCvn(prefix.path());
         QCOMPARE(v.map, prefix.filePath("drive_c/Program Files/Corvani 6 serie"));
         QCOMPARE(v.serie, QString(" 6 "));
+    }
+
+    void unreadableSettingsFilesAreNamedOnce() {
+        testsupport::TempHome home;
+        TaalNummer = 10;
+        QCOMPARE(InstellingenBestandMelding(), QString());  // absent files are fine
+        Maak(home.file("taal.ini"), "[Taal]\r\nnummer=10\r\n");
+        QCOMPARE(InstellingenBestandMelding(), QString());
+        QFile::remove(home.file("taal.ini"));
+        QCOMPARE(::mkfifo(QFile::encodeName(home.file("taal.ini")).constData(), 0644), 0);
+        Maak(home.file("Scherm.ini"), QByteArray(2 * 1024 * 1024, ';'));
+        const QString melding = InstellingenBestandMelding();
+        QVERIFY2(melding.startsWith("Het instellingenbestand taal.ini, scherm.ini kan niet"), qPrintable(melding));
+        QVERIFY(melding.contains('\n') && !melding.contains('|'));
+        TaalNummer = 11;
+        QVERIFY(InstellingenBestandMelding().startsWith("The settings file taal.ini, scherm.ini cannot"));
+        TaalNummer = 10;
     }
 
     void winePrefixDefault() {

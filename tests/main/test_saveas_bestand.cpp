@@ -51,6 +51,18 @@ private slots:
                  BewaarUitkomst::Mislukt);
     }
 
+    // Overwriting a read-only set, even after Yes, fails and says why.
+    void readOnlyFileIsNotOverwritten() {
+        testsupport::TempHome home;
+        Schrijf(home.file("spellen/vast.txt"), "oud\r\n");
+        QVERIFY(QFile::setPermissions(home.file("spellen/vast.txt"), QFile::ReadOwner | QFile::ReadOther));
+        QString fout;
+        QCOMPARE(BewaarRegels("Spellen", "vast", {"nieuw"}, Weiger, [](const QString&) { return true; }, &fout),
+                 BewaarUitkomst::Mislukt);
+        QVERIFY2(fout.contains("read-only"), qPrintable(fout));
+        QCOMPARE(Inhoud(home.file("spellen/vast.txt")), QByteArray("oud\r\n"));
+    }
+
     // The write failure message comes from the table in the asked language,
     // names the file and adds the reason below it.
     void writeFailureMessageNamesFileAndReason() {

@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +79,8 @@ private slots:
     void everyMessageIsATableText() {
         const SpelSetFout soorten[] = {SpelSetFout::Ontbreekt, SpelSetFout::Onleesbaar, SpelSetFout::Leeg,
                                        SpelSetFout::KopVelden, SpelSetFout::GeenSpellen,
-                                       SpelSetFout::TeVeelSpellen, SpelSetFout::RecordVelden};
+                                       SpelSetFout::TeVeelSpellen, SpelSetFout::RecordVelden,
+                                       SpelSetFout::TeGroot};
         for (int taal : {10, 11}) {
             QStringList meldingen;
             for (SpelSetFout f : soorten) {
@@ -140,6 +142,26 @@ private slots:
         vreemd.write(QByteArray("\x00\xff\xfe binary", 11));
         vreemd.close();
         QCOMPARE(LeesSpelSet(vreemd.fileName()).fout, SpelSetFout::KopVelden);
+    }
+
+    // Nothing but a regular file of a sane size is read.
+    void foreignAndOversizedFiles() {
+        testsupport::TempHome home;
+        QDir(home.path()).mkpath("Spellen");
+        const QString fifo = home.file("Spellen/pijp.txt");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        QCOMPARE(LeesSpelSet(fifo).fout, SpelSetFout::Onleesbaar);
+        const QString groot = home.file("Spellen/groot.txt");
+        QFile g(groot);
+        QVERIFY(g.open(QIODevice::WriteOnly));
+        g.write(Set(24).join("\r\n").toLatin1() + QByteArray(kSpelSetMax, '\n'));
+        g.close();
+        const SpelSetUitkomst u = LeesSpelSet(groot);
+        QCOMPARE(u.fout, SpelSetFout::TeGroot);
+        QCOMPARE(SpelSetMelding(u, "groot", 10).section('\n', 0, 0),
+                 QString("Het bestand groot.txt is te groot voor een spelbestand."));
+        QCOMPARE(SpelSetMelding(u, "groot", 11).section('\n', 0, 0),
+                 QString("The file groot.txt is too large for a game file."));
     }
 
     void namesListedWithoutExtension() {

@@ -6,6 +6,11 @@
 #include "platform/TextFile.h"
 #include "support/TestSupport.h"
 
+#include <QElapsedTimer>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace platform;
 using testsupport::readRaw;
 using testsupport::writeRaw;
@@ -103,6 +108,104 @@ private slots:
         const auto rights = QFile::permissions(f);
         QVERIFY(rights.testFlags(QFile::ReadOwner | QFile::WriteOwner));
         QVERIFY(!(rights & (QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner)));
+    }
+
+    // --- what a reader takes ---
+    void readersRefuseAFifoWithoutWaiting() {
+        testsupport::TempHome home;
+        const QString fifo = home.file("taal.ini");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        QElapsedTimer klok;
+        klok.start();
+        QStringList lines{"stale"};
+        QString error;
+        QVERIFY(!readTextLines(fifo, lines, &error));
+        QVERIFY(lines.isEmpty());
+        QVERIFY2(error.contains("taal.ini") && error.contains("not a regular file"), qPrintable(error));
+        QByteArray bytes("x");
+        QCOMPARE(readFileBytes(fifo, bytes, 100), FileFault::NotAFile);
+        QVERIFY(bytes.isEmpty());
+        QCOMPARE(inspectFile(fifo, 100), FileFault::NotAFile);
+        QCOMPARE(readFileBytes("/dev/zero", bytes, 100), FileFault::NotAFile);
+        QVERIFY(!appendTextLines(fifo, {"x"}));
+        QVERIFY(klok.elapsed() < 5000);
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());  // left alone
+    }
+    void readersRefuseFilesBeyondTheirLimit() {
+        testsupport::TempHome home;
+        const QString f = home.file("groot.txt");
+        QVERIFY(writeRaw(f, QByteArray(2000, 'a')));
+        QByteArray bytes;
+        QString error;
+        QCOMPARE(readFileBytes(f, bytes, 1999, &error), FileFault::TooLarge);
+        QVERIFY(bytes.isEmpty());
+        QVERIFY(error.contains("too large"));
+        QCOMPARE(inspectFile(f, 1999), FileFault::TooLarge);
+        QCOMPARE(readFileBytes(f, bytes, 2000), FileFault::None);
+        QCOMPARE(bytes.size(), 2000);
+        QString text;
+        QVERIFY(!readTextFile(f, text, &error, 1000));
+        QVERIFY(readTextFile(f, text));
+        QCOMPARE(inspectFile(home.file("weg.txt"), 10), FileFault::Missing);
+        QCOMPARE(readFileBytes(home.file("weg.txt"), bytes, 10), FileFault::Missing);
+        QCOMPARE(readFileBytes(home.path(), bytes, 10, &error), FileFault::NotAFile);
+        QVERIFY(error.contains("folder"));
+    }
+
+    // --- what a write replaces ---
+    void readOnlyFileIsNotReplaced() {
+        testsupport::TempHome home;
+        const QString f = home.file("vast.txt");
+        QVERIFY(writeRaw(f, "old\r\n"));
+        QVERIFY(QFile::setPermissions(f, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QString error;
+        QVERIFY(!writeFileAtomic(f, "new", &error));
+        QVERIFY2(error.contains("vast.txt") && error.contains("read-only"), qPrintable(error));
+        QVERIFY(!writeTextLines(f, {"new"}));
+        QVERIFY(!appendTextLines(f, {"new"}));
+        QCOMPARE(readRaw(f), QByteArray("old\r\n"));
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vast.txt"});
+        QVERIFY(QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(writeFileAtomic(f, "new"));
+        QCOMPARE(readRaw(f), QByteArray("new"));
+    }
+    void fifoIsNotReplaced() {
+        testsupport::TempHome home;
+        const QString fifo = home.file("pijp.txt");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        QString error;
+        QVERIFY(!writeFileAtomic(fifo, "x", &error));
+        QVERIFY(error.contains("not a regular file"));
+        QVERIFY(!QFileInfo(fifo).isFile());
+    }
+    void leftoverTemporaryFilesAreRemoved() {
+        testsupport::TempHome home;
+        QDir dir(home.path());
+        QVERIFY(dir.mkpath("resultaten/wedstrijd/ronde"));
+        QVERIFY(dir.mkpath(".verborgen"));
+        const QStringList weg{".drovik-tmp.AbC123", "resultaten/.drovik-tmp.x9Y8z7",
+                              "resultaten/wedstrijd/ronde/.drovik-tmp.000000"};
+        const QStringList blijft{"taal.ini", ".drovik-tmp.abc", "x.drovik-tmp.abc123",
+                                 ".drovik-tmp.abc1234", ".verborgen/.drovik-tmp.abc123"};
+        for (const QString& f : weg + blijft) QVERIFY(writeRaw(home.file(f), "x"));
+        QCOMPARE(removeStaleTempFiles(home.path(), 4), 3);
+        for (const QString& f : weg) QVERIFY2(!QFileInfo::exists(home.file(f)), qPrintable(f));
+        for (const QString& f : blijft) QVERIFY2(QFileInfo::exists(home.file(f)), qPrintable(f));
+        // Below the depth given nothing is looked at.
+        QVERIFY(writeRaw(home.file("resultaten/wedstrijd/ronde/.drovik-tmp.111111"), "x"));
+        QCOMPARE(removeStaleTempFiles(home.path(), 2), 0);
+        QCOMPARE(removeStaleTempFiles(home.path(), 3), 1);
+    }
+
+    // --- names a file list may show ---
+    void plainFileNames() {
+        for (const char* goed : {"a.txt", "week 1.2.txt", "Gecre\xC3\xAB" "erd.txt", ".verborgen", "a b"})
+            QVERIFY2(isPlainFileName(QString::fromUtf8(goed)), goed);
+        for (const char* fout : {"", ".", "..", "a\\b.txt", "..\\taal.txt", "a/b", "tab\there", "nl\n",
+                                 "del\x7F"})
+            QVERIFY2(!isPlainFileName(QString::fromUtf8(fout)), fout);
+        QVERIFY(!isPlainFileName(QString("x") + QChar(0x85)));
+        QVERIFY(!isPlainFileName(QString("x") + QChar::ReplacementCharacter));
     }
 
     // --- program folder and resolver ---

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QtTest>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "platform/App.h"
 #include "platform/Controls.h"
@@ -226,6 +228,27 @@ private slots:
         QCOMPARE(f.filSpellen.ListCount(), 4);
         f.filSpellen.SetPath(home.file("missing"));
         QCOMPARE(f.filSpellen.ListCount(), 0);
+    }
+
+    void fileAndFolderListsShowOnlyPlainNames() {
+        testsupport::TempHome home;
+        touch(home.file("goed.txt"));
+        touch(home.file("sub\\..\\taal.txt"));  // one name holding backslashes
+        touch(home.file("a\tb.txt"));         // a control character
+        touch(home.file("regel\nbreuk.txt"));
+        // Bytes that are not UTF-8: the name cannot be spelled back.
+        const QByteArray vreemd = QFile::encodeName(home.path()) + "/\xFF\xFE.txt";
+        const int fd = ::open(vreemd.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        QDir(home.path()).mkpath("map\\sub");
+        QDir(home.path()).mkpath("gewoon");
+        ControlsForm f;
+        f.filSpellen.SetPattern("*.txt");
+        f.filSpellen.SetPath(home.path());
+        QCOMPARE(f.filSpellen.Items(), QStringList{"goed.txt"});
+        f.dirMap.SetPath(home.path());
+        QCOMPARE(f.dirMap.Items(), QStringList{home.file("gewoon")});
     }
 
     void folderAndPlaceLists() {

@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
@@ -114,6 +115,27 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(ReadProfileString(ini, "S", "k"), QString("old"));
         QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"x.ini"});
+    }
+
+    // A profile that is a FIFO, or far too large, reads as empty and is
+    // never replaced by a file holding one key.
+    void foreignProfileReadsEmptyAndIsKept() {
+        testsupport::TempHome home;
+        const QString fifo = home.file("taal.ini");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        QCOMPARE(ReadProfileString(fifo, "Taal", "nummer"), QString());
+        QString error;
+        QVERIFY(!WriteProfileString(fifo, "Taal", "nummer", "11", &error));
+        QVERIFY(error.contains("not a regular file"));
+        QVERIFY(!QFileInfo(fifo).isFile());
+
+        const QString groot = home.file("scherm.ini");
+        QByteArray inhoud = "[S]\r\nk=1\r\n";
+        inhoud += QByteArray(kProfileFileMax, ';');
+        QVERIFY(writeRaw(groot, inhoud));
+        QCOMPARE(ReadProfileString(groot, "S", "k"), QString());
+        QVERIFY(!WriteProfileString(groot, "S", "k", "2"));
+        QCOMPARE(readRaw(groot), inhoud);
     }
 };
 

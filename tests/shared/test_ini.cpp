@@ -36,10 +36,13 @@ private slots:
         QCOMPARE(ValInteger("-99999"), -32768);
     }
 
-    void notANumberOrOutOfRangeReadsAsAbsent() {
+    // Absent gives the caller's default; a text that is not a number is 0,
+    // as Val reads it; a number no Integer can hold counts as absent.
+    void absentGivesTheDefaultAndNotANumberGivesZero() {
         QCOMPARE(IniGetal("", 12), 12);
-        QCOMPARE(IniGetal("abc", 12), 12);
-        QCOMPARE(IniGetal("-", 12), 12);
+        QCOMPARE(IniGetal("abc", 12), 0);
+        QCOMPARE(IniGetal("-", 12), 0);
+        QCOMPARE(IniGetal(" ", 12), 0);
         QCOMPARE(IniGetal("32768", 12), 12);
         QCOMPARE(IniGetal("-32769", 12), 12);
         QCOMPARE(IniGetal("32767", 12), 32767);
@@ -62,7 +65,8 @@ private slots:
         SchrijfIni(sectie, sleutel, waarde, ini);  // arguments stay as they were
         QCOMPARE(sectie + sleutel + waarde, QString("Printerx1"));
         QCOMPARE(LeesIniGetal("PRINTER", "X", ini, 5), 1);
-        QCOMPARE(LeesIniGetal("Printer", "PDF Printer", ini, 5), 5);
+        QCOMPARE(LeesIniGetal("Printer", "PDF Printer", ini, 5), 0);  // not a number
+        QCOMPARE(LeesIniGetal("Printer", "absent", ini, 5), 5);
     }
 
     void schrijfIniFailureIsSilent() {

@@ -67,15 +67,27 @@ private slots:
         QCOMPARE(PrintRichtingKlembord, 2);
     }
 
-    void badValuesCountAsAbsent() {
+    void textsThatAreNoNumberReadAsZero() {
         testsupport::TempHome home;
         schrijf("Tien", "Tien", "abc");
         schrijf("Punten", "MinimaalPunten", "veel");
+        schrijf("Punten", "MaxLengte", "x");
+        schrijf("Zwakke 2", "LaatsteHand", "nee");
+        schrijf("Multy 2 Ruiten", "Multy2RuitenWKMax", "?");
+        LeesInstellingen();
+        QVERIFY(!Tien);
+        QCOMPARE(MinimaalPunten, 0);  // Start keeps its run inside the rules
+        QCOMPARE(Maxlengte, 0);
+        QCOMPARE(LaatsteHand, 0);
+        QCOMPARE(Multy2RuitenWKMax, 0);
+        QCOMPARE(MaximaalPunten, 24);  // absent: the default
+    }
+
+    void numbersBeyondAnIntegerOrLayoutCountAsAbsent() {
+        testsupport::TempHome home;
         schrijf("Punten", "MaximaalPunten", "40000");
         schrijf("Printer", "Print Richting Klembord", "9");
         LeesInstellingen();
-        QVERIFY(Tien);
-        QCOMPARE(MinimaalPunten, 12);
         QCOMPARE(MaximaalPunten, 24);
         QCOMPARE(PrintRichtingKlembord, 0);
     }

@@ -202,6 +202,22 @@ private slots:
         QCOMPARE(MailBijlagen("/a;/b"), QStringList{"/a"});
     }
 
+    // Attachments go through the program-folder resolver like every path:
+    // "\" separates and "pdf" finds the folder "PDF".
+    void attachmentPathsAreResolvedInTheProgramFolder() {
+        loadGood();
+        testsupport::WriteTestFile(home_.file("PDF/Noord.pdf"), "%PDF noord");
+        const QString pad = home_.path() + "\\pdf\\noord.PDF";
+        const platform::MailMessage m = MaakMailBericht({}, "", "", "a@example.test", pad + ";", "");
+        QCOMPARE(m.attachments, QStringList{home_.file("PDF/Noord.pdf")});
+        testsupport::PromptScript prompts;
+        VerstuurMail("eigen@example.test", "Spellen", "speler@example.test", pad + ";", "x");
+        QCOMPARE(MailFoutNummer, 0);
+        const int n = ++sent_;
+        QTRY_VERIFY(QFile::exists(mail(n, "env")));
+        QCOMPARE(testsupport::ReadTestFile(mail(n, "att-0"), {}), QByteArray("%PDF noord"));
+    }
+
     void lineBreakInSubjectSendsNothing() {
         loadGood();
         testsupport::PromptScript prompts;
