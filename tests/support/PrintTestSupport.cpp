@@ -60,6 +60,8 @@ int PdfPages(const QString& pdf) {
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+QString PdfText(const QString& pdf) { return Output("pdftotext", {"-layout", pdf, "-"}); }
+
 QSizeF PdfPageSize(const QString& pdf) {
     static const QRegularExpression size("Page size:\\s+([\\d.]+) x ([\\d.]+) pts");
     const QRegularExpressionMatch m = size.match(Output("pdfinfo", {pdf}));
@@ -98,7 +100,7 @@ QStringList PdfRun::Print(const QStringList& set, const QStringList& files,
     prompts.answerPrint(true, std::move(edit));
     QStringList paths;
     for (const QString& f : files) {
-        paths << File(f);
+        paths << (f.isEmpty() ? QString() : File(f));
         prompts.answerFile(paths.last());
     }
     FillMainWindowSet(set);

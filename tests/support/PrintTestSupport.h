@@ -37,6 +37,8 @@ struct PdfWord {
     int page = 0;
 };
 QList<PdfWord> PdfWords(const QString& pdf);
+// The PDF's text as laid out on the pages (pdftotext -layout).
+QString PdfText(const QString& pdf);
 // Width and height of the first page in points (pdfinfo).
 QSizeF PdfPageSize(const QString& pdf);
 
@@ -54,7 +56,7 @@ struct PdfRun {
     QString File(const QString& name) const { return home.file(name); }
     // Prints the set: OK in the print dialog after `edit` changed its
     // choices, then each job's save dialog answered with the next of
-    // `files`. Returns the paths of those files.
+    // `files` ("" cancels it). Returns the paths of those files.
     QStringList Print(const QStringList& set, const QStringList& files,
                       std::function<void(platform::PrintDialogRequest&)> edit = {});
 };
