@@ -4,7 +4,6 @@
 #include <QtTest>
 
 #include <QApplication>
-#include <QProcess>
 
 #include "main/frmVeldom01.h"
 #include "output/frmVeldom08.h"
