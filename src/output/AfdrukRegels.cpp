@@ -34,6 +34,17 @@ int MiddenX(int paginaBreedte, int vensterBreedte) {
     return verschil / 2;
 }
 
+Plek OpPagina(double x, double schaal, double breedte, double paginaBreedte) {
+    const double geschaald = breedte * schaal;
+    if (x >= 0 && x + geschaald <= paginaBreedte)
+        return {x, schaal};
+    const double ruimte = paginaBreedte - 2.0 * LinkerRand;
+    if (breedte <= 0 || ruimte <= 0)
+        return {x, schaal};
+    const double passend = geschaald > ruimte ? ruimte / breedte : schaal;
+    return {std::floor((paginaBreedte - breedte * passend) / 2.0), passend};
+}
+
 int Himetric(int twips) { return static_cast<int>(std::lround(twips * 2540.0 / 1440.0)); }
 
 QStringList DealItems(const QStringList& items) {

@@ -43,6 +43,18 @@ bool PaginaVol(double vensterHoogte, double y, double paginaHoogte);
 // Left edge that centres a window of this width on the page.
 int MiddenX(int paginaBreedte, int vensterBreedte);
 
+// Where a picture is painted across the page, and at what scale.
+struct Plek {
+    double x;
+    double schaal;
+};
+// A picture `breedte` twips wide at scale 1 goes at x with scale `schaal`
+// when it lies on the page there. Otherwise it is centred on the page, made
+// smaller first when it would not fit between margins of LinkerRand twips,
+// so that no part of it falls beside the paper (a narrow paper size or
+// a window wider than the page).
+Plek OpPagina(double x, double schaal, double breedte, double paginaBreedte);
+
 // Size of a captured picture in HIMETRIC units (0.01 mm) from its size in
 // twips; painted sizes are this times the scale, taken as twips.
 int Himetric(int twips);

@@ -50,12 +50,14 @@ bool AfdrukTaak::Plaats(const Afbeelding& afbeelding, int x, std::optional<doubl
             if (!Controleer())
                 return false;
         }
-        DrukAfbeeldingAf(printer_, afbeelding, x, y_, *schaal);
+        const afdruk::Plek plek =
+            afdruk::OpPagina(x, *schaal, afbeelding.breedte, printer_.ScaleWidth());
+        DrukAfbeeldingAf(printer_, afbeelding, plek.x, y_, plek.schaal);
         geschilderd_ = true;
         opPagina_ = true;
         if (!Controleer())
             return false;
-        y_ += afdruk::Stap(*schaal, vensterHoogte);
+        y_ += afdruk::Stap(plek.schaal, vensterHoogte);
     }
     if (afdruk::PaginaVol(vensterHoogte, y_, printer_.ScaleHeight())) {
         // The new page itself waits for the next picture.

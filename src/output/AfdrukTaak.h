@@ -49,7 +49,9 @@ public:
 
     // Paints one captured picture at x with scale s (nothing when s is
     // absent), steps down by 2 s vensterHoogte and runs the page test with
-    // the window's height. False on a printer error.
+    // the window's height. A picture that would stick out beside the page
+    // is centred on it, smaller where it must be (OpPagina), and the step
+    // follows the scale it was painted at. False on a printer error.
     bool Plaats(const Afbeelding& afbeelding, int x, std::optional<double> schaal,
                 double vensterHoogte);
 

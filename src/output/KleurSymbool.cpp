@@ -2,59 +2,96 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygonF>
 
 #include <initializer_list>
 
 namespace {
 
-// Shapes on a unit square (0..1 both ways, y down).
+// Shapes on a unit square (0..1 both ways, y down). Every outline runs
+// clockwise on the page and the shapes fill by the winding rule, so parts
+// that overlap (the lobes and stem of the club, the stem of the spade) add
+// up to one solid shape. They are not merged with QPainterPath's set
+// operations, which would turn the curves into polygons.
 
-// A closed shape through these corners.
-QPainterPath Veelhoek(std::initializer_list<QPointF> hoeken) {
-    QPainterPath p;
-    p.addPolygon(QPolygonF(QList<QPointF>(hoeken)));
+// A closed outline through these corners.
+void Veelhoek(QPainterPath& p, std::initializer_list<QPointF> hoeken) {
+    auto k = hoeken.begin();
+    p.moveTo(*k);
+    for (++k; k != hoeken.end(); ++k)
+        p.lineTo(*k);
     p.closeSubpath();
-    return p;
 }
 
-// A closed shape of cubic curves from start: each three points are the two
-// control points and the end of one curve.
-QPainterPath Bochten(QPointF start, std::initializer_list<QPointF> punten) {
-    QPainterPath p;
+// A closed outline of cubic curves from start: each three points are the
+// two control points and the end of one curve.
+void Bochten(QPainterPath& p, QPointF start, std::initializer_list<QPointF> punten) {
     p.moveTo(start);
     for (auto k = punten.begin(); k + 2 < punten.end(); k += 3)
         p.cubicTo(k[0], k[1], k[2]);
     p.closeSubpath();
+}
+
+// A circle as four cubic curves, clockwise from its rightmost point.
+void Cirkel(QPainterPath& p, QPointF m, qreal r) {
+    // Control distance that makes a quarter circle of a cubic curve.
+    const qreal c = 0.5522847498 * r;
+    const qreal x = m.x(), y = m.y();
+    p.moveTo(x + r, y);
+    p.cubicTo(x + r, y + c, x + c, y + r, x, y + r);
+    p.cubicTo(x - c, y + r, x - r, y + c, x - r, y);
+    p.cubicTo(x - r, y - c, x - c, y - r, x, y - r);
+    p.cubicTo(x + c, y - r, x + r, y - c, x + r, y);
+    p.closeSubpath();
+}
+
+QPainterPath NieuweVorm() {
+    QPainterPath p;
+    p.setFillRule(Qt::WindingFill);
     return p;
 }
 
-QPainterPath Hart() {
-    return Bochten({0.5, 0.95}, {{0.15, 0.65}, {0.0, 0.45}, {0.05, 0.28},
-                                 {0.1, 0.05}, {0.42, 0.02}, {0.5, 0.27},
-                                 {0.58, 0.02}, {0.9, 0.05}, {0.95, 0.28},
-                                 {1.0, 0.45}, {0.85, 0.65}, {0.5, 0.95}});
+// The flared stem under the spade and the club.
+void Steel(QPainterPath& p) {
+    Bochten(p, {0.47, 0.58}, {{0.5, 0.58}, {0.53, 0.58}, {0.53, 0.58},
+                              {0.55, 0.8}, {0.6, 0.93}, {0.7, 0.97},
+                              {0.7, 0.97}, {0.3, 0.97}, {0.3, 0.97},
+                              {0.4, 0.93}, {0.45, 0.8}, {0.47, 0.58}});
 }
 
-QPainterPath Ruit() { return Veelhoek({{0.5, 0.03}, {0.88, 0.5}, {0.5, 0.97}, {0.12, 0.5}}); }
+QPainterPath Hart() {
+    QPainterPath p = NieuweVorm();
+    Bochten(p, {0.5, 0.95}, {{0.15, 0.65}, {0.0, 0.45}, {0.05, 0.28},
+                             {0.1, 0.05}, {0.42, 0.02}, {0.5, 0.27},
+                             {0.58, 0.02}, {0.9, 0.05}, {0.95, 0.28},
+                             {1.0, 0.45}, {0.85, 0.65}, {0.5, 0.95}});
+    return p;
+}
 
-QPainterPath Steel() { return Veelhoek({{0.46, 0.6}, {0.54, 0.6}, {0.68, 0.97}, {0.32, 0.97}}); }
+QPainterPath Ruit() {
+    QPainterPath p = NieuweVorm();
+    Veelhoek(p, {{0.5, 0.03}, {0.88, 0.5}, {0.5, 0.97}, {0.12, 0.5}});
+    return p;
+}
 
 QPainterPath Schoppen() {
-    return Bochten({0.5, 0.03}, {{0.85, 0.33}, {1.0, 0.45}, {0.95, 0.62},
-                                 {0.9, 0.82}, {0.6, 0.82}, {0.5, 0.65},
-                                 {0.4, 0.82}, {0.1, 0.82}, {0.05, 0.62},
-                                 {0.0, 0.45}, {0.15, 0.33}, {0.5, 0.03}})
-        .united(Steel());
+    QPainterPath p = NieuweVorm();
+    Bochten(p, {0.5, 0.03}, {{0.85, 0.33}, {1.0, 0.45}, {0.95, 0.62},
+                             {0.9, 0.82}, {0.6, 0.82}, {0.5, 0.65},
+                             {0.4, 0.82}, {0.1, 0.82}, {0.05, 0.62},
+                             {0.0, 0.45}, {0.15, 0.33}, {0.5, 0.03}});
+    Steel(p);
+    return p;
 }
 
 QPainterPath Klaveren() {
-    QPainterPath p;
-    p.addEllipse(QPointF(0.5, 0.27), 0.22, 0.22);
-    p.addEllipse(QPointF(0.27, 0.58), 0.22, 0.22);
-    p.addEllipse(QPointF(0.73, 0.58), 0.22, 0.22);
-    p.addRect(QRectF(0.4, 0.35, 0.2, 0.3));
-    return p.united(Steel()).simplified();
+    QPainterPath p = NieuweVorm();
+    Cirkel(p, {0.5, 0.27}, 0.22);
+    Cirkel(p, {0.27, 0.58}, 0.22);
+    Cirkel(p, {0.73, 0.58}, 0.22);
+    // The heart of the club, where the three lobes and the stem meet.
+    Veelhoek(p, {{0.4, 0.35}, {0.6, 0.35}, {0.6, 0.65}, {0.4, 0.65}});
+    Steel(p);
+    return p;
 }
 
 // A vector picture of the given size (twips) that teken paints.
@@ -71,15 +108,20 @@ QPicture Tekening(const QSizeF& grootte, Teken teken) {
 
 }  // namespace
 
-void TekenKleurSymbool(QPainter& painter, const QRectF& vak, int kleur, const QColor& kleurTint) {
-    QPainterPath vorm;
+QPainterPath KleurVorm(int kleur) {
     switch (kleur) {
-    case 0: vorm = Schoppen(); break;
-    case 1: vorm = Hart(); break;
-    case 2: vorm = Ruit(); break;
-    case 3: vorm = Klaveren(); break;
-    default: return;
+    case 0: return Schoppen();
+    case 1: return Hart();
+    case 2: return Ruit();
+    case 3: return Klaveren();
+    default: return QPainterPath();
     }
+}
+
+void TekenKleurSymbool(QPainter& painter, const QRectF& vak, int kleur, const QColor& kleurTint) {
+    const QPainterPath vorm = KleurVorm(kleur);
+    if (vorm.isEmpty())
+        return;
     const qreal zijde = qMin(vak.width(), vak.height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

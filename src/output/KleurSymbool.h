@@ -7,6 +7,13 @@
 #include <QRectF>
 
 class QPainter;
+class QPainterPath;
+
+// The outline of suit kleur (0 spades, 1 hearts, 2 diamonds, 3 clubs) on a
+// unit square (0..1 both ways, y down), curves kept as curves, filled by the
+// winding rule so that overlapping parts form one solid shape. Empty for any
+// other number.
+QPainterPath KleurVorm(int kleur);
 
 // Draws the symbol of suit kleur (0 spades, 1 hearts, 2 diamonds, 3 clubs)
 // filled in kleurTint, centred in vak and as large as fits.

@@ -12,7 +12,8 @@ DEFINE_FORM(frmVeldom08, frmVeldom08Form)
 frmVeldom08Form::frmVeldom08Form() : platform::Form(QStringLiteral("frmVeldom08")) {}
 
 void frmVeldom08Form::Form_Load() {
-    SetCaption(TaalTekst(103));
+    // Text 103 marks an access key, which a window title does not show.
+    SetCaption(platform::StripAccessKeys(TaalTekst(103)));
     if (frmVeldom01_IsLoaded())
         SetIcon(frmVeldom01().Icon());
     SetBackColor(platform::vbWhite);

@@ -2,6 +2,7 @@
 
 #include "output/AfdrukKeten.h"
 #include "output/KleurSymbool.h"
+#include "output/LetterGrootte.h"
 #include "platform/Screen.h"
 #include "shared/Instellingen.h"
 #include "shared/Scherm.h"
@@ -17,6 +18,9 @@ constexpr int BlokBreedte = 3000;
 constexpr int RijBoven = 460;  // top of the first suit row after preparation
 constexpr int RijAfstand = 470;
 constexpr qint64 DonkerRood = 0x0000C0;
+// Design sizes of the captions and the holdings (points).
+constexpr double KopPunten = 10;
+constexpr double HoldingPunten = 16;
 
 }  // namespace
 
@@ -49,6 +53,7 @@ frmVeldom09Form::frmVeldom09Form() : platform::Form(QStringLiteral("frmVeldom09"
 }
 
 void frmVeldom09Form::Form_Load() {
+    SetCaption(TaalTekst(0));
     CentreerVenster(*this);
     for (int i = 0; i < 4; ++i)
         lblSpel[i].SetCaption(TaalTekst(64));
@@ -87,11 +92,25 @@ void frmVeldom09Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
 }
 
 void frmVeldom09Form::Vul(const afdruk::BeeldRij& beeld) {
+    QStringList koppen;
     for (int p = 0; p < 4; ++p) {
         lblSpel[p].SetCaption(beeld.blokken[p].kop);
-        for (int s = 0; s < 4; ++s)
-            txtInvoer[4 * p + s].SetText(beeld.blokken[p].kleuren[s]);
+        koppen << beeld.blokken[p].kop;
+        for (int s = 0; s < 4; ++s) {
+            platform::TextBox& box = txtInvoer[4 * p + s];
+            box.SetText(beeld.blokken[p].kleuren[s]);
+            // A long holding gets a smaller font instead of losing cards.
+            box.SetFontSize(afdruk::PassendeGrootte(box.Font(), {box.Text()},
+                                                    afdruk::TekstvakRuimte(box.Width()),
+                                                    HoldingPunten));
+        }
     }
+    // The four captions of a picture share one size, the largest at which
+    // each fits its label.
+    const double kop = afdruk::PassendeGrootte(lblSpel[0].Font(), koppen,
+                                               afdruk::LabelRuimte(lblSpel[0].Width()), KopPunten);
+    for (int p = 0; p < 4; ++p)
+        lblSpel[p].SetFontSize(kop);
 }
 
 Afbeelding frmVeldom09Form::Vang() {
@@ -100,7 +119,7 @@ Afbeelding frmVeldom09Form::Vang() {
 
 bool frmVeldom09Form::BeginAfdruk() {
     for (int i = 0; i < 4; ++i) {
-        lblSpel[i].SetFontSize(10);
+        lblSpel[i].SetFontSize(KopPunten);
         lblSpel[i].SetFontBold(true);
     }
     if (!KiesEnVraagPrinter(*this))

@@ -76,6 +76,7 @@ frmVeldom14Form::frmVeldom14Form() : platform::Form(QStringLiteral("frmVeldom14"
 void frmVeldom14Form::Form_Resize() { CentreerVenster(*this); }
 
 void frmVeldom14Form::Form_Load() {
+    SetCaption(TaalTekst(0));
     Form_Resize();
     for (int i = 0; i < 32; ++i)
         lblKleur[i].SetCaption(QString());

@@ -2,6 +2,7 @@
 
 #include "output/AfdrukKeten.h"
 #include "output/KleurSymbool.h"
+#include "output/LetterGrootte.h"
 #include "platform/Printer.h"
 #include "platform/Screen.h"
 #include "shared/Instellingen.h"
@@ -19,6 +20,8 @@ constexpr int RijAfstand = 480;
 constexpr int RijBreedte = 2565;
 constexpr int RijHoogte = 510;
 constexpr qint64 DonkerRood = 0x0000C0;
+// Design size of the holdings (points).
+constexpr double HoldingPunten = 16;
 
 // The square between the four hands, where the seat names stand.
 constexpr int KompasLinks = 3300, KompasBoven = 2010, KompasZijde = 3000, KompasHoogte = 1830;
@@ -82,6 +85,7 @@ frmVeldom16Form::frmVeldom16Form() : platform::Form(QStringLiteral("frmVeldom16"
 }
 
 void frmVeldom16Form::Form_Load() {
+    SetCaption(TaalTekst(0));
     CentreerVenster(*this);
     cmdFocus.SetLeft(platform::Screen().Width() + 100);
     LaadAfdrukVenster(*this);
@@ -98,6 +102,10 @@ void frmVeldom16Form::Vul(const afdruk::Diagram& diagram) {
         txtInvoer[i].SetEnabled(true);
         txtInvoer[i].SetText(diagram.kleuren[i]);
         txtInvoer[i].SetForeColor(afdruk::RodeKleur(i % 4) ? DonkerRood : platform::vbBlack);
+        // A long holding gets a smaller font instead of losing cards.
+        txtInvoer[i].SetFontSize(afdruk::PassendeGrootte(txtInvoer[i].Font(), {txtInvoer[i].Text()},
+                                                         afdruk::TekstvakRuimte(txtInvoer[i].Width()),
+                                                         HoldingPunten));
     }
     for (int h = 0; h < 4; ++h)
         lblPunten[h].SetCaption(diagram.punten[h]);

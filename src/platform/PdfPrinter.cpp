@@ -80,16 +80,32 @@ bool PdfPrinter::Begin() {
         return false;
     }
     painted_ = false;
+    pages_ = {Page{writer_->pageLayout(), {}}};
     return true;
 }
 
 void PdfPrinter::PaintPicture(const QPicture& picture, int x, int y, int width, int height) {
     if (picture.boundingRect().isEmpty() || width == 0 || height == 0 || !Begin())
         return;
-    for (; pendingPages_ > 0; --pendingPages_)
+    for (; pendingPages_ > 0; --pendingPages_) {
         writer_->newPage();
-    if (PaintPictureInTwips(*painter_, picture, x, y, width, height))
+        pages_.append(Page{writer_->pageLayout(), {}});
+    }
+    if (PaintPictureInTwips(*painter_, picture, x, y, width, height)) {
         painted_ = true;
+        pages_.last().pictures.append(Painted{picture, QRect(x, y, width, height)});
+    }
+}
+
+void PdfPrinter::WriteCopies() {
+    for (int copy = 1; copy < copies_; ++copy)
+        for (const Page& page : std::as_const(pages_)) {
+            writer_->setPageLayout(page.layout);
+            writer_->newPage();
+            for (const Painted& p : page.pictures)
+                PaintPictureInTwips(*painter_, p.picture, p.place.x(), p.place.y(),
+                                    p.place.width(), p.place.height());
+        }
 }
 
 void PdfPrinter::NewPage() {
@@ -119,6 +135,7 @@ bool PdfPrinter::EndDoc() {
         pendingPages_ = 0;
         return !failed;
     }
+    WriteCopies();
     painter_->end();
     painter_.reset();
     writer_.reset();
@@ -166,6 +183,7 @@ void PdfPrinter::Reset() {
     temp_.reset();
     painted_ = false;
     pendingPages_ = 0;
+    pages_.clear();
 }
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 // document name proposed. Nothing is written when the dialog is cancelled
 // or the job painted nothing; the file is replaced only when complete.
 
+#include <QPageLayout>
 #include <QTemporaryFile>
 
 #include <memory>
@@ -31,6 +32,8 @@ public:
     void KillDoc() override;
     QString ErrorText() const override { return error_; }
 
+    // Copies are written into the one file: the job's pages, then again.
+    bool SupportsCopies() const override { return true; }
     int Copies() const override { return copies_; }
     void SetCopies(int copies) override { copies_ = copies < 1 ? 1 : copies; }
     Orientation PageOrientation() const override { return orientation_; }
@@ -62,6 +65,18 @@ private:
     std::unique_ptr<QPainter> painter_;
     bool painted_ = false;
     int pendingPages_ = 0;
+    // What each page of the job painted, to write it again for each copy
+    // after the first.
+    struct Painted {
+        QPicture picture;
+        QRect place;
+    };
+    struct Page {
+        QPageLayout layout;
+        QList<Painted> pictures;
+    };
+    QList<Page> pages_;
+    void WriteCopies();
 };
 
 // Page size in twips for a paper and orientation.

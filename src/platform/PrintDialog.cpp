@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/Printer.h"
+
 namespace platform {
 
 namespace {
@@ -64,6 +66,17 @@ PrintDialogWindow::PrintDialogWindow(const PrintDialogRequest& r, QWidget* paren
     copies->setValue(std::clamp(r.copies, 1, 999));
     copies->setMinimumWidth(Px(1000));
     copiesLabel->setBuddy(copies);
+    // Copies are offered only for a printer that prints them; any other
+    // prints one.
+    auto offerCopies = [this, copiesLabel](const QString& printer) {
+        const bool can = PrinterSupportsCopies(printer);
+        copies->setEnabled(can);
+        copiesLabel->setEnabled(can);
+        if (!can)
+            copies->setValue(1);
+    };
+    offerCopies(printers->currentText());
+    connect(printers, &QComboBox::currentTextChanged, this, offerCopies);
     printerLayout->addWidget(copiesLabel, 1, 0);
     printerLayout->addWidget(copies, 1, 1, Qt::AlignLeft);
     printerLayout->setColumnStretch(1, 1);
@@ -109,7 +122,7 @@ PrintDialogWindow::PrintDialogWindow(const PrintDialogRequest& r, QWidget* paren
 void PrintDialogWindow::TakeChoices(PrintDialogRequest& r) const {
     if (printers->currentIndex() >= 0)
         r.printer = printers->currentText();
-    r.copies = copies->value();
+    r.copies = copies->isEnabled() ? copies->value() : 1;
     r.landscape = landscape->isChecked();
     if (!r.paperSizes.isEmpty())
         r.paperSize = paper->currentText();

@@ -103,6 +103,17 @@ bool SetCurrentPrinter(const QString& deviceName) {
     return true;
 }
 
+bool PrinterSupportsCopies(const QString& deviceName) {
+    Printers& s = State();
+    if (s.override)
+        return s.override->SupportsCopies();
+    if (deviceName == PdfPrinterName())
+        return true;
+    if (s.device && s.device->DeviceName() == deviceName)
+        return s.device->SupportsCopies();
+    return SystemPrinterSupportsCopies(deviceName);
+}
+
 QString CurrentPrinterName() {
     Printers& s = State();
     if (s.current.isEmpty())

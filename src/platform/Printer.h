@@ -38,6 +38,10 @@ public:
     // the pages that start after it. Devices without such settings keep the
     // defaults below.
     enum class Orientation { Portrait = 1, Landscape = 2 };
+    // True when the device prints a job as many times as SetCopies asks;
+    // the print dialog offers the number of copies only then. A device
+    // that cannot keeps one copy.
+    virtual bool SupportsCopies() const { return false; }
     virtual int Copies() const { return 1; }
     virtual void SetCopies(int) {}
     virtual Orientation PageOrientation() const { return Orientation::Portrait; }
@@ -68,6 +72,8 @@ QString PdfPrinterName();
 PrinterDevice& Printer();
 // Makes the printer with this device name current; false when none has it.
 bool SetCurrentPrinter(const QString& deviceName);
+// True when the printer with this device name honours a number of copies.
+bool PrinterSupportsCopies(const QString& deviceName);
 // The device name of the current printer (the real one chosen, also while
 // an override is in place).
 QString CurrentPrinterName();

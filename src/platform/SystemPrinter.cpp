@@ -12,6 +12,22 @@ SystemPrinter::SystemPrinter(const QString& deviceName)
 
 SystemPrinter::~SystemPrinter() { KillDoc(); }
 
+bool SystemPrinterSupportsCopies(const QString& deviceName) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(deviceName);
+    if (info.isNull())
+        return false;
+    QPrinter printer(info);
+    return printer.supportsMultipleCopies();
+}
+
+bool SystemPrinter::SupportsCopies() const {
+    return !QPrinterInfo::printerInfo(name_).isNull() && printer_.supportsMultipleCopies();
+}
+
+void SystemPrinter::SetCopies(int copies) {
+    printer_.setCopyCount(copies > 1 && SupportsCopies() ? copies : 1);
+}
+
 int SystemPrinter::ScaleWidth() const {
     return qRound(printer_.pageLayout().paintRect(QPageLayout::Point).width() * 20);
 }

@@ -25,8 +25,11 @@ public:
     void KillDoc() override;
     QString ErrorText() const override { return error_; }
 
+    // The copies go to the system with the job; a printer that cannot
+    // print copies keeps one.
+    bool SupportsCopies() const override;
     int Copies() const override { return printer_.copyCount(); }
-    void SetCopies(int copies) override { printer_.setCopyCount(copies < 1 ? 1 : copies); }
+    void SetCopies(int copies) override;
     Orientation PageOrientation() const override;
     void SetPageOrientation(Orientation orientation) override;
     QPageSize::PageSizeId PaperSize() const override;
@@ -43,5 +46,9 @@ private:
     bool painted_ = false;
     int pendingPages_ = 0;
 };
+
+// True when the system printer with this name takes a number of copies
+// with a job.
+bool SystemPrinterSupportsCopies(const QString& deviceName);
 
 }  // namespace platform

@@ -155,7 +155,7 @@ private slots:
     }
     void everyJobAndPageStartsAtFourHundred() {
         Run run("1", 5);
-        run.printer = testsupport::RecordingPrinter("Recorder", 11000, 9000);
+        run.printer = testsupport::RecordingPrinter("Recorder", 11900, 9000);
         run.Print(TestSet(9));
         const auto jobs = run.printer.EndedJobs();
         QCOMPARE(jobs.size(), 1);
@@ -276,7 +276,7 @@ private slots:
         QVERIFY(frmVeldom08_IsLoaded());
         QVERIFY(!frmVeldom09_IsLoaded());
         QVERIFY(!frmVeldom01().Enabled());
-        QCOMPARE(frmVeldom08().Caption(), QString("Print naar P&DF"));
+        QCOMPARE(frmVeldom08().Caption(), QString("Print naar PDF"));
         QCOMPARE(frmVeldom08().WindowState(), int(platform::vbMaximized));
         int esc = 27;
         frmVeldom08().Form_KeyUp(esc, 0);

@@ -140,7 +140,7 @@ private slots:
             VerifyChainClosed();
             const auto pictures = run.Pictures();
             QCOMPARE(pictures.size(), 2);
-            QCOMPARE(pictures[0].x, (11000 - frmVeldom16Form::Breedte) / 2);
+            QCOMPARE(pictures[0].x, (11900 - frmVeldom16Form::Breedte) / 2);
             const double s = *afdruk::SchaalDiagram(k);
             QCOMPARE(pictures[0].width, qRound(afdruk::Himetric(frmVeldom16Form::Breedte) * s));
             QCOMPARE(pictures[1].y, 400 + qRound(2 * s * frmVeldom16Form::Hoogte));

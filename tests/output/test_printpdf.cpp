@@ -4,7 +4,6 @@
 #include <QtTest>
 
 #include <QApplication>
-#include <QProcess>
 
 #include "main/frmVeldom01.h"
 #include "output/frmVeldom08.h"
@@ -15,24 +14,11 @@
 #include "support/MailTxtFixture.h"
 #include "support/PrintTestSupport.h"
 
+using testsupport::PdfRun;
 using testsupport::TestHolding;
 using testsupport::TestSet;
 
 namespace {
-
-QString Run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int Pages(const QString& pdf) {
-    const QString info = Run("pdfinfo", {pdf});
-    const QRegularExpressionMatch m = QRegularExpression("Pages:\\s+(\\d+)").match(info);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
 
 // The text of a PDF without any white space, so that captions compare
 // whatever spacing the text extraction chooses.
@@ -45,7 +31,7 @@ QString Compact(const QString& text) {
 // "" when every expected text occurs in the PDF's text, in this order; else
 // the first one missing and the text after the last found.
 QString NotInOrder(const QString& pdf, const QStringList& expected) {
-    const QString text = Compact(Run("pdftotext", {"-layout", pdf, "-"}));
+    const QString text = Compact(testsupport::PdfText(pdf));
     qsizetype from = 0;
     for (const QString& e : expected) {
         const qsizetype at = text.indexOf(Compact(e), from);
@@ -56,33 +42,6 @@ QString NotInOrder(const QString& pdf, const QStringList& expected) {
     return QString();
 }
 
-// One print run through the built-in PDF printer.
-struct PdfRun {
-    testsupport::TempHome home;
-    testsupport::PromptScript prompts;
-
-    PdfRun(const QString& layout, int taal) {
-        testsupport::WriteWorkingMailTxt();
-        testsupport::PreparePrintSettings(layout);
-        PdfPrinter = platform::PdfPrinterName();
-        TaalNummer = taal;
-    }
-    ~PdfRun() { TaalNummer = 10; }
-    QString File(const QString& name) const { return home.file(name); }
-    void Print(const QStringList& set) {
-        testsupport::FillMainWindowSet(set);
-        frmVeldom08().Show();
-        testsupport::VerifyChainClosed();
-    }
-    // Prints the set into one PDF file of this name and returns its path.
-    QString PrintTo(const QString& name, const QStringList& set) {
-        prompts.answerPrint(true);
-        prompts.answerFile(File(name));
-        Print(set);
-        return File(name);
-    }
-};
-
 }  // namespace
 
 class TestPrintPdf : public QObject {
@@ -90,23 +49,20 @@ class TestPrintPdf : public QObject {
 private slots:
     void initTestCase() {
         platform::SetupApplication(*qApp);
-        if (Run("pdfinfo", {"-v"}).isNull() && QStandardPaths::findExecutable("pdfinfo").isEmpty())
+        if (QStandardPaths::findExecutable("pdfinfo").isEmpty())
             QSKIP("poppler-utils are not installed");
     }
 
     void layoutZeroGivesOnePdfPerSeat() {
         PdfRun run("0", 10);
         const QStringList namen{"Noord", "Oost", "Zuid", "West"};
-        run.prompts.answerPrint(true);
-        for (const QString& naam : namen)
-            run.prompts.answerFile(run.File(naam + ".pdf"));
-        run.Print(TestSet(24));
+        run.Print(TestSet(24), {"Noord.pdf", "Oost.pdf", "Zuid.pdf", "West.pdf"});
         QCOMPARE(run.prompts.count(), 5);
         for (int zetel = 0; zetel < 4; ++zetel) {
             QCOMPARE(run.prompts.prompts()[1 + zetel].proposedName, namen[zetel] + ".pdf");
             const QString pdf = run.File(namen[zetel] + ".pdf");
             QVERIFY2(QFileInfo(pdf).size() > 0, qPrintable(pdf));
-            QCOMPARE(Pages(pdf), 1);
+            QCOMPARE(testsupport::PdfPages(pdf), 1);
             QStringList expected;
             for (int n = 1; n <= 24; n += 4) {
                 for (int p = 0; p < 4; ++p)
@@ -125,8 +81,8 @@ private slots:
     }
     void layoutOneInEnglish() {
         PdfRun run("1", 11);
-        const QString pdf = run.PrintTo("all.pdf", TestSet(8));
-        QCOMPARE(Pages(pdf), 2);
+        const QString pdf = run.Print(TestSet(8), {"all.pdf"}).first();
+        QCOMPARE(testsupport::PdfPages(pdf), 2);
         const QString missing =
             NotInOrder(pdf, {"Game 1 - North", "Game 1 - East", "Game 1 - South", "Game 1 - West",
                              TestHolding(1, 0, 0), TestHolding(1, 3, 0), TestHolding(1, 3, 3),
@@ -135,8 +91,8 @@ private slots:
     }
     void layoutTwoInDutch() {
         PdfRun run("2", 10);
-        const QString pdf = run.PrintTo("twee.pdf", TestSet(5, 17));
-        QCOMPARE(Pages(pdf), 1);
+        const QString pdf = run.Print(TestSet(5, 17), {"twee.pdf"}).first();
+        QCOMPARE(testsupport::PdfPages(pdf), 1);
         const QString missing =
             NotInOrder(pdf, {"1", TestHolding(17, 0, 0), "2", TestHolding(18, 0, 0),
                              "Gever: Noord", "Gever: Oost", "Kwetsbaar: -", "Kwetsbaar: NZ",
@@ -146,8 +102,8 @@ private slots:
     }
     void layoutThreeInEnglish() {
         PdfRun run("3", 11);
-        const QString pdf = run.PrintTo("drie.pdf", TestSet(3));
-        QCOMPARE(Pages(pdf), 2);  // two diagrams to a page at the widest setting
+        const QString pdf = run.Print(TestSet(3), {"drie.pdf"}).first();
+        QCOMPARE(testsupport::PdfPages(pdf), 2);  // two diagrams to a page at the widest setting
         const QString missing =
             NotInOrder(pdf, {TestHolding(1, 0, 0), "1", "Dealer: North", "Vulnerable: Non",
                              "Noord", "(1)", "West", "Oost", "Zuid", TestHolding(1, 2, 3),
@@ -157,9 +113,7 @@ private slots:
     }
     void aCancelledSaveDialogWritesNothing() {
         PdfRun run("1", 10);
-        run.prompts.answerPrint(true);
-        run.prompts.answerFile(QString());
-        run.Print(TestSet(2));
+        run.Print(TestSet(2), {QString()});
         QVERIFY(QDir(run.File("PDF")).entryList({"*.pdf"}).isEmpty());
         QCOMPARE(run.prompts.count(), 2);  // no error message after a cancel
     }

@@ -5,6 +5,7 @@
 
 #include "output/AfdrukRegels.h"
 #include "output/AfdrukTaak.h"
+#include "output/LetterGrootte.h"
 #include "support/RecordingPrinter.h"
 
 using namespace afdruk;
@@ -71,6 +72,47 @@ private slots:
         QCOMPARE(MiddenX(11000, 9000), 1000);
         QCOMPARE(MiddenX(11001, 9000), 1000);
         QCOMPARE(Himetric(1440), 2540);
+    }
+    void aPictureBesideThePageIsCentredAndMadeToFit() {
+        // On the page: as asked.
+        QCOMPARE(OpPagina(200, 0.5, 20000, 11900).x, 200.0);
+        QCOMPARE(OpPagina(200, 0.5, 20000, 11900).schaal, 0.5);
+        QCOMPARE(OpPagina(0, 0.5, 23800, 11900).schaal, 0.5);
+        // Left of the page but narrow enough: centred, same scale.
+        QCOMPARE(OpPagina(-600, 0.4, 16933, 8400).schaal, 0.4);
+        QCOMPARE(OpPagina(-600, 0.4, 16933, 8400).x, std::floor((8400 - 16933 * 0.4) / 2));
+        // Sticking out on the right: centred.
+        QCOMPARE(OpPagina(200, 0.5, 16000, 8400).x, 200.0);
+        // Wider than the page less its margins: smaller, centred.
+        const Plek breed = OpPagina(-600, 0.6, 16933, 8400);
+        QCOMPARE(breed.x, double(LinkerRand));
+        QVERIFY(qAbs(breed.schaal * 16933 - (8400 - 2 * LinkerRand)) < 0.01);
+        // A page of no width changes nothing.
+        QCOMPARE(OpPagina(-5, 0.5, 100, 0).x, -5.0);
+    }
+    void fontSizeThatFitsTheBox() {
+        QFont letter("DejaVu Sans");
+        letter.setBold(true);
+        // Short texts keep the design size.
+        QCOMPARE(PassendeGrootte(letter, {"AK5", "Q"}, 150, 16.0), 16.0);
+        QCOMPARE(PassendeGrootte(letter, {}, 150, 16.0), 16.0);
+        // A long one gets the largest quarter point at which it fits.
+        const QString lang = "AKQJ1098765432";
+        const double grootte = PassendeGrootte(letter, {"AK5", lang}, 150, 16.0);
+        QVERIFY(grootte < 16.0 && grootte >= KleinsteLetter);
+        QCOMPARE(grootte * 4, std::round(grootte * 4));
+        auto breedte = [&](double punten) {
+            QFont f = letter;
+            f.setPointSizeF(punten);
+            return QFontMetricsF(f).horizontalAdvance(lang);
+        };
+        QVERIFY(breedte(grootte) <= 150);
+        QVERIFY(breedte(grootte + 0.25) > 150);
+        // No room at all: the smallest size, never less.
+        QCOMPARE(PassendeGrootte(letter, {lang}, 5, 16.0), KleinsteLetter);
+        // Room in a text box is less than in a label of the same width.
+        QVERIFY(TekstvakRuimte(3000) < LabelRuimte(3000));
+        QCOMPARE(LabelRuimte(3000), 199);
     }
     void tenFormIsCaseSensitiveOverTheWholeText() {
         QCOMPARE(TienVorm("AH10~T2~-", true), QString("AHT~T2~-"));

@@ -204,6 +204,41 @@ private slots:
         QVERIFY(!printer.ErrorText().isEmpty());
     }
 
+    void copiesRepeatTheWholeDocument() {
+        testsupport::TempHome home;
+        testsupport::PromptScript prompts;
+        const QString target = home.file("twee.pdf");
+        prompts.answerFile(target);
+        PdfPrinter printer(platform::PdfPrinterName());
+        QVERIFY(printer.SupportsCopies());
+        printer.SetCopies(0);
+        QCOMPARE(printer.Copies(), 1);
+        printer.SetCopies(2);
+        printer.PaintPicture(Picture("Eerste"), 1440, 1440, 2880, 1440);
+        printer.NewPage();
+        printer.PaintPicture(Picture("Tweede"), 1440, 1440, 2880, 1440);
+        QVERIFY(printer.EndDoc());
+        QVERIFY(Run("pdfinfo", {target}).contains(QRegularExpression("Pages:\\s+4\\n")));
+        QList<int> first, second;
+        for (const Word& w : WordsOf(target)) {
+            if (w.text == "Eerste")
+                first << w.page;
+            if (w.text == "Tweede")
+                second << w.page;
+        }
+        // Collated: the whole document once, then again.
+        QCOMPARE(first, (QList<int>{1, 3}));
+        QCOMPARE(second, (QList<int>{2, 4}));
+        QVERIFY2(qAbs(Find(WordsOf(target), "Eerste").x - 72.0) < 1.0, "same place in every copy");
+
+        // The next job starts from one copy of its own pages only.
+        prompts.answerFile(home.file("een.pdf"));
+        printer.SetCopies(1);
+        printer.PaintPicture(Picture("Later"), 0, 0, 1440, 720);
+        QVERIFY(printer.EndDoc());
+        QVERIFY(Run("pdfinfo", {home.file("een.pdf")}).contains(QRegularExpression("Pages:\\s+1\\n")));
+    }
+
     void landscapeAndPaperSize() {
         testsupport::TempHome home;
         testsupport::PromptScript prompts;

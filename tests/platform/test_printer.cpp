@@ -29,6 +29,7 @@ public:
     bool EndDoc() override { return true; }
     void KillDoc() override {}
     QString ErrorText() const override { return {}; }
+    bool SupportsCopies() const override { return copiesSupported; }
     int Copies() const override { return copies; }
     void SetCopies(int c) override { copies = c; }
     Orientation PageOrientation() const override { return orientation; }
@@ -37,6 +38,7 @@ public:
     void SetPaperSize(QPageSize::PageSizeId p) override { paper = p; }
 
     int copies = 1;
+    bool copiesSupported = true;
     Orientation orientation = Orientation::Portrait;
     QPageSize::PageSizeId paper = QPageSize::A4;
 
@@ -184,6 +186,38 @@ private slots:
         QVERIFY(r.landscape);
         QCOMPARE(r.paperSize, QString("A5"));
         QVERIFY(dialog.copies->maximum() >= 99);
+    }
+
+    void copiesAreOfferedOnlyWhereThePrinterHonoursThem() {
+        // A device in place answers for itself.
+        QVERIFY(platform::PrinterSupportsCopies(kLongName));
+        device_.copiesSupported = false;
+        QVERIFY(!platform::PrinterSupportsCopies(kLongName));
+        // The real ones: the PDF printer writes copies; a name the system
+        // does not know cannot print any.
+        platform::SetPrinterOverride(nullptr);
+        QVERIFY(platform::PrinterSupportsCopies(platform::PdfPrinterName()));
+        QVERIFY(!platform::PrinterSupportsCopies(kLongName));
+
+        platform::PrintDialogRequest r;
+        r.printers = {platform::PdfPrinterName(), kLongName};
+        r.printer = kLongName;
+        r.copies = 3;
+        platform::PrintDialogWindow dialog(r, nullptr);
+        QVERIFY(!dialog.copies->isEnabled());
+        QCOMPARE(dialog.copies->value(), 1);
+        dialog.TakeChoices(r);
+        QCOMPARE(r.copies, 1);
+
+        dialog.printers->setCurrentIndex(0);  // the PDF printer writes copies
+        QVERIFY(dialog.copies->isEnabled());
+        dialog.copies->setValue(5);
+        dialog.TakeChoices(r);
+        QCOMPARE(r.copies, 5);
+        dialog.printers->setCurrentIndex(1);
+        QVERIFY(!dialog.copies->isEnabled());
+        dialog.TakeChoices(r);
+        QCOMPARE(r.copies, 1);
     }
 };
 

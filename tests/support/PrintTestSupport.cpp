@@ -2,6 +2,9 @@
 
 #include <QtTest>
 
+#include <QProcess>
+#include <QRegularExpression>
+
 #include "main/frmVeldom01.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom09.h"
@@ -37,6 +40,73 @@ void VerifyChainClosed() {
     QVERIFY(!frmVeldom14_IsLoaded());
     QVERIFY(!frmVeldom16_IsLoaded());
     QVERIFY(frmVeldom01().Enabled());
+}
+
+namespace {
+
+QString Output(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+}  // namespace
+
+int PdfPages(const QString& pdf) {
+    static const QRegularExpression pages("Pages:\\s+(\\d+)");
+    const QRegularExpressionMatch m = pages.match(Output("pdfinfo", {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString PdfText(const QString& pdf) { return Output("pdftotext", {"-layout", pdf, "-"}); }
+
+QSizeF PdfPageSize(const QString& pdf) {
+    static const QRegularExpression size("Page size:\\s+([\\d.]+) x ([\\d.]+) pts");
+    const QRegularExpressionMatch m = size.match(Output("pdfinfo", {pdf}));
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+QList<PdfWord> PdfWords(const QString& pdf) {
+    QList<PdfWord> words;
+    static const QRegularExpression re(
+        R"re(<page |<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re");
+    int page = 0;
+    for (auto it = re.globalMatch(Output("pdftotext", {"-bbox", pdf, "-"})); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(0).startsWith("<page")) {
+            ++page;
+            continue;
+        }
+        words << PdfWord{m.captured(5).replace("&amp;", "&"), m.captured(1).toDouble(),
+                         m.captured(2).toDouble(), m.captured(3).toDouble(),
+                         m.captured(4).toDouble(), page};
+    }
+    return words;
+}
+
+PdfRun::PdfRun(const QString& layout, int taal) {
+    WriteWorkingMailTxt();
+    PreparePrintSettings(layout);
+    PdfPrinter = platform::PdfPrinterName();
+    TaalNummer = taal;
+}
+
+PdfRun::~PdfRun() { TaalNummer = 10; }
+
+QStringList PdfRun::Print(const QStringList& set, const QStringList& files,
+                          std::function<void(platform::PrintDialogRequest&)> edit) {
+    prompts.answerPrint(true, std::move(edit));
+    QStringList paths;
+    for (const QString& f : files) {
+        paths << (f.isEmpty() ? QString() : File(f));
+        prompts.answerFile(paths.last());
+    }
+    FillMainWindowSet(set);
+    frmVeldom08().Show();
+    VerifyChainClosed();
+    return paths;
 }
 
 PrintRun::PrintRun(const QString& layout, int tussenruimte) {
