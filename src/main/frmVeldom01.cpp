@@ -78,7 +78,6 @@ void frmVeldom01Form::Ontwerp() {
     SetHeight(OntwerpHoogte + 405);
 
     cmdFocus.Move(-2000, 0, 100, 100);
-    cmdFocus.SetTabIndex(0);
 
     // Board display: board number, dealer and vulnerability in the top left
     // corner, the four hands around the centre.
@@ -110,6 +109,7 @@ void frmVeldom01Form::Ontwerp() {
             txtInvoer[i].SetFontSize(9);
             txtInvoer[i].SetForeColor(KleurVanKleur(k));
             txtInvoer[i].SetEnabled(false);
+            txtInvoer[i].SetLocked(true);  // shows the board; typing changes nothing
         }
     }
 
@@ -138,6 +138,7 @@ void frmVeldom01Form::Ontwerp() {
     // Generator panel: board count, board selector, start button, ten box.
     picBack.Move(7050, 120, 4230, 1770);
     picBack.SetBorderStyle(0);
+    picBack.SetTabStop(false);  // a panel: Tab goes to its controls
     lblAanTalSpellen.Move(120, 120, 1200, 255);
     lblAanTalSpellen.SetAutoSize(true);
     lblSpellen.Move(2700, 90, 960, 315);
@@ -207,21 +208,26 @@ void frmVeldom01Form::Ontwerp() {
 }
 
 void frmVeldom01Form::KoppelHandlers() {
-    // A left press starts the run at once; the click that the same press
-    // gives on release must not start a second one.
+    // A left press starts the run at once; the click that the release of
+    // that same press gives must not start a second one. Only a click made
+    // by that release is dropped: when the release was lost (the window
+    // took no input during a quick run), the next start by keyboard deals.
     cmdStart.OnClick([this] {
-        if (muisStart_) {
-            muisStart_ = false;
-            return;
-        }
+        const bool vanDezeDruk = muisStart_ && muisLos_;
+        muisStart_ = false;
+        if (vanDezeDruk) return;
         cmdStart_Click();
     });
     cmdStart.OnMouseDown(
         [this](int Button, int Shift, float X, float Y) { cmdStart_MouseDown(Button, Shift, X, Y); });
     cmdStart.OnMouseUp([this](int, int, float, float) {
-        // The release is seen before its click: forget the press only after
-        // the click (if any) has been handled.
-        if (muisStart_) RunWhenIdle([this] { muisStart_ = false; });
+        // The release is seen before its click: the click comes while
+        // muisLos_ is set; afterwards the press is over.
+        muisLos_ = true;
+        RunWhenIdle([this] {
+            muisLos_ = false;
+            muisStart_ = false;
+        });
     });
     timSchudForm.OnTimer([this] { timSchudForm_Timer(); });
     vscrDitSpel.OnChange([this] { vscrDitSpel_Change(); });
@@ -945,7 +951,7 @@ void frmVeldom01Form::cmdWissen_Click() {
     const QString naam = lstSpellen.List(lstSpellen.ListIndex());
     QString vraag = Tekst(47);
     vraag.replace(QLatin1Char('~'), naam + QStringLiteral(".txt"));
-    if (MsgBox(Regels(vraag), vbYesNo | vbQuestion, Caption()) != vbYes) {
+    if (MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
         ZetFocus(*this, cmdFocus);
         return;
     }

@@ -156,7 +156,8 @@ private:
     spel::OpeningTellers openingTellers_;
     bool bezigMetRun_ = false;
     int runs_ = 0;
-    bool muisStart_ = false;
+    bool muisStart_ = false;  // a left press on Start started the run
+    bool muisLos_ = false;    // that press's release is being handled
 };
 
 DECLARE_FORM(frmVeldom01, frmVeldom01Form)

@@ -65,16 +65,11 @@ void frmVeldom02Form::Form_Load() {
                      KnopBreedte, KnopHoogte);
     cmdOK.Move(cmdKalender.Left(), cmdKalender.Top() + cmdKalender.Height() + 60, KnopBreedte, KnopHoogte);
     cmdTerug.Move(lblBestandsNaam.Left(), cmdOK.Top(), KnopBreedte, KnopHoogte);
-    txtBestandsNaam.SetTabIndex(0);
-    cmdKalender.SetTabIndex(1);
-    cmdOK.SetTabIndex(2);
-    cmdTerug.SetTabIndex(3);
 
     const int binnenBreedte = cmdKalender.Left() + cmdKalender.Width() + Marge;
     const int binnenHoogte = cmdOK.Top() + cmdOK.Height() + cmdKalender.Top();
     // The focus button takes the focus out of sight, beyond the right edge.
     cmdFocus.Move(binnenBreedte + 1000, 0, 100, 100);
-    cmdFocus.SetTabStop(false);
     Move(0, 0, binnenBreedte + (Width() - ScaleWidth()), binnenHoogte + (Height() - ScaleHeight()));
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
 
@@ -107,20 +102,9 @@ void frmVeldom02Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     GeefAanroeperTerug();
 }
 
-void frmVeldom02Form::Form_KeyDown(int& KeyCode, int Shift) {
-    (void)Shift;
-    if (KeyCode == vbKeyEscape)
-        escNeer_ = true;
-}
-
 void frmVeldom02Form::Form_KeyUp(int& KeyCode, int Shift) {
     (void)Shift;
-    // Only an Esc pressed in this window closes it: the release of an Esc
-    // that closed a message box or the calendar is not a new Esc.
-    if (KeyCode == vbKeyEscape && escNeer_) {
-        escNeer_ = false;
-        cmdTerug_Click();
-    }
+    if (KeyCode == vbKeyEscape) cmdTerug_Click();
 }
 
 void frmVeldom02Form::txtBestandsNaam_Change() {
@@ -184,7 +168,7 @@ bool frmVeldom02Form::BewaarSpelSet(const QString& naam) {
     auto magOverschrijven = [this](const QString& bestandsnaam) {
         QString vraag = TaalTekst(46);
         vraag.replace(QChar('~'), bestandsnaam).replace(QChar('|'), QChar('\n'));
-        return MsgBox(vraag, vbYesNo | vbQuestion, Caption()) == vbYes;
+        return MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) == vbYes;
     };
     QString reden;
     switch (bewaarnaam::BewaarRegels(SpelBestandenMap, naam, regels, TaalTekst(85), magOverschrijven,

@@ -24,7 +24,6 @@ public:
     void Form_Activate() override;
     void Form_Resize() override;
     void Form_QueryUnload(int& Cancel, int UnloadMode) override;
-    void Form_KeyDown(int& KeyCode, int Shift) override;
     void Form_KeyUp(int& KeyCode, int Shift) override;
 
     void cmdOK_Click();
@@ -45,7 +44,6 @@ private:
     void GeefAanroeperTerug();
 
     bool teruggegeven_ = false;
-    bool escNeer_ = false;
 };
 
 DECLARE_FORM(frmVeldom02, frmVeldom02Form)

@@ -54,7 +54,6 @@ void frmVeldom03Form::Form_Load() {
 
     Move(0, 0, BinnenBreedte + (Width() - ScaleWidth()), BinnenHoogte + (Height() - ScaleHeight()));
     cmdFocus.Move(Screen().Width() + 100, Screen().Height() + 100, 100, 100);
-    cmdFocus.SetTabStop(false);
 
     comMaand.SetStyle(vbComboDropdownList);
     comJaar.SetStyle(vbComboDropdownList);
@@ -208,18 +207,9 @@ void frmVeldom03Form::Form_Resize() {
     SchaalScherm(*this);
 }
 
-void frmVeldom03Form::Form_KeyDown(int& KeyCode, int Shift) {
-    (void)Shift;
-    if (KeyCode == vbKeyEscape)
-        escNeer_ = true;
-}
-
 void frmVeldom03Form::Form_KeyUp(int& KeyCode, int Shift) {
     (void)Shift;
-    if (KeyCode == vbKeyEscape && escNeer_) {
-        escNeer_ = false;
-        cmdTerug_Click();
-    }
+    if (KeyCode == vbKeyEscape) cmdTerug_Click();
 }
 
 void frmVeldom03Form::cmdFocus_KeyUp(int& KeyCode, int Shift) {

@@ -32,7 +32,6 @@ public:
     void Form_Activate() override;
     void Form_Resize() override;
     void Form_QueryUnload(int& Cancel, int UnloadMode) override;
-    void Form_KeyDown(int& KeyCode, int Shift) override;
     void Form_KeyUp(int& KeyCode, int Shift) override;
 
     void cmdOK_Click();
@@ -52,7 +51,6 @@ private:
     kalender::KalenderKeuze keuze_{1, 1, 2000};
     bool BezigMetVullen = false;
     bool afgesloten_ = false;
-    bool escNeer_ = false;
 };
 
 DECLARE_FORM(frmVeldom03, frmVeldom03Form)

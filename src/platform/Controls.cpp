@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "platform/Form.h"
@@ -328,6 +330,16 @@ public:
     OptionWidget(OptionButton* o, QWidget* parent) : QRadioButton(parent), control_(o) { setAutoExclusive(false); }
 protected:
     void nextCheckState() override { control_->userSelected(); }
+    // The arrow keys move the selection through the group, as on Windows.
+    void keyPressEvent(QKeyEvent* e) override {
+        const int k = e->key();
+        const bool arrow = k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right;
+        if (arrow && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            control_->selectNeighbour(k == Qt::Key_Down || k == Qt::Key_Right);
+            return;
+        }
+        QRadioButton::keyPressEvent(e);
+    }
 private:
     OptionButton* control_;
 };
@@ -412,6 +424,20 @@ void OptionButton::userSelected() {
         return;
     }
     SetValue(true);
+}
+
+void OptionButton::selectNeighbour(bool forward) {
+    const std::vector<Control*> group = Parent().OptionGroupOf(this);
+    const auto at = std::find(group.begin(), group.end(), this);
+    if (at == group.end()) return;
+    const int n = int(group.size()), here = int(at - group.begin());
+    for (int step = 1; step < n; ++step) {
+        auto* o = static_cast<OptionButton*>(group[std::size_t(((here + (forward ? step : -step)) % n + n) % n)]);
+        if (!o->Visible() || !o->Enabled()) continue;
+        o->SetFocus();
+        o->SetValue(true);
+        return;
+    }
 }
 
 // ---------------------------------------------------------------- Frame
@@ -559,8 +585,20 @@ ScrollBar::ScrollBar(Container* c, const QString& name, int index, Qt::Orientati
         Move(0, 0, 1215, 255);
 }
 
+namespace {
+// A scroll bar takes no mouse wheel, as on Windows: a wheel turn over a
+// spinner must not change a setting behind the user's back. The turn goes
+// on to the widgets around it.
+class WheelFreeScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+protected:
+    void wheelEvent(QWheelEvent* e) override { e->ignore(); }
+};
+}  // namespace
+
 QWidget* ScrollBar::createWidget(QWidget* parent) {
-    auto* s = new QScrollBar(orientation_, parent);
+    auto* s = new WheelFreeScrollBar(orientation_, parent);
     s->setTracking(false);  // Change at the end of a drag, Scroll while dragging
     QObject::connect(s, &QScrollBar::valueChanged, [this](int v) { userChanged(v); });
     QObject::connect(s, &QScrollBar::sliderMoved, [this](int v) { userScrolled(v); });

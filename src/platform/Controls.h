@@ -162,6 +162,9 @@ public:
     bool Value() const { return value_; }
     void SetValue(bool on);
     void userSelected();
+    // Focuses and selects the next (or previous) usable option button of
+    // its group, going round at the ends: what the arrow keys do.
+    void selectNeighbour(bool forward);
 
 protected:
     QWidget* createWidget(QWidget* parent) override;

@@ -324,6 +324,18 @@ void ComboBox::SetText(const QString& s) {
 void ComboBox::userEdited(const QString& s) {
     if (s == text_) return;
     text_ = s;
+    // A text typed by the user is no item of the list, even when it reads
+    // like one: nothing is selected any more (no Click runs for that).
+    if (listIndex_ != -1) {
+        listIndex_ = -1;
+        if (auto* w = static_cast<QComboBox*>(widget_.data()); w && w->lineEdit()) {
+            QSignalBlocker block(w);
+            const int caret = w->lineEdit()->cursorPosition();
+            w->setCurrentIndex(-1);
+            w->lineEdit()->setText(s);
+            w->lineEdit()->setCursorPosition(caret);
+        }
+    }
     Fire(change_);
 }
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "platform/App.h"
@@ -44,6 +45,38 @@ void requestSystemActivation(Form* f) {
         QTimer::singleShot(1000, QCoreApplication::instance(), [generation] {
             if (generation == g_pendingGeneration) g_pending = nullptr;
         });
+}
+
+// The window each key that is down was pressed in. A release reaches the
+// handlers of a window only when its press went to that same window: the
+// release of an Esc or Enter that closed a message box, a file dialog or
+// another window is no key of the window it lands in.
+std::map<quint64, Form*> g_keysDown;
+
+quint64 keyId(const QKeyEvent* e) {
+    // The scan code identifies the physical key even when the modifiers
+    // held change its meaning between press and release.
+    if (e->nativeScanCode()) return (quint64(1) << 32) | e->nativeScanCode();
+    return quint64(quint32(e->key()));
+}
+
+void noteKeyDown(Form* f, const QKeyEvent* e) {
+    // A repeated press of a key held down is not a new press: holding Esc
+    // in a message box never makes it a key of the window behind it.
+    if (!e->isAutoRepeat()) g_keysDown[keyId(e)] = f;
+}
+
+// True when the release belongs to the window; a final release ends the key.
+bool takeKeyUp(Form* f, const QKeyEvent* e) {
+    const auto it = g_keysDown.find(keyId(e));
+    const bool ours = it != g_keysDown.end() && it->second == f;
+    if (!e->isAutoRepeat() && it != g_keysDown.end()) g_keysDown.erase(it);
+    return ours;
+}
+
+void forgetKeysOf(Form* f) {
+    for (auto it = g_keysDown.begin(); it != g_keysDown.end();)
+        it = it->second == f ? g_keysDown.erase(it) : std::next(it);
 }
 
 void activate(Form* f) {
@@ -112,6 +145,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override {
         if (!form_->formKeyRelease(e)) e->ignore();
     }
+    // Tab and Shift+Tab walk the window's layout order (every child widget
+    // hands the question up to its window).
+    bool focusNextPrevChild(bool next) override { return form_->TabToNext(next); }
     void mouseReleaseEvent(QMouseEvent* e) override {
         QWidget::mouseReleaseEvent(e);
         EventScope scope;
@@ -143,7 +179,10 @@ public:
         }
         if (!watched->isWidgetType()) return false;
         auto* fw = dynamic_cast<FormWidget*>(static_cast<QWidget*>(watched)->window());
-        return fw && !fw->form_->Enabled();
+        const bool blocked = fw && !fw->form_->Enabled();
+        if (blocked && e->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(e)->isAutoRepeat())
+            g_keysDown.erase(keyId(static_cast<QKeyEvent*>(e)));
+        return blocked;
     }
 };
 
@@ -162,6 +201,7 @@ Form::Form(const QString& name)
 }
 
 Form::~Form() {
+    forgetKeysOf(this);
     removeFromZOrder(this);
     g_loaded.erase(this);
     if (g_active == this) g_active = nullptr;
@@ -229,6 +269,7 @@ void Form::moveInTabOrder(Control* c, int index) {
 void Form::unregisterControl(Control* c) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
     if (activeControl_ == c) activeControl_ = nullptr;
+    if (lastTabbed_ == c) lastTabbed_ = nullptr;
     if (static_cast<Control*>(defaultButton_) == c) defaultButton_ = nullptr;
     if (static_cast<Control*>(cancelButton_) == c) cancelButton_ = nullptr;
 }
@@ -237,6 +278,8 @@ void Form::controlGotFocus(Control* c) {
     if (unloaded_ || activeControl_ == c) return;
     Control* old = activeControl_;
     activeControl_ = c;
+    const std::vector<Control*> order = TabOrder();
+    if (std::find(order.begin(), order.end(), c) != order.end()) lastTabbed_ = c;
     if (old) old->fireLostFocus();
     c->fireGotFocus();
 }
@@ -271,6 +314,7 @@ int qtKeyForChar(int ascii) {
 
 bool Form::routeKeyPress(Control* c, QObject* target, QKeyEvent* e) {
     if (bypassKeys_ || unloaded_) return false;
+    noteKeyDown(this, e);
     if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) return false;  // moves the focus only
     EventScope scope;
     int code = KeyCodeFromEvent(e);
@@ -313,6 +357,7 @@ bool Form::routeKeyPress(Control* c, QObject* target, QKeyEvent* e) {
 
 bool Form::routeKeyRelease(Control* c, QKeyEvent* e) {
     if (bypassKeys_ || unloaded_) return false;
+    if (!takeKeyUp(this, e)) return true;  // pressed elsewhere: no handler sees it
     if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) return false;
     EventScope scope;
     int code = KeyCodeFromEvent(e);
@@ -326,6 +371,7 @@ bool Form::routeKeyRelease(Control* c, QKeyEvent* e) {
 
 bool Form::formKeyPress(QKeyEvent* e) {
     if (widget_ && widget_->focusWidget() && widget_->focusWidget() != widget_) return false;
+    noteKeyDown(this, e);
     EventScope scope;
     int code = KeyCodeFromEvent(e);
     const int shift = ShiftFromQt(int(e->modifiers()));
@@ -345,6 +391,7 @@ bool Form::formKeyPress(QKeyEvent* e) {
 
 bool Form::formKeyRelease(QKeyEvent* e) {
     if (widget_ && widget_->focusWidget() && widget_->focusWidget() != widget_) return false;
+    if (!takeKeyUp(this, e)) return true;
     EventScope scope;
     int code = KeyCodeFromEvent(e);
     if (code) Form_KeyUp(code, ShiftFromQt(int(e->modifiers())));
@@ -358,6 +405,118 @@ void Form::resetTabOrder() {
         if (c->existingWidget()) order.push_back(c);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1]->existingWidget(), order[i]->existingWidget());
+}
+
+namespace {
+struct Placed {
+    Control* control;
+    QRect rect;  // twips, in its container
+};
+
+// The control as a container, when it is one (a frame or a picture box).
+Container* asContainer(Control* c) { return dynamic_cast<Container*>(c); }
+
+bool wouldTakeTab(Control* c) {
+    if (!c->TabStop() || !c->Visible()) return false;
+    QWidget* w = c->existingWidget();
+    return w && (w->focusPolicy() & Qt::TabFocus);
+}
+
+// Rows of the layout, top to bottom, each left to right. Two controls share
+// a row when the middle of each lies within the other's height, so that a
+// label and a box side by side form one row but a tall frame beside a
+// column of buttons does not swallow them.
+void sortByLayout(std::vector<Placed>& items) {
+    std::stable_sort(items.begin(), items.end(), [](const Placed& a, const Placed& b) {
+        return a.rect.top() != b.rect.top() ? a.rect.top() < b.rect.top() : a.rect.left() < b.rect.left();
+    });
+    auto middleWithin = [](const QRect& a, const QRect& b) {
+        const int m = a.top() + a.height() / 2;
+        return m >= b.top() && m <= b.top() + b.height();
+    };
+    std::vector<std::vector<Placed>> rows;  // in the order of their first control's top
+    for (const Placed& p : items) {
+        std::vector<Placed>* row = nullptr;
+        for (auto it = rows.rbegin(); it != rows.rend() && !row; ++it)
+            if (middleWithin(p.rect, it->front().rect) && middleWithin(it->front().rect, p.rect)) row = &*it;
+        if (row)
+            row->push_back(p);
+        else
+            rows.push_back({p});
+    }
+    items.clear();
+    for (auto& row : rows) {
+        std::stable_sort(row.begin(), row.end(), [](const Placed& a, const Placed& b) { return a.rect.left() < b.rect.left(); });
+        items.insert(items.end(), row.begin(), row.end());
+    }
+}
+
+// Appends the tab stops of a container's children that lie (at least in
+// part) inside its client area, in layout order, frames and picture boxes
+// followed by their own controls.
+void collectTabOrder(Container* container, int clientWidth, int clientHeight, std::vector<Control*>& out) {
+    std::vector<Placed> items;
+    for (Control* c : container->children()) {
+        if (!c->Visible()) continue;
+        const QRect r(c->Left(), c->Top(), std::max(1, c->Width()), std::max(1, c->Height()));
+        if (!r.intersects(QRect(0, 0, clientWidth, clientHeight))) continue;  // parked out of sight
+        items.push_back({c, r});
+    }
+    sortByLayout(items);
+    for (const Placed& p : items) {
+        if (wouldTakeTab(p.control)) out.push_back(p.control);
+        if (Container* inner = asContainer(p.control))
+            collectTabOrder(inner, p.control->Width(), p.control->Height(), out);
+    }
+}
+}  // namespace
+
+std::vector<Control*> Form::TabOrder() const {
+    std::vector<Control*> out;
+    auto* self = const_cast<Form*>(this);
+    collectTabOrder(self, ScaleWidth(), ScaleHeight(), out);
+    return out;
+}
+
+std::vector<Control*> Form::OptionGroupOf(Control* o) const {
+    std::vector<Placed> items;
+    for (Control* c : o->ContainerOf()->children())
+        if (dynamic_cast<OptionButton*>(c)) items.push_back({c, QRect(c->Left(), c->Top(), std::max(1, c->Width()), std::max(1, c->Height()))});
+    sortByLayout(items);
+    std::vector<Control*> out;
+    for (const Placed& p : items) out.push_back(p.control);
+    return out;
+}
+
+bool Form::TabToNext(bool next) {
+    if (!widget_ || unloaded_) return false;
+    std::vector<Control*> order = TabOrder();
+    auto usable = [](Control* c) {
+        QWidget* w = c->existingWidget();
+        return w && w->isVisible() && w->isEnabled();
+    };
+    QWidget* focus = widget_->focusWidget();
+    int current = -1;
+    for (int i = 0; i < int(order.size()); ++i) {
+        QWidget* w = order[std::size_t(i)]->existingWidget();
+        if (focus && (w == focus || w->isAncestorOf(focus))) current = i;
+    }
+    // The focus rests on a control outside the order (a focus button
+    // parked off screen, where handlers put it): Tab goes on from the
+    // control of the order that had the focus last.
+    if (current < 0 && lastTabbed_) {
+        const auto it = std::find(order.begin(), order.end(), lastTabbed_);
+        if (it != order.end()) current = int(it - order.begin());
+    }
+    const int n = int(order.size());
+    for (int step = 1; step <= n; ++step) {
+        int i = current < 0 ? (next ? step - 1 : n - step) : ((current + (next ? step : -step)) % n + n) % n;
+        Control* c = order[std::size_t(i)];
+        if (!usable(c)) continue;
+        c->existingWidget()->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
 }
 
 void Form::SetCaption(const QString& c) {
@@ -665,6 +824,8 @@ void UnloadAll() {
             if (g_loaded.count(f)) Unload(*f);
     }
 }
+
+void ForgetKeysDown() { g_keysDown.clear(); }
 
 Form* ActiveForm() { return g_active; }
 std::vector<Form*> FormsInZOrder() { return g_zorder; }

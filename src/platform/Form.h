@@ -111,6 +111,21 @@ public:
     const std::vector<Control*>& Controls() const { return controls_; }
     Control* ActiveControl() const { return activeControl_; }
 
+    // The controls the Tab key visits, in the order of the window's layout:
+    // top left to bottom right, row by row (controls whose middles lie
+    // within each other's height share a row), the controls of a frame or
+    // picture box in its place. A control that is no tab stop, hidden, or
+    // placed wholly outside the visible part of its window (a focus button
+    // parked off screen) is left out; disabled ones stay in the order and
+    // are passed over by Tab.
+    std::vector<Control*> TabOrder() const;
+    // The option buttons that form a group with `o` (the option buttons of
+    // its container), in layout order.
+    std::vector<Control*> OptionGroupOf(Control* o) const;
+    // Moves the focus as Tab (next) or Shift+Tab does; false when no
+    // control can take it.
+    bool TabToNext(bool next);
+
     // Repaints at once.
     void Refresh();
 
@@ -188,6 +203,7 @@ private:
     bool fontBold_ = false;
     std::vector<Control*> controls_;
     Control* activeControl_ = nullptr;
+    Control* lastTabbed_ = nullptr;  // the control of the tab order that had the focus last
     CommandButton* defaultButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
     QPointer<QWidget> widget_;  // a FormWidget
@@ -205,6 +221,11 @@ bool Unload(Form& form);
 // Unloads every window, front to back (their close handlers run; a window
 // that refuses stays).
 void UnloadAll();
+
+// Forgets which window every key held down was pressed in: their releases
+// then reach no handler. Every prompt calls it as it opens and closes, so
+// the release of a key that answered a prompt is never a key of a window.
+void ForgetKeysDown();
 
 // The program's active window (nullptr when none), and its windows from
 // back to front.

@@ -28,6 +28,13 @@ PromptCaptions dutchCaptions() { return {"&Ja", "&Nee", "OK", "Annuleren", "&Afb
 PromptCaptions englishCaptions() { return {"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore"}; }
 PromptCaptions g_captions = dutchCaptions();
 
+// Keys held down when a prompt opens or closes were pressed for the prompt
+// or before it: their releases are no keys of the window behind it.
+struct KeysAroundPrompt {
+    KeysAroundPrompt() { ForgetKeysDown(); }
+    ~KeysAroundPrompt() { ForgetKeysDown(); }
+};
+
 QString titleOr(const QString& title) { return title.isEmpty() ? ProgramTitle() : title; }
 
 QWidget* dialogParent() {
@@ -52,22 +59,26 @@ const PromptCaptions& PromptButtonCaptions() { return g_captions; }
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
     EventScope scope;
+    KeysAroundPrompt keys;
     return CurrentPromptHandler().MsgBox(prompt, style, titleOr(title));
 }
 
 QString GetSaveFileName(const QString& title, const QString& folder, const QString& proposedName,
                         const QString& filter) {
     EventScope scope;
+    KeysAroundPrompt keys;
     return CurrentPromptHandler().GetSaveFileName(titleOr(title), folder, proposedName, filter);
 }
 
 QString GetOpenFileName(const QString& title, const QString& folder, const QString& filter) {
     EventScope scope;
+    KeysAroundPrompt keys;
     return CurrentPromptHandler().GetOpenFileName(titleOr(title), folder, filter);
 }
 
 bool PrintDialog(PrintDialogRequest& request) {
     EventScope scope;
+    KeysAroundPrompt keys;
     request.title = titleOr(request.title);
     return CurrentPromptHandler().PrintDialog(request);
 }

@@ -455,6 +455,7 @@ private slots:
         QCOMPARE(prompts.last().text, QString("Het bestand a.txt wissen.\n\nZeker weten?"));
         QCOMPARE(prompts.last().buttons(), int(vbYesNo));
         QCOMPARE(prompts.last().icon(), int(vbQuestion));
+        QCOMPARE(prompts.last().defaultButton(), int(vbDefaultButton2));  // No
         QVERIFY(QFile::exists(Pad("a")));
         QCOMPARE(f.lstSpellenSet1.ListCount(), 2);
         QCOMPARE(f.lstSpellen.ListCount(), 1);

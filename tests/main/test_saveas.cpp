@@ -217,6 +217,7 @@ private slots:
         QCOMPARE(prompts.last().text, Vraag46("avond.txt"));
         QCOMPARE(prompts.last().buttons(), int(vbYesNo));
         QCOMPARE(prompts.last().icon(), int(vbQuestion));
+        QCOMPARE(prompts.last().defaultButton(), int(vbDefaultButton2));  // No
         QCOMPARE(prompts.last().title, TaalTekst(38));
         QCOMPARE(Inhoud(Bestand("avond")), QByteArray("oud\r\n"));
         HoofdschermTerug();
@@ -370,6 +371,32 @@ private slots:
         QVERIFY(!frmVeldom03_IsLoaded());
         QVERIFY(frmVeldom02_IsLoaded());
         frmVeldom02().widget()->close();
+        HoofdschermTerug();
+    }
+
+    // The release of an Esc that closed the refused-character box, or that
+    // was pressed before the calendar opened, closes neither window; an Esc
+    // of their own does.
+    void escOfAnotherWindowOrBoxClosesNothing() {
+        OpenDialoog();
+        QWidget* box = frmVeldom02().txtBestandsNaam.widget();
+        {
+            testsupport::PromptScript prompts;
+            prompts.answer(vbOK);
+            QTest::keyClick(box, Qt::Key_Period);
+            QCOMPARE(prompts.count(), 1);
+        }
+        QTest::keyRelease(box, Qt::Key_Escape);
+        QVERIFY(frmVeldom02_IsLoaded());
+        QTest::keyPress(box, Qt::Key_Escape);
+        frmVeldom02().cmdKalender.Click();
+        QVERIFY(frmVeldom03_IsLoaded());
+        QTest::keyRelease(frmVeldom03().widget(), Qt::Key_Escape);
+        QVERIFY(frmVeldom03_IsLoaded());
+        QTest::keyClick(frmVeldom03().widget(), Qt::Key_Escape);
+        DoEvents();
+        QVERIFY(!frmVeldom03_IsLoaded());
+        QTest::keyClick(frmVeldom02().txtBestandsNaam.widget(), Qt::Key_Escape);
         HoofdschermTerug();
     }
 

@@ -68,6 +68,7 @@ private slots:
         f.chkLos.SetFocus();
         QTest::keyClick(f.chkLos.widget(), Qt::Key_F7);
         QCOMPARE(f.log, (QStringList{"form down 118", "chkLos down 118", "form up 118", "chkLos up 118"}));
+        QTest::keyPress(f.chkLos.widget(), Qt::Key_F7);
         f.log.clear();
         QTest::keyRelease(f.chkLos.widget(), Qt::Key_F7);
         QCOMPARE(f.log, (QStringList{"form up 118", "chkLos up 118"}));
@@ -101,9 +102,10 @@ private slots:
         KeysForm f;
         f.Show();
         f.chkDiep.SetFocus();
-        QTest::keyRelease(f.chkDiep.widget(), Qt::Key_F7);
-        f.log.clear();
+        QTest::keyClick(f.chkDiep.widget(), Qt::Key_F7);
         f.picVak.SetFocus();
+        QTest::keyPress(f.picVak.widget(), Qt::Key_F7);
+        f.log.clear();
         QTest::keyRelease(f.picVak.widget(), Qt::Key_F7);
         QTest::keyClick(f.picVak.widget(), Qt::Key_X);
         QCOMPARE(f.log, (QStringList{"form up 118", "picVak up 118", "form down 88", "picVak down 88",
@@ -118,10 +120,13 @@ private slots:
         f.Show();
         f.chkLos.SetFocus();
         f.onKeyUp = [&f](int k) {
-            if (k == 118) QTest::keyRelease(f.chkTwee.widget(), Qt::Key_F8);
+            if (k == 118) QTest::keyClick(f.chkTwee.widget(), Qt::Key_F8);
         };
+        QTest::keyPress(f.chkLos.widget(), Qt::Key_F7);
+        f.log.clear();
         QTest::keyRelease(f.chkLos.widget(), Qt::Key_F7);
-        QCOMPARE(f.log, (QStringList{"form up 118", "form up 119", "chkTwee up 119", "chkLos up 118"}));
+        QCOMPARE(f.log, (QStringList{"form up 118", "form down 119", "chkTwee down 119", "form up 119",
+                                     "chkTwee up 119", "chkLos up 118"}));
         Unload(f);
     }
 

@@ -1,6 +1,9 @@
 #include "support/PromptScript.h"
 
+#include <QApplication>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 namespace testsupport {
 
@@ -116,5 +119,31 @@ bool PromptScript::PrintDialog(platform::PrintDialogRequest& request) {
     if (a.edit) a.edit(request);
     return a.ok;
 }
+
+struct PressInDialogs::State {
+    QList<int> keys;
+    QPointer<QWidget> last;
+    QTimer timer;
+};
+
+PressInDialogs::PressInDialogs(QList<int> qtKeys) : state_(new State) {
+    state_->keys = std::move(qtKeys);
+    state_->timer.setInterval(10);
+    State* st = state_;
+    QObject::connect(&st->timer, &QTimer::timeout, [st] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog == st->last || st->keys.isEmpty()) return;
+        st->last = dialog;
+        const auto key = Qt::Key(st->keys.takeFirst());
+        if (st->keys.isEmpty()) st->timer.stop();
+        QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+        QTest::keyPress(target, key);
+    });
+    st->timer.start();
+}
+
+PressInDialogs::~PressInDialogs() { delete state_; }
+
+int PressInDialogs::remaining() const { return int(state_->keys.size()); }
 
 }  // namespace testsupport

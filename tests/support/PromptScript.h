@@ -83,4 +83,23 @@ private:
     bool reportToTest_ = true;
 };
 
+// For tests with the program's real dialogs: presses one key in each of
+// the next dialogs that open (the first key in the first dialog, and so
+// on), as a user would. A dialog closed by its key press leaves the key's
+// release to whatever window is under it. Stops at its end or when it
+// goes out of scope.
+class PressInDialogs {
+public:
+    explicit PressInDialogs(QList<int> qtKeys);
+    ~PressInDialogs();
+    PressInDialogs(const PressInDialogs&) = delete;
+    PressInDialogs& operator=(const PressInDialogs&) = delete;
+    // Keys not pressed yet (no dialog came for them).
+    int remaining() const;
+
+private:
+    struct State;
+    State* state_;
+};
+
 }  // namespace testsupport
