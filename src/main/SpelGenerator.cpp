@@ -41,7 +41,7 @@ KaartGever::Sleutel SysteemSleutel() {
         const ssize_t n = getrandom(sleutel.data() + gelezen, sleutel.size() - gelezen, 0);
         if (n > 0) {
             gelezen += static_cast<std::size_t>(n);
-        } else if (n < 0 && errno != EINTR) {
+        } else if (n == 0 || errno != EINTR) {
             randombytes_buf(sleutel.data(), sleutel.size());
             break;
         }
