@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl1-mesa-dev
   libcurl4-openssl-dev ca-certificates openssl
+  libsodium-dev
   fonts-dejavu-core
   poppler-utils python3 python3-aiosmtpd
   xvfb xdotool x11-utils xdg-utils

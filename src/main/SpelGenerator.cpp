@@ -1,8 +1,13 @@
 #include "main/SpelGenerator.h"
 
+#include <sodium.h>
+#include <sys/random.h>
+
 #include <algorithm>
 #include <bit>
-#include <random>
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 namespace spel {
 
@@ -26,12 +31,73 @@ std::uint64_t SplitMix(std::uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-Xoshiro256 SysteemGezaaid() {
-    std::random_device bron;
-    auto woord = [&bron] { return (std::uint64_t(bron()) << 32) | bron(); };
-    const std::uint64_t a = woord(), b = woord(), c = woord(), d = woord();
-    return Xoshiro256(a, b, c, d);
+// 32 bytes from the operating system's entropy source. getrandom blocks only
+// until the kernel's pool is first initialised, early in boot; should the call
+// be missing, the library's own reader of the system source takes over.
+KaartGever::Sleutel SysteemSleutel() {
+    KaartGever::Sleutel sleutel;
+    std::size_t gelezen = 0;
+    while (gelezen < sleutel.size()) {
+        const ssize_t n = getrandom(sleutel.data() + gelezen, sleutel.size() - gelezen, 0);
+        if (n > 0) {
+            gelezen += static_cast<std::size_t>(n);
+        } else if (n == 0 || errno != EINTR) {
+            randombytes_buf(sleutel.data(), sleutel.size());
+            break;
+        }
+    }
+    return sleutel;
 }
+
+KaartGever::Sleutel SleutelUitZaad(std::uint64_t seed) {
+    KaartGever::Sleutel sleutel;
+    for (std::size_t i = 0; i < sleutel.size(); i += 8) {
+        const std::uint64_t w = SplitMix(seed);
+        for (int b = 0; b < 8; ++b) sleutel[i + b] = static_cast<std::uint8_t>(w >> (8 * b));
+    }
+    return sleutel;
+}
+
+// The bounds of the 39 draws of a deal: position i takes one of the 52 - i
+// cards not yet dealt.
+constexpr int AantalTrekkingen = 3 * KaartenPerHand;
+constexpr std::array<std::uint8_t, AantalTrekkingen> Grenzen = [] {
+    std::array<std::uint8_t, AantalTrekkingen> g{};
+    for (int i = 0; i < AantalTrekkingen; ++i) g[i] = static_cast<std::uint8_t>(AantalKaarten - i);
+    return g;
+}();
+
+// The draws grouped so that one 64-bit word serves each group: the product of
+// a group's bounds stays below 2^52, so a word is refused at most once in
+// 4096 times. The 39 draws need about 193 bits, four words.
+struct Groep {
+    int begin = 0, aantal = 0;
+    std::uint64_t product = 1;
+};
+constexpr std::uint64_t GroepGrens = std::uint64_t(1) << 52;
+constexpr int AantalGroepen = [] {
+    int groepen = 1;
+    std::uint64_t product = 1;
+    for (std::uint8_t n : Grenzen) {
+        if (product * n > GroepGrens) {
+            ++groepen;
+            product = 1;
+        }
+        product *= n;
+    }
+    return groepen;
+}();
+constexpr std::array<Groep, AantalGroepen> Groepen = [] {
+    std::array<Groep, AantalGroepen> g{};
+    int k = 0;
+    for (int i = 0; i < AantalTrekkingen; ++i) {
+        if (g[k].product * Grenzen[i] > GroepGrens) g[++k].begin = i;
+        g[k].product *= Grenzen[i];
+        ++g[k].aantal;
+    }
+    return g;
+}();
+static_assert(AantalGroepen == 4);
 
 bool Binnen(int waarde, int laag, int hoog) { return laag <= waarde && waarde <= hoog; }
 
@@ -64,46 +130,49 @@ int HandPunten(Hand h) {
            2 * std::popcount(h & Vrouwen) + std::popcount(h & Boeren);
 }
 
-Xoshiro256::Xoshiro256(std::uint64_t seed) {
-    for (auto& w : s_) w = SplitMix(seed);
-}
+KaartGever::KaartGever() : KaartGever(SysteemSleutel()) {}
 
-Xoshiro256::Xoshiro256(std::uint64_t a, std::uint64_t b, std::uint64_t c, std::uint64_t d)
-    : s_{a, b, c, d} {
-    // The all-zero state is the one state the engine cannot leave.
-    if ((a | b | c | d) == 0) s_[0] = 0x9E3779B97F4A7C15ull;
-}
+KaartGever::KaartGever(std::uint64_t seed) : KaartGever(SleutelUitZaad(seed)) {}
 
-KaartGever::KaartGever() : rng_(SysteemGezaaid()) {}
-
-KaartGever::KaartGever(std::uint64_t seed) : rng_(seed) {}
-
-std::uint32_t KaartGever::Woord() {
-    // Each 64-bit output of the engine serves two 32-bit draws.
-    if (voorraad_) {
-        voorraad_ = false;
-        return static_cast<std::uint32_t>(reserve_);
+KaartGever::KaartGever(const Sleutel& sleutel) : sleutel_(sleutel) {
+    // Picks the fastest ChaCha20 code this processor runs; safe to call again.
+    // Should it fail, the portable code gives the same keystream.
+    if (sodium_init() < 0) {
     }
-    reserve_ = rng_();
-    voorraad_ = true;
-    return static_cast<std::uint32_t>(reserve_ >> 32);
+}
+
+KaartGever::~KaartGever() {
+    sodium_memzero(sleutel_.data(), sleutel_.size());
+    sodium_memzero(buffer_.data(), sizeof buffer_);
+}
+
+void KaartGever::Vul() {
+    // Each refill is the keystream under its own nonce (a counter), so no two
+    // refills share a block; 2^64 refills cannot be reached.
+    unsigned char nonce[crypto_stream_chacha20_NONCEBYTES];
+    static_assert(sizeof nonce == sizeof blok_);
+    for (std::size_t b = 0; b < sizeof nonce; ++b)
+        nonce[b] = static_cast<unsigned char>(blok_ >> (8 * b));
+    ++blok_;
+    crypto_stream_chacha20(reinterpret_cast<unsigned char*>(buffer_.data()), sizeof buffer_,
+                           nonce, sleutel_.data());
+    positie_ = 0;
 }
 
 std::uint32_t KaartGever::Trek(std::uint32_t n) {
     // Multiply-and-shift with rejection of the few low products that would
     // make some outcomes more likely than others.
-    std::uint64_t x = Woord();
-    std::uint64_t m = x * n;
-    std::uint32_t laag = static_cast<std::uint32_t>(m);
+    using Breed = unsigned __int128;
+    Breed m = Breed(Woord()) * n;
+    std::uint64_t laag = static_cast<std::uint64_t>(m);
     if (laag < n) {
-        const std::uint32_t drempel = static_cast<std::uint32_t>(-n) % n;
+        const std::uint64_t drempel = (0 - std::uint64_t(n)) % n;
         while (laag < drempel) {
-            x = Woord();
-            m = x * n;
-            laag = static_cast<std::uint32_t>(m);
+            m = Breed(Woord()) * n;
+            laag = static_cast<std::uint64_t>(m);
         }
     }
-    return static_cast<std::uint32_t>(m >> 32);
+    return static_cast<std::uint32_t>(m >> 64);
 }
 
 void KaartGever::Deel(Verdeling& v) {
@@ -112,9 +181,14 @@ void KaartGever::Deel(Verdeling& v) {
     // on. West takes the 13 cards left.
     std::array<std::uint8_t, AantalKaarten> stapel;
     for (int i = 0; i < AantalKaarten; ++i) stapel[i] = static_cast<std::uint8_t>(i);
+    std::array<std::uint8_t, AantalTrekkingen> trek;
+    for (const Groep& g : Groepen)
+        while (!SplitsWoord<std::uint64_t, unsigned __int128>(Woord(), &Grenzen[g.begin], g.aantal,
+                                                              g.product, &trek[g.begin])) {
+        }
     Hand handen[4] = {0, 0, 0, 0};
-    for (int i = 0; i < 3 * KaartenPerHand; ++i) {
-        const int k = i + static_cast<int>(Trek(static_cast<std::uint32_t>(AantalKaarten - i)));
+    for (int i = 0; i < AantalTrekkingen; ++i) {
+        const int k = i + trek[i];
         std::swap(stapel[i], stapel[k]);
         handen[i / KaartenPerHand] |= Hand(1) << stapel[i];
     }

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 
 namespace spel {
 
@@ -37,53 +38,61 @@ struct Verdeling {
     std::array<int, 4> punten{};
 };
 
-// xoshiro256**: a small, fast 64-bit engine with a 2^256 - 1 period and no
-// known statistical weakness at this use. Seeded through splitmix64 so that
-// any 64-bit seed gives a well-mixed state.
-class Xoshiro256 {
-public:
-    using result_type = std::uint64_t;
-    explicit Xoshiro256(std::uint64_t seed);
-    // Seeded from four words of the operating system's entropy source.
-    Xoshiro256(std::uint64_t a, std::uint64_t b, std::uint64_t c, std::uint64_t d);
-    static constexpr result_type min() { return 0; }
-    static constexpr result_type max() { return ~result_type(0); }
-    result_type operator()() {
-        const std::uint64_t uit = Rotl(s_[1] * 5, 7) * 9;
-        const std::uint64_t t = s_[1] << 17;
-        s_[2] ^= s_[0];
-        s_[3] ^= s_[1];
-        s_[1] ^= s_[2];
-        s_[0] ^= s_[3];
-        s_[2] ^= t;
-        s_[3] = Rotl(s_[3], 45);
-        return uit;
+// Splits one random word r into draws uit[j], each uniform in [0, grenzen[j])
+// for j = 0 .. aantal-1: a draw is the high half of r * grens and the low
+// half carries on to the next draw, so one word serves several draws. The
+// word is refused (false) when its last low half falls in the small range that
+// would make some outcomes likelier than others; the caller then takes a new
+// word. product is the product of the bounds and must fit in W.
+template <typename W, typename Breed>
+bool SplitsWoord(W r, const std::uint8_t* grenzen, int aantal, W product, std::uint8_t* uit) {
+    constexpr int Bits = std::numeric_limits<W>::digits;
+    for (int j = 0; j < aantal; ++j) {
+        const Breed z = Breed(r) * grenzen[j];
+        uit[j] = static_cast<std::uint8_t>(z >> Bits);
+        r = static_cast<W>(z);
     }
+    if (r >= product) return true;  // the refused range lies below product
+    const W drempel = static_cast<W>(static_cast<W>(W(0) - product) % product);
+    return r >= drempel;
+}
 
-private:
-    static std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
-    std::uint64_t s_[4];
-};
-
-// The random source of the program. One engine per generator, seeded once;
-// every draw of Trek is exactly uniform (no modulo bias).
+// The random source of the program: the ChaCha20 keystream under a 256-bit
+// key, taken from a buffer that is refilled a few kilobytes at a time. With
+// the key from the operating system, seeing any number of deals tells nothing
+// about the others. Every draw is exactly uniform (no modulo bias).
 class KaartGever {
 public:
-    // Seeded from the operating system's entropy source.
+    using Sleutel = std::array<std::uint8_t, 32>;
+
+    // Key from the operating system (getrandom), taken once.
     KaartGever();
-    // Fixed seed, for tests and the benchmark.
+    // A fixed key made from seed, for tests and benchmarks: the same seed
+    // gives the same deals.
     explicit KaartGever(std::uint64_t seed);
+    explicit KaartGever(const Sleutel& sleutel);
+    ~KaartGever();
+    // A copy would repeat the stream of the original.
+    KaartGever(const KaartGever&) = delete;
+    KaartGever& operator=(const KaartGever&) = delete;
 
     // A uniform number in [0, n), n > 0.
     std::uint32_t Trek(std::uint32_t n);
     // Deals the 52 cards: each card drawn uniformly from the cards left.
     void Deel(Verdeling& v);
+    // The next eight bytes of the keystream, in stream order.
+    std::uint64_t Woord() {
+        if (positie_ == AantalWoorden) Vul();
+        return buffer_[positie_++];
+    }
 
 private:
-    std::uint32_t Woord();
-    Xoshiro256 rng_;
-    std::uint64_t reserve_ = 0;
-    bool voorraad_ = false;
+    static constexpr int AantalWoorden = 512;  // 4 KiB of keystream per refill
+    void Vul();
+    Sleutel sleutel_{};
+    std::uint64_t blok_ = 0;  // nonce of the next refill: each refill its own stream
+    int positie_ = AantalWoorden;
+    std::array<std::uint64_t, AantalWoorden> buffer_;
 };
 
 // The program's own generator, seeded from the operating system at first use.

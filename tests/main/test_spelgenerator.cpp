@@ -2,6 +2,9 @@
 
 #include <bit>
 #include <cmath>
+#include <cstring>
+#include <set>
+#include <vector>
 
 #include "main/SpelGenerator.h"
 
@@ -48,18 +51,86 @@ private slots:
     }
 
     void sameSeedSameDealsOtherSeedsDiffer() {
+        // Over many refills of the keystream buffer, a fixed seed repeats.
         KaartGever a(42), b(42), c(43);
         Verdeling va, vb, vc;
-        a.Deel(va);
-        b.Deel(vb);
-        c.Deel(vc);
-        QVERIFY(va.hand == vb.hand);
-        QVERIFY(va.hand != vc.hand);
-        // Two generators seeded by the system do not share their first deal.
+        int gelijkAanC = 0;
+        for (int i = 0; i < 2000; ++i) {
+            a.Deel(va);
+            b.Deel(vb);
+            c.Deel(vc);
+            QVERIFY(va.hand == vb.hand);
+            if (va.hand == vc.hand) ++gelijkAanC;
+        }
+        QCOMPARE(gelijkAanC, 0);
+        QCOMPARE(a.Trek(1000000), b.Trek(1000000));
+        // Two generators seeded by the system share neither their stream nor
+        // their first deal.
         KaartGever s1, s2;
+        QVERIFY(s1.Woord() != s2.Woord());
         s1.Deel(va);
         s2.Deel(vb);
         QVERIFY(va.hand != vb.hand);
+    }
+
+    // The stream is ChaCha20: with the all-zero key the first block is the
+    // published test vector, and the next refill is a different stream.
+    void streamIsChaCha20() {
+        const unsigned char blok0[64] = {
+            0x76, 0xb8, 0xe0, 0xad, 0xa0, 0xf1, 0x3d, 0x90, 0x40, 0x5d, 0x6a, 0xe5, 0x53,
+            0x86, 0xbd, 0x28, 0xbd, 0xd2, 0x19, 0xb8, 0xa0, 0x8d, 0xed, 0x1a, 0xa8, 0x36,
+            0xef, 0xcc, 0x8b, 0x77, 0x0d, 0xc7, 0xda, 0x41, 0x59, 0x7c, 0x51, 0x57, 0x48,
+            0x8d, 0x77, 0x24, 0xe0, 0x3f, 0xb8, 0xd8, 0x4a, 0x37, 0x6a, 0x43, 0xb8, 0xf4,
+            0x15, 0x18, 0xa1, 0x1c, 0xc3, 0x87, 0xb6, 0x69, 0xb2, 0xee, 0x65, 0x86};
+        KaartGever g(KaartGever::Sleutel{});
+        std::vector<std::uint64_t> woorden(4096);
+        for (auto& w : woorden) w = g.Woord();
+        QCOMPARE(std::memcmp(woorden.data(), blok0, sizeof blok0), 0);
+        // No 4 KiB stretch of the stream repeats an earlier one.
+        std::set<std::uint64_t> gezien(woorden.begin(), woorden.end());
+        QCOMPARE(int(gezien.size()), int(woorden.size()));
+    }
+
+    // Splitting one word into several draws is exactly uniform: over every
+    // 16-bit word, each combination of draws is met equally often, also when
+    // the bounds' product comes close to the word size.
+    void splittingAWordIsExactlyUniform() {
+        const std::vector<std::vector<std::uint8_t>> gevallen = {
+            {13, 12, 11, 10}, {255, 255}, {52}, {3, 1, 7}, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}};
+        for (const auto& grenzen : gevallen) {
+            std::uint32_t product = 1;
+            for (auto n : grenzen) product *= n;
+            std::vector<int> teller(product);
+            std::vector<std::uint8_t> uit(grenzen.size());
+            for (std::uint32_t r = 0; r <= 0xFFFF; ++r) {
+                if (!SplitsWoord<std::uint16_t, std::uint32_t>(
+                        std::uint16_t(r), grenzen.data(), int(grenzen.size()),
+                        std::uint16_t(product), uit.data()))
+                    continue;
+                std::uint32_t index = 0;
+                for (std::size_t j = 0; j < grenzen.size(); ++j) {
+                    QVERIFY(uit[j] < grenzen[j]);
+                    index = index * grenzen[j] + uit[j];
+                }
+                ++teller[index];
+            }
+            const int verwacht = int(65536 / product);
+            for (std::uint32_t i = 0; i < product; ++i)
+                QVERIFY2(teller[i] == verwacht,
+                         qPrintable(QString("bounds %1, outcome %2: %3 times, expected %4")
+                                        .arg(grenzen.size()).arg(i).arg(teller[i]).arg(verwacht)));
+        }
+    }
+
+    void singleDrawsStayInRange() {
+        KaartGever g(9);
+        std::array<int, 6> zes{};
+        for (int i = 0; i < 60000; ++i) ++zes[g.Trek(6)];
+        for (int n : zes) QVERIFY2(std::abs(n - 10000) < 500, qPrintable(QString::number(n)));
+        for (int i = 0; i < 1000; ++i) {
+            QCOMPARE(g.Trek(1), 0u);
+            QVERIFY(g.Trek(0xFFFFFFFFu) < 0xFFFFFFFFu);
+        }
     }
 
     void pointsAndSuitCounts() {
@@ -172,20 +243,37 @@ private slots:
     }
 
     // Over 100,000 unconstrained deals every card lands in every seat a
-    // quarter of the time, and North's points follow the exact distribution.
+    // quarter of the time, any two cards share a hand as often as chance
+    // says, and North's points follow the exact distribution.
     void statistics() {
         constexpr int N = 100000;
         KaartGever g(20261209);
         Verdeling v;
         std::array<std::array<int, 4>, 52> plaats{};
         std::array<int, 38> punten{};
+        std::vector<int> samen(52 * 52);  // deals in which cards a and b share a hand
         for (int i = 0; i < N; ++i) {
             g.Deel(v);
-            for (int w = 0; w < 4; ++w)
-                for (int c = 0; c < 52; ++c)
-                    if (v.hand[w] & (Hand(1) << c)) ++plaats[c][w];
+            for (int w = 0; w < 4; ++w) {
+                int kaarten[13], n = 0;
+                for (Hand h = v.hand[w]; h; h &= h - 1) kaarten[n++] = std::countr_zero(h);
+                for (int a = 0; a < 13; ++a) {
+                    ++plaats[kaarten[a]][w];
+                    for (int b = a + 1; b < 13; ++b) ++samen[kaarten[a] * 52 + kaarten[b]];
+                }
+            }
             ++punten[v.punten[0]];
         }
+        // Cards are dealt independently of each other: any two share a hand
+        // in 12 of 51 deals. Over the 1326 pairs no count strays 5 standard
+        // deviations (by chance about once in a thousand seeds).
+        const double pSamen = 12.0 / 51.0;
+        const double sd = std::sqrt(N * pSamen * (1 - pSamen));
+        double slechtstePaar = 0;
+        for (int a = 0; a < 52; ++a)
+            for (int b = a + 1; b < 52; ++b)
+                slechtstePaar = std::max(slechtstePaar, std::abs(samen[a * 52 + b] - N * pSamen) / sd);
+        QVERIFY2(slechtstePaar < 5, qPrintable(QString::number(slechtstePaar)));
         // Card in seat: 52 x 3 degrees of freedom; the 0.999 quantile is ~213.
         const double verwacht = N / 4.0;
         double chi = 0, slechtste = 0;
