@@ -1,7 +1,7 @@
 #include "shared/Scherm.h"
 
 #include <QApplication>
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QHash>
 #include <QStyle>
 #include <cmath>
@@ -78,11 +78,13 @@ float PassendeGrootte(Control* c, float grootte) {
     QString tekst;
     double rand = 0;
     if (!QApplication::instance() || !OpschriftVan(c, tekst, rand)) return grootte;
-    const double ruimte = PixelsFromTwips(c->Width()) - rand;
+    // Measured as the controls measure themselves (whole pixels), so that a
+    // label sized to its text fits at the designed size.
+    const double ruimte = c->Width() / double(TwipsPerPixel) - rand + 0.5;
     QFont letter = c->Font();
     for (;;) {
         letter.setPointSizeF(UsableFontSize(grootte));
-        if (grootte <= 1.0f || QFontMetricsF(letter).horizontalAdvance(tekst) <= ruimte) return grootte;
+        if (grootte <= 1.0f || QFontMetrics(letter).horizontalAdvance(tekst) <= ruimte) return grootte;
         grootte = std::max(1.0f, std::floor(grootte * 4.0f - 1.0f) / 4.0f);
     }
 }

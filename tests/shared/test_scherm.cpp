@@ -108,6 +108,21 @@ private slots:
         QCOMPARE(f.comKeuze.FontSize(), 11.5);  // no caption to fit
     }
 
+    // A label sized to its text fits it exactly: at the designed size it
+    // keeps its font and width.
+    void autoSizedLabelIsLeftAloneAtTheDesignedSize() {
+        LayoutForm f("frmA");
+        f.lblTekst.SetAutoSize(true);
+        f.lblTekst.SetCaption("Bestandsnaam: ");
+        const int breedte = f.lblTekst.Width();
+        f.Show();
+        BewaarPosities(f);
+        f.Move(0, 0, 120 + 4800 + 15, 405 + 3000 + 15);
+        f.Move(0, 0, 120 + 4800, 405 + 3000);
+        QCOMPARE(f.lblTekst.FontSize(), 8.0);
+        QCOMPARE(f.lblTekst.Width(), breedte);
+    }
+
     void comboKeepsHeightLineScalesByEnds() {
         LayoutForm f("frmA");
         const int comboHeight = f.comKeuze.Height();
