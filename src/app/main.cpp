@@ -3,6 +3,7 @@
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
 #include "platform/SingleInstance.h"
+#include "shared/PdfMap.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
     if (!platform::acquireProgramLock())
         return 0;
     platform::SetupApplication(app);
+    // The PDF printer saves in the folder the settings name.
+    KoppelPdfMap();
     // The main window does the rest of the start-up while it loads.
     frmVeldom01().Show();
     return platform::RunEventLoop();

@@ -196,7 +196,7 @@ void installInputBlocker() {
 }  // namespace
 
 Form::Form(const QString& name)
-    : name_(name), caption_(name), fontName_(DefaultFontName()), fontSize_(DefaultFontSize()) {
+    : name_(name), fontName_(DefaultFontName()), fontSize_(DefaultFontSize()) {
     g_loaded.insert(this);
 }
 
@@ -231,7 +231,7 @@ void Form::runLoad() {
 QWidget* Form::widget() {
     if (!widget_) {
         widget_ = new FormWidget(this);
-        widget_->setWindowTitle(caption_);
+        widget_->setWindowTitle(WindowTitle(caption_));
         if (!icon_.isNull()) widget_->setWindowIcon(icon_);
         widget_->setFont(Font());
         if (backColor_ != -1) SetBackColor(backColor_);
@@ -519,9 +519,16 @@ bool Form::TabToNext(bool next) {
     return false;
 }
 
+QString WindowTitle(const QString& caption) {
+    // A caption's access keys mean nothing in a title bar; a window without
+    // a caption is named by the program, never by its internal name.
+    const QString title = StripAccessKeys(caption);
+    return title.trimmed().isEmpty() ? ProgramTitle() : title;
+}
+
 void Form::SetCaption(const QString& c) {
     caption_ = c;
-    if (widget_) widget_->setWindowTitle(c);
+    if (widget_) widget_->setWindowTitle(WindowTitle(c));
 }
 
 void Form::Show() {

@@ -53,6 +53,7 @@ public:
 
     QString Name() const { return name_; }
 
+    // "" until set; the title bar shows WindowTitle(Caption()).
     QString Caption() const { return caption_; }
     void SetCaption(const QString& c);
 
@@ -214,6 +215,11 @@ private:
     bool inLoad_ = false, activateAfterLoad_ = false;
     friend class FormWidget;
 };
+
+// The title a window with this caption shows: the caption without its
+// access-key marks ("&&" shows one "&"); the program's title when that
+// leaves nothing.
+QString WindowTitle(const QString& caption);
 
 // Unloads a window: runs Form_QueryUnload (which can cancel) and
 // Form_Unload, then throws the instance away. False when it was cancelled.

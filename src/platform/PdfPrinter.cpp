@@ -8,11 +8,15 @@
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
-#include "shared/Ini.h"
 
 namespace platform {
 
 namespace {
+
+std::function<QString()>& folderSource() {
+    static std::function<QString()> source;
+    return source;
+}
 
 // Asks for the PDF's file name in `folder`, proposing `proposed`; false when
 // the user cancels.
@@ -29,6 +33,15 @@ QSize PageSizeTwips(QPageSize::PageSizeId paper, PrinterDevice::Orientation orie
     const QSize points = QPageSize(paper).sizePoints();
     const QSize twips(points.width() * 20, points.height() * 20);
     return orientation == PrinterDevice::Orientation::Landscape ? twips.transposed() : twips;
+}
+
+void SetPdfFolderSource(std::function<QString()> source) { folderSource() = std::move(source); }
+
+QString PdfFolder() {
+    const QString named = folderSource() ? folderSource()().trimmed() : QString();
+    if (!named.isEmpty() && QFileInfo(resolvePath(named)).isDir())
+        return resolvePath(named);
+    return programPath("PDF");
 }
 
 PdfPrinter::PdfPrinter(QString deviceName) : name_(std::move(deviceName)) {}
@@ -143,12 +156,7 @@ bool PdfPrinter::EndDoc() {
     temp_->seek(0);
     const QByteArray pdf = temp_->readAll();
 
-    LeesIni("Mappen", "PDF Map", programPath("taal.ini"));
-    QString folder = IniWaarde.trimmed();
-    if (folder.isEmpty() || !QFileInfo(resolvePath(folder)).isDir())
-        folder = programPath("PDF");
-    else
-        folder = resolvePath(folder);
+    const QString folder = PdfFolder();
     QDir().mkpath(folder);
 
     QString chosen;

@@ -1,14 +1,15 @@
 #pragma once
 // The built-in PDF printer. A job paints into a PDF at 1440 dpi, so one
 // device unit is one twip and the page size is given in twips. When the job
-// ends, a save dialog asks for the file name, opened in the PDF folder
-// (taal.ini [Mappen] "PDF Map", else the program folder's "PDF") with the
-// document name proposed. Nothing is written when the dialog is cancelled
-// or the job painted nothing; the file is replaced only when complete.
+// ends, a save dialog asks for the file name, opened in the PDF folder with
+// the document name proposed. Nothing is written when the dialog is
+// cancelled or the job painted nothing; the file is replaced only when
+// complete.
 
 #include <QPageLayout>
 #include <QTemporaryFile>
 
+#include <functional>
 #include <memory>
 
 #include "platform/Printer.h"
@@ -78,6 +79,14 @@ private:
     QList<Page> pages_;
     void WriteCopies();
 };
+
+// The folder the save dialog opens in is named by the program: `source` is
+// asked at the end of every job, so a folder changed in the meantime
+// applies. Without a source, or when it names no existing folder, the
+// program folder's "PDF" is used (made when missing). nullptr removes it.
+void SetPdfFolderSource(std::function<QString()> source);
+// The folder the next save dialog opens in, by the rule above.
+QString PdfFolder();
 
 // Page size in twips for a paper and orientation.
 QSize PageSizeTwips(QPageSize::PageSizeId paper, PrinterDevice::Orientation orientation);

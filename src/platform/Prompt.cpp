@@ -54,7 +54,10 @@ PromptHandler& CurrentPromptHandler() {
     return g_handler ? *g_handler : real;
 }
 
-void SetPromptLanguage(bool english) { g_captions = english ? englishCaptions() : dutchCaptions(); }
+void SetPromptLanguage(bool english) {
+    g_captions = english ? englishCaptions() : dutchCaptions();
+    SetQtLanguage(english);  // Qt's own dialog texts follow
+}
 const PromptCaptions& PromptButtonCaptions() { return g_captions; }
 
 int MsgBox(const QString& prompt, int style, const QString& title) {

@@ -1,6 +1,10 @@
 #include "shared/Scherm.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QHash>
+#include <QStyle>
+#include <cmath>
 #include <vector>
 
 #include "platform/Controls.h"
@@ -36,6 +40,53 @@ bool overslaanBijBewaren(const QString& naam) {
 
 bool overslaanBijSchalen(const QString& naam) {
     return naam.startsWith("tim") || naam == "lblSpelnummer" || naam == "hMenu" || naam == "lblDeKlok";
+}
+
+// The caption a control shows on one line, and the pixels its widget takes
+// beside the text (a check box's box, a button's edges); false for controls
+// without such a caption.
+bool OpschriftVan(Control* c, QString& tekst, double& rand) {
+    QStyle* stijl = QApplication::style();
+    if (auto* l = dynamic_cast<Label*>(c)) {
+        if (l->WordWrap()) return false;
+        tekst = l->Caption();
+        rand = l->BorderStyle() ? 2 : 0;
+    } else if (auto* k = dynamic_cast<CommandButton*>(c)) {
+        tekst = k->Caption();
+        rand = 8;
+    } else if (dynamic_cast<CheckBox*>(c) || dynamic_cast<OptionButton*>(c)) {
+        tekst = dynamic_cast<CheckBox*>(c) ? static_cast<CheckBox*>(c)->Caption()
+                                            : static_cast<OptionButton*>(c)->Caption();
+        rand = stijl ? stijl->pixelMetric(QStyle::PM_IndicatorWidth) +
+                           stijl->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 1
+                     : 20;
+    } else if (auto* f = dynamic_cast<Frame*>(c)) {
+        if (!f->BorderStyle()) return false;
+        tekst = f->Caption();
+        rand = 16;
+    } else {
+        return false;
+    }
+    tekst = StripAccessKeys(tekst);
+    return !tekst.isEmpty() && !tekst.contains(QLatin1Char('\n'));
+}
+
+// The largest font size, at most `grootte`, at which the control's caption
+// fits its width: a window made narrower than it is tall must not cut its
+// captions off. Steps of a quarter point, down to one point.
+float PassendeGrootte(Control* c, float grootte) {
+    QString tekst;
+    double rand = 0;
+    if (!QApplication::instance() || !OpschriftVan(c, tekst, rand)) return grootte;
+    // Measured as the controls measure themselves (whole pixels), so that a
+    // label sized to its text fits at the designed size.
+    const double ruimte = c->Width() / double(TwipsPerPixel) - rand + 0.5;
+    QFont letter = c->Font();
+    for (;;) {
+        letter.setPointSizeF(UsableFontSize(grootte));
+        if (grootte <= 1.0f || QFontMetrics(letter).horizontalAdvance(tekst) <= ruimte) return grootte;
+        grootte = std::max(1.0f, std::floor(grootte * 4.0f - 1.0f) / 4.0f);
+    }
 }
 
 }  // namespace
@@ -98,9 +149,11 @@ void SchaalScherm(Form& frm) {
         const bool combo = dynamic_cast<ComboBox*>(c) != nullptr;
         c->Move(fx * r.links, fy * r.boven, fx * r.breedte, combo ? float(c->Height()) : fy * r.hoogte);
         if (c->HasFont() && r.letter > 0) {
-            float grootte = fy * r.letter;
+            // The text follows the smaller of the two factors, so that it
+            // keeps fitting the control it grows or shrinks with.
+            float grootte = std::min(fx, fy) * r.letter;
             if (grootte >= 11.5f) grootte = 11.5f;
-            c->SetFontSize(grootte);
+            c->SetFontSize(PassendeGrootte(c, grootte));
         }
     }
 }

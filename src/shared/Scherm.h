@@ -18,7 +18,8 @@ class CheckBox;
 // of the window and its client size.
 void BewaarPosities(platform::Form& frm);
 // Scales every control by the ratio of the current to the stored client
-// size; font sizes follow the vertical ratio only, capped at 11.5 points.
+// size; font sizes follow the smaller of the two ratios, capped at 11.5
+// points, and shrink further where a caption would not fit its control.
 // Nothing happens while BezigMetLaden is set, while the window is
 // minimised, or when the window never stored its geometry.
 void SchaalScherm(platform::Form& frm);

@@ -1,8 +1,10 @@
 // What the containers and labels paint: their own BackColor, a paint handler
-// in twips, and a maximised window that covers the screen's free area.
+// in twips, a maximised window that covers the screen's free area, and the
+// title a window shows.
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 #include "platform/App.h"
@@ -112,6 +114,30 @@ private slots:
         f.SetWindowState(vbMaximized);
         DoEvents();
         QCOMPARE(f.widget()->frameGeometry().size(), screen->availableGeometry().size());
+    }
+
+    // The title bar shows the caption without access-key marks, and the
+    // program's title, never the window's internal name, when there is none.
+    void titleIsTheCaptionWithoutAccessKeysOrTheProgramTitle() {
+        PaintForm f;
+        f.SetCaption("&Afdrukken");  // before the window exists
+        QCOMPARE(f.widget()->windowTitle(), QString("Afdrukken"));
+        f.Show();
+        DoEvents();
+        f.SetCaption("Zwart && W&it");  // while it is on screen
+        QCOMPARE(f.widget()->windowTitle(), QString("Zwart & Wit"));
+        QCOMPARE(f.widget()->windowHandle()->title(), QString("Zwart & Wit"));
+        QCOMPARE(f.Caption(), QString("Zwart && W&it"));  // the property keeps what was set
+
+        for (const QString& leeg : {QString(), QString("&"), QString("  ")}) {
+            f.SetCaption(leeg);
+            QCOMPARE(f.widget()->windowTitle(), ProgramTitle());
+        }
+        PaintForm zonder;  // never given a caption
+        zonder.Show();
+        DoEvents();
+        QCOMPARE(zonder.widget()->windowTitle(), ProgramTitle());
+        QVERIFY(!zonder.widget()->windowHandle()->title().contains("frm"));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "platform/PdfPrinter.h"
 #include "platform/Printer.h"
 #include "shared/Ini.h"
+#include "shared/PdfMap.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
@@ -166,8 +167,11 @@ private slots:
 
     void folderFromSettingsAndNameGetsExtension() {
         testsupport::TempHome home;
+        // The program hands its settings' folder to the printer at start-up.
+        KoppelPdfMap();
         QDir().mkpath(home.file("elders"));
         SchrijfIni("Mappen", "PDF Map", home.file("elders"), platform::programPath("taal.ini"));
+        IniWaarde = "blijft";
         testsupport::PromptScript prompts;
         prompts.answerFile(home.file("elders/zonder"));
         PdfPrinter printer(platform::PdfPrinterName());
@@ -177,6 +181,18 @@ private slots:
         QCOMPARE(prompts.last().folder, home.file("elders"));
         QCOMPARE(prompts.last().proposedName, QString("Spel_ 1_2.pdf"));
         QVERIFY(QFile::exists(home.file("elders/zonder.pdf")));
+        QCOMPARE(IniWaarde, QString("blijft"));  // the job's read left the shared value alone
+
+        // A folder that does not exist, or none at all: the program folder's PDF.
+        SchrijfIni("Mappen", "PDF Map", home.file("weg"), platform::programPath("taal.ini"));
+        QCOMPARE(platform::PdfFolder(), platform::programPath("PDF"));
+        platform::SetPdfFolderSource(nullptr);
+        SchrijfIni("Mappen", "PDF Map", home.file("elders"), platform::programPath("taal.ini"));
+        QCOMPARE(platform::PdfFolder(), platform::programPath("PDF"));
+        // A folder handed by a source is found without regard to case.
+        platform::SetPdfFolderSource([&] { return home.file("ELDERS"); });
+        QCOMPARE(platform::PdfFolder(), home.file("elders"));
+        platform::SetPdfFolderSource(nullptr);
     }
 
     void replacesAnOldFileAndReportsAFailedWrite() {

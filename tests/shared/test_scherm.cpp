@@ -58,18 +58,69 @@ private slots:
         BezigMetLaden = false;
     }
 
-    void fontFollowsHeightCappedAt11_5() {
+    void fontFollowsTheSmallerFactorCappedAt11_5() {
         LayoutForm f("frmA");
         BewaarPosities(f);
-        f.SetHeight(405 + 6000);  // twice the designed client height
+        f.Move(0, 0, 120 + 9600, 405 + 6000);  // twice the designed size
         QCOMPARE(f.lblTekst.FontSize(), 11.5);
         QCOMPARE(f.lblTekst.Top(), 400);
-        QCOMPARE(f.lblTekst.Left(), 100);  // the width did not change
-        f.SetHeight(405 + 1500);  // half
+        f.Move(0, 0, 120 + 2400, 405 + 1500);  // half
         QCOMPARE(f.lblTekst.FontSize(), 4.0);
         QCOMPARE(f.lblTekst.Height(), 150);
-        f.SetHeight(405 + 4200);  // 1.4 times: 11.2 points stays below the cap
+        f.Move(0, 0, 120 + 6720, 405 + 4200);  // 1.4 times: 11.2 points stays below the cap
         QCOMPARE(float(f.lblTekst.FontSize()), 11.2f);
+        // Only taller: the width did not grow, so neither does the text.
+        f.Move(0, 0, 120 + 4800, 405 + 6000);
+        QCOMPARE(f.lblTekst.FontSize(), 8.0);
+        QCOMPARE(f.lblTekst.Left(), 100);
+        // Only narrower: the text shrinks with the width.
+        f.Move(0, 0, 120 + 2400, 405 + 3000);
+        QCOMPARE(f.lblTekst.FontSize(), 4.0);
+    }
+
+    // A caption that would not fit its scaled control gets a smaller font,
+    // whatever kind of control shows it; the others keep the scaled size.
+    void captionsKeepFittingTheirControls() {
+        LayoutForm f("frmA");
+        const QString lang = "Maximum punten per hand";
+        f.lblTekst.SetCaption(lang);
+        // 8 points need more room than the label has: 1.5 times as large,
+        // the capped 11.5 points would cut the text off even more.
+        f.lblTekst.Move(100, 200, f.TextWidth(lang) * 4 / 5, 300);
+        f.chkSorteer.SetCaption("Sorteer &hoog-laag");
+        f.chkSorteer.Move(100, 1000, 1200, 285);
+        f.cmdFocus.SetCaption("Download MAIL.TXT");
+        f.cmdFocus.Move(100, 1400, 1400, 420);
+        f.comKeuze.Move(100, 600, 4000, 315);
+        f.Show();
+        BewaarPosities(f);
+        f.Move(0, 0, 120 + 7200, 405 + 4500);  // 1.5 times the design
+        auto past = [](Control& c, const QString& tekst, int rand) {
+            return QFontMetrics(c.widget()->font()).horizontalAdvance(StripAccessKeys(tekst)) + rand <=
+                   c.widget()->width();
+        };
+        QVERIFY(f.lblTekst.FontSize() < 11.5);
+        QVERIFY(past(f.lblTekst, lang, 0));
+        QVERIFY(f.chkSorteer.FontSize() < 11.5);
+        QVERIFY(past(f.chkSorteer, f.chkSorteer.Caption(), 14));
+        QVERIFY(f.cmdFocus.FontSize() < 11.5);
+        QVERIFY(past(f.cmdFocus, f.cmdFocus.Caption(), 4));
+        QCOMPARE(f.comKeuze.FontSize(), 11.5);  // no caption to fit
+    }
+
+    // A label sized to its text fits it exactly: at the designed size it
+    // keeps its font and width.
+    void autoSizedLabelIsLeftAloneAtTheDesignedSize() {
+        LayoutForm f("frmA");
+        f.lblTekst.SetAutoSize(true);
+        f.lblTekst.SetCaption("Bestandsnaam: ");
+        const int breedte = f.lblTekst.Width();
+        f.Show();
+        BewaarPosities(f);
+        f.Move(0, 0, 120 + 4800 + 15, 405 + 3000 + 15);
+        f.Move(0, 0, 120 + 4800, 405 + 3000);
+        QCOMPARE(f.lblTekst.FontSize(), 8.0);
+        QCOMPARE(f.lblTekst.Width(), breedte);
     }
 
     void comboKeepsHeightLineScalesByEnds() {
