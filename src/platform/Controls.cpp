@@ -146,6 +146,9 @@ void TextBox::pushText() {
     if (auto* e = qobject_cast<QLineEdit*>(widget_.data())) {
         QSignalBlocker block(e);
         e->setText(text_);
+        // The caret goes where SelStart says (the start after a new text),
+        // so a text wider than its box shows its beginning.
+        e->setCursorPosition(std::min<int>(selStart_, int(text_.size())));
     } else if (auto* p = qobject_cast<QPlainTextEdit*>(widget_.data())) {
         QSignalBlocker block(p);
         p->setPlainText(toWidgetText(text_));

@@ -491,9 +491,15 @@ std::vector<Control*> Form::OptionGroupOf(Control* o) const {
 bool Form::TabToNext(bool next) {
     if (!widget_ || unloaded_) return false;
     std::vector<Control*> order = TabOrder();
-    auto usable = [](Control* c) {
+    auto usable = [this](Control* c) {
         QWidget* w = c->existingWidget();
-        return w && w->isVisible() && w->isEnabled();
+        if (!w || !w->isVisible() || !w->isEnabled()) return false;
+        // A group of option buttons is one stop: Tab enters it at the
+        // selected button and the arrow keys move inside it.
+        if (auto* o = dynamic_cast<OptionButton*>(c); o && !o->Value())
+            for (Control* other : OptionGroupOf(c))
+                if (other != c && static_cast<OptionButton*>(other)->Value()) return false;
+        return true;
     };
     QWidget* focus = widget_->focusWidget();
     int current = -1;

@@ -114,6 +114,33 @@ private slots:
         Unload(f);
     }
 
+    void tabEntersAGroupOfOptionsAtItsSelectedButton() {
+        LayoutForm f;
+        f.Show();
+        f.optB.SetValue(true);
+        f.txtNaam.SetFocus();
+        QStringList walked;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(f.widget()->focusWidget(), Qt::Key_Tab);
+            walked << focused(f);
+        }
+        QCOMPARE(walked, (QStringList{"cboSoort", "vscrAantal", "optB", "cmdTerug"}));
+        QTest::keyClick(f.widget()->focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(focused(f), QString("optB"));
+        Unload(f);
+    }
+
+    void aNewTextShowsItsBeginning() {
+        LayoutForm f;
+        f.Show();
+        f.txtNaam.SetText(QString(200, QLatin1Char('x')) + "end");
+        auto* e = qobject_cast<QLineEdit*>(f.txtNaam.widget());
+        QVERIFY(e);
+        QCOMPARE(e->cursorPosition(), 0);
+        QCOMPARE(f.txtNaam.SelStart(), 0);
+        Unload(f);
+    }
+
     void arrowKeysMoveTheSelectionThroughTheGroup() {
         LayoutForm f;
         f.Show();
