@@ -24,6 +24,14 @@ bool AskPdfFileName(const QString& title, const QString& folder, const QString& 
 
 }  // namespace
 
+QString PdfOutputFolder() {
+    LeesIni("Mappen", "PDF Map", programPath("taal.ini"));
+    const QString folder = IniWaarde.trimmed();
+    if (folder.isEmpty() || !QFileInfo(resolvePath(folder)).isDir())
+        return programPath("PDF");
+    return resolvePath(folder);
+}
+
 QSize PageSizeTwips(QPageSize::PageSizeId paper, PrinterDevice::Orientation orientation) {
     // Points as the PDF stores the page, 20 twips each.
     const QSize points = QPageSize(paper).sizePoints();
@@ -126,12 +134,7 @@ bool PdfPrinter::EndDoc() {
     temp_->seek(0);
     const QByteArray pdf = temp_->readAll();
 
-    LeesIni("Mappen", "PDF Map", programPath("taal.ini"));
-    QString folder = IniWaarde.trimmed();
-    if (folder.isEmpty() || !QFileInfo(resolvePath(folder)).isDir())
-        folder = programPath("PDF");
-    else
-        folder = resolvePath(folder);
+    const QString folder = PdfOutputFolder();
     QDir().mkpath(folder);
 
     QString chosen;

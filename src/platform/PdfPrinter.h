@@ -64,6 +64,11 @@ private:
     int pendingPages_ = 0;
 };
 
+// The folder the PDF printer saves in: taal.ini [Mappen] "PDF Map" when
+// that names an existing folder, else the program folder's "PDF" (spelled
+// as it exists on disk). The folder itself is not created here.
+QString PdfOutputFolder();
+
 // Page size in twips for a paper and orientation.
 QSize PageSizeTwips(QPageSize::PageSizeId paper, PrinterDevice::Orientation orientation);
 
