@@ -50,6 +50,8 @@ public:
     void cmdOpslaan_Click();
     void cmdVideo_Click();
     void cmdKlembord_Click();
+    void cmdPrinterInstellingen_Click();
+    void cmdMAILTXT_Click();
     void lblSpelnummer_Click();
     void cmdDownLoad_Click();
 
