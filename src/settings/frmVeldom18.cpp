@@ -68,7 +68,8 @@ void frmVeldom18Form::Ontwerp() {
     lblInfo.SetWordWrap(true);
 
     cmdDownLoad.Move(240, 1500, 1815, 465);
-    lblProvider.Move(2280, 1605, 1800, 255);
+    lblProvider.Move(2280, 1620, 1800, 255);
+    lblProvider.SetAlignment(vbRightJustify);
     optProvider[0].Move(4140, 1575, 1440, 315);
     optProvider[1].Move(5700, 1575, 1440, 315);
 
