@@ -1,46 +1,8 @@
 #include "settings/MailInstelRegels.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QScopeGuard>
-
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <vector>
 
-#include "platform/Paths.h"
 #include "shared/EmailAdres.h"
-#include "shared/MailTxt.h"
-
-namespace {
-
-// The length field of a provider file holds at most 9999, the file's
-// length minus 12: anything longer cannot pass the length check.
-constexpr qint64 kGrootsteMailTxt = 9999 + 12;
-
-// A fresh, empty file in `map` that no other file name uses; "" when none
-// can be made.
-QString NieuwTijdelijkBestand(const QString& map) {
-    QByteArray sjabloon = QFile::encodeName(map + QStringLiteral("/.MAIL.TXT.nieuw-XXXXXX"));
-    const int fd = ::mkstemp(sjabloon.data());
-    if (fd < 0)
-        return QString();
-    ::close(fd);
-    return QFile::decodeName(sjabloon);
-}
-
-// The file's bytes when it is a regular file of at most `grens` bytes.
-bool LeesKlein(const QString& pad, qint64 grens, QByteArray& inhoud) {
-    QFile f(pad);
-    if (!QFileInfo(pad).isFile() || f.size() > grens || !f.open(QIODevice::ReadOnly))
-        return false;
-    inhoud = f.read(grens + 1);
-    return inhoud.size() <= grens && f.error() == QFile::NoError;
-}
-
-}  // namespace
 
 MailTxtDownloadUitkomst DownloadMailTxt(const QString& url, const platform::DownloadOptions& opties) {
     MailTxtDownloadUitkomst uit;
@@ -48,29 +10,23 @@ MailTxtDownloadUitkomst DownloadMailTxt(const QString& url, const platform::Down
         uit.fout = MailTxtDownloadFout::GeenServer;
         return uit;
     }
-    const QString doel = platform::programPath(QStringLiteral("MAIL.TXT"));
-    const QString map = QFileInfo(doel).absolutePath();
-    const QString tijdelijk = NieuwTijdelijkBestand(map);
-    if (tijdelijk.isEmpty()) {
+    // The download checks the file as LeesMailTxt will (the options' check)
+    // before it replaces MAIL.TXT, so nothing is read here a second time.
+    const platform::DownloadResult r = platform::DownloadToFile(url, MailTxtBestand(), opties);
+    switch (r.code) {
+    case 0:
+        break;
+    case platform::kDownloadInvalid:
+        uit.fout = MailTxtDownloadFout::Ongeldig;
+        break;
+    case platform::kDownloadCannotWrite:
         uit.fout = MailTxtDownloadFout::Opslaan;
-        return uit;
-    }
-    const auto opruimen = qScopeGuard([&] { QFile::remove(tijdelijk); });
-
-    const platform::DownloadResult r = platform::DownloadToFile(url, tijdelijk, opties);
-    if (!r.ok()) {
+        break;
+    default:
         uit.fout = MailTxtDownloadFout::Overdracht;
         uit.code = r.code;
-        return uit;
+        break;
     }
-    QByteArray inhoud;
-    if (!LeesKlein(tijdelijk, kGrootsteMailTxt, inhoud) ||
-        DecodeerMailTxt(inhoud).staat != MailTxtStaat::Goed) {
-        uit.fout = MailTxtDownloadFout::Ongeldig;
-        return uit;
-    }
-    if (!SchrijfMailTxt(doel, inhoud))
-        uit.fout = MailTxtDownloadFout::Opslaan;
     return uit;
 }
 
@@ -89,8 +45,8 @@ bool AdresTekenGeweigerd(int KeyAscii) {
     return KeyAscii > 0 && KeyAscii < 128 && geweigerd.contains(QChar(KeyAscii));
 }
 
-bool TestMailMogelijk(bool gedownload, bool mailBruikbaar, const QString& adres) {
-    return gedownload && mailBruikbaar && EmailAdresGeldig(adres.trimmed());
+bool TestMailMogelijk(bool mailBruikbaar, const QString& adres) {
+    return mailBruikbaar && EmailAdresGeldig(adres.trimmed());
 }
 
 void VulVlak(QImage& beeld, QPoint start, QColor kleur) {

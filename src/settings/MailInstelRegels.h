@@ -15,7 +15,8 @@ enum class MailTxtDownloadFout {
     Geen,
     GeenServer,  // no server address is set: no network call is made
     Overdracht,  // the transfer failed or came back incomplete
-    Ongeldig,    // what came is not a provider file the program can load
+    Ongeldig,    // what came is not a provider file the program can load (the
+                 // options' check refused it)
     Opslaan,     // the new file could not be put in place
 };
 
@@ -26,11 +27,13 @@ struct MailTxtDownloadUitkomst {
 };
 
 // Downloads the provider file from `url` into the program folder's
-// MAIL.TXT. The file comes to a temporary file in the same folder, must
-// pass every check LeesMailTxt makes, and only then replaces MAIL.TXT
-// (readable and writable by the user only: it holds passwords). After any
-// failure MAIL.TXT is as it was, byte for byte, and no temporary file is
-// left. An empty url is "no server set".
+// MAIL.TXT (MailTxtBestand) with the given download options; the program's
+// own (MailTxtDownloadOpties) hold the size limit, the time limits, the
+// check that the file passes every check LeesMailTxt makes and the rights
+// (readable and writable by the user only: it holds passwords). The file
+// comes to a temporary file in the same folder and replaces MAIL.TXT only
+// when it passed; after any failure MAIL.TXT is as it was, byte for byte,
+// and no temporary file is left. An empty url is "no server set".
 MailTxtDownloadUitkomst DownloadMailTxt(const QString& url,
                                         const platform::DownloadOptions& opties = MailTxtDownloadOpties());
 
@@ -43,10 +46,11 @@ AdresFout AdresFoutVan(const QString& adres);
 // < > # % $ * & : ; \ / ? , ' [ ] = + ~ ^ ( ) { } ` and the double quote.
 bool AdresTekenGeweigerd(int KeyAscii);
 
-// The test mail can be sent: a provider file was downloaded and loaded in
-// this opening of the window, mail is usable and the address (trimmed) is
-// a valid e-mail address.
-bool TestMailMogelijk(bool gedownload, bool mailBruikbaar, const QString& adres);
+// The test mail can be sent: mail is usable (a good provider file is
+// loaded, downloaded now or put in place earlier, for example with the
+// MAIL.TXT writer command) and the address (trimmed) is a valid e-mail
+// address.
+bool TestMailMogelijk(bool mailBruikbaar, const QString& adres);
 
 // Surface fill: every pixel connected to `start` (left, right, up, down)
 // that has the colour of `start` gets `kleur`. A start outside the image

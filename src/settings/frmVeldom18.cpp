@@ -127,8 +127,8 @@ void frmVeldom18Form::Form_Load() {
     // 3., 4.
     KleurKnop();
     picVerStuurDeMail.SetVisible(true);
-    // 5. Runs the address check; nothing was downloaded yet, so the send
-    //    button stays disabled.
+    // 5. Runs the address check, which enables the send button when mail is
+    //    usable with the MAIL.TXT already in place and the address is valid.
     LeesIni(QStringLiteral("standaard"), QStringLiteral("eigen e-mail adres"), IniBestand);
     if (!IniWaarde.isEmpty()) txtEMailAdres.SetText(IniWaarde);
     // 6. A stored number other than 0 or 1 selects the first provider;
@@ -158,7 +158,7 @@ void frmVeldom18Form::Meld(const QString& tekst) { MsgBox(tekst, vbInformation, 
 int frmVeldom18Form::GekozenProvider() const { return optProvider[1].Value() ? 1 : 0; }
 
 void frmVeldom18Form::ZetVerstuurKnop() {
-    cmdOK.SetEnabled(TestMailMogelijk(MailTxtGedownload, !MailOnbruikbaar, txtEMailAdres.Text()));
+    cmdOK.SetEnabled(TestMailMogelijk(!MailOnbruikbaar, txtEMailAdres.Text()));
 }
 
 void frmVeldom18Form::cmdDownLoad_Click() {
@@ -167,7 +167,9 @@ void frmVeldom18Form::cmdDownLoad_Click() {
     QApplication::restoreOverrideCursor();
 
     if (!uit.ok()) {
-        cmdOK.SetEnabled(false);
+        // MAIL.TXT is unchanged, and so is whether a test mail can go out
+        // with it.
+        ZetVerstuurKnop();
         QStringList regels{Regels(226), QString()};
         switch (uit.fout) {
         case MailTxtDownloadFout::GeenServer:
@@ -209,7 +211,7 @@ void frmVeldom18Form::cmdOK_Click() {
     ZetFocus(*this, cmdFocus);
     const QString adres = txtEMailAdres.Text();
     // Checked again here: the box may hold anything pasted into it.
-    if (!TestMailMogelijk(MailTxtGedownload, !MailOnbruikbaar, adres)) {
+    if (!TestMailMogelijk(!MailOnbruikbaar, adres)) {
         cmdOK.SetEnabled(false);
         if (!EmailAdresGeldig(adres.trimmed()))
             Meld(Regels(284).replace(QLatin1Char('~'), adres.trimmed()));

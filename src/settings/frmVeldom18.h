@@ -2,7 +2,7 @@
 // The e-mail setup window: downloads a fresh provider file MAIL.TXT from
 // the maker's server and has the main window load it, chooses which of the
 // file's providers mail goes through, and sends a test mail to a typed
-// address. It always gives the main window back when it closes.
+// address whenever a good MAIL.TXT is loaded. It always gives the main window back when it closes.
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -27,7 +27,9 @@ public:
     platform::CommandButton cmdTerug{this, "cmdTerug"};
     platform::CommandButton cmdFocus{this, "cmdFocus"};
 
-    // A provider file was downloaded and loaded during this opening.
+    // A provider file was downloaded and loaded during this opening (one
+    // download per opening). The test mail does not wait for it: any good
+    // MAIL.TXT that is loaded will do.
     bool MailTxtGedownload = false;
 
     void Form_Load() override;

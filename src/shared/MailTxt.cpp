@@ -1,16 +1,8 @@
 #include "shared/MailTxt.h"
 
-#include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "platform/AtomicFile.h"
 #include "platform/TextFile.h"
 #include "shared/EmailAdres.h"
 #include "shared/Ini.h"
@@ -258,46 +250,8 @@ bool MaakEigenMailTxt(const EigenMailProvider& p, QByteArray& bestand, QString* 
 }
 
 bool SchrijfMailTxt(const QString& pad, const QByteArray& inhoud, QString* fout) {
-    const QFileInfo info(pad);
-    auto mislukt = [&](const QString& waarom) {
-        if (fout)
-            *fout = info.absoluteFilePath() + QStringLiteral(": ") + waarom;
-        return false;
-    };
-    if (info.isDir())
-        return mislukt(QStringLiteral("is a folder"));
-    // mkstemp makes the file with rights for the user only.
-    QByteArray tijdelijk =
-        QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(tijdelijk.data());
-    if (fd < 0)
-        return mislukt(QString::fromLocal8Bit(std::strerror(errno)));
-    qint64 klaar = 0;
-    bool ok = true;
-    while (ok && klaar < inhoud.size()) {
-        const ssize_t n = ::write(fd, inhoud.constData() + klaar, static_cast<size_t>(inhoud.size() - klaar));
-        if (n > 0)
-            klaar += n;
-        else if (n < 0 && errno == EINTR)
-            continue;
-        else
-            ok = false;
-    }
-    ok = ok && ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && ::fsync(fd) == 0;
-    const int fouteCode = errno;
-    ok = ::close(fd) == 0 && ok;
-    if (ok)
-        ok = std::rename(tijdelijk.constData(), QFile::encodeName(info.absoluteFilePath()).constData()) == 0;
-    if (!ok) {
-        const int code = errno ? errno : fouteCode;
-        ::unlink(tijdelijk.constData());
-        return mislukt(QString::fromLocal8Bit(std::strerror(code)));
-    }
-    // The new name on disk as well, so a crash cannot bring the old file back.
-    const int map = ::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (map >= 0) {
-        ::fsync(map);
-        ::close(map);
-    }
-    return true;
+    // A relative path is taken from the working folder, as a command line
+    // user expects, not from the program folder.
+    return platform::writeFileAtomic(QFileInfo(pad).absoluteFilePath(), inhoud, fout,
+                                     platform::FileRights::UserOnly);
 }

@@ -122,9 +122,9 @@ struct EigenMailProvider {
 // these settings. False, with the reason in `fout`, otherwise.
 bool MaakEigenMailTxt(const EigenMailProvider& p, QByteArray& bestand, QString* fout = nullptr);
 
-// Writes `inhoud` as the whole of the provider file `pad`: through a
-// temporary file in the same folder that is renamed over the old file only
-// when complete, so after any failure the old file is untouched. The file is
-// readable and writable by the user only (it holds passwords). False, with
-// the reason in `fout`, when it could not be written.
+// Writes `inhoud` as the whole of the provider file `pad` (a relative path
+// counts from the working folder) with the program's safe replacement
+// (platform::writeFileAtomic): after any failure the old file is untouched.
+// The file is readable and writable by the user only (it holds passwords).
+// False, with the reason in `fout`, when it could not be written.
 bool SchrijfMailTxt(const QString& pad, const QByteArray& inhoud, QString* fout = nullptr);

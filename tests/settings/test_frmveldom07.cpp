@@ -38,7 +38,11 @@ class TestFrmVeldom07 : public QObject {
     Q_OBJECT
     std::unique_ptr<testsupport::TempHome> home;
     std::unique_ptr<testsupport::PromptScript> prompts;
-    testsupport::RecordingPrinter recorder{"Recorder", 11000, 15500};
+    // As wide as an A4 page (11906 twips), where every layout at the widest
+    // narrowing lies on the paper at its own place and scale; a narrower
+    // page would have the print chain centre and shrink the pictures.
+    static constexpr int kPaginaBreedte = 11906;
+    testsupport::RecordingPrinter recorder{"Recorder", kPaginaBreedte, 15500};
 
     // Opens the window from the main window's hub button; `melding`: the
     // activation reports that no stored printer is installed.
@@ -57,7 +61,7 @@ private slots:
         TaalNummer = 10;
         prompts = std::make_unique<testsupport::PromptScript>();
         SetPrinterOverride(&recorder);
-        recorder = testsupport::RecordingPrinter("Recorder", 11000, 15500);
+        recorder = testsupport::RecordingPrinter("Recorder", kPaginaBreedte, 15500);
         frmVeldom01().Show();
     }
     void cleanup() {
@@ -266,6 +270,9 @@ private slots:
         QCOMPARE(jobs[0].name, QString("Noord"));
         const auto pictures = jobs[0].Pictures();
         QCOMPARE(pictures.size(), 2);
+        // Layout 0 at scale 0.5, at its own left edge.
+        QCOMPARE(pictures[0].x, afdruk::LinkerRand);
+        QCOMPARE(pictures[0].width, qRound(afdruk::Himetric(frmVeldom09Form::Breedte) * 0.5));
         QCOMPARE(pictures[1].y - pictures[0].y,
                  qRound(2 * 0.5 * (frmVeldom09Form::Hoogte + 10 * afdruk::TussenruimteStap)));
         QCOMPARE(Ini("Print Richting"), QString("7"));

@@ -1,7 +1,8 @@
-// The e-mail setup window: the provider-file download against a server on
-// 127.0.0.1 (good file, 404, server down, damaged, cut short, stalled), the
-// address checks, the test mail through the SMTP sink, the provider choice
-// and closing.
+// The e-mail setup window: the provider-file download against an HTTPS
+// server on 127.0.0.1 with a throwaway certificate (good file, 404, server
+// down, damaged, cut short, stalled, plain http), the address checks, the
+// test mail through the SMTP sink (also with a MAIL.TXT put in place without
+// a download), the provider choice and closing.
 
 #include <QtTest>
 #include <QDir>
@@ -11,13 +12,18 @@
 #include <sys/stat.h>
 
 #include "main/frmVeldom01.h"
+#include "main/Update.h"
 #include "platform/App.h"
+#include "platform/AtomicFile.h"
 #include "platform/Events.h"
+#include "platform/Http.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "settings/MailInstelRegels.h"
 #include "settings/frmVeldom18.h"
 #include "shared/BasVeldom.h"
+#include "shared/Mail.h"
+#include "shared/MailTxt.h"
 #include "support/LocalServer.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
@@ -35,10 +41,9 @@ MailTxtProvider At(int port, const QString& afzender) {
     return p;
 }
 
-// Everything in the program folder whose name holds "MAIL.TXT" (the file
-// and any temporary file beside it).
+// MAIL.TXT and every hidden file beside it (where a temporary file would be).
 QStringList MailTxtBestanden() {
-    return QDir(programFolder()).entryList({"*MAIL.TXT*"}, QDir::Files | QDir::Hidden);
+    return QDir(programFolder()).entryList({"*MAIL.TXT*", ".*"}, QDir::Files | QDir::Hidden);
 }
 
 int Rechten(const QString& pad) {
@@ -51,13 +56,13 @@ int Rechten(const QString& pad) {
 class TestFrmVeldom18 : public QObject {
     Q_OBJECT
     QTemporaryDir web_, spool_;
-    testsupport::LocalServer http_, sink_, traag_;
+    testsupport::LocalServer http_, sink_;
     std::unique_ptr<testsupport::TempHome> home;
     std::unique_ptr<testsupport::PromptScript> prompts;
     QByteArray oud_;  // the provider file every test starts with
 
     QString Url(const QString& map) const {
-        return QStringLiteral("http://127.0.0.1:%1/%2").arg(http_.port()).arg(map);
+        return QStringLiteral("https://127.0.0.1:%1/%2").arg(http_.port()).arg(map);
     }
     QByteArray Huidig() const { return testsupport::ReadTestFile(programPath("MAIL.TXT")); }
     int Mails() const { return QDir(spool_.path()).entryList({"*.env"}).size(); }
@@ -95,8 +100,11 @@ private slots:
         schrijf("lengte", lengte);
         schrijf("html", "<html><body>Not here</body></html>\r\n");
         schrijf("kort", testsupport::EncodeMailTxt({At(smtp, "club@example.test")}));
-        QVERIFY(http_.start("http_test_server.py", {web_.path(), "--truncate", "/kort/cvn/MAIL.TXT"}));
-        QVERIFY(traag_.start("../settings/test_frmveldom18_slow_server.py", {}));
+        schrijf("traag", testsupport::EncodeMailTxt({At(smtp, "club@example.test")}));
+        QVERIFY2(http_.startTls("http_test_server.py", {web_.path(), "--truncate", "/kort/cvn/MAIL.TXT",
+                                                        "--stall", "/traag/cvn/MAIL.TXT"}),
+                 qPrintable(http_.error()));
+        platform::SetTrustedCaFileForTests(http_.certificateFile());
     }
     void init() {
         home = std::make_unique<testsupport::TempHome>();
@@ -134,6 +142,7 @@ private slots:
         QTest::newRow("length check") << "lengte" << int(MailTxtDownloadFout::Ongeldig);
         QTest::newRow("not a provider file") << "html" << int(MailTxtDownloadFout::Ongeldig);
         QTest::newRow("cut short") << "kort" << int(MailTxtDownloadFout::Overdracht);
+        QTest::newRow("plain http") << "HTTP" << int(MailTxtDownloadFout::Overdracht);
         QTest::newRow("no server") << "" << int(MailTxtDownloadFout::GeenServer);
     }
     void everyFailureKeepsTheOldFileByteForByte() {
@@ -141,7 +150,8 @@ private slots:
         QFETCH(int, fout);
         QString url = Url(map) + "/cvn/MAIL.TXT";
         if (map == "DOWN")
-            url = QStringLiteral("http://127.0.0.1:%1/cvn/MAIL.TXT").arg(testsupport::LocalServer::unusedPort());
+            url = QStringLiteral("https://127.0.0.1:%1/cvn/MAIL.TXT").arg(testsupport::LocalServer::unusedPort());
+        if (map == "HTTP") url = Url("goed").replace("https:", "http:") + "/cvn/MAIL.TXT";
         if (map.isEmpty()) url.clear();
         const int rechten = Rechten(programPath("MAIL.TXT"));
         const MailTxtDownloadUitkomst uit = DownloadMailTxt(url);
@@ -156,13 +166,24 @@ private slots:
         platform::DownloadOptions opties = MailTxtDownloadOpties();
         opties.stallSeconds = 2;
         opties.totalTimeoutSeconds = 20;
+        // The temporary files seen while the download hangs.
+        QStringList tijdelijk;
+        opties.whileWaiting = [&] {
+            for (const QString& naam : MailTxtBestanden())
+                if (naam != "MAIL.TXT" && !tijdelijk.contains(naam)) tijdelijk << naam;
+        };
         QElapsedTimer klok;
         klok.start();
-        const MailTxtDownloadUitkomst uit =
-            DownloadMailTxt(QStringLiteral("http://127.0.0.1:%1/cvn/MAIL.TXT").arg(traag_.port()), opties);
+        const MailTxtDownloadUitkomst uit = DownloadMailTxt(Url("traag") + "/cvn/MAIL.TXT", opties);
         QVERIFY2(klok.elapsed() < 15000, qPrintable(QString::number(klok.elapsed())));
         QCOMPARE(uit.fout, MailTxtDownloadFout::Overdracht);
         QCOMPARE(Huidig(), oud_);
+        QCOMPARE(MailTxtBestanden(), QStringList{"MAIL.TXT"});
+        // A download cut off by a crash leaves its temporary file under a name
+        // that start-up removes, as it does every other interrupted write's.
+        QCOMPARE(tijdelijk.size(), 1);
+        testsupport::WriteTestFile(programPath(tijdelijk.first()), "half");
+        QCOMPARE(removeStaleTempFiles(programFolder(), 0), 1);
         QCOMPARE(MailTxtBestanden(), QStringList{"MAIL.TXT"});
         // The program's own limits end a stall within 30 seconds too.
         QVERIFY(MailTxtDownloadOpties().stallSeconds <= 30);
@@ -193,7 +214,6 @@ private slots:
     void aGoodDownloadIsReportedAfterLoadingAndAllowsOneTestMail() {
         frmVeldom18Form& f = Open();
         f.txtEMailAdres.SetText("speler@example.test");
-        QVERIFY(!f.cmdOK.Enabled());  // nothing downloaded yet
         DownloadGoed(f);
         QCOMPARE(prompts->last().title, QString("Download MAIL.TXT"));
         QVERIFY(!f.cmdDownLoad.Enabled());
@@ -273,9 +293,60 @@ private slots:
         QCOMPARE(prompts->last().icon(), int(vbInformation));
         QCOMPARE(Huidig(), oud_);
         QVERIFY(f.cmdDownLoad.Enabled());
-        QVERIFY(!f.cmdOK.Enabled());
+        // The old MAIL.TXT is still loaded and good: the test mail can still
+        // go out with it.
+        QVERIFY(!MailOnbruikbaar);
+        QVERIFY(f.cmdOK.Enabled());
         QVERIFY(!f.MailTxtGedownload);
         // Another try works.
+        DownloadGoed(f);
+        QVERIFY(f.cmdOK.Enabled());
+    }
+
+    // --- the window: a MAIL.TXT put in place without a download -------------
+
+    void aMailTxtWrittenByTheCommandAllowsATestMailWithoutDownload() {
+        // As the MAIL.TXT writer command makes it, for the user's own
+        // provider; no maker's server is set.
+        EigenMailProvider eigen;
+        eigen.server = "127.0.0.1";
+        eigen.poort = sink_.port();
+        eigen.beveiligd = false;
+        eigen.afzender = "club@example.test";
+        QByteArray bestand;
+        QVERIFY(MaakEigenMailTxt(eigen, bestand));
+        QVERIFY(SchrijfMailTxt(MailTxtBestand(), bestand));
+        Unload(frmVeldom01());
+        frmVeldom01().Show();
+        QVERIFY(!MailOnbruikbaar);
+        SchrijfIni("Standaard", "eigen e-mail adres", "speler@example.test", IniBestand);
+
+        frmVeldom18Form& f = Open();
+        QVERIFY(!f.MailTxtGedownload);
+        QVERIFY(f.cmdOK.Enabled());  // the stored address is valid
+        const int voor = Mails();
+        prompts->answer(vbOK);
+        f.cmdOK.Click();
+        QCOMPARE(prompts->last().text, QString("De test mail is met succes verstuurd."));
+        QVERIFY(!f.cmdOK.Enabled());
+        QTRY_COMPARE(Mails(), voor + 1);
+        QVERIFY(Mail(voor + 1, "headers").contains("To: speler@example.test"));
+        // The address rules still hold.
+        f.txtEMailAdres.SetText("speler@example");
+        QVERIFY(!f.cmdOK.Enabled());
+        f.txtEMailAdres.SetText("ander@example.test");
+        QVERIFY(f.cmdOK.Enabled());
+    }
+
+    void aDamagedMailTxtAllowsNoTestMail() {
+        testsupport::WriteTestFile(programPath("MAIL.TXT"), "123456789012345\r\n");
+        prompts->answer(vbOK);  // the main window's report of the damaged file
+        LeesMailTxt(frmVeldom01());
+        QVERIFY(MailOnbruikbaar);
+        frmVeldom18Form& f = Open();
+        f.txtEMailAdres.SetText("speler@example.test");
+        QVERIFY(!f.cmdOK.Enabled());
+        // A good download makes mail usable again.
         DownloadGoed(f);
         QVERIFY(f.cmdOK.Enabled());
     }
@@ -351,11 +422,10 @@ private slots:
     }
 
     void rulesOfTheSendButton() {
-        QVERIFY(TestMailMogelijk(true, true, " a@example.test "));
-        QVERIFY(!TestMailMogelijk(false, true, "a@example.test"));
-        QVERIFY(!TestMailMogelijk(true, false, "a@example.test"));
-        QVERIFY(!TestMailMogelijk(true, true, "a@example"));
-        QVERIFY(!TestMailMogelijk(true, true, ""));
+        QVERIFY(TestMailMogelijk(true, " a@example.test "));
+        QVERIFY(!TestMailMogelijk(false, "a@example.test"));
+        QVERIFY(!TestMailMogelijk(true, "a@example"));
+        QVERIFY(!TestMailMogelijk(true, ""));
         QCOMPARE(AdresFoutVan("a@@b"), AdresFout::TweeApenstaartjes);
         QCOMPARE(AdresFoutVan("a..@@b"), AdresFout::TweeApenstaartjes);
         QCOMPARE(AdresFoutVan("a..b"), AdresFout::TweePunten);
@@ -418,9 +488,9 @@ private slots:
     }
 
     void cleanupTestCase() {
+        platform::SetTrustedCaFileForTests({});
         http_.stop();
         sink_.stop();
-        traag_.stop();
     }
 };
 
