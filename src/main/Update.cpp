@@ -132,6 +132,8 @@ platform::DownloadOptions MailTxtDownloadOpties() {
     o.stallSeconds = kStilstand;
     o.maxBytes = kMailTxtMaxBytes;
     o.check = ControleerMailTxtBestand;
+    // The file holds the providers' passwords.
+    o.rights = platform::FileRights::UserOnly;
     return o;
 }
 

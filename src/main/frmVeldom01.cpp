@@ -10,6 +10,9 @@
 #include "main/frmVeldom02.h"
 #include "output/frmVeldom17.h"
 #include "settings/frmVeldom06.h"
+#include "settings/PrinterInstellingen.h"
+#include "settings/frmVeldom07.h"
+#include "settings/frmVeldom18.h"
 #include "main/SpelBestand.h"
 #include "main/SpelRecord.h"
 #include "main/SpinnerRegels.h"
@@ -247,6 +250,8 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdVideo.OnClick([this] { cmdVideo_Click(); });
     cmdKlembord.OnClick([this] { cmdKlembord_Click(); });
     cmdInstellingen.OnClick([this] { cmdInstellingen_Click(); });
+    cmdPrinterInstellingen.OnClick([this] { cmdPrinterInstellingen_Click(); });
+    cmdMAILTXT.OnClick([this] { cmdMAILTXT_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
     cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
 }
@@ -257,7 +262,8 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
     return &knop == &cmdStart || &knop == &cmdWissen || &knop == &cmdAfsluiten ||
            &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo ||
            &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad ||
-           &knop == &cmdInstellingen;
+           &knop == &cmdInstellingen ||
+           &knop == &cmdPrinterInstellingen || &knop == &cmdMAILTXT;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -410,8 +416,7 @@ void frmVeldom01Form::Form_Load() {
         cmdPrinterInstellingen.SetCaption(Tekst(95).replace(QLatin1Char('r'), QStringLiteral("&r")));
     cmdAfdrukken.SetCaption(QLatin1Char('&') + Tekst(103));
     // 20.
-    LeesIni("Printer", "PDF Breedte", IniBestand);
-    PdfBreedte = ValInteger(IniWaarde);
+    PdfBreedte = LeesPrinterInstellingen().breedte;
     cmdInvoeren.SetCaption(Tekst(111));
     cmdVerstuur.SetCaption(Tekst(112));
     chkTien.SetCaption(Tekst(113));
@@ -591,6 +596,21 @@ void frmVeldom01Form::cmdInstellingen_Click() {
     ZetFocus(*this, cmdFocus);
     SetEnabled(false);
     frmVeldom06().Show();
+}
+
+void frmVeldom01Form::cmdPrinterInstellingen_Click() {
+    // The printer settings window enables this window again when it closes.
+    AanroepScherm = 1;
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom07().Show();
+}
+
+void frmVeldom01Form::cmdMAILTXT_Click() {
+    // The e-mail setup window always enables this window when it closes.
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom18().Show();
 }
 
 void frmVeldom01Form::cmdVideo_Click() {

@@ -51,6 +51,8 @@ public:
     void cmdVideo_Click();
     void cmdKlembord_Click();
     void cmdInstellingen_Click();
+    void cmdPrinterInstellingen_Click();
+    void cmdMAILTXT_Click();
     void lblSpelnummer_Click();
     void cmdDownLoad_Click();
 

@@ -9,6 +9,7 @@
 #include "platform/Printer.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "settings/PrinterInstellingen.h"
 #include "shared/Ini.h"
 #include "shared/Instellingen.h"
 #include "shared/Printers.h"
@@ -17,10 +18,7 @@
 
 int Tussenruimte = 0;
 
-int LeesPrintRichting() {
-    LeesIni(QStringLiteral("Printer"), QStringLiteral("Print Richting"), IniBestand);
-    return ValInteger(IniWaarde);
-}
+int LeesPrintRichting() { return LeesPrinterInstellingen().richting; }
 
 void MaakAfdrukVenster(platform::Form& venster, int breedte, int hoogte) {
     venster.SetBorderStyle(platform::vbFixedSingle);
@@ -61,8 +59,7 @@ bool KiesEnVraagPrinter(platform::Form& venster) {
 }
 
 void MaakTussenruimte(platform::Form& venster) {
-    LeesIni(QStringLiteral("Printer"), QStringLiteral("Tussenruimte"), IniBestand);
-    Tussenruimte = ValInteger(IniWaarde);
+    Tussenruimte = LeesPrinterInstellingen().tussenruimte;
     venster.SetHeight(venster.Height() + Tussenruimte * afdruk::TussenruimteStap);
 }
 

@@ -21,7 +21,7 @@ class ControlArray;
 // height of every layout window (read at the start of each print run).
 extern int Tussenruimte;
 
-// Val of taal.ini [Printer] "Print Richting" (0 when absent).
+// taal.ini [Printer] "Print Richting" (0 when absent or outside 0..3).
 int LeesPrintRichting();
 
 // The frame of every layout window: white, fixed border, a client area of
@@ -43,7 +43,8 @@ void SluitBijEsc(platform::Form& venster, int KeyCode);
 // window. False when the user cancelled (nothing is to be printed).
 bool KiesEnVraagPrinter(platform::Form& venster);
 
-// Reads Tussenruimte and makes the window that many steps taller.
+// Reads Tussenruimte (clamped to 0..10) and makes the window that many
+// steps taller.
 void MaakTussenruimte(platform::Form& venster);
 
 // Prepares the 16 holding boxes: each 30 twips up, 16 points, hearts and

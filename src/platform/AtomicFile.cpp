@@ -38,8 +38,8 @@ bool writeAll(int fd, const char* data, qint64 size) {
 }
 
 // Temporary files are named ".drovik-tmp." and six characters from
-// mkstemp, so that one left by an interrupted write can be told apart from
-// every other file and removed at the next start.
+// mkstemp, so that one left by an interrupted write or download can be told
+// apart from every other file and removed at the next start.
 const char kTempPrefix[] = ".drovik-tmp.";
 
 bool isStaleTempName(const QString& name) {
@@ -49,65 +49,119 @@ bool isStaleTempName(const QString& name) {
 
 }  // namespace
 
-bool writeFileAtomic(const QString& path, const QByteArray& data, QString* error) {
-    const QString target = resolvePath(path);
-    auto fail = [&](const QString& why) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(target, why);
-        return false;
-    };
-    if (target.isEmpty())
-        return fail(QStringLiteral("no file name"));
-    QFileInfo info(target);
+AtomicFileWriter::AtomicFileWriter(const QString& path, FileRights rights)
+    : target_(resolvePath(path)) {
+    if (target_.isEmpty()) {
+        fail(QStringLiteral("no file name"));
+        return;
+    }
+    QFileInfo info(target_);
     // Replace the file a link points to, not the link.
     if (info.isSymLink() && !info.symLinkTarget().isEmpty())
         info = QFileInfo(info.symLinkTarget());
-    if (info.isDir())
-        return fail(QStringLiteral("is a folder, not a file"));
+    if (info.isDir()) {
+        fail(QStringLiteral("is a folder, not a file"));
+        return;
+    }
+    finalName_ = QFile::encodeName(info.absoluteFilePath());
 
-    const QByteArray finalName = QFile::encodeName(info.absoluteFilePath());
-
-    // The new file gets the rights of the file it replaces, or the usual
-    // rights for a new file. A read-only file is not replaced (the rename
-    // would otherwise succeed, as it needs only the folder's rights), and
-    // neither is anything that is not a regular file.
+    // The new file gets the rights asked for, else those of the file it
+    // replaces, or the usual rights for a new file. A read-only file is not
+    // replaced (the rename would otherwise succeed, as it needs only the
+    // folder's rights), and neither is anything that is not a regular file.
     struct stat old {};
-    mode_t mode;
-    if (::stat(finalName.constData(), &old) == 0) {
-        if (!S_ISREG(old.st_mode))
-            return fail(QStringLiteral("is not a regular file"));
-        if ((old.st_mode & 0222) == 0 || ::access(finalName.constData(), W_OK) != 0)
-            return fail(QStringLiteral("the file is read-only"));
-        mode = old.st_mode & 07777;
+    if (::stat(finalName_.constData(), &old) == 0) {
+        if (!S_ISREG(old.st_mode)) {
+            fail(QStringLiteral("is not a regular file"));
+            return;
+        }
+        if ((old.st_mode & 0222) == 0 || ::access(finalName_.constData(), W_OK) != 0) {
+            fail(QStringLiteral("the file is read-only"));
+            return;
+        }
+        mode_ = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        mode = 0666 & ~mask;
+        mode_ = 0666 & ~mask;
     }
+    if (rights == FileRights::UserOnly)
+        mode_ = S_IRUSR | S_IWUSR;
 
-    QByteArray tempName =
-        QFile::encodeName(info.absolutePath() + QLatin1Char('/') + QLatin1String(kTempPrefix) +
-                          QStringLiteral("XXXXXX"));
-    const int fd = ::mkstemp(tempName.data());
-    if (fd < 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    // mkstemp makes the file readable and writable by the user only, so
+    // nothing private can be read from it before it is complete.
+    tempName_ = QFile::encodeName(info.absolutePath() + QLatin1Char('/') +
+                                  QLatin1String(kTempPrefix) + QStringLiteral("XXXXXX"));
+    fd_ = ::mkstemp(tempName_.data());
+    if (fd_ < 0) {
+        tempName_.clear();
+        failErrno(errno);
+    }
+}
 
-    bool ok = writeAll(fd, data.constData(), data.size()) && ::fchmod(fd, mode) == 0 &&
-              ::fsync(fd) == 0;
+AtomicFileWriter::~AtomicFileWriter() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!committed_ && !tempName_.isEmpty())
+        ::unlink(tempName_.constData());
+}
+
+bool AtomicFileWriter::fail(const QString& why) {
+    error_ = QStringLiteral("%1: %2").arg(target_, why);
+    return false;
+}
+
+void AtomicFileWriter::failErrno(int error) { fail(QString::fromLocal8Bit(std::strerror(error))); }
+
+bool AtomicFileWriter::write(const char* data, qint64 size) {
+    if (fd_ < 0)
+        return false;
+    if (!writeAll(fd_, data, size)) {
+        failErrno(errno);
+        // Nothing more goes in, and the incomplete file is never committed.
+        ::close(fd_);
+        fd_ = -1;
+        return false;
+    }
+    return true;
+}
+
+bool AtomicFileWriter::commit() {
+    if (fd_ < 0)
+        return false;
+    bool ok = ::fchmod(fd_, mode_) == 0 && ::fsync(fd_) == 0;
     int savedErrno = errno;
-    if (::close(fd) != 0 && ok) {
+    if (::close(fd_) != 0 && ok) {
         ok = false;
         savedErrno = errno;
     }
-    if (ok && ::rename(tempName.constData(), finalName.constData()) != 0) {
+    fd_ = -1;
+    if (ok && ::rename(tempName_.constData(), finalName_.constData()) != 0) {
         ok = false;
         savedErrno = errno;
     }
     if (!ok) {
-        ::unlink(tempName.constData());
-        return fail(QString::fromLocal8Bit(std::strerror(savedErrno)));
+        failErrno(savedErrno);
+        return false;
+    }
+    committed_ = true;
+    // The new name on disk as well, so that a crash cannot bring the old
+    // file back.
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(finalName_)).absolutePath());
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
     return true;
+}
+
+bool writeFileAtomic(const QString& path, const QByteArray& data, QString* error, FileRights rights) {
+    AtomicFileWriter file(path, rights);
+    const bool ok = file.isOpen() && file.write(data.constData(), data.size()) && file.commit();
+    if (!ok && error)
+        *error = file.error();
+    return ok;
 }
 
 int removeStaleTempFiles(const QString& folder, int depth) {

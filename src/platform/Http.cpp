@@ -1,15 +1,9 @@
 #include "platform/Http.h"
 
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QUrl>
+#include "platform/AtomicFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QElapsedTimer>
+#include <QUrl>
 
 #include <curl/curl.h>
 
@@ -22,88 +16,8 @@ QString& TrustedCaFile() {
     return path;
 }
 
-QString ErrnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
-// The download's temporary file: ".<name>.XXXXXX" beside the target, like
-// every other file the program replaces, removed unless it was committed.
-class TempBeside {
-public:
-    explicit TempBeside(const QString& target)
-        : target_(QFile::encodeName(QFileInfo(target).absoluteFilePath())),
-          name_(QFile::encodeName(QFileInfo(target).absolutePath() + "/." +
-                                  QFileInfo(target).fileName() + ".XXXXXX")) {
-        fd_ = ::mkstemp(name_.data());
-        if (fd_ < 0)
-            error_ = ErrnoText(errno);
-    }
-    ~TempBeside() {
-        if (fd_ >= 0)
-            ::close(fd_);
-        if (!committed_ && fd_ != kNoFile)
-            ::unlink(name_.constData());
-    }
-    TempBeside(const TempBeside&) = delete;
-    TempBeside& operator=(const TempBeside&) = delete;
-
-    bool isOpen() const { return fd_ >= 0; }
-    QString error() const { return error_; }
-
-    bool write(const char* data, qint64 size) {
-        qint64 done = 0;
-        while (done < size) {
-            const ssize_t n = ::write(fd_, data + done, static_cast<size_t>(size - done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                error_ = ErrnoText(n < 0 ? errno : EIO);
-                return false;
-            }
-            done += n;
-        }
-        return true;
-    }
-
-    // Puts the complete file in the target's place, with the target's
-    // rights or the usual rights of a new file.
-    bool commit() {
-        struct stat old {};
-        mode_t mode;
-        if (::stat(target_.constData(), &old) == 0) {
-            mode = old.st_mode & 07777;
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        bool ok = ::fchmod(fd_, mode) == 0 && ::fsync(fd_) == 0;
-        int saved = errno;
-        if (::close(fd_) != 0 && ok) {
-            ok = false;
-            saved = errno;
-        }
-        fd_ = kClosed;
-        if (ok && ::rename(name_.constData(), target_.constData()) != 0) {
-            ok = false;
-            saved = errno;
-        }
-        if (!ok)
-            error_ = ErrnoText(saved);
-        committed_ = ok;
-        return ok;
-    }
-
-private:
-    static constexpr int kNoFile = -1;  // mkstemp failed: nothing to remove
-    static constexpr int kClosed = -2;
-    QByteArray target_;
-    QByteArray name_;
-    int fd_ = kNoFile;
-    bool committed_ = false;
-    QString error_;
-};
-
 struct Sink {
-    TempBeside* file = nullptr;
+    AtomicFileWriter* file = nullptr;
     qint64 received = 0;
     qint64 maxBytes = 0;
     bool keepBody = false;
@@ -203,15 +117,11 @@ DownloadResult DownloadToFile(const QString& url, const QString& targetPath,
     if (!parsed.isValid() || parsed.host().isEmpty() || parsed.scheme().toLower() != "https")
         return Fail(kDownloadBadAddress, QStringLiteral("not an https address: %1").arg(url));
 
-    // A read-only file, a folder or a device in the target's place is left
-    // alone rather than renamed over.
-    const QFileInfo existing(targetPath);
-    if (existing.exists() && (!existing.isFile() || !existing.isWritable() ||
-                              !(existing.permissions() & QFileDevice::WriteOwner)))
-        return Fail(kDownloadCannotWrite,
-                    QStringLiteral("%1 is read-only or no file").arg(existing.fileName()));
-
-    TempBeside file(targetPath);
+    // The body goes to a temporary file beside the target, named like every
+    // other file the program replaces, so that start-up removes one left by
+    // an interrupted download. A read-only file, a folder or a device in the
+    // target's place is left alone rather than renamed over.
+    AtomicFileWriter file(targetPath, options.rights);
     if (!file.isOpen())
         return Fail(kDownloadCannotWrite, file.error());
 

@@ -19,6 +19,8 @@
 
 #include <functional>
 
+#include "platform/AtomicFile.h"
+
 namespace platform {
 
 struct DownloadResult {
@@ -51,6 +53,8 @@ struct DownloadOptions {
     long stallSeconds = 25;
     // Largest body accepted, in bytes.
     qint64 maxBytes = 16 * 1024 * 1024;
+    // The rights of the file put in the target's place.
+    FileRights rights = FileRights::Usual;
     // Optional check of the complete body before it replaces the target:
     // returns "" when the content is acceptable, else why it is not. With a
     // check the body is also held in memory, so keep maxBytes small then.

@@ -1,6 +1,7 @@
 #pragma once
-// The provider file MAIL.TXT: decoding its lines into provider settings, and
-// turning the settings of the chosen provider into an SMTP account.
+// The provider file MAIL.TXT: decoding its lines into provider settings,
+// turning the settings of the chosen provider into an SMTP account, and
+// writing such a file (for the user's own provider, and for tests).
 
 #include <QByteArray>
 #include <QList>
@@ -68,3 +69,62 @@ bool ProviderAccount(const QStringList& eerste, const QStringList& gekozen,
 
 // A setting read as a Boolean as above; false in `ok` when it is none.
 bool MailBoolean(const QString& waarde, bool* ok);
+
+// --- Writing a provider file ---
+
+// One provider line before encoding: the nine fields in the order the file
+// stores them (see ProviderAccount for what each one means), and any
+// fields after the ninth.
+struct MailProviderVelden {
+    QString poort;         // field 0
+    QString gebruiker;     // field 1
+    QString ehlo;          // field 2
+    QString afzender;      // field 3
+    QString server;        // field 4
+    QString beveiligd;     // field 5
+    QString wachtwoord;    // field 6
+    QString afzenderNaam;  // field 7
+    QString inloggen;      // field 8
+    QStringList extra;
+    // The fields joined by "<>", as the decoder splits them.
+    QString Regel() const;
+};
+
+// One encoded line: the key as three digits, a group of three digits
+// (code page 1252 code + key) per character, then `staart` (the four-digit
+// length field on the first line). The key runs from 0 to 744 so that every
+// group stays three digits.
+QString CodeerMailRegel(const QString& tekst, int sleutel, const QString& staart);
+
+// The complete file: one encoded line per text, each ended by CR LF and
+// preceded by `blankeRegels`, the first line's tail holding the file length
+// minus 12. The fields are not checked here (tests write damaged files on
+// purpose). False, with the reason in `fout`, when a text holds a character
+// outside code page 1252 or the file is too long for the length field.
+bool CodeerMailTxt(const QStringList& teksten, QByteArray& bestand, QString* fout = nullptr,
+                   const QString& blankeRegels = QString());
+
+// The user's own SMTP provider, as the MAIL.TXT writer command takes it.
+struct EigenMailProvider {
+    QString server;        // SMTP host name
+    int poort = 587;
+    bool beveiligd = true;  // TLS on port 465, STARTTLS on any other port
+    QString gebruiker;     // log in only when this is not empty
+    QString wachtwoord;
+    QString afzender;      // sender address
+    QString afzenderNaam;  // sender display name
+};
+
+// A one-provider MAIL.TXT for `p`. Every field is checked first: a host
+// name, a port from 1 to 65535, a valid sender address, no line breaks or
+// other control characters, no "<>" (the field separator) and only
+// characters of code page 1252; the encoded file must decode to exactly
+// these settings. False, with the reason in `fout`, otherwise.
+bool MaakEigenMailTxt(const EigenMailProvider& p, QByteArray& bestand, QString* fout = nullptr);
+
+// Writes `inhoud` as the whole of the provider file `pad` (a relative path
+// counts from the working folder) with the program's safe replacement
+// (platform::writeFileAtomic): after any failure the old file is untouched.
+// The file is readable and writable by the user only (it holds passwords).
+// False, with the reason in `fout`, when it could not be written.
+bool SchrijfMailTxt(const QString& pad, const QByteArray& inhoud, QString* fout = nullptr);

@@ -178,6 +178,47 @@ private slots:
         QVERIFY(error.contains("not a regular file"));
         QVERIFY(!QFileInfo(fifo).isFile());
     }
+    void rightsAreKeptOrMadeUserOnly() {
+        testsupport::TempHome home;
+        auto rights = [](const QString& f) {
+            struct stat st {};
+            return ::stat(QFile::encodeName(f).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+        };
+        const QString f = home.file("a.txt");
+        QVERIFY(writeRaw(f, "old"));
+        QCOMPARE(::chmod(QFile::encodeName(f).constData(), 0640), 0);
+        QVERIFY(writeFileAtomic(f, "usual"));
+        QCOMPARE(rights(f), 0640);
+        QVERIFY(writeFileAtomic(f, "private", nullptr, FileRights::UserOnly));
+        QCOMPARE(rights(f), 0600);
+        QCOMPARE(readRaw(f), QByteArray("private"));
+        QVERIFY(writeFileAtomic(home.file("nieuw.txt"), "x", nullptr, FileRights::UserOnly));
+        QCOMPARE(rights(home.file("nieuw.txt")), 0600);
+    }
+    void aWriterThatIsNotCommittedLeavesTheFileAsItWas() {
+        testsupport::TempHome home;
+        const QString f = home.file("doel.txt");
+        QVERIFY(writeRaw(f, "old"));
+        {
+            AtomicFileWriter writer(f, FileRights::UserOnly);
+            QVERIFY(writer.isOpen());
+            QVERIFY(writer.write("half", 4));
+            // Its temporary file is one start-up would remove after a crash.
+            const QStringList hidden = QDir(home.path()).entryList({".*"}, QDir::Files | QDir::Hidden);
+            QCOMPARE(hidden.size(), 1);
+            QVERIFY2(hidden.first().startsWith(".drovik-tmp."), qPrintable(hidden.first()));
+        }
+        QCOMPARE(readRaw(f), QByteArray("old"));
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"doel.txt"});
+        // A target that may not be replaced gives no temporary file at all.
+        QVERIFY(QFile::setPermissions(f, QFile::ReadOwner));
+        AtomicFileWriter refused(f);
+        QVERIFY(!refused.isOpen());
+        QVERIFY(!refused.write("x", 1));
+        QVERIFY(!refused.commit());
+        QVERIFY(refused.error().contains("read-only"));
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"doel.txt"});
+    }
     void leftoverTemporaryFilesAreRemoved() {
         testsupport::TempHome home;
         QDir dir(home.path());

@@ -9,6 +9,7 @@
 
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "shared/MailTxt.h"
 
 namespace testsupport {
 
@@ -26,38 +27,30 @@ struct MailTxtProvider {
     QStringList extra;  // fields after the ninth
 
     QString joined() const {
-        return (QStringList{port, user, ehlo, sender, host, secure, password, senderName,
-                            authenticate} + extra).join("<>");
+        return MailProviderVelden{port,   user,     ehlo,       sender,       host,
+                                  secure, password, senderName, authenticate, extra}
+            .Regel();
     }
 };
 
 // One encoded line: key, a group of three digits per character, then a
 // four-character tail (the length field on the first line).
 inline QString EncodeMailLine(const QString& text, int key, const QString& tail) {
-    QString line = QString::number(key).rightJustified(3, '0');
-    for (char c : platform::encodeCp1252(text))
-        line += QString::number(static_cast<unsigned char>(c) + key).rightJustified(3, '0');
-    return line + tail;
+    return CodeerMailRegel(text, key, tail);
 }
 
-// The complete file with CR LF line ends; the first line's tail holds the
-// file length minus 12. `blankLines` are put before every line.
+// The complete file as the program's encoder writes it (no check of the
+// fields, so damaged providers can be written on purpose). `blankLines` are
+// put before every line. Empty when the encoder refuses.
 inline QByteArray EncodeMailTxt(const QList<MailTxtProvider>& providers,
                                 const QString& blankLines = QString()) {
-    QList<QString> lines;
-    int key = 17;
-    for (const MailTxtProvider& p : providers) {
-        lines << EncodeMailLine(p.joined(), key, "0000");
-        key += 101;
-    }
+    QStringList texts;
+    for (const MailTxtProvider& p : providers)
+        texts << p.joined();
     QByteArray out;
-    for (const QString& l : lines)
-        out += platform::encodeCp1252(blankLines) + l.toLatin1() + "\r\n";
-    if (!lines.isEmpty()) {
-        const QString length = QString::number(out.size() - 12).rightJustified(4, '0');
-        const int at = out.indexOf("0000\r\n");
-        out.replace(at, 4, length.toLatin1());
-    }
+    QString why;
+    if (!CodeerMailTxt(texts, out, &why, blankLines))
+        qWarning("EncodeMailTxt: %s", qPrintable(why));
     return out;
 }
 

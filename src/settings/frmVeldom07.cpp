@@ -1,0 +1,247 @@
+#include "settings/frmVeldom07.h"
+
+#include <algorithm>
+
+#include <QDir>
+
+#include "main/SpinnerRegels.h"
+#include "main/frmVeldom01.h"
+#include "output/AfdrukKeten.h"
+#include "platform/PdfPrinter.h"
+#include "platform/Printer.h"
+#include "platform/Prompt.h"
+#include "platform/Screen.h"
+#include "settings/PrinterInstellingen.h"
+#include "shared/Globals.h"
+#include "shared/Ini.h"
+#include "shared/Instellingen.h"
+#include "shared/Scherm.h"
+#include "shared/Tekst.h"
+
+DEFINE_FORM(frmVeldom07, frmVeldom07Form)
+
+using namespace platform;
+
+namespace {
+
+// Client area of the window as designed, twips.
+constexpr int KlientBreedte = 9120;
+constexpr int KlientHoogte = 5400;
+
+const QString kSectie = QStringLiteral("Printer");
+
+// Text 102 with its line-break marks as line feeds, and its first line.
+QString GeenPrinterMelding() { return TaalTekst(102).replace(QLatin1Char('|'), QLatin1Char('\n')); }
+QString GeenPrinterRegel() { return TaalTekst(102).section(QLatin1Char('|'), 0, 0); }
+
+}  // namespace
+
+frmVeldom07Form::frmVeldom07Form() : Form(QStringLiteral("frmVeldom07")) {
+    Ontwerp();
+    lstPrinters.OnClick([this] { lstPrinters_Click(); });
+    lstPrinters.OnGotFocus([this] { lstPrinters_GotFocus(); });
+    optRichting.OnClick([this](int i) { optRichting_Click(i); });
+    vscrTussen.OnChange([this] { vscrTussen_Change(); });
+    vscrVerklein.OnChange([this] { vscrVerklein_Change(); });
+    cmdOpslaan.OnClick([this] { cmdOpslaan_Click(); });
+    cmdTerug.OnClick([this] { cmdTerug_Click(); });
+}
+
+// The window as designed: positions and sizes in twips.
+void frmVeldom07Form::Ontwerp() {
+    SetWidth(KlientBreedte + Width() - ScaleWidth());
+    SetHeight(KlientHoogte + Height() - ScaleHeight());
+    SetKeyPreview(true);
+
+    fraPrinters.Move(120, 120, 4200, 3840);
+    lstPrinters.Move(120, 300, 3960, 2460);
+    lblPDFPrinter[0].Move(120, 2880, 3960, 255);
+    lblPDFPrinter[1].Move(120, 3165, 3960, 540);
+    lblPDFPrinter[1].SetFontBold(true);
+    lblPDFPrinter[1].SetWordWrap(true);
+
+    fraHoePDF.Move(4440, 120, 4560, 1860);
+    for (int i = 0; i < 4; ++i) optRichting[i].Move(150, 300 + 375 * i, 4320, 315);
+
+    lblTussenRuimte.Move(4560, 2190, 3000, 255);
+    vscrTussen.Move(7680, 2100, 255, 435);
+    lblTussen.Move(8040, 2190, 600, 255);
+    lblTussen.SetFontBold(true);
+
+    fraAanpassen.Move(4440, 2580, 4560, 1380);
+    lblVerklein[0].Move(120, 300, 3360, 255);
+    lblVerklein[1].Move(120, 585, 3360, 690);
+    lblVerklein[1].SetWordWrap(true);
+    vscrVerklein.Move(3660, 330, 255, 435);
+    lblVerklein[2].Move(4020, 420, 420, 255);
+    lblVerklein[2].SetFontBold(true);
+
+    // Both spinners reach one step past either end of their lists, where
+    // their change handlers wrap round.
+    for (VScrollBar* v : {&vscrTussen, &vscrVerklein}) {
+        v->SetMin(-1);
+        v->SetMax(26);
+        v->SetSmallChange(1);
+        v->SetLargeChange(1);
+    }
+    lstTussen.SetVisible(false);
+    lstverklein.SetVisible(false);
+
+    lblOpslaan[0].Move(120, 4110, 8880, 255);
+    lblOpslaan[1].Move(120, 4380, 8880, 255);
+    for (int i = 0; i < 2; ++i) lblOpslaan[i].SetForeColor(vbRed);
+    lblOpslaan[0].SetFontBold(true);
+
+    cmdOpslaan.Move(120, 4800, 1455, 465);
+    cmdTerug.Move(7545, 4800, 1455, 465);
+    cmdFocus.Move(0, 0, 15, 15);
+    cmdFocus.SetTabIndex(9999);
+}
+
+void frmVeldom07Form::Centreer() {
+    Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
+}
+
+void frmVeldom07Form::Form_Load() {
+    // 1., 2.
+    Centreer();
+    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
+    SetCaption(TaalTekst(95));
+    cmdTerug.SetCaption(QStringLiteral("&") + TaalTekst(42));
+    cmdOpslaan.SetCaption(TaalTekst(25));
+    fraPrinters.SetCaption(TaalTekst(96));
+    lblPDFPrinter[0].SetCaption(TaalTekst(97) + QStringLiteral(":"));
+    lblPDFPrinter[1].SetCaption(QString());
+    fraHoePDF.SetCaption(TaalTekst(98));
+    lblTussenRuimte.SetCaption(TaalTekst(166));
+    cmdFocus.SetLeft(Screen().Width() + 10);
+
+    // 3. The stored printer (a value outside its range is read as the
+    //    print chain reads it).
+    const PrinterInstellingen stand = LeesPrinterInstellingen();
+    lblPDFPrinter[1].SetCaption(stand.printer);
+    ::PdfPrinter = stand.printer;
+
+    // 4.
+    for (const QString& naam : PrinterNames()) lstPrinters.AddItem(naam);
+
+    // 5.
+    const int teksten[4] = {175, 176, 177, 204};
+    for (int i = 0; i < 4; ++i) optRichting[i].SetCaption(TaalTekst(teksten[i]));
+
+    // 6. Selecting the stored layout writes nothing.
+    BezigMetLaden = true;
+    optRichting[stand.richting].SetValue(true);
+    BezigMetLaden = false;
+
+    // 7.
+    lblOpslaan[0].SetCaption(TaalTekst(104));
+    lblOpslaan[1].SetCaption(QDir::toNativeSeparators(PdfFolder()));
+    lblVerklein[0].SetCaption(TaalTekst(108));
+    lblVerklein[1].SetCaption(TaalTekst(109));
+    fraAanpassen.SetCaption(TaalTekst(110));
+
+    // 8.
+    BezigMetLaden = true;
+    for (int n = kHoogsteBreedte; n >= 0; --n) lstverklein.AddItem(QString::number(n));
+    for (int n = kHoogsteTussenruimte; n >= 0; --n) lstTussen.AddItem(QString::number(n));
+
+    // 9., 10. The values are inside the lists, so each has its position.
+    PdfBreedte = stand.breedte;
+    lblVerklein[2].SetCaption(QString::number(PdfBreedte));
+    vscrVerklein.SetValue(kHoogsteBreedte - PdfBreedte);
+    Tussenruimte = stand.tussenruimte;
+    lblTussen.SetCaption(QString::number(Tussenruimte));
+    vscrTussen.SetValue(kHoogsteTussenruimte - Tussenruimte);
+
+    // 11.
+    BezigMetLaden = false;
+    BewaarPosities(*this);
+}
+
+void frmVeldom07Form::Form_Activate() {
+    ZetFocus(*this, cmdFocus);
+    const QString gekozen = lblPDFPrinter[1].Caption();
+    bool gevonden = false;
+    for (int i = 0; i < lstPrinters.ListCount() && !gevonden; ++i) {
+        if (lstPrinters.List(i) == gekozen) {
+            lstPrinters.SetListIndex(i);
+            gevonden = true;
+        }
+    }
+    if (!gevonden) {
+        // The stored key and PdfPrinter stay as they are until the user
+        // picks a printer.
+        MsgBox(GeenPrinterMelding(), vbInformation, Caption());
+        lblPDFPrinter[1].SetCaption(GeenPrinterRegel());
+    }
+    ZetFocus(*this, cmdFocus);
+}
+
+void frmVeldom07Form::lstPrinters_Click() {
+    const QString naam = lstPrinters.Text();
+    lblPDFPrinter[1].SetCaption(naam);
+    SchrijfIni(kSectie, QStringLiteral("PDF Printer"), naam, IniBestand);
+    ::PdfPrinter = naam;
+    ZetFocus(*this, lstPrinters);
+}
+
+void frmVeldom07Form::lstPrinters_GotFocus() {
+    if (lstPrinters.ListIndex() == -1) ZetFocus(*this, cmdFocus);
+}
+
+void frmVeldom07Form::optRichting_Click(int Index) {
+    // While the window loads it only shows the stored layout.
+    if (BezigMetLaden) return;
+    SchrijfIni(kSectie, QStringLiteral("Print Richting"), QString::number(Index), IniBestand);
+    ZetFocus(*this, cmdFocus);
+}
+
+int frmVeldom07Form::SpinnerStap(VScrollBar& vscr, ListBox& lijst, Label& label, const QString& sleutel) {
+    const int positie = spel::WikkelIndex(vscr.Value(), lijst.ListCount());
+    if (positie != vscr.Value()) {
+        // The change this causes does the rest.
+        vscr.SetValue(positie);
+        return ValInteger(label.Caption());
+    }
+    label.SetCaption(lijst.List(positie));
+    SchrijfIni(kSectie, sleutel, label.Caption(), IniBestand);
+    ZetFocus(*this, cmdFocus);
+    return ValInteger(label.Caption());
+}
+
+void frmVeldom07Form::vscrTussen_Change() {
+    if (BezigMetLaden) return;
+    Tussenruimte = SpinnerStap(vscrTussen, lstTussen, lblTussen, QStringLiteral("Tussenruimte"));
+}
+
+void frmVeldom07Form::vscrVerklein_Change() {
+    if (BezigMetLaden) return;
+    PdfBreedte = SpinnerStap(vscrVerklein, lstverklein, lblVerklein[2], QStringLiteral("PDF Breedte"));
+}
+
+void frmVeldom07Form::cmdOpslaan_Click() {
+    // Every setting was stored when it changed; this only confirms.
+    ZetFocus(*this, cmdFocus);
+    MsgBox(Caption() + QStringLiteral(" ") + TaalTekst(89), vbInformation, Caption());
+    cmdTerug_Click();
+}
+
+void frmVeldom07Form::cmdTerug_Click() { Unload(*this); }
+
+void frmVeldom07Form::Form_KeyUp(int& KeyCode, int Shift) {
+    (void)Shift;
+    if (KeyCode == vbKeyEscape) cmdTerug_Click();
+}
+
+void frmVeldom07Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
+    (void)Cancel;
+    (void)UnloadMode;
+    BewaarSchermGrootte(*this);
+    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
+}
+
+void frmVeldom07Form::Form_Resize() {
+    if (WindowState() == vbNormal) Centreer();
+    SchaalScherm(*this);
+}

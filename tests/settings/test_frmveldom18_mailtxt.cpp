@@ -1,0 +1,246 @@
+// Writing MAIL.TXT: the encoder the tests and the writer command share, the
+// checks on the user's own provider settings, and the drovik-mailtxt
+// command itself, whose file the program then sends mail with.
+
+#include <QtTest>
+#include <QDir>
+#include <QProcess>
+#include <memory>
+
+#include <sys/stat.h>
+
+#include "main/frmVeldom01.h"
+#include "platform/App.h"
+#include "platform/Events.h"
+#include "platform/Paths.h"
+#include "shared/BasVeldom.h"
+#include "shared/MailTxt.h"
+#include "support/LocalServer.h"
+#include "support/PromptScript.h"
+#include "support/TestSupport.h"
+
+using namespace platform;
+
+namespace {
+
+EigenMailProvider Voorbeeld() {
+    EigenMailProvider p;
+    p.server = "smtp.example.test";
+    p.poort = 587;
+    p.beveiligd = true;
+    p.gebruiker = "ik@example.test";
+    p.wachtwoord = "g3h\u00e9im;:\"'";
+    p.afzender = "ik@example.test";
+    p.afzenderNaam = "Bridgeclub \u00c9\u00e9n";
+    return p;
+}
+
+int Rechten(const QString& pad) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(pad).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+}
+
+struct Uitvoer {
+    int code = -1;
+    QString out, err;
+};
+
+// Runs the writer command with these arguments and extra environment.
+Uitvoer Schrijver(const QStringList& args, const QStringList& omgeving = {}) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& e : omgeving) env.insert(e.section('=', 0, 0), e.section('=', 1));
+    p.setProcessEnvironment(env);
+    p.start(QCoreApplication::applicationDirPath() + "/drovik-mailtxt", args);
+    Uitvoer u;
+    if (!p.waitForFinished(30000)) return u;
+    u.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    u.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    u.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return u;
+}
+
+}  // namespace
+
+class TestMailTxtSchrijven : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testsupport::TempHome> home;
+
+private slots:
+    void initTestCase() { SetupApplication(*qApp); }
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        LeesInstellingen();
+        TaalNummer = 10;
+    }
+    void cleanup() {
+        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
+        DoEvents();
+        home.reset();
+    }
+
+    // --- the encoder ---------------------------------------------------------
+
+    void encodedFilesPassTheLengthCheckWithAndWithoutBlankLines() {
+        for (const QString& blank : {QString(), QString("  \r\n\r\n")}) {
+            QByteArray bestand;
+            QVERIFY(CodeerMailTxt({"25<>a<>b<>c<>d<>False<>e<>f<>False", "465<>x<>y<>z<>h<>True<>p<>n<>True"},
+                                  bestand, nullptr, blank));
+            const QList<QByteArray> regels = bestand.split('\n');
+            const QByteArray eerste = regels[blank.isEmpty() ? 0 : 2].chopped(1);
+            QCOMPARE(eerste.right(4).toInt(), bestand.size() - 12);
+            QCOMPARE(eerste.left(3), QByteArray("017"));
+            const MailTxtInhoud in = DecodeerMailTxt(bestand);
+            QCOMPARE(in.staat, MailTxtStaat::Goed);
+            QCOMPARE(in.providers[1][1], QString("h"));
+        }
+    }
+
+    void theEncoderRefusesWhatItCannotStore() {
+        QByteArray bestand = "oud";
+        QString fout;
+        QVERIFY(!CodeerMailTxt({QString::fromUtf8("25<>\u4e2d")}, bestand, &fout));
+        QVERIFY(bestand.isEmpty());
+        QVERIFY(fout.contains("1252"));
+        // The length field holds four digits.
+        QVERIFY(!CodeerMailTxt({QString(3400, 'x')}, bestand, &fout));
+        QVERIFY(fout.contains("too long"));
+        QVERIFY(CodeerMailTxt({QString(3300, 'x')}, bestand, &fout));
+    }
+
+    void ownProviderRoundTripsIntoTheAccountTheProgramUses() {
+        struct Geval {
+            int poort;
+            bool beveiligd;
+            SmtpSecurity soort;
+        };
+        for (const Geval& g : {Geval{587, true, SmtpSecurity::StartTls}, Geval{465, true, SmtpSecurity::Tls},
+                               Geval{25, false, SmtpSecurity::None}}) {
+            EigenMailProvider p = Voorbeeld();
+            p.poort = g.poort;
+            p.beveiligd = g.beveiligd;
+            QByteArray bestand;
+            QString fout;
+            QVERIFY2(MaakEigenMailTxt(p, bestand, &fout), qPrintable(fout));
+            const MailTxtInhoud in = DecodeerMailTxt(bestand);
+            QCOMPARE(in.staat, MailTxtStaat::Goed);
+            SmtpAccount a;
+            QVERIFY(ProviderAccount(in.providers[0], in.providers[0], a));
+            QCOMPARE(a.host, p.server);
+            QCOMPARE(a.port, g.poort);
+            QCOMPARE(a.security, g.soort);
+            QVERIFY(a.authenticate);
+            QCOMPARE(a.user, p.gebruiker);
+            QCOMPARE(a.password, p.wachtwoord);
+            QCOMPARE(in.providers[0][7], p.afzender);
+            QCOMPARE(in.providers[0][8], p.afzenderNaam);
+        }
+        EigenMailProvider zonder = Voorbeeld();
+        zonder.gebruiker.clear();
+        zonder.wachtwoord.clear();
+        QByteArray bestand;
+        QVERIFY(MaakEigenMailTxt(zonder, bestand));
+        SmtpAccount a;
+        const MailTxtInhoud in = DecodeerMailTxt(bestand);
+        QVERIFY(ProviderAccount(in.providers[0], in.providers[0], a));
+        QVERIFY(!a.authenticate);
+    }
+
+    void ownProviderSettingsAreChecked_data() {
+        QTest::addColumn<QString>("veld");
+        QTest::addColumn<QString>("waarde");
+        QTest::newRow("no host") << "host" << "";
+        QTest::newRow("host with blank") << "host" << "smtp example";
+        QTest::newRow("port 0") << "port" << "0";
+        QTest::newRow("port too high") << "port" << "65536";
+        QTest::newRow("bad sender") << "from" << "ik@example";
+        QTest::newRow("separator in password") << "password" << "a<>b";
+        QTest::newRow("line break in name") << "name" << "Club\r\nBcc: x@example.test";
+        QTest::newRow("outside 1252") << "name" << QString::fromUtf8("Club \u4e2d");
+        QTest::newRow("password without user") << "user" << "";
+    }
+    void ownProviderSettingsAreChecked() {
+        QFETCH(QString, veld);
+        QFETCH(QString, waarde);
+        EigenMailProvider p = Voorbeeld();
+        if (veld == "host") p.server = waarde;
+        if (veld == "port") p.poort = waarde.toInt();
+        if (veld == "from") p.afzender = waarde;
+        if (veld == "password") p.wachtwoord = waarde;
+        if (veld == "name") p.afzenderNaam = waarde;
+        if (veld == "user") p.gebruiker = waarde;
+        QByteArray bestand = "oud";
+        QString fout;
+        QVERIFY(!MaakEigenMailTxt(p, bestand, &fout));
+        QVERIFY(bestand.isEmpty());
+        QVERIFY(!fout.isEmpty());
+    }
+
+    void writingReplacesWholeAndPrivately() {
+        const QString pad = home->file("MAIL.TXT");
+        testsupport::WriteTestFile(pad, "oud");
+        ::chmod(QFile::encodeName(pad).constData(), 0644);
+        QVERIFY(SchrijfMailTxt(pad, "nieuw"));
+        QCOMPARE(testsupport::ReadTestFile(pad), QByteArray("nieuw"));
+        QCOMPARE(Rechten(pad), 0600);
+        QString fout;
+        QDir().mkpath(home->file("map"));
+        QVERIFY(!SchrijfMailTxt(home->file("map"), "x", &fout));
+        QVERIFY(!SchrijfMailTxt(home->file("geen/MAIL.TXT"), "x", &fout));
+        QCOMPARE(QDir(home->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"MAIL.TXT"});
+    }
+
+    // --- the command -------------------------------------------------------
+
+    void theCommandWritesAFileTheProgramSendsWith() {
+        QTemporaryDir spool;
+        testsupport::LocalServer sink;
+        QVERIFY(sink.start("smtp_sink_server.py", {spool.path(), "--user", "lid", "--password", "g3h;\"eim"}));
+        const Uitvoer u = Schrijver({"--host", "127.0.0.1", "--port", QString::number(sink.port()), "--tls=off",
+                                     "--user", "lid", "--from", "club@example.test", "--name", "Bridgeclub"},
+                                    {"DROVIK_HOME=" + home->path(), "MAILTXT_PASSWORD=g3h;\"eim"});
+        QVERIFY2(u.code == 0, qPrintable(u.err));
+        const QString pad = home->file("MAIL.TXT");
+        QVERIFY(u.out.contains(pad));
+        QCOMPARE(Rechten(pad), 0600);
+
+        // The program loads it and mails through it.
+        testsupport::PromptScript prompts;
+        frmVeldom01().Show();
+        QVERIFY(!MailOnbruikbaar);
+        SchrijfIni("Standaard", "provider", "0", IniBestand);
+        VerstuurMail("eigen@example.test", "Onderwerp", "speler@example.test", "", "Hallo");
+        QCOMPARE(MailFoutNummer, 0);
+        QTRY_VERIFY(QFile::exists(spool.filePath("mail-1.env")));
+        QCOMPARE(testsupport::ReadTestFile(spool.filePath("mail-1.env")),
+                 QByteArray("club@example.test\nspeler@example.test"));
+    }
+
+    void theCommandNeverOverwritesUnaskedAndNeverPrompts() {
+        const QString pad = home->file("eigen.txt");
+        const QStringList basis{"--host", "smtp.example.test", "--from", "ik@example.test", "--output", pad};
+        QCOMPARE(Schrijver(basis).code, 0);
+        const QByteArray eerst = testsupport::ReadTestFile(pad);
+        const Uitvoer weer = Schrijver(basis + QStringList{"--port", "465"});
+        QCOMPARE(weer.code, 1);
+        QVERIFY(weer.err.contains("--force"));
+        QCOMPARE(testsupport::ReadTestFile(pad), eerst);
+        QCOMPARE(Schrijver(basis + QStringList{"--port", "465", "--force"}).code, 0);
+        QVERIFY(testsupport::ReadTestFile(pad) != eerst);
+
+        for (const QStringList& fout : {QStringList{"--port", "abc"}, QStringList{"--tls", "maybe"},
+                                        QStringList{"--from", "geen-adres"}, QStringList{"--bogus"}}) {
+            const Uitvoer u = Schrijver(basis + fout + QStringList{"--force"});
+            QVERIFY2(u.code == 2, qPrintable(fout.join(' ')));
+            QVERIFY(!u.err.isEmpty());
+        }
+        QCOMPARE(Schrijver({"--host", "smtp.example.test"}, {"DROVIK_HOME=" + home->path()}).code, 2);
+        QVERIFY(!QFile::exists(home->file("MAIL.TXT")));
+        const Uitvoer hulp = Schrijver({"--help"});
+        QCOMPARE(hulp.code, 0);
+        QVERIFY(hulp.out.contains("MAILTXT_PASSWORD"));
+    }
+};
+
+QTEST_MAIN(TestMailTxtSchrijven)
+#include "test_frmveldom18_mailtxt.moc"
