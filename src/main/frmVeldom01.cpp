@@ -14,6 +14,8 @@
 #include "main/SpelRecord.h"
 #include "main/SpinnerRegels.h"
 #include "main/UpdateVenster.h"
+#include "lessons/LesBestand.h"
+#include "lessons/frmVeldom15.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom14.h"
 #include "platform/App.h"
@@ -247,6 +249,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdVideo.OnClick([this] { cmdVideo_Click(); });
     cmdKlembord.OnClick([this] { cmdKlembord_Click(); });
     cmdInstellingen.OnClick([this] { cmdInstellingen_Click(); });
+    cmdLessen.OnClick([this] { cmdLessen_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
     cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
 }
@@ -257,7 +260,7 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
     return &knop == &cmdStart || &knop == &cmdWissen || &knop == &cmdAfsluiten ||
            &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo ||
            &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad ||
-           &knop == &cmdInstellingen;
+           &knop == &cmdInstellingen || &knop == &cmdLessen;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -555,6 +558,7 @@ void frmVeldom01Form::Form_Resize() {
 
 void frmVeldom01Form::cmdAfdrukken_Click() {
     ZetFocus(*this, cmdFocus);
+    if (!SetAfdrukbaar()) return;
     KiesPrinter(PdfPrinter);
     ZetFocus(*this, cmdFocus);
     WeekNummer = int(Val(txtNummer.Text())) + 1;
@@ -593,6 +597,27 @@ void frmVeldom01Form::cmdInstellingen_Click() {
     frmVeldom06().Show();
 }
 
+void frmVeldom01Form::cmdLessen_Click() {
+    // The lessons window copies the board shown, sets the caller number
+    // itself when it activates and enables this window when it closes.
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom15().Show();
+}
+
+bool frmVeldom01Form::SetAfdrukbaar() {
+    const QList<int> leeg = les::LegeSpellen(lstSpellenSet1.Items());
+    if (leeg.isEmpty()) return true;
+    QStringList nummers;
+    for (int b : leeg) nummers << QString::number(b);
+    QString tekst = Tekst(346);
+    tekst.replace(QLatin1Char('#'), nummers.join(QStringLiteral(", ")));
+    tekst.replace(QLatin1Char('~'), Tekst(189).remove(QLatin1Char('&')));
+    MeldFout(Regels(tekst), vbInformation);
+    ZetFocus(*this, cmdFocus);
+    return false;
+}
+
 void frmVeldom01Form::cmdVideo_Click() {
     ZetFocus(*this, cmdFocus);
     const QString adres = ServerUrl(QStringLiteral("/Drovik/video.html"));
@@ -608,6 +633,7 @@ void frmVeldom01Form::lblSpelnummer_Click() {
     // Prints the whole set in layout 2: only with a set on screen and no
     // run going. The layout window gives this window back when it closes.
     if (bezigMetRun_ || lstSpellenSet1.ListCount() == 0) return;
+    if (!SetAfdrukbaar()) return;
     SetEnabled(false);
     frmVeldom14().Show();
 }

@@ -51,6 +51,10 @@ public:
     void cmdVideo_Click();
     void cmdKlembord_Click();
     void cmdInstellingen_Click();
+    void cmdLessen_Click();
+    // False, after a message, when the set holds boards without cards (the
+    // free slots of an exported lesson): such a set is not printed.
+    bool SetAfdrukbaar();
     void lblSpelnummer_Click();
     void cmdDownLoad_Click();
 
