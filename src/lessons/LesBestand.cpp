@@ -101,6 +101,9 @@ QStringList MetNieuweKop(const QStringList& beeld, const QStringList& labels) {
 
 bool SchrijfLes(const QString& pad, const QStringList& beeld, QString* fout) {
     if (pad.isEmpty()) return false;
+    // The bewaar folder is made again when it was removed since start-up.
+    QString map = platform::programPath(QStringLiteral("bewaar"));
+    MaakMappen(map);
     return platform::writeTextLines(pad, beeld, fout);
 }
 
