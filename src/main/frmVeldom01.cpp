@@ -776,6 +776,7 @@ void frmVeldom01Form::cmdStart_Click() {
     Schakel(cmdInstellingen, true);
     Schakel(cmdPrinterInstellingen, true);
     Schakel(cmdAfdrukken, true);
+    Schakel(cmdLessen, true);  // a set on screen: its boards can go into a lesson
     Schakel(cmdVerstuur, cmdVerstuur.Caption() != Tekst(162));
     Schakel(cmdInvoeren, true);
     for (Control* c : std::initializer_list<Control*>{&vscrSpellen, &vscrDitSpel, &vscrMin, &vscrMax,
@@ -961,6 +962,7 @@ void frmVeldom01Form::lstSpellen_Click() {
     Schakel(cmdKlembord, true);
     Schakel(cmdOpslaan, true);
     Schakel(cmdAfdrukken, true);
+    Schakel(cmdLessen, true);
     ZetFocus(*this, cmdFocus);
 }
 
@@ -991,7 +993,8 @@ void frmVeldom01Form::cmdWissen_Click() {
     VulSpelBestanden();
     // The display is cleared only when the deleted file is the set shown.
     if (geladenSet_.isEmpty() || geladenSet_.compare(naam, Qt::CaseInsensitive) != 0) return;
-    for (CommandButton* b : {&cmdWissen, &cmdOpslaan, &cmdAfdrukken, &cmdKlembord}) b->SetEnabled(false);
+    for (CommandButton* b : {&cmdWissen, &cmdOpslaan, &cmdAfdrukken, &cmdKlembord, &cmdLessen})
+        b->SetEnabled(false);
     geladenSet_.clear();
     lblDitspel.SetCaption("");
     lblSpelnummer.SetCaption("");
