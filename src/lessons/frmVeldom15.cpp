@@ -91,8 +91,8 @@ void frmVeldom15Form::Ontwerp() {
 
     fraSpellen.Move(KolomLinks, 4740, KolomBreedte, 2100);
     lstSpellen.Move(120, 270, KolomBreedte - 240, 1260);
-    cmdWisSpel.Move(120, 1620, 1260, 375);
-    cmdExporteer.Move(1440, 1620, KolomBreedte - 1560, 375);
+    cmdWisSpel.Move(120, 1620, 1080, 375);
+    cmdExporteer.Move(1260, 1620, KolomBreedte - 1380, 375);
 
     cmdTerug.Move(KolomLinks, 6960, 1140, 375);
 
@@ -150,7 +150,7 @@ void frmVeldom15Form::Ontwerp() {
     vscrWijzigSpelNummer.Move(SpelLinks + 6075, onder + 360, 255, 375);
     vscrWijzigSpelNummer.SetMin(-1);
     vscrWijzigSpelNummer.SetMax(49);
-    chkTien.Move(SpelLinks + 5160, onder + 960, 1740, 285);
+    chkTien.Move(SpelLinks + 5160, onder + 960, 2400, 285);
 
     // Preview of a filled slot.
     fraVoorBeeld.Move(VoorbeeldLinks, 120, VoorbeeldBreedte, SpelHoogte);
