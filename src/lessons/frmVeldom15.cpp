@@ -477,16 +477,8 @@ void frmVeldom15Form::lstLessen_Click() {
         cmdWisSpel.SetEnabled(false);
         MaakVoorbeeldLeeg();
     }
-    // The free slots with the dealer of the deal to place.
+    BouwKandidaten();
     const int n = ValInteger(lblSpelnummer.Caption());
-    lstEenVan.Clear();
-    for (int slot : les::KandidaatSlots(n, lstDeSpellen.Items().mid(1)))
-        lstEenVan.AddItem(Tekst(64) + QLatin1Char(' ') + les::SlotNummer(slot));
-    const bool kandidaten = lstEenVan.ListCount() > 0;
-    fraBewaarSpel.SetEnabled(kandidaten);
-    lstEenVan.SetEnabled(kandidaten);
-    cmdPlaatsSpel.SetEnabled(false);
-    cmdPlaatsSpel.SetCaption(Tekst(194));
     if (BezigMetHerkiezen) return;
     // The renumber selector, on the board number when it is a slot; another
     // number is put on the first slot with its dealer, so that a raise keeps
@@ -511,6 +503,19 @@ void frmVeldom15Form::lstLessen_Click() {
     cmdExporteer.SetTag(lstLessen.Tag());
 }
 
+void frmVeldom15Form::BouwKandidaten() {
+    // The free slots with the dealer of the deal to place.
+    const int n = ValInteger(lblSpelnummer.Caption());
+    lstEenVan.Clear();
+    for (int slot : les::KandidaatSlots(n, lstDeSpellen.Items().mid(1)))
+        lstEenVan.AddItem(Tekst(64) + QLatin1Char(' ') + les::SlotNummer(slot));
+    const bool kandidaten = lstEenVan.ListCount() > 0;
+    fraBewaarSpel.SetEnabled(kandidaten);
+    lstEenVan.SetEnabled(kandidaten);
+    cmdPlaatsSpel.SetEnabled(false);
+    cmdPlaatsSpel.SetCaption(Tekst(194));
+}
+
 bool frmVeldom15Form::BewaarLes() {
     QStringList labels;
     for (int i = 0; i < 6; ++i) labels << Tekst(29 + i);
@@ -529,15 +534,21 @@ bool frmVeldom15Form::BewaarLes() {
 }
 
 void frmVeldom15Form::HerkiesLes() {
+    // The list may have lost the open lesson's entry (refilled while its
+    // file was away): list again, which selects it when it is there.
+    if (lstLessen.ListIndex() < 0 && !lstLessen.Tag().isEmpty()) VulLessen();
     const int index = lstLessen.ListIndex();
     if (index >= 0) {
         lstLessen.SetListIndex(-1);
         lstLessen.SetListIndex(index);
         return;
     }
-    // The list lost its selection (the open lesson is no longer listed):
-    // nothing to read again; the lesson closes when its file is gone.
-    if (!BezigMetHerkiezen && (lstLessen.Tag().isEmpty() || BestandBestaat(lstLessen.Tag()) != 1)) SluitLes();
+    // The open lesson is no longer listed (its file went away meanwhile):
+    // its image still gives the free slots; a full reading closes it.
+    if (BezigMetHerkiezen)
+        BouwKandidaten();
+    else
+        SluitLes();
 }
 
 void frmVeldom15Form::SluitLes() {

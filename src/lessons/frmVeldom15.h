@@ -123,6 +123,8 @@ private:
     void KoppelHandlers();
     // Re-selects the open lesson (its click handler runs twice).
     void HerkiesLes();
+    // The free slots with the dealer of the board number shown.
+    void BouwKandidaten();
     // Forgets the open lesson: lists emptied, its controls disabled.
     void SluitLes();
     void MaakVoorbeeldLeeg();
