@@ -17,6 +17,8 @@
 #include "main/SpelRecord.h"
 #include "main/SpinnerRegels.h"
 #include "main/UpdateVenster.h"
+#include "lessons/LesBestand.h"
+#include "lessons/frmVeldom15.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom14.h"
 #include "platform/App.h"
@@ -252,6 +254,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdInstellingen.OnClick([this] { cmdInstellingen_Click(); });
     cmdPrinterInstellingen.OnClick([this] { cmdPrinterInstellingen_Click(); });
     cmdMAILTXT.OnClick([this] { cmdMAILTXT_Click(); });
+    cmdLessen.OnClick([this] { cmdLessen_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
     cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
 }
@@ -263,7 +266,8 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
            &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo ||
            &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad ||
            &knop == &cmdInstellingen ||
-           &knop == &cmdPrinterInstellingen || &knop == &cmdMAILTXT;
+           &knop == &cmdPrinterInstellingen || &knop == &cmdMAILTXT ||
+           &knop == &cmdLessen;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -560,6 +564,7 @@ void frmVeldom01Form::Form_Resize() {
 
 void frmVeldom01Form::cmdAfdrukken_Click() {
     ZetFocus(*this, cmdFocus);
+    if (!SetAfdrukbaar()) return;
     KiesPrinter(PdfPrinter);
     ZetFocus(*this, cmdFocus);
     WeekNummer = int(Val(txtNummer.Text())) + 1;
@@ -613,6 +618,27 @@ void frmVeldom01Form::cmdMAILTXT_Click() {
     frmVeldom18().Show();
 }
 
+void frmVeldom01Form::cmdLessen_Click() {
+    // The lessons window copies the board shown, sets the caller number
+    // itself when it activates and enables this window when it closes.
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom15().Show();
+}
+
+bool frmVeldom01Form::SetAfdrukbaar() {
+    const QList<int> leeg = les::LegeSpellen(lstSpellenSet1.Items());
+    if (leeg.isEmpty()) return true;
+    QStringList nummers;
+    for (int b : leeg) nummers << QString::number(b);
+    QString tekst = Tekst(346);
+    tekst.replace(QLatin1Char('#'), nummers.join(QStringLiteral(", ")));
+    tekst.replace(QLatin1Char('~'), Tekst(189).remove(QLatin1Char('&')));
+    MeldFout(Regels(tekst), vbInformation);
+    ZetFocus(*this, cmdFocus);
+    return false;
+}
+
 void frmVeldom01Form::cmdVideo_Click() {
     ZetFocus(*this, cmdFocus);
     const QString adres = ServerUrl(QStringLiteral("/Drovik/video.html"));
@@ -628,6 +654,7 @@ void frmVeldom01Form::lblSpelnummer_Click() {
     // Prints the whole set in layout 2: only with a set on screen and no
     // run going. The layout window gives this window back when it closes.
     if (bezigMetRun_ || lstSpellenSet1.ListCount() == 0) return;
+    if (!SetAfdrukbaar()) return;
     SetEnabled(false);
     frmVeldom14().Show();
 }
@@ -770,6 +797,7 @@ void frmVeldom01Form::cmdStart_Click() {
     Schakel(cmdInstellingen, true);
     Schakel(cmdPrinterInstellingen, true);
     Schakel(cmdAfdrukken, true);
+    Schakel(cmdLessen, true);  // a set on screen: its boards can go into a lesson
     Schakel(cmdVerstuur, cmdVerstuur.Caption() != Tekst(162));
     Schakel(cmdInvoeren, true);
     for (Control* c : std::initializer_list<Control*>{&vscrSpellen, &vscrDitSpel, &vscrMin, &vscrMax,
@@ -955,6 +983,7 @@ void frmVeldom01Form::lstSpellen_Click() {
     Schakel(cmdKlembord, true);
     Schakel(cmdOpslaan, true);
     Schakel(cmdAfdrukken, true);
+    Schakel(cmdLessen, true);
     ZetFocus(*this, cmdFocus);
 }
 
@@ -985,7 +1014,8 @@ void frmVeldom01Form::cmdWissen_Click() {
     VulSpelBestanden();
     // The display is cleared only when the deleted file is the set shown.
     if (geladenSet_.isEmpty() || geladenSet_.compare(naam, Qt::CaseInsensitive) != 0) return;
-    for (CommandButton* b : {&cmdWissen, &cmdOpslaan, &cmdAfdrukken, &cmdKlembord}) b->SetEnabled(false);
+    for (CommandButton* b : {&cmdWissen, &cmdOpslaan, &cmdAfdrukken, &cmdKlembord, &cmdLessen})
+        b->SetEnabled(false);
     geladenSet_.clear();
     lblDitspel.SetCaption("");
     lblSpelnummer.SetCaption("");

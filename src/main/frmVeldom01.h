@@ -53,6 +53,10 @@ public:
     void cmdInstellingen_Click();
     void cmdPrinterInstellingen_Click();
     void cmdMAILTXT_Click();
+    void cmdLessen_Click();
+    // False, after a message, when the set holds boards without cards (the
+    // free slots of an exported lesson): such a set is not printed.
+    bool SetAfdrukbaar();
     void lblSpelnummer_Click();
     void cmdDownLoad_Click();
 
