@@ -1,5 +1,6 @@
 #include "results/WedstrijdBestanden.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -79,6 +80,9 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
             return false;
         }
     }
+    // The match folder is made when it is missing (a match made elsewhere
+    // may lack it); the file itself is replaced whole or not at all.
+    QDir().mkpath(QFileInfo(pad).absolutePath());
     return platform::writeTextLines(pad, regels, fout);
 }
 
