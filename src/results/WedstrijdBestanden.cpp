@@ -189,6 +189,20 @@ bool WisWedstrijdBestand(WedstrijdBestand soort, const QString& wedstrijd, int b
     return goed;
 }
 
+namespace {
+
+// Fills in the file name ("~") and the detail ("#"); without a detail its
+// separating line breaks go too.
+QString Invullen(QString tekst, const QString& bestand, const QString& detail) {
+    if (detail.isEmpty())
+        tekst.remove(QStringLiteral("||#"));
+    tekst.replace(QLatin1Char('#'), detail);
+    tekst.replace(QLatin1Char('~'), bestand);
+    return tekst;
+}
+
+}  // namespace
+
 QString LeesMelding(const LeesUitkomst& u) {
     int nummer = 0;
     switch (u.fout) {
@@ -199,17 +213,12 @@ QString LeesMelding(const LeesUitkomst& u) {
     case LeesFout::Leeg: nummer = 337; break;
     case LeesFout::Vreemd: nummer = 338; break;
     }
-    QString tekst = TaalTekst(nummer);
-    tekst.replace(QLatin1Char('#'), u.fout == LeesFout::Vreemd ? QString::number(u.regel) : u.reden);
-    tekst.replace(QLatin1Char('~'), u.bestand);
-    return tekst.trimmed();
+    return Invullen(TaalTekst(nummer), u.bestand,
+                    u.fout == LeesFout::Vreemd ? QString::number(u.regel) : u.reden);
 }
 
 QString SchrijfMelding(const QString& bestand, const QString& fout) {
-    QString tekst = TaalTekst(339);
-    tekst.replace(QLatin1Char('#'), fout);
-    tekst.replace(QLatin1Char('~'), bestand);
-    return tekst.trimmed();
+    return Invullen(TaalTekst(339), bestand, fout);
 }
 
 // --- Pairs file ------------------------------------------------------------

@@ -61,7 +61,7 @@ enum class LeesFout {
     Ontbreekt,   // no such file (for most match files no error: they start empty)
     Onleesbaar,  // not a regular file, or it cannot be read
     TeGroot,     // far larger than any file of its kind
-    Leeg,        // no content
+    Leeg,        // no content (like a missing file, no error for a board file)
     Vreemd,      // not of its kind: cut off, foreign or damaged (see regel)
 };
 

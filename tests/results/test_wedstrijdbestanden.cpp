@@ -322,6 +322,11 @@ private slots:
             QVERIFY(!m.contains('~') && !m.contains('#'));
         }
         QVERIFY(LeesMelding(LeesUitkomst{}).isEmpty());
+        // Without a reason no empty lines are left at the end.
+        u.fout = LeesFout::Onleesbaar;
+        QVERIFY(!LeesMelding(u).endsWith('|'));
+        u.reden = "Permission denied";
+        QVERIFY(LeesMelding(u).endsWith("||Permission denied"));
     }
 };
 
