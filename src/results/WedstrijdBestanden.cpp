@@ -1,0 +1,468 @@
+#include "results/WedstrijdBestanden.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "results/ContractNotatie.h"
+#include "shared/Tekst.h"
+
+namespace uitslag {
+
+namespace {
+
+constexpr int kVast = 10;     // the language whose words name the files
+constexpr int kAnder = 11;    // names of earlier English runs, still read
+constexpr qint64 kKlein = 4 * 1024;
+constexpr qint64 kMiddel = 64 * 1024;
+constexpr qint64 kGroot = 256 * 1024;
+constexpr int kUitslagVelden = 7;
+constexpr int kExportRegels = 8;
+
+QString Woord(int taal, int nummer) { return TaalTekst(taal * 1000 + nummer); }
+
+bool BordGeldig(int bord) { return bord >= 1 && bord <= kMaxSpellen; }
+
+qint64 Grens(WedstrijdBestand soort) {
+    switch (soort) {
+    case WedstrijdBestand::SpellenAantal:
+    case WedstrijdBestand::Klaar: return kKlein;
+    case WedstrijdBestand::Overzicht: return kGroot;
+    default: return kMiddel;
+    }
+}
+
+// Reads a match file whole into lines, with the reason of a failure.
+LeesUitkomst LeesRegels(WedstrijdBestand soort, const QString& wedstrijd, int bord,
+                        QStringList& regels) {
+    LeesUitkomst u;
+    regels.clear();
+    const QString pad = LeesPad(soort, wedstrijd, bord);
+    u.bestand = pad.isEmpty() ? wedstrijd : QFileInfo(pad).fileName();
+    if (pad.isEmpty()) {
+        u.fout = LeesFout::Ontbreekt;
+        return u;
+    }
+    QByteArray inhoud;
+    switch (platform::readFileBytes(pad, inhoud, Grens(soort), &u.reden)) {
+    case platform::FileFault::None: break;
+    case platform::FileFault::Missing: u.fout = LeesFout::Ontbreekt; return u;
+    case platform::FileFault::TooLarge: u.fout = LeesFout::TeGroot; return u;
+    default: u.fout = LeesFout::Onleesbaar; return u;
+    }
+    regels = platform::splitLines(platform::decodeText(inhoud));
+    while (!regels.isEmpty() && regels.back().trimmed().isEmpty())
+        regels.removeLast();
+    if (regels.isEmpty())
+        u.fout = LeesFout::Leeg;
+    return u;
+}
+
+LeesUitkomst Vreemd(LeesUitkomst u, int regel) {
+    u.fout = LeesFout::Vreemd;
+    u.regel = regel;
+    return u;
+}
+
+bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const QStringList& regels,
+             QString* fout) {
+    const QString pad = SchrijfPad(soort, wedstrijd, bord);
+    if (pad.isEmpty()) {
+        if (fout) *fout = WedstrijdBestandsnaam(soort, wedstrijd, bord);
+        return false;
+    }
+    for (const QString& r : regels) {
+        if (r.contains(QLatin1Char('\n')) || r.contains(QLatin1Char('\r'))) {
+            if (fout) *fout = QFileInfo(pad).fileName();
+            return false;
+        }
+    }
+    // The match folder is made when it is missing (a match made elsewhere
+    // may lack it); the file itself is replaced whole or not at all.
+    QDir().mkpath(QFileInfo(pad).absolutePath());
+    return platform::writeTextLines(pad, regels, fout);
+}
+
+// Cells may not hold the separator or a line break: they would shift every
+// field after them.
+bool CelGoed(const QString& cel) {
+    return !cel.contains(QLatin1Char('~')) && !cel.contains(QLatin1Char('\n')) &&
+           !cel.contains(QLatin1Char('\r'));
+}
+
+bool PaarNummer(const QString& tekst, int& nummer) {
+    bool ok = false;
+    nummer = tekst.trimmed().toInt(&ok);
+    return ok && nummer >= 1 && nummer <= kMaxParen;
+}
+
+// "5 - 6": two pair numbers split at the first "-".
+bool PaarGoed(const QString& paar, QString* eerste = nullptr, QString* tweede = nullptr) {
+    const int streep = static_cast<int>(paar.indexOf(QLatin1Char('-')));
+    int a = 0, b = 0;
+    if (streep < 0 || !PaarNummer(paar.left(streep), a) || !PaarNummer(paar.mid(streep + 1), b))
+        return false;
+    if (eerste) *eerste = paar.left(streep).trimmed();
+    if (tweede) *tweede = paar.mid(streep + 1).trimmed();
+    return true;
+}
+
+}  // namespace
+
+QString WedstrijdMapPad(const QString& wedstrijd) {
+    if (!platform::isPlainFileName(wedstrijd) || wedstrijd != wedstrijd.trimmed())
+        return QString();
+    return platform::programPath(QStringLiteral("resultaten/") + wedstrijd);
+}
+
+QString WedstrijdBestandsnaam(WedstrijdBestand soort, const QString& wedstrijd, int bord,
+                              int taalNummer) {
+    const int taal = taalNummer == kAnder ? kAnder : kVast;
+    QString naam;
+    switch (soort) {
+    case WedstrijdBestand::Paren: naam = wedstrijd + QStringLiteral(".txt"); break;
+    case WedstrijdBestand::SpellenAantal: naam = wedstrijd + QStringLiteral(".spellen"); break;
+    case WedstrijdBestand::Klaar:
+        naam = wedstrijd + QLatin1Char(' ') + Woord(taal, 146).toLower() + QStringLiteral(".txt");
+        break;
+    case WedstrijdBestand::Overzicht:
+        naam = wedstrijd + QLatin1Char(' ') + Woord(taal, 145).toLower() + QStringLiteral(".txt");
+        break;
+    case WedstrijdBestand::MailLijst: naam = wedstrijd + QStringLiteral(" mail.txt"); break;
+    case WedstrijdBestand::SpelUitslag:
+        if (!BordGeldig(bord)) return QString();
+        naam = Woord(taal, 64) + QLatin1Char(' ') + QString::number(bord + 100).right(2) +
+               QStringLiteral(" Drovik.txt");
+        break;
+    case WedstrijdBestand::SpelExport:
+        if (!BordGeldig(bord)) return QString();
+        naam = Woord(taal, 64) + QLatin1Char(' ') + QString::number(bord + 1000).right(3) +
+               QStringLiteral(".txt");
+        break;
+    }
+    if (WedstrijdMapPad(wedstrijd).isEmpty() || !platform::isPlainFileName(naam))
+        return QString();
+    return naam;
+}
+
+QString SchrijfPad(WedstrijdBestand soort, const QString& wedstrijd, int bord) {
+    const QString naam = WedstrijdBestandsnaam(soort, wedstrijd, bord, kVast);
+    if (naam.isEmpty())
+        return QString();
+    return platform::programPath(QStringLiteral("resultaten/") + wedstrijd + QLatin1Char('/') + naam);
+}
+
+QString LeesPad(WedstrijdBestand soort, const QString& wedstrijd, int bord) {
+    const QString vast = SchrijfPad(soort, wedstrijd, bord);
+    if (vast.isEmpty() || QFileInfo::exists(vast))
+        return vast;
+    const QString naam = WedstrijdBestandsnaam(soort, wedstrijd, bord, kAnder);
+    if (naam.isEmpty())
+        return vast;
+    const QString ander =
+        platform::programPath(QStringLiteral("resultaten/") + wedstrijd + QLatin1Char('/') + naam);
+    return QFileInfo::exists(ander) ? ander : vast;
+}
+
+bool WisWedstrijdBestand(WedstrijdBestand soort, const QString& wedstrijd, int bord, QString* fout) {
+    bool goed = true;
+    for (int taal : {kVast, kAnder}) {
+        const QString naam = WedstrijdBestandsnaam(soort, wedstrijd, bord, taal);
+        if (naam.isEmpty()) {
+            goed = false;
+            continue;
+        }
+        const QString pad =
+            platform::programPath(QStringLiteral("resultaten/") + wedstrijd + QLatin1Char('/') + naam);
+        const QFileInfo info(pad);
+        if (!info.exists() && !info.isSymLink())
+            continue;
+        QFile bestand(pad);
+        if (!bestand.remove()) {
+            goed = false;
+            if (fout) *fout = naam + QStringLiteral(": ") + bestand.errorString();
+        }
+    }
+    return goed;
+}
+
+namespace {
+
+// Fills in the file name ("~") and the detail ("#"); without a detail its
+// separating line breaks go too.
+QString Invullen(QString tekst, const QString& bestand, const QString& detail) {
+    if (detail.isEmpty())
+        tekst.remove(QStringLiteral("||#"));
+    tekst.replace(QLatin1Char('#'), detail);
+    tekst.replace(QLatin1Char('~'), bestand);
+    return tekst;
+}
+
+}  // namespace
+
+QString LeesMelding(const LeesUitkomst& u) {
+    int nummer = 0;
+    switch (u.fout) {
+    case LeesFout::Geen: return QString();
+    case LeesFout::Ontbreekt:
+    case LeesFout::Onleesbaar: nummer = 335; break;
+    case LeesFout::TeGroot: nummer = 336; break;
+    case LeesFout::Leeg: nummer = 337; break;
+    case LeesFout::Vreemd: nummer = 338; break;
+    }
+    return Invullen(TaalTekst(nummer), u.bestand,
+                    u.fout == LeesFout::Vreemd ? QString::number(u.regel) : u.reden);
+}
+
+QString SchrijfMelding(const QString& bestand, const QString& fout) {
+    return Invullen(TaalTekst(339), bestand, fout);
+}
+
+// --- Pairs file ------------------------------------------------------------
+
+QString PaarItem(const QString& regel) {
+    const QString scheiding = QStringLiteral(" - ");
+    const int i = static_cast<int>(regel.indexOf(scheiding));
+    auto zonderMail = [](const QString& deel) { return deel.section(QLatin1Char('|'), 0, 0); };
+    if (i < 0)
+        return zonderMail(regel);
+    return zonderMail(regel.left(i)) + scheiding + zonderMail(regel.mid(i + scheiding.size()));
+}
+
+LeesUitkomst LeesParen(const QString& wedstrijd, QStringList& paren) {
+    paren.clear();
+    QStringList regels;
+    LeesUitkomst u = LeesRegels(WedstrijdBestand::Paren, wedstrijd, 0, regels);
+    if (!u.Gelukt())
+        return u;
+    static const QRegularExpression nummer(QStringLiteral("^\\s*(\\d{1,2})\\. "));
+    QStringList items;
+    for (int i = 0; i < regels.size(); ++i) {
+        if (regels.at(i).trimmed().isEmpty())
+            continue;
+        const QRegularExpressionMatch m = nummer.match(regels.at(i));
+        if (!m.hasMatch() || m.captured(1).toInt() != items.size() + 1 || items.size() >= kMaxParen)
+            return Vreemd(u, i + 1);
+        items << PaarItem(regels.at(i));
+    }
+    paren = items;
+    return u;
+}
+
+bool SchrijfParen(const QString& wedstrijd, const QStringList& paren, QString* fout) {
+    return Schrijf(WedstrijdBestand::Paren, wedstrijd, 0, paren, fout);
+}
+
+// --- Board count -----------------------------------------------------------
+
+LeesUitkomst LeesSpellenAantal(const QString& wedstrijd, int& aantal) {
+    QStringList regels;
+    LeesUitkomst u = LeesRegels(WedstrijdBestand::SpellenAantal, wedstrijd, 0, regels);
+    if (!u.Gelukt())
+        return u;
+    bool ok = false;
+    const int n = regels.at(0).trimmed().toInt(&ok);
+    if (!ok || n < 1 || n > kMaxSpellen || regels.size() > 1)
+        return Vreemd(u, ok && n >= 1 && n <= kMaxSpellen ? 2 : 1);
+    aantal = n;
+    return u;
+}
+
+bool SchrijfSpellenAantal(const QString& wedstrijd, int aantal, QString* fout) {
+    if (aantal < 1 || aantal > kMaxSpellen) {
+        if (fout) *fout = QString::number(aantal);
+        return false;
+    }
+    return Schrijf(WedstrijdBestand::SpellenAantal, wedstrijd, 0, {QString::number(aantal)}, fout);
+}
+
+// --- Done flags ------------------------------------------------------------
+
+namespace {
+bool VlaggenGoed(const QString& v) {
+    for (QChar c : v)
+        if (c != QLatin1Char('0') && c != QLatin1Char('1'))
+            return false;
+    return v.size() <= kMaxSpellen;
+}
+}  // namespace
+
+LeesUitkomst LeesKlaar(const QString& wedstrijd, int spellen, QString& vlaggen) {
+    QStringList regels;
+    LeesUitkomst u = LeesRegels(WedstrijdBestand::Klaar, wedstrijd, 0, regels);
+    if (!u.Gelukt())
+        return u;
+    const QString regel = regels.at(0).trimmed();
+    if (regel.isEmpty() || !VlaggenGoed(regel) || regels.size() > 1)
+        return Vreemd(u, regel.isEmpty() || !VlaggenGoed(regel) ? 1 : 2);
+    const int n = qBound(0, spellen, kMaxSpellen);
+    vlaggen = regel.left(n).leftJustified(n, QLatin1Char('0'));
+    return u;
+}
+
+bool SchrijfKlaar(const QString& wedstrijd, const QString& vlaggen, QString* fout) {
+    if (vlaggen.isEmpty() || !VlaggenGoed(vlaggen)) {
+        if (fout) *fout = vlaggen;
+        return false;
+    }
+    return Schrijf(WedstrijdBestand::Klaar, wedstrijd, 0, {vlaggen}, fout);
+}
+
+// --- Overview --------------------------------------------------------------
+
+LeesUitkomst LeesOverzicht(const QString& wedstrijd, std::vector<QStringList>& rijen) {
+    rijen.clear();
+    QStringList regels;
+    LeesUitkomst u = LeesRegels(WedstrijdBestand::Overzicht, wedstrijd, 0, regels);
+    if (!u.Gelukt())
+        return u;
+    const QStringList kop = regels.at(0).split(QLatin1Char('~'));
+    bool kopGoed = kop.size() >= 2 && kop.size() <= kMaxSpellen + 1 && kop.at(0).isEmpty();
+    for (int b = 1; kopGoed && b < kop.size(); ++b)
+        kopGoed = kop.at(b) == QString::number(b);
+    if (!kopGoed)
+        return Vreemd(u, 1);
+    if (regels.size() > kMaxParen + 2)
+        return Vreemd(u, kMaxParen + 3);
+    std::vector<QStringList> gelezen{kop};
+    for (int r = 1; r < regels.size(); ++r) {
+        const QStringList cellen = regels.at(r).split(QLatin1Char('~'));
+        if (cellen.size() > kop.size())
+            return Vreemd(u, r + 1);
+        gelezen.push_back(cellen);
+    }
+    rijen = std::move(gelezen);
+    return u;
+}
+
+bool SchrijfOverzicht(const QString& wedstrijd, const std::vector<QStringList>& rijen, QString* fout) {
+    QStringList regels;
+    for (const QStringList& rij : rijen) {
+        for (const QString& cel : rij) {
+            if (!CelGoed(cel)) {
+                if (fout) *fout = cel;
+                return false;
+            }
+        }
+        regels << rij.join(QLatin1Char('~'));
+    }
+    return Schrijf(WedstrijdBestand::Overzicht, wedstrijd, 0, regels, fout);
+}
+
+// --- Mail list -------------------------------------------------------------
+
+LeesUitkomst LeesMailLijst(const QString& wedstrijd, QStringList& adressen) {
+    adressen.clear();
+    QStringList regels;
+    LeesUitkomst u = LeesRegels(WedstrijdBestand::MailLijst, wedstrijd, 0, regels);
+    if (!u.Gelukt())
+        return u;
+    for (const QString& regel : regels) {
+        const QStringList delen = regel.split(QStringLiteral(" - "));
+        if (delen.size() >= 2 && !delen.at(1).trimmed().isEmpty())
+            adressen << delen.at(1).trimmed();
+        const int punt = static_cast<int>(delen.at(0).indexOf(QLatin1Char('.')));
+        if (punt >= 0 && !delen.at(0).mid(punt + 1).trimmed().isEmpty())
+            adressen << delen.at(0).mid(punt + 1).trimmed();
+    }
+    return u;
+}
+
+// --- Board files -----------------------------------------------------------
+
+namespace {
+
+QStringList Velden(const SpelRij& r) {
+    return {r.paar, r.contractNZ, r.contractOW, r.scoreNZ, r.scoreOW, r.mpNZ, r.mpOW};
+}
+
+SpelRij UitVelden(const QStringList& v) {
+    return {v.at(0), v.at(1), v.at(2), v.at(3), v.at(4), v.at(5), v.at(6)};
+}
+
+}  // namespace
+
+bool BewaarSpel(const QString& wedstrijd, int bord, const std::vector<SpelRij>& rijen,
+                const QString& alfabet, bool metExport, QString* fout) {
+    if (!BordGeldig(bord) || rijen.empty() || rijen.size() > kMaxTafels) {
+        if (fout) *fout = QString::number(bord);
+        return false;
+    }
+    QStringList uitslag, export_;
+    for (const SpelRij& rij : rijen) {
+        QStringList v = Velden(rij);
+        v[1] = OpslagVorm(v[1], alfabet);
+        v[2] = OpslagVorm(v[2], alfabet);
+        QString eerste, tweede;
+        for (const QString& cel : v) {
+            if (!CelGoed(cel)) {
+                if (fout) *fout = cel;
+                return false;
+            }
+        }
+        if (!PaarGoed(rij.paar, &eerste, &tweede)) {
+            if (fout) *fout = rij.paar;
+            return false;
+        }
+        uitslag << v.join(QLatin1Char('~'));
+        export_ << eerste << tweede << v.mid(1);
+    }
+    if (!Schrijf(WedstrijdBestand::SpelUitslag, wedstrijd, bord, uitslag, fout))
+        return false;
+    return !metExport || Schrijf(WedstrijdBestand::SpelExport, wedstrijd, bord, export_, fout);
+}
+
+LeesUitkomst LeesSpelUitslag(const QString& wedstrijd, int bord, const QString& alfabet,
+                             std::vector<SpelRij>& rijen) {
+    rijen.clear();
+    QStringList regels;
+    LeesUitkomst u = LeesRegels(WedstrijdBestand::SpelUitslag, wedstrijd, bord, regels);
+    if (!u.Gelukt())
+        return u;
+    if (regels.size() > kMaxTafels)
+        return Vreemd(u, kMaxTafels + 1);
+    std::vector<SpelRij> gelezen;
+    for (int i = 0; i < regels.size(); ++i) {
+        const QStringList v = regels.at(i).split(QLatin1Char('~'));
+        if (v.size() != kUitslagVelden || !PaarGoed(v.at(0)))
+            return Vreemd(u, i + 1);
+        SpelRij rij = UitVelden(v);
+        rij.contractNZ = SchermVorm(rij.contractNZ, alfabet);
+        rij.contractOW = SchermVorm(rij.contractOW, alfabet);
+        gelezen.push_back(rij);
+    }
+    rijen = std::move(gelezen);
+    return u;
+}
+
+LeesUitkomst LeesSpelExport(const QString& wedstrijd, int bord, std::vector<SpelRij>& rijen) {
+    rijen.clear();
+    QStringList regels;
+    LeesUitkomst u = LeesRegels(WedstrijdBestand::SpelExport, wedstrijd, bord, regels);
+    if (!u.Gelukt())
+        return u;
+    // Trailing empty captions of the last row were dropped with the blank
+    // lines at the end; a row is whole once its pair numbers are there.
+    while (regels.size() % kExportRegels != 0)
+        regels << QString();
+    if (regels.size() > kMaxTafels * kExportRegels)
+        return Vreemd(u, kMaxTafels * kExportRegels + 1);
+    std::vector<SpelRij> gelezen;
+    for (int i = 0; i < regels.size(); i += kExportRegels) {
+        int a = 0, b = 0;
+        if (!PaarNummer(regels.at(i), a))
+            return Vreemd(u, i + 1);
+        if (!PaarNummer(regels.at(i + 1), b))
+            return Vreemd(u, i + 2);
+        SpelRij rij = UitVelden(QStringList{regels.at(i) + QStringLiteral(" - ") + regels.at(i + 1)} +
+                                regels.mid(i + 2, 6));
+        gelezen.push_back(rij);
+    }
+    rijen = std::move(gelezen);
+    return u;
+}
+
+}  // namespace uitslag

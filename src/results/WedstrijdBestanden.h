@@ -1,0 +1,154 @@
+#pragma once
+// The files of a match in its folder resultaten\<W>\ under the program
+// folder: the pairs file, the board count, the done flags, the overview
+// (the results grid), the mail list and, per board, the result file and the
+// export file for the sibling results program. All are code page 1252 text
+// with CR LF line ends; every writer replaces its file whole or not at all,
+// and every reader checks the whole file and refuses anything that is
+// missing, not a regular file, too large, empty or not of its kind, with the
+// reason for a message.
+//
+// Names: this is the one builder of match file names. They do not depend on
+// the language the program runs in: the words in them are the Dutch ones of
+// the text table (text 64 "Spel", 145 "overzicht", 146 "klaar"). A match
+// worked in English by earlier versions keeps its files under the English
+// words ("Game", "overview", "done"): readers fall back to those names when
+// the fixed one is absent, and clearing a board removes both.
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace uitslag {
+
+enum class WedstrijdBestand {
+    Paren,          // <W>.txt: one pair per line
+    SpellenAantal,  // <W>.spellen: the number of boards
+    Klaar,          // <W> klaar.txt: one "0"/"1" per board
+    Overzicht,      // <W> overzicht.txt: the results grid, cells joined by "~"
+    MailLijst,      // <W> mail.txt: the pairs with their mail addresses
+    SpelUitslag,    // Spel NN Drovik.txt: a board's slip
+    SpelExport,     // Spel NNN.txt: a board's slip for the sibling program
+};
+
+constexpr int kMaxSpellen = 48;
+constexpr int kMaxParen = 40;
+constexpr int kMaxTafels = 20;
+
+// The match folder, or "" when W is not one plain name.
+QString WedstrijdMapPad(const QString& wedstrijd);
+
+// The file name (no folder) of a match file; the board number counts for
+// the board files only (1 to 48). taalNummer 10 gives the fixed name, 11 the
+// name under the English words. "" when the name cannot be made.
+QString WedstrijdBestandsnaam(WedstrijdBestand soort, const QString& wedstrijd, int bord = 0,
+                              int taalNummer = 10);
+
+// Where the file is written: the fixed name in the match folder ("" when
+// there is none).
+QString SchrijfPad(WedstrijdBestand soort, const QString& wedstrijd, int bord = 0);
+
+// Where the file is read: the fixed name when it exists, else the English
+// name when that exists, else the fixed name.
+QString LeesPad(WedstrijdBestand soort, const QString& wedstrijd, int bord = 0);
+
+// Removes the file under each of its names; true when none is left.
+bool WisWedstrijdBestand(WedstrijdBestand soort, const QString& wedstrijd, int bord = 0,
+                         QString* fout = nullptr);
+
+enum class LeesFout {
+    Geen,
+    Ontbreekt,   // no such file (for most match files no error: they start empty)
+    Onleesbaar,  // not a regular file, or it cannot be read
+    TeGroot,     // far larger than any file of its kind
+    Leeg,        // no content (like a missing file, no error for a board file)
+    Vreemd,      // not of its kind: cut off, foreign or damaged (see regel)
+};
+
+struct LeesUitkomst {
+    LeesFout fout = LeesFout::Geen;
+    int regel = 0;       // the 1-based line at fault, for Vreemd
+    QString bestand;     // the file's name
+    QString reden;       // the system's reason, for Onleesbaar
+    bool Gelukt() const { return fout == LeesFout::Geen; }
+};
+
+// The message for a failed read (texts 335 to 338), in the current language.
+QString LeesMelding(const LeesUitkomst& uitkomst);
+// The message for a failed write (text 339); `fout` is the writer's reason.
+QString SchrijfMelding(const QString& bestand, const QString& fout);
+
+// --- Pairs file ------------------------------------------------------------
+
+// The pair item of a pair line "NN. NameA|MailA - NameB|MailB": the mail
+// parts dropped, "NN. NameA - NameB". A line without mail parts stays.
+QString PaarItem(const QString& regel);
+
+// The pair items of the match, in file order. Blank lines are skipped; the
+// k-th pair line must start with the number k and a point (01. to 40.),
+// since a pair's number is its row in the results grid.
+LeesUitkomst LeesParen(const QString& wedstrijd, QStringList& paren);
+bool SchrijfParen(const QString& wedstrijd, const QStringList& paren, QString* fout = nullptr);
+
+// --- Board count -----------------------------------------------------------
+
+LeesUitkomst LeesSpellenAantal(const QString& wedstrijd, int& aantal);
+bool SchrijfSpellenAantal(const QString& wedstrijd, int aantal, QString* fout = nullptr);
+
+// --- Done flags ------------------------------------------------------------
+
+// The done flags for `spellen` boards: the file's first line, one "0" or
+// "1" per board. A shorter line is filled up with "0" (a board it does not
+// cover is not done), a longer one cut to the board count.
+LeesUitkomst LeesKlaar(const QString& wedstrijd, int spellen, QString& vlaggen);
+bool SchrijfKlaar(const QString& wedstrijd, const QString& vlaggen, QString* fout = nullptr);
+
+// --- Overview --------------------------------------------------------------
+
+// The rows of the results grid, each row its cells. Row 0 must be the
+// header: an empty cell, then the board numbers 1, 2, ... in order; no row
+// has more cells than the header; at most 40 pairs plus header and closing
+// row.
+LeesUitkomst LeesOverzicht(const QString& wedstrijd, std::vector<QStringList>& rijen);
+bool SchrijfOverzicht(const QString& wedstrijd, const std::vector<QStringList>& rijen,
+                      QString* fout = nullptr);
+
+// --- Mail list -------------------------------------------------------------
+
+// The players' entries "<name>|<address>" of the mail list, per line the
+// second player first, then the first (as the results mail reads them).
+LeesUitkomst LeesMailLijst(const QString& wedstrijd, QStringList& adressen);
+
+// --- Board files -----------------------------------------------------------
+
+// One slip row as the board files keep it.
+struct SpelRij {
+    QString paar;        // "5 - 6", North-South pair first
+    QString contractNZ;
+    QString contractOW;
+    QString scoreNZ;
+    QString scoreOW;
+    QString mpNZ;
+    QString mpOW;
+    bool operator==(const SpelRij&) const = default;
+};
+
+// Writes the board's result file (one line of seven "~"-joined fields per
+// visible row, free rows included) and, when `metExport`, its export file
+// (eight lines per row: the two pair numbers, then the six captions).
+// Contracts are written in their stored form (OpslagVorm of `alfabet`).
+// Refuses (writes nothing) a row whose texts hold "~" or a line break, a
+// pair caption that is not two pair numbers, more than 20 rows or a board
+// outside 1 to 48.
+bool BewaarSpel(const QString& wedstrijd, int bord, const std::vector<SpelRij>& rijen,
+                const QString& alfabet, bool metExport, QString* fout = nullptr);
+
+// Reads a board's result file: at most 20 lines of seven fields with a
+// valid pair caption. Contracts come back in the letters of `alfabet`.
+LeesUitkomst LeesSpelUitslag(const QString& wedstrijd, int bord, const QString& alfabet,
+                             std::vector<SpelRij>& rijen);
+
+// Reads a board's export file (contracts as stored).
+LeesUitkomst LeesSpelExport(const QString& wedstrijd, int bord, std::vector<SpelRij>& rijen);
+
+}  // namespace uitslag
