@@ -9,6 +9,7 @@
 #include "main/Update.h"
 #include "main/frmVeldom02.h"
 #include "output/frmVeldom17.h"
+#include "players/frmVeldom04.h"
 #include "settings/frmVeldom06.h"
 #include "main/SpelBestand.h"
 #include "main/SpelRecord.h"
@@ -247,6 +248,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdVideo.OnClick([this] { cmdVideo_Click(); });
     cmdKlembord.OnClick([this] { cmdKlembord_Click(); });
     cmdInstellingen.OnClick([this] { cmdInstellingen_Click(); });
+    cmdNamen.OnClick([this] { cmdNamen_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
     cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
 }
@@ -257,7 +259,7 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
     return &knop == &cmdStart || &knop == &cmdWissen || &knop == &cmdAfsluiten ||
            &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo ||
            &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad ||
-           &knop == &cmdInstellingen;
+           &knop == &cmdInstellingen || &knop == &cmdNamen;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -591,6 +593,14 @@ void frmVeldom01Form::cmdInstellingen_Click() {
     ZetFocus(*this, cmdFocus);
     SetEnabled(false);
     frmVeldom06().Show();
+}
+
+void frmVeldom01Form::cmdNamen_Click() {
+    // The names editor enables this window again when it closes.
+    AanroepScherm = 1;
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom04().Show();
 }
 
 void frmVeldom01Form::cmdVideo_Click() {

@@ -51,6 +51,7 @@ public:
     void cmdVideo_Click();
     void cmdKlembord_Click();
     void cmdInstellingen_Click();
+    void cmdNamen_Click();
     void lblSpelnummer_Click();
     void cmdDownLoad_Click();
 
