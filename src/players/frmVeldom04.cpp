@@ -302,6 +302,7 @@ void frmVeldom04Form::lstNamenBestand_Click() {
     PasKolomBreedteAan(msfgResultaat);
     msfgResultaat.SetVisible(true);
     ToonAantal();
+    PasOpslaanAan();
     gewijzigd_ = false;
     ZetFocus(*this, cmdFocus);
 }
@@ -439,6 +440,8 @@ void frmVeldom04Form::msfgResultaat_Click() {
     VerwijderLegeEindRijen();
     msfgResultaat.SetVisible(true);
     ToonAantal();
+    // What is left can be saved (an empty list cannot).
+    PasOpslaanAan();
     gewijzigd_ = true;
 
     TextBox& doel = txtNaam[0].Text().isEmpty() ? txtNaam[0] : txtNaam[1];
