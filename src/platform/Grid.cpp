@@ -83,9 +83,9 @@ protected:
         QPainter p(viewport());
         grid_->paintCells(p, viewport()->size(), hasFocus());
     }
-    void resizeEvent(QResizeEvent* e) override {
-        QAbstractScrollArea::resizeEvent(e);
-        updateScrollBars();
+    bool viewportEvent(QEvent* e) override {
+        if (e->type() == QEvent::Resize) updateScrollBars();
+        return QAbstractScrollArea::viewportEvent(e);
     }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() != Qt::LeftButton) return;
@@ -167,12 +167,14 @@ void Grid::SetCols(int n) {
 
 void Grid::SetFixedRows(int n) {
     fixedRows_ = std::clamp(n, 0, rows_);
+    topRow_ = fixedRows_;
     clampCurrent();
     refresh();
 }
 
 void Grid::SetFixedCols(int n) {
     fixedCols_ = std::clamp(n, 0, cols_);
+    leftCol_ = fixedCols_;
     clampCurrent();
     refresh();
 }

@@ -201,6 +201,17 @@ private slots:
         Unload(f);
     }
 
+    void withoutAFixedColumnTheFirstColumnShows() {
+        GridForm f;
+        Grid& g = f.grid;
+        g.Move(0, 0, 4500, 1500);
+        g.SetFixedCols(0);
+        g.SetCols(3);
+        QCOMPARE(g.LeftCol(), 0);
+        QCOMPARE(g.cellRectPixels(0, 0).left(), 0);
+        QCOMPARE(g.cellAtPixel(QPoint(2, 2)), QPoint(0, 0));
+    }
+
     void scrollsLongListsUnderTheFixedRow() {
         GridForm f;
         Grid& g = f.grid;
