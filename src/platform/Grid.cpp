@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "platform/Screen.h"
@@ -38,17 +39,19 @@ public:
     GridWidget(Grid* grid, QWidget* parent) : QAbstractScrollArea(parent), grid_(grid) {
         setFrameShape(QFrame::Box);
         setLineWidth(1);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         connect(verticalScrollBar(), &QScrollBar::valueChanged,
                 [this](int v) { grid_->SetTopRow(grid_->FixedRows() + v); });
         connect(horizontalScrollBar(), &QScrollBar::valueChanged,
                 [this](int v) { grid_->SetLeftCol(grid_->FixedCols() + v); });
     }
 
-    // Ranges: one step per row or column that can scroll out of sight.
+    // Ranges: one step per row or column that can scroll out of sight. The
+    // room comes from the control's own size (not from the viewport, whose
+    // size lags behind while the grid is hidden), and a bar is shown only
+    // when something lies out of sight.
     void updateScrollBars() {
-        const QSize view = viewport()->size();
         auto fit = [](int available, int from, int to, const std::function<int(int)>& size) {
             // How many of the last items fit in `available` pixels.
             int n = 0, used = 0;
@@ -65,10 +68,22 @@ public:
         for (int c = 0; c < grid_->FixedCols(); ++c) fixedW += PixelsFromTwips(grid_->ColWidth(c));
         const int dataRows = grid_->Rows() - grid_->FixedRows();
         const int dataCols = grid_->Cols() - grid_->FixedCols();
-        const int rowsFit = fit(view.height() - fixedH, grid_->FixedRows(), grid_->Rows(),
-                                [this](int r) { return PixelsFromTwips(grid_->RowHeight(r)); });
-        const int colsFit = fit(view.width() - fixedW, grid_->FixedCols(), grid_->Cols(),
-                                [this](int c) { return PixelsFromTwips(grid_->ColWidth(c)); });
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        const int frame = 2 * frameWidth();
+        int width = PixelsFromTwips(grid_->Width()) - frame;
+        int height = PixelsFromTwips(grid_->Height()) - frame;
+        int rowsFit = 0, colsFit = 0;
+        bool vertical = false, horizontal = false;
+        for (int pass = 0; pass < 3; ++pass) {  // a bar takes room, which may call for the other
+            rowsFit = fit(height - (horizontal ? bar : 0) - fixedH, grid_->FixedRows(), grid_->Rows(),
+                          [this](int r) { return PixelsFromTwips(grid_->RowHeight(r)); });
+            colsFit = fit(width - (vertical ? bar : 0) - fixedW, grid_->FixedCols(), grid_->Cols(),
+                          [this](int c) { return PixelsFromTwips(grid_->ColWidth(c)); });
+            vertical = rowsFit < dataRows;
+            horizontal = colsFit < dataCols;
+        }
+        setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         QSignalBlocker bv(verticalScrollBar()), bh(horizontalScrollBar());
         verticalScrollBar()->setRange(0, std::max(0, dataRows - rowsFit));
         verticalScrollBar()->setPageStep(std::max(1, rowsFit));
