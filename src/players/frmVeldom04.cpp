@@ -332,9 +332,9 @@ void frmVeldom04Form::cmdWisNamenBestand_Click() {
 }
 
 void frmVeldom04Form::lstImporteerNamen_Click() {
+    // The edit boxes are emptied by the import itself, after its question:
+    // a row taken out into them is not lost by merely choosing a file.
     if (lstImporteerNamen.ListIndex() < 0) return;
-    txtNaam[0].SetText("");
-    txtNaam[1].SetText("");
     cmdOKImporTeer.SetEnabled(true);
 }
 
