@@ -538,7 +538,15 @@ void Grid::applyColors() {
     if (widget_) widget_->update();
 }
 
+void Grid::SetVisible(bool on) {
+    Control::SetVisible(on);
+    if (on) refresh();
+}
+
 void Grid::refresh() {
+    // A hidden grid is brought up to date when it is shown again, so code
+    // that fills a hidden grid cell by cell does not pay for every cell.
+    if (!Visible()) return;
     if (auto* w = static_cast<GridWidget*>(widget_.data())) {
         w->updateScrollBars();
         w->viewport()->update();

@@ -110,6 +110,7 @@ public:
     // Width of a text in the grid's font, twips.
     int TextWidthTwips(const QString& s) const { return textWidthTwips(s); }
 
+    void SetVisible(bool on) override;
     void OnRowColChange(Handler h) { rowColChange_ = std::move(h); }
 
     // What the user's actions do (the widget calls these; tests may too).
