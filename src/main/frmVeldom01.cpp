@@ -9,6 +9,7 @@
 #include "main/Update.h"
 #include "main/frmVeldom02.h"
 #include "output/frmVeldom17.h"
+#include "players/frmVeldom04.h"
 #include "settings/frmVeldom06.h"
 #include "settings/PrinterInstellingen.h"
 #include "settings/frmVeldom07.h"
@@ -255,6 +256,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdPrinterInstellingen.OnClick([this] { cmdPrinterInstellingen_Click(); });
     cmdMAILTXT.OnClick([this] { cmdMAILTXT_Click(); });
     cmdLessen.OnClick([this] { cmdLessen_Click(); });
+    cmdNamen.OnClick([this] { cmdNamen_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
     cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
 }
@@ -267,7 +269,7 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
            &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad ||
            &knop == &cmdInstellingen ||
            &knop == &cmdPrinterInstellingen || &knop == &cmdMAILTXT ||
-           &knop == &cmdLessen;
+           &knop == &cmdLessen || &knop == &cmdNamen;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -637,6 +639,14 @@ bool frmVeldom01Form::SetAfdrukbaar() {
     MeldFout(Regels(tekst), vbInformation);
     ZetFocus(*this, cmdFocus);
     return false;
+}
+
+void frmVeldom01Form::cmdNamen_Click() {
+    // The names editor enables this window again when it closes.
+    AanroepScherm = 1;
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom04().Show();
 }
 
 void frmVeldom01Form::cmdVideo_Click() {

@@ -57,6 +57,7 @@ public:
     // False, after a message, when the set holds boards without cards (the
     // free slots of an exported lesson): such a set is not printed.
     bool SetAfdrukbaar();
+    void cmdNamen_Click();
     void lblSpelnummer_Click();
     void cmdDownLoad_Click();
 

@@ -5,6 +5,7 @@
 #include "main/frmVeldom01.h"
 #include "main/frmVeldom03.h"
 #include "platform/Prompt.h"
+#include "players/frmVeldom04.h"
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
 
@@ -155,6 +156,13 @@ void frmVeldom02Form::cmdOK_Click() {
             return;
         }
         break;
+    case 4:
+        if (!BewaarNamen(naam)) {
+            cmdOK.SetEnabled(true);
+            ZetFocus(*this, txtBestandsNaam);
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -165,15 +173,36 @@ bool frmVeldom02Form::BewaarSpelSet(const QString& naam) {
     const QStringList regels = frmVeldom01().lstSpellenSet.Items();
     if (regels.isEmpty())
         return true;  // no set loaded: nothing to save
+    return BewaarInMap(SpelBestandenMap, naam, regels);
+}
+
+bool frmVeldom02Form::BewaarNamen(const QString& naam) {
+    if (!frmVeldom04_IsLoaded())
+        return true;  // no names editor: nothing to save
+    // One line per data row: the cells of every column joined by "|".
+    const platform::Grid& grid = frmVeldom04().msfgResultaat;
+    QStringList regels;
+    for (int r = 1; r < grid.Rows(); ++r) {
+        QStringList cellen;
+        for (int c = 0; c < grid.Cols(); ++c)
+            cellen << grid.TextMatrix(r, c);
+        regels << cellen.join(QLatin1Char('|'));
+    }
+    return BewaarInMap(QStringLiteral("namen"), naam, regels);
+}
+
+bool frmVeldom02Form::BewaarInMap(const QString& map, const QString& naam, const QStringList& regels) {
     auto magOverschrijven = [this](const QString& bestandsnaam) {
         QString vraag = TaalTekst(46);
         vraag.replace(QChar('~'), bestandsnaam).replace(QChar('|'), QChar('\n'));
         return MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) == vbYes;
     };
     QString reden;
-    switch (bewaarnaam::BewaarRegels(SpelBestandenMap, naam, regels, TaalTekst(85), magOverschrijven,
-                                     &reden)) {
+    switch (bewaarnaam::BewaarRegels(map, naam, regels, TaalTekst(85), magOverschrijven, &reden)) {
     case bewaarnaam::BewaarUitkomst::Geschreven:
+        if (AanroepScherm == 4 && frmVeldom04_IsLoaded())
+            frmVeldom04().GridOpgeslagen();
+        return true;
     case bewaarnaam::BewaarUitkomst::NietOverschreven:
         return true;
     case bewaarnaam::BewaarUitkomst::OngeldigeNaam:
@@ -208,6 +237,11 @@ void frmVeldom02Form::GeefAanroeperTerug() {
         NieuweNaam.clear();
         if (frmVeldom01_IsLoaded())
             frmVeldom01().SetEnabled(true);
+        break;
+    case 4:
+        NieuweNaam.clear();
+        if (frmVeldom04_IsLoaded())
+            frmVeldom04().SetEnabled(true);
         break;
     default:
         break;

@@ -36,6 +36,11 @@ private:
     // Saves the deal set of the main window under the name; false when the
     // dialog has to stay open (the write failed).
     bool BewaarSpelSet(const QString& naam);
+    // Saves the names editor's grid as namen\<naam>.txt; false as above.
+    bool BewaarNamen(const QString& naam);
+    // Writes the lines as map\<naam>.txt, asking before it overwrites a
+    // non-empty file; false when the write failed.
+    bool BewaarInMap(const QString& map, const QString& naam, const QStringList& regels);
     // Refuses a name that may not become a file name, with the message of
     // text 85; true when the name may be used.
     bool NaamGoedgekeurd(const QString& naam);

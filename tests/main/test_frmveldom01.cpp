@@ -123,7 +123,8 @@ private slots:
         QVERIFY(!EigenaarNaam.isEmpty());
         QCOMPARE(CvnMap, QString());
         // Buttons of windows not built yet stay disabled.
-        QVERIFY(!f.cmdNamen.Enabled());
+        QVERIFY(f.cmdNamen.Enabled());
+        QVERIFY(!f.cmdGroepen.Enabled());
         QVERIFY(!f.cmdAfdrukken.Enabled());
     }
 

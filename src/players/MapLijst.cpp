@@ -1,0 +1,37 @@
+#include "players/MapLijst.h"
+
+#include <QDir>
+#include <algorithm>
+
+#include "platform/Paths.h"
+
+QList<MapItem> MapInhoud(const QString& map, const QString& extensie, bool aflopend) {
+    QList<MapItem> uit;
+    const QDir dir(platform::resolvePath(map));
+    if (!dir.exists())
+        return uit;
+    // Without QDir::Hidden, entries starting with "." stay out of the list.
+    const QDir::Filters soort = extensie.isEmpty() ? (QDir::Dirs | QDir::NoDotAndDotDot) : QDir::Files;
+    for (const QString& naam : dir.entryList(soort, QDir::NoSort)) {
+        if (!platform::isPlainFileName(naam))
+            continue;
+        QString toon = naam;
+        if (!extensie.isEmpty()) {
+            if (!naam.endsWith(extensie, Qt::CaseInsensitive) || naam.size() == extensie.size())
+                continue;
+            toon.chop(extensie.size());
+        }
+        uit.append({toon, naam});
+    }
+    std::stable_sort(uit.begin(), uit.end(), [](const MapItem& a, const MapItem& b) {
+        const int c = a.naam.compare(b.naam, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a.naam < b.naam;
+    });
+    if (aflopend)
+        std::reverse(uit.begin(), uit.end());
+    return uit;
+}
+
+QString LijstKop(const QString& tekst, int aantal) {
+    return aantal > 0 ? tekst + QStringLiteral(" (") + QString::number(aantal) + QLatin1Char(')') : tekst;
+}

@@ -1,0 +1,430 @@
+// The names editor as the user works in it: typing players, saving them
+// through the Save-as dialog, loading, taking out and placing back,
+// deleting names files, the sort boxes and the import from the sibling
+// results program.
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+#include <memory>
+
+#include "main/frmVeldom01.h"
+#include "main/frmVeldom02.h"
+#include "platform/Events.h"
+#include "platform/Profile.h"
+#include "players/frmVeldom04.h"
+#include "shared/BasVeldom.h"
+#include "support/MailTxtFixture.h"
+#include "support/PromptScript.h"
+#include "support/TestSupport.h"
+
+using namespace platform;
+
+namespace {
+
+QStringList Kolom(const Grid& g, int c) {
+    QStringList out;
+    for (int r = 1; r < g.Rows(); ++r) out << g.TextMatrix(r, c);
+    return out;
+}
+
+void Typ(frmVeldom04Form& f, const QString& naam, const QString& adres) {
+    f.txtNaam[0].userEdited(naam);
+    f.txtNaam[1].userEdited(adres);
+}
+
+// Saves the grid through the Save-as dialog under `naam`.
+void Bewaar(frmVeldom04Form& f, const QString& naam) {
+    QVERIFY(f.cmdOpslaan.Enabled());
+    f.cmdOpslaan.Click();
+    DoEvents();
+    QVERIFY(!f.Enabled());
+    QCOMPARE(AanroepScherm, 4);
+    frmVeldom02Form& d = frmVeldom02();
+    QCOMPARE(d.Caption(), QString("Opslaan Namen"));
+    d.txtBestandsNaam.userEdited(naam);
+    d.cmdOK.Click();
+    DoEvents();
+    QVERIFY(!frmVeldom02_IsLoaded());
+    QVERIFY(f.Enabled());
+}
+
+int ItemVan(const ListBox& lst, const QString& tekst) { return lst.Items().indexOf(tekst); }
+
+}  // namespace
+
+class TestFrmVeldom04 : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testsupport::TempHome> home;
+
+    frmVeldom04Form& Open() {
+        AanroepScherm = 1;
+        frmVeldom04Form& f = frmVeldom04();
+        f.Show();
+        DoEvents();
+        return f;
+    }
+    void Sluit() {
+        if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
+        if (frmVeldom04_IsLoaded()) {
+            frmVeldom04().GridOpgeslagen();
+            Unload(frmVeldom04());
+        }
+        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
+        DoEvents();
+    }
+    QString Namen(const QString& bestand) { return home->file("namen/" + bestand); }
+
+private slots:
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        testsupport::WriteWorkingMailTxt();
+        LeesInstellingen();
+        TaalNummer = 10;
+        CvnMap.clear();
+        CvnSerie.clear();
+    }
+    void cleanup() {
+        Sluit();
+        home.reset();
+    }
+
+    void typeThreeSaveReopenDeleteOneSaveAgain() {
+        frmVeldom01().Show();
+        DoEvents();
+        QVERIFY(frmVeldom01().cmdNamen.Enabled());
+        frmVeldom01().cmdNamen.Click();
+        DoEvents();
+        QVERIFY(frmVeldom04_IsLoaded());
+        QVERIFY(!frmVeldom01().Enabled());
+        frmVeldom04Form& f = frmVeldom04();
+        QCOMPARE(f.Caption(), QString("Namen"));
+        QCOMPARE(f.fraNamen.Caption(), QString("Namen"));
+        QVERIFY(!f.cmdToevoegen.Enabled());
+        QVERIFY(!f.cmdOpslaan.Enabled());
+
+        Typ(f, "piet Bos", "piet@bos.nl");
+        QVERIFY(f.cmdToevoegen.Enabled());
+        f.cmdToevoegen.Click();
+        // The empty start row does not remain.
+        QCOMPARE(f.msfgResultaat.Rows(), 2);
+        QCOMPARE(f.fraNamen.Caption(), QString("Namen (1)"));
+        QVERIFY(f.cmdOpslaan.Enabled());
+        Typ(f, "Anna de Wit", "  anna@wit.nl ");
+        f.cmdToevoegen.Click();
+        Typ(f, "Zoë Müller", "zoe@club.nl");
+        f.cmdToevoegen.Click();
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Anna de Wit", "Zoë Müller", "piet Bos"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 0), QStringList({"1", "2", "3"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 2), QStringList({"anna@wit.nl", "zoe@club.nl", "piet@bos.nl"}));
+        QCOMPARE(f.txtNaam[0].Text(), QString());
+        QVERIFY(f.GridGewijzigd());
+
+        Bewaar(f, "leden");
+        QCOMPARE(testsupport::ReadTestFile(Namen("leden.txt")),
+                 QByteArray("1|Anna de Wit|anna@wit.nl\r\n2|Zo\xEB M\xFCller|zoe@club.nl\r\n3|piet Bos|piet@bos.nl\r\n"));
+        QVERIFY(!f.GridGewijzigd());
+        // Activated again: the list shows the new file.
+        QCOMPARE(f.lstNamenBestand.Items(), QStringList({"leden"}));
+        QCOMPARE(f.fraNamenBestand.Caption(), QString("Namen bestanden (1)"));
+        QCOMPARE(AanroepScherm, 1);
+
+        // Reopen.
+        f.cmdTerug.Click();
+        DoEvents();
+        QVERIFY(!frmVeldom04_IsLoaded());
+        QVERIFY(frmVeldom01().Enabled());
+        frmVeldom01().cmdNamen.Click();
+        DoEvents();
+        frmVeldom04Form& g = frmVeldom04();
+        QVERIFY(!g.cmdWisNamenBestand.Enabled());
+        g.lstNamenBestand.SetListIndex(ItemVan(g.lstNamenBestand, "leden"));
+        QVERIFY(g.cmdWisNamenBestand.Enabled());
+        QCOMPARE(Kolom(g.msfgResultaat, 1), QStringList({"Anna de Wit", "Zoë Müller", "piet Bos"}));
+        QCOMPARE(g.fraNamen.Caption(), QString("Namen (3)"));
+
+        // Take out the second player and drop it.
+        g.msfgResultaat.userClickCell(2, 1);
+        QCOMPARE(g.txtNaam[0].Text(), QString("Zoë Müller"));
+        QCOMPARE(g.txtNaam[1].Text(), QString("zoe@club.nl"));
+        QCOMPARE(Kolom(g.msfgResultaat, 0), QStringList({"1", "2"}));
+        QCOMPARE(g.fraNamen.Caption(), QString("Namen (2)"));
+        g.cmdWisNaam.Click();
+        QCOMPARE(g.txtNaam[0].Text(), QString());
+        QVERIFY(!g.cmdHerstel.Enabled());
+
+        // Saving under the same name asks before it overwrites.
+        testsupport::PromptScript prompts;
+        prompts.answer(vbYes);
+        Bewaar(g, "leden");
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.last().text, QString("Het bestand leden.txt bestaat al.\n\nHet bestand leden.txt overschrijven?"));
+        QCOMPARE(testsupport::ReadTestFile(Namen("leden.txt")),
+                 QByteArray("1|Anna de Wit|anna@wit.nl\r\n2|piet Bos|piet@bos.nl\r\n"));
+    }
+
+    void takeOutPlaceBackAndRestore() {
+        testsupport::WriteTestFile(Namen("club.txt"), "1|Anna|a@b.nl\r\n\r\n3|Kees|k@b.nl\r\n\r\n\r\n");
+        frmVeldom04Form& f = Open();
+        f.lstNamenBestand.SetListIndex(0);
+        // A blank line in the middle is an empty row; those at the end are not shown.
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Anna", "", "Kees"}));
+        // A click on the header row, or on the empty row, takes out nothing.
+        f.msfgResultaat.userClickCell(0, 1);
+        f.msfgResultaat.userClickCell(2, 1);
+        QCOMPARE(f.msfgResultaat.Rows(), 4);
+        QCOMPARE(f.txtNaam[0].Text(), QString());
+        QVERIFY(!f.GridGewijzigd());
+
+        f.msfgResultaat.userClickCell(3, 2);
+        QCOMPARE(f.txtNaam[0].Text(), QString("Kees"));
+        QCOMPARE(f.BewaardeNaam, QString("Kees"));
+        QVERIFY(f.cmdPlaatsTerug.Enabled());
+        // While the boxes hold text no other row is taken out.
+        // (the empty row that ended up last went with it)
+        f.msfgResultaat.userClickCell(1, 1);
+        QCOMPARE(f.msfgResultaat.Rows(), 2);
+        // Edited, then restored.
+        f.txtNaam[0].userEdited("Kees Bakker");
+        f.cmdHerstel.Click();
+        QCOMPARE(f.txtNaam[0].Text(), QString("Kees"));
+        // Placed back with a wrong address: message, the boxes keep their text.
+        testsupport::PromptScript prompts;
+        prompts.answer(vbOK);
+        f.txtNaam[1].userEdited("k@b");
+        f.cmdPlaatsTerug.Click();
+        QCOMPARE(prompts.last().text, QString("Fout in het e-mailadres."));
+        QCOMPARE(f.txtNaam[0].Text(), QString("Kees"));
+        QCOMPARE(f.msfgResultaat.Rows(), 2);
+        QVERIFY(!f.cmdPlaatsTerug.Enabled());
+        f.txtNaam[1].userEdited("k@b.nl");
+        f.cmdToevoegen.Click();
+        // Sorted, renumbered; the empty row goes to the end and is dropped.
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Anna", "Kees"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 0), QStringList({"1", "2"}));
+
+        // Taking out every row leaves the header alone; Add numbers from 1 again.
+        f.msfgResultaat.userClickCell(1, 1);
+        f.cmdWisNaam.Click();
+        f.msfgResultaat.userClickCell(1, 1);
+        f.cmdWisNaam.Click();
+        QCOMPARE(f.msfgResultaat.Rows(), 1);
+        QCOMPARE(f.fraNamen.Caption(), QString("Namen (0)"));
+        Typ(f, "Els", "els@x.nl");
+        f.cmdToevoegen.Click();
+        QCOMPARE(Kolom(f.msfgResultaat, 0), QStringList({"1"}));
+    }
+
+    void pastedTextIsCleanedAndKeysAreRefused() {
+        frmVeldom04Form& f = Open();
+        f.txtNaam[0].userEdited("Jan|sen - de  Wit\t");
+        QCOMPARE(f.txtNaam[0].Text(), QString("Jansen-de Wit"));
+        f.txtNaam[1].userEdited("jan..sen@@x.nl|");
+        QCOMPARE(f.txtNaam[1].Text(), QString("jan.sen@x.nl"));
+        // Typed at the end, a second "." goes again.
+        f.txtNaam[1].userEdited("jan.sen@x.nl..");
+        QCOMPARE(f.txtNaam[1].Text(), QString("jan.sen@x.nl."));
+        // Cleaned again on Add, whatever way the text got there.
+        f.txtNaam[1].SetText("jan@x.nl");
+        f.cmdToevoegen.Click();
+        QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString("Jansen-de Wit"));
+
+        testsupport::PromptScript prompts;
+        prompts.answer(vbOK).answer(vbOK);
+        int key = '@';
+        f.txtNaam[0].fireKeyPress(key);
+        QCOMPARE(key, 0);
+        QVERIFY(prompts.last().text.startsWith("Deze tekens zijn niet toegestaan.\n\n"));
+        QVERIFY(prompts.last().text.contains('@'));
+        QVERIFY(!prompts.last().text.section("\n\n", 1).contains('|'));
+        QVERIFY(!prompts.last().text.section("\n\n", 1).contains('.'));
+        key = '|';
+        f.txtNaam[1].fireKeyPress(key);
+        QCOMPARE(key, 0);
+        QVERIFY(!prompts.last().text.endsWith('@'));
+        QVERIFY(!prompts.last().text.section("\n\n", 1).contains('@'));
+        for (int ok : {int('@'), int('.'), int('a'), 8}) {
+            key = ok;
+            f.txtNaam[1].fireKeyPress(key);
+            QCOMPARE(key, ok);
+        }
+        QCOMPARE(prompts.count(), 2);
+    }
+
+    void unsavedChangesAreNotLostWithoutAQuestion() {
+        testsupport::WriteTestFile(Namen("a.txt"), "1|Anna|a@b.nl\r\n");
+        testsupport::WriteTestFile(Namen("b.txt"), "1|Bert|b@b.nl\r\n");
+        frmVeldom04Form& f = Open();
+        QCOMPARE(f.lstNamenBestand.Items(), QStringList({"a", "b"}));
+        Typ(f, "Els", "els@x.nl");
+        f.cmdToevoegen.Click();
+        testsupport::PromptScript prompts;
+        // Loading another file: No keeps the grid.
+        prompts.answer(vbNo);
+        f.lstNamenBestand.SetListIndex(0);
+        QCOMPARE(prompts.count(), 1);
+        QVERIFY(prompts.last().text.contains("niet zijn opgeslagen"));
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Els"}));
+        // Deleting a file asks first; No keeps file and grid.
+        prompts.answer(vbNo);
+        f.cmdWisNamenBestand.Click();
+        QCOMPARE(prompts.last().text, QString("Het bestand a.txt wissen.\n\nZeker weten?"));
+        QVERIFY(QFile::exists(Namen("a.txt")));
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Els"}));
+        // Yes deletes the file; the unsaved grid stays; nothing is selected
+        // any more, so Delete is off.
+        prompts.answer(vbYes);
+        f.cmdWisNamenBestand.Click();
+        QVERIFY(!QFile::exists(Namen("a.txt")));
+        QCOMPARE(f.lstNamenBestand.Items(), QStringList({"b"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Els"}));
+        QVERIFY(!f.cmdWisNamenBestand.Enabled());
+        // Closing asks too; No keeps the window.
+        prompts.answer(vbNo);
+        f.cmdTerug.Click();
+        QVERIFY(frmVeldom04_IsLoaded());
+        // Yes loads the other file.
+        prompts.answer(vbYes);
+        f.lstNamenBestand.SetListIndex(0);
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Bert"}));
+        QVERIFY(!f.GridGewijzigd());
+        // A saved grid is deleted without a second question and emptied.
+        prompts.answer(vbYes);
+        f.cmdWisNamenBestand.Click();
+        QCOMPARE(f.msfgResultaat.Rows(), 2);
+        QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString());
+        QCOMPARE(prompts.count(), 6);
+    }
+
+    void missingAndForeignNamesFiles() {
+        testsupport::WriteTestFile(Namen("weg.txt"), "1|Anna|a@b.nl\r\n");
+        testsupport::WriteTestFile(Namen("leeg.txt"), "");
+        testsupport::WriteTestFile(Namen("x.y.txt"), "1|Xavier|x@y.nl|oud|veld\r\n");
+        frmVeldom04Form& f = Open();
+        QCOMPARE(f.lstNamenBestand.Items(), QStringList({"leeg", "weg", "x.y"}));
+        // Gone since the list was made: the list is refreshed, nothing else.
+        QFile::remove(Namen("weg.txt"));
+        f.lstNamenBestand.SetListIndex(1);
+        QCOMPARE(f.lstNamenBestand.Items(), QStringList({"leeg", "x.y"}));
+        QCOMPARE(f.msfgResultaat.Rows(), 2);
+        // Extra fields are dropped; the real file name is opened.
+        f.lstNamenBestand.SetListIndex(1);
+        QCOMPARE(Kolom(f.msfgResultaat, 2), QStringList({"x@y.nl"}));
+        // An empty file: no data rows.
+        f.lstNamenBestand.SetListIndex(0);
+        QCOMPARE(f.msfgResultaat.Rows(), 1);
+        QCOMPARE(f.fraNamen.Caption(), QString("Namen (0)"));
+        // A folder named like a names file is not read.
+        QDir().mkpath(Namen("map.txt"));
+        f.chkSorteer(0).SetValue(0);
+        f.chkSorteer(0).SetValue(1);
+        QVERIFY(!f.lstNamenBestand.Items().contains("map"));
+    }
+
+    void sortBoxIsStoredAndSurvivesARestart() {
+        for (const char* n : {"b.txt", "A.txt", "c.txt"}) testsupport::WriteTestFile(Namen(n), "1|x|x@y.nl\r\n");
+        frmVeldom04Form& f = Open();
+        QCOMPARE(f.lstNamenBestand.Items(), QStringList({"A", "b", "c"}));
+        QCOMPARE(f.chkSorteer(0).Caption(), QString("Sorteer &hoog-laag"));
+        QCOMPARE(f.chkSorteer(1).Caption(), QString("Sorteer hoog-l&aag"));
+        f.chkSorteer(0).userToggled();
+        QCOMPARE(f.lstNamenBestand.Items(), QStringList({"c", "b", "A"}));
+        QCOMPARE(f.chkSorteer(0).Caption(), QString("Sorteer laag-&hoog"));
+        QCOMPARE(ReadProfileString(SorteerIniBestand(), "Sorteer", "frmVeldom04.chkSorteer0"), QString("1"));
+        Unload(f);
+        frmVeldom04Form& g = Open();
+        QCOMPARE(g.chkSorteer(0).Value(), 1);
+        QCOMPARE(g.lstNamenBestand.Items(), QStringList({"c", "b", "A"}));
+        Unload(g);
+        // A stored value other than 0 or 1 counts as descending.
+        WriteProfileString(SorteerIniBestand(), "Sorteer", "frmVeldom04.chkSorteer0", "7");
+        frmVeldom04Form& h = Open();
+        QCOMPARE(h.lstNamenBestand.Items(), QStringList({"c", "b", "A"}));
+    }
+
+    void importFromTheSiblingProgram() {
+        QTemporaryDir cvn;
+        CvnMap = cvn.path();
+        CvnSerie = "Namen bestand in CVN 6 Serie";
+        testsupport::WriteTestFile(cvn.filePath("namen/leden.abs"),
+                                   "1|x| piet |Bos |4| piet@bos.nl \r\n"
+                                   "\r\n"
+                                   "2|x||Anna|4|anna@x.nl|9\r\n"
+                                   "3|x|Kort\r\n"
+                                   "4|x|  |  |4|niemand@x.nl\r\n"
+                                   "5|x|Kees|Wit|4|kees wit@x\r\n");
+        testsupport::WriteTestFile(cvn.filePath("namen/leeg.abs"), "");
+        testsupport::WriteTestFile(cvn.filePath("namen/blanco.abs"), "  \r\n\r\n");
+        frmVeldom04Form& f = Open();
+        QVERIFY(f.fraNamenUitCVN.Enabled());
+        QCOMPARE(f.fraNamenUitCVN.Caption(), QString("Namen bestand in CVN 6 Serie (3)"));
+        QCOMPARE(f.lstImporteerNamen.Items(), QStringList({"blanco", "leden", "leeg"}));
+        QCOMPARE(ReadProfileString(IniBestand, "Mappen", "CVN map"), CvnMap);
+        QVERIFY(!f.cmdOKImporTeer.Enabled());
+
+        // An empty file changes nothing; Import stays on.
+        f.lstImporteerNamen.SetListIndex(2);
+        QVERIFY(f.cmdOKImporTeer.Enabled());
+        f.cmdOKImporTeer.Click();
+        QVERIFY(f.cmdOKImporTeer.Enabled());
+        QCOMPARE(f.msfgResultaat.Rows(), 2);
+
+        // Choosing a file leaves the edit boxes; the import empties them.
+        f.txtNaam[0].userEdited("iets");
+        f.lstImporteerNamen.SetListIndex(1);
+        QCOMPARE(f.txtNaam[0].Text(), QString("iets"));
+        f.cmdOKImporTeer.Click();
+        QCOMPARE(f.txtNaam[0].Text(), QString());
+        QVERIFY(!f.cmdOKImporTeer.Enabled());
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Anna", "Kees Wit", "Kort", "piet Bos"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 2), QStringList({"anna@x.nl", "", "", "piet@bos.nl"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 0), QStringList({"1", "2", "3", "4"}));
+        QCOMPARE(f.fraNamen.Caption(), QString("Namen (4)"));
+        QVERIFY(f.cmdOpslaan.Enabled());
+
+        // Importing over unsaved work asks first.
+        testsupport::PromptScript prompts;
+        prompts.answer(vbYes);
+        f.lstImporteerNamen.SetListIndex(0);
+        f.cmdOKImporTeer.Click();
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(f.msfgResultaat.Rows(), 1);
+        QCOMPARE(f.fraNamen.Caption(), QString("Namen (0)"));
+        QVERIFY(!f.cmdOpslaan.Enabled());
+
+        // The sibling folder is only read: nothing was created in it.
+        QCOMPARE(QDir(cvn.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"namen"}));
+        QCOMPARE(QDir(cvn.filePath("namen")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 3);
+        CvnMap.clear();
+    }
+
+    void withoutTheSiblingProgramTheImportFrameIsOff() {
+        frmVeldom04Form& f = Open();
+        QVERIFY(!f.fraNamenUitCVN.Enabled());
+        QCOMPARE(f.lstImporteerNamen.ListCount(), 0);
+        QCOMPARE(ReadProfileString(IniBestand, "Mappen", "CVN map"), QString());
+    }
+
+    void englishCaptions() {
+        TaalNummer = 11;
+        frmVeldom04Form& f = Open();
+        QCOMPARE(f.Caption(), QString("Names"));
+        QCOMPARE(f.cmdToevoegen.Caption(), QString("&Add"));
+        QCOMPARE(f.cmdWisNaam.Caption(), QString("De&lete name"));
+        QCOMPARE(f.cmdOpslaan.Caption(), QString("Sa&ve"));
+        QCOMPARE(f.cmdHerstel.Caption(), QString("&Recover"));
+        QCOMPARE(f.lblMail.Caption(), QString("E-mail address:"));
+        QCOMPARE(f.msfgResultaat.TextMatrix(0, 0), QString("Number"));
+        TaalNummer = 10;
+        Unload(f);
+        frmVeldom04Form& g = Open();
+        QCOMPARE(g.cmdOpslaan.Caption(), QString("O&pslaan"));
+        QCOMPARE(g.cmdToevoegen.Caption(), QString("Toe&voegen"));
+        QCOMPARE(g.cmdWisNaam.Caption(), QString("Wi&s naam"));
+        QCOMPARE(g.cmdHerstel.Caption(), QString("H&erstel"));
+        QCOMPARE(g.cmdTerug.Caption(), QString("&Terug"));
+    }
+};
+
+QTEST_MAIN(TestFrmVeldom04)
+#include "test_frmveldom04.moc"

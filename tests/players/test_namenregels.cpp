@@ -1,0 +1,162 @@
+// The names editor's rules without a window: the names file, the cleaning
+// of typed and pasted text, the name order, the import lines of the sibling
+// program and the folder lists.
+
+#include <QDir>
+#include <QtTest>
+#include <algorithm>
+
+#include "platform/TextFile.h"
+#include "players/MapLijst.h"
+#include "players/NamenRegels.h"
+#include "support/TestSupport.h"
+
+using namespace platform;
+
+class TestNamenRegels : public QObject {
+    Q_OBJECT
+
+private slots:
+    void namesFileRoundTrip() {
+        testsupport::TempHome home;
+        const QVector<NaamRegel> rijen = {{"1", "Zoë Müller", "zoe@club.nl"},
+                                          {"7", "Piet de Vries", "piet@x.be"},
+                                          {"", "", ""}};
+        QStringList regels;
+        for (const NaamRegel& r : rijen) regels << NamenBestandRegel(r);
+        const QString pad = home.file("namen/leden.txt");
+        QDir().mkpath(home.file("namen"));
+        QVERIFY(writeTextLines(pad, regels));
+        // Code page 1252, "|" between the fields, CR LF after every line.
+        const QByteArray bytes = testsupport::ReadTestFile(pad);
+        QCOMPARE(bytes, QByteArray("1|Zo\xEB M\xFCller|zoe@club.nl\r\n7|Piet de Vries|piet@x.be\r\n||\r\n"));
+        QStringList terug;
+        QVERIFY(readTextLines(pad, terug));
+        const QVector<NaamRegel> gelezen = LeesNamenRegels(terug);
+        // The numbers stay as stored; the empty last row is dropped.
+        QCOMPARE(gelezen.size(), 2);
+        QCOMPARE(gelezen[0].naam, QString("Zoë Müller"));
+        QCOMPARE(gelezen[1].nummer, QString("7"));
+        QCOMPARE(gelezen[1].adres, QString("piet@x.be"));
+    }
+
+    void namesFileLinesOfEveryShape() {
+        // More than three fields: the first three count. Fewer: the rest is
+        // empty. A blank line in the middle is an empty row; blank lines at
+        // the end are not shown. LF-only files read the same.
+        const QVector<NaamRegel> r =
+            LeesNamenRegels({"1|Jan|jan@a.nl|extra|meer", "2|Els", "", "3|Kees|k@b.nl", "", "  "});
+        QCOMPARE(r.size(), 4);
+        QCOMPARE(r[0].adres, QString("jan@a.nl"));
+        QCOMPARE(r[1].naam, QString("Els"));
+        QCOMPARE(r[1].adres, QString());
+        QCOMPARE(r[2].naam, QString());
+        QCOMPARE(r[3].naam, QString("Kees"));
+        QVERIFY(LeesNamenRegels({}).isEmpty());
+        QVERIFY(LeesNamenRegels({"", ""}).isEmpty());
+        QCOMPARE(splitLines("1|a|b\n2|c|d\n"), QStringList({"1|a|b", "2|c|d"}));
+    }
+
+    void cleansWhatAPasteBrings() {
+        // "|" and control characters go, in names and addresses alike.
+        QCOMPARE(SchoonInvoer("Jan|Jansen", true), QString("JanJansen"));
+        QCOMPARE(SchoonInvoer("jan|@x.nl\t\r\n", false), QString("jan@x.nl"));
+        // " - " separates the players of a pair: never inside a name.
+        QCOMPARE(SchoonInvoer("Jansen - de Vries", true), QString("Jansen-de Vries"));
+        QVERIFY(!SchoonInvoer("a - - b", true).contains(" - "));
+        QCOMPARE(SchoonInvoer("a - b@c.nl", false), QString("a - b@c.nl"));
+        // A doubled character loses its second one, wherever it stands.
+        QCOMPARE(SchoonInvoer("jan..piet@x.nl", false), QString("jan.piet@x.nl"));
+        QCOMPARE(SchoonInvoer("jan@@x.nl", false), QString("jan@x.nl"));
+        QCOMPARE(SchoonInvoer("Jan  de   Wit", true), QString("Jan de Wit"));
+        QCOMPARE(SchoonInvoer("a....b", false), QString("a.b"));
+        QCOMPARE(SchoonInvoer("Jan.", true), QString("Jan."));
+        QCOMPARE(SchoonInvoer("", true), QString());
+        // Letters of every kind stay.
+        QCOMPARE(SchoonInvoer("Zoë O'Brien-Łukasz", true), QString("Zoë O'Brien-Łukasz"));
+    }
+
+    void addressesUseTheProgramsCheck() {
+        QVERIFY(AdresGoed("  jan@club.nl "));
+        QVERIFY(AdresGoed("j@b.c"));
+        QVERIFY(!AdresGoed(""));
+        QVERIFY(!AdresGoed("jan@@club.nl"));
+        QVERIFY(!AdresGoed("jan@club"));
+        QVERIFY(!AdresGoed("jan@club..nl"));
+        QVERIFY(!AdresGoed("jan de wit@club.nl"));
+        QVERIFY(!AdresGoed("a@b@c.nl"));
+    }
+
+    void nameOrderIsCaseSensitiveWithEmptiesLast() {
+        QStringList namen = {"bert", "", "Anna", "anna", "Bert", ""};
+        std::stable_sort(namen.begin(), namen.end(), NaamVoor);
+        QCOMPARE(namen, QStringList({"Anna", "Bert", "anna", "bert", "", ""}));
+    }
+
+    void importLinesOfTheSiblingProgram() {
+        NaamRegel r;
+        // Blanks around fields 2, 3 and 5 go; one blank between the parts.
+        QVERIFY(LeesAbsRegel("12| x |  Jan  |  de Wit |4| jan@wit.nl |7|8", r));
+        QCOMPARE(r.naam, QString("Jan de Wit"));
+        QCOMPARE(r.adres, QString("jan@wit.nl"));
+        // An empty field 2: field 3 alone.
+        QVERIFY(LeesAbsRegel("1|x||Pieters|4|p@q.nl", r));
+        QCOMPARE(r.naam, QString("Pieters"));
+        // A short line: the missing fields are empty.
+        QVERIFY(LeesAbsRegel("1|x|Els|Bos", r));
+        QCOMPARE(r.naam, QString("Els Bos"));
+        QCOMPARE(r.adres, QString());
+        // No name: no player.
+        QVERIFY(!LeesAbsRegel("1|x", r));
+        QVERIFY(!LeesAbsRegel("1|x|  |  |4|a@b.nl", r));
+        QVERIFY(!LeesAbsRegel("   ", r));
+        // An address the program cannot mail to is left out; the player stays.
+        QVERIFY(LeesAbsRegel("1|x|Kees|Bos|4|kees bos@x", r));
+        QCOMPARE(r.adres, QString());
+        // A name is cleaned as typed names are.
+        QVERIFY(LeesAbsRegel("1|x|Anna - Maria|Smit|4|", r));
+        QCOMPARE(r.naam, QString("Anna-Maria Smit"));
+
+        const QVector<NaamRegel> alle = LeesAbsRegels({"", "1|x|A|B|4|a@b.nl", "  ", "2|x||", "3|x|C|D|4|c@d.nl"});
+        QCOMPARE(alle.size(), 2);
+        QCOMPARE(alle[1].naam, QString("C D"));
+    }
+
+    void folderListsInEitherOrder() {
+        testsupport::TempHome home;
+        const QString map = home.file("groepen");
+        for (const char* n : {"b.txt", "A.txt", "c.TXT", "x.y.txt", ".verborgen.txt", "los.abs", "geen"})
+            testsupport::WriteTestFile(map + "/" + n, "1|a|b\r\n");
+        QDir().mkpath(map + "/submap.txt");
+        auto toon = [](const QList<MapItem>& items) {
+            QStringList out;
+            for (const MapItem& i : items) out << i.toon;
+            return out;
+        };
+        const QList<MapItem> op = MapInhoud(map, ".txt", false);
+        QCOMPARE(toon(op), QStringList({"A", "b", "c", "x.y"}));
+        // The real name stays behind every item.
+        QCOMPARE(op[2].naam, QString("c.TXT"));
+        QCOMPARE(op[3].naam, QString("x.y.txt"));
+        QCOMPARE(toon(MapInhoud(map, ".txt", true)), QStringList({"x.y", "c", "b", "A"}));
+        QCOMPARE(toon(MapInhoud(map, ".abs", false)), QStringList({"los"}));
+        // Sub-folders.
+        QDir().mkpath(home.file("resultaten/Zomer"));
+        QDir().mkpath(home.file("resultaten/herfst"));
+        QDir().mkpath(home.file("resultaten/.stil"));
+        QCOMPARE(toon(MapInhoud(home.file("resultaten"), "", false)), QStringList({"herfst", "Zomer"}));
+        QCOMPARE(toon(MapInhoud(home.file("resultaten"), "", true)), QStringList({"Zomer", "herfst"}));
+        // A missing folder lists nothing.
+        QVERIFY(MapInhoud(home.file("nergens"), ".txt", false).isEmpty());
+        // Stored sort values: only 0 is ascending.
+        QVERIFY(!SorteerAflopend(0));
+        QVERIFY(SorteerAflopend(1));
+        QVERIFY(SorteerAflopend(2));
+        QVERIFY(SorteerAflopend(-1));
+        QCOMPARE(LijstKop("Groep bestanden", 7), QString("Groep bestanden (7)"));
+        QCOMPARE(LijstKop("Wedstrijden", 0), QString("Wedstrijden"));
+    }
+};
+
+QTEST_MAIN(TestNamenRegels)
+#include "test_namenregels.moc"
