@@ -196,7 +196,10 @@ int Deel(double a, int b) {
     return int(std::nearbyint(a)) / b;
 }
 
+// A system colour (beyond six hex digits) has no RGB value of its own: the
+// text is written black, as the grid draws it.
 QString HtmlKleur(qint64 bgr) {
+    if (bgr < 0 || bgr > 0xFFFFFF) bgr = 0;
     const QString hex = QString::number(bgr & 0xFFFFFF, 16).toUpper().rightJustified(6, '0');
     return hex.mid(4, 2) + hex.mid(2, 2) + hex.mid(0, 2);
 }

@@ -209,6 +209,31 @@ private slots:
         QVERIFY(prompts->last().text.contains("overzicht"));
     }
 
+    // Both list forms in both languages fit the window: every column is
+    // inside the grid and every button caption inside its button. With
+    // DROVIK_SHOTS set to a folder, pictures of the four are saved there.
+    void layoutInBothLanguagesAndForms() {
+        const QString map = qEnvironmentVariable("DROVIK_SHOTS");
+        for (int taal : {10, 11}) {
+            TaalNummer = taal;
+            QVERIFY(Open());
+            auto& f = frmVeldom12();
+            for (int vorm = 0; vorm < 2; ++vorm) {
+                if (vorm == 1) f.cmd2Lijnen.Click();
+                int breedte = 0;
+                for (int c = 0; c < 4; ++c) breedte += f.msfgResultaat.ColWidth(c);
+                QVERIFY(breedte < f.msfgResultaat.Width());
+                for (platform::CommandButton* b : {&f.cmdAfdrukken, &f.cmdVerstuur, &f.cmd2Lijnen, &f.cmdTerug}) {
+                    QVERIFY(f.TextWidth(QString(b->Caption()).remove('&')) < b->Width());
+                    QVERIFY(b->Left() + b->Width() <= f.ScaleWidth());
+                }
+                if (!map.isEmpty())
+                    f.widget()->grab().save(QString("%1/overzicht-%2-%3.png").arg(map).arg(taal).arg(vorm + 1));
+            }
+            Unload(f);
+        }
+    }
+
     // --- printing ---------------------------------------------------------
 
     void printsPagesWithTheHeaderRepeated() {

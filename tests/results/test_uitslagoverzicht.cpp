@@ -166,7 +166,7 @@ private slots:
         t.letterNaam = "DejaVu Sans";
         t.letterGrootte = 9;
         t.rijen = {{{"Rang", 4, 0}, {"Paren", 1, 0}},
-                   {{"1", 7, 255}, {"01. Jan & Piet <Zoë>", 6, 0}}};
+                   {{"1", 7, 255}, {"01. Jan & Piet <Zoë>", 6, 0x80000008}}};
         const QString h = HtmlUitslagTekst(t, "Uitslag: Café & Co");
         QVERIFY(h.contains("<meta charset=\"utf-8\">"));
         QVERIFY(h.contains("<title>Uitslag: Café &amp; Co</title>"));
