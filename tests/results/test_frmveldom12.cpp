@@ -93,7 +93,7 @@ class TestFrmVeldom12 : public QObject {
 private slots:
     void initTestCase() {
         platform::SetupApplication(*qApp);
-        QVERIFY(sink_.start("smtp_sink_server.py", {spool_.path()}));
+        QVERIFY(sink_.start("smtp_sink_server.py", {spool_.path(), "--refuse", "nobody@example.test"}));
         qputenv("HOME", thuis_.path().toUtf8());
     }
     void init() {
@@ -349,6 +349,31 @@ private slots:
         QVERIFY(frmVeldom12().cmdVerstuur.Enabled());
         const QString kopie = qEnvironmentVariable("DROVIK_KEEP_HTML");
         if (!kopie.isEmpty()) QFile::copy(platform::programPath("html/Clubavond.html"), kopie);
+    }
+
+    void aFailedMailStopsAndSaysSo() {
+        testsupport::WriteTestFile(platform::programPath("MAIL.TXT"),
+                                   testsupport::EncodeMailTxt({Bij(sink_.port()), Bij(sink_.port())}));
+        SchrijfIni("Standaard", "provider", "1", platform::programPath("taal.ini"));
+        {
+            PromptScript stil;
+            stil.setReportToTest(false);
+            frmVeldom01();
+        }
+        WriteTestFile(platform::programPath("resultaten/" + W + "/" + W + " mail.txt"),
+                      "01. Jan|jan@example.test - Zoe|nobody@example.test\r\n"
+                      "02. Anna|anna@example.test - Bram|bram@example.test\r\n");
+        EigenEmailAdres = "wedstrijdleider@example.test";
+        QVERIFY(Open());
+        const int voor = Mails();
+        prompts->answer(platform::vbOK).answer(platform::vbOK);
+        frmVeldom12().cmdVerstuur.Click();
+        QVERIFY(MailFoutNummer != 0);
+        QVERIFY(prompts->prompts()[0].text.contains("nobody@example.test"));
+        QCOMPARE(prompts->last().text,
+                 QString("Het versturen is gestopt bij nobody@example.test.\nVerstuurd: 0, niet verstuurd: 4."));
+        QCOMPARE(Mails(), voor);
+        QVERIFY(frmVeldom12().cmdVerstuur.Enabled());
     }
 
     void withoutOwnAddressTheListGoesOnTheDesktop() {
