@@ -549,7 +549,8 @@ void frmVeldom11Form::cmdStart_Click() {
     }
     KlaarVlaggen = invoer::PasKlaarAan(vlaggen, n);
     cmdUitslag.SetEnabled(!KlaarVlaggen.contains(QLatin1Char('0')));
-    if (klaar.Gelukt() && vlaggen != KlaarVlaggen) SchrijfKlaarVlaggen();
+    // A changed board count stores its flags at once, filled up or cut.
+    if ((opgeslagenAantal_ != n || !klaar.Gelukt()) && !SessieNaam.isEmpty()) SchrijfKlaarVlaggen();
     if (opgeslagenAantal_ != n) {
         QString fout;
         if (uitslag::SchrijfSpellenAantal(SessieNaam, n, &fout))

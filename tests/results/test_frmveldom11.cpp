@@ -5,6 +5,8 @@
 // reopened and found as entered; in Dutch and in English. Then the sound
 // behaviour around it.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QtTest>
 #include <memory>
 
@@ -21,6 +23,7 @@
 #include "results/Score.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
+#include "results/InvoerRegels.h"
 #include "results/frmVeldom13.h"
 #include "shared/BasVeldom.h"
 #include "support/MailTxtFixture.h"
@@ -309,6 +312,365 @@ private slots:
 
     void wholeSessionDutch() { VolledigeSessie(10); }
     void wholeSessionEnglish() { VolledigeSessie(11); }
+
+    // Fills the visible free rows of the open board with "p" up to `tot`
+    // tables (immediate mode).
+    void Pas(frmVeldom11Form& f, int tafels) {
+        for (int t = 0; t < tafels; ++t) Tik(f, "p");
+    }
+    QString WedstrijdBestand(uitslag::WedstrijdBestand soort, const QString& naam, int bord = 0) {
+        return uitslag::SchrijfPad(soort, naam, bord);
+    }
+
+    void saveAsSelectsTheNewMatchByItsExactName() {
+        testsupport::PromptScript prompts;
+        QDir().mkpath(home->file("resultaten/Club 1"));
+        SchrijfGroep("Groep", 4);
+        frmVeldom11Form& f = Open();
+        f.chkSorteer(1).SetValue(1);  // reverse order: "Club 1" stands before "Club"
+        QCOMPARE(f.lstUitslagen.Items(), QStringList({"Club 1"}));
+        Kies(f.lstGroepen, "Groep");
+        QVERIFY(f.cmdOpslaanAls.Enabled());
+        QVERIFY(!f.cmdStart.Enabled());
+        SlaOpAls(f, "Club");
+        QCOMPARE(f.lstUitslagen.Items(), QStringList({"Club 1", "Club"}));
+        QCOMPARE(SessieNaam, QStringLiteral("Club"));
+        QCOMPARE(f.fraUitslagen.Caption(), TaalTekst(129) + ": Club");
+        QCOMPARE(f.lstParen.ListCount(), 4);
+        QCOMPARE(f.lstParen.List(2), QStringLiteral("03. Speler 3a - Speler 3b"));
+        QVERIFY(f.cmdStart.Enabled());
+        // The match holds the pairs and a copy of the group as mail list.
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/Club/Club mail.txt")),
+                 testsupport::ReadTestFile(groep::GroepPad("Groep")));
+        QCOMPARE(prompts.count(), 0);
+    }
+
+    void saveAsRefusedOverwriteKeepsTheMatchWhole() {
+        testsupport::PromptScript prompts;
+        SchrijfGroep("Groep", 4);
+        testsupport::WriteTestFile(home->file("resultaten/Oud/Oud.txt"), "01. A - B\r\n02. C - D\r\n");
+        testsupport::WriteTestFile(home->file("resultaten/Oud/Oud mail.txt"), "01. A|a@x - B|b@x\r\n");
+        frmVeldom11Form& f = Open();
+        Kies(f.lstGroepen, "Groep");
+        prompts.answer(vbNo).answer(vbOK);
+        SlaOpAls(f, "Oud");
+        QCOMPARE(prompts.prompts().at(1).text, TaalTekst(128).replace('|', '\n'));
+        QCOMPARE(SessieNaam, QString());
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/Oud/Oud mail.txt")),
+                 QByteArray("01. A|a@x - B|b@x\r\n"));
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/Oud/Oud.txt")),
+                 QByteArray("01. A - B\r\n02. C - D\r\n"));
+    }
+
+    void boardCountsRaisedAndLowered() {
+        testsupport::PromptScript prompts;
+        testsupport::WriteTestFile(home->file("resultaten/W/W.txt"), "01. A - B\r\n02. C - D\r\n");
+        testsupport::WriteTestFile(home->file("resultaten/W/W.spellen"), "20\r\n");
+        testsupport::WriteTestFile(home->file("resultaten/W/W klaar.txt"), QByteArray(20, '1') + "\r\n");
+        testsupport::WriteTestFile(home->file("resultaten/Vreemd/Vreemd.txt"), "01. A - B\r\n02. C - D\r\n");
+        testsupport::WriteTestFile(home->file("resultaten/Vreemd/Vreemd.spellen"), "60\r\n");
+        frmVeldom11Form& f = Open();
+        QCOMPARE(f.lblAantal.Caption(), QStringLiteral("24"));
+        // A count beyond 48 is refused with a message; the count stays.
+        prompts.answer(vbOK);
+        Kies(f.lstUitslagen, "Vreemd");
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(f.lblAantal.Caption(), QStringLiteral("24"));
+        Kies(f.lstUitslagen, "W");
+        QCOMPARE(f.lblAantal.Caption(), QStringLiteral("20"));
+        // Lowering asks first; No stays in the choice stage.
+        f.vscrAantal.SetValue(48 - 18);
+        QCOMPARE(f.lblAantal.Caption(), QStringLiteral("18"));
+        prompts.answer(vbNo);
+        f.cmdStart.Click();
+        QVERIFY(prompts.last().text.contains("20"));
+        QVERIFY(!f.fraScoreBriefjes.Visible());
+        // Raising pads the done flags with "0" and stores them.
+        f.vscrAantal.SetValue(48 - 22);
+        f.cmdStart.Click();
+        QVERIFY(f.fraScoreBriefjes.Visible());
+        QCOMPARE(KlaarVlaggen, QString(20, '1') + "00");
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/W/W klaar.txt")), QByteArray(20, '1') + "00\r\n");
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/W/W.spellen")), QByteArray("22\r\n"));
+        QVERIFY(f.cmdSpel[22].Visible());
+        QVERIFY(!f.cmdSpel[23].Visible());
+        QVERIFY(!f.cmdUitslag.Enabled());
+        // The spinner wraps at both ends.
+        f.cmdTerug.Click();
+        Kies(f.lstUitslagen, "W");
+        f.vscrAantal.SetValue(-1);
+        QCOMPARE(f.lblAantal.Caption(), QStringLiteral("1"));
+        f.vscrAantal.SetValue(48);
+        QCOMPARE(f.lblAantal.Caption(), QStringLiteral("48"));
+        QCOMPARE(prompts.count(), 2);
+    }
+
+    void moreThanFortyPairsAreRefusedAtStart() {
+        testsupport::PromptScript prompts;
+        testsupport::WriteTestFile(home->file("resultaten/W/W.txt"), "01. A - B\r\n02. C - D\r\n");
+        frmVeldom11Form& f = Open();
+        Kies(f.lstUitslagen, "W");
+        for (int i = 3; i <= 41; ++i) f.lstParen.AddItem(QStringLiteral("%1. X - Y").arg(i));
+        prompts.answer(vbOK);
+        f.cmdStart.Click();
+        QVERIFY(prompts.last().text.contains("41"));
+        QVERIFY(!f.fraScoreBriefjes.Visible());
+        QVERIFY(f.cmdStart.Enabled());
+    }
+
+    void timerStopsAndKeepsToItsBoard() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = NieuweWedstrijd("W", 6);
+        f.cmdSpel_Click(1);
+        Tik(f, "p");
+        f.StartAllesKlaar();
+        QVERIFY(f.timAllesKlaar.Enabled());
+        f.cmdSpel_Click(2);
+        QVERIFY(!f.timAllesKlaar.Enabled());
+        f.StartAllesKlaar();
+        f.cmdTerug.Click();
+        QVERIFY(!f.timAllesKlaar.Enabled());
+        Kies(f.lstUitslagen, "W");
+        f.cmdStart.Click();
+        f.cmdSpel_Click(1);
+        f.StartAllesKlaar();
+        // The board on the slip changed without a click: the timer stops
+        // and matchpoints nothing.
+        f.cmdSpel[0].SetTag("3");
+        QTest::qWait(250);
+        QVERIFY(!f.timAllesKlaar.Enabled());
+        QCOMPARE(KlaarVlaggen.at(2), QLatin1Char('0'));
+        QCOMPARE(prompts.count(), 0);
+    }
+
+    void enterModeKeepsAnIncompleteEntryAndThePromptFollowsTheFreeRow() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = NieuweWedstrijd("W", 8);
+        f.chkEnter.SetValue(1);
+        f.cmdSpel_Click(1);
+        prompts.answer(vbOK);
+        Tik(f, "3h", true);
+        QCOMPARE(prompts.last().text, TaalTekst(304).replace('~', "3h"));
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("3h"));
+        QCOMPARE(f.lblContractNZ[0].Caption(), QString());
+        Tik(f, "cz", true);
+        QCOMPARE(f.lblContractNZ[0].Caption(), QStringLiteral("3HC"));
+        Tik(f, "p", true);
+        Tik(f, "p", true);
+        QVERIFY(f.lblContract.Caption().contains("7 - 8"));
+        // Row 0 re-edited: the next entry goes there, then the prompt names
+        // the first row still free, not the row after the one just filled.
+        f.lblContractNZ_MouseDown(0, vbLeftButton, 0, 0, 0);
+        QVERIFY(f.lblContract.Caption().contains("1 - 2"));
+        Tik(f, "4scz", true);
+        QCOMPARE(f.lblContractNZ[0].Caption(), QStringLiteral("4SC"));
+        QVERIFY(f.lblContract.Caption().contains("7 - 8"));
+        QCOMPARE(f.cmdArbitrale.Tag(), QStringLiteral("3"));
+        // Enter on the empty box copies the row scored last into the first
+        // free row, scored and saved.
+        Tik(f, "", true);
+        QCOMPARE(f.lblContractNZ[3].Caption(), QStringLiteral("4SC"));
+        QCOMPARE(f.lblScoreNZ[3].Caption(), QStringLiteral("420"));
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+        std::vector<uitslag::SpelRij> rijen;
+        QVERIFY(uitslag::LeesSpelUitslag("W", 1, uitslag::NotatieAlfabet(), rijen).Gelukt());
+        QCOMPARE(rijen.size(), size_t(4));
+        QCOMPARE(rijen[3].scoreNZ, QStringLiteral("420"));
+        QCOMPARE(prompts.count(), 1);
+    }
+
+    void keyRulesOfTheContractBox() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = NieuweWedstrijd("W", 8);
+        f.cmdSpel_Click(1);
+        Tik(f, "8");
+        QCOMPARE(f.txtContract.Text(), QString());
+        Tik(f, "3x");
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("3"));
+        Tik(f, "a1");
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("3a"));
+        Tik(f, "-9");
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("3a-9"));
+        f.txtContract.SetText("");
+        prompts.answer(vbYes);
+        Tik(f, "5a-11");
+        QCOMPARE(prompts.last().text, TaalTekst(142));
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("5a-1!"));
+        f.txtContract.SetText("");
+        prompts.answer(vbNo);
+        Tik(f, "5a-11");
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("5a-11"));
+        f.txtContract.SetText("");
+        Tik(f, "N");
+        QCOMPARE(f.txtContract.Text(), QString());
+        QCOMPARE(f.lblContractNZ[0].Caption(), QString());
+        Tik(f, "n");
+        QCOMPARE(f.lblContractNZ[0].Caption(), QStringLiteral("N"));
+        QCOMPARE(f.lblContractOW[0].Caption(), QStringLiteral("N"));
+        QCOMPARE(f.lblScoreNZ[0].Caption(), QStringLiteral("n"));
+        QCOMPARE(prompts.count(), 2);
+    }
+
+    void clearingABoardRemovesItsFilesAndFlag() {
+        testsupport::PromptScript prompts;
+        CvnMap.clear();
+        frmVeldom11Form& f = NieuweWedstrijd("W", 4);
+        f.cmdSpel_Click(2);
+        Pas(f, 2);
+        QCOMPARE(KlaarVlaggen.at(1), QLatin1Char('1'));
+        const QString spel = WedstrijdBestand(uitslag::WedstrijdBestand::SpelUitslag, "W", 2);
+        QVERIFY(QFile::exists(spel));
+        QVERIFY(!f.msfgResultaat.TextMatrix(1, 2).isEmpty());
+        prompts.answer(vbNo);
+        f.cmdWisSpel.Click();
+        QVERIFY(QFile::exists(spel));
+        prompts.answer(vbYes);
+        f.cmdWisSpel.Click();
+        QCOMPARE(prompts.last().text, TaalTekst(151).replace('~', "2").replace('|', '\n'));
+        QVERIFY(!QFile::exists(spel));
+        QCOMPARE(KlaarVlaggen.at(1), QLatin1Char('0'));
+        QCOMPARE(f.msfgResultaat.TextMatrix(1, 2), QString());
+        QCOMPARE(f.cmdSpel[2].BackColor(), qint64(0xFFFFFF));
+        QVERIFY(testsupport::ReadTestFile(WedstrijdBestand(uitslag::WedstrijdBestand::Klaar, "W")).startsWith("00"));
+        f.cmdSpel_Click(2);
+        QCOMPARE(f.lblContractNZ[0].Caption(), QString());
+        QCOMPARE(KlaarVlaggen.at(1), QLatin1Char('0'));
+    }
+
+    void rescoreStaysOnItsBoardAndAnAdjustedRowOnlySwaps() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = NieuweWedstrijd("W", 6);
+        f.chkNieuwSpel.SetValue(1);
+        f.cmdSpel_Click(1);
+        Tik(f, "4scz");
+        Tik(f, "3a-1w");
+        Tik(f, "p");
+        // Done: the next unfinished board opens.
+        QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("2"));
+        f.cmdSpel_Click(1);
+        QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("1"));
+        prompts.answer(vbYes);
+        f.lblContractOW_MouseDown(1, vbRightButton, 0, 0, 0);
+        QCOMPARE(prompts.last().text, TaalTekst(143));
+        QCOMPARE(f.lblPaar[1].Caption(), QStringLiteral("4 - 3"));
+        QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("1"));
+        QCOMPARE(f.lblScoreNZ[1].Caption(), QStringLiteral("50"));
+        // Pair 4 now sat North-South on board 1: its grid row holds the
+        // North-South matchpoints of that table.
+        QCOMPARE(f.msfgResultaat.TextMatrix(4, 1), f.lblMPNZ[1].Caption());
+        // A right click on the other side's empty label asks nothing.
+        f.lblContractNZ_MouseDown(1, vbRightButton, 0, 0, 0);
+        QCOMPARE(prompts.count(), 1);
+        // An adjusted row: only the pairs change, nothing is scored.
+        f.chkNieuwSpel.SetValue(0);
+        f.lblContractNZ_MouseDown(2, vbLeftButton, 0, 0, 0);
+        f.cmdArbitrale.Click();
+        QTest::keyClicks(frmVeldom13().txtNZ.widget(), "55");
+        QTest::keyClicks(frmVeldom13().txtOW.widget(), "45");
+        frmVeldom13().cmdOK.Click();
+        QTRY_COMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+        prompts.answer(vbYes);
+        f.lblContractNZ_MouseDown(2, vbRightButton, 0, 0, 0);
+        QCOMPARE(f.lblPaar[2].Caption(), QStringLiteral("6 - 5"));
+        QCOMPARE(f.lblContractNZ[2].Caption(), QStringLiteral("55.00%"));
+        QCOMPARE(f.lblMPNZ[2].Caption(), QStringLiteral("2.2"));
+        QCOMPARE(f.msfgResultaat.TextMatrix(6, 1), QStringLiteral("2.2"));
+        QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("1"));
+        QCOMPARE(prompts.count(), 2);
+    }
+
+    void aFailedWriteIsReportedAndTheBoardIsNotDone() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = NieuweWedstrijd("W", 4);
+        // A folder in the place of the board's file: it cannot be written.
+        QDir().mkpath(WedstrijdBestand(uitslag::WedstrijdBestand::SpelUitslag, "W", 1));
+        prompts.answer(vbOK);
+        f.cmdSpel_Click(1);
+        prompts.answer(vbOK);
+        Tik(f, "p");
+        QCOMPARE(prompts.count(), 2);
+        QVERIFY(prompts.last().text.contains("Spel 01 Drovik.txt"));
+        prompts.answer(vbOK);
+        Tik(f, "p");
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('0'));
+        QCOMPARE(f.cmdSpel[1].BackColor(), qint64(0xFFFFFF));
+        // The done flags cannot be written: the board stays not done.
+        QDir().rmdir(WedstrijdBestand(uitslag::WedstrijdBestand::SpelUitslag, "W", 1));
+        QFile::remove(WedstrijdBestand(uitslag::WedstrijdBestand::Klaar, "W"));
+        QDir().mkpath(WedstrijdBestand(uitslag::WedstrijdBestand::Klaar, "W"));
+        f.cmdSpel_Click(2);
+        prompts.answer(vbOK);
+        Pas(f, 2);
+        QVERIFY(prompts.last().text.contains("klaar"));
+        QCOMPARE(KlaarVlaggen.at(1), QLatin1Char('0'));
+        QCOMPARE(f.cmdSpel[2].BackColor(), qint64(0xFFFFFF));
+        QCOMPARE(prompts.count(), 4);
+    }
+
+    void englishLegendsAgreeWithTheEnglishAlphabet() {
+        SchrijfTaal(11);
+        frmVeldom11Form& f = Open();
+        const QString A = uitslag::NotatieAlfabet(11);
+        for (const QString& v : f.lblVoorbeeld.Caption().split(", "))
+            QVERIFY2(uitslag::BeoordeelTekst(v, A) == uitslag::Stand::Compleet, qPrintable(v));
+        for (const QString& deel : f.lblBiedingen.Caption().split(", ")) {
+            const QString letter = deel.section('=', 1).trimmed();
+            QVERIFY2(letter.size() == 1 && A.mid(10, 5).contains(letter), qPrintable(deel));
+        }
+        QVERIFY(f.lblLeider.Caption().contains("o=East"));
+        QCOMPARE(f.chkSorteer(1).Caption(), TaalTekst(117));
+    }
+
+    void dutchSortBoxesHaveTheirOwnAccessKeys() {
+        frmVeldom11Form& f = Open();
+        QCOMPARE(f.chkSorteer(0).Caption(), QStringLiteral("Sorteer &hoog-laag"));
+        QCOMPARE(f.chkSorteer(1).Caption(), QStringLiteral("Sorteer hoog-l&aag"));
+        f.chkSorteer(1).SetValue(1);
+        QCOMPARE(f.chkSorteer(1).Caption(), QStringLiteral("Sorteer l&aag-hoog"));
+    }
+
+    void closingFromTheEntryStageWritesTheOverview() {
+        frmVeldom11Form& f = NieuweWedstrijd("W", 7, 5);
+        QCOMPARE(f.lblPaar[2].Visible(), true);
+        QCOMPARE(f.lblPaar[3].Visible(), false);
+        Unload(f);
+        const QList<QByteArray> regels =
+            testsupport::ReadTestFile(WedstrijdBestand(uitslag::WedstrijdBestand::Overzicht, "W")).split('\n');
+        QCOMPARE(regels.size() - 1, 9);
+        QCOMPARE(regels[0], QByteArray("~1~2~3~4~5\r"));
+        QCOMPARE(regels[8], QByteArray("~~~~~\r"));
+        QVERIFY(frmVeldom01().Enabled());
+    }
+
+    void rulesOfTheSlip() {
+        using invoer::SlipRij;
+        std::vector<SlipRij> r = {{true, "4S", ""}, {true, "", ""}, {true, "", ""}, {false, "", ""}};
+        QCOMPARE(invoer::EersteVrijeRij(r), 1);
+        QCOMPARE(invoer::GevuldeRijen(r), 1);
+        r[1].contractOW = "P";
+        r[2].contractNZ = "60.00%";
+        QCOMPARE(invoer::EersteVrijeRij(r), -1);
+        QCOMPARE(invoer::GevuldeRijen(r), 3);
+        QCOMPARE(invoer::Tafels(7), 3);
+        QCOMPARE(invoer::Tafels(44), 20);
+        QCOMPARE(invoer::OntwerpPaar(19), QStringLiteral("39 - 40"));
+        QCOMPARE(invoer::WisselPaar("5 - 6"), QStringLiteral("6 - 5"));
+        QCOMPARE(invoer::WisselPaar("6 - 5"), QStringLiteral("5 - 6"));
+        QCOMPARE(invoer::WisselPaar("x"), QStringLiteral("x"));
+        const QString nl = uitslag::NotatieAlfabet(10);
+        QCOMPARE(invoer::HerhaalInvoer("3H+1", "", nl), QStringLiteral("3H+1N"));
+        QCOMPARE(invoer::HerhaalInvoer("", "3A-1", nl), QStringLiteral("3A-1O"));
+        QCOMPARE(invoer::HerhaalInvoer("P", "P", nl), QStringLiteral("P"));
+        QCOMPARE(invoer::HerhaalInvoer("60.00%", "40.00%", nl), QString());
+        QCOMPARE(invoer::PasKlaarAan("11x", 5), QStringLiteral("11000"));
+        QCOMPARE(invoer::PasKlaarAan("111111", 4), QStringLiteral("1111"));
+        QCOMPARE(invoer::EersteOpenSpel("1101"), 3);
+        QCOMPARE(invoer::EersteOpenSpel("11"), 0);
+        QCOMPARE(invoer::KwetsbaarTekstNummer(1), 7);
+        QCOMPARE(invoer::KwetsbaarTekstNummer(2), 105);
+        QCOMPARE(invoer::KwetsbaarTekstNummer(3), 106);
+        QCOMPARE(invoer::KwetsbaarTekstNummer(4), 107);
+    }
 };
 
 QTEST_MAIN(TestFrmVeldom11)
