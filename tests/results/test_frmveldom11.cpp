@@ -29,6 +29,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "results/VulAlleSpellen11.h"
 
 using namespace platform;
 
@@ -640,6 +641,17 @@ private slots:
         QCOMPARE(regels[0], QByteArray("~1~2~3~4~5\r"));
         QCOMPARE(regels[8], QByteArray("~~~~~\r"));
         QVERIFY(frmVeldom01().Enabled());
+    }
+
+    void fillerCompletesEveryBoard() {
+        // Dutch letters: the filler's contracts are written in them.
+        frmVeldom11Form& f = NieuweWedstrijd("W", 10, 6);
+        VulAlleSpellenIn(f, 7);
+        QCOMPARE(KlaarVlaggen, QStringLiteral("111111"));
+        QVERIFY(f.cmdUitslag.Enabled());
+        for (int b = 1; b <= 6; ++b) QVERIFY(!f.msfgResultaat.TextMatrix(f.msfgResultaat.Rows() - 1, b).isEmpty());
+        // The program has no hidden button for it.
+        for (Control* c : f.Controls()) QVERIFY(c->Name() != QStringLiteral("cmdVulAlleSpellenIn"));
     }
 
     void rulesOfTheSlip() {
