@@ -27,10 +27,10 @@ namespace {
 
 // Design layout, twips.
 constexpr int BinnenBreedte = 15600;
-constexpr int BinnenHoogte = 9840;
-constexpr int BovenHoogte = 5760;
-constexpr int RijTop = 480;
-constexpr int RijHoogte = 240;
+constexpr int BinnenHoogte = 10320;
+constexpr int BovenHoogte = 6240;
+constexpr int RijTop = 420;
+constexpr int RijHoogte = 270;
 constexpr int KnopLinks = 7980;
 constexpr int KnopBreedte = 420;
 constexpr int KnopHoogte = 315;
@@ -66,32 +66,32 @@ void frmVeldom11Form::Ontwerp() {
 
     // Choice stage: pairs, groups and matches side by side.
     fraParen.Move(120, 120, 5400, BovenHoogte);
-    lstParen.Move(120, 300, 5160, 4560);
+    lstParen.Move(120, 300, 5160, 5040);
     lblAanTalSpellen.SetAutoSize(true);
-    lblAanTalSpellen.Move(120, 5160, 1500, 255);
-    lblAantal.Move(1800, 5100, 600, 315);
+    lblAanTalSpellen.Move(120, 5640, 1500, 255);
+    lblAantal.Move(1800, 5580, 600, 315);
     lblAantal.SetBorderStyle(1);
     lblAantal.SetAlignment(vbCenter);
     lblAantal.SetBackColor(vbWhite);
-    vscrAantal.Move(2430, 5070, 255, 375);
+    vscrAantal.Move(2430, 5550, 255, 375);
     vscrAantal.SetMin(-1);
     vscrAantal.SetMax(48);
-    cmdStart.Move(3960, 5070, 1320, 375);
+    cmdStart.Move(3960, 5550, 1320, 375);
 
     fraGroepen.Move(5640, 120, 4800, BovenHoogte);
-    lstGroepen.Move(120, 300, 4560, 4560);
-    chkSorteer0.Move(120, 5100, 4560, 285);
+    lstGroepen.Move(120, 300, 4560, 5040);
+    chkSorteer0.Move(120, 5580, 4560, 285);
 
     fraUitslagen.Move(10560, 120, 4920, BovenHoogte);
-    lstUitslagen.Move(120, 300, 4680, 4080);
-    chkSorteer1.Move(120, 4560, 4680, 285);
-    cmdOpslaanAls.Move(120, 5070, 4680, 375);
+    lstUitslagen.Move(120, 300, 4680, 4560);
+    chkSorteer1.Move(120, 5040, 4680, 285);
+    cmdOpslaanAls.Move(120, 5550, 4680, 375);
 
     // Entry stage: the slip, the board buttons, the entry and its buttons.
     fraScoreBriefjes.Move(120, 120, 15360, BovenHoogte);
-    fraScoreBriefje.Move(120, 240, 7560, RijTop + 20 * RijHoogte + 120);
+    fraScoreBriefje.Move(120, 180, 7560, RijTop + 20 * RijHoogte + 120);
     for (int k = 0; k < 7; ++k) {
-        lblKop[k].Move(KolomLinks[k], 180, KolomBreedte[k], 255);
+        lblKop[k].Move(KolomLinks[k], 150, KolomBreedte[k], 255);
         lblKop[k].SetAlignment(vbCenter);
         lblKop[k].SetFontBold(true);
     }
@@ -118,7 +118,7 @@ void frmVeldom11Form::Ontwerp() {
     cmdWisSpel.Move(11760, 765, 3420, 375);
     cmdUitslag.Move(11760, 1230, 3420, 375);
 
-    fraInvoer.Move(KnopLinks, 2460, 7200, 3180);
+    fraInvoer.Move(KnopLinks, 2460, 7200, 3660);
     lblSpelnummer.Move(120, 180, 6960, 450);
     lblSpelnummer.SetFontSize(16);
     lblSpelnummer.SetFontBold(true);
@@ -297,6 +297,8 @@ void frmVeldom11Form::cmdTerug_Click() {
     msfgResultaat.SetVisible(false);
     fraUitslagen.SetEnabled(true);
     fraGroepen.SetEnabled(true);
+    fraUitslagen.SetVisible(true);
+    fraGroepen.SetVisible(true);
     lstGroepen.SetListIndex(-1);
     lstUitslagen.SetListIndex(-1);
     SessieBestand.clear();
@@ -474,6 +476,9 @@ void frmVeldom11Form::cmdStart_Click() {
     ZetFocus(*this, cmdFocus);
     fraGroepen.SetEnabled(false);
     fraUitslagen.SetEnabled(false);
+    // The slip takes their place on screen.
+    fraGroepen.SetVisible(false);
+    fraUitslagen.SetVisible(false);
     SetCaption(ZonderAmpersand(Tekst(126)) + QStringLiteral(" (") + SessieNaam + QLatin1Char(')'));
     LeesIni("Instelling", "Met Enter", IniBestand);
     chkEnter.SetValue(ValInteger(IniWaarde) == 1 ? 1 : 0);
