@@ -20,6 +20,7 @@
 #include "main/UpdateVenster.h"
 #include "lessons/LesBestand.h"
 #include "lessons/frmVeldom15.h"
+#include "results/frmVeldom11.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom14.h"
 #include "platform/App.h"
@@ -256,6 +257,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdPrinterInstellingen.OnClick([this] { cmdPrinterInstellingen_Click(); });
     cmdMAILTXT.OnClick([this] { cmdMAILTXT_Click(); });
     cmdLessen.OnClick([this] { cmdLessen_Click(); });
+    cmdInvoeren.OnClick([this] { cmdInvoeren_Click(); });
     cmdNamen.OnClick([this] { cmdNamen_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
     cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
@@ -587,6 +589,14 @@ void frmVeldom01Form::cmdOpslaan_Click() {
     AanroepScherm = 1;
     SetEnabled(false);
     frmVeldom02().Show();
+}
+
+void frmVeldom01Form::cmdInvoeren_Click() {
+    // The results entry enables this window again when it closes.
+    AanroepScherm = 1;
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom11().Show();
 }
 
 void frmVeldom01Form::cmdKlembord_Click() {

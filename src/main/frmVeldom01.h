@@ -54,6 +54,7 @@ public:
     void cmdPrinterInstellingen_Click();
     void cmdMAILTXT_Click();
     void cmdLessen_Click();
+    void cmdInvoeren_Click();
     // False, after a message, when the set holds boards without cards (the
     // free slots of an exported lesson): such a set is not printed.
     bool SetAfdrukbaar();

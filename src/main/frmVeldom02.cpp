@@ -6,6 +6,11 @@
 #include "main/frmVeldom03.h"
 #include "platform/Prompt.h"
 #include "players/frmVeldom04.h"
+#include "results/WedstrijdBestanden.h"
+#include "results/frmVeldom11.h"
+#include "platform/AtomicFile.h"
+#include "platform/Paths.h"
+#include <QFile>
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
 
@@ -163,6 +168,13 @@ void frmVeldom02Form::cmdOK_Click() {
             return;
         }
         break;
+    case 11:
+        if (!BewaarWedstrijd(naam)) {
+            cmdOK.SetEnabled(true);
+            ZetFocus(*this, txtBestandsNaam);
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -216,6 +228,54 @@ bool frmVeldom02Form::BewaarInMap(const QString& map, const QString& naam, const
     return false;
 }
 
+bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
+    if (uitslag::WedstrijdMapPad(naam).isEmpty()) {
+        ToonWeigering();
+        return false;
+    }
+    const QString parenNaam = uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Paren, naam);
+    SessieNaam = naam;
+    SessieBestand = uitslag::WedstrijdMapPad(naam) + QLatin1Char('/') + parenNaam;
+    // Asked before anything is written: No leaves an existing match whole,
+    // its mail list included.
+    if (BestandBestaat(uitslag::LeesPad(uitslag::WedstrijdBestand::Paren, naam)) == 1) {
+        QString vraag = TaalTekst(46);
+        vraag.replace(QChar('~'), parenNaam).replace(QChar('|'), QChar('\n'));
+        if (MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
+            SessieBestand.clear();
+            SessieNaam.clear();
+            return true;
+        }
+    }
+    QStringList paren;
+    QString groep;
+    if (frmVeldom11_IsLoaded()) {
+        paren = frmVeldom11().lstParen.Items();
+        groep = frmVeldom11().lstGroepen.Tag();
+    }
+    QString reden;
+    QString mislukt;
+    if (!uitslag::SchrijfParen(naam, paren, &reden)) {
+        mislukt = parenNaam;
+    } else if (!groep.isEmpty()) {
+        // The mail list is a copy of the group file the pairs came from.
+        const QString mailNaam = uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::MailLijst, naam);
+        QFile bron(resolvePath(groep));
+        if (!bron.open(QIODevice::ReadOnly)) {
+            mislukt = mailNaam;
+            reden = bron.errorString();
+        } else if (!writeFileAtomic(uitslag::SchrijfPad(uitslag::WedstrijdBestand::MailLijst, naam), bron.readAll(),
+                                    &reden)) {
+            mislukt = mailNaam;
+        }
+    }
+    if (mislukt.isEmpty()) return true;
+    SessieBestand.clear();
+    SessieNaam.clear();
+    MsgBox(uitslag::SchrijfMelding(mislukt, reden), vbOKOnly | vbExclamation, Caption());
+    return false;
+}
+
 void frmVeldom02Form::cmdKalender_Click() {
     SetEnabled(false);
     KalenderModus = 2;
@@ -242,6 +302,10 @@ void frmVeldom02Form::GeefAanroeperTerug() {
         NieuweNaam.clear();
         if (frmVeldom04_IsLoaded())
             frmVeldom04().SetEnabled(true);
+        break;
+    case 11:
+        if (frmVeldom11_IsLoaded())
+            frmVeldom11().SetEnabled(true);
         break;
     default:
         break;

@@ -38,6 +38,11 @@ private:
     bool BewaarSpelSet(const QString& naam);
     // Saves the names editor's grid as namen\<naam>.txt; false as above.
     bool BewaarNamen(const QString& naam);
+    // Makes the match resultaten\<naam> from the results entry's pairs:
+    // its pairs file and, as its mail list, a copy of the group file. Sets
+    // SessieNaam and SessieBestand (empty after No to the overwrite
+    // question); false when a write failed.
+    bool BewaarWedstrijd(const QString& naam);
     // Writes the lines as map\<naam>.txt, asking before it overwrites a
     // non-empty file; false when the write failed.
     bool BewaarInMap(const QString& map, const QString& naam, const QStringList& regels);
