@@ -13,6 +13,7 @@
 #include "results/Matchpunten.h"
 #include "results/Score.h"
 #include "results/WedstrijdBestanden.h"
+#include "results/frmVeldom12.h"
 #include "results/frmVeldom13.h"
 #include "shared/BasVeldom.h"
 #include "shared/Rooster.h"
@@ -1068,4 +1069,14 @@ void frmVeldom11Form::cmdUitslag_Click() {
     ToonOverzicht();
 }
 
-void frmVeldom11Form::ToonOverzicht() {}
+void frmVeldom11Form::ToonOverzicht() {
+    // The overview reads the match from disk: the grid goes to the overview
+    // file first. This window is disabled while the overview is open and
+    // enabled again when it closes.
+    if (!BewaarOverzicht()) return;
+    SetEnabled(false);
+    if (!ToonUitslagOverzicht(SessieNaam, [] {
+            if (frmVeldom11_IsLoaded()) frmVeldom11().SetEnabled(true);
+        }))
+        SetEnabled(true);
+}

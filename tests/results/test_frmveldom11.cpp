@@ -30,6 +30,7 @@
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 #include "results/VulAlleSpellen11.h"
+#include "results/frmVeldom12.h"
 
 using namespace platform;
 
@@ -652,6 +653,21 @@ private slots:
         for (int b = 1; b <= 6; ++b) QVERIFY(!f.msfgResultaat.TextMatrix(f.msfgResultaat.Rows() - 1, b).isEmpty());
         // The program has no hidden button for it.
         for (Control* c : f.Controls()) QVERIFY(c->Name() != QStringLiteral("cmdVulAlleSpellenIn"));
+    }
+
+    void theOverviewButtonShowsTheMatchJustEntered() {
+        frmVeldom11Form& f = NieuweWedstrijd("W", 10, 6);
+        VulAlleSpellenIn(f, 7);
+        QVERIFY(f.cmdUitslag.Enabled());
+        f.cmdUitslag_Click();
+        // The overview reads what was just entered from the match folder and
+        // this window waits, disabled, until it closes.
+        QVERIFY(frmVeldom12_IsLoaded());
+        QVERIFY(frmVeldom12().Visible());
+        QVERIFY(!f.Enabled());
+        QCOMPARE(SessieNaam, QStringLiteral("W"));
+        Unload(frmVeldom12());
+        QVERIFY(f.Enabled());
     }
 
     void rulesOfTheSlip() {
