@@ -1,0 +1,118 @@
+#include "players/GroepBestand.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+namespace groep {
+
+namespace {
+
+const QString kScheiding = QStringLiteral(" - ");
+
+// A group file is 40 short lines; anything far larger is not one.
+constexpr qint64 kGroepMax = 64 * 1024;
+
+QString Nummer(int nummer) { return QString::number(nummer).rightJustified(2, QLatin1Char('0')); }
+
+Speler LeesSpeler(const QString& deel) {
+    const int streep = static_cast<int>(deel.indexOf(QLatin1Char('|')));
+    if (streep < 0)
+        return {deel.trimmed(), QString()};
+    return {deel.left(streep).trimmed(), deel.mid(streep + 1).trimmed()};
+}
+
+bool VeldGoed(const QString& veld) {
+    return !veld.contains(QLatin1Char('|')) && !veld.contains(kScheiding) &&
+           !veld.contains(QLatin1Char('\n')) && !veld.contains(QLatin1Char('\r'));
+}
+
+}  // namespace
+
+QString PaarRegel(int nummer, const Paar& paar) {
+    return Nummer(nummer) + QStringLiteral(". ") + paar.eerste.naam + QLatin1Char('|') +
+           paar.eerste.adres + kScheiding + paar.tweede.naam + QLatin1Char('|') + paar.tweede.adres;
+}
+
+QString PaarTekst(int nummer, const Paar& paar) {
+    return Nummer(nummer) + QStringLiteral(". ") + paar.eerste.naam + kScheiding + paar.tweede.naam;
+}
+
+bool LeesPaarRegel(const QString& regel, Paar& paar) {
+    static const QRegularExpression nummer(QStringLiteral("^\\s*\\d{1,3}\\. ?"));
+    QString rest = regel;
+    const QRegularExpressionMatch m = nummer.match(rest);
+    if (m.hasMatch())
+        rest = rest.mid(m.capturedLength());
+    const int i = static_cast<int>(rest.indexOf(kScheiding));
+    if (rest.trimmed().isEmpty() || i < 0)
+        return false;
+    paar.eerste = LeesSpeler(rest.left(i));
+    paar.tweede = LeesSpeler(rest.mid(i + kScheiding.size()));
+    return true;
+}
+
+bool PaarSchrijfbaar(const Paar& paar) {
+    return VeldGoed(paar.eerste.naam) && VeldGoed(paar.eerste.adres) && VeldGoed(paar.tweede.naam) &&
+           VeldGoed(paar.tweede.adres);
+}
+
+QStringList PaarRegels(const QVector<Paar>& paren) {
+    QStringList regels;
+    for (int i = 0; i < paren.size(); ++i)
+        regels << PaarRegel(i + 1, paren.at(i));
+    return regels;
+}
+
+QString GroepPad(const QString& naam) {
+    if (!platform::isPlainFileName(naam) || naam != naam.trimmed())
+        return QString();
+    return platform::programPath(QStringLiteral("groepen/") + naam + QStringLiteral(".txt"));
+}
+
+bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout) {
+    paren.clear();
+    const QString pad = GroepPad(naam);
+    if (pad.isEmpty()) {
+        if (fout) *fout = naam;
+        return false;
+    }
+    QStringList regels;
+    if (!platform::readTextLines(pad, regels, fout, kGroepMax))
+        return false;
+    QVector<Paar> gelezen;
+    for (const QString& regel : regels) {
+        Paar paar;
+        if (!LeesPaarRegel(regel, paar))
+            continue;
+        if (gelezen.size() >= kMaxParen) {
+            if (fout) *fout = QFileInfo(pad).fileName();
+            return false;
+        }
+        gelezen << paar;
+    }
+    paren = gelezen;
+    return true;
+}
+
+bool SchrijfGroep(const QString& naam, const QVector<Paar>& paren, QString* fout) {
+    const QString pad = GroepPad(naam);
+    if (pad.isEmpty() || paren.size() > kMaxParen) {
+        if (fout) *fout = naam;
+        return false;
+    }
+    for (const Paar& paar : paren) {
+        if (!PaarSchrijfbaar(paar)) {
+            if (fout) *fout = PaarTekst(1, paar).mid(4);
+            return false;
+        }
+    }
+    QDir().mkpath(QFileInfo(pad).absolutePath());
+    return platform::writeTextLines(pad, PaarRegels(paren), fout);
+}
+
+}  // namespace groep
