@@ -1,51 +1,26 @@
 #include "players/WindMail.h"
 
+#include <QRegularExpression>
+
 #include "shared/EmailAdres.h"
 
-namespace {
-
-bool SplitsHelft(const QString& helft, WindSpeler& speler) {
-    const int streep = helft.indexOf(QLatin1Char('|'));
-    if (streep < 0) return false;
-    speler.naam = helft.left(streep).trimmed();
-    speler.adres = helft.mid(streep + 1).trimmed();
-    return !speler.naam.isEmpty();
-}
-
-}  // namespace
-
-bool SplitsPaarRegel(const QString& regel, QString& nummer, WindSpeler& eerste, WindSpeler& tweede) {
-    const QString r = regel.trimmed();
-    const int punt = r.indexOf(QLatin1String(". "));
-    if (punt <= 0) return false;
-    nummer = r.left(punt + 1).trimmed();
-    const QString rest = r.mid(punt + 2);
-    // The first half ends at the first " - " after its "|": an address
-    // holds no blank, so a name may hold " - " without confusing the split.
-    const int streep = rest.indexOf(QLatin1Char('|'));
-    if (streep < 0) return false;
-    const int scheiding = rest.indexOf(QLatin1String(" - "), streep);
-    if (scheiding < 0) return false;
-    return SplitsHelft(rest.left(scheiding), eerste) && SplitsHelft(rest.mid(scheiding + 3), tweede);
-}
-
 WindIndeling DeelGroepIn(const QStringList& regels) {
+    static const QRegularExpression nummerVooraan(QStringLiteral("^\\s*(\\d{1,3})\\."));
     WindIndeling uit;
     int plaats = 0;
     for (const QString& regel : regels) {
-        QString nummer;
-        WindSpeler a, b;
-        if (!SplitsPaarRegel(regel, nummer, a, b)) {
+        groep::Paar paar;
+        if (!groep::LeesPaarRegel(regel, paar) || paar.eerste.naam.isEmpty() || paar.tweede.naam.isEmpty()) {
             ++uit.overgeslagen;
             continue;
         }
         ++plaats;
-        bool ok = false;
-        const int paar = QString(nummer).remove(QLatin1Char('.')).toInt(&ok);
-        const bool noordZuid = ok && paar > 0 ? paar % 2 == 1 : plaats % 2 == 1;
-        uit.wind[noordZuid ? 0 : 1].append(a);
-        uit.wind[noordZuid ? 2 : 3].append(b);
-        uit.paren << nummer + QLatin1Char(' ') + a.naam + QLatin1String(" - ") + b.naam;
+        const QRegularExpressionMatch m = nummerVooraan.match(regel);
+        const int nummer = m.hasMatch() ? m.captured(1).toInt() : 0;
+        const bool noordZuid = groep::SpeeltNoordZuid(nummer > 0 ? nummer : plaats);
+        uit.wind[noordZuid ? 0 : 1].append(paar.eerste);
+        uit.wind[noordZuid ? 2 : 3].append(paar.tweede);
+        uit.paren << groep::PaarTekst(nummer > 0 ? nummer : plaats, paar);
     }
     return uit;
 }

@@ -7,13 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+#include "players/GroepBestand.h"
+
 // Seats in WindNummer order: 0 North, 1 East, 2 South, 3 West.
 constexpr int kWinden = 4;
 
-struct WindSpeler {
-    QString naam;
-    QString adres;
-};
+using WindSpeler = groep::Speler;
 
 // A group file read into seats.
 struct WindIndeling {
@@ -24,13 +23,12 @@ struct WindIndeling {
     int overgeslagen = 0;
 };
 
-// One pair line split into its parts; false when the line has no pair shape
-// (a number with ". ", then "name|address - name|address").
-bool SplitsPaarRegel(const QString& regel, QString& nummer, WindSpeler& eerste, WindSpeler& tweede);
-
-// Seats the players of a group file's lines. An odd pair number plays
-// North-South, an even one East-West; where the number does not parse the
-// place of the pair among the good lines decides (1st, 3rd, ... North-South).
+// Seats the players of a group file's lines, each taken apart as a pair
+// line (groep::LeesPaarRegel); a blank line, one without the pair shape or
+// one with a player without a name is skipped and counted. An odd pair
+// number plays North-South, an even one East-West; where the line holds no
+// number the place of the pair among the good lines decides (1st, 3rd, ...
+// North-South).
 WindIndeling DeelGroepIn(const QStringList& regels);
 
 // True for an address that asked for no mail ("no_replay" in any case).
