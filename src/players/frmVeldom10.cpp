@@ -141,7 +141,7 @@ void frmVeldom10Form::Form_Load() {
     const int mapTop = drvPdf.Top() + drvPdf.Height() + 90;
     cmdMapOmhoog.Move(Marge + binnen - 480, mapTop, 480, RegelHoogte);
     lblPdfMap.Move(Marge, mapTop + 30, binnen - 480 - Marge, RegelHoogte - 30);
-    dirPDF.Move(Marge, mapTop + RegelHoogte + 60, binnen, 1700);
+    dirPDF.Move(Marge, mapTop + RegelHoogte + 60, binnen, 2300);
     int top = dirPDF.Top() + dirPDF.Height() + 150;
     int labelBreedte = 0;
     for (int i = 0; i < kWinden; ++i) labelBreedte = std::max(labelBreedte, TextWidth(lblWind[i].Caption()) + 60);
@@ -154,7 +154,7 @@ void frmVeldom10Form::Form_Load() {
 
     const int rechts = fraPdf.Left() + KolomBreedte + Marge;
     fraGroepBestanden.Move(rechts, Marge, KolomBreedte, 0);
-    lstGroepBestanden.Move(Marge, KopRuimte, binnen, 1500);
+    lstGroepBestanden.Move(Marge, KopRuimte, binnen, 1100);
     top = lstGroepBestanden.Top() + lstGroepBestanden.Height() + 90;
     cmdWissen.Move(Marge + binnen - KnopBreedte, top, KnopBreedte, KnopHoogte);
     chkSorteer.Move(Marge, top + (KnopHoogte - RegelHoogte) / 2, binnen - KnopBreedte - Marge, RegelHoogte);
@@ -162,16 +162,16 @@ void frmVeldom10Form::Form_Load() {
 
     fraGroep.Move(rechts, fraGroepBestanden.Top() + fraGroepBestanden.Height() + Marge, KolomBreedte,
                   fraPdf.Height() - fraGroepBestanden.Height() - Marge);
+    // From the bottom up: the body, its label, the subject and its label;
+    // the pair list takes the rest.
     const int groepHoogte = fraGroep.Height();
-    const int bodyHoogte = 900;
-    const int onderwerpTop = groepHoogte - Marge - bodyHoogte - RegelHoogte - 60 - RegelHoogte - 60 - RegelHoogte - 60;
-    lstGroep.Move(Marge, KopRuimte, binnen, onderwerpTop - KopRuimte - 90);
-    lblOnderwerp.Move(Marge, onderwerpTop, binnen, RegelHoogte - 60);
-    txtOnderwerp.Move(Marge, onderwerpTop + RegelHoogte - 30, binnen, RegelHoogte);
-    lblBody.Move(Marge, txtOnderwerp.Top() + RegelHoogte + 60, binnen, RegelHoogte - 60);
     txtBody.SetMultiLine(true);
     txtBody.SetScrollBars(2);
-    txtBody.Move(Marge, lblBody.Top() + RegelHoogte - 30, binnen, groepHoogte - Marge - (lblBody.Top() + RegelHoogte - 30));
+    txtBody.Move(Marge, groepHoogte - Marge - 700, binnen, 700);
+    lblBody.Move(Marge, txtBody.Top() - RegelHoogte + 30, binnen, RegelHoogte - 60);
+    txtOnderwerp.Move(Marge, lblBody.Top() - 60 - RegelHoogte, binnen, RegelHoogte);
+    lblOnderwerp.Move(Marge, txtOnderwerp.Top() - RegelHoogte + 30, binnen, RegelHoogte - 60);
+    lstGroep.Move(Marge, KopRuimte, binnen, lblOnderwerp.Top() - 90 - KopRuimte);
 
     const int knopTop = fraPdf.Top() + fraPdf.Height() + Marge;
     const int binnenBreedte = rechts + KolomBreedte + Marge;
