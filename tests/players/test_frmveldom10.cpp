@@ -34,6 +34,7 @@ public:
     };
     QList<Stand> standen;
     QString opnameMap;  // when set, the window is photographed at the first prompt
+    int slaapMs = 0;    // time the user takes to read each box, without events
     int MsgBox(const QString& prompt, int style, const QString& title) override {
         if (frmVeldom10_IsLoaded()) {
             frmVeldom10Form& f = frmVeldom10();
@@ -43,6 +44,7 @@ public:
                 opnameMap.clear();
             }
         }
+        if (slaapMs > 0) QTest::qSleep(slaapMs);
         return PromptScript::MsgBox(prompt, style, title);
     }
 };
@@ -202,7 +204,11 @@ private slots:
         Kies(f, "Fout");
         const int voor = Mails();
         prompts->answer(vbOK).answer(vbOK);
+        prompts->slaapMs = 250;
+        QCOMPARE(f.PuntjeTeller, 0);
         f.cmdVerstuur.Click();
+        // Events ran between the mails: the blink moved on.
+        QVERIFY(f.PuntjeTeller >= 1);
         QCOMPARE(prompts->count(), 2);
         QCOMPARE(prompts->prompts().at(0).text, QString("Foutnummer: 550\nBij het versturen naar: weiger@example.test"));
         // The failure came while the window was sending and took no input.
@@ -328,6 +334,45 @@ private slots:
         QVERIFY(!f.cmdWissen.Enabled());
         QVERIFY(!f.cmdVerstuur.Enabled());
         QCOMPARE(f.lstGroep.ListCount(), 0);
+    }
+
+    void folderChoiceListsThePdfsOfTheChosenFolder() {
+        testsupport::WriteTestFile(home->file("pdf/week 2/Mijn pdf spellen.pdf"), PdfInhoud(0));
+        testsupport::WriteTestFile(home->file("pdf/week 2/x.y.pdf"), PdfInhoud(1));
+        QDir().mkpath(home->file("pdf/leeg"));
+        frmVeldom10Form& f = Open();
+        QCOMPARE(f.dirPDF.Items(), (QStringList{home->file("pdf/leeg"), home->file("pdf/week 2")}));
+        f.dirPDF.SetListIndex(1);
+        f.dirPDF_DblClick();
+        QCOMPARE(f.comWind[0].Items(), (QStringList{"Mijn pdf spellen", "x.y"}));
+        QCOMPARE(f.fraPdf.Caption(), QString("PDF Bestanden (2)"));
+        LeesIni("Mappen", "PDF Map", IniBestand);
+        QCOMPARE(IniWaarde, home->file("pdf/week 2"));
+        // A name holding "pdf " is a file like any other.
+        f.comWind[0].SetListIndex(0);
+        QCOMPARE(f.GekozenPdf(0), home->file("pdf/week 2/Mijn pdf spellen.pdf"));
+        QCOMPARE(f.GekozenPdf(1), QString());
+
+        // Up, then into the empty folder: bare seat names, no count, and
+        // the stored folder stays the last one with PDFs.
+        f.cmdMapOmhoog.Click();
+        QCOMPARE(f.comWind[3].Items().size(), 4);
+        f.dirPDF.SetListIndex(0);
+        f.dirPDF_DblClick();
+        QCOMPARE(f.comWind[1].ListCount(), 0);
+        QCOMPARE(f.comWind[1].Text(), QString("Oost"));
+        QCOMPARE(f.fraPdf.Caption(), QString("PDF Bestanden"));
+        LeesIni("Mappen", "PDF Map", IniBestand);
+        QCOMPARE(IniWaarde, home->file("pdf"));
+    }
+
+    void escapeClosesAndGivesTheMainWindowBack() {
+        frmVeldom10Form& f = Open();
+        int toets = vbKeyEscape;
+        f.Form_KeyUp(toets, 0);
+        DoEvents();
+        QVERIFY(!frmVeldom10_IsLoaded());
+        QVERIFY(frmVeldom01().Enabled());
     }
 
     void progressBlinkMovesAndStartsAgain() {
