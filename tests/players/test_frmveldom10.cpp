@@ -394,6 +394,8 @@ private slots:
         if (map.isEmpty()) QSKIP("DROVIK_SCREENSHOTS not set");
         SchrijfGroep("Dinsdag", AchtParen());
         SchrijfGroep("Weiger", {PaarRegel(1, "Weiger", "weiger@example.test", "B", Adres("B"))});
+        QDir().mkpath(home->file("pdf/week 1"));
+        QDir().mkpath(home->file("pdf/week 2"));
         for (int taal : {10, 11}) {
             SchrijfIni("Taal", "nummer", QString::number(taal), IniBestand);
             LeesInstellingen();
