@@ -7,6 +7,7 @@
 #include "main/frmVeldom01.h"
 #include "platform/Events.h"
 #include "platform/Paths.h"
+#include "platform/PdfPrinter.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "platform/TextFile.h"
@@ -96,13 +97,15 @@ void frmVeldom10Form::Form_Load() {
     cmdTerug.SetCaption("&" + TaalTekst(42));
     fraPdf.SetCaption(TaalTekst(114));
 
-    // The default PDF folder, and the folder last used.
-    QString standaard = programPath(QStringLiteral("pdf"));
-    MaakMappen(standaard);
+    // The folder last used; without one (or when it cannot be made) the
+    // folder the PDF printer saves in.
     LeesIni("Mappen", "PDF Map", IniBestand);
     QString map = IniWaarde.trimmed();
     if (!map.isEmpty()) MaakMappen(map);
-    if (map.isEmpty() || !QFileInfo(resolvePath(map)).isDir()) map = standaard;
+    if (map.isEmpty() || !QFileInfo(resolvePath(map)).isDir()) {
+        map = PdfFolder();
+        MaakMappen(map);
+    }
     map = QDir::cleanPath(resolvePath(map));
     BezigMetLaden = true;
     drvPdf.SetDrive(map);

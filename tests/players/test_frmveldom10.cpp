@@ -366,6 +366,16 @@ private slots:
         QCOMPARE(IniWaarde, home->file("pdf"));
     }
 
+    void storedFolderThatCannotBeMadeFallsBackToThePdfFolder() {
+        frmVeldom01().Show();
+        DoEvents();
+        // A folder under a file can never be made.
+        SchrijfIni("Mappen", "PDF Map", home->file("scorekaart.docx/oud"), IniBestand);
+        frmVeldom10Form& f = Open();
+        QCOMPARE(QDir(f.filPdf.Path()).canonicalPath(), QDir(home->file("pdf")).canonicalPath());
+        QCOMPARE(f.comWind[0].ListCount(), 4);
+    }
+
     void escapeClosesAndGivesTheMainWindowBack() {
         frmVeldom10Form& f = Open();
         int toets = vbKeyEscape;
