@@ -10,6 +10,7 @@
 #include "main/frmVeldom02.h"
 #include "output/frmVeldom17.h"
 #include "players/frmVeldom04.h"
+#include "players/frmVeldom10.h"
 #include "settings/frmVeldom06.h"
 #include "settings/PrinterInstellingen.h"
 #include "settings/frmVeldom07.h"
@@ -259,6 +260,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdLessen.OnClick([this] { cmdLessen_Click(); });
     cmdInvoeren.OnClick([this] { cmdInvoeren_Click(); });
     cmdNamen.OnClick([this] { cmdNamen_Click(); });
+    cmdVerstuur.OnClick([this] { cmdVerstuur_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
     cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
 }
@@ -271,7 +273,7 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
            &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad ||
            &knop == &cmdInstellingen ||
            &knop == &cmdPrinterInstellingen || &knop == &cmdMAILTXT ||
-           &knop == &cmdLessen || &knop == &cmdNamen;
+           &knop == &cmdLessen || &knop == &cmdNamen || &knop == &cmdVerstuur;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -657,6 +659,14 @@ void frmVeldom01Form::cmdNamen_Click() {
     ZetFocus(*this, cmdFocus);
     SetEnabled(false);
     frmVeldom04().Show();
+}
+
+void frmVeldom01Form::cmdVerstuur_Click() {
+    // The e-mail-per-seat window enables this window again when it closes.
+    AanroepScherm = 1;
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom10().Show();
 }
 
 void frmVeldom01Form::cmdVideo_Click() {
