@@ -273,7 +273,8 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
            &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad ||
            &knop == &cmdInstellingen ||
            &knop == &cmdPrinterInstellingen || &knop == &cmdMAILTXT ||
-           &knop == &cmdLessen || &knop == &cmdNamen || &knop == &cmdVerstuur;
+           &knop == &cmdLessen || &knop == &cmdNamen || &knop == &cmdVerstuur ||
+           &knop == &cmdInvoeren;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }

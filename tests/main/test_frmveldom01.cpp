@@ -122,8 +122,10 @@ private slots:
         QVERIFY(IniLees("Mappen", "PDF Map").endsWith("/PDF"));
         QVERIFY(!EigenaarNaam.isEmpty());
         QCOMPARE(CvnMap, QString());
-        // Buttons of windows not built yet stay disabled.
-        QVERIFY(f.cmdNamen.Enabled());
+        // Every hub button whose window exists is usable from the start.
+        for (CommandButton* b : {&f.cmdNamen, &f.cmdVerstuur, &f.cmdInvoeren, &f.cmdInstellingen,
+                                 &f.cmdPrinterInstellingen, &f.cmdMAILTXT})
+            QVERIFY2(b->Enabled(), qPrintable(b->Name()));
         QVERIFY(!f.cmdGroepen.Enabled());
         QVERIFY(!f.cmdAfdrukken.Enabled());
     }
