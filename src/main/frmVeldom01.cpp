@@ -10,6 +10,7 @@
 #include "main/frmVeldom02.h"
 #include "output/frmVeldom17.h"
 #include "players/frmVeldom04.h"
+#include "players/frmVeldom05.h"
 #include "settings/frmVeldom06.h"
 #include "settings/PrinterInstellingen.h"
 #include "settings/frmVeldom07.h"
@@ -257,6 +258,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdMAILTXT.OnClick([this] { cmdMAILTXT_Click(); });
     cmdLessen.OnClick([this] { cmdLessen_Click(); });
     cmdNamen.OnClick([this] { cmdNamen_Click(); });
+    cmdGroepen.OnClick([this] { cmdGroepen_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
     cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
 }
@@ -269,7 +271,7 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
            &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad ||
            &knop == &cmdInstellingen ||
            &knop == &cmdPrinterInstellingen || &knop == &cmdMAILTXT ||
-           &knop == &cmdLessen || &knop == &cmdNamen;
+           &knop == &cmdLessen || &knop == &cmdNamen || &knop == &cmdGroepen;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -647,6 +649,14 @@ void frmVeldom01Form::cmdNamen_Click() {
     ZetFocus(*this, cmdFocus);
     SetEnabled(false);
     frmVeldom04().Show();
+}
+
+void frmVeldom01Form::cmdGroepen_Click() {
+    // The group composer enables this window again when it closes.
+    AanroepScherm = 1;
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom05().Show();
 }
 
 void frmVeldom01Form::cmdVideo_Click() {

@@ -58,6 +58,7 @@ public:
     // free slots of an exported lesson): such a set is not printed.
     bool SetAfdrukbaar();
     void cmdNamen_Click();
+    void cmdGroepen_Click();
     void lblSpelnummer_Click();
     void cmdDownLoad_Click();
 

@@ -6,6 +6,7 @@
 #include "main/frmVeldom03.h"
 #include "platform/Prompt.h"
 #include "players/frmVeldom04.h"
+#include "players/frmVeldom05.h"
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
 
@@ -163,6 +164,15 @@ void frmVeldom02Form::cmdOK_Click() {
             return;
         }
         break;
+    case 5:
+        // The composer writes its group file or match folder; a failed
+        // write keeps the dialog open.
+        if (frmVeldom05_IsLoaded() && !frmVeldom05().BewaarOnderNaam(naam)) {
+            cmdOK.SetEnabled(true);
+            ZetFocus(*this, txtBestandsNaam);
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -242,6 +252,11 @@ void frmVeldom02Form::GeefAanroeperTerug() {
         NieuweNaam.clear();
         if (frmVeldom04_IsLoaded())
             frmVeldom04().SetEnabled(true);
+        break;
+    case 5:
+        // The composer keeps NieuweNaam: the next save offers it again.
+        if (frmVeldom05_IsLoaded())
+            frmVeldom05().SetEnabled(true);
         break;
     default:
         break;
