@@ -144,7 +144,7 @@ void frmVeldom05Form::Form_Load() {
     }
     for (int i = 0; i < 2; ++i) {
         lblWind[i].SetAutoSize(false);
-        lblWind[i].Move(midden, top + i * (RegelHoogte + 60), windBreedte + 60, RegelHoogte);
+        lblWind[i].Move(midden, top + i * (RegelHoogte + 60) + 45, windBreedte + 60, RegelHoogte - 45);
         lblNaam[i].Move(midden + windBreedte + 120, top + i * (RegelHoogte + 60),
                         GridBreedte - windBreedte - 120, RegelHoogte);
         lblNaam[i].SetBorderStyle(1);
