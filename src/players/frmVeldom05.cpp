@@ -501,7 +501,8 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
         return true;
     }
     // A match folder.
-    const bool bestaat = groep::WedstrijdBestaat(naam);
+    // A match folder without any file of the match yet is new.
+    const bool bestaat = !groep::EigenWedstrijdBestanden(naam).isEmpty();
     if (bestaat && !Vraag(46, naam)) return true;
     if (bestaat && groep::WedstrijdHeeftUitslagen(naam) && groep::ParenGewijzigd(naam, paren) &&
         !Vraag(368, naam))
@@ -527,6 +528,7 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
 // Opening a group or a match
 
 void frmVeldom05Form::lstGroepBestand_Click() {
+    if (BezigMetLaden) return;  // the group's own item selected again below
     const int i = lstGroepBestand.ListIndex();
     if (i < 0 || i >= groepBestanden_.size()) return;
     const MapItem item = groepBestanden_[i];
@@ -581,6 +583,8 @@ void frmVeldom05Form::lstWedstrijd_Click() {
     QStringList regels;
     const QString pad = uitslag::LeesPad(uitslag::WedstrijdBestand::Paren, naam);
     if (BestandBestaat(pad) != 1 || !readTextLines(pad, regels, nullptr, 64 * 1024)) {
+        // A new match: the pairs composed so far can be saved into it.
+        PasZitplaatsenAan();
         ZetFocus(*this, cmdFocus);
         return;
     }
