@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(CvnMap, QString());
         // Buttons of windows not built yet stay disabled.
         QVERIFY(f.cmdNamen.Enabled());
-        QVERIFY(!f.cmdGroepen.Enabled());
+        QVERIFY(f.cmdGroepen.Enabled());
         QVERIFY(!f.cmdAfdrukken.Enabled());
     }
 
