@@ -82,7 +82,9 @@ QVector<QStringList> OverzichtRijen(const QVector<QStringList>& bestaand, const 
         for (int b = 1; b <= spellen; ++b) kop << QString::number(b);
         rijen << kop;
     } else {
+        // The rows keep the width of the existing header.
         rijen << bestaand.first();
+        spellen = static_cast<int>(bestaand.first().size()) - 1;
     }
     for (int i = 0; i < paren.size(); ++i) {
         QStringList rij = LegeRij(PaarTekst(i + 1, paren.at(i)), spellen);
@@ -126,8 +128,7 @@ bool BewaarWedstrijd(const QString& wedstrijd, const QVector<Paar>& paren, int s
         QString gelezen;
         if (uitslag::LeesKlaar(wedstrijd, aantal, gelezen).Gelukt()) vlaggen = gelezen;
         std::vector<QStringList> rijen;
-        if (uitslag::LeesOverzicht(wedstrijd, rijen).Gelukt() &&
-            rijen.front().size() == aantal + 1)
+        if (uitslag::LeesOverzicht(wedstrijd, rijen).Gelukt())
             oud = QVector<QStringList>(rijen.begin(), rijen.end());
     }
     const QVector<QStringList> nieuw = OverzichtRijen(oud, paren, aantal);

@@ -38,7 +38,8 @@ bool BewaarWedstrijd(const QString& wedstrijd, const QVector<Paar>& paren, int s
                      QString* fout = nullptr);
 
 // The overview rows of a match for `paren` with `spellen` boards, built
-// from the existing rows (empty for a new match): see BewaarWedstrijd.
+// from the existing rows (empty for a new match; otherwise their header
+// stays and sets the width of every row): see BewaarWedstrijd.
 QVector<QStringList> OverzichtRijen(const QVector<QStringList>& bestaand, const QVector<Paar>& paren,
                                     int spellen);
 

@@ -212,6 +212,11 @@ private slots:
             {{"", "1"}, {"02. B - b", "x"}, {"01. A - a", "y"}, {"", ""}}, ParenVan(2), 1);
         QCOMPARE(door.at(1), QStringList({"01. P1a - P1b", "y"}));
         QCOMPARE(door.at(2), QStringList({"02. P2a - P2b", "x"}));
+        // A header wider than the board count keeps every result.
+        const QVector<QStringList> breed =
+            OverzichtRijen({{"", "1", "2"}, {"01. A - a", "5", "6"}, {"", "", ""}}, ParenVan(1), 1);
+        QCOMPARE(breed.at(1), QStringList({"01. P1a - P1b", "5", "6"}));
+        QCOMPARE(breed.at(2).size(), 3);
         // Fewer pairs: the pairs and mail files shrink, the dropped rows go.
         QVERIFY(BewaarWedstrijd("W", ParenVan(2), 3));
         QCOMPARE(Regels(map + "W overzicht.txt").size(), 5);
@@ -221,6 +226,12 @@ private slots:
 
     void matchUnderTheOtherLanguagesNamesIsRead() {
         testsupport::TempHome home;
+        // Run in English, the names are the same fixed ones.
+        TaalNummer = 11;
+        QVERIFY(BewaarWedstrijd("Eng", ParenVan(2), 2));
+        TaalNummer = 10;
+        QVERIFY(QFileInfo::exists(home.file("resultaten/Eng/Eng klaar.txt")));
+        QVERIFY(QFileInfo::exists(home.file("resultaten/Eng/Eng overzicht.txt")));
         const QString map = home.file("resultaten/Old/");
         testsupport::WriteTestFile(map + "Old.txt", "01. A| - B|\r\n02. C| - D|\r\n");
         testsupport::WriteTestFile(map + "Old.spellen", "2\r\n");
