@@ -11,6 +11,7 @@
 #include "output/frmVeldom17.h"
 #include "players/frmVeldom04.h"
 #include "players/frmVeldom10.h"
+#include "players/frmVeldom05.h"
 #include "settings/frmVeldom06.h"
 #include "settings/PrinterInstellingen.h"
 #include "settings/frmVeldom07.h"
@@ -261,6 +262,7 @@ void frmVeldom01Form::KoppelHandlers() {
     cmdInvoeren.OnClick([this] { cmdInvoeren_Click(); });
     cmdNamen.OnClick([this] { cmdNamen_Click(); });
     cmdVerstuur.OnClick([this] { cmdVerstuur_Click(); });
+    cmdGroepen.OnClick([this] { cmdGroepen_Click(); });
     lblSpelnummer.OnClick([this] { lblSpelnummer_Click(); });
     cmdDownLoad.OnClick([this] { cmdDownLoad_Click(); });
 }
@@ -274,7 +276,7 @@ bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
            &knop == &cmdInstellingen ||
            &knop == &cmdPrinterInstellingen || &knop == &cmdMAILTXT ||
            &knop == &cmdLessen || &knop == &cmdNamen || &knop == &cmdVerstuur ||
-           &knop == &cmdInvoeren;
+           &knop == &cmdInvoeren || &knop == &cmdGroepen;
 }
 
 void frmVeldom01Form::Schakel(CommandButton& knop, bool aan) { knop.SetEnabled(aan && KnopWerkt(knop)); }
@@ -668,6 +670,14 @@ void frmVeldom01Form::cmdVerstuur_Click() {
     ZetFocus(*this, cmdFocus);
     SetEnabled(false);
     frmVeldom10().Show();
+}
+
+void frmVeldom01Form::cmdGroepen_Click() {
+    // The group composer enables this window again when it closes.
+    AanroepScherm = 1;
+    ZetFocus(*this, cmdFocus);
+    SetEnabled(false);
+    frmVeldom05().Show();
 }
 
 void frmVeldom01Form::cmdVideo_Click() {

@@ -60,6 +60,7 @@ public:
     bool SetAfdrukbaar();
     void cmdNamen_Click();
     void cmdVerstuur_Click();
+    void cmdGroepen_Click();
     void lblSpelnummer_Click();
     void cmdDownLoad_Click();
 

@@ -4,14 +4,17 @@
 #include "main/BewaarNaam.h"
 #include "main/frmVeldom01.h"
 #include "main/frmVeldom03.h"
-#include "platform/Prompt.h"
-#include "players/frmVeldom04.h"
-#include "results/WedstrijdBestanden.h"
-#include "results/frmVeldom11.h"
+
+#include <QFile>
+
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
-#include <QFile>
+#include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "players/frmVeldom04.h"
+#include "players/frmVeldom05.h"
+#include "results/WedstrijdBestanden.h"
+#include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
 
 using namespace platform;
@@ -175,6 +178,15 @@ void frmVeldom02Form::cmdOK_Click() {
             return;
         }
         break;
+    case 5:
+        // The composer writes its group file or match folder; a failed
+        // write keeps the dialog open.
+        if (frmVeldom05_IsLoaded() && !frmVeldom05().BewaarOnderNaam(naam)) {
+            cmdOK.SetEnabled(true);
+            ZetFocus(*this, txtBestandsNaam);
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -306,6 +318,11 @@ void frmVeldom02Form::GeefAanroeperTerug() {
     case 11:
         if (frmVeldom11_IsLoaded())
             frmVeldom11().SetEnabled(true);
+        break;
+    case 5:
+        // The composer keeps NieuweNaam: the next save offers it again.
+        if (frmVeldom05_IsLoaded())
+            frmVeldom05().SetEnabled(true);
         break;
     default:
         break;

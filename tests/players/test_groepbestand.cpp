@@ -6,9 +6,30 @@
 #include <QtTest>
 
 #include "players/GroepBestand.h"
+#include "players/GroepWedstrijd.h"
+#include "results/WedstrijdBestanden.h"
+#include "shared/BasVeldom.h"
 #include "support/TestSupport.h"
 
 using namespace groep;
+
+namespace {
+
+QVector<Paar> ParenVan(int aantal, const QString& voor = "P") {
+    QVector<Paar> paren;
+    for (int i = 1; i <= aantal; ++i)
+        paren << Paar{{QString("%1%2a").arg(voor).arg(i), QString("a%1@x.nl").arg(i)},
+                      {QString("%1%2b").arg(voor).arg(i), ""}};
+    return paren;
+}
+
+QStringList Regels(const QString& pad) {
+    return QString::fromLatin1(testsupport::ReadTestFile(pad)).split("\r\n");
+}
+
+const QString Weiger = "x|y||<>#%$*&:;\\/?'.,][=+`~@^)({}";
+
+}  // namespace
 
 class TestGroepBestand : public QObject {
     Q_OBJECT
@@ -130,6 +151,166 @@ private slots:
         QVERIFY(!SchrijfGroep("Goed", {{{"A|x", ""}, {"B", ""}}}));
         QVERIFY(LeesGroep("Goed", paren));
         QCOMPARE(paren.at(0).eerste.naam, QString("A"));
+    }
+
+    void matchCreate() {
+        testsupport::TempHome home;
+        QVERIFY(BewaarWedstrijd("Ronde 3", ParenVan(4), 3));
+        const QString map = home.file("resultaten/Ronde 3/");
+        // Fixed names, whatever the language.
+        QCOMPARE(Regels(map + "Ronde 3.spellen"), QStringList({"3", ""}));
+        QCOMPARE(Regels(map + "Ronde 3 klaar.txt"), QStringList({"000", ""}));
+        QCOMPARE(Regels(map + "Ronde 3 overzicht.txt"),
+                 QStringList({"~1~2~3", "01. P1a - P1b~~~", "02. P2a - P2b~~~", "03. P3a - P3b~~~",
+                              "04. P4a - P4b~~~", "~~~", ""}));
+        QCOMPARE(Regels(map + "Ronde 3.txt").first(), QString("01. P1a|a1@x.nl - P1b|"));
+        QCOMPARE(testsupport::ReadTestFile(map + "Ronde 3 mail.txt"),
+                 testsupport::ReadTestFile(map + "Ronde 3.txt"));
+        // The results side reads what the composer wrote.
+        QStringList paren;
+        QVERIFY(uitslag::LeesParen("Ronde 3", paren).Gelukt());
+        QCOMPARE(paren.size(), 4);
+        std::vector<QStringList> rijen;
+        QVERIFY(uitslag::LeesOverzicht("Ronde 3", rijen).Gelukt());
+        QVERIFY(!WedstrijdHeeftUitslagen("Ronde 3"));
+        QVERIFY(!ParenGewijzigd("Ronde 3", ParenVan(4)));
+        QVERIFY(ParenGewijzigd("Ronde 3", ParenVan(3)));
+        // No board count: no match (the results side could not read it).
+        QString fout;
+        QVERIFY(!BewaarWedstrijd("Leeg", ParenVan(2), 0, &fout));
+        QVERIFY(!BewaarWedstrijd("Te veel", ParenVan(2), 49, &fout));
+        QVERIFY(!QFileInfo::exists(home.file("resultaten/Leeg")));
+    }
+
+    void matchResaveKeepsResultsWithTheirPairs() {
+        testsupport::TempHome home;
+        QVERIFY(BewaarWedstrijd("W", ParenVan(4), 3));
+        // The results side has typed boards 1 and 3 for pairs 1 to 4.
+        std::vector<QStringList> rijen;
+        QVERIFY(uitslag::LeesOverzicht("W", rijen).Gelukt());
+        for (int r = 1; r <= 4; ++r) {
+            rijen[r][1] = QString::number(10 * r);
+            rijen[r][3] = QString::number(10 * r + 1);
+        }
+        QVERIFY(uitslag::SchrijfOverzicht("W", rijen));
+        QVERIFY(uitslag::SchrijfKlaar("W", "101"));
+        QVERIFY(WedstrijdHeeftUitslagen("W"));
+        // Re-saved with 6 pairs and a board setting of 5: board count and
+        // flags stay; every row keeps its results; pair 2 has new players.
+        QVector<Paar> nieuw = ParenVan(6);
+        nieuw[1] = Paar{{"Nieuw", ""}, {"Ook", ""}};
+        QVERIFY(BewaarWedstrijd("W", nieuw, 5));
+        const QString map = home.file("resultaten/W/");
+        QCOMPARE(Regels(map + "W.spellen").first(), QString("3"));
+        QCOMPARE(Regels(map + "W klaar.txt").first(), QString("101"));
+        QCOMPARE(Regels(map + "W overzicht.txt"),
+                 QStringList({"~1~2~3", "01. P1a - P1b~10~~11", "02. Nieuw - Ook~20~~21",
+                              "03. P3a - P3b~30~~31", "04. P4a - P4b~40~~41", "05. P5a - P5b~~~",
+                              "06. P6a - P6b~~~", "~~~", ""}));
+        // Rows found by their pair number, not their place.
+        const QVector<QStringList> door = OverzichtRijen(
+            {{"", "1"}, {"02. B - b", "x"}, {"01. A - a", "y"}, {"", ""}}, ParenVan(2), 1);
+        QCOMPARE(door.at(1), QStringList({"01. P1a - P1b", "y"}));
+        QCOMPARE(door.at(2), QStringList({"02. P2a - P2b", "x"}));
+        // A header wider than the board count keeps every result.
+        const QVector<QStringList> breed =
+            OverzichtRijen({{"", "1", "2"}, {"01. A - a", "5", "6"}, {"", "", ""}}, ParenVan(1), 1);
+        QCOMPARE(breed.at(1), QStringList({"01. P1a - P1b", "5", "6"}));
+        QCOMPARE(breed.at(2).size(), 3);
+        // Fewer pairs: the pairs and mail files shrink, the dropped rows go.
+        QVERIFY(BewaarWedstrijd("W", ParenVan(2), 3));
+        QCOMPARE(Regels(map + "W overzicht.txt").size(), 5);
+        QCOMPARE(Regels(map + "W.txt").size(), 3);
+        QCOMPARE(Regels(map + "W mail.txt").size(), 3);
+    }
+
+    void matchUnderTheOtherLanguagesNamesIsRead() {
+        testsupport::TempHome home;
+        // Run in English, the names are the same fixed ones.
+        TaalNummer = 11;
+        QVERIFY(BewaarWedstrijd("Eng", ParenVan(2), 2));
+        TaalNummer = 10;
+        QVERIFY(QFileInfo::exists(home.file("resultaten/Eng/Eng klaar.txt")));
+        QVERIFY(QFileInfo::exists(home.file("resultaten/Eng/Eng overzicht.txt")));
+        const QString map = home.file("resultaten/Old/");
+        testsupport::WriteTestFile(map + "Old.txt", "01. A| - B|\r\n02. C| - D|\r\n");
+        testsupport::WriteTestFile(map + "Old.spellen", "2\r\n");
+        testsupport::WriteTestFile(map + "Old done.txt", "10\r\n");
+        testsupport::WriteTestFile(map + "Old overview.txt", "~1~2\r\n01. A - B~5~\r\n02. C - D~7~\r\n~~\r\n");
+        QVERIFY(WedstrijdHeeftUitslagen("Old"));
+        QVERIFY(BewaarWedstrijd("Old", ParenVan(2), 9));
+        QCOMPARE(Regels(map + "Old klaar.txt").first(), QString("10"));
+        QCOMPARE(Regels(map + "Old overzicht.txt").at(1), QString("01. P1a - P1b~5~"));
+    }
+
+    void renameMatchNamedLikeTheBoardFiles() {
+        // "S" and "Spel" are prefixes of the board files "Spel 01 Drovik.txt"
+        // and "Spel 001.txt": those must keep their names.
+        for (const QString oud : {QString("S"), QString("Spel")}) {
+            testsupport::TempHome home;
+            QVERIFY(BewaarWedstrijd(oud, ParenVan(2), 2));
+            QVERIFY(uitslag::BewaarSpel(oud, 1, {{"1 - 2", "", "", "", "", "", ""}}, "SHRK", true));
+            testsupport::WriteTestFile(home.file("resultaten/" + oud + "/" + oud + " done.txt"), "00\r\n");
+            QStringList voor = QDir(home.file("resultaten/" + oud)).entryList(QDir::Files);
+            QVERIFY(voor.contains("Spel 01 Drovik.txt"));
+            QVERIFY(voor.contains("Spel 001.txt"));
+            QString nieuw = " Ronde 4 ";
+            QCOMPARE(HernoemWedstrijd(oud, nieuw, Weiger), NaamFout::Geen);
+            QCOMPARE(nieuw, QString("Ronde 4"));
+            QVERIFY(!QFileInfo::exists(home.file("resultaten/" + oud)));
+            QStringList na = QDir(home.file("resultaten/Ronde 4")).entryList(QDir::Files);
+            na.sort();
+            QCOMPARE(na, QStringList({"Ronde 4 done.txt", "Ronde 4 klaar.txt", "Ronde 4 mail.txt",
+                                      "Ronde 4 overzicht.txt", "Ronde 4.spellen", "Ronde 4.txt",
+                                      "Spel 001.txt", "Spel 01 Drovik.txt"}));
+            QStringList paren;
+            QVERIFY(uitslag::LeesParen("Ronde 4", paren).Gelukt());
+        }
+    }
+
+    void refusedNames() {
+        testsupport::TempHome home;
+        QVERIFY(BewaarWedstrijd("A", ParenVan(2), 2));
+        QVERIFY(BewaarWedstrijd("B", ParenVan(2), 2));
+        QVERIFY(SchrijfGroep("G", ParenVan(2)));
+        QVERIFY(SchrijfGroep("H", ParenVan(2)));
+        for (QString naam : {QString(""), QString("  "), QString("."), QString(".."), QString("a/b"),
+                             QString("a\\\\b"), QString("x.y"), QString("a|b"), QString("t\tab"), QString("k?")}) {
+            QString n = naam;
+            QCOMPARE(HernoemWedstrijd("A", n, Weiger), NaamFout::Ongeldig);
+            n = naam;
+            QCOMPARE(HernoemBestand(home.file("groepen"), "G", n, ".txt", Weiger), NaamFout::Ongeldig);
+        }
+        QString n = "B";
+        QCOMPARE(HernoemWedstrijd("A", n, Weiger), NaamFout::Bestaat);
+        n = "H";
+        QCOMPARE(HernoemBestand(home.file("groepen"), "G", n, ".txt", Weiger), NaamFout::Bestaat);
+        n = "Weg";
+        QCOMPARE(HernoemWedstrijd("Bestaat niet", n, Weiger), NaamFout::Mislukt);
+        // Nothing moved.
+        QVERIFY(QFileInfo::exists(home.file("resultaten/A/A.txt")));
+        QVERIFY(QFileInfo::exists(home.file("groepen/G.txt")));
+        n = "G2";
+        QCOMPARE(HernoemBestand(home.file("groepen"), "G", n, ".txt", Weiger), NaamFout::Geen);
+        QVERIFY(QFileInfo::exists(home.file("groepen/G2.txt")));
+    }
+
+    void deleteMatchOnlyInsideTheResultsFolder() {
+        testsupport::TempHome home;
+        QVERIFY(BewaarWedstrijd("Weg", ParenVan(2), 2));
+        QDir().mkpath(home.file("resultaten/Weg/sub"));
+        QVERIFY(WisWedstrijd("Weg"));
+        QVERIFY(!QFileInfo::exists(home.file("resultaten/Weg")));
+        QVERIFY(QFileInfo(home.file("resultaten")).isDir());
+        // A link to a folder elsewhere is not followed; odd names are no path.
+        QDir().mkpath(home.file("buiten"));
+        testsupport::WriteTestFile(home.file("buiten/blijft.txt"), "x");
+        QVERIFY(QFile::link(home.file("buiten"), home.file("resultaten/Link")));
+        QVERIFY(!WisWedstrijd("Link"));
+        QVERIFY(QFileInfo::exists(home.file("buiten/blijft.txt")));
+        for (const QString naam : {QString(""), QString(".."), QString("."), QString("../buiten")})
+            QVERIFY(!WisWedstrijd(naam));
+        QVERIFY(QFileInfo::exists(home.file("buiten/blijft.txt")));
     }
 };
 

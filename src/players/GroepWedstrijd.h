@@ -1,0 +1,71 @@
+#pragma once
+// What the group composer does to match folders and saved files, without a
+// window: creating or re-saving a match from a list of pairs, telling
+// whether a match already has results, renaming a names file, group or
+// match, and deleting a match. The match files are named and read through
+// uitslag:: (results/WedstrijdBestanden.h), the one place that knows them.
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include "players/GroepBestand.h"
+
+namespace groep {
+
+// True when the folder resultaten\<w> exists.
+bool WedstrijdBestaat(const QString& wedstrijd);
+
+// True when the match holds anything typed on the results side: a done
+// flag set, a filled board cell in the overview, or a board result file.
+bool WedstrijdHeeftUitslagen(const QString& wedstrijd);
+
+// True when the match's stored pairs differ from `paren` (a match without a
+// pairs file differs from any non-empty list).
+bool ParenGewijzigd(const QString& wedstrijd, const QVector<Paar>& paren);
+
+// Creates match `wedstrijd` for `paren`, or re-saves it:
+// - a new match gets `spellen` boards (1 to 48), all done flags "0", an
+//   overview of a header row, one empty row per pair and a closing row;
+// - an existing match keeps its board count, its done flags and, row by
+//   pair number, the results in its overview; a row's label follows the
+//   pair's new names; rows of pair numbers beyond the new count go;
+// - the pairs file and the mail list hold the pair lines.
+// Each file is replaced whole. False with a reason in `fout` when the name
+// is not plain, the board count is needed and outside 1 to 48, a pair
+// cannot be written, or a write fails.
+bool BewaarWedstrijd(const QString& wedstrijd, const QVector<Paar>& paren, int spellen,
+                     QString* fout = nullptr);
+
+// The overview rows of a match for `paren` with `spellen` boards, built
+// from the existing rows (empty for a new match; otherwise their header
+// stays and sets the width of every row): see BewaarWedstrijd.
+QVector<QStringList> OverzichtRijen(const QVector<QStringList>& bestaand, const QVector<Paar>& paren,
+                                    int spellen);
+
+// The names of the files in the match folder that belong to the match
+// itself (pairs, board count, done flags, overview, mail list), under
+// either language's words, as they exist now.
+QStringList EigenWedstrijdBestanden(const QString& wedstrijd);
+
+// Why a new name is refused, or Geen when it may be used.
+enum class NaamFout { Geen, Ongeldig, Bestaat, Mislukt };
+
+// Renames the file <map>\<oud><extensie> to <map>\<nieuw><extensie>. The
+// new name is checked whole: trimmed, allowed by the refusal text (text 85)
+// and not in use. `nieuw` receives the trimmed name.
+NaamFout HernoemBestand(const QString& map, const QString& oud, QString& nieuw, const QString& extensie,
+                        const QString& weigerTekst, QString* fout = nullptr);
+
+// Renames match `oud` to `nieuw`: the folder and exactly the files of
+// EigenWedstrijdBestanden (their leading match name replaced); board result
+// files keep their names. Checked as HernoemBestand. On failure everything
+// keeps its old name.
+NaamFout HernoemWedstrijd(const QString& oud, QString& nieuw, const QString& weigerTekst,
+                          QString* fout = nullptr);
+
+// Deletes the match folder with everything in it, only when it is a real
+// folder directly in the results folder (no link, no path outside).
+bool WisWedstrijd(const QString& wedstrijd, QString* fout = nullptr);
+
+}  // namespace groep

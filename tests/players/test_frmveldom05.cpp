@@ -1,0 +1,375 @@
+// The group composer as the user works in it: composing pairs from a names
+// file, the seat labels and the Save button at every count, the 40-pair
+// limit, saving a group and a match through the Save-as dialog, opening,
+// renaming and deleting them.
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+#include <memory>
+
+#include "main/frmVeldom01.h"
+#include "main/frmVeldom02.h"
+#include "platform/Events.h"
+#include "players/GroepBestand.h"
+#include "players/GroepWedstrijd.h"
+#include "players/frmVeldom05.h"
+#include "results/WedstrijdBestanden.h"
+#include "shared/BasVeldom.h"
+#include "support/MailTxtFixture.h"
+#include "support/PromptScript.h"
+#include "support/TestSupport.h"
+
+using namespace platform;
+
+namespace {
+
+QStringList Kolom(const Grid& g, int c) {
+    QStringList out;
+    for (int r = 1; r < g.Rows(); ++r) out << g.TextMatrix(r, c);
+    return out;
+}
+
+void Kies(ListBox& lst, const QString& tekst) {
+    const int i = lst.Items().indexOf(tekst);
+    QVERIFY2(i >= 0, qPrintable(tekst));
+    lst.userSelected(i, true);
+    DoEvents();
+}
+
+// Picks the first two players of the grid and adds them as a pair.
+void VoegPaarToe(frmVeldom05Form& f) {
+    f.msfgResultaat.userClickCell(1, 1);
+    f.msfgResultaat.userClickCell(1, 1);
+    QVERIFY(f.cmdToevoegen.Enabled());
+    f.cmdToevoegen.Click();
+}
+
+QString Wind(frmVeldom05Form& f) { return f.lblWind[0].Caption() + f.lblWind[1].Caption(); }
+
+}  // namespace
+
+class TestFrmVeldom05 : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testsupport::TempHome> home;
+
+    void NamenBestand(const QString& naam, int aantal, const QString& voor = "Speler") {
+        QByteArray inhoud;
+        for (int i = 1; i <= aantal; ++i)
+            inhoud += QString("%1|%2 %3|%4@club.nl\r\n").arg(i).arg(voor).arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
+        testsupport::WriteTestFile(home->file("namen/" + naam + ".txt"), inhoud);
+    }
+    frmVeldom05Form& Open() {
+        frmVeldom01().Show();
+        DoEvents();
+        frmVeldom01().cmdGroepen.Click();
+        DoEvents();
+        return frmVeldom05();
+    }
+    // Save through the Save-as dialog; true when it closed.
+    bool Bewaar(frmVeldom05Form& f, const QString& naam, bool ok = true) {
+        f.cmdOpslaan.Click();
+        DoEvents();
+        if (!frmVeldom02_IsLoaded() || f.Enabled() || AanroepScherm != 5) return false;
+        frmVeldom02Form& d = frmVeldom02();
+        d.txtBestandsNaam.userEdited(naam);
+        (ok ? d.cmdOK : d.cmdTerug).Click();
+        DoEvents();
+        return !frmVeldom02_IsLoaded() && f.Enabled();
+    }
+
+private slots:
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        testsupport::WriteWorkingMailTxt();
+        LeesInstellingen();
+        TaalNummer = 10;
+        NieuweNaam.clear();
+        SchrijfIni("Standaard", "Spellen", "3", IniBestand);
+    }
+    void cleanup() {
+        testsupport::PromptScript prompts;
+        if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
+        if (frmVeldom05_IsLoaded()) Unload(frmVeldom05());
+        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
+        DoEvents();
+        home.reset();
+    }
+
+    void composeEightPairsSaveGroupCreateMatchReopenBoth() {
+        testsupport::PromptScript prompts;
+        NamenBestand("Clubleden", 16);
+        QDir().mkpath(home->file("resultaten/Ronde 1"));
+        frmVeldom05Form& f = Open();
+        QVERIFY(!frmVeldom01().Enabled());
+        QCOMPARE(f.Caption(), QString("Groep samenstellen"));
+        QVERIFY(!f.fraGroepBestand.Enabled());
+        QVERIFY(!f.cmdOpslaan.Enabled());
+        Kies(f.lstNamenBestand, "Clubleden");
+        QVERIFY(f.fraGroepBestand.Enabled() && f.fraWedstrijd.Enabled());
+        QCOMPARE(f.msfgResultaat.Rows(), 17);
+        for (int k = 1; k <= 8; ++k) {
+            // The seats of pair k: odd North-South, even East-West.
+            QCOMPARE(Wind(f), k % 2 ? QString("Noord:Zuid:") : QString("Oost:West:"));
+            VoegPaarToe(f);
+            QCOMPARE(f.cmdOpslaan.Enabled(), k % 2 == 0);
+        }
+        QCOMPARE(f.fraMaakGroep.Caption(), QString("Groep (8)"));
+        QCOMPARE(f.lstMaakGroep.List(0), QString("01. Speler 01 - Speler 02"));
+        QCOMPARE(f.lstSchaduwMaakGroep.List(7), QString("08. Speler 15|15@club.nl - Speler 16|16@club.nl"));
+        // Every player is in a pair: the grid holds its empty row only, and
+        // a click on it picks no one.
+        QCOMPARE(f.msfgResultaat.Rows(), 2);
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({""}));
+        f.msfgResultaat.userClickCell(1, 1);
+        QVERIFY(f.lblNaam[0].Caption().isEmpty());
+
+        QVERIFY(Bewaar(f, "Dinsdag"));
+        QVERIFY(!f.cmdOpslaan.Enabled());
+        QCOMPARE(f.lstGroepBestand.Items(), QStringList({"Dinsdag"}));
+        QVector<groep::Paar> paren;
+        QVERIFY(groep::LeesGroep("Dinsdag", paren));
+        QCOMPARE(paren.size(), 8);
+        QCOMPARE(groep::PaarRegels(paren), f.lstSchaduwMaakGroep.Items());
+
+        // A new (empty) match folder takes the composed pairs.
+        Kies(f.lstWedstrijd, "Ronde 1");
+        QCOMPARE(NieuweNaam, QString("Ronde 1"));
+        QCOMPARE(f.lstMaakGroep.ListCount(), 8);
+        QVERIFY(Bewaar(f, "Ronde 1"));
+        QStringList items;
+        QVERIFY(uitslag::LeesParen("Ronde 1", items).Gelukt());
+        QCOMPARE(items, f.lstMaakGroep.Items());
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/Ronde 1/Ronde 1 klaar.txt")), QByteArray("000\r\n"));
+
+        // Reopen the window, then the group and the match.
+        const QStringList samengesteld = f.lstMaakGroep.Items();
+        f.cmdTerug.Click();
+        DoEvents();
+        QVERIFY(frmVeldom01().Enabled());
+        frmVeldom05Form& g = Open();
+        QCOMPARE(g.lstMaakGroep.ListCount(), 0);
+        Kies(g.lstNamenBestand, "Clubleden");
+        // Two players picked from the grid go back when the group opens.
+        g.msfgResultaat.userClickCell(3, 1);
+        Kies(g.lstGroepBestand, "Dinsdag");
+        QCOMPARE(g.lstMaakGroep.Items(), samengesteld);
+        QCOMPARE(g.msfgResultaat.Rows(), 2);
+        QVERIFY(g.lblNaam[0].Caption().isEmpty());
+        QVERIFY(g.cmdOpslaan.Enabled());
+        QCOMPARE(NieuweNaam, QString("Dinsdag"));
+        Kies(g.lstWedstrijd, "Ronde 1");
+        QCOMPARE(g.lstGroepBestand.ListIndex(), -1);
+        QCOMPARE(g.lstMaakGroep.ListCount(), 8);
+        QCOMPARE(g.lstSchaduwMaakGroep.List(0), QString("01. Speler 01|1@club.nl - Speler 02|2@club.nl"));
+    }
+
+    void seatsAtEveryCountFortyPairLimitAndDrops() {
+        testsupport::PromptScript prompts;
+        NamenBestand("Groot", 84);
+        frmVeldom05Form& f = Open();
+        Kies(f.lstNamenBestand, "Groot");
+        for (int k = 1; k <= 40; ++k) {
+            if (k == 40) prompts.answer(vbOK);
+            VoegPaarToe(f);
+            QCOMPARE(Wind(f), k % 2 ? QString("Oost:West:") : QString("Noord:Zuid:"));
+            QCOMPARE(f.cmdOpslaan.Enabled(), k % 2 == 0);
+            QCOMPARE(prompts.count(), k == 40 ? 1 : 0);
+        }
+        QCOMPARE(prompts.last().text, TaalTekst(132));
+        // No 41st pair: the grid takes no click.
+        QVERIFY(!f.msfgResultaat.Enabled());
+        f.msfgResultaat.userClickCell(1, 1);
+        f.cmdToevoegen.Click();
+        QCOMPARE(f.lstMaakGroep.ListCount(), 40);
+        // Dropping pair 02: its players go back sorted, the lists renumber.
+        f.lstMaakGroep.userSelected(1, true);
+        DoEvents();
+        QCOMPARE(f.lstMaakGroep.ListCount(), 39);
+        QCOMPARE(f.lstMaakGroep.List(1), QString("02. Speler 05 - Speler 06"));
+        QCOMPARE(f.lstSchaduwMaakGroep.List(1), QString("02. Speler 05|5@club.nl - Speler 06|6@club.nl"));
+        QCOMPARE(Kolom(f.msfgResultaat, 1).mid(0, 3), QStringList({"Speler 03", "Speler 04", "Speler 81"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 0).mid(0, 3), QStringList({"1", "2", "3"}));
+        QCOMPARE(Wind(f), QString("Oost:West:"));
+        QVERIFY(!f.cmdOpslaan.Enabled());
+        QVERIFY(!f.msfgResultaat.Enabled());
+        // A click on the list with nothing under it changes nothing.
+        f.lstMaakGroep.userSelected(-1, true);
+        QCOMPARE(f.lstMaakGroep.ListCount(), 39);
+
+        // Choosing the names file again empties the group and allows picks.
+        Kies(f.lstNamenBestand, "Groot");
+        QVERIFY(f.msfgResultaat.Enabled());
+        QCOMPARE(f.lstMaakGroep.ListCount(), 0);
+        QCOMPARE(f.fraMaakGroep.Caption(), QString("Groep"));
+        // A complete pending pair stays addable after a drop.
+        VoegPaarToe(f);
+        VoegPaarToe(f);
+        f.msfgResultaat.userClickCell(1, 1);
+        f.msfgResultaat.userClickCell(1, 1);
+        f.lstMaakGroep.userSelected(0, true);
+        DoEvents();
+        QCOMPARE(Wind(f), QString("Oost:West:"));
+        QVERIFY(f.cmdToevoegen.Enabled());
+        f.cmdToevoegen.Click();
+        QCOMPARE(f.lstMaakGroep.ListCount(), 2);
+        QVERIFY(f.cmdOpslaan.Enabled());
+        // Down to none: the bare caption, North-South, no Save.
+        f.lstMaakGroep.userSelected(0, true);
+        f.lstMaakGroep.userSelected(0, true);
+        QCOMPARE(f.fraMaakGroep.Caption(), QString("Groep"));
+        QCOMPARE(Wind(f), QString("Noord:Zuid:"));
+        QVERIFY(!f.cmdOpslaan.Enabled());
+    }
+
+    void saveCancelledOverwriteAndWriteErrors() {
+        testsupport::PromptScript prompts;
+        NamenBestand("Leden", 8);
+        testsupport::WriteTestFile(home->file("groepen/Vast.txt"), "01. X| - Y|\r\n");
+        frmVeldom05Form& f = Open();
+        Kies(f.lstNamenBestand, "Leden");
+        VoegPaarToe(f);
+        VoegPaarToe(f);
+        // Cancelled: nothing written, Save still possible.
+        QVERIFY(Bewaar(f, "Nieuw", false));
+        QVERIFY(!QFileInfo::exists(home->file("groepen/Nieuw.txt")));
+        QVERIFY(f.cmdOpslaan.Enabled());
+        // An existing group: overwritten only after Yes to text 46.
+        prompts.answer(vbNo);
+        QVERIFY(Bewaar(f, "Vast"));
+        QVERIFY(prompts.last().text.startsWith("Het bestand Vast.txt bestaat al."));
+        QCOMPARE(testsupport::ReadTestFile(home->file("groepen/Vast.txt")), QByteArray("01. X| - Y|\r\n"));
+        QVERIFY(f.cmdOpslaan.Enabled());
+        prompts.answer(vbYes);
+        QVERIFY(Bewaar(f, "Vast"));
+        QVector<groep::Paar> paren;
+        QVERIFY(groep::LeesGroep("Vast", paren));
+        QCOMPARE(paren.size(), 2);
+        // A write that fails is reported and keeps the dialog open.
+        QDir().mkpath(home->file("groepen/Map.txt"));
+        prompts.answer(vbOK);
+        QVERIFY(!Bewaar(f, "Map"));
+        QCOMPARE(prompts.count(), 3);
+        QVERIFY(prompts.last().text.contains("Map.txt"));
+        Unload(frmVeldom02());
+        DoEvents();
+        QVERIFY(f.Enabled());
+        // A match without a board count setting is not made.
+        SchrijfIni("Standaard", "Spellen", "", IniBestand);
+        QDir().mkpath(home->file("resultaten/Nul"));
+        f.VulWedstrijden();
+        Kies(f.lstWedstrijd, "Nul");
+        prompts.answer(vbOK);
+        QVERIFY(!Bewaar(f, "Nul"));
+        QCOMPARE(prompts.last().text, TaalTekst(367));
+        QVERIFY(!QFileInfo::exists(home->file("resultaten/Nul/Nul.txt")));
+        Unload(frmVeldom02());
+        DoEvents();
+    }
+
+    void resaveOfAMatchWithResultsWarns() {
+        testsupport::PromptScript prompts;
+        NamenBestand("Leden", 8);
+        QVector<groep::Paar> oud;
+        for (int i = 0; i < 2; ++i) oud << groep::Paar{{QString("A%1").arg(i), ""}, {QString("B%1").arg(i), ""}};
+        QVERIFY(groep::BewaarWedstrijd("Ronde 2", oud, 3));
+        QVERIFY(uitslag::SchrijfKlaar("Ronde 2", "100"));
+        frmVeldom05Form& f = Open();
+        Kies(f.lstNamenBestand, "Leden");
+        Kies(f.lstWedstrijd, "Ronde 2");
+        QCOMPARE(f.lstMaakGroep.Items(), QStringList({"01. A0 - B0", "02. A1 - B1"}));
+        // Pair 2 dropped (its players go to the top of the grid), two
+        // others added in its place.
+        f.lstMaakGroep.userSelected(1, true);
+        f.msfgResultaat.userClickCell(3, 1);
+        f.msfgResultaat.userClickCell(3, 1);
+        f.cmdToevoegen.Click();
+        prompts.answer(vbYes).answer(vbNo);
+        QVERIFY(Bewaar(f, "Ronde 2"));
+        QVERIFY(prompts.last().text.startsWith("De wedstrijd Ronde 2 heeft al uitslagen."));
+        QStringList items;
+        QVERIFY(uitslag::LeesParen("Ronde 2", items).Gelukt());
+        QCOMPARE(items, QStringList({"01. A0 - B0", "02. A1 - B1"}));
+        Kies(f.lstNamenBestand, "Leden");
+        Kies(f.lstWedstrijd, "Ronde 2");
+        f.lstMaakGroep.userSelected(1, true);
+        f.msfgResultaat.userClickCell(3, 1);
+        f.msfgResultaat.userClickCell(3, 1);
+        f.cmdToevoegen.Click();
+        prompts.answer(vbYes).answer(vbYes);
+        QVERIFY(Bewaar(f, "Ronde 2"));
+        QVERIFY(uitslag::LeesParen("Ronde 2", items).Gelukt());
+        QCOMPARE(items.at(1), QString("02. Speler 01 - Speler 02"));
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/Ronde 2/Ronde 2 klaar.txt")), QByteArray("100\r\n"));
+    }
+
+    void openGroupTakesExactlyItsPlayersAndRemembersTheNamesFileByName() {
+        testsupport::PromptScript prompts;
+        testsupport::WriteTestFile(home->file("namen/Leden.txt"),
+                                   "1|Jan|j@x.nl\r\n2|Jan de Vries|v@x.nl\r\n3|Els|e@x.nl\r\n4|Kees|k@x.nl\r\n");
+        testsupport::WriteTestFile(home->file("groepen/G.txt"), "01. Jan|j@x.nl - Els|\r\nkapotte regel\r\n");
+        frmVeldom05Form& f = Open();
+        Kies(f.lstNamenBestand, "Leden");
+        // A new names file that sorts before it moves it in the list.
+        testsupport::WriteTestFile(home->file("namen/Aaa.txt"), "1|Vreemd|\r\n");
+        f.VulNamenBestanden();
+        f.msfgResultaat.userClickCell(4, 1);
+        Kies(f.lstGroepBestand, "G");
+        QCOMPARE(f.lstMaakGroep.Items(), QStringList({"01. Jan - Els"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Jan de Vries", "Kees"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 0), QStringList({"1", "2"}));
+    }
+
+    void renameAndDelete() {
+        testsupport::PromptScript prompts;
+        NamenBestand("Leden", 4);
+        QVector<groep::Paar> twee{{{"A", ""}, {"B", ""}}, {{"C", ""}, {"D", ""}}};
+        QVERIFY(groep::BewaarWedstrijd("Spel", twee, 2));
+        QVERIFY(uitslag::BewaarSpel("Spel", 1, {{"1 - 2", "", "", "", "", "", ""}}, "SHRK", true));
+        frmVeldom05Form& f = Open();
+        Kies(f.lstNamenBestand, "Leden");
+        Kies(f.lstWedstrijd, "Spel");
+        QCOMPARE(f.txtWijzig.Text(), QString("Spel"));
+        // A refused character is dropped with the message.
+        prompts.answer(vbOK);
+        int key = '.';
+        f.txtWijzig_KeyPress(key);
+        QCOMPARE(key, 0);
+        f.txtWijzig.userEdited("Ronde 9");
+        int enter = vbKeyReturn;
+        f.txtWijzig_KeyPress(enter);
+        QCOMPARE(f.lstWedstrijd.Items(), QStringList({"Ronde 9"}));
+        QVERIFY(QFileInfo::exists(home->file("resultaten/Ronde 9/Spel 01 Drovik.txt")));
+        QVERIFY(QFileInfo::exists(home->file("resultaten/Ronde 9/Ronde 9.txt")));
+        // A name in use or a refused name keeps the old one.
+        QDir().mkpath(home->file("resultaten/Bezet"));
+        prompts.answer(vbOK).answer(vbOK);
+        f.txtWijzig.userEdited("Bezet");
+        f.cmdOK.Click();
+        f.txtWijzig.userEdited("a/b");
+        f.cmdOK.Click();
+        QCOMPARE(prompts.count(), 3);
+        QVERIFY(QFileInfo::exists(home->file("resultaten/Ronde 9/Ronde 9.txt")));
+        // Rename of the names file keeps it as the one opened.
+        Kies(f.lstNamenBestand, "Leden");
+        f.txtWijzig.userEdited("Leden 2026");
+        f.cmdOK.Click();
+        QCOMPARE(f.lstNamenBestand.Items(), QStringList({"Leden 2026"}));
+        // Delete a match: No keeps it, Yes removes the folder.
+        f.VulWedstrijden();
+        Kies(f.lstWedstrijd, "Ronde 9");
+        prompts.answer(vbNo);
+        f.cmdWisWedstrijd.Click();
+        QVERIFY(QFileInfo::exists(home->file("resultaten/Ronde 9")));
+        QCOMPARE(prompts.last().text, QString("De wedstrijd Ronde 9 wissen.\n\nZeker weten?"));
+        prompts.answer(vbYes);
+        f.cmdWisWedstrijd.Click();
+        QVERIFY(!QFileInfo::exists(home->file("resultaten/Ronde 9")));
+        QCOMPARE(f.lstWedstrijd.Items(), QStringList({"Bezet"}));
+        // The opened names file comes back after the delete.
+        QCOMPARE(f.msfgResultaat.Rows(), 5);
+    }
+};
+
+QTEST_MAIN(TestFrmVeldom05)
+#include "test_frmveldom05.moc"
