@@ -1,0 +1,274 @@
+// A whole club evening, driven through the real windows in Dutch and in
+// English: each step leaves its files in the program folder, checked after
+// the step, and gives the main window back when its dialog closes.
+
+#include <QtTest>
+#include <QDir>
+#include <QProcess>
+#include <memory>
+
+#include <sys/stat.h>
+
+#include "main/frmVeldom01.h"
+#include "main/frmVeldom02.h"
+#include "main/frmVeldom03.h"
+#include "platform/App.h"
+#include "platform/Form.h"
+#include "platform/Events.h"
+#include "platform/Paths.h"
+#include "platform/PdfPrinter.h"
+#include "platform/Profile.h"
+#include "settings/frmVeldom06.h"
+#include "settings/frmVeldom07.h"
+#include "settings/frmVeldom18.h"
+#include "shared/BasVeldom.h"
+#include "shared/Mail.h"
+#include "shared/MailTxt.h"
+#include "support/LocalServer.h"
+#include "support/PromptScript.h"
+#include "support/TestSupport.h"
+
+using namespace platform;
+
+namespace {
+
+QString Ini(const QString& sectie, const QString& sleutel) { return ReadProfileString(IniBestand, sectie, sleutel); }
+
+int Rechten(const QString& pad) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(pad).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+}
+
+// Every line of a text file the program writes ends in CR LF.
+bool AlleRegelsCrLf(const QByteArray& inhoud) {
+    if (inhoud.isEmpty() || !inhoud.endsWith("\r\n")) return false;
+    for (qsizetype i = 0; i < inhoud.size(); ++i)
+        if (inhoud[i] == '\n' && (i == 0 || inhoud[i - 1] != '\r')) return false;
+    return true;
+}
+
+// The main window is back: enabled, shown, and no dialog of the road open.
+void HoofdschermTerug() {
+    DoEvents();
+    QVERIFY(frmVeldom01().Visible());
+    QVERIFY(frmVeldom01().Enabled());
+    QCOMPARE(AanroepScherm, 0);
+    QCOMPARE(ActiveForm(), static_cast<Form*>(&frmVeldom01()));
+    QVERIFY(!frmVeldom02_IsLoaded());
+    QVERIFY(!frmVeldom03_IsLoaded());
+    QVERIFY(!frmVeldom06_IsLoaded());
+    QVERIFY(!frmVeldom07_IsLoaded());
+    QVERIFY(!frmVeldom18_IsLoaded());
+}
+
+}  // namespace
+
+class TestClubavond : public QObject {
+    Q_OBJECT
+    QTemporaryDir spool_;
+    testsupport::LocalServer sink_;
+    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<testsupport::PromptScript> prompts;
+
+    int Mails() const { return QDir(spool_.path()).entryList({"*.env"}).size(); }
+    QByteArray Mail(int n, const QString& ext) const {
+        return testsupport::ReadTestFile(spool_.filePath(QStringLiteral("mail-%1.%2").arg(n).arg(ext)));
+    }
+
+    // --- step 1: points, printer, mail -------------------------------------
+
+    // MAIL.TXT for the club's own provider, the sink, by the writer command.
+    void MaakMailTxt() {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DROVIK_HOME", home->path());
+        p.setProcessEnvironment(env);
+        p.start(QCoreApplication::applicationDirPath() + "/drovik-mailtxt",
+                {"--host", "127.0.0.1", "--port", QString::number(sink_.port()), "--tls=off", "--from",
+                 "club@example.test", "--name", "Bridgeclub"});
+        QVERIFY2(p.waitForFinished(30000), "the MAIL.TXT writer did not finish");
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0,
+                 p.readAllStandardError().constData());
+        const QString pad = home->file("MAIL.TXT");
+        QCOMPARE(Rechten(pad), 0600);
+        QCOMPARE(DecodeerMailTxt(testsupport::ReadTestFile(pad)).staat, MailTxtStaat::Goed);
+    }
+
+    void Stap1Instellingen() {
+        MaakMailTxt();
+        if (QTest::currentTestFailed()) return;
+        frmVeldom01().Show();
+        DoEvents();
+        QVERIFY(!MailOnbruikbaar);
+        HoofdschermTerug();
+
+        // The point window: 12 to 23 points.
+        frmVeldom01().cmdInstellingen.Click();
+        DoEvents();
+        QVERIFY(frmVeldom06_IsLoaded());
+        QVERIFY(!frmVeldom01().Enabled());
+        frmVeldom06Form& punten = frmVeldom06();
+        QCOMPARE(punten.Caption(), TaalTekst(63));
+        const int min = MinimaalPunten, max = MaximaalPunten;
+        punten.vscrMin.userChanged(punten.vscrMin.Value() - 1);  // up one
+        punten.vscrMax.userChanged(punten.vscrMax.Value() + 1);  // down one
+        QCOMPARE(MinimaalPunten, min + 1);
+        QCOMPARE(MaximaalPunten, max - 1);
+        QCOMPARE(Ini("Punten", "MinimaalPunten"), QString::number(min + 1));
+        QCOMPARE(Ini("Punten", "MaximaalPunten"), QString::number(max - 1));
+        // The club's own address and name for the mails, stored by OK.
+        punten.txtEMailAdres.SetText("leiding@example.test");
+        punten.txtNaam.SetText("Bridgeclub De Kaart");
+        QVERIFY(punten.cmdOK.Enabled());
+        punten.cmdOK.Click();
+        HoofdschermTerug();
+        QCOMPARE(EigenEmailAdres, QString("leiding@example.test"));
+        QCOMPARE(Ini("Standaard", "eigen e-mail adres"), QString("leiding@example.test"));
+        QCOMPARE(frmVeldom01().lblMin.Caption(), QString::number(min + 1));
+        QCOMPARE(frmVeldom01().lblMax.Caption(), QString::number(max - 1));
+
+        // The printer settings: the built-in PDF printer, layout 0. No
+        // printer is stored yet, which the window reports once.
+        prompts->answer(vbOK);
+        frmVeldom01().cmdPrinterInstellingen.Click();
+        DoEvents();
+        QCOMPARE(prompts->count(), 1);
+        QVERIFY(frmVeldom07_IsLoaded());
+        frmVeldom07Form& printer = frmVeldom07();
+        QCOMPARE(printer.lstPrinters.List(0), PdfPrinterName());
+        printer.lstPrinters.userSelected(0, true);
+        printer.optRichting[1].userSelected();
+        printer.optRichting[0].userSelected();
+        QCOMPARE(Ini("Printer", "PDF Printer"), PdfPrinterName());
+        QCOMPARE(Ini("Printer", "Print Richting"), QString("0"));
+        printer.cmdTerug.Click();
+        HoofdschermTerug();
+
+        // The e-mail setup: provider 1 of the written file, one test mail to
+        // the club's own address through the sink.
+        frmVeldom01().cmdMAILTXT.Click();
+        DoEvents();
+        QVERIFY(frmVeldom18_IsLoaded());
+        frmVeldom18Form& mail = frmVeldom18();
+        QVERIFY(mail.optProvider[0].Value());
+        mail.txtEMailAdres.SetText("leiding@example.test");
+        QVERIFY(mail.cmdOK.Enabled());
+        const int voor = Mails();
+        prompts->answer(vbOK);
+        mail.cmdOK.Click();
+        QCOMPARE(prompts->last().text, TaalTekst(223));
+        QTRY_COMPARE(Mails(), voor + 1);
+        QCOMPARE(Mail(voor + 1, "env"), QByteArray("club@example.test\nleiding@example.test"));
+        mail.cmdTerug.Click();
+        HoofdschermTerug();
+        QCOMPARE(Ini("Standaard", "provider"), QString("0"));
+
+        // On disk: the settings in CR LF, the provider file untouched by the
+        // windows and private.
+        for (const char* naam : {"taal.ini", "scherm.ini"})
+            QVERIFY2(AlleRegelsCrLf(testsupport::ReadTestFile(home->file(naam))), naam);
+        QCOMPARE(Rechten(home->file("MAIL.TXT")), 0600);
+    }
+
+    // --- step 2: deal, save with the calendar, reload ------------------------
+
+    QStringList Set;  // the dealt set as the main window lists it
+
+    void Stap2DelenEnBewaren() {
+        frmVeldom01Form& f = frmVeldom01();
+        f.cmdStart.Click();
+        DoEvents();
+        Set = f.lstSpellenSet.Items();
+        QCOMPARE(Set.size(), 1 + 24);  // the header and 24 boards
+        for (int i = 1; i <= 24; ++i) QVERIFY(Set[i].startsWith(QStringLiteral("%1~").arg(i, 3, 10, QChar('0'))));
+
+        QVERIFY(f.cmdOpslaan.Enabled());
+        f.cmdOpslaan.Click();
+        DoEvents();
+        QVERIFY(frmVeldom02_IsLoaded());
+        QVERIFY(!f.Enabled());
+        frmVeldom02Form& bewaar = frmVeldom02();
+        bewaar.cmdKalender.Click();
+        DoEvents();
+        QVERIFY(frmVeldom03_IsLoaded());
+        QVERIFY(!bewaar.Enabled());
+        QCOMPARE(ActiveForm(), static_cast<Form*>(&frmVeldom03()));
+        frmVeldom03().cmdOK.Click();  // the date the calendar shows
+        DoEvents();
+        QVERIFY(!frmVeldom03_IsLoaded());
+        QVERIFY(bewaar.Enabled());
+        Naam = bewaar.txtBestandsNaam.Text();
+        QCOMPARE(Naam, GekozenDatum);
+        QVERIFY(!Naam.isEmpty());
+        bewaar.cmdOK.Click();
+        HoofdschermTerug();
+
+        // The set file: the listed lines in CR LF, one byte a character.
+        const QString pad = resolvePath(home->file("Spellen/" + Naam + ".txt"));
+        const QByteArray inhoud = testsupport::ReadTestFile(pad);
+        QVERIFY(AlleRegelsCrLf(inhoud));
+        QCOMPARE(inhoud, (Set.join("\r\n") + "\r\n").toLatin1());
+
+        // Another deal, then the saved set back from the list.
+        const int plek = int(f.lstSpellen.Items().indexOf(Naam));
+        QVERIFY(plek >= 0);
+        f.cmdStart.Click();
+        DoEvents();
+        QVERIFY(f.lstSpellenSet.Items() != Set);
+        f.lstSpellen.SetListIndex(plek);
+        DoEvents();
+        QCOMPARE(f.lstSpellenSet.Items(), Set);
+        QCOMPARE(testsupport::ReadTestFile(pad), inhoud);  // loading writes nothing
+        HoofdschermTerug();
+    }
+    QString Naam;  // the saved set's name
+
+private slots:
+    void initTestCase() {
+        SetupApplication(*qApp);
+        QVERIFY2(sink_.start("smtp_sink_server.py", {spool_.path()}), qPrintable(sink_.error()));
+    }
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        prompts = std::make_unique<testsupport::PromptScript>();
+        Set.clear();
+        Naam.clear();
+        NieuweNaam.clear();
+        GekozenDatum.clear();
+        AanroepScherm = 0;
+    }
+    void cleanup() {
+        if (frmVeldom03_IsLoaded()) Unload(frmVeldom03());
+        if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
+        if (frmVeldom06_IsLoaded()) Unload(frmVeldom06());
+        if (frmVeldom07_IsLoaded()) Unload(frmVeldom07());
+        if (frmVeldom18_IsLoaded()) Unload(frmVeldom18());
+        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
+        DoEvents();
+        prompts.reset();
+        home.reset();
+        TaalNummer = 10;
+    }
+
+    void deAvond_data() {
+        QTest::addColumn<int>("taal");
+        QTest::newRow("Nederlands") << 10;
+        QTest::newRow("English") << 11;
+    }
+    void deAvond() {
+        QFETCH(int, taal);
+        // The language as the user chooses it: in taal.ini, read at start.
+        LeesInstellingen();
+        SchrijfIni("Taal", "nummer", QString::number(taal), IniBestand);
+        LeesInstellingen();
+        QCOMPARE(TaalNummer, taal);
+
+        Stap1Instellingen();
+        if (QTest::currentTestFailed()) return;
+        Stap2DelenEnBewaren();
+        if (QTest::currentTestFailed()) return;
+    }
+};
+
+QTEST_MAIN(TestClubavond)
+#include "test_clubavond.moc"
