@@ -4,6 +4,8 @@
 
 #include <QtTest>
 #include <QDir>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QProcess>
 #include <memory>
 
@@ -12,6 +14,8 @@
 #include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
 #include "main/frmVeldom03.h"
+#include "output/frmVeldom08.h"
+#include "output/frmVeldom17.h"
 #include "platform/App.h"
 #include "platform/Form.h"
 #include "platform/Events.h"
@@ -25,6 +29,7 @@
 #include "shared/Mail.h"
 #include "shared/MailTxt.h"
 #include "support/LocalServer.h"
+#include "support/PrintTestSupport.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
@@ -58,6 +63,8 @@ void HoofdschermTerug() {
     QVERIFY(!frmVeldom03_IsLoaded());
     QVERIFY(!frmVeldom06_IsLoaded());
     QVERIFY(!frmVeldom07_IsLoaded());
+    QVERIFY(!frmVeldom08_IsLoaded());
+    QVERIFY(!frmVeldom17_IsLoaded());
     QVERIFY(!frmVeldom18_IsLoaded());
 }
 
@@ -223,6 +230,93 @@ class TestClubavond : public QObject {
     }
     QString Naam;  // the saved set's name
 
+    // --- step 3: print in every layout, copy in every clipboard layout ------
+
+    QStringList ZetelPdf;  // the four seat PDFs of layout 0, North first
+
+    // The layout in the printer settings window, closed again.
+    void KiesLayout(int layout) {
+        frmVeldom01().cmdPrinterInstellingen.Click();
+        DoEvents();
+        QVERIFY(frmVeldom07_IsLoaded());
+        frmVeldom07().optRichting[layout].userSelected();
+        QCOMPARE(Ini("Printer", "Print Richting"), QString::number(layout));
+        frmVeldom07().cmdTerug.Click();
+        HoofdschermTerug();
+    }
+
+    void Stap3AfdrukkenEnKopieren() {
+        frmVeldom01Form& f = frmVeldom01();
+        const QString map = home->file("Pdf");
+        QVERIFY(QDir().mkpath(map));
+
+        // Layout 0: one PDF per seat, named after the seat.
+        const int eerst = prompts->count();
+        prompts->answerPrint(true);
+        QStringList zetels;
+        for (int z = 1; z <= 4; ++z) zetels << TaalTekst(z);
+        ZetelPdf.clear();
+        for (const QString& z : zetels) {
+            ZetelPdf << map + "/" + z + ".pdf";
+            prompts->answerFile(ZetelPdf.last());
+        }
+        QVERIFY(f.cmdAfdrukken.Enabled());
+        f.cmdAfdrukken.Click();
+        testsupport::VerifyChainClosed();
+        HoofdschermTerug();
+        QCOMPARE(prompts->count(), eerst + 5);
+        const QString spel = TaalNummer == 10 ? "Spel" : "Game";
+        for (int z = 0; z < 4; ++z) {
+            QCOMPARE(prompts->prompts()[eerst + 1 + z].proposedName, zetels[z] + ".pdf");
+            QVERIFY2(testsupport::PdfPages(ZetelPdf[z]) >= 1, qPrintable(ZetelPdf[z]));
+            const QString tekst = testsupport::PdfText(ZetelPdf[z]);
+            for (int n : {1, 13, 24})
+                QVERIFY2(tekst.contains(QStringLiteral("%1 %2 - %3").arg(spel).arg(n).arg(zetels[z])),
+                         qPrintable(zetels[z] + ": " + QString::number(n)));
+        }
+
+        // Layouts 1 to 3: one PDF each.
+        for (int layout = 1; layout <= 3; ++layout) {
+            KiesLayout(layout);
+            if (QTest::currentTestFailed()) return;
+            const QString pdf = map + QStringLiteral("/layout%1.pdf").arg(layout);
+            prompts->answerPrint(true);
+            prompts->answerFile(pdf);
+            f.cmdAfdrukken.Click();
+            testsupport::VerifyChainClosed();
+            HoofdschermTerug();
+            QVERIFY2(testsupport::PdfPages(pdf) >= 1, qPrintable(pdf));
+            QVERIFY2(!testsupport::PdfText(pdf).trimmed().isEmpty(), qPrintable(pdf));
+        }
+        KiesLayout(0);
+        QCOMPARE(QDir(map).entryList(QDir::Files).size(), 7);
+
+        // The clipboard window, each layout in turn.
+        QGuiApplication::clipboard()->setText("vorige");
+        QVERIFY(f.cmdKlembord.Enabled());
+        f.cmdKlembord.Click();
+        DoEvents();
+        QVERIFY(frmVeldom17_IsLoaded());
+        QVERIFY(!f.Enabled());
+        frmVeldom17Form& k = frmVeldom17();
+        QStringList kopieen;
+        for (int layout = 0; layout <= 3; ++layout) {
+            k.optHoe[layout].userSelected();
+            CommandButton* start = layout < 2 ? &k.cmdStart : layout == 2 ? &k.cmdStart2 : &k.cmdStart3;
+            QVERIFY2(start->Visible(), qPrintable(QString::number(layout)));
+            prompts->answer(vbOK);
+            start->Click();
+            QCOMPARE(prompts->last().text, TaalTekst(203).remove('&'));
+            const QString tekst = QGuiApplication::clipboard()->text();
+            QVERIFY2(tekst.contains("\r\n"), qPrintable(QString::number(layout)));
+            QVERIFY(!kopieen.contains(tekst));
+            kopieen << tekst;
+        }
+        QCOMPARE(Ini("Printer", "Print Richting Klembord"), QString("3"));
+        k.cmdTerug.Click();
+        HoofdschermTerug();
+    }
+
 private slots:
     void initTestCase() {
         SetupApplication(*qApp);
@@ -240,6 +334,7 @@ private slots:
     void cleanup() {
         if (frmVeldom03_IsLoaded()) Unload(frmVeldom03());
         if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
+        if (frmVeldom17_IsLoaded()) Unload(frmVeldom17());
         if (frmVeldom06_IsLoaded()) Unload(frmVeldom06());
         if (frmVeldom07_IsLoaded()) Unload(frmVeldom07());
         if (frmVeldom18_IsLoaded()) Unload(frmVeldom18());
@@ -266,6 +361,8 @@ private slots:
         Stap1Instellingen();
         if (QTest::currentTestFailed()) return;
         Stap2DelenEnBewaren();
+        if (QTest::currentTestFailed()) return;
+        Stap3AfdrukkenEnKopieren();
         if (QTest::currentTestFailed()) return;
     }
 };
