@@ -16,6 +16,10 @@
 #include "main/frmVeldom03.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom17.h"
+#include "players/GroepBestand.h"
+#include "players/frmVeldom04.h"
+#include "players/frmVeldom05.h"
+#include "results/frmVeldom11.h"
 #include "platform/App.h"
 #include "platform/Form.h"
 #include "platform/Events.h"
@@ -65,6 +69,9 @@ void HoofdschermTerug() {
     QVERIFY(!frmVeldom07_IsLoaded());
     QVERIFY(!frmVeldom08_IsLoaded());
     QVERIFY(!frmVeldom17_IsLoaded());
+    QVERIFY(!frmVeldom04_IsLoaded());
+    QVERIFY(!frmVeldom05_IsLoaded());
+    QVERIFY(!frmVeldom11_IsLoaded());
     QVERIFY(!frmVeldom18_IsLoaded());
 }
 
@@ -317,6 +324,117 @@ class TestClubavond : public QObject {
         HoofdschermTerug();
     }
 
+    // --- step 4: names, group, match ---------------------------------------
+
+    // The names of the club: sixteen players, one with letters outside ASCII.
+    static QString Speler(int i) {
+        return i == 16 ? QString::fromUtf8("Zo\u00eb M\u00fcller") : QStringLiteral("Speler %1").arg(i, 2, 10, QChar('0'));
+    }
+    static QString Adres(int i) { return QStringLiteral("p%1@club.test").arg(i, 2, 10, QChar('0')); }
+
+    void KiesUit(ListBox& lst, const QString& tekst) {
+        const int i = lst.Items().indexOf(tekst);
+        QVERIFY2(i >= 0, qPrintable(tekst));
+        lst.userSelected(i, true);
+        DoEvents();
+    }
+    // Saves through the Save-as dialog that the window at hand opened.
+    void BewaarAls(const QString& naam) {
+        QVERIFY(frmVeldom02_IsLoaded());
+        frmVeldom02().txtBestandsNaam.userEdited(naam);
+        frmVeldom02().cmdOK.Click();
+        DoEvents();
+        QVERIFY(!frmVeldom02_IsLoaded());
+    }
+
+    void Stap4NamenGroepWedstrijd() {
+        frmVeldom01Form& hoofd = frmVeldom01();
+
+        // The names window: sixteen players typed and saved.
+        hoofd.cmdNamen.Click();
+        DoEvents();
+        QVERIFY(frmVeldom04_IsLoaded());
+        QVERIFY(!hoofd.Enabled());
+        frmVeldom04Form& namen = frmVeldom04();
+        for (int i = 1; i <= 16; ++i) {
+            namen.txtNaam[0].userEdited(Speler(i));
+            namen.txtNaam[1].userEdited(Adres(i));
+            QVERIFY(namen.cmdToevoegen.Enabled());
+            namen.cmdToevoegen.Click();
+        }
+        QCOMPARE(namen.msfgResultaat.Rows(), 17);
+        namen.cmdOpslaan.Click();
+        DoEvents();
+        BewaarAls("Clubleden");
+        QVERIFY(namen.Enabled());
+        QVERIFY(!namen.GridGewijzigd());
+        namen.cmdTerug.Click();
+        HoofdschermTerug();
+        const QByteArray namenBestand = testsupport::ReadTestFile(home->file("namen/Clubleden.txt"));
+        QVERIFY(AlleRegelsCrLf(namenBestand));
+        QCOMPARE(namenBestand.count("\r\n"), 16);
+        QVERIFY(namenBestand.contains("1|Speler 01|p01@club.test\r\n"));
+        QVERIFY(namenBestand.contains("|Zo\xEB M\xFCller|p16@club.test\r\n"));  // one byte a letter
+
+        // The composer: eight pairs from the names file, saved as a group.
+        hoofd.cmdGroepen.Click();
+        DoEvents();
+        QVERIFY(frmVeldom05_IsLoaded());
+        QVERIFY(!hoofd.Enabled());
+        frmVeldom05Form& groep = frmVeldom05();
+        KiesUit(groep.lstNamenBestand, "Clubleden");
+        QCOMPARE(groep.msfgResultaat.Rows(), 17);
+        for (int k = 1; k <= 8; ++k) {
+            groep.msfgResultaat.userClickCell(1, 1);
+            groep.msfgResultaat.userClickCell(1, 1);
+            QVERIFY(groep.cmdToevoegen.Enabled());
+            groep.cmdToevoegen.Click();
+        }
+        QCOMPARE(groep.lstMaakGroep.ListCount(), 8);
+        QVERIFY(groep.cmdOpslaan.Enabled());
+        groep.cmdOpslaan.Click();
+        DoEvents();
+        BewaarAls("Dinsdag");
+        QVERIFY(groep.Enabled());
+        groep.cmdTerug.Click();
+        HoofdschermTerug();
+        QVector<groep::Paar> paren;
+        QVERIFY(groep::LeesGroep("Dinsdag", paren));
+        QCOMPARE(paren.size(), 8);
+        QStringList alle;
+        for (const groep::Paar& p : paren) alle << p.eerste.naam << p.tweede.naam;
+        alle.sort();
+        QStringList verwacht;
+        for (int i = 1; i <= 16; ++i) verwacht << Speler(i);
+        verwacht.sort();
+        QCOMPARE(alle, verwacht);
+        const QByteArray groepBestand = testsupport::ReadTestFile(groep::GroepPad("Dinsdag"));
+        QVERIFY(AlleRegelsCrLf(groepBestand));
+
+        // The results window: a new match from the group.
+        hoofd.cmdInvoeren.Click();
+        DoEvents();
+        QVERIFY(frmVeldom11_IsLoaded());
+        QVERIFY(!hoofd.Enabled());
+        frmVeldom11Form& uitslag = frmVeldom11();
+        const int g = uitslag.lstGroepen.Items().indexOf("Dinsdag");
+        QVERIFY(g >= 0);
+        uitslag.lstGroepen.SetListIndex(g);
+        QVERIFY(uitslag.cmdOpslaanAls.Enabled());
+        uitslag.cmdOpslaanAls.Click();
+        DoEvents();
+        BewaarAls("Avond");
+        QCOMPARE(SessieNaam, QString("Avond"));
+        QCOMPARE(uitslag.lstParen.ListCount(), 8);
+        QVERIFY(uitslag.cmdStart.Enabled());
+        const QByteArray paarBestand = testsupport::ReadTestFile(home->file("resultaten/Avond/Avond.txt"));
+        QVERIFY(AlleRegelsCrLf(paarBestand));
+        QCOMPARE(paarBestand.count("\r\n"), 8);
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/Avond/Avond mail.txt")), groepBestand);
+        uitslag.cmdTerug.Click();
+        HoofdschermTerug();
+    }
+
 private slots:
     void initTestCase() {
         SetupApplication(*qApp);
@@ -335,6 +453,12 @@ private slots:
         if (frmVeldom03_IsLoaded()) Unload(frmVeldom03());
         if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
         if (frmVeldom17_IsLoaded()) Unload(frmVeldom17());
+        if (frmVeldom04_IsLoaded()) {
+            frmVeldom04().GridOpgeslagen();
+            Unload(frmVeldom04());
+        }
+        if (frmVeldom05_IsLoaded()) Unload(frmVeldom05());
+        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
         if (frmVeldom06_IsLoaded()) Unload(frmVeldom06());
         if (frmVeldom07_IsLoaded()) Unload(frmVeldom07());
         if (frmVeldom18_IsLoaded()) Unload(frmVeldom18());
@@ -363,6 +487,8 @@ private slots:
         Stap2DelenEnBewaren();
         if (QTest::currentTestFailed()) return;
         Stap3AfdrukkenEnKopieren();
+        if (QTest::currentTestFailed()) return;
+        Stap4NamenGroepWedstrijd();
         if (QTest::currentTestFailed()) return;
     }
 };
