@@ -19,6 +19,7 @@
 #include "players/GroepBestand.h"
 #include "players/frmVeldom04.h"
 #include "players/frmVeldom05.h"
+#include "players/frmVeldom10.h"
 #include "results/frmVeldom11.h"
 #include "platform/App.h"
 #include "platform/Form.h"
@@ -71,6 +72,7 @@ void HoofdschermTerug() {
     QVERIFY(!frmVeldom17_IsLoaded());
     QVERIFY(!frmVeldom04_IsLoaded());
     QVERIFY(!frmVeldom05_IsLoaded());
+    QVERIFY(!frmVeldom10_IsLoaded());
     QVERIFY(!frmVeldom11_IsLoaded());
     QVERIFY(!frmVeldom18_IsLoaded());
 }
@@ -79,7 +81,8 @@ void HoofdschermTerug() {
 
 class TestClubavond : public QObject {
     Q_OBJECT
-    QTemporaryDir spool_;
+    QTemporaryDir spool_, bureau_;
+    QByteArray oudHome_;
     testsupport::LocalServer sink_;
     std::unique_ptr<testsupport::TempHome> home;
     std::unique_ptr<testsupport::PromptScript> prompts;
@@ -254,7 +257,8 @@ class TestClubavond : public QObject {
 
     void Stap3AfdrukkenEnKopieren() {
         frmVeldom01Form& f = frmVeldom01();
-        const QString map = home->file("Pdf");
+        // The folder the built-in PDF printer saves in, as its dialog offers.
+        const QString map = PdfFolder();
         QVERIFY(QDir().mkpath(map));
 
         // Layout 0: one PDF per seat, named after the seat.
@@ -275,6 +279,7 @@ class TestClubavond : public QObject {
         const QString spel = TaalNummer == 10 ? "Spel" : "Game";
         for (int z = 0; z < 4; ++z) {
             QCOMPARE(prompts->prompts()[eerst + 1 + z].proposedName, zetels[z] + ".pdf");
+            QCOMPARE(QDir::cleanPath(prompts->prompts()[eerst + 1 + z].folder), QDir::cleanPath(map));
             QVERIFY2(testsupport::PdfPages(ZetelPdf[z]) >= 1, qPrintable(ZetelPdf[z]));
             const QString tekst = testsupport::PdfText(ZetelPdf[z]);
             for (int n : {1, 13, 24})
@@ -435,13 +440,62 @@ class TestClubavond : public QObject {
         HoofdschermTerug();
     }
 
+    // --- step 5: each seat's PDF to its players --------------------------
+
+    void Stap5MailPerWind() {
+        frmVeldom01().cmdVerstuur.Click();
+        DoEvents();
+        QVERIFY(frmVeldom10_IsLoaded());
+        QVERIFY(!frmVeldom01().Enabled());
+        frmVeldom10Form& f = frmVeldom10();
+        for (int w = 0; w < 4; ++w) {
+            const int i = f.comWind[w].Items().indexOf(TaalTekst(w + 1));
+            QVERIFY2(i >= 0, qPrintable(f.comWind[w].Items().join(", ")));
+            f.comWind[w].SetListIndex(i);
+        }
+        QVERIFY(f.fraGroepBestanden.Enabled());
+        const int g = f.lstGroepBestanden.Items().indexOf("Dinsdag");
+        QVERIFY(g >= 0);
+        f.lstGroepBestanden.SetListIndex(g);
+        QVERIFY(f.cmdVerstuur.Enabled());
+        const int voor = Mails();
+        prompts->answer(vbOK);
+        f.cmdVerstuur.Click();
+        QCOMPARE(prompts->last().text, TaalTekst(125));
+        QTRY_COMPARE(Mails(), voor + 16);
+
+        // Pair n holds players 2n-1 and 2n; odd pairs sit North-South, even
+        // pairs East-West; the first player of a pair North or East.
+        const QByteArray kaart = testsupport::ReadTestFile(home->file("scorekaart.docx"));
+        int k = voor;
+        for (int w = 0; w < 4; ++w)
+            for (int paar = (w % 2 == 0 ? 1 : 2); paar <= 8; paar += 2) {
+                ++k;
+                const int speler = 2 * paar - (w < 2 ? 1 : 0);
+                QCOMPARE(Mail(k, "env"), ("club@example.test\n" + Adres(speler)).toLatin1());
+                QCOMPARE(Mail(k, "att-0"), testsupport::ReadTestFile(ZetelPdf[w]));
+                QCOMPARE(Mail(k, "att-1"), kaart);
+                QCOMPARE(Mail(k, "names"), (TaalTekst(w + 1) + ".pdf\nscorekaart.docx\n").toUtf8());
+                QVERIFY(Mail(k, "headers").contains("Reply-To: leiding@example.test"));
+            }
+        f.cmdTerug.Click();
+        HoofdschermTerug();
+    }
+
 private slots:
     void initTestCase() {
         SetupApplication(*qApp);
+        // The desktop and the user's folders are folders of this test.
+        oudHome_ = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(bureau_.path()));
+        qunsetenv("XDG_CONFIG_HOME");
         QVERIFY2(sink_.start("smtp_sink_server.py", {spool_.path()}), qPrintable(sink_.error()));
     }
+    void cleanupTestCase() { qputenv("HOME", oudHome_); }
     void init() {
         home = std::make_unique<testsupport::TempHome>();
+        // The score card the installation puts beside the program.
+        testsupport::WriteTestFile(home->file("scorekaart.docx"), "PK\x03\x04 scorekaart");
         prompts = std::make_unique<testsupport::PromptScript>();
         Set.clear();
         Naam.clear();
@@ -459,6 +513,7 @@ private slots:
         }
         if (frmVeldom05_IsLoaded()) Unload(frmVeldom05());
         if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
+        if (frmVeldom10_IsLoaded()) Unload(frmVeldom10());
         if (frmVeldom06_IsLoaded()) Unload(frmVeldom06());
         if (frmVeldom07_IsLoaded()) Unload(frmVeldom07());
         if (frmVeldom18_IsLoaded()) Unload(frmVeldom18());
@@ -489,6 +544,8 @@ private slots:
         Stap3AfdrukkenEnKopieren();
         if (QTest::currentTestFailed()) return;
         Stap4NamenGroepWedstrijd();
+        if (QTest::currentTestFailed()) return;
+        Stap5MailPerWind();
         if (QTest::currentTestFailed()) return;
     }
 };
