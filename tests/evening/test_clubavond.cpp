@@ -4,6 +4,7 @@
 
 #include <QtTest>
 #include <QDir>
+#include <QDirIterator>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProcess>
@@ -547,6 +548,14 @@ private slots:
         if (QTest::currentTestFailed()) return;
         Stap5MailPerWind();
         if (QTest::currentTestFailed()) return;
+
+        // Nothing was written outside the program folder: the user's home
+        // (the desktop included) is as empty as it started.
+        QDirIterator buiten(bureau_.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                            QDirIterator::Subdirectories);
+        QStringList gevonden;
+        while (buiten.hasNext()) gevonden << buiten.next();
+        QCOMPARE(gevonden, QStringList());
     }
 };
 
