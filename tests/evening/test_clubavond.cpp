@@ -21,7 +21,12 @@
 #include "players/frmVeldom04.h"
 #include "players/frmVeldom05.h"
 #include "players/frmVeldom10.h"
+#include "lessons/frmVeldom15.h"
+#include "results/UitslagOverzicht.h"
+#include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
+#include "results/frmVeldom12.h"
+#include "results/frmVeldom13.h"
 #include "platform/App.h"
 #include "platform/Form.h"
 #include "platform/Events.h"
@@ -76,13 +81,16 @@ void HoofdschermTerug() {
     QVERIFY(!frmVeldom10_IsLoaded());
     QVERIFY(!frmVeldom11_IsLoaded());
     QVERIFY(!frmVeldom18_IsLoaded());
+    QVERIFY(!frmVeldom12_IsLoaded());
+    QVERIFY(!frmVeldom13_IsLoaded());
+    QVERIFY(!frmVeldom15_IsLoaded());
 }
 
 }  // namespace
 
 class TestClubavond : public QObject {
     Q_OBJECT
-    QTemporaryDir spool_, bureau_;
+    QTemporaryDir spool_, bureau_, wijn_;
     QByteArray oudHome_;
     testsupport::LocalServer sink_;
     std::unique_ptr<testsupport::TempHome> home;
@@ -127,6 +135,7 @@ class TestClubavond : public QObject {
         QVERIFY(!frmVeldom01().Enabled());
         frmVeldom06Form& punten = frmVeldom06();
         QCOMPARE(punten.Caption(), TaalTekst(63));
+        Foto(punten, "06-punten");
         const int min = MinimaalPunten, max = MaximaalPunten;
         punten.vscrMin.userChanged(punten.vscrMin.Value() - 1);  // up one
         punten.vscrMax.userChanged(punten.vscrMax.Value() + 1);  // down one
@@ -153,6 +162,7 @@ class TestClubavond : public QObject {
         QCOMPARE(prompts->count(), 1);
         QVERIFY(frmVeldom07_IsLoaded());
         frmVeldom07Form& printer = frmVeldom07();
+        Foto(printer, "07-printer");
         QCOMPARE(printer.lstPrinters.List(0), PdfPrinterName());
         printer.lstPrinters.userSelected(0, true);
         printer.optRichting[1].userSelected();
@@ -168,6 +178,7 @@ class TestClubavond : public QObject {
         DoEvents();
         QVERIFY(frmVeldom18_IsLoaded());
         frmVeldom18Form& mail = frmVeldom18();
+        Foto(mail, "18-mail");
         QVERIFY(mail.optProvider[0].Value());
         mail.txtEMailAdres.SetText("leiding@example.test");
         QVERIFY(mail.cmdOK.Enabled());
@@ -206,8 +217,10 @@ class TestClubavond : public QObject {
         QVERIFY(frmVeldom02_IsLoaded());
         QVERIFY(!f.Enabled());
         frmVeldom02Form& bewaar = frmVeldom02();
+        Foto(bewaar, "02-bewaar");
         bewaar.cmdKalender.Click();
         DoEvents();
+        Foto(frmVeldom03(), "03-kalender");
         QVERIFY(frmVeldom03_IsLoaded());
         QVERIFY(!bewaar.Enabled());
         QCOMPARE(ActiveForm(), static_cast<Form*>(&frmVeldom03()));
@@ -236,6 +249,7 @@ class TestClubavond : public QObject {
         f.lstSpellen.SetListIndex(plek);
         DoEvents();
         QCOMPARE(f.lstSpellenSet.Items(), Set);
+        Foto(f, "01-hoofdscherm");
         QCOMPARE(testsupport::ReadTestFile(pad), inhoud);  // loading writes nothing
         HoofdschermTerug();
     }
@@ -283,6 +297,7 @@ class TestClubavond : public QObject {
             QCOMPARE(QDir::cleanPath(prompts->prompts()[eerst + 1 + z].folder), QDir::cleanPath(map));
             QVERIFY2(testsupport::PdfPages(ZetelPdf[z]) >= 1, qPrintable(ZetelPdf[z]));
             const QString tekst = testsupport::PdfText(ZetelPdf[z]);
+            Bewaar(ZetelPdf[z]);
             for (int n : {1, 13, 24})
                 QVERIFY2(tekst.contains(QStringLiteral("%1 %2 - %3").arg(spel).arg(n).arg(zetels[z])),
                          qPrintable(zetels[z] + ": " + QString::number(n)));
@@ -300,6 +315,7 @@ class TestClubavond : public QObject {
             HoofdschermTerug();
             QVERIFY2(testsupport::PdfPages(pdf) >= 1, qPrintable(pdf));
             QVERIFY2(!testsupport::PdfText(pdf).trimmed().isEmpty(), qPrintable(pdf));
+            Bewaar(pdf);
         }
         KiesLayout(0);
         QCOMPARE(QDir(map).entryList(QDir::Files).size(), 7);
@@ -312,6 +328,7 @@ class TestClubavond : public QObject {
         QVERIFY(frmVeldom17_IsLoaded());
         QVERIFY(!f.Enabled());
         frmVeldom17Form& k = frmVeldom17();
+        Foto(k, "17-klembord");
         QStringList kopieen;
         for (int layout = 0; layout <= 3; ++layout) {
             k.optHoe[layout].userSelected();
@@ -369,6 +386,7 @@ class TestClubavond : public QObject {
             namen.cmdToevoegen.Click();
         }
         QCOMPARE(namen.msfgResultaat.Rows(), 17);
+        Foto(namen, "04-namen");
         namen.cmdOpslaan.Click();
         DoEvents();
         BewaarAls("Clubleden");
@@ -397,6 +415,7 @@ class TestClubavond : public QObject {
             groep.cmdToevoegen.Click();
         }
         QCOMPARE(groep.lstMaakGroep.ListCount(), 8);
+        Foto(groep, "05-groep");
         QVERIFY(groep.cmdOpslaan.Enabled());
         groep.cmdOpslaan.Click();
         DoEvents();
@@ -432,6 +451,7 @@ class TestClubavond : public QObject {
         BewaarAls("Avond");
         QCOMPARE(SessieNaam, QString("Avond"));
         QCOMPARE(uitslag.lstParen.ListCount(), 8);
+        Foto(uitslag, "11-keuze");
         QVERIFY(uitslag.cmdStart.Enabled());
         const QByteArray paarBestand = testsupport::ReadTestFile(home->file("resultaten/Avond/Avond.txt"));
         QVERIFY(AlleRegelsCrLf(paarBestand));
@@ -459,6 +479,7 @@ class TestClubavond : public QObject {
         QVERIFY(g >= 0);
         f.lstGroepBestanden.SetListIndex(g);
         QVERIFY(f.cmdVerstuur.Enabled());
+        Foto(f, "10-mailperwind");
         const int voor = Mails();
         prompts->answer(vbOK);
         f.cmdVerstuur.Click();
@@ -483,6 +504,368 @@ class TestClubavond : public QObject {
         HoofdschermTerug();
     }
 
+
+    // --- step 6: every table of every board, scored and matchpointed ------
+
+    // One table's result: an entry in Dutch letters, or an adjusted score.
+    struct Tafel {
+        QString invoer;   // "" for the adjusted score
+        double nz = 0;    // North-South's score
+    };
+    std::vector<std::vector<Tafel>> Uitslagen;  // [board][table]
+
+    // The entries of the evening and the declaring side's score, not
+    // vulnerable and vulnerable, from the duplicate scoring table.
+    struct Keuze {
+        const char* invoer;
+        int niet, wel;
+    };
+    static constexpr Keuze Keuzes[] = {
+        {"4scz", 420, 620},    {"4s+1n", 450, 650},  {"3a-1w", -50, -100}, {"4hc!n", 590, 790},
+        {"3a-2!w", -300, -500}, {"p", 0, 0},         {"2k+1o", 110, 110},  {"1a+1!!n", 760, 1160},
+    };
+    // North-South's score of an entry on a board.
+    static int ScoreNZ(const QString& invoer, int bord) {
+        if (invoer == "p") return 0;
+        // Vulnerability by the board number: - nobody, N North-South, O East-West, A all.
+        const QChar kwetsbaar = QLatin1String("-NOANOA-OA-NA-NO")[(bord - 1) % 16];
+        const bool nz = invoer.endsWith('n') || invoer.endsWith('z');
+        const bool wel = kwetsbaar == 'A' || kwetsbaar == (nz ? 'N' : 'O');
+        for (const Keuze& k : Keuzes)
+            if (invoer == QLatin1String(k.invoer)) return (nz ? 1 : -1) * (wel ? k.wel : k.niet);
+        return 0;
+    }
+    // The entry as typed in the language: clubs and diamonds differ.
+    static QString Getypt(QString invoer) {
+        if (TaalNummer == 11 && invoer.size() > 1)
+            invoer[1] = invoer[1] == 'k' ? QChar('c') : invoer[1] == 'r' ? QChar('d') : invoer[1];
+        return invoer;
+    }
+    void Tik(frmVeldom11Form& f, const QString& invoer) {
+        QTest::keyClicks(f.txtContract.widget(), Getypt(invoer));
+        QCOMPARE(f.txtContract.Text(), QString());
+    }
+
+    // Matchpoints of one board worked out apart from the program: each side
+    // 2 for every ranked table beaten and 1 for every tie; a table not
+    // played or adjusted is left out and the rest scaled to the full top;
+    // an adjusted table gets its percentage of the top.
+    static void Matchpunten(const std::vector<Tafel>& tafels, std::vector<double>& nz, std::vector<double>& ow) {
+        const int n = int(tafels.size()), top = 2 * (n - 1);
+        auto gerangschikt = [&](int i) { return !tafels[i].invoer.isEmpty() && tafels[i].invoer != "n"; };
+        int s = 0;
+        for (int i = 0; i < n; ++i) s += gerangschikt(i);
+        nz.assign(n, -1);
+        ow.assign(n, -1);
+        for (int i = 0; i < n; ++i) {
+            if (tafels[i].invoer.isEmpty()) {
+                nz[i] = tafels[i].nz / 100 * top;
+                ow[i] = top - nz[i];
+                continue;
+            }
+            if (!gerangschikt(i)) continue;
+            double a = 0, b = 0;
+            for (int j = 0; j < n; ++j) {
+                if (j == i || !gerangschikt(j)) continue;
+                a += tafels[i].nz > tafels[j].nz ? 2 : tafels[i].nz == tafels[j].nz ? 1 : 0;
+                b += tafels[i].nz < tafels[j].nz ? 2 : tafels[i].nz == tafels[j].nz ? 1 : 0;
+            }
+            nz[i] = s == n ? a : (a + 1) * n / s - 1;
+            ow[i] = s == n ? b : (b + 1) * n / s - 1;
+        }
+    }
+    static bool Ongeveer(const QString& tekst, double waarde) {
+        bool ok = false;
+        const double v = tekst.toDouble(&ok);
+        return ok && qAbs(v - waarde) < 0.006;
+    }
+
+    void Stap6Contracten() {
+        frmVeldom01Form& hoofd = frmVeldom01();
+        hoofd.cmdInvoeren.Click();
+        DoEvents();
+        QVERIFY(frmVeldom11_IsLoaded());
+        frmVeldom11Form& f = frmVeldom11();
+        const int w = f.lstUitslagen.Items().indexOf("Avond");
+        QVERIFY(w >= 0);
+        f.lstUitslagen.SetListIndex(w);
+        QCOMPARE(f.lblAantal.Caption(), QString("24"));
+        f.cmdStart.Click();
+        DoEvents();
+        QVERIFY(f.fraScoreBriefjes.Visible());
+        Foto(f, "11-invoer");
+
+        Uitslagen.assign(25, {});
+        for (int b = 1; b <= 24; ++b) {
+            f.cmdSpel[b].Click();
+            DoEvents();
+            std::vector<Tafel>& tafels = Uitslagen[b];
+            for (int t = 0; t < 4; ++t) {
+                QVERIFY2(f.lblContract.Caption().contains(QStringLiteral("%1 - %2").arg(2 * t + 1).arg(2 * t + 2)),
+                         qPrintable(f.lblContract.Caption()));
+                if (b == 11 && t == 3) {
+                    // The last table of board 11 gets an adjusted score.
+                    f.cmdArbitrale.Click();
+                    DoEvents();
+                    QVERIFY(frmVeldom13_IsLoaded());
+                    QVERIFY(!f.Enabled());
+                    frmVeldom13Form& a = frmVeldom13();
+                    if (TaalNummer == 10) Foto(a, "13-arbitraal");
+                    QTest::keyClicks(a.txtNZ.widget(), "60");
+                    QTest::keyClick(a.txtNZ.widget(), Qt::Key_Return);
+                    QTest::keyClicks(a.txtOW.widget(), "40");
+                    QTest::keyClick(a.txtOW.widget(), Qt::Key_Return);
+                    DoEvents();
+                    QVERIFY(!frmVeldom13_IsLoaded());
+                    QVERIFY(f.Enabled());
+                    tafels.push_back({QString(), 60});
+                    QTRY_COMPARE(KlaarVlaggen.at(10), QLatin1Char('1'));
+                    continue;
+                }
+                QString invoer = QLatin1String(Keuzes[(b + 3 * t) % 8].invoer);
+                if (b == 5 && t == 2) invoer = "n";  // a table that did not play
+                Tik(f, invoer);
+                if (QTest::currentTestFailed()) return;
+                tafels.push_back({invoer, double(ScoreNZ(invoer, b))});
+            }
+            if (b == 3) {
+                // Re-edit: the second table's row cleared by a click and typed again.
+                f.lblContractNZ_MouseDown(1, vbLeftButton, 0, 0, 0);
+                QCOMPARE(f.lblContractNZ[1].Caption(), QString());
+                QCOMPARE(f.lblContractOW[1].Caption(), QString());
+                QCOMPARE(KlaarVlaggen.at(2), QLatin1Char('0'));
+                const QString nieuw = tafels[1].invoer == "2k+1o" ? "3a-2!w" : "2k+1o";
+                Tik(f, nieuw);
+                tafels[1] = {nieuw, double(ScoreNZ(nieuw, b))};
+            }
+            QCOMPARE(KlaarVlaggen.at(b - 1), QLatin1Char('1'));
+
+            // The slip and the results grid against the board worked out apart.
+            std::vector<double> nz, ow;
+            Matchpunten(tafels, nz, ow);
+            for (int t = 0; t < 4; ++t) {
+                const QString waar = QStringLiteral("board %1 table %2").arg(b).arg(t + 1);
+                const Tafel& tafel = tafels[t];
+                if (!tafel.invoer.isEmpty() && tafel.invoer != "n") {
+                    QCOMPARE(f.lblScoreNZ[t].Caption().toInt(), int(tafel.nz));
+                    QCOMPARE(f.lblScoreOW[t].Caption().toInt(), -int(tafel.nz));
+                }
+                if (nz[t] < 0) {
+                    QVERIFY2(f.lblMPNZ[t].Caption().isEmpty(), qPrintable(waar));
+                    QVERIFY2(f.msfgResultaat.TextMatrix(2 * t + 1, b).isEmpty(), qPrintable(waar));
+                    continue;
+                }
+                QVERIFY2(Ongeveer(f.lblMPNZ[t].Caption(), nz[t]), qPrintable(waar + ": " + f.lblMPNZ[t].Caption()));
+                QVERIFY2(Ongeveer(f.lblMPOW[t].Caption(), ow[t]), qPrintable(waar + ": " + f.lblMPOW[t].Caption()));
+                QVERIFY2(Ongeveer(f.msfgResultaat.TextMatrix(2 * t + 1, b), nz[t]), qPrintable(waar));
+                QVERIFY2(Ongeveer(f.msfgResultaat.TextMatrix(2 * t + 2, b), ow[t]), qPrintable(waar));
+            }
+        }
+        // Hand-checked: board 3 (East-West vulnerable). North-South score
+        // 590 (four hearts doubled made), 500 twice (three no trump doubled
+        // two down, the re-edited row among them) and 450: 6, 3, 3 and 0.
+        QCOMPARE(Uitslagen[3][0].invoer, QString("4hc!n"));
+        QCOMPARE(Uitslagen[3][1].invoer, QString("3a-2!w"));
+        f.cmdSpel[3].Click();
+        QCOMPARE(f.lblScoreNZ[0].Caption(), QString("590"));
+        const QStringList mp = {f.lblMPNZ[0].Caption(), f.lblMPNZ[1].Caption(), f.lblMPNZ[2].Caption(),
+                                f.lblMPNZ[3].Caption()};
+        QCOMPARE(mp, QStringList({"6", "3", "0", "3"}));
+        QCOMPARE(KlaarVlaggen, QString(24, QLatin1Char('1')));
+        QVERIFY(f.cmdUitslag.Enabled());
+
+        // On disk: a result file per board, the flags, the overview, all in
+        // CR LF; contracts kept in the Dutch letters whatever the language.
+        for (int b = 1; b <= 24; ++b) {
+            const QByteArray spel = testsupport::ReadTestFile(uitslag::SchrijfPad(uitslag::WedstrijdBestand::SpelUitslag, "Avond", b));
+            QVERIFY2(AlleRegelsCrLf(spel), qPrintable(QString::number(b)));
+            QCOMPARE(spel.count("\r\n"), 4);
+        }
+        QVERIFY(testsupport::ReadTestFile(uitslag::SchrijfPad(uitslag::WedstrijdBestand::SpelUitslag, "Avond", 6))
+                    .contains("1 - 2~~2K+1~-110~110~"));
+        QCOMPARE(testsupport::ReadTestFile(uitslag::SchrijfPad(uitslag::WedstrijdBestand::Klaar, "Avond")),
+                 QByteArray(24, '1') + "\r\n");
+        QVERIFY(AlleRegelsCrLf(testsupport::ReadTestFile(uitslag::SchrijfPad(uitslag::WedstrijdBestand::Overzicht, "Avond"))));
+    }
+
+    // --- step 7: the overview, ranked, printed, mailed, exported -----------
+
+    void Stap7Overzicht() {
+        frmVeldom11Form& invoer = frmVeldom11();
+        invoer.cmdUitslag.Click();
+        DoEvents();
+        QVERIFY(frmVeldom12_IsLoaded());
+        QVERIFY(!invoer.Enabled());
+        frmVeldom12Form& f = frmVeldom12();
+        Foto(f, "12-overzicht");
+
+        // The ranking against the totals worked out apart: percentages of
+        // the top over the boards each pair played, best first.
+        double totaal[9] = {};
+        int gespeeld[9] = {};
+        for (int b = 1; b <= 24; ++b) {
+            std::vector<double> nz, ow;
+            Matchpunten(Uitslagen[b], nz, ow);
+            for (int t = 0; t < 4; ++t) {
+                if (nz[t] < 0) continue;
+                totaal[2 * t + 1] += nz[t], totaal[2 * t + 2] += ow[t];
+                ++gespeeld[2 * t + 1], ++gespeeld[2 * t + 2];
+            }
+        }
+        const std::vector<uitslag::RangRij>& rangen = f.Rangen();
+        QCOMPARE(int(rangen.size()), 8);
+        double vorige = 101;
+        for (const uitslag::RangRij& r : rangen) {
+            const int p = r.paarNummer;
+            QVERIFY(p >= 1 && p <= 8);
+            QCOMPARE(r.gespeeld, gespeeld[p]);
+            QVERIFY2(qAbs(r.totaal - totaal[p]) < 0.03, qPrintable(r.paar));
+            const double procent = totaal[p] / (6.0 * gespeeld[p]) * 100;
+            QVERIFY2(Ongeveer(r.procent.chopped(1), procent), qPrintable(r.paar + " " + r.procent));
+            QVERIFY(procent <= vorige + 0.005);
+            vorige = procent;
+        }
+        QCOMPARE(gespeeld[5], 23);
+        const QString beste = rangen.front().procent;
+
+        // Two lists and back to one.
+        f.cmd2Lijnen.Click();
+        QCOMPARE(f.cmd2Lijnen.Tag(), QString("1"));
+        QCOMPARE(f.msfgResultaat.Rows(), 13);
+        Foto(f, "12-overzicht-2lijnen");
+        f.cmd2Lijnen.Click();
+        QCOMPARE(f.cmd2Lijnen.Tag(), QString("0"));
+
+        // Printed on the built-in PDF printer.
+        const QString pdf = PdfFolder() + "/uitslag.pdf";
+        prompts->answerPrint(true);
+        prompts->answerFile(pdf);
+        f.cmdAfdrukken.Click();
+        DoEvents();
+        QVERIFY(frmVeldom12_IsLoaded());
+        QVERIFY(f.Enabled());
+        QVERIFY(testsupport::PdfPages(pdf) >= 1);
+        const QString tekst = testsupport::PdfText(pdf);
+        QVERIFY2(tekst.contains(beste), qPrintable(tekst));
+        for (const uitslag::RangRij& r : rangen) QVERIFY2(tekst.contains(r.paar), qPrintable(r.paar));
+        Bewaar(pdf);
+
+        // Mailed to every player of the group as an HTML table.
+        const int voor = Mails();
+        prompts->answer(vbOK);
+        f.cmdVerstuur.Click();
+        QTRY_COMPARE(Mails(), voor + 16);
+        QVERIFY2(MailFoutNummer == 0, qPrintable(MailFoutTekst));
+        QStringList aan;
+        for (int k = voor + 1; k <= voor + 16; ++k) {
+            aan << QString::fromLatin1(Mail(k, "env")).section('\n', 1);
+            QVERIFY(Mail(k, "names").contains("Avond.html"));
+            const QByteArray html = Mail(k, "att-0");
+            QVERIFY(html.contains(beste.toUtf8()));
+            QVERIFY(html.contains(QString::fromUtf8("Zo\u00eb M\u00fcller").toUtf8()));
+        }
+        aan.sort();
+        QStringList adressen;
+        for (int i = 1; i <= 16; ++i) adressen << Adres(i);
+        QCOMPARE(aan, adressen);
+
+        // Exported to the sibling results program's folder.
+        QVERIFY(f.cmdExporteer.Visible());
+        prompts->answer(vbOK);
+        f.cmdExporteer.Click();
+        const QString export_ = CvnMap + "/Pandel/Avond/";
+        QCOMPARE(testsupport::ReadTestFile(export_ + "informatie.txt"), QByteArray("8\r\n24\r\n"));
+        QVERIFY(AlleRegelsCrLf(testsupport::ReadTestFile(export_ + "Avond.uitslag")));
+        for (int b = 1; b <= 24; ++b)
+            QVERIFY(QFileInfo(export_ + QStringLiteral("Spel %1.txt").arg(b, 3, 10, QChar('0'))).isFile());
+
+        // Closed, the entry window comes back, then the main window.
+        f.cmdTerug.Click();
+        DoEvents();
+        QVERIFY(!frmVeldom12_IsLoaded());
+        QVERIFY(invoer.Enabled());
+        invoer.cmdTerug.Click();
+        invoer.cmdTerug.Click();
+        HoofdschermTerug();
+    }
+
+    // --- step 8: three boards into a lesson, exported as a deal set --------
+
+    void Stap8Les() {
+        frmVeldom01Form& h = frmVeldom01();
+        int toets = 83;  // Ctrl+Alt+S shows the lessons button
+        if (!h.cmdLessen.Visible()) h.Form_KeyUp(toets, vbCtrlMask | vbAltMask);
+        QVERIFY(h.cmdLessen.Visible());
+        QString handen[4][16];
+        for (int bord = 1; bord <= 3; ++bord) {
+            h.vscrDitSpel.SetValue(h.lstDitSpel.ListCount() - bord);
+            QCOMPARE(h.lblSpelnummer.Caption(), QString::number(bord));
+            for (int i = 0; i < 16; ++i) handen[bord][i] = h.txtInvoer[i].Text().replace("10", "T");
+            h.cmdLessen.Click();
+            DoEvents();
+            QVERIFY(frmVeldom15_IsLoaded());
+            QVERIFY(!h.Enabled());
+            frmVeldom15Form& les = frmVeldom15();
+            if (bord == 1) {
+                // A lesson of three slots.
+                les.txtNieuweLes.SetText("Les Avond");
+                les.vscrSpellen.SetValue(48 - 3);
+                les.cmdOK.Click();
+            }
+            const int i = les.lstLessen.Items().indexOf("Les Avond");
+            QVERIFY(i >= 0);
+            les.lstLessen.SetListIndex(-1);
+            les.lstLessen.SetListIndex(i);
+            QCOMPARE(les.lstSpellen.ListCount(), 3);
+            // Board n has the dealer of slot n: it is the one candidate.
+            QCOMPARE(les.lstEenVan.ListCount(), 1);
+            les.lstEenVan.SetListIndex(0);
+            les.cmdPlaatsSpel.Click();
+            if (bord == 3) {
+                Foto(les, "15-les");
+                prompts->answer(vbOK);
+                les.cmdExporteer.Click();
+            }
+            les.cmdTerug.Click();
+            HoofdschermTerug();
+        }
+        const QByteArray set = testsupport::ReadTestFile(resolvePath(home->file("Spellen/Les Avond.txt")));
+        QVERIFY(AlleRegelsCrLf(set));
+        QCOMPARE(set.count("\r\n"), 4);
+
+        // The exported lesson loads in the main window as a set of three.
+        const int plek = h.lstSpellen.Items().indexOf("Les Avond");
+        QVERIFY(plek >= 0);
+        h.lstSpellen.SetListIndex(plek);
+        DoEvents();
+        QCOMPARE(h.lstSpellenSet1.ListCount(), 3);
+        for (int bord = 1; bord <= 3; ++bord) {
+            h.vscrDitSpel.SetValue(h.lstDitSpel.ListCount() - bord);
+            for (int i = 0; i < 16; ++i)
+                QCOMPARE(h.txtInvoer[i].Text().replace("10", "T"), handen[bord][i]);
+        }
+        Foto(h, "01-les-geladen");
+        HoofdschermTerug();
+    }
+
+    // --- pictures for looking at -------------------------------------------
+
+    // With CLUBAVOND_FOTO set, each window of the road is saved as a picture
+    // and each PDF copied there, per language.
+    static QString FotoMap() { return qEnvironmentVariable("CLUBAVOND_FOTO"); }
+    static void Foto(platform::Form& f, const QString& naam) {
+        if (FotoMap().isEmpty() || !f.widget()) return;
+        QDir().mkpath(FotoMap());
+        f.widget()->grab().save(QStringLiteral("%1/%2-%3.png").arg(FotoMap()).arg(TaalNummer).arg(naam));
+    }
+    static void Bewaar(const QString& pdf) {
+        if (FotoMap().isEmpty()) return;
+        QDir().mkpath(FotoMap());
+        const QString doel = QStringLiteral("%1/%2-%3").arg(FotoMap()).arg(TaalNummer).arg(QFileInfo(pdf).fileName());
+        QFile::remove(doel);
+        QFile::copy(pdf, doel);
+    }
+
 private slots:
     void initTestCase() {
         SetupApplication(*qApp);
@@ -491,6 +874,9 @@ private slots:
         qputenv("HOME", QFile::encodeName(bureau_.path()));
         qunsetenv("XDG_CONFIG_HOME");
         QVERIFY2(sink_.start("smtp_sink_server.py", {spool_.path()}), qPrintable(sink_.error()));
+        // The sibling results program, installed under its own prefix.
+        testsupport::WriteTestFile(wijn_.filePath("drive_c/Program Files (x86)/Corvani 6 serie/CVN6.exe"), "MZ");
+        qputenv("WINEPREFIX", QFile::encodeName(wijn_.path()));
     }
     void cleanupTestCase() { qputenv("HOME", oudHome_); }
     void init() {
@@ -513,6 +899,9 @@ private slots:
             Unload(frmVeldom04());
         }
         if (frmVeldom05_IsLoaded()) Unload(frmVeldom05());
+        if (frmVeldom12_IsLoaded()) Unload(frmVeldom12());
+        if (frmVeldom13_IsLoaded()) Unload(frmVeldom13());
+        if (frmVeldom15_IsLoaded()) Unload(frmVeldom15());
         if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
         if (frmVeldom10_IsLoaded()) Unload(frmVeldom10());
         if (frmVeldom06_IsLoaded()) Unload(frmVeldom06());
@@ -547,6 +936,12 @@ private slots:
         Stap4NamenGroepWedstrijd();
         if (QTest::currentTestFailed()) return;
         Stap5MailPerWind();
+        if (QTest::currentTestFailed()) return;
+        Stap6Contracten();
+        if (QTest::currentTestFailed()) return;
+        Stap7Overzicht();
+        if (QTest::currentTestFailed()) return;
+        Stap8Les();
         if (QTest::currentTestFailed()) return;
 
         // Nothing was written outside the program folder: the user's home
