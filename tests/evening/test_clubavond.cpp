@@ -610,7 +610,7 @@ class TestClubavond : public QObject {
                     QVERIFY(frmVeldom13_IsLoaded());
                     QVERIFY(!f.Enabled());
                     frmVeldom13Form& a = frmVeldom13();
-                    if (TaalNummer == 10) Foto(a, "13-arbitraal");
+                    Foto(a, "13-arbitraal");
                     QTest::keyClicks(a.txtNZ.widget(), "60");
                     QTest::keyClick(a.txtNZ.widget(), Qt::Key_Return);
                     QTest::keyClicks(a.txtOW.widget(), "40");
