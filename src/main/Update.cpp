@@ -183,20 +183,6 @@ bool DownloadUpdateBestand(QString* fout, const std::function<void()>& terwijlBe
     return r.ok();
 }
 
-bool DownloadMailTxtBestand(QString* fout) {
-    const QString url = ServerUrl(kMailTxtPad);
-    if (url.isEmpty()) {
-        if (fout)
-            *fout = QStringLiteral("no server set");
-        return false;
-    }
-    const platform::DownloadResult r =
-        platform::DownloadToFile(url, MailTxtBestand(), MailTxtDownloadOpties());
-    if (!r.ok() && fout)
-        *fout = r.errorText;
-    return r.ok();
-}
-
 void OpenMetBureaublad(const QString& pad) {
     if (Opener()) {
         Opener()(pad);

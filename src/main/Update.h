@@ -89,11 +89,6 @@ VersieUitkomst ControleerVersie(bool online, const Versie& eigen);
 bool DownloadUpdateBestand(QString* fout = nullptr);
 bool DownloadUpdateBestand(QString* fout, const std::function<void()>& terwijlBezig);
 
-// Downloads the provider file from kMailTxtPad into MAIL.TXT. The file is
-// replaced only by a complete download that LeesMailTxt will accept; false
-// with the reason in `fout` otherwise (also when no server is set).
-bool DownloadMailTxtBestand(QString* fout = nullptr);
-
 // Opens a file with the desktop's default handler, detached from this
 // program. Tests replace it; an empty function restores xdg-open.
 void OpenMetBureaublad(const QString& pad);

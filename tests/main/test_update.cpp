@@ -5,6 +5,7 @@
 #include "platform/Http.h"
 #include "platform/Paths.h"
 #include "shared/Ini.h"
+#include "settings/MailInstelRegels.h"
 #include "shared/MailTxt.h"
 #include "support/LocalServer.h"
 #include "support/MailTxtFixture.h"
@@ -244,7 +245,7 @@ private slots:
         QString why;
         QVERIFY(!DownloadUpdateBestand(&why));
         QVERIFY(!QFile::exists(UpdateBestand()));
-        QVERIFY(!DownloadMailTxtBestand(&why));
+        QVERIFY(!DownloadMailTxt(ServerUrl(kMailTxtPad)).ok());
         QVERIFY(!QFile::exists(MailTxtBestand()));
     }
 
@@ -315,8 +316,7 @@ private slots:
         publish(kMailTxtPad, published);
         const QByteArray old = testsupport::EncodeMailTxt({testsupport::MailTxtProvider{}});
         testsupport::WriteTestFile(MailTxtBestand(), old);
-        QString why;
-        QCOMPARE(DownloadMailTxtBestand(&why), accepted);
+        QCOMPARE(DownloadMailTxt(ServerUrl(kMailTxtPad)).ok(), accepted);
         QCOMPARE(testsupport::ReadTestFile(MailTxtBestand()), accepted ? published : old);
         QCOMPARE(DecodeerMailTxt(testsupport::ReadTestFile(MailTxtBestand())).staat, MailTxtStaat::Goed);
         QCOMPARE(QDir(home.path()).entryList({"*MAIL.TXT*"}, QDir::Files | QDir::Hidden).size(), 1);
