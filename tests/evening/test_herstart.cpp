@@ -62,11 +62,14 @@ QStringList Tijdelijk(const QString& map) {
 }
 
 void Kopieer(const Bestanden& b, const QString& naar) {
-    for (auto it = b.begin(); it != b.end(); ++it) testsupport::WriteTestFile(naar + '/' + it.key(), QByteArray(it.value()).replace("@HOME@", QFile::encodeName(naar)));
+    for (auto it = b.begin(); it != b.end(); ++it)
+        testsupport::WriteTestFile(naar + '/' + it.key(),
+                                   QByteArray(it.value()).replace("@HOME@", QFile::encodeName(naar)));
 }
 
 // One write that reached its rename, from the injector's log.
 struct Schrijf {
+    int nummer;    // in the order the temporary files were made
     QString doel;  // relative to the program folder
     QByteArray inhoud;
 };
@@ -77,9 +80,8 @@ QList<Schrijf> LeesLog(const QString& log, const QString& home) {
         if (regel.isEmpty()) continue;
         const int spatie = regel.indexOf(' ');
         const QByteArray n = regel.left(spatie);
-        w.push_back({QDir(home).relativeFilePath(QFile::decodeName(regel.mid(spatie + 1))),
+        w.push_back({n.toInt(), QDir(home).relativeFilePath(QFile::decodeName(regel.mid(spatie + 1))),
                      testsupport::ReadTestFile(log + '/' + n).replace(QFile::encodeName(home), "@HOME@")});
-        if (n.toInt() != w.size()) qWarning("write %s logged as number %lld", n.constData(), qlonglong(w.size()));
     }
     return w;
 }
@@ -144,8 +146,10 @@ QByteArray NieuweSet(const QByteArray& uit) {
 QString Verschil(const Bestanden& is, const Bestanden& moet) {
     QStringList v;
     for (auto it = moet.begin(); it != moet.end(); ++it)
-        if (!is.contains(it.key())) v << it.key() + " missing";
-        else if (is[it.key()] != it.value()) v << it.key() + " differs";
+        if (!is.contains(it.key()))
+            v << it.key() + " missing";
+        else if (is[it.key()] != it.value())
+            v << it.key() + " differs";
     for (auto it = is.begin(); it != is.end(); ++it)
         if (!moet.contains(it.key())) v << it.key() + " should not be there";
     return v.join(", ");
@@ -214,6 +218,9 @@ class TestHerstart : public QObject {
         const QList<Schrijf> writes = LeesLog(ref.log(), ref.home());
         const int N = int(writes.size());
         QVERIFY2(N >= 1, "no write in the folder was seen");
+        // Each file is renamed before the next one is made.
+        for (int i = 0; i < N; ++i) QCOMPARE(writes[i].nummer, i + 1);
+        if (!NieuweSet(ref.uit).isEmpty()) QCOMPARE(writes[0].inhoud, NieuweSet(ref.uit));
         const Bestanden s1 = Lees(ref.home());
         // The log holds every write: S0 with all of them is S1.
         QCOMPARE(Verschil(Onder(s1, map), Onder(Na(s0, writes, N), map)), QString());
@@ -224,7 +231,11 @@ class TestHerstart : public QObject {
             if (!nummers.contains(n)) nummers << n;
         for (int n : nummers)
             for (const char* fase : {"half", "before-rename", "after-rename"}) {
-                const QByteArray wat = QStringLiteral("write %1 of %2 (%3), %4").arg(n).arg(N).arg(writes[n - 1].doel, fase).toUtf8();
+                const QByteArray wat = QStringLiteral("write %1 of %2 (%3), %4")
+                                           .arg(n)
+                                           .arg(N)
+                                           .arg(writes[n - 1].doel, fase)
+                                           .toUtf8();
                 Kind k;
                 Kopieer(s0, k.home());
                 QProcessEnvironment kill;
@@ -232,7 +243,8 @@ class TestHerstart : public QObject {
                 kill.insert("KILL_AT", QString::number(n));
                 kill.insert("KILL_PHASE", fase);
                 k.Draai(slot, kill);
-                QVERIFY2(k.klaar && k.status == QProcess::CrashExit, wat + ": the child was not killed\n" + k.uit);
+                QVERIFY2(k.klaar && k.status == QProcess::CrashExit,
+                         wat + ": the child was not killed\n" + k.uit);
                 const QList<Schrijf> eigen = LeesLog(k.log(), k.home());
                 const int gedaan = n - (qstrcmp(fase, "after-rename") == 0 ? 0 : 1);
                 QVERIFY2(eigen.size() == gedaan, wat.constData());
@@ -244,8 +256,9 @@ class TestHerstart : public QObject {
                     QCOMPARE(eigen[i].doel, writes[i].doel);
                     QVERIFY2(eigen[i].inhoud == (set.isEmpty() ? writes[i].inhoud : set), wat.constData());
                 }
-                // The folder is S0 with exactly the writes done; the n-th
-                // target is old before the rename and new after it.
+                // The folder is S0 with exactly the writes done: the n-th
+                // target is as before the write (S0, or what an earlier
+                // write made of it) until the rename, and new after it.
                 const Bestanden na = Lees(k.home());
                 const Bestanden verwacht = Na(s0, eigen, gedaan);
                 QVERIFY2(Onder(na, map) == Onder(verwacht, map),
@@ -253,16 +266,19 @@ class TestHerstart : public QObject {
                 // Elsewhere (the settings) each file is as before or as after.
                 for (auto it = na.begin(); it != na.end(); ++it)
                     if (!it.key().startsWith(map + '/'))
-                        QVERIFY2(it.value() == s0.value(it.key(), "<none>") || it.value() == s1.value(it.key(), "<none>"),
+                        QVERIFY2(it.value() == s0.value(it.key(), "<none>") ||
+                                     it.value() == s1.value(it.key(), "<none>"),
                                  wat + ": " + it.key().toUtf8());
-                for (auto it = s0.begin(); it != s0.end(); ++it) QVERIFY2(na.contains(it.key()), qPrintable(it.key()));
+                for (auto it = s0.begin(); it != s0.end(); ++it)
+                    QVERIFY2(na.contains(it.key()), qPrintable(it.key()));
                 // Killed before the rename: the n-th file is left behind under
                 // a temporary name beside its target, half of it or whole.
                 const QStringList rest = Tijdelijk(k.home());
                 if (qstrcmp(fase, "after-rename") == 0) {
                     QVERIFY2(rest.isEmpty(), wat + ": " + rest.join(", ").toUtf8());
                 } else {
-                    QVERIFY2(rest.size() == 1 && rest[0].startsWith(map + '/'), wat + ": " + rest.join(", ").toUtf8());
+                    QVERIFY2(rest.size() == 1 && rest[0].startsWith(map + '/'),
+                             wat + ": " + rest.join(", ").toUtf8());
                     QByteArray heel = set.isEmpty() ? writes[n - 1].inhoud : set;
                     if (qstrcmp(fase, "half") == 0) heel.truncate(heel.size() / 2);
                     QVERIFY2(testsupport::ReadTestFile(k.home() + '/' + rest[0]) == heel, wat.constData());
@@ -280,10 +296,12 @@ class TestHerstart : public QObject {
                 const Bestanden daarna = Lees(k.home());
                 for (auto it = na.begin(); it != na.end(); ++it)
                     if (it.key().startsWith(map + '/'))
-                        QVERIFY2(daarna.value(it.key()) == it.value() || daarna.value(it.key()) == s1.value(it.key()),
+                        QVERIFY2(daarna.value(it.key()) == it.value() ||
+                                     daarna.value(it.key()) == s1.value(it.key()),
                                  wat + ": the restart changed " + it.key().toUtf8());
             }
-        qInfo("%s: %d writes, %d kills, each followed by a restart", qPrintable(slot), N, int(nummers.size()) * 3);
+        qInfo("%s: %d writes, %d kills, each followed by a restart", qPrintable(slot), N,
+              int(nummers.size()) * 3);
     }
 
 private slots:
