@@ -14,6 +14,7 @@
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
+#include "shared/Spinner.h"
 
 using namespace platform;
 
@@ -636,14 +637,7 @@ void frmVeldom15Form::chkTien_Click() {
 }
 
 void frmVeldom15Form::vscrSpellen_Change() {
-    if (BezigMetLaden) return;
-    const int index = spel::WikkelIndex(vscrSpellen.Value(), lstSpelNummers.ListCount());
-    if (index < 0) return;
-    if (index != vscrSpellen.Value()) {
-        vscrSpellen.SetValue(index);  // the nested change does the rest
-        return;
-    }
-    lblSpellen.SetCaption(lstSpelNummers.List(index));
+    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen)) return;
     SchrijfIni("Standaard", "Bewaar Spellen", lblSpellen.Caption(), IniBestand);
     ZetFocus(*this, cmdFocus);
 }

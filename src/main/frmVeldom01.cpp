@@ -37,6 +37,7 @@
 #include "shared/Instellingen.h"
 #include "shared/Printers.h"
 #include "shared/Scherm.h"
+#include "shared/Spinner.h"
 
 using namespace platform;
 
@@ -931,14 +932,7 @@ void frmVeldom01Form::vscrMax_Change() {
 }
 
 void frmVeldom01Form::vscrSpellen_Change() {
-    if (BezigMetLaden) return;
-    const int index = spel::WikkelIndex(vscrSpellen.Value(), lstSpelNummers.ListCount());
-    if (index < 0) return;
-    if (index != vscrSpellen.Value()) {
-        vscrSpellen.SetValue(index);  // the nested change does the rest
-        return;
-    }
-    lblSpellen.SetCaption(lstSpelNummers.List(index));
+    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen)) return;
     SchrijfIni("Standaard", "Spellen", lblSpellen.Caption(), IniBestand);
     ZetFocus(*this, cmdFocus);
 }

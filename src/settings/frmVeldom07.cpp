@@ -4,7 +4,6 @@
 
 #include <QDir>
 
-#include "main/SpinnerRegels.h"
 #include "main/frmVeldom01.h"
 #include "output/AfdrukKeten.h"
 #include "platform/PdfPrinter.h"
@@ -17,6 +16,7 @@
 #include "shared/Instellingen.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
+#include "shared/Spinner.h"
 
 DEFINE_FORM(frmVeldom07, frmVeldom07Form)
 
@@ -198,15 +198,10 @@ void frmVeldom07Form::optRichting_Click(int Index) {
 }
 
 int frmVeldom07Form::SpinnerStap(VScrollBar& vscr, ListBox& lijst, Label& label, const QString& sleutel) {
-    const int positie = spel::WikkelIndex(vscr.Value(), lijst.ListCount());
-    if (positie != vscr.Value()) {
-        // The change this causes does the rest.
-        vscr.SetValue(positie);
-        return ValInteger(label.Caption());
+    if (VolgSpinner(vscr, lijst, label)) {
+        SchrijfIni(kSectie, sleutel, label.Caption(), IniBestand);
+        ZetFocus(*this, cmdFocus);
     }
-    label.SetCaption(lijst.List(positie));
-    SchrijfIni(kSectie, sleutel, label.Caption(), IniBestand);
-    ZetFocus(*this, cmdFocus);
     return ValInteger(label.Caption());
 }
 
