@@ -99,23 +99,34 @@ constexpr std::array<Groep, AantalGroepen> Groepen = [] {
 }();
 static_assert(AantalGroepen == 4);
 
-bool Binnen(int waarde, int laag, int hoog) { return laag <= waarde && waarde <= hoog; }
-
-// Length of the longest suit and the index of the first suit of that length.
-struct LangsteKleur {
-    int lengte = 0;
-    int tweede = 0;  // longest length among the other three suits
-};
-
-LangsteKleur Langste(Hand h) {
-    std::array<int, 4> l{};
-    for (int k = 0; k < 4; ++k) l[k] = KleurLengte(h, k);
-    std::sort(l.begin(), l.end(), std::greater<int>());
-    return {l[0], l[1]};
+// Fills the draws of group G from one word, taking a new word while the word
+// is refused. With the group a constant, the draws unroll and stay in
+// registers.
+template <int G>
+inline void TrekGroep(KaartGever& gever, std::uint8_t* uit) {
+    constexpr Groep g = Groepen[G];
+    while (!SplitsWoord<std::uint64_t, unsigned __int128>(gever.Woord(), &Grenzen[g.begin], g.aantal,
+                                                          g.product, &uit[g.begin])) {
+    }
 }
 
-// Last seat examined by the checks that may leave out West.
-int LaatsteWind(int laatsteHand) { return laatsteHand != 0 ? 3 : 2; }
+constexpr std::array<std::uint8_t, AantalKaarten> Gesorteerd = [] {
+    std::array<std::uint8_t, AantalKaarten> s{};
+    for (int i = 0; i < AantalKaarten; ++i) s[i] = static_cast<std::uint8_t>(i);
+    return s;
+}();
+
+// High-card points of card 0..51.
+constexpr std::array<std::uint8_t, AantalKaarten> KaartWaarde = [] {
+    std::array<std::uint8_t, AantalKaarten> w{};
+    for (int i = 0; i < AantalKaarten; ++i) {
+        const int rang = i % KaartenPerHand;
+        w[i] = static_cast<std::uint8_t>(rang < 4 ? 4 - rang : 0);
+    }
+    return w;
+}();
+
+bool Binnen(int waarde, int laag, int hoog) { return laag <= waarde && waarde <= hoog; }
 
 }  // namespace
 
@@ -178,26 +189,31 @@ std::uint32_t KaartGever::Trek(std::uint32_t n) {
 void KaartGever::Deel(Verdeling& v) {
     // Partial Fisher-Yates: position i takes a card drawn uniformly from the
     // cards not yet dealt; positions 0..12 go to North, 13..25 to East and so
-    // on. West takes the 13 cards left.
-    std::array<std::uint8_t, AantalKaarten> stapel;
-    for (int i = 0; i < AantalKaarten; ++i) stapel[i] = static_cast<std::uint8_t>(i);
+    // on. West takes the 13 cards left. Points are added card by card, so no
+    // bit count is needed; West has what the others leave of the 40.
+    std::array<std::uint8_t, AantalKaarten> stapel = Gesorteerd;
     std::array<std::uint8_t, AantalTrekkingen> trek;
-    for (const Groep& g : Groepen)
-        while (!SplitsWoord<std::uint64_t, unsigned __int128>(Woord(), &Grenzen[g.begin], g.aantal,
-                                                              g.product, &trek[g.begin])) {
+    TrekGroep<0>(*this, trek.data());
+    TrekGroep<1>(*this, trek.data());
+    TrekGroep<2>(*this, trek.data());
+    TrekGroep<3>(*this, trek.data());
+    int i = 0;
+    for (int w = 0; w < 3; ++w) {
+        Hand h = 0;
+        int p = 0;
+        for (int j = 0; j < KaartenPerHand; ++j, ++i) {
+            const int k = i + trek[i];
+            const std::uint8_t kaart = stapel[k];
+            stapel[k] = stapel[i];
+            h |= Hand(1) << kaart;
+            p += KaartWaarde[kaart];
         }
-    Hand handen[4] = {0, 0, 0, 0};
-    for (int i = 0; i < AantalTrekkingen; ++i) {
-        const int k = i + trek[i];
-        std::swap(stapel[i], stapel[k]);
-        handen[i / KaartenPerHand] |= Hand(1) << stapel[i];
+        v.hand[w] = h;
+        v.punten[w] = p;
     }
     const Hand alles = (Hand(1) << AantalKaarten) - 1;
-    handen[3] = alles & ~(handen[0] | handen[1] | handen[2]);
-    for (int w = 0; w < 4; ++w) {
-        v.hand[w] = handen[w];
-        v.punten[w] = HandPunten(handen[w]);
-    }
+    v.hand[3] = alles & ~(v.hand[0] | v.hand[1] | v.hand[2]);
+    v.punten[3] = 40 - v.punten[0] - v.punten[1] - v.punten[2];
 }
 
 KaartGever& ProgrammaGever() {
@@ -240,103 +256,181 @@ bool Kwetsbaar(int wind, int kwetsbaarCode) {
     return kwetsbaarCode == 2 || kwetsbaarCode == 3;
 }
 
-int ControleerRegelVan20(const Verdeling& v) {
-    for (int w = 0; w < 4; ++w) {
-        const LangsteKleur l = Langste(v.hand[w]);
-        if (v.punten[w] + l.lengte + l.tweede >= 20) return w;
+namespace {
+
+// The four suit lengths of a hand.
+struct Lengtes {
+    std::array<int, 4> l;
+    explicit Lengtes(Hand h) : l{KleurLengte(h, 0), KleurLengte(h, 1), KleurLengte(h, 2), KleurLengte(h, 3)} {}
+    int operator[](int k) const { return l[k]; }
+};
+
+// Rule of 20: a hand opens when its high-card points plus the lengths of its
+// two longest suits make 20 or more.
+inline bool PastRegelVan20(Hand h, int punten) {
+    std::array<int, 4> l = Lengtes(h).l;
+    std::sort(l.begin(), l.end(), std::greater<int>());
+    return punten + l[0] + l[1] >= 20;
+}
+
+// Six cards or more and exactly 11 points: the suit the hand opens must hold
+// the honours, and of two equally long suits that is the higher-ranking one.
+inline bool PastZesKaart11(Hand h, int punten, const OpeningGrenzen& g) {
+    if (punten != 11) return false;
+    const Lengtes l(h);
+    const int langste = std::max({l[0], l[1], l[2], l[3]});
+    if (langste < 6) return false;
+    int kleur = 0;
+    while (l[kleur] != langste) ++kleur;
+    return KleurHonneurs(h, kleur) >= g.zesKaartHonneurs;
+}
+
+// Weak two: exactly six spades, hearts or diamonds (the first such suit
+// counts), points within the limits of the side's vulnerability and the set
+// number of honours in that suit.
+inline bool PastZwakke2(Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
+    if (!(kwetsbaar ? Binnen(punten, g.kwetsbaarMin, g.kwetsbaarMax)
+                    : Binnen(punten, g.nietKwetsbaarMin, g.nietKwetsbaarMax)))
+        return false;
+    for (int k = 0; k < 3; ++k)
+        if (KleurLengte(h, k) == 6) return KleurHonneurs(h, k) >= g.aantalHonneurs;
+    return false;
+}
+
+// Muiderberg two: exactly five spades or hearts and a minor of four or five
+// cards; a hand with six cards or more in a minor opens that minor instead.
+inline bool PastMuiderberg2(Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
+    if (!(kwetsbaar ? Binnen(punten, g.muiderbergWKMin, g.muiderbergWKMax)
+                    : Binnen(punten, g.muiderbergNKMin, g.muiderbergNKMax)))
+        return false;
+    const Lengtes l(h);
+    const int laag = std::max(l[2], l[3]);
+    return (l[0] == 5 || l[1] == 5) && 4 <= laag && laag <= 5;
+}
+
+// Multi two diamonds: exactly six spades, or else six hearts, with the set
+// number of honours in that suit and points within the limits of the side's
+// vulnerability.
+inline bool PastMulty2Ruiten(Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
+    if (!(kwetsbaar ? Binnen(punten, g.multyWKMin, g.multyWKMax) : Binnen(punten, g.multyNKMin, g.multyNKMax)))
+        return false;
+    for (int k = 0; k < 2; ++k)
+        if (KleurLengte(h, k) == 6) return KleurHonneurs(h, k) >= g.multyHonneurs;
+    return false;
+}
+
+inline bool Past(OpeningSoort soort, Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
+    switch (soort) {
+        case RegelVan20:
+            return PastRegelVan20(h, punten);
+        case ZesKaart11Punten:
+            return PastZesKaart11(h, punten, g);
+        case Zwakke2:
+            return PastZwakke2(h, punten, kwetsbaar, g);
+        case Muiderbergse2:
+            return PastMuiderberg2(h, punten, kwetsbaar, g);
+        case Multy2Ruiten:
+            return PastMulty2Ruiten(h, punten, kwetsbaar, g);
+        default:
+            return false;
+    }
+}
+
+inline int Openend(const Verdeling& v, OpeningSoort soort, const OpeningGrenzen& g, int gever,
+                   int kwetsbaarCode) {
+    const int handen = HandenDieMogenOpenen(soort, g);
+    for (int j = 0; j < handen; ++j) {
+        const int w = (gever + j) & 3;
+        if (Past(soort, v.hand[w], v.punten[w], Kwetsbaar(w, kwetsbaarCode), g)) return w;
     }
     return -1;
 }
 
-int ControleerZesKaart11(const Verdeling& v, const OpeningGrenzen& g) {
-    for (int w = 0; w < 4; ++w) {
-        if (v.punten[w] != 11) continue;
-        const int lengte = Langste(v.hand[w]).lengte;
-        if (lengte <= 5) continue;
-        // With two suits of the longest length, either may carry the honours.
-        for (int k = 0; k < 4; ++k)
-            if (KleurLengte(v.hand[w], k) == lengte &&
-                KleurHonneurs(v.hand[w], k) >= g.zesKaartHonneurs)
-                return w;
+// Some hand fits one of the allowed types. The suit lengths come from bit
+// counts: the build targets processors without a bit-count instruction, so
+// a second copy of this function uses it where the processor has one.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("popcnt", "default")))
+#endif
+bool SoortGevonden(const Verdeling& v, const SpelEisen& e) {
+    for (unsigned s = e.soorten & AlleSoorten; s != 0; s &= s - 1)
+        if (Openend(v, static_cast<OpeningSoort>(std::countr_zero(s)), e.grenzen, e.gever, e.kwetsbaarCode) >= 0)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+bool PastBijSoort(OpeningSoort soort, Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
+    return Past(soort, h, punten, kwetsbaar, g);
+}
+
+int HandenDieMogenOpenen(OpeningSoort soort, const OpeningGrenzen& g) {
+    switch (soort) {
+        case Zwakke2:
+            return g.laatsteHand != 0 ? 4 : 3;
+        case Muiderbergse2:
+            return g.muiderbergLaatsteHand != 0 ? 4 : 3;
+        case Multy2Ruiten:
+            return g.multyLaatsteHand != 0 ? 4 : 3;
+        default:
+            return 4;
     }
-    return -1;
 }
 
-int ControleerZwakke2(const Verdeling& v, const OpeningGrenzen& g, int kwetsbaarCode) {
-    for (int w = 0; w <= LaatsteWind(g.laatsteHand); ++w) {
-        const bool kw = Kwetsbaar(w, kwetsbaarCode);
-        const bool puntenPassen = kw ? Binnen(v.punten[w], g.kwetsbaarMin, g.kwetsbaarMax)
-                                     : Binnen(v.punten[w], g.nietKwetsbaarMin, g.nietKwetsbaarMax);
-        if (!puntenPassen) continue;
-        int kleur = -1;
-        for (int k = 0; k < 3 && kleur < 0; ++k)
-            if (KleurLengte(v.hand[w], k) == 6) kleur = k;
-        if (kleur < 0) continue;
-        // The first seat whose points fit and which has a six-card suit ends the search.
-        return KleurHonneurs(v.hand[w], kleur) >= g.aantalHonneurs ? w : -1;
+int OpenendeHand(const Verdeling& v, OpeningSoort soort, const OpeningGrenzen& g, int gever,
+                 int kwetsbaarCode) {
+    return Openend(v, soort, g, gever & 3, kwetsbaarCode);
+}
+
+bool VoldoetAan(const Verdeling& v, const SpelEisen& e) {
+    if (!Aanvaard(v, e.venster)) return false;
+    return (e.soorten & AlleSoorten) == 0 || SoortGevonden(v, e);
+}
+
+ZoekUitkomst ZoekSpelMetEisen(KaartGever& gever, const SpelEisen& eisen, Verdeling& uit, long long maxPogingen) {
+    SpelEisen e = eisen;
+    if (!Haalbaar(e.venster)) e.venster.toepassen = false;
+    e.gever &= 3;
+    ZoekUitkomst u;
+    while (u.pogingen < maxPogingen) {
+        gever.Deel(uit);
+        ++u.pogingen;
+        if (VoldoetAan(uit, e)) {
+            u.gevonden = true;
+            break;
+        }
     }
-    return -1;
+    return u;
 }
 
-int ControleerMuiderberg2(const Verdeling& v, const OpeningGrenzen& g, int kwetsbaarCode) {
-    for (int w = 0; w <= LaatsteWind(g.muiderbergLaatsteHand); ++w) {
-        const bool kw = Kwetsbaar(w, kwetsbaarCode);
-        const bool puntenPassen = kw ? Binnen(v.punten[w], g.muiderbergWKMin, g.muiderbergWKMax)
-                                     : Binnen(v.punten[w], g.muiderbergNKMin, g.muiderbergNKMax);
-        if (!puntenPassen) continue;
-        const Hand h = v.hand[w];
-        const bool hoog = KleurLengte(h, 0) == 5 || KleurLengte(h, 1) == 5;
-        const bool laag = KleurLengte(h, 2) >= 4 || KleurLengte(h, 3) >= 4;
-        if (hoog && laag) return w;
-    }
-    return -1;
-}
-
-int ControleerMulty2Ruiten(const Verdeling& v, const OpeningGrenzen& g, int kwetsbaarCode) {
-    for (int w = 0; w <= LaatsteWind(g.multyLaatsteHand); ++w) {
-        const bool kw = Kwetsbaar(w, kwetsbaarCode);
-        const bool puntenPassen = kw ? Binnen(v.punten[w], g.multyWKMin, g.multyWKMax)
-                                     : Binnen(v.punten[w], g.multyNKMin, g.multyNKMax);
-        if (!puntenPassen) continue;
-        int kleur = -1;
-        if (KleurLengte(v.hand[w], 0) == 6)
-            kleur = 0;
-        else if (KleurLengte(v.hand[w], 1) == 6)
-            kleur = 1;
-        if (kleur < 0) continue;
-        return KleurHonneurs(v.hand[w], kleur) >= g.multyHonneurs ? w : -1;
-    }
-    return -1;
-}
-
-void OpeningTellers::Controleer(const Verdeling& v, unsigned schakelaars,
-                                const OpeningGrenzen& g, int kwetsbaarCode) {
-    if (schakelaars & (1u << RegelVan20))
-        if (ControleerRegelVan20(v) >= 0) ++aantal[RegelVan20];
-    if (schakelaars & (1u << ZesKaart11Punten))
-        if (ControleerZesKaart11(v, g) >= 0) ++aantal[ZesKaart11Punten];
-    if (schakelaars & (1u << Zwakke2))
-        if (ControleerZwakke2(v, g, kwetsbaarCode) >= 0) ++aantal[Zwakke2];
-    if (schakelaars & (1u << Muiderbergse2))
-        if (ControleerMuiderberg2(v, g, kwetsbaarCode) >= 0) ++aantal[Muiderbergse2];
-    if (schakelaars & (1u << Multy2Ruiten))
-        if (ControleerMulty2Ruiten(v, g, kwetsbaarCode) >= 0) ++aantal[Multy2Ruiten];
-}
-
-long long ZoekSpel(KaartGever& gever, const Puntvenster& venster, Verdeling& uit,
-                   unsigned schakelaars, const OpeningGrenzen* grenzen, int kwetsbaarCode,
-                   OpeningTellers* tellers) {
+long long ZoekSpel(KaartGever& gever, const Puntvenster& venster, Verdeling& uit) {
     Puntvenster v = venster;
     if (!Haalbaar(v)) v.toepassen = false;
-    const OpeningGrenzen standaard;
-    const OpeningGrenzen& g = grenzen ? *grenzen : standaard;
     long long pogingen = 0;
-    for (;;) {
+    do {
         gever.Deel(uit);
         ++pogingen;
-        if (schakelaars != 0 && tellers) tellers->Controleer(uit, schakelaars, g, kwetsbaarCode);
-        if (Aanvaard(uit, v)) return pogingen;
+    } while (!Aanvaard(uit, v));
+    return pogingen;
+}
+
+Knelpunten MeetKnelpunten(KaartGever& gever, const SpelEisen& eisen, long long pogingen) {
+    Knelpunten k;
+    Verdeling v;
+    const int dealer = eisen.gever & 3;
+    for (; k.pogingen < pogingen; ++k.pogingen) {
+        gever.Deel(v);
+        const bool venster = Aanvaard(v, eisen.venster);
+        if (venster) ++k.venster;
+        for (int s = 0; s < AantalOpeningSoorten; ++s) {
+            if (!(eisen.soorten & (1u << s))) continue;
+            if (Openend(v, static_cast<OpeningSoort>(s), eisen.grenzen, dealer, eisen.kwetsbaarCode) < 0) continue;
+            ++k.soort[s];
+            if (venster) ++k.soortMetVenster[s];
+        }
     }
+    return k;
 }
 
 }  // namespace spel

@@ -117,7 +117,9 @@ struct LengteTellers {
     void Tel(const Verdeling& v);
 };
 
-// Limits of the opening-type checks (loaded from the settings by the caller).
+// Limits of the opening types (loaded from the settings by the caller).
+// The last-hand flags say whether the fourth hand in bidding order may open
+// the type too.
 struct OpeningGrenzen {
     int zesKaartHonneurs = 2;
     int nietKwetsbaarMin = 5, nietKwetsbaarMax = 10;
@@ -130,10 +132,10 @@ struct OpeningGrenzen {
     int multyNKMin = 6, multyNKMax = 10;
     int multyWKMin = 8, multyWKMax = 11;
     int multyHonneurs = 2;
-    int multyLaatsteHand = 6;
+    int multyLaatsteHand = 1;
 };
 
-// The five opening types, in the order of their switch positions.
+// The five opening types; a set of allowed types has bit (1 << soort).
 enum OpeningSoort {
     RegelVan20 = 0,
     ZesKaart11Punten = 1,
@@ -142,35 +144,61 @@ enum OpeningSoort {
     Multy2Ruiten = 4,
     AantalOpeningSoorten = 5
 };
+constexpr unsigned AlleSoorten = (1u << AantalOpeningSoorten) - 1;
 
 // Is seat (0 North .. 3 West) vulnerable under vulnerability code 0..3?
 bool Kwetsbaar(int wind, int kwetsbaarCode);
 
-// Each check returns the first seat (in seat order) that qualifies, or -1.
-// Rule of 20: points plus the two longest suit lengths reach 20.
-int ControleerRegelVan20(const Verdeling& v);
-// A longest suit of six or more, exactly 11 points and at least the set
-// number of honours in one of the longest suits.
-int ControleerZesKaart11(const Verdeling& v, const OpeningGrenzen& g);
-int ControleerZwakke2(const Verdeling& v, const OpeningGrenzen& g, int kwetsbaarCode);
-int ControleerMuiderberg2(const Verdeling& v, const OpeningGrenzen& g, int kwetsbaarCode);
-int ControleerMulty2Ruiten(const Verdeling& v, const OpeningGrenzen& g, int kwetsbaarCode);
+// Does one hand, with its points and its side's vulnerability, fit the type?
+bool PastBijSoort(OpeningSoort soort, Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g);
 
-// Runs the checks whose bit (1 << OpeningSoort) is set in schakelaars and
-// counts, per type, the attempts in which a seat qualified.
-struct OpeningTellers {
-    std::array<long long, AantalOpeningSoorten> aantal{};
-    void Controleer(const Verdeling& v, unsigned schakelaars, const OpeningGrenzen& g,
-                    int kwetsbaarCode);
+// The number of hands, in bidding order from the dealer, that may open the
+// type: four, or three when its last-hand flag is off.
+int HandenDieMogenOpenen(OpeningSoort soort, const OpeningGrenzen& g);
+
+// The first seat, in bidding order from the dealer (0..3) up to the last hand
+// that may open the type, whose hand fits it; -1 when none does.
+int OpenendeHand(const Verdeling& v, OpeningSoort soort, const OpeningGrenzen& g, int gever,
+                 int kwetsbaarCode);
+
+// What a board must meet: the point window (when switched on) and, when any
+// opening type is allowed, a hand that may open one of the allowed types.
+struct SpelEisen {
+    Puntvenster venster;
+    unsigned soorten = 0;  // allowed opening types
+    OpeningGrenzen grenzen;
+    int gever = 0;          // dealer seat of the board
+    int kwetsbaarCode = 0;  // vulnerability of the board
 };
 
-// Deals attempts until one is accepted; returns the number of attempts.
-// The window must be Haalbaar (the caller keeps it inside the spinner rules);
-// an unreachable window is treated as switched off so that a run always ends.
-// The opening checks run on every attempt when schakelaars is not 0; their
-// outcome is only counted, the point window alone decides.
-long long ZoekSpel(KaartGever& gever, const Puntvenster& venster, Verdeling& uit,
-                   unsigned schakelaars = 0, const OpeningGrenzen* grenzen = nullptr,
-                   int kwetsbaarCode = 0, OpeningTellers* tellers = nullptr);
+bool VoldoetAan(const Verdeling& v, const SpelEisen& eisen);
+
+// Attempts one board may take before the run gives up on it. Every setting
+// the windows allow that can be met at all is met far sooner (the rarest,
+// four honours in the suit of a weak two, about once in 10,000 deals).
+constexpr long long MaximaalPogingen = 10'000'000;
+
+struct ZoekUitkomst {
+    long long pogingen = 0;
+    bool gevonden = false;
+};
+
+// Deals attempts until one meets the demands, at most maxPogingen. An
+// unreachable point window is treated as switched off.
+ZoekUitkomst ZoekSpelMetEisen(KaartGever& gever, const SpelEisen& eisen, Verdeling& uit,
+                               long long maxPogingen = MaximaalPogingen);
+// The point window alone; returns the number of attempts.
+long long ZoekSpel(KaartGever& gever, const Puntvenster& venster, Verdeling& uit);
+
+// Why demands are hard to meet, measured over a number of deals: how often
+// the point window held, how often some hand fitted each allowed type, and
+// how often that came together with the point window.
+struct Knelpunten {
+    long long pogingen = 0;
+    long long venster = 0;
+    std::array<long long, AantalOpeningSoorten> soort{};
+    std::array<long long, AantalOpeningSoorten> soortMetVenster{};
+};
+Knelpunten MeetKnelpunten(KaartGever& gever, const SpelEisen& eisen, long long pogingen);
 
 }  // namespace spel

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "main/OpeningKeuze.h"
 #include "main/Opstart.h"
 #include "main/Update.h"
 #include "main/frmVeldom02.h"
@@ -732,6 +733,11 @@ void frmVeldom01Form::cmdStart_Click() {
     cmdStart.SetEnabled(false);
     const QString letters = Tekst(24);
     BezigMetLaden = true;
+    // A run that deals no board leaves the set on screen as it was.
+    const QStringList vorigeSet = lstSpellenSet1.Items();
+    const QString vorigNummer = lblSpelnummer.Caption();
+    const QString vorigeGever = lblGever.Caption();
+    const QString vorigKwetsbaar = lblKwetsbaar.Caption();
     lstSpellenSet1.Clear();
     if (BibberenAan) timSchudForm.SetEnabled(true);
     ZetFocus(*this, cmdFocus);
@@ -743,54 +749,50 @@ void frmVeldom01Form::cmdStart_Click() {
                       &cmdVerstuur, &cmdInvoeren,  &vscrSpellen,  &vscrDitSpel,
                       &vscrMin,     &vscrMax,      &cmdVideo,     &chkTien,
                       &chkPuntenToepassen};
+    bool aanVoorDeRun[std::size(uit)];
+    for (std::size_t i = 0; i < std::size(uit); ++i) aanVoorDeRun[i] = uit[i]->Enabled();
     for (Control* c : uit) c->SetEnabled(false);
     SetEnabled(false);
     // 5. Board count and point window as shown, brought inside the spinner
     //    rules for this run only (taal.ini keeps what is stored), so that
-    //    every run can end.
-    const int aantal = std::clamp(ValInteger(lblSpellen.Caption()), 1, spel::MaximaalSpellen);
+    //    every run can end. The opening types the settings window allows
+    //    narrow the boards further.
+    const int gevraagd = std::clamp(ValInteger(lblSpellen.Caption()), 1, spel::MaximaalSpellen);
     spel::LengteTellers tellers;
-    spel::Puntvenster venster;
+    spel::SpelEisen eisen;
     {
         const spel::PuntenPaar paar =
             spel::NormaliseerPuntvenster(ValInteger(lblMin.Caption()), ValInteger(lblMax.Caption()));
-        venster.min = paar.min;
-        venster.max = paar.max;
+        eisen.venster.min = paar.min;
+        eisen.venster.max = paar.max;
     }
-    venster.toepassen = MinMaxToepassen != 0;
+    eisen.venster.toepassen = MinMaxToepassen != 0;
+    eisen.soorten = spel::LeesToegestaneSoorten(IniBestand, TaalNummer);
+    eisen.grenzen = spel::OpeningGrenzenUitInstellingen();
     QStringList winden;
     for (int w = 0; w < 4; ++w) winden << lblWind[w].Caption();
-    spel::OpeningGrenzen grenzen;
-    grenzen.zesKaartHonneurs = ZesKaartHonneurs;
-    grenzen.nietKwetsbaarMin = NietKwetsbaarMin;
-    grenzen.nietKwetsbaarMax = NietKwetsbaarMax;
-    grenzen.kwetsbaarMin = KwetsbaarMin;
-    grenzen.kwetsbaarMax = KwetsbaarMax;
-    grenzen.aantalHonneurs = AantalHonneurs;
-    grenzen.laatsteHand = LaatsteHand;
-    grenzen.muiderbergNKMin = MuiderbergNKMin;
-    grenzen.muiderbergNKMax = MuiderbergNKMax;
-    grenzen.muiderbergWKMin = MuiderbergWKMin;
-    grenzen.muiderbergWKMax = MuiderbergWKMax;
-    grenzen.muiderbergLaatsteHand = MuiderbergLaatsteHand;
-    grenzen.multyNKMin = Multy2RuitenNKMin;
-    grenzen.multyNKMax = Multy2RuitenNKMax;
-    grenzen.multyWKMin = Multy2RuitenWKMin;
-    grenzen.multyWKMax = Multy2RuitenWKMax;
-    grenzen.multyHonneurs = Multy2RuitenHonneurs;
-    grenzen.multyLaatsteHand = Multy2RuitenLaatsteHand;
-    openingTellers_ = {};
     pogingen_ = 0;
 
+    // Settings that can hardly be met stop the run at the board that finds
+    // no deal within the bound; the boards before it are kept.
+    int aantal = 0;
+    QString melding;
     spel::Verdeling v;
-    for (int b = 1; b <= aantal; ++b) {
+    for (int b = 1; b <= gevraagd; ++b) {
         // Pending window events run once per board.
         DoEvents();
         lblSpelnummer.SetCaption(QString::number(b));
         lblGever.SetCaption(Tekst(5) + QStringLiteral(": ") + Tekst(1 + GeverVanSpel(b)));
         lblKwetsbaar.SetCaption(Tekst(6) + QStringLiteral(": ") + Tekst(7 + KwetsbaarVanSpel(b)));
-        pogingen_ += spel::ZoekSpel(spel::ProgrammaGever(), venster, v, OpeningSchakelaars, &grenzen,
-                                    KwetsbaarVanSpel(b), &openingTellers_);
+        eisen.gever = GeverVanSpel(b);
+        eisen.kwetsbaarCode = KwetsbaarVanSpel(b);
+        const spel::ZoekUitkomst gezocht = spel::ZoekSpelMetEisen(spel::ProgrammaGever(), eisen, v);
+        pogingen_ += gezocht.pogingen;
+        if (!gezocht.gevonden) {
+            const spel::Knelpunten knelpunten = spel::MeetKnelpunten(spel::ProgrammaGever(), eisen, 1'000'000);
+            melding = spel::GeenSpelMelding(b, gezocht.pogingen, aantal, eisen, knelpunten);
+            break;
+        }
         for (int w = 0; w < 4; ++w) {
             for (int k = 0; k < 4; ++k) {
                 TextBox& box = txtInvoer[4 * w + k];
@@ -805,6 +807,27 @@ void frmVeldom01Form::cmdStart_Click() {
         tellers.Tel(v);
         for (int i = 0; i < 6; ++i) lblLengtes[i].SetCaption(QString::number(tellers.aantal[i]));
         lstSpellenSet1.AddItem(spel::BouwSpelRecord(b, v, winden, letters, Tien));
+        aantal = b;
+    }
+
+    if (aantal == 0) {
+        // Not one board: everything as before the run, then the message.
+        for (const QString& record : vorigeSet) lstSpellenSet1.AddItem(record);
+        lblSpelnummer.SetCaption(vorigNummer);
+        lblGever.SetCaption(vorigeGever);
+        lblKwetsbaar.SetCaption(vorigKwetsbaar);
+        timSchudForm.SetInterval(60000);
+        Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
+        timSchudForm.SetEnabled(false);
+        timSchudForm.SetInterval(50);
+        BezigMetLaden = false;
+        cmdStart.SetEnabled(true);
+        for (std::size_t i = 0; i < std::size(uit); ++i) uit[i]->SetEnabled(aanVoorDeRun[i]);
+        SetEnabled(true);
+        bezigMetRun_ = false;
+        ZetFocus(*this, cmdFocus);
+        MeldFout(melding, vbExclamation);
+        return;
     }
 
     // End of the run: the file image, the board selector, board 1 shown.
@@ -850,6 +873,11 @@ void frmVeldom01Form::cmdStart_Click() {
     SetEnabled(true);
     bezigMetRun_ = false;
     ZetFocus(*this, cmdFocus);
+    if (!melding.isEmpty()) {
+        // The board shown last was the one not found: show board 1 again.
+        ToonSpelVanWaarde(lstDitSpel.ListCount() - 1);
+        MeldFout(melding, vbExclamation);
+    }
 }
 
 void frmVeldom01Form::timSchudForm_Timer() {

@@ -76,10 +76,6 @@ public:
     // Attempts dealt by the last run (for the benchmark and tests).
     long long PogingenLaatsteRun() const { return pogingen_; }
     int AantalRuns() const { return runs_; }
-    // How often each opening type qualified over the last run. The checks
-    // are switched off (OpeningSchakelaars 0) unless code switches them on.
-    unsigned OpeningSchakelaars = 0;
-    const spel::OpeningTellers& OpeningResultaten() const { return openingTellers_; }
     // The help file found at start-up ("" when none).
     QString HelpBestand;
 
@@ -163,7 +159,6 @@ private:
 
     QString geladenSet_;
     long long pogingen_ = 0;
-    spel::OpeningTellers openingTellers_;
     bool bezigMetRun_ = false;
     int runs_ = 0;
     bool muisStart_ = false;  // a left press on Start started the run

@@ -10,8 +10,9 @@ namespace {
 
 QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
 
-// "toepassen" / "apply": the last word of every opening-type caption.
-QString ToepassenWoord() { return ZonderAmpersand(TaalTekst(16)).toLower(); }
+// "toepassen" / "apply": the last word of every opening-type caption, in
+// the language of text id base `basis` (10000 or 11000).
+QString ToepassenWoord(int basis) { return ZonderAmpersand(TaalTekst(basis + 16)).toLower(); }
 
 }  // namespace
 
@@ -27,28 +28,31 @@ QString KeuzeBijschrift(int pagina) {
 
 QString ToepassenBijschrift() { return TaalTekst(16).replace(QStringLiteral("oe"), QStringLiteral("o&e")); }
 
-QString OpeningBijschrift(int i) {
+QString OpeningBijschrift(int i) { return OpeningBijschrift(i, TaalNummer); }
+
+QString OpeningBijschrift(int i, int taal) {
+    const int basis = (taal == 11 ? 11 : 10) * 1000;
     QString kop;
     switch (i) {
         case 0:
-            kop = TaalTekst(17).replace(QStringLiteral("20"), QStringLiteral("&20"));
+            kop = TaalTekst(basis + 17).replace(QStringLiteral("20"), QStringLiteral("&20"));
             break;
         case 1:
-            kop = QLatin1Char('&') + ZonderAmpersand(TaalTekst(18));
+            kop = QLatin1Char('&') + ZonderAmpersand(TaalTekst(basis + 18));
             break;
         case 2:
-            kop = ZonderAmpersand(TaalTekst(19)).replace(QStringLiteral("kk"), QStringLiteral("&kk"));
+            kop = ZonderAmpersand(TaalTekst(basis + 19)).replace(QStringLiteral("kk"), QStringLiteral("&kk"));
             break;
         case 3:
-            kop = QLatin1Char('&') + ZonderAmpersand(TaalTekst(20));
+            kop = QLatin1Char('&') + ZonderAmpersand(TaalTekst(basis + 20));
             break;
         case 4:
-            kop = TaalTekst(21);
+            kop = TaalTekst(basis + 21);
             break;
         default:
             return QString();
     }
-    return kop + QLatin1Char(' ') + ToepassenWoord();
+    return kop + QLatin1Char(' ') + ToepassenWoord(basis);
 }
 
 QString PuntenRijBijschrift(int rij) {

@@ -22,6 +22,8 @@ QString ToepassenBijschrift();
 // Caption of apply box chkOpening(i), i 0 to 4, in the current language.
 // The caption is also its key in [Toegestaan], ampersands included.
 QString OpeningBijschrift(int i);
+// The same in language `taal` (10 Dutch, 11 English).
+QString OpeningBijschrift(int i, int taal);
 
 // Caption of point row `rij` of pages 3 to 5: 0 minimum not vulnerable,
 // 1 maximum not vulnerable, 2 minimum vulnerable, 3 maximum vulnerable.
