@@ -9,6 +9,10 @@
 #include <cstring>
 #include <functional>
 
+// The opening-type checks are built whole into each copy of SoortGevonden, so
+// that the copy for processors with a bit-count instruction uses it throughout.
+#define IN_DE_AANROEPER [[gnu::always_inline]] inline
+
 namespace spel {
 
 namespace {
@@ -258,48 +262,76 @@ bool Kwetsbaar(int wind, int kwetsbaarCode) {
 
 namespace {
 
+// Seat 0..3 is vulnerable under code 0..3: bit `wind` of a table per code.
+IN_DE_AANROEPER bool KwetsbaarSnel(int wind, int kwetsbaarCode) {
+    constexpr unsigned Tabel = 0b0000 | (0b0101 << 4) | (0b1010 << 8) | (0b1111 << 12);
+    return (Tabel >> (4 * (kwetsbaarCode & 3) + wind)) & 1;
+}
+
+IN_DE_AANROEPER int Handen(OpeningSoort soort, const OpeningGrenzen& g) {
+    switch (soort) {
+        case Zwakke2:
+            return g.laatsteHand != 0 ? 4 : 3;
+        case Muiderbergse2:
+            return g.muiderbergLaatsteHand != 0 ? 4 : 3;
+        case Multy2Ruiten:
+            return g.multyLaatsteHand != 0 ? 4 : 3;
+        default:
+            return 4;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+IN_DE_AANROEPER int Lengte(Hand h, int kleur) { return std::popcount(h & KleurMasker(kleur)); }
+IN_DE_AANROEPER int HonneursIn(Hand h, int kleur) { return std::popcount(h & KleurMasker(kleur) & Honneurs); }
+
 // The four suit lengths of a hand.
 struct Lengtes {
     std::array<int, 4> l;
-    explicit Lengtes(Hand h) : l{KleurLengte(h, 0), KleurLengte(h, 1), KleurLengte(h, 2), KleurLengte(h, 3)} {}
-    int operator[](int k) const { return l[k]; }
+    IN_DE_AANROEPER explicit Lengtes(Hand h) : l{Lengte(h, 0), Lengte(h, 1), Lengte(h, 2), Lengte(h, 3)} {}
+    IN_DE_AANROEPER int operator[](int k) const { return l[k]; }
 };
 
 // Rule of 20: a hand opens when its high-card points plus the lengths of its
 // two longest suits make 20 or more.
-inline bool PastRegelVan20(Hand h, int punten) {
-    std::array<int, 4> l = Lengtes(h).l;
-    std::sort(l.begin(), l.end(), std::greater<int>());
-    return punten + l[0] + l[1] >= 20;
+IN_DE_AANROEPER bool PastRegelVan20(Hand h, int punten) {
+    const Lengtes l(h);
+    const int hoog01 = std::max(l[0], l[1]), laag01 = std::min(l[0], l[1]);
+    const int hoog23 = std::max(l[2], l[3]), laag23 = std::min(l[2], l[3]);
+    const int tweede = std::max(std::min(hoog01, hoog23), std::max(laag01, laag23));
+    return punten + std::max(hoog01, hoog23) + tweede >= 20;
 }
 
 // Six cards or more and exactly 11 points: the suit the hand opens must hold
 // the honours, and of two equally long suits that is the higher-ranking one.
-inline bool PastZesKaart11(Hand h, int punten, const OpeningGrenzen& g) {
+IN_DE_AANROEPER bool PastZesKaart11(Hand h, int punten, const OpeningGrenzen& g) {
     if (punten != 11) return false;
     const Lengtes l(h);
     const int langste = std::max({l[0], l[1], l[2], l[3]});
     if (langste < 6) return false;
     int kleur = 0;
     while (l[kleur] != langste) ++kleur;
-    return KleurHonneurs(h, kleur) >= g.zesKaartHonneurs;
+    return HonneursIn(h, kleur) >= g.zesKaartHonneurs;
 }
 
 // Weak two: exactly six spades, hearts or diamonds (the first such suit
 // counts), points within the limits of the side's vulnerability and the set
 // number of honours in that suit.
-inline bool PastZwakke2(Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
+IN_DE_AANROEPER bool PastZwakke2(Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
     if (!(kwetsbaar ? Binnen(punten, g.kwetsbaarMin, g.kwetsbaarMax)
                     : Binnen(punten, g.nietKwetsbaarMin, g.nietKwetsbaarMax)))
         return false;
     for (int k = 0; k < 3; ++k)
-        if (KleurLengte(h, k) == 6) return KleurHonneurs(h, k) >= g.aantalHonneurs;
+        if (Lengte(h, k) == 6) return HonneursIn(h, k) >= g.aantalHonneurs;
     return false;
 }
 
 // Muiderberg two: exactly five spades or hearts and a minor of four or five
 // cards; a hand with six cards or more in a minor opens that minor instead.
-inline bool PastMuiderberg2(Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
+IN_DE_AANROEPER bool PastMuiderberg2(Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
     if (!(kwetsbaar ? Binnen(punten, g.muiderbergWKMin, g.muiderbergWKMax)
                     : Binnen(punten, g.muiderbergNKMin, g.muiderbergNKMax)))
         return false;
@@ -311,15 +343,15 @@ inline bool PastMuiderberg2(Hand h, int punten, bool kwetsbaar, const OpeningGre
 // Multi two diamonds: exactly six spades, or else six hearts, with the set
 // number of honours in that suit and points within the limits of the side's
 // vulnerability.
-inline bool PastMulty2Ruiten(Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
+IN_DE_AANROEPER bool PastMulty2Ruiten(Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
     if (!(kwetsbaar ? Binnen(punten, g.multyWKMin, g.multyWKMax) : Binnen(punten, g.multyNKMin, g.multyNKMax)))
         return false;
     for (int k = 0; k < 2; ++k)
-        if (KleurLengte(h, k) == 6) return KleurHonneurs(h, k) >= g.multyHonneurs;
+        if (Lengte(h, k) == 6) return HonneursIn(h, k) >= g.multyHonneurs;
     return false;
 }
 
-inline bool Past(OpeningSoort soort, Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
+IN_DE_AANROEPER bool Past(OpeningSoort soort, Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
     switch (soort) {
         case RegelVan20:
             return PastRegelVan20(h, punten);
@@ -336,12 +368,12 @@ inline bool Past(OpeningSoort soort, Hand h, int punten, bool kwetsbaar, const O
     }
 }
 
-inline int Openend(const Verdeling& v, OpeningSoort soort, const OpeningGrenzen& g, int gever,
+IN_DE_AANROEPER int Openend(const Verdeling& v, OpeningSoort soort, const OpeningGrenzen& g, int gever,
                    int kwetsbaarCode) {
-    const int handen = HandenDieMogenOpenen(soort, g);
+    const int handen = Handen(soort, g);
     for (int j = 0; j < handen; ++j) {
         const int w = (gever + j) & 3;
-        if (Past(soort, v.hand[w], v.punten[w], Kwetsbaar(w, kwetsbaarCode), g)) return w;
+        if (Past(soort, v.hand[w], v.punten[w], KwetsbaarSnel(w, kwetsbaarCode), g)) return w;
     }
     return -1;
 }
@@ -365,18 +397,7 @@ bool PastBijSoort(OpeningSoort soort, Hand h, int punten, bool kwetsbaar, const 
     return Past(soort, h, punten, kwetsbaar, g);
 }
 
-int HandenDieMogenOpenen(OpeningSoort soort, const OpeningGrenzen& g) {
-    switch (soort) {
-        case Zwakke2:
-            return g.laatsteHand != 0 ? 4 : 3;
-        case Muiderbergse2:
-            return g.muiderbergLaatsteHand != 0 ? 4 : 3;
-        case Multy2Ruiten:
-            return g.multyLaatsteHand != 0 ? 4 : 3;
-        default:
-            return 4;
-    }
-}
+int HandenDieMogenOpenen(OpeningSoort soort, const OpeningGrenzen& g) { return Handen(soort, g); }
 
 int OpenendeHand(const Verdeling& v, OpeningSoort soort, const OpeningGrenzen& g, int gever,
                  int kwetsbaarCode) {
@@ -434,3 +455,5 @@ Knelpunten MeetKnelpunten(KaartGever& gever, const SpelEisen& eisen, long long p
 }
 
 }  // namespace spel
+
+#undef IN_DE_AANROEPER
