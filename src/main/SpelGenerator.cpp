@@ -132,13 +132,20 @@ constexpr std::array<std::uint8_t, AantalKaarten> KaartWaarde = [] {
 
 bool Binnen(int waarde, int laag, int hoog) { return laag <= waarde && waarde <= hoog; }
 
+IN_DE_AANROEPER int Lengte(Hand h, int kleur) { return std::popcount(h & KleurMasker(kleur)); }
+IN_DE_AANROEPER int HonneursIn(Hand h, int kleur) { return std::popcount(h & KleurMasker(kleur) & Honneurs); }
+
+// Seat 0..3 is vulnerable under code 0..3: bit `wind` of a table per code.
+IN_DE_AANROEPER bool KwetsbaarSnel(int wind, int kwetsbaarCode) {
+    constexpr unsigned Tabel = 0b0000 | (0b0101 << 4) | (0b1010 << 8) | (0b1111 << 12);
+    return (Tabel >> (4 * (kwetsbaarCode & 3) + wind)) & 1;
+}
+
 }  // namespace
 
-int KleurLengte(Hand h, int kleur) { return std::popcount(h & KleurMasker(kleur)); }
+int KleurLengte(Hand h, int kleur) { return Lengte(h, kleur); }
 
-int KleurHonneurs(Hand h, int kleur) {
-    return std::popcount(h & KleurMasker(kleur) & Honneurs);
-}
+int KleurHonneurs(Hand h, int kleur) { return HonneursIn(h, kleur); }
 
 int HandPunten(Hand h) {
     return 4 * std::popcount(h & Azen) + 3 * std::popcount(h & Heren) +
@@ -254,19 +261,9 @@ void LengteTellers::Tel(const Verdeling& v) {
     }
 }
 
-bool Kwetsbaar(int wind, int kwetsbaarCode) {
-    const bool noordZuid = wind == 0 || wind == 2;
-    if (noordZuid) return kwetsbaarCode == 1 || kwetsbaarCode == 3;
-    return kwetsbaarCode == 2 || kwetsbaarCode == 3;
-}
+bool Kwetsbaar(int wind, int kwetsbaarCode) { return KwetsbaarSnel(wind & 3, kwetsbaarCode); }
 
 namespace {
-
-// Seat 0..3 is vulnerable under code 0..3: bit `wind` of a table per code.
-IN_DE_AANROEPER bool KwetsbaarSnel(int wind, int kwetsbaarCode) {
-    constexpr unsigned Tabel = 0b0000 | (0b0101 << 4) | (0b1010 << 8) | (0b1111 << 12);
-    return (Tabel >> (4 * (kwetsbaarCode & 3) + wind)) & 1;
-}
 
 IN_DE_AANROEPER int Handen(OpeningSoort soort, const OpeningGrenzen& g) {
     switch (soort) {
@@ -280,13 +277,6 @@ IN_DE_AANROEPER int Handen(OpeningSoort soort, const OpeningGrenzen& g) {
             return 4;
     }
 }
-
-}  // namespace
-
-namespace {
-
-IN_DE_AANROEPER int Lengte(Hand h, int kleur) { return std::popcount(h & KleurMasker(kleur)); }
-IN_DE_AANROEPER int HonneursIn(Hand h, int kleur) { return std::popcount(h & KleurMasker(kleur) & Honneurs); }
 
 // The four suit lengths of a hand.
 struct Lengtes {
@@ -439,16 +429,18 @@ long long ZoekSpel(KaartGever& gever, const Puntvenster& venster, Verdeling& uit
 Knelpunten MeetKnelpunten(KaartGever& gever, const SpelEisen& eisen, long long pogingen) {
     Knelpunten k;
     Verdeling v;
+    Puntvenster venster = eisen.venster;
+    if (!Haalbaar(venster)) venster.toepassen = false;
     const int dealer = eisen.gever & 3;
     for (; k.pogingen < pogingen; ++k.pogingen) {
         gever.Deel(v);
-        const bool venster = Aanvaard(v, eisen.venster);
-        if (venster) ++k.venster;
+        const bool binnen = Aanvaard(v, venster);
+        if (binnen) ++k.venster;
         for (int s = 0; s < AantalOpeningSoorten; ++s) {
             if (!(eisen.soorten & (1u << s))) continue;
             if (Openend(v, static_cast<OpeningSoort>(s), eisen.grenzen, dealer, eisen.kwetsbaarCode) < 0) continue;
             ++k.soort[s];
-            if (venster) ++k.soortMetVenster[s];
+            if (binnen) ++k.soortMetVenster[s];
         }
     }
     return k;

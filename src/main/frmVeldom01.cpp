@@ -874,7 +874,7 @@ void frmVeldom01Form::cmdStart_Click() {
     bezigMetRun_ = false;
     ZetFocus(*this, cmdFocus);
     if (!melding.isEmpty()) {
-        // The board shown last was the one not found: show board 1 again.
+        // The labels still name the board not found: show board 1 again.
         ToonSpelVanWaarde(lstDitSpel.ListCount() - 1);
         MeldFout(melding, vbExclamation);
     }
