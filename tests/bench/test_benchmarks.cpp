@@ -53,8 +53,10 @@ private slots:
     void dealBenchmarkRunsUnattended() {
         const auto uit = Draai("bench_deal");
         if (!uit) return;
-        QVERIFY2(uit->contains(QRegularExpression(R"(window off \(deals\) .* [0-9]+ attempts/s)")),
+        QVERIFY2(uit->contains(QRegularExpression(R"(unconstrained \(deals\) .* [0-9.]+ M/s)")),
                  qPrintable(*uit));
+        // The point window and each opening type, with the share accepted.
+        QCOMPARE(uit->count(QRegularExpression(R"(attempts .* accepted +[0-9.]+%)")), 7);
         QCOMPARE(uit->count("48 boards:"), 2);
     }
 
