@@ -462,10 +462,13 @@ void frmVeldom05Form::cmdToevoegen_Click() {
 void frmVeldom05Form::lstMaakGroep_Click() {
     const int i = lstMaakGroep.ListIndex();
     if (i < 0 || i >= lstSchaduwMaakGroep.ListCount()) return;
-    // The results of a match belong to its pair numbers: a pair dropped
-    // would renumber the pairs after it and hand them other players' results.
+    // The results of a match belong to its pair numbers: a stored pair
+    // dropped would renumber the pairs after it and hand them other players'
+    // results. A pair added since the match was opened may go again.
     const int w = lstWedstrijd.ListIndex();
-    if (w >= 0 && w < wedstrijden_.size() && groep::WedstrijdHeeftUitslagen(wedstrijden_[w].naam)) {
+    QVector<groep::Paar> zonder = Paren();
+    if (i < zonder.size()) zonder.removeAt(i);
+    if (w >= 0 && w < wedstrijden_.size() && !groep::ParenBehoudenUitslagen(wedstrijden_[w].naam, zonder)) {
         lstMaakGroep.SetListIndex(-1);
         Meld(Regels(TaalTekst(313)).replace('~', wedstrijden_[w].naam), vbInformation);
         ZetFocus(*this, cmdFocus);

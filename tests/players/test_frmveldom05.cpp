@@ -300,8 +300,13 @@ private slots:
         QCOMPARE(f.lstMaakGroep.ListCount(), 2);
         QCOMPARE(f.lstSchaduwMaakGroep.ListCount(), 2);
         QCOMPARE(f.msfgResultaat.Rows(), 5);
-        // Pairs can be added; the re-save keeps every result in its row.
+        // Pairs can be added, and a pair added since may go again; the
+        // re-save keeps every result in its row.
         VoegPaarToe(f);
+        VoegPaarToe(f);
+        f.lstMaakGroep.userSelected(3, true);
+        QCOMPARE(f.lstMaakGroep.ListCount(), 3);
+        QCOMPARE(prompts.count(), 1);
         VoegPaarToe(f);
         prompts.answer(vbYes);
         QVERIFY(Bewaar(f, "Ronde 2"));
