@@ -390,6 +390,14 @@ private slots:
                  QString("De naam Spel 03 Drovik kan niet voor een wedstrijd worden gebruikt: zo heet ook het "
                          "uitslagbestand van een spel."));
         QVERIFY(!QFileInfo::exists(home->file("resultaten/Spel 03 Drovik")));
+        // A name the files' code page cannot hold: named, nothing made.
+        prompts.answer(vbOK);
+        frmVeldom02().txtBestandsNaam.userEdited(QString::fromUtf8("Łódź"));
+        frmVeldom02().cmdOK.Click();
+        DoEvents();
+        QVERIFY(frmVeldom02_IsLoaded());
+        QVERIFY(prompts.last().text.contains(QString::fromUtf8("bewaard: Ł ź")));
+        QVERIFY(!QFileInfo::exists(home->file(QString::fromUtf8("resultaten/Łódź"))));
         Unload(frmVeldom02());
         DoEvents();
     }
