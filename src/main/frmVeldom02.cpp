@@ -9,6 +9,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "players/frmVeldom04.h"
@@ -245,6 +246,10 @@ bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
         ToonWeigering();
         return false;
     }
+    if (uitslag::WedstrijdNaamBotst(naam)) {  // its pairs file would be a board's result file
+        MsgBox(TaalTekst(315).replace(QChar('~'), naam), vbOKOnly | vbInformation, Caption());
+        return false;
+    }
     const QString parenNaam = uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Paren, naam);
     SessieNaam = naam;
     SessieBestand = uitslag::WedstrijdMapPad(naam) + QLatin1Char('/') + parenNaam;
@@ -272,11 +277,12 @@ bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
     } else if (!groep.isEmpty()) {
         // The mail list is a copy of the group file the pairs came from.
         const QString mailNaam = uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::MailLijst, naam);
-        QFile bron(resolvePath(groep));
-        if (!bron.open(QIODevice::ReadOnly)) {
+        // Read like every group file: a regular file of a group's size only
+        // (a FIFO or a device there would hang or exhaust the program).
+        QByteArray inhoud;
+        if (readFileBytes(groep, inhoud, 64 * 1024, &reden) != FileFault::None) {
             mislukt = mailNaam;
-            reden = bron.errorString();
-        } else if (!writeFileAtomic(uitslag::SchrijfPad(uitslag::WedstrijdBestand::MailLijst, naam), bron.readAll(),
+        } else if (!writeFileAtomic(uitslag::SchrijfPad(uitslag::WedstrijdBestand::MailLijst, naam), inhoud,
                                     &reden)) {
             mislukt = mailNaam;
         }
@@ -284,7 +290,8 @@ bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
     if (mislukt.isEmpty()) return true;
     SessieBestand.clear();
     SessieNaam.clear();
-    MsgBox(uitslag::SchrijfMelding(mislukt, reden), vbOKOnly | vbExclamation, Caption());
+    MsgBox(uitslag::SchrijfMelding(mislukt, reden).replace(QChar('|'), QChar('\n')), vbOKOnly | vbExclamation,
+           Caption());
     return false;
 }
 

@@ -48,6 +48,20 @@ QByteArray encodeCp1252(const QString& text) {
     return out;
 }
 
+QString charsOutsideCp1252(const QString& text) {
+    QString out;
+    const QList<uint> codePoints = text.toUcs4();
+    for (uint cp : codePoints) {
+        // '?' stands for itself; any other '?' from the encoder is a loss.
+        if (cp == '?' || encodeOne(cp) != '?')
+            continue;
+        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+        if (!out.contains(one))
+            out += one;
+    }
+    return out;
+}
+
 QString decodeCp1252(const QByteArray& bytes) {
     QString out;
     out.reserve(bytes.size());
@@ -200,7 +214,25 @@ bool readTextLines(const QString& path, QStringList& lines, QString* error, qint
     return true;
 }
 
+namespace {
+
+// A text the code page cannot hold is refused whole: written, it would
+// come back changed.
+bool encodable(const QString& path, const QString& text, QString* error) {
+    const QString lost = charsOutsideCp1252(text);
+    if (lost.isEmpty())
+        return true;
+    if (error)
+        *error = QStringLiteral("%1: characters outside code page 1252: %2").arg(resolvePath(path), lost);
+    return false;
+}
+
+}  // namespace
+
 bool writeTextLines(const QString& path, const QStringList& lines, QString* error) {
+    for (const QString& line : lines)
+        if (!encodable(path, line, error))
+            return false;
     QByteArray data;
     for (const QString& line : lines) {
         data.append(encodeCp1252(line));
@@ -214,6 +246,8 @@ bool writeTextFile(const QString& path, const QString& text, QString* error) {
     normal.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     normal.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    if (!encodable(path, normal, error))
+        return false;
     return writeFileAtomic(path, encodeCp1252(normal), error);
 }
 

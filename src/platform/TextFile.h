@@ -2,8 +2,9 @@
 // Text files in the Windows code page 1252, the form every data and INI file
 // of the program is stored in.
 //
-// Writing: each line ends with CR LF; a character the code page lacks is
-// written as "?". Reading: CR LF, LF and a lone CR all end a line; a file that
+// Writing: each line ends with CR LF; a text holding a character the code
+// page lacks is not written at all (the writers fail and say which), so no
+// file ever holds a changed text. Reading: CR LF, LF and a lone CR all end a line; a file that
 // starts with a UTF-8 byte order mark is read as UTF-8. All paths go through
 // resolvePath().
 //
@@ -17,7 +18,13 @@
 
 namespace platform {
 
+// Lossy: a character the code page lacks becomes "?". The file writers
+// below never use it on such a text.
 QByteArray encodeCp1252(const QString& text);
+
+// The characters of `text` that code page 1252 cannot hold, each once, in
+// the order they first appear; empty when the whole text can be stored.
+QString charsOutsideCp1252(const QString& text);
 QString decodeCp1252(const QByteArray& bytes);
 
 // The bytes of a text file as text: UTF-8 after a byte order mark, code
@@ -60,7 +67,9 @@ bool readTextFile(const QString& path, QString& text, QString* error = nullptr,
 bool readTextLines(const QString& path, QStringList& lines, QString* error = nullptr,
                    qint64 maxBytes = kTextFileMax);
 
-// Replaces the file with `lines`, each followed by CR LF (atomic).
+// Replaces the file with `lines`, each followed by CR LF (atomic). Fails,
+// leaving the file untouched, when a line holds a character the code page
+// cannot store; `error` then names those characters.
 bool writeTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // Replaces the file with `text`; every line end in it (LF, CR LF or CR)

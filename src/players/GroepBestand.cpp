@@ -49,7 +49,7 @@ bool LeesPaarRegel(const QString& regel, Paar& paar) {
     if (m.hasMatch())
         rest = rest.mid(m.capturedLength());
     const int i = static_cast<int>(rest.indexOf(kScheiding));
-    if (rest.trimmed().isEmpty() || i < 0)
+    if (rest.trimmed().isEmpty() || i < 0 || rest.indexOf(kScheiding, i + 1) >= 0)
         return false;
     paar.eerste = LeesSpeler(rest.left(i));
     paar.tweede = LeesSpeler(rest.mid(i + kScheiding.size()));
@@ -74,8 +74,9 @@ QString GroepPad(const QString& naam) {
     return platform::programPath(QStringLiteral("groepen/") + naam + QStringLiteral(".txt"));
 }
 
-bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout) {
+bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout, int* slechteRegel) {
     paren.clear();
+    if (slechteRegel) *slechteRegel = 0;
     const QString pad = GroepPad(naam);
     if (pad.isEmpty()) {
         if (fout) *fout = naam;
@@ -85,10 +86,16 @@ bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout) {
     if (!platform::readTextLines(pad, regels, fout, kGroepMax))
         return false;
     QVector<Paar> gelezen;
-    for (const QString& regel : regels) {
+    for (int r = 0; r < regels.size(); ++r) {
+        const QString& regel = regels.at(r);
         Paar paar;
-        if (!LeesPaarRegel(regel, paar))
-            continue;
+        if (!LeesPaarRegel(regel, paar)) {
+            if (regel.count(kScheiding) < 2)
+                continue;
+            if (fout) *fout = QFileInfo(pad).fileName();
+            if (slechteRegel) *slechteRegel = r + 1;
+            return false;
+        }
         if (gelezen.size() >= kMaxParen) {
             if (fout) *fout = QFileInfo(pad).fileName();
             return false;

@@ -40,7 +40,9 @@ QString PaarTekst(int nummer, const Paar& paar);
 // Takes a pair line apart: the leading number ("NN. ") is dropped, the
 // rest split at the first " - " into the two players and each at its first
 // "|" into name and address (both trimmed). A line without the number is
-// taken as it stands. False for a blank line or one without " - ".
+// taken as it stands. False for a blank line, one without " - ", and one
+// with more than one " - " (a name holding the separator: where one player
+// ends is not known, so no pair is made of it).
 bool LeesPaarRegel(const QString& regel, Paar& paar);
 
 // True when pair number `nummer` plays North-South (odd), false for
@@ -62,8 +64,10 @@ QString GroepPad(const QString& naam);
 // The pairs of group `naam`, renumbered by their position: blank lines and
 // lines without " - " are skipped. False (with a reason that names the file
 // in `fout`) when the file is missing, not a regular file, too large, cannot
-// be read, or holds more than 40 pairs; `paren` is then empty.
-bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout = nullptr);
+// be read, or holds more than 40 pairs; `paren` is then empty. A line with
+// more than one " - " fails the whole read too, with its 1-based number in
+// `slechteRegel` (0 for the other failures): its pair cannot be told apart.
+bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout = nullptr, int* slechteRegel = nullptr);
 
 // Writes group `naam` whole (the groups folder is made when missing): one
 // pair line per pair, numbered from 01. False with a reason in `fout`, and

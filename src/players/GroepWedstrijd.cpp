@@ -74,6 +74,71 @@ bool ParenGewijzigd(const QString& wedstrijd, const QVector<Paar>& paren) {
     return oud != paren;
 }
 
+namespace {
+
+QStringList NamenVan(const QVector<Paar>& paren) {
+    QStringList namen;
+    for (const Paar& p : paren) namen << p.eerste.naam + QLatin1Char('|') + p.tweede.naam;
+    return namen;
+}
+
+bool HeeftBordBestanden(const QString& wedstrijd) {
+    for (int bord = 1; bord <= uitslag::kMaxSpellen; ++bord)
+        if (QFileInfo::exists(uitslag::LeesPad(WedstrijdBestand::SpelUitslag, wedstrijd, bord))) return true;
+    return false;
+}
+
+}  // namespace
+
+bool ParenBehoudenUitslagen(const QString& wedstrijd, const QVector<Paar>& paren) {
+    if (!WedstrijdHeeftUitslagen(wedstrijd)) return true;
+    QStringList regels;
+    const QString pad = uitslag::LeesPad(WedstrijdBestand::Paren, wedstrijd);
+    // Results whose pairs cannot be read cannot be kept with them.
+    if (pad.isEmpty() || !platform::readTextLines(pad, regels, nullptr, 64 * 1024)) return false;
+    QVector<Paar> oud;
+    for (const QString& r : regels) {
+        Paar p;
+        if (LeesPaarRegel(r, p)) oud << p;
+    }
+    const QStringList nu = NamenVan(paren);
+    return NamenVan(oud) == nu.mid(0, oud.size());
+}
+
+bool HerbewarenVeilig(const QString& wedstrijd, uitslag::LeesUitkomst& u) {
+    u = {};
+    if (!WedstrijdBestaat(wedstrijd)) return true;
+    using uitslag::LeesFout;
+    auto ontbreekt = [](const uitslag::LeesUitkomst& x) {
+        return x.fout == LeesFout::Ontbreekt || x.fout == LeesFout::Leeg;
+    };
+    int aantal = 0;
+    const uitslag::LeesUitkomst spellen = uitslag::LeesSpellenAantal(wedstrijd, aantal);
+    std::vector<QStringList> rijen;
+    const uitslag::LeesUitkomst overzicht = uitslag::LeesOverzicht(wedstrijd, rijen);
+    QString vlaggen;
+    const uitslag::LeesUitkomst klaar =
+        uitslag::LeesKlaar(wedstrijd, spellen.Gelukt() ? aantal : uitslag::kMaxSpellen, vlaggen);
+    // A file that is there but cannot be read may hold results: never
+    // replaced by a fresh one.
+    for (const uitslag::LeesUitkomst* x : {&spellen, &overzicht, &klaar}) {
+        if (!x->Gelukt() && !ontbreekt(*x)) {
+            u = *x;
+            return false;
+        }
+    }
+    // Missing ones are made afresh only while nothing holds results.
+    const bool uitslagen = HeeftBordBestanden(wedstrijd) || vlaggen.contains(QLatin1Char('1')) ||
+                           WedstrijdHeeftUitslagen(wedstrijd);
+    for (const uitslag::LeesUitkomst* x : {&spellen, &overzicht}) {
+        if (!x->Gelukt() && uitslagen) {
+            u = *x;
+            return false;
+        }
+    }
+    return true;
+}
+
 QVector<QStringList> OverzichtRijen(const QVector<QStringList>& bestaand, const QVector<Paar>& paren,
                                     int spellen) {
     QVector<QStringList> rijen;
@@ -103,20 +168,30 @@ QVector<QStringList> OverzichtRijen(const QVector<QStringList>& bestaand, const 
 
 bool BewaarWedstrijd(const QString& wedstrijd, const QVector<Paar>& paren, int spellen, QString* fout) {
     const QString map = uitslag::WedstrijdMapPad(wedstrijd);
-    if (map.isEmpty() || paren.size() > kMaxParen) {
+    if (map.isEmpty() || uitslag::WedstrijdNaamBotst(wedstrijd) || paren.size() > kMaxParen) {
         if (fout) *fout = wedstrijd;
         return false;
     }
     for (const Paar& p : paren) {
-        if (!PaarSchrijfbaar(p)) {
+        // The shown pair is the row label of the "~"-separated overview.
+        if (!PaarSchrijfbaar(p) || PaarTekst(1, p).contains(QLatin1Char('~'))) {
             if (fout) *fout = PaarTekst(1, p).mid(4);
             return false;
         }
     }
+    uitslag::LeesUitkomst onleesbaar;
+    if (!HerbewarenVeilig(wedstrijd, onleesbaar)) {
+        if (fout) *fout = uitslag::LeesMelding(onleesbaar);
+        return false;
+    }
+    if (!ParenBehoudenUitslagen(wedstrijd, paren)) {
+        if (fout) *fout = wedstrijd;
+        return false;
+    }
     // An existing match keeps its board count, done flags and results.
+    const bool mapBestond = WedstrijdBestaat(wedstrijd);
     int aantal = 0;
-    const bool bestaand = WedstrijdBestaat(wedstrijd) &&
-                          uitslag::LeesSpellenAantal(wedstrijd, aantal).Gelukt();
+    const bool bestaand = mapBestond && uitslag::LeesSpellenAantal(wedstrijd, aantal).Gelukt();
     if (!bestaand) aantal = spellen;
     if (aantal < 1 || aantal > uitslag::kMaxSpellen) {
         if (fout) *fout = QString::number(aantal);
@@ -134,11 +209,14 @@ bool BewaarWedstrijd(const QString& wedstrijd, const QVector<Paar>& paren, int s
     const QVector<QStringList> nieuw = OverzichtRijen(oud, paren, aantal);
     const QStringList regels = PaarRegels(paren);
     QDir().mkpath(map);
-    return uitslag::SchrijfSpellenAantal(wedstrijd, aantal, fout) &&
-           uitslag::SchrijfKlaar(wedstrijd, vlaggen, fout) &&
-           uitslag::SchrijfOverzicht(wedstrijd, std::vector<QStringList>(nieuw.begin(), nieuw.end()), fout) &&
-           platform::writeTextLines(uitslag::SchrijfPad(WedstrijdBestand::MailLijst, wedstrijd), regels, fout) &&
-           uitslag::SchrijfParen(wedstrijd, regels, fout);
+    const bool goed =
+        uitslag::SchrijfSpellenAantal(wedstrijd, aantal, fout) && uitslag::SchrijfKlaar(wedstrijd, vlaggen, fout) &&
+        uitslag::SchrijfOverzicht(wedstrijd, std::vector<QStringList>(nieuw.begin(), nieuw.end()), fout) &&
+        platform::writeTextLines(uitslag::SchrijfPad(WedstrijdBestand::MailLijst, wedstrijd), regels, fout) &&
+        uitslag::SchrijfParen(wedstrijd, regels, fout);
+    // A new match is all there or not there at all.
+    if (!goed && !mapBestond) QDir(map).removeRecursively();
+    return goed;
 }
 
 QStringList EigenWedstrijdBestanden(const QString& wedstrijd) {
@@ -157,26 +235,42 @@ QStringList EigenWedstrijdBestanden(const QString& wedstrijd) {
 
 namespace {
 
-NaamFout ControleerNaam(QString& nieuw, const QString& weigerTekst, const QString& doel, QString* fout) {
+// True when `map` holds an entry named `naam` in any letter case, other
+// than `zelf` (the entry being renamed, which may change its own case).
+bool NaamInGebruik(const QString& map, const QString& naam, const QString& zelf) {
+    const QDir dir(map);
+    for (const QString& e : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        if (e.compare(naam, Qt::CaseInsensitive) == 0 && e != zelf) return true;
+    return false;
+}
+
+NaamFout ControleerNaam(QString& nieuw, const QString& weigerTekst, const QString& map, const QString& doelNaam,
+                        const QString& zelf, QString* fout) {
     nieuw = nieuw.trimmed();
     if (!bewaarnaam::NaamToegestaan(nieuw, weigerTekst) || !platform::isPlainFileName(nieuw))
         return NaamFout::Ongeldig;
-    if (QFileInfo::exists(doel) || QFileInfo(doel).isSymLink()) {
+    if (NaamInGebruik(map, doelNaam, zelf)) {
         if (fout) *fout = nieuw;
         return NaamFout::Bestaat;
     }
     return NaamFout::Geen;
 }
 
+// The extension of a file name from its last "." on (".TXT"), "" without.
+QString Extensie(const QString& bestand) {
+    const int punt = static_cast<int>(bestand.lastIndexOf(QLatin1Char('.')));
+    return punt > 0 ? bestand.mid(punt) : QString();
+}
+
 }  // namespace
 
-NaamFout HernoemBestand(const QString& map, const QString& oud, QString& nieuw, const QString& extensie,
-                        const QString& weigerTekst, QString* fout) {
-    const QString doel = map + QLatin1Char('/') + nieuw.trimmed() + extensie;
-    const NaamFout f = ControleerNaam(nieuw, weigerTekst, doel, fout);
+NaamFout HernoemBestand(const QString& map, const QString& oudBestand, QString& nieuw, const QString& weigerTekst,
+                        QString* fout) {
+    const QString doelNaam = nieuw.trimmed() + Extensie(oudBestand);
+    const NaamFout f = ControleerNaam(nieuw, weigerTekst, map, doelNaam, oudBestand, fout);
     if (f != NaamFout::Geen) return f;
-    QFile bestand(map + QLatin1Char('/') + oud + extensie);
-    if (!bestand.rename(doel)) {
+    QFile bestand(map + QLatin1Char('/') + oudBestand);
+    if (!bestand.rename(map + QLatin1Char('/') + nieuw + Extensie(oudBestand))) {
         if (fout) *fout = bestand.errorString();
         return NaamFout::Mislukt;
     }
@@ -186,8 +280,10 @@ NaamFout HernoemBestand(const QString& map, const QString& oud, QString& nieuw, 
 NaamFout HernoemWedstrijd(const QString& oud, QString& nieuw, const QString& weigerTekst, QString* fout) {
     const QString oudeMap = uitslag::WedstrijdMapPad(oud);
     const QString doel = ResultatenMap() + QLatin1Char('/') + nieuw.trimmed();
-    const NaamFout f = ControleerNaam(nieuw, weigerTekst, doel, fout);
+    const NaamFout f = ControleerNaam(nieuw, weigerTekst, ResultatenMap(), nieuw.trimmed(),
+                                      QFileInfo(oudeMap).fileName(), fout);
     if (f != NaamFout::Geen) return f;
+    if (uitslag::WedstrijdNaamBotst(nieuw)) return NaamFout::BordNaam;
     if (oudeMap.isEmpty() || !QFileInfo(oudeMap).isDir() || QFileInfo(oudeMap).isSymLink()) {
         if (fout) *fout = oud;
         return NaamFout::Mislukt;

@@ -10,6 +10,7 @@
 #include <QVector>
 
 #include "players/GroepBestand.h"
+#include "results/WedstrijdBestanden.h"
 
 namespace groep {
 
@@ -24,6 +25,19 @@ bool WedstrijdHeeftUitslagen(const QString& wedstrijd);
 // pairs file differs from any non-empty list).
 bool ParenGewijzigd(const QString& wedstrijd, const QVector<Paar>& paren);
 
+// True when saving `paren` into the match leaves every result with the
+// players who earned it: the match has no results, or its stored pairs
+// (by name) come first in `paren`, in order (pairs may only be added). The
+// results are tied to pair numbers, so a dropped or changed pair would hand
+// them to other players.
+bool ParenBehoudenUitslagen(const QString& wedstrijd, const QVector<Paar>& paren);
+
+// True when an existing match can be saved again without losing anything:
+// its board count, overview and done flags can be read, or are missing
+// while nothing in the match holds results. Otherwise false, with the read
+// that failed in `u` (for the message).
+bool HerbewarenVeilig(const QString& wedstrijd, uitslag::LeesUitkomst& u);
+
 // Creates match `wedstrijd` for `paren`, or re-saves it:
 // - a new match gets `spellen` boards (1 to 48), all done flags "0", an
 //   overview of a header row, one empty row per pair and a closing row;
@@ -32,8 +46,12 @@ bool ParenGewijzigd(const QString& wedstrijd, const QVector<Paar>& paren);
 //   pair's new names; rows of pair numbers beyond the new count go;
 // - the pairs file and the mail list hold the pair lines.
 // Each file is replaced whole. False with a reason in `fout` when the name
-// is not plain, the board count is needed and outside 1 to 48, a pair
-// cannot be written, or a write fails.
+// is not plain or names a board file, the board count is needed and outside
+// 1 to 48, a pair cannot be written (a name holding "~" cannot stand in the
+// overview), results would be lost (HerbewarenVeilig, ParenBehoudenUitslagen),
+// or a write fails. Everything is checked before the first file is written;
+// a new match whose write fails is removed again, so no half-made folder
+// stays behind.
 bool BewaarWedstrijd(const QString& wedstrijd, const QVector<Paar>& paren, int spellen,
                      QString* fout = nullptr);
 
@@ -48,13 +66,17 @@ QVector<QStringList> OverzichtRijen(const QVector<QStringList>& bestaand, const 
 // either language's words, as they exist now.
 QStringList EigenWedstrijdBestanden(const QString& wedstrijd);
 
-// Why a new name is refused, or Geen when it may be used.
-enum class NaamFout { Geen, Ongeldig, Bestaat, Mislukt };
+// Why a new name is refused, or Geen when it may be used. BordNaam: a
+// match name that its pairs file would share with a board file.
+enum class NaamFout { Geen, Ongeldig, Bestaat, Mislukt, BordNaam };
 
-// Renames the file <map>\<oud><extensie> to <map>\<nieuw><extensie>. The
-// new name is checked whole: trimmed, allowed by the refusal text (text 85)
-// and not in use. `nieuw` receives the trimmed name.
-NaamFout HernoemBestand(const QString& map, const QString& oud, QString& nieuw, const QString& extensie,
+// Renames the file <map>\<oudBestand> (its real name, extension included, in
+// whatever case it has: "Dinsdag.TXT") to <nieuw> with the same extension.
+// The new name is checked whole: trimmed, allowed by the refusal text (text
+// 85) and not in use, also not in another letter case (no "a.txt" beside
+// "A.txt"; changing only the case of the file's own name is allowed).
+// `nieuw` receives the trimmed name.
+NaamFout HernoemBestand(const QString& map, const QString& oudBestand, QString& nieuw,
                         const QString& weigerTekst, QString* fout = nullptr);
 
 // Renames match `oud` to `nieuw`: the folder and exactly the files of

@@ -1,6 +1,7 @@
 #include "players/NamenRegels.h"
 
 #include "shared/EmailAdres.h"
+#include "shared/Tekst.h"
 
 namespace {
 
@@ -15,22 +16,34 @@ QString Veld(const QStringList& velden, int i) { return i < velden.size() ? veld
 
 }  // namespace
 
-QString SchoonInvoer(const QString& tekst, bool isNaam) {
+QString SchoonInvoer(const QString& tekst) {
     QString uit;
     uit.reserve(tekst.size());
     for (const QChar c : tekst) {
-        if (c == QLatin1Char('|') || c.category() == QChar::Other_Control || c == QChar(0x2028) ||
-            c == QChar(0x2029))
+        if (c.category() == QChar::Other_Control || c == QChar(0x2028) || c == QChar(0x2029))
             continue;
         uit += c;
     }
     EnkelVan(uit, QLatin1Char('.'));
     EnkelVan(uit, QLatin1Char(' '));
     EnkelVan(uit, QLatin1Char('@'));
-    if (isNaam)
-        while (uit.contains(QStringLiteral(" - ")))
-            uit.replace(QStringLiteral(" - "), QStringLiteral("-"));
     return uit;
+}
+
+bool NaamBruikbaarInPaar(const QString& naam) {
+    return !naam.contains(QStringLiteral(" - ")) && !naam.contains(QLatin1Char('~')) &&
+           !naam.contains(QLatin1Char('|'));
+}
+
+QString InvoerBezwaar(const QString& tekst, bool isNaam) {
+    const QString codepagina = OpslaanBezwaar(tekst);
+    if (!codepagina.isEmpty())
+        return codepagina;
+    if (tekst.contains(QLatin1Char('|')))
+        return TaalTekst(85).section(QLatin1Char('|'), 1, 1) + QStringLiteral("\n\n|");
+    if (isNaam && !NaamBruikbaarInPaar(tekst))
+        return TaalTekst(310);
+    return QString();
 }
 
 bool AdresGoed(const QString& adres) { return EmailAdresGeldig(adres.trimmed()); }
@@ -63,10 +76,10 @@ bool LeesAbsRegel(const QString& regel, NaamRegel& uit) {
     const QStringList velden = regel.split(QLatin1Char('|'));
     const QString voor = Veld(velden, 2).trimmed();
     const QString achter = Veld(velden, 3).trimmed();
-    const QString naam = SchoonInvoer((voor + QLatin1Char(' ') + achter).trimmed(), true).trimmed();
+    const QString naam = SchoonInvoer((voor + QLatin1Char(' ') + achter).trimmed()).trimmed();
     if (naam.isEmpty())
         return false;
-    const QString adres = SchoonInvoer(Veld(velden, 5), false).trimmed();
+    const QString adres = SchoonInvoer(Veld(velden, 5)).trimmed();
     uit = {QString(), naam, AdresGoed(adres) ? adres : QString()};
     return true;
 }

@@ -19,12 +19,21 @@ struct NaamRegel {
 // A names file is a short list; anything larger is not one.
 constexpr qint64 NamenBestandMax = 4 * 1024 * 1024;
 
-// What the edit boxes may hold, whatever way the text came in (typed or
-// pasted): no "|" (the field separator of every names and pairs file) and
-// no control character; a doubled "..", two blanks or "@@" lose their
-// second character. A name (isNaam) also holds no " - ", the separator of
-// the two players of a pair line: it becomes "-".
-QString SchoonInvoer(const QString& tekst, bool isNaam);
+// The tidying the edit boxes apply to whatever comes in (typed or pasted):
+// control characters go, and a doubled "..", two blanks or "@@" lose their
+// second character. Nothing else is changed: what cannot be stored is
+// refused with a message (InvoerBezwaar), never altered.
+QString SchoonInvoer(const QString& tekst);
+
+// Why a name (isNaam) or an address cannot go into a names file as it
+// stands, as the message for the user; "" when it can. Refused: characters
+// outside the files' code page, "|" (the field separator of names and pair
+// files) and, in a name, " - " and "~" (the separators of a pair line and of
+// the results overview).
+QString InvoerBezwaar(const QString& tekst, bool isNaam);
+
+// True when a name can stand in a pair line and in a match overview.
+bool NaamBruikbaarInPaar(const QString& naam);
 
 // True when the address (trimmed) is one the program can mail to.
 bool AdresGoed(const QString& adres);
@@ -44,8 +53,9 @@ QString NamenBestandRegel(const NaamRegel& r);
 // One line of a sibling names file (*.abs): fields separated by "|", the
 // name is field 2 and field 3 (each trimmed, one blank between), the address
 // field 5 (trimmed). Missing fields count as empty. False when the line gives
-// no player (blank, or no name). The name is cleaned as typed names are; an
-// address the program cannot mail to is left out (the player stays).
+// no player (blank, or no name). The name is tidied as typed names are (it
+// is not otherwise changed: one the composer cannot pair is refused there);
+// an address the program cannot mail to is left out (the player stays).
 bool LeesAbsRegel(const QString& regel, NaamRegel& uit);
 
 // The players of a sibling names file's lines, in file order, unnumbered.

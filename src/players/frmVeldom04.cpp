@@ -26,10 +26,16 @@ constexpr int NamenBreedte = 5760;
 constexpr int NamenHoogte = 6000;
 constexpr int LijstBreedte = 3720;
 constexpr int GridHoogte = 3540;
+constexpr int MeldingHoogte = 690;  // three lines of the notice
 
 const QString NamenMap = QStringLiteral("namen");
 
 QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
+
+// The sibling program's names folder, whatever the case of its name
+// ("namen", "Namen"): its folder lies outside the program folder, where
+// paths are not matched without regard to case by themselves.
+QString CvnNamenMap() { return resolveBelow(normalizeSeparators(CvnMap), QStringLiteral("namen")); }
 
 // Field `i` of a "|"-separated text.
 QString Deel(const QString& tekst, int i) { return tekst.section(QLatin1Char('|'), i, i); }
@@ -119,7 +125,12 @@ void frmVeldom04Form::Form_Load() {
     const int boxBreedte = NamenBreedte - Marge - boxLinks;
     txtNaam[0].Move(boxLinks, naamTop, boxBreedte, RegelHoogte);
     txtNaam[1].Move(boxLinks, mailTop, boxBreedte, RegelHoogte);
-    const int knopTop1 = mailTop + RegelHoogte + 180;
+    const int meldingTop = mailTop + RegelHoogte + 60;
+    lblMelding.SetWordWrap(true);
+    lblMelding.SetForeColor(vbRed);
+    lblMelding.Move(Marge, meldingTop, NamenBreedte - 2 * Marge, MeldingHoogte);
+    lblMelding.SetCaption("");
+    const int knopTop1 = meldingTop + MeldingHoogte + 60;
     const int knopTop2 = knopTop1 + KnopHoogte + 90;
     const int knopStap = (NamenBreedte - 2 * Marge - KnopBreedte) / 2;
     cmdToevoegen.Move(Marge, knopTop1, KnopBreedte, KnopHoogte);
@@ -201,7 +212,7 @@ void frmVeldom04Form::cmdTerug_Click() { Unload(*this); }
 
 void frmVeldom04Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)UnloadMode;
-    if (!MagGridVervangen()) {
+    if (!MagGridVervangen(true)) {
         Cancel = 1;
         return;
     }
@@ -209,8 +220,12 @@ void frmVeldom04Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
-bool frmVeldom04Form::MagGridVervangen() {
-    if (!gewijzigd_) return true;
+bool frmVeldom04Form::MagGridVervangen(bool ookVakken) {
+    // A player taken out into the edit boxes is in no file until it is
+    // placed back, whether or not the grid was saved since.
+    const bool inVakken =
+        ookVakken && (!txtNaam[0].Text().trimmed().isEmpty() || !txtNaam[1].Text().trimmed().isEmpty());
+    if (!gewijzigd_ && !inVakken) return true;
     QString vraag = TaalTekst(300);
     vraag.replace(QLatin1Char('|'), QLatin1Char('\n'));
     if (MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) return false;
@@ -237,8 +252,7 @@ void frmVeldom04Form::VulImportLijst() {
     importBestanden_.clear();
     cmdOKImporTeer.SetEnabled(false);
     if (CvnMap.isEmpty()) return;
-    importBestanden_ = MapInhoud(CvnMap + QStringLiteral("/namen"), QStringLiteral(".abs"),
-                                 SorteerAflopend(chkSorteer1.Value()));
+    importBestanden_ = MapInhoud(CvnNamenMap(), QStringLiteral(".abs"), SorteerAflopend(chkSorteer1.Value()));
     for (const MapItem& item : importBestanden_) lstImporteerNamen.AddItem(item.toon);
     fraNamenUitCVN.SetCaption(LijstKop(CvnSerie, lstImporteerNamen.ListCount()));
 }
@@ -285,7 +299,8 @@ void frmVeldom04Form::lstNamenBestand_Click() {
         ZetFocus(*this, cmdFocus);
         return;
     }
-    if (!MagGridVervangen()) return;
+    // Loading leaves the edit boxes as they are.
+    if (!MagGridVervangen(false)) return;
 
     const QVector<NaamRegel> rijen = LeesNamenRegels(regels);
     msfgResultaat.SetVisible(false);
@@ -318,15 +333,23 @@ void frmVeldom04Form::cmdWisNamenBestand_Click() {
     QString vraag = TaalTekst(47);
     vraag.replace(QLatin1Char('~'), naam).replace(QLatin1Char('|'), QLatin1Char('\n'));
     if (MsgBox(vraag, vbYesNo | vbQuestion, Caption()) != vbYes) return;
-    QFile::remove(programPath(NamenMap + "/" + naam));
+    QFile bestand(programPath(NamenMap + "/" + naam));
+    if (!bestand.remove() && bestand.exists()) {
+        QString melding = TaalTekst(311);
+        melding.replace(QLatin1Char('~'), naam).replace(QLatin1Char('|'), QLatin1Char('\n'));
+        MsgBox(melding.replace(QLatin1Char('#'), bestand.errorString()), vbOKOnly | vbExclamation, Caption());
+        ZetFocus(*this, cmdFocus);
+        return;
+    }
     VulNamenBestanden();
     // The grid showed the file now deleted, unless it holds unsaved work,
-    // which stays.
+    // which stays. Emptied, it is as at opening: no count, nothing to save.
     if (!gewijzigd_) {
         MaakGridLeeg();
         PasKolomBreedteAan(msfgResultaat);
         msfgResultaat.SetVisible(true);
-        ToonAantal();
+        fraNamen.SetCaption(TaalTekst(48));
+        PasOpslaanAan();
     }
     ZetFocus(*this, cmdFocus);
 }
@@ -341,7 +364,7 @@ void frmVeldom04Form::lstImporteerNamen_Click() {
 void frmVeldom04Form::cmdOKImporTeer_Click() {
     const int i = lstImporteerNamen.ListIndex();
     if (CvnMap.isEmpty() || i < 0 || i >= importBestanden_.size()) return;
-    const QString pad = CvnMap + "/namen/" + importBestanden_[i].naam;
+    const QString pad = CvnNamenMap() + "/" + importBestanden_[i].naam;
     QStringList regels;
     if (BestandBestaat(pad) != 1) {
         ZetFocus(*this, cmdFocus);
@@ -353,7 +376,8 @@ void frmVeldom04Form::cmdOKImporTeer_Click() {
         ZetFocus(*this, cmdFocus);
         return;
     }
-    if (!MagGridVervangen()) return;
+    // The import empties the edit boxes too.
+    if (!MagGridVervangen(true)) return;
 
     cmdOKImporTeer.SetEnabled(false);
     msfgResultaat.SetVisible(false);
@@ -459,12 +483,23 @@ void frmVeldom04Form::CaretNaarEind(TextBox& box) {
 }
 
 void frmVeldom04Form::cmdToevoegen_Click() {
-    // Cleaned again, whatever way the text came in.
-    txtNaam[0].SetText(SchoonInvoer(txtNaam[0].Text(), true));
-    txtNaam[1].SetText(SchoonInvoer(txtNaam[1].Text(), false));
+    // Tidied again, whatever way the text came in.
+    txtNaam[0].SetText(SchoonInvoer(txtNaam[0].Text()));
+    txtNaam[1].SetText(SchoonInvoer(txtNaam[1].Text()));
     const QString naam = txtNaam[0].Text().trimmed();
     const QString adres = txtNaam[1].Text().trimmed();
     if (naam.isEmpty()) return;
+    // Nothing goes into the grid that the names file would store changed
+    // or that would break a pair line: the user is told why.
+    for (int k = 0; k < 2; ++k) {
+        const QString bezwaar = InvoerBezwaar(k == 0 ? naam : adres, k == 0);
+        if (bezwaar.isEmpty()) continue;
+        MsgBox(bezwaar, vbOKOnly | vbInformation, Caption());
+        ZetFocus(*this, txtNaam[k]);
+        CaretNaarEind(txtNaam[k]);
+        DoEvents();
+        return;
+    }
     if (!AdresGoed(adres)) {
         MsgBox(TaalTekst(59), vbOKOnly | vbInformation, Caption());
         ZetFocus(*this, txtNaam[1]);
@@ -486,6 +521,7 @@ void frmVeldom04Form::cmdToevoegen_Click() {
     gewijzigd_ = true;
     txtNaam[0].SetText("");
     txtNaam[1].SetText("");
+    ToonMelding(QString(), false);
     ZetFocus(*this, txtNaam[0]);
     PasOpslaanAan();
 }
@@ -511,27 +547,50 @@ void frmVeldom04Form::cmdHerstel_Click() {
 void frmVeldom04Form::cmdWisNaam_Click() {
     txtNaam[0].SetText("");
     txtNaam[1].SetText("");
+    ToonMelding(QString(), false);
     ZetFocus(*this, txtNaam[0]);
+}
+
+void frmVeldom04Form::ToonMelding(const QString& tekst, bool vanToets) {
+    lblMelding.SetCaption(QString(tekst).replace(QStringLiteral("\n\n"), QStringLiteral(" ")).replace('\n', ' '));
+    meldingVanToets_ = vanToets && !tekst.isEmpty();
 }
 
 void frmVeldom04Form::txtNaam_KeyPress(int Index, int& KeyAscii) {
     if (KeyAscii < 32) return;  // control keys (backspace, Enter) are no characters
     const QChar teken(KeyAscii);
-    if (teken != QLatin1Char('|') && !GeweigerdVoor(Index).contains(teken)) return;
+    QString melding;
+    if (teken == QLatin1Char('|') || GeweigerdVoor(Index).contains(teken))
+        melding = Deel(TaalTekst(85), 1) + "\n\n" + GeweigerdVoor(Index);
+    else
+        melding = OpslaanBezwaar(QString(teken));
+    if (melding.isEmpty()) return;
+    // The key is dropped and the reason shown beside the box. No message
+    // box: it would take the keys typed after this one, and the key that
+    // closed it would let the rest run on into the next player's record.
     KeyAscii = 0;
-    MsgBox(Deel(TaalTekst(85), 1) + "\n\n" + GeweigerdVoor(Index), vbOKOnly | vbInformation, Caption());
+    ToonMelding(melding, true);
 }
 
 void frmVeldom04Form::txtNaam_Change(int Index) {
     const bool beide = !txtNaam[0].Text().trimmed().isEmpty() && !txtNaam[1].Text().trimmed().isEmpty();
     for (CommandButton* b : {&cmdToevoegen, &cmdPlaatsTerug, &cmdWisNaam, &cmdHerstel}) b->SetEnabled(beide);
     TextBox& box = txtNaam[Index];
-    const QString schoon = SchoonInvoer(box.Text(), Index == 0);
+    const QString schoon = SchoonInvoer(box.Text());
     if (schoon != box.Text()) {
         box.SetText(schoon);  // runs this rule again on the clean text
         ZetFocus(*this, box);
         CaretNaarEind(box);
+        return;
     }
+    // What a paste brought that cannot be stored is named at once; the
+    // text stays as it is for the user to mend (Add refuses it meanwhile).
+    QString melding = InvoerBezwaar(txtNaam[0].Text(), true);
+    if (melding.isEmpty()) melding = InvoerBezwaar(txtNaam[1].Text(), false);
+    if (!melding.isEmpty())
+        ToonMelding(melding, false);
+    else if (!meldingVanToets_)
+        ToonMelding(QString(), false);
 }
 
 void frmVeldom04Form::cmdOpslaan_Click() {

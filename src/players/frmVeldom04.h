@@ -26,6 +26,9 @@ public:
     platform::Label lblNaam{&fraNamen, "lblNaam"};
     platform::Label lblMail{&fraNamen, "lblMail"};
     platform::ControlArray<platform::TextBox> txtNaam{&fraNamen, "txtNaam", 2};
+    // Says what the edit boxes refused or cannot store, without taking the
+    // keyboard: typing goes on in the box it was meant for.
+    platform::Label lblMelding{&fraNamen, "lblMelding"};
     platform::CommandButton cmdToevoegen{&fraNamen, "cmdToevoegen"};
     platform::CommandButton cmdPlaatsTerug{&fraNamen, "cmdPlaatsTerug"};
     platform::CommandButton cmdHerstel{&fraNamen, "cmdHerstel"};
@@ -91,14 +94,19 @@ private:
     void PasOpslaanAan();
     // The rows at the end without a name are dropped.
     void VerwijderLegeEindRijen();
-    // Asks before unsaved changes are thrown away; true when they may go.
-    bool MagGridVervangen();
+    // Asks before unsaved changes (the grid's, or a player in the edit
+    // boxes) are thrown away; true when they may go.
+    bool MagGridVervangen(bool ookVakken);
+    // The notice under the edit boxes; `vanToets` marks one about a dropped
+    // key, which stays until the next action instead of the next change.
+    void ToonMelding(const QString& tekst, bool vanToets);
     void CaretNaarEind(platform::TextBox& box);
     void Centreer();
 
     QList<MapItem> namenBestanden_;  // the file behind each item of lstNamenBestand
     QList<MapItem> importBestanden_; // the file behind each item of lstImporteerNamen
     bool gewijzigd_ = false;
+    bool meldingVanToets_ = false;
 };
 
 DECLARE_FORM(frmVeldom04, frmVeldom04Form)

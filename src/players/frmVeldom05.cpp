@@ -320,7 +320,7 @@ void frmVeldom05Form::lstNamenBestand_Click() {
         msfgResultaat.SetCol(0);
         msfgResultaat.SetCellAlignment(flexAlignCenterCenter);
     }
-    ZetWijzigDoel(0, item.toon);
+    ZetWijzigDoel(0, item.toon, item.naam);
     PasKolomBreedteAan(msfgResultaat);
     msfgResultaat.SetEnabled(true);
     msfgResultaat.SetVisible(true);
@@ -346,6 +346,13 @@ void frmVeldom05Form::msfgResultaat_Click() {
     if (r < msfgResultaat.FixedRows() || r >= msfgResultaat.Rows()) return;
     const QString naam = msfgResultaat.TextMatrix(r, 1);
     if (naam.trimmed().isEmpty()) return;  // the empty row of an empty grid
+    if (!NaamBruikbaarInPaar(naam)) {
+        // Names files written elsewhere may hold the separators of a pair
+        // line or of the overview: such a player stays in the grid.
+        Meld(Regels(TaalTekst(316)).replace('~', naam.trimmed()).replace('#', TaalTekst(310)), vbInformation);
+        ZetFocus(*this, cmdFocus);
+        return;
+    }
     int k = -1;
     if (lblNaam[0].Caption().isEmpty())
         k = 0;
@@ -455,6 +462,18 @@ void frmVeldom05Form::cmdToevoegen_Click() {
 void frmVeldom05Form::lstMaakGroep_Click() {
     const int i = lstMaakGroep.ListIndex();
     if (i < 0 || i >= lstSchaduwMaakGroep.ListCount()) return;
+    // The results of a match belong to its pair numbers: a stored pair
+    // dropped would renumber the pairs after it and hand them other players'
+    // results. A pair added since the match was opened may go again.
+    const int w = lstWedstrijd.ListIndex();
+    QVector<groep::Paar> zonder = Paren();
+    if (i < zonder.size()) zonder.removeAt(i);
+    if (w >= 0 && w < wedstrijden_.size() && !groep::ParenBehoudenUitslagen(wedstrijden_[w].naam, zonder)) {
+        lstMaakGroep.SetListIndex(-1);
+        Meld(Regels(TaalTekst(313)).replace('~', wedstrijden_[w].naam), vbInformation);
+        ZetFocus(*this, cmdFocus);
+        return;
+    }
     QVector<groep::Paar> paren = Paren();
     if (i >= paren.size()) return;
     const groep::Paar weg = paren.takeAt(i);
@@ -489,6 +508,12 @@ void frmVeldom05Form::cmdOpslaan_Click() {
 bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
     const QVector<groep::Paar> paren = Paren();
     QString fout;
+    // A group or match name travels into other files and the sibling
+    // program: it is taken as it is or not at all.
+    if (const QString bezwaar = OpslaanBezwaar(naam); !bezwaar.isEmpty()) {
+        Meld(bezwaar, vbInformation);
+        return false;
+    }
     if (lstWedstrijd.ListIndex() < 0) {
         // A group file.
         if (BestandBestaat(groep::GroepPad(naam)) != -1 && !Vraag(46, naam + ".txt")) return true;
@@ -501,12 +526,31 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
         return true;
     }
     // A match folder.
+    if (uitslag::WedstrijdNaamBotst(naam)) {
+        Meld(TaalTekst(315).replace('~', naam), vbInformation);
+        return false;
+    }
+    for (const groep::Paar& p : paren) {
+        for (const QString& speler : {p.eerste.naam, p.tweede.naam}) {
+            if (NaamBruikbaarInPaar(speler)) continue;
+            Meld(Regels(TaalTekst(316)).replace('~', speler).replace('#', TaalTekst(310)), vbInformation);
+            return false;
+        }
+    }
     // A match folder without any file of the match yet is new.
     const bool bestaat = !groep::EigenWedstrijdBestanden(naam).isEmpty();
     if (bestaat && !Vraag(46, naam)) return true;
-    if (bestaat && groep::WedstrijdHeeftUitslagen(naam) && groep::ParenGewijzigd(naam, paren) &&
-        !Vraag(368, naam))
+    uitslag::LeesUitkomst onleesbaar;
+    if (bestaat && !groep::HerbewarenVeilig(naam, onleesbaar)) {
+        Meld(Regels(TaalTekst(314).replace('~', naam).replace('#', onleesbaar.bestand).replace(
+                 '$', uitslag::LeesMelding(onleesbaar))),
+             vbExclamation);
         return true;
+    }
+    if (bestaat && !groep::ParenBehoudenUitslagen(naam, paren)) {
+        Meld(Regels(TaalTekst(313)).replace('~', naam), vbInformation);
+        return true;
+    }
     LeesIni("Standaard", "Spellen", IniBestand);
     const int spellen = IniWaarde.trimmed().toInt();
     int bestaandAantal = 0;
@@ -535,24 +579,39 @@ void frmVeldom05Form::lstGroepBestand_Click() {
     const QString naam = item.toon;
     QVector<groep::Paar> paren;
     QString fout;
-    if (!groep::LeesGroep(naam, paren, &fout)) {
-        Meld(Regels(TaalTekst(335)).replace('~', item.naam).replace('#', fout), vbExclamation);
+    int slechteRegel = 0;
+    if (!groep::LeesGroep(naam, paren, &fout, &slechteRegel)) {
+        if (slechteRegel > 0)
+            Meld(TaalTekst(312).replace('~', item.naam).replace('#', QString::number(slechteRegel)) + "\n\n" +
+                     TaalTekst(310),
+                 vbExclamation);
+        else
+            Meld(Regels(TaalTekst(335)).replace('~', item.naam).replace('#', fout), vbExclamation);
         ZetFocus(*this, cmdFocus);
         return;
     }
     cmdWisWedstrijd.SetEnabled(false);
     lstWedstrijd.SetListIndex(-1);
-    // Every player back in the grid before the group's players go out.
+    NieuweNaam = naam;
+    cmdWisGroep.SetEnabled(true);
+    ToonGeopendeParen(lstGroepBestand, i, paren);
+    if (paren.size() >= groep::kMaxParen) msfgResultaat.SetEnabled(false);
+    ZetWijzigDoel(1, naam, item.naam);
+    msfgResultaat.SetVisible(true);
+    ZetFocus(*this, cmdFocus);
+}
+
+void frmVeldom05Form::ToonGeopendeParen(ListBox& lijst, int index, const QVector<groep::Paar>& paren) {
     if (lstMaakGroep.ListCount() > 0 || !lblNaam[0].Caption().isEmpty()) {
         OpenNamenOpnieuw();
-        if (lstGroepBestand.ListIndex() != i) {
+        // Opening the names file took the selection away: the opened item
+        // is selected again without opening it a second time.
+        if (lijst.ListIndex() != index) {
             BezigMetLaden = true;
-            lstGroepBestand.SetListIndex(i);
+            lijst.SetListIndex(index);
             BezigMetLaden = false;
         }
     }
-    NieuweNaam = naam;
-    cmdWisGroep.SetEnabled(true);
     for (int k = 0; k < 2; ++k) {
         lblNaam[k].SetCaption("");
         lblSchaduwNaam[k].SetCaption("");
@@ -565,13 +624,10 @@ void frmVeldom05Form::lstGroepBestand_Click() {
     NummerRijen(msfgResultaat);
     if (msfgResultaat.TextMatrix(1, 1).isEmpty()) msfgResultaat.SetTextMatrix(1, 0, "");
     ZetParen(paren);
-    if (paren.size() >= groep::kMaxParen) msfgResultaat.SetEnabled(false);
-    ZetWijzigDoel(1, naam);
-    msfgResultaat.SetVisible(true);
-    ZetFocus(*this, cmdFocus);
 }
 
 void frmVeldom05Form::lstWedstrijd_Click() {
+    if (BezigMetLaden) return;  // the match's own item selected again below
     const int i = lstWedstrijd.ListIndex();
     if (i < 0 || i >= wedstrijden_.size()) return;
     const QString naam = wedstrijden_[i].naam;
@@ -579,7 +635,7 @@ void frmVeldom05Form::lstWedstrijd_Click() {
     cmdWisGroep.SetEnabled(false);
     NieuweNaam = naam;
     cmdWisWedstrijd.SetEnabled(true);
-    ZetWijzigDoel(2, naam);
+    ZetWijzigDoel(2, naam, naam);
     QStringList regels;
     const QString pad = uitslag::LeesPad(uitslag::WedstrijdBestand::Paren, naam);
     if (BestandBestaat(pad) != 1 || !readTextLines(pad, regels, nullptr, 64 * 1024)) {
@@ -593,16 +649,18 @@ void frmVeldom05Form::lstWedstrijd_Click() {
         groep::Paar p;
         if (groep::LeesPaarRegel(r, p) && paren.size() < groep::kMaxParen) paren << p;
     }
-    ZetParen(paren);
+    ToonGeopendeParen(lstWedstrijd, i, paren);
+    msfgResultaat.SetVisible(true);
     ZetFocus(*this, cmdFocus);
 }
 
 // ---------------------------------------------------------------------------
 // Rename
 
-void frmVeldom05Form::ZetWijzigDoel(int soort, const QString& naam) {
+void frmVeldom05Form::ZetWijzigDoel(int soort, const QString& naam, const QString& bestand) {
     lblWijzig.SetTag(QString::number(soort));
     cmdOK.SetTag(naam);
+    wijzigBestand_ = bestand;
     txtWijzig.SetText(naam);
     txtWijzig.SetTag(soort == 0 ? NamenMap : soort == 1 ? GroepenMap : ResultatenMap);
     txtWijzig.SetEnabled(true);
@@ -631,15 +689,24 @@ void frmVeldom05Form::cmdOK_Click() {
         ZetFocus(*this, cmdFocus);
         return;
     }
+    if (const QString bezwaar = OpslaanBezwaar(nieuw); !bezwaar.isEmpty()) {
+        Meld(bezwaar, vbInformation);
+        ZetFocus(*this, txtWijzig);
+        return;
+    }
     QString fout;
     groep::NaamFout f;
     if (soort == "2")
         f = groep::HernoemWedstrijd(oud, nieuw, TaalTekst(85), &fout);
     else
-        f = groep::HernoemBestand(programPath(soort == "0" ? NamenMap : GroepenMap), oud, nieuw, ".txt",
+        f = groep::HernoemBestand(programPath(soort == "0" ? NamenMap : GroepenMap), wijzigBestand_, nieuw,
                                   TaalTekst(85), &fout);
     switch (f) {
     case groep::NaamFout::Geen: break;
+    case groep::NaamFout::BordNaam:
+        Meld(TaalTekst(315).replace('~', nieuw), vbInformation);
+        ZetFocus(*this, txtWijzig);
+        return;
     case groep::NaamFout::Ongeldig:
         Meld(bewaarnaam::WeigerMelding(TaalTekst(85)), vbInformation);
         ZetFocus(*this, txtWijzig);
@@ -654,10 +721,12 @@ void frmVeldom05Form::cmdOK_Click() {
         ZetFocus(*this, cmdFocus);
         return;
     }
+    const QString oudBestand = wijzigBestand_;
+    if (soort != "2") wijzigBestand_ = nieuw + wijzigBestand_.mid(oud.size());
     cmdOK.SetTag(nieuw);
     txtWijzig.SetText(nieuw);
     if (soort == "0") {
-        if (namenBestand_ == oud + ".txt") namenBestand_ = nieuw + ".txt";
+        if (namenBestand_ == oudBestand) namenBestand_ = wijzigBestand_;
         VulNamenBestanden();
     } else if (soort == "1") {
         VulGroepBestanden();
@@ -671,13 +740,21 @@ void frmVeldom05Form::cmdOK_Click() {
 // ---------------------------------------------------------------------------
 // Delete
 
+bool frmVeldom05Form::WisBestand(const QString& pad, const QString& naam) {
+    QFile bestand(pad);
+    if (bestand.remove() || !bestand.exists()) return true;
+    Meld(Regels(TaalTekst(311).replace('~', naam).replace('#', bestand.errorString())), vbExclamation);
+    ZetFocus(*this, cmdFocus);
+    return false;
+}
+
 void frmVeldom05Form::cmdWisNamen_Click() {
     ZetFocus(*this, cmdFocus);
     const int i = lstNamenBestand.ListIndex();
     if (i < 0 || i >= namenBestanden_.size()) return;
     const MapItem item = namenBestanden_[i];
     if (!Vraag(47, item.naam)) return;
-    QFile::remove(programPath(NamenMap + "/" + item.naam));
+    if (!WisBestand(programPath(NamenMap + "/" + item.naam), item.naam)) return;
     VulNamenBestanden();
     if (namenBestand_ == item.naam) {
         namenBestand_.clear();
@@ -709,8 +786,8 @@ void frmVeldom05Form::cmdWisGroep_Click() {
     if (i < 0 || i >= groepBestanden_.size()) return;
     const MapItem item = groepBestanden_[i];
     if (!Vraag(47, item.naam)) return;
+    if (!WisBestand(programPath(GroepenMap + "/" + item.naam), item.naam)) return;
     cmdWisGroep.SetEnabled(false);
-    QFile::remove(programPath(GroepenMap + "/" + item.naam));
     VulGroepBestanden();
     for (int k = 0; k < 2; ++k) {
         lblNaam[k].SetCaption("");

@@ -103,16 +103,26 @@ private:
     void ZetGroepKop();
     // Takes the row of player `naam` (exact, trimmed) out of the grid.
     void NeemUitGrid(const QString& naam);
+    // Shows the pairs of the group or match just opened (item `index` of
+    // `lijst`): every player back in the grid first (the names file opened
+    // again), the pair being composed dropped, then the opened pairs'
+    // players taken out, so that none of them can be paired twice. The grid
+    // stays hidden for the caller to show.
+    void ToonGeopendeParen(platform::ListBox& lijst, int index, const QVector<groep::Paar>& paren);
     // Opens the names file remembered by name again, when it still exists.
     void OpenNamenOpnieuw();
-    void ZetWijzigDoel(int soort, const QString& naam);
+    // naam: what the rename box shows; bestand: the real file or folder name.
+    void ZetWijzigDoel(int soort, const QString& naam, const QString& bestand);
     bool Vraag(int tekst, const QString& naam);
+    // Deletes the file; false, after telling the user why, when it stays.
+    bool WisBestand(const QString& pad, const QString& naam);
     void Meld(const QString& tekst, int stijl);
 
     QList<MapItem> namenBestanden_;
     QList<MapItem> groepBestanden_;
     QList<MapItem> wedstrijden_;
     QString namenBestand_;  // the names file opened last, by file name
+    QString wijzigBestand_; // the real name of the file the rename box renames
     bool bewaard_ = false;  // the last Save-as wrote the group or match
 };
 

@@ -118,8 +118,24 @@ QString WedstrijdMapPad(const QString& wedstrijd) {
     return platform::programPath(QStringLiteral("resultaten/") + wedstrijd);
 }
 
+bool WedstrijdNaamBotst(const QString& wedstrijd) {
+    // The pairs file W.txt is the only one of a match's own files that can
+    // take a board file's form: the others end in a word of their own.
+    for (int taal : {kVast, kAnder}) {
+        const QString woord = QRegularExpression::escape(Woord(taal, 64));
+        const QRegularExpression bordNaam(QStringLiteral("^") + woord + QStringLiteral(" (\\d{2} Drovik|\\d{3})$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+        if (bordNaam.match(wedstrijd).hasMatch())
+            return true;
+    }
+    return false;
+}
+
 QString WedstrijdBestandsnaam(WedstrijdBestand soort, const QString& wedstrijd, int bord,
                               int taalNummer) {
+    if (soort != WedstrijdBestand::SpelUitslag && soort != WedstrijdBestand::SpelExport &&
+        WedstrijdNaamBotst(wedstrijd))
+        return QString();
     const int taal = taalNummer == kAnder ? kAnder : kVast;
     QString naam;
     switch (soort) {

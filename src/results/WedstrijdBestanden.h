@@ -38,6 +38,12 @@ constexpr int kMaxTafels = 20;
 // The match folder, or "" when W is not one plain name.
 QString WedstrijdMapPad(const QString& wedstrijd);
 
+// True when a file of match W itself would have the name of a board file
+// ("Spel 01 Drovik" gives the pairs file "Spel 01 Drovik.txt", board 1's
+// result file), in either language and any letter case. Such a match gets
+// no file names at all, so nothing of it ever overwrites a board's results.
+bool WedstrijdNaamBotst(const QString& wedstrijd);
+
 // The file name (no folder) of a match file; the board number counts for
 // the board files only (1 to 48). taalNummer 10 gives the fixed name, 11 the
 // name under the English words. "" when the name cannot be made.

@@ -621,6 +621,7 @@ void frmVeldom06Form::cmdOK_Click() {
         ZetFocus(*this, txtEMailAdres);
         return;
     }
+    for (const QString& t : {adres, txtNaam.Text()}) if (const QString b = OpslaanBezwaar(t, kProfileValueMax); !b.isEmpty()) return void(MsgBox(b, vbInformation, Caption()));  // stored unchanged or not at all
     if (!Bewaar(QStringLiteral("Standaard"), QStringLiteral("eigen e-mail adres"), adres)) return;
     if (!Bewaar(QStringLiteral("Standaard"), QStringLiteral("Naam voor e-mail"), txtNaam.Text())) return;
     if (!Bewaar(QStringLiteral("Standaard"), QStringLiteral("provider"), QString::number(Provider))) return;

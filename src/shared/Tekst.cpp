@@ -1,5 +1,8 @@
 #include "shared/Tekst.h"
 
+#include <QStringList>
+
+#include "platform/TextFile.h"
 #include "resources/TekstTabel.h"
 
 int TaalNummer = 10;
@@ -29,4 +32,17 @@ QString TaalTekst(int nummer) {
     default:
         return QString();
     }
+}
+
+QString OpslaanBezwaar(const QString& tekst, int maxLengte) {
+    const QString verloren = platform::charsOutsideCp1252(tekst);
+    if (!verloren.isEmpty()) {
+        QStringList tekens;
+        for (const uint cp : verloren.toUcs4())
+            tekens << QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+        return TaalTekst(308).replace(QLatin1Char('|'), QLatin1Char('\n')).replace(QLatin1Char('~'), tekens.join(QLatin1Char(' ')));
+    }
+    if (maxLengte > 0 && tekst.size() > maxLengte)
+        return TaalTekst(309).replace(QLatin1Char('|'), QLatin1Char('\n')).replace(QLatin1Char('~'), QString::number(maxLengte));
+    return QString();
 }

@@ -12,3 +12,13 @@ extern int TaalNummer;
 // back unchanged: "|" and the placeholders "~", "#", "$", "*" are the
 // caller's to replace. A number without a text gives "".
 QString TaalTekst(int nummer);
+
+// The one check every window makes on a text the user gave before it goes
+// into a file (names and addresses, group and match names, the own e-mail
+// address in taal.ini). Returns "" when the text can be stored exactly as it
+// stands; otherwise the message that tells the user why not, in the current
+// language: the characters the files' code page (1252) cannot hold (text
+// 308), or, when maxLengte > 0, that the text is longer than that many
+// characters and would be cut (text 309). The caller shows the message and
+// stores nothing changed.
+QString OpslaanBezwaar(const QString& tekst, int maxLengte = 0);

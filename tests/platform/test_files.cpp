@@ -30,6 +30,24 @@ private slots:
     void charactersOutsideTheCodePageBecomeQuestionMarks() {
         QCOMPARE(encodeCp1252(QString::fromUtf8("a€łb😀c")), QByteArray("a\x80?b?c"));
     }
+    void writersNeverStoreAChangedText() {
+        // Each character the code page lacks, once, in order; "?" itself is
+        // no loss.
+        QCOMPARE(charsOutsideCp1252(QString::fromUtf8("Łukasz Wałęsa?")), QString::fromUtf8("Łłę"));
+        QCOMPARE(charsOutsideCp1252(QString::fromUtf8("a😀b😀")), QString::fromUtf8("😀"));
+        QCOMPARE(charsOutsideCp1252(QString::fromUtf8("Zoë € ‘x’ Œ")), QString());
+        testsupport::TempHome home;
+        const QString f = home.file("t.txt");
+        QVERIFY(writeTextLines(f, {"oud"}));
+        QString error;
+        QVERIFY(!writeTextLines(f, {"goed", QString::fromUtf8("1|Łukasz|l@x.pl")}, &error));
+        QVERIFY2(error.contains(QString::fromUtf8("Ł")) && error.contains("t.txt"), qPrintable(error));
+        QVERIFY(!writeTextFile(f, QString::fromUtf8("x\nł"), &error));
+        QVERIFY(!appendTextLines(f, {QString::fromUtf8("ę")}, &error));
+        QCOMPARE(readRaw(f), QByteArray("oud\r\n"));
+        QVERIFY(!writeTextLines(home.file("nieuw.txt"), {QString::fromUtf8("😀")}));
+        QVERIFY(!QFile::exists(home.file("nieuw.txt")));
+    }
 
     // --- lines ---
     void linesEndAtCrLfLfOrCr() {

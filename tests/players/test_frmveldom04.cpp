@@ -5,16 +5,21 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTimer>
+#include <unistd.h>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
 #include "platform/Events.h"
 #include "platform/Profile.h"
+#include "shared/Scherm.h"
 #include "players/frmVeldom04.h"
 #include "shared/BasVeldom.h"
 #include "support/MailTxtFixture.h"
+#include "support/GewoneGebruiker.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
@@ -50,6 +55,35 @@ void Bewaar(frmVeldom04Form& f, const QString& naam) {
 }
 
 int ItemVan(const ListBox& lst, const QString& tekst) { return lst.Items().indexOf(tekst); }
+
+// Types `tekst` as a fast typist does: one key every two milliseconds into
+// whatever holds the keyboard focus at that moment (a message box that
+// opened meanwhile takes them, as on a desktop), without waiting for the
+// window to catch up. "\t" is Tab; a blank on a button presses it.
+void TypSnel(Form& f, const QString& tekst) {
+    auto rest = std::make_shared<QString>(tekst);
+    auto volgende = std::make_shared<std::function<void()>>();
+    *volgende = [&f, rest, volgende] {
+        if (rest->isEmpty()) return;
+        const QChar c = rest->at(0);
+        rest->remove(0, 1);
+        // The next key is due whether or not this one is done with.
+        QTimer::singleShot(2, *volgende);
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* doel = modal ? (modal->focusWidget() ? modal->focusWidget() : modal)
+                              : (QApplication::focusWidget() ? QApplication::focusWidget() : f.widget()->focusWidget());
+        if (c == QLatin1Char('\t'))
+            QTest::keyClick(doel, Qt::Key_Tab);
+        else if (c == QLatin1Char(' '))
+            QTest::keyClick(doel, Qt::Key_Space, Qt::NoModifier);
+        else
+            QTest::keyClick(doel, c.toLatin1());
+    };
+    QTimer::singleShot(0, *volgende);
+    QTRY_VERIFY_WITH_TIMEOUT(rest->isEmpty(), 20000);
+    QTest::qWait(50);
+    *volgende = nullptr;
+}
 
 }  // namespace
 
@@ -215,40 +249,170 @@ private slots:
         QCOMPARE(Kolom(f.msfgResultaat, 0), QStringList({"1"}));
     }
 
-    void pastedTextIsCleanedAndKeysAreRefused() {
+    void pastedTextIsTidiedAndKeysAreRefusedBesideTheBox() {
         frmVeldom04Form& f = Open();
-        f.txtNaam[0].userEdited("Jan|sen - de  Wit\t");
-        QCOMPARE(f.txtNaam[0].Text(), QString("Jansen-de Wit"));
-        f.txtNaam[1].userEdited("jan..sen@@x.nl|");
+        f.txtNaam[0].userEdited("Jansen  de Wit\t");
+        QCOMPARE(f.txtNaam[0].Text(), QString("Jansen de Wit"));
+        f.txtNaam[1].userEdited("jan..sen@@x.nl");
         QCOMPARE(f.txtNaam[1].Text(), QString("jan.sen@x.nl"));
         // Typed at the end, a second "." goes again.
         f.txtNaam[1].userEdited("jan.sen@x.nl..");
         QCOMPARE(f.txtNaam[1].Text(), QString("jan.sen@x.nl."));
-        // Cleaned again on Add, whatever way the text got there.
+        QCOMPARE(f.lblMelding.Caption(), QString());
         f.txtNaam[1].SetText("jan@x.nl");
         f.cmdToevoegen.Click();
-        QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString("Jansen-de Wit"));
+        QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString("Jansen de Wit"));
 
+        // A refused key is dropped and named beside the box: no message box
+        // (any prompt would fail this test).
         testsupport::PromptScript prompts;
-        prompts.answer(vbOK).answer(vbOK);
         int key = '@';
         f.txtNaam[0].fireKeyPress(key);
         QCOMPARE(key, 0);
-        QVERIFY(prompts.last().text.startsWith("Deze tekens zijn niet toegestaan.\n\n"));
-        QVERIFY(prompts.last().text.contains('@'));
-        QVERIFY(!prompts.last().text.section("\n\n", 1).contains('|'));
-        QVERIFY(!prompts.last().text.section("\n\n", 1).contains('.'));
+        const QString melding = f.lblMelding.Caption();
+        QVERIFY2(melding.startsWith("Deze tekens zijn niet toegestaan. "), qPrintable(melding));
+        QVERIFY(melding.contains('@') && !melding.contains('|') && !melding.section(". ", 1).contains('.'));
+        // It stays while typing goes on, until the next action.
+        f.txtNaam[0].userEdited("Kees");
+        QCOMPARE(f.lblMelding.Caption(), melding);
         key = '|';
         f.txtNaam[1].fireKeyPress(key);
         QCOMPARE(key, 0);
-        QVERIFY(!prompts.last().text.endsWith('@'));
-        QVERIFY(!prompts.last().text.section("\n\n", 1).contains('@'));
+        QVERIFY(!f.lblMelding.Caption().contains('@'));
         for (int ok : {int('@'), int('.'), int('a'), 8}) {
             key = ok;
             f.txtNaam[1].fireKeyPress(key);
             QCOMPARE(key, ok);
         }
+        f.cmdWisNaam.Click();
+        QCOMPARE(f.lblMelding.Caption(), QString());
+        QCOMPARE(prompts.count(), 0);
+    }
+
+    void typingOnAfterARefusedCharacterStaysInItsOwnRecord() {
+        // The real dialogs: a message box opened by the refused key would
+        // take the keys typed after it.
+        frmVeldom04Form& f = Open();
+        ZetFocus(f, f.txtNaam[0]);
+        TypSnel(f, "Noah O'Brien\tnoah@x.nl\t Olivia Price\tolivia@x.nl\t ");
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Noah OBrien", "Olivia Price"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 2), QStringList({"noah@x.nl", "olivia@x.nl"}));
+        QCOMPARE(f.txtNaam[0].Text(), QString());
+    }
+
+    void lettersTheFilesCannotHoldAreRefusedAtEntry() {
+        frmVeldom04Form& f = Open();
+        testsupport::PromptScript prompts;
+        // Typed: dropped, and named.
+        int key = 0x141;  // Ł
+        f.txtNaam[0].fireKeyPress(key);
+        QCOMPARE(key, 0);
+        QVERIFY2(f.lblMelding.Caption().contains(QString::fromUtf8("bewaard: Ł")), qPrintable(f.lblMelding.Caption()));
+        // Pasted: the text stays for the user to mend, the notice names the
+        // characters, and Add stores nothing changed.
+        f.txtNaam[0].userEdited(QString::fromUtf8("Łukasz Wałęsa"));
+        f.txtNaam[1].userEdited(QString::fromUtf8("łukasz@x.pl"));
+        QVERIFY(f.lblMelding.Caption().contains(QString::fromUtf8("Ł ł ę")));
+        prompts.answer(vbOK).answer(vbOK);
+        f.cmdToevoegen.Click();
+        QVERIFY(prompts.last().text.contains(QString::fromUtf8("Ł ł ę")));
+        QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString());
+        QCOMPARE(f.txtNaam[0].Text(), QString::fromUtf8("Łukasz Wałęsa"));
+        f.txtNaam[0].userEdited(QString::fromUtf8("Lukasz Walesa"));
+        f.cmdToevoegen.Click();
+        QCOMPARE(prompts.last().text.section(':', 1).trimmed().left(1), QString::fromUtf8("ł"));
+        QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString());
+        f.txtNaam[1].userEdited("lukasz@x.pl");
+        QCOMPARE(f.lblMelding.Caption(), QString());
+        f.cmdToevoegen.Click();
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Lukasz Walesa"}));
         QCOMPARE(prompts.count(), 2);
+    }
+
+    void aNameThatWouldBreakAPairIsRefusedWithTheReason() {
+        frmVeldom04Form& f = Open();
+        testsupport::PromptScript prompts;
+        for (const QString naam : {QString("Jansen - de Vries"), QString("Tilde~Man"), QString("Jan|Piet")}) {
+            f.txtNaam[0].userEdited(naam);
+            f.txtNaam[1].userEdited("j@x.nl");
+            QVERIFY2(!f.lblMelding.Caption().isEmpty(), qPrintable(naam));
+            prompts.answer(vbOK);
+            f.cmdToevoegen.Click();
+            QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString());
+            QCOMPARE(f.txtNaam[0].Text(), naam);
+        }
+        QVERIFY(prompts.prompts().at(0).text.contains("\" - \""));
+        QVERIFY(prompts.prompts().at(1).text.contains("\"~\""));
+        QVERIFY(prompts.prompts().at(2).text.endsWith("\n\n|"));
+        f.txtNaam[0].userEdited("Jansen-de Vries");
+        f.cmdToevoegen.Click();
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Jansen-de Vries"}));
+    }
+
+    void aTakenOutPlayerIsNotLostAfterSaveAndBack() {
+        testsupport::WriteTestFile(Namen("club.txt"), "1|Anna|a@b.nl\r\n2|Kees|k@b.nl\r\n");
+        frmVeldom04Form& f = Open();
+        f.lstNamenBestand.SetListIndex(0);
+        f.msfgResultaat.userClickCell(2, 1);
+        QCOMPARE(f.txtNaam[0].Text(), QString("Kees"));
+        testsupport::PromptScript prompts;
+        prompts.answer(vbYes);  // overwrite club.txt
+        Bewaar(f, "club");
+        QVERIFY(!f.GridGewijzigd());
+        // Back asks: Kees is in no file; No keeps the window and Kees.
+        prompts.answer(vbNo);
+        f.cmdTerug.Click();
+        QVERIFY(frmVeldom04_IsLoaded());
+        QVERIFY(prompts.last().text.contains("niet zijn opgeslagen"));
+        QCOMPARE(f.txtNaam[0].Text(), QString("Kees"));
+        // Loading another file keeps the boxes, so it does not ask.
+        f.lstNamenBestand.SetListIndex(-1);
+        f.lstNamenBestand.SetListIndex(0);
+        QCOMPARE(prompts.count(), 2);
+        // Placed back, the grid differs from the file: that is asked too.
+        f.cmdPlaatsTerug.Click();
+        prompts.answer(vbYes);
+        f.cmdTerug.Click();
+        QVERIFY(!frmVeldom04_IsLoaded());
+        QCOMPARE(prompts.count(), 3);
+    }
+
+    void deletingTheLoadedFileLeavesNothingToCountOrSave() {
+        frmVeldom04Form& f = Open();
+        Typ(f, "Anna", "a@b.nl");
+        f.cmdToevoegen.Click();
+        Bewaar(f, "club");
+        f.lstNamenBestand.SetListIndex(ItemVan(f.lstNamenBestand, "club"));
+        QVERIFY(f.cmdOpslaan.Enabled());
+        testsupport::PromptScript prompts;
+        prompts.answer(vbYes);
+        f.cmdWisNamenBestand.Click();
+        QVERIFY(!QFile::exists(Namen("club.txt")));
+        // As at opening: the bare caption, one empty row, nothing to save.
+        QCOMPARE(f.fraNamen.Caption(), QString("Namen"));
+        QCOMPARE(f.msfgResultaat.Rows(), 2);
+        QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString());
+        QVERIFY(!f.cmdOpslaan.Enabled());
+        QTest::mouseClick(f.cmdOpslaan.widget(), Qt::LeftButton);
+        DoEvents();
+        QVERIFY(!frmVeldom02_IsLoaded());
+        QVERIFY(QDir(home->file("namen")).entryList(QDir::Files).isEmpty());
+    }
+
+    void aFileThatCannotBeDeletedSaysSo() {
+        testsupport::WriteTestFile(Namen("club.txt"), "1|Anna|a@b.nl\r\n");
+        frmVeldom04Form& f = Open();
+        f.lstNamenBestand.SetListIndex(0);
+        testsupport::PromptScript prompts;
+        prompts.answer(vbYes).answer(vbOK);
+        testsupport::AlsGewoneGebruikerInLeesMap(home->path(), home->file("namen"), [&] { f.cmdWisNamenBestand.Click(); });
+        QVERIFY(QFile::exists(Namen("club.txt")));
+        QVERIFY2(prompts.last().text.startsWith("Het bestand club.txt kan niet worden gewist."),
+                 qPrintable(prompts.last().text));
+        QCOMPARE(prompts.last().icon(), int(vbExclamation));
+        // The grid still shows the file that is still there.
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Anna"}));
     }
 
     void unsavedChangesAreNotLostWithoutAQuestion() {
@@ -369,11 +533,16 @@ private slots:
         QVERIFY(f.cmdOKImporTeer.Enabled());
         QCOMPARE(f.msfgResultaat.Rows(), 2);
 
-        // Choosing a file leaves the edit boxes; the import empties them.
+        // Choosing a file leaves the edit boxes; the import empties them,
+        // after asking.
         f.txtNaam[0].userEdited("iets");
         f.lstImporteerNamen.SetListIndex(1);
         QCOMPARE(f.txtNaam[0].Text(), QString("iets"));
-        f.cmdOKImporTeer.Click();
+        {
+            testsupport::PromptScript vraag;
+            vraag.answer(vbYes);
+            f.cmdOKImporTeer.Click();
+        }
         QCOMPARE(f.txtNaam[0].Text(), QString());
         QVERIFY(!f.cmdOKImporTeer.Enabled());
         QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Anna", "Kees Wit", "Kort", "piet Bos"}));
@@ -395,6 +564,21 @@ private slots:
         // The sibling folder is only read: nothing was created in it.
         QCOMPARE(QDir(cvn.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"namen"}));
         QCOMPARE(QDir(cvn.filePath("namen")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 3);
+        CvnMap.clear();
+    }
+
+    void theSiblingNamesFolderIsFoundInAnyCase() {
+        QTemporaryDir cvn;
+        CvnMap = cvn.path();
+        CvnSerie = "Namen bestand in CVN 6 Serie";
+        testsupport::WriteTestFile(cvn.filePath("Namen/leden.abs"), "1|x|Piet|Bos|4|piet@bos.nl\r\n");
+        frmVeldom04Form& f = Open();
+        QCOMPARE(f.lstImporteerNamen.Items(), QStringList({"leden"}));
+        f.lstImporteerNamen.SetListIndex(0);
+        f.cmdOKImporTeer.Click();
+        QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Piet Bos"}));
+        // No second, lower-case folder was made beside it.
+        QCOMPARE(QDir(cvn.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"Namen"}));
         CvnMap.clear();
     }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QtTest>
 #include <memory>
+#include <unistd.h>
 
 #include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
@@ -17,6 +18,7 @@
 #include "results/WedstrijdBestanden.h"
 #include "shared/BasVeldom.h"
 #include "support/MailTxtFixture.h"
+#include "support/GewoneGebruiker.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
@@ -267,40 +269,172 @@ private slots:
         DoEvents();
     }
 
-    void resaveOfAMatchWithResultsWarns() {
+    void aMatchWithResultsKeepsThemWithItsPlayers() {
         testsupport::PromptScript prompts;
         NamenBestand("Leden", 8);
         QVector<groep::Paar> oud;
-        for (int i = 0; i < 2; ++i) oud << groep::Paar{{QString("A%1").arg(i), ""}, {QString("B%1").arg(i), ""}};
+        for (int i = 1; i <= 4; i += 2)
+            oud << groep::Paar{{QString("Speler %1").arg(i, 2, 10, QChar('0')), ""},
+                               {QString("Speler %1").arg(i + 1, 2, 10, QChar('0')), ""}};
         QVERIFY(groep::BewaarWedstrijd("Ronde 2", oud, 3));
-        QVERIFY(uitslag::SchrijfKlaar("Ronde 2", "100"));
+        std::vector<QStringList> rijen;
+        QVERIFY(uitslag::LeesOverzicht("Ronde 2", rijen).Gelukt());
+        rijen[2][1] = "60";  // pair 2 earned a result on board 1
+        QVERIFY(uitslag::SchrijfOverzicht("Ronde 2", rijen));
         frmVeldom05Form& f = Open();
         Kies(f.lstNamenBestand, "Leden");
+        // A pair picked before the match is opened goes back to the grid.
+        VoegPaarToe(f);
         Kies(f.lstWedstrijd, "Ronde 2");
-        QCOMPARE(f.lstMaakGroep.Items(), QStringList({"01. A0 - B0", "02. A1 - B1"}));
-        // Pair 2 dropped (its players go to the top of the grid), two
-        // others added in its place.
-        f.lstMaakGroep.userSelected(1, true);
-        f.msfgResultaat.userClickCell(3, 1);
-        f.msfgResultaat.userClickCell(3, 1);
-        f.cmdToevoegen.Click();
-        prompts.answer(vbYes).answer(vbNo);
+        QCOMPARE(f.lstMaakGroep.Items(), QStringList({"01. Speler 01 - Speler 02", "02. Speler 03 - Speler 04"}));
+        // Its players are out of the grid: none can be paired twice.
+        QCOMPARE(Kolom(f.msfgResultaat, 1),
+                 QStringList({"Speler 05", "Speler 06", "Speler 07", "Speler 08"}));
+        QCOMPARE(Kolom(f.msfgResultaat, 0), QStringList({"1", "2", "3", "4"}));
+        // Dropping pair 1 would make pair 2's players pair 1 and give pair
+        // 1's players their result: refused, with the reason.
+        prompts.answer(vbOK);
+        f.lstMaakGroep.userSelected(0, true);
+        QVERIFY(prompts.last().text.startsWith("De wedstrijd Ronde 2 heeft al uitslagen.\n\n"));
+        QVERIFY(prompts.last().text.contains("paarnummers"));
+        QCOMPARE(f.lstMaakGroep.ListCount(), 2);
+        QCOMPARE(f.lstSchaduwMaakGroep.ListCount(), 2);
+        QCOMPARE(f.msfgResultaat.Rows(), 5);
+        // Pairs can be added, and a pair added since may go again; the
+        // re-save keeps every result in its row.
+        VoegPaarToe(f);
+        VoegPaarToe(f);
+        f.lstMaakGroep.userSelected(3, true);
+        QCOMPARE(f.lstMaakGroep.ListCount(), 3);
+        QCOMPARE(prompts.count(), 1);
+        VoegPaarToe(f);
+        prompts.answer(vbYes);
         QVERIFY(Bewaar(f, "Ronde 2"));
-        QVERIFY(prompts.last().text.startsWith("De wedstrijd Ronde 2 heeft al uitslagen."));
         QStringList items;
         QVERIFY(uitslag::LeesParen("Ronde 2", items).Gelukt());
-        QCOMPARE(items, QStringList({"01. A0 - B0", "02. A1 - B1"}));
-        Kies(f.lstNamenBestand, "Leden");
+        QCOMPARE(items.size(), 4);
+        QVERIFY(uitslag::LeesOverzicht("Ronde 2", rijen).Gelukt());
+        QCOMPARE(rijen[2], QStringList({"02. Speler 03 - Speler 04", "60", "", ""}));
+        QCOMPARE(rijen[3].at(0), QString("03. Speler 05 - Speler 06"));
+        // Saved under another match with results whose pairs differ: refused.
+        QVERIFY(groep::BewaarWedstrijd("Vreemd", oud.mid(1), 3));
+        QVERIFY(uitslag::SchrijfKlaar("Vreemd", "100"));
+        const QByteArray vreemd = testsupport::ReadTestFile(home->file("resultaten/Vreemd/Vreemd overzicht.txt"));
+        f.VulWedstrijden();
         Kies(f.lstWedstrijd, "Ronde 2");
-        f.lstMaakGroep.userSelected(1, true);
-        f.msfgResultaat.userClickCell(3, 1);
-        f.msfgResultaat.userClickCell(3, 1);
-        f.cmdToevoegen.Click();
-        prompts.answer(vbYes).answer(vbYes);
-        QVERIFY(Bewaar(f, "Ronde 2"));
-        QVERIFY(uitslag::LeesParen("Ronde 2", items).Gelukt());
-        QCOMPARE(items.at(1), QString("02. Speler 01 - Speler 02"));
-        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/Ronde 2/Ronde 2 klaar.txt")), QByteArray("100\r\n"));
+        prompts.answer(vbYes).answer(vbOK);
+        QVERIFY(Bewaar(f, "Vreemd"));
+        QVERIFY2(prompts.last().text.startsWith("De wedstrijd Vreemd heeft al uitslagen."), qPrintable(prompts.last().text));
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/Vreemd/Vreemd overzicht.txt")), vreemd);
+    }
+
+    void aMatchWhoseFilesCannotBeReadIsNotRewritten() {
+        testsupport::PromptScript prompts;
+        NamenBestand("Leden", 4);
+        QVector<groep::Paar> twee{{{"A", ""}, {"B", ""}}, {{"C", ""}, {"D", ""}}};
+        QVERIFY(groep::BewaarWedstrijd("R", twee, 3));
+        QVERIFY(uitslag::SchrijfKlaar("R", "110"));
+        const QString map = home->file("resultaten/R/");
+        testsupport::WriteTestFile(map + "R.spellen", "\xFF\xFE\r\n");
+        const QByteArray overzicht = testsupport::ReadTestFile(map + "R overzicht.txt");
+        frmVeldom05Form& f = Open();
+        Kies(f.lstNamenBestand, "Leden");
+        Kies(f.lstWedstrijd, "R");
+        prompts.answer(vbYes).answer(vbOK);
+        QVERIFY(Bewaar(f, "R"));
+        QVERIFY2(prompts.last().text.startsWith("De wedstrijd R is niet opnieuw bewaard: het bestand R.spellen"),
+                 qPrintable(prompts.last().text));
+        QCOMPARE(prompts.last().icon(), int(vbExclamation));
+        QCOMPARE(testsupport::ReadTestFile(map + "R klaar.txt"), QByteArray("110\r\n"));
+        QCOMPARE(testsupport::ReadTestFile(map + "R overzicht.txt"), overzicht);
+        QVERIFY(f.cmdOpslaan.Enabled());
+    }
+
+    void namesThatWouldBreakAPairOrABoardFileAreRefused() {
+        testsupport::PromptScript prompts;
+        testsupport::WriteTestFile(home->file("namen/Leden.txt"),
+                                   "1|Jan - Piet|j@x.nl\r\n2|Tilde~Man|t@x.nl\r\n3|Els|e@x.nl\r\n4|Kees|k@x.nl\r\n"
+                                   "5|Anna|a@x.nl\r\n6|Bert|b@x.nl\r\n");
+        frmVeldom05Form& f = Open();
+        Kies(f.lstNamenBestand, "Leden");
+        // Neither can be picked: each stays in the grid, nobody else leaves it.
+        prompts.answer(vbOK).answer(vbOK);
+        f.msfgResultaat.userClickCell(1, 1);
+        QVERIFY(prompts.last().text.startsWith("De speler Jan - Piet kan niet in een paar worden gezet."));
+        f.msfgResultaat.userClickCell(2, 1);
+        QVERIFY(prompts.last().text.contains("\"~\""));
+        QCOMPARE(f.lblNaam[0].Caption(), QString());
+        QCOMPARE(f.msfgResultaat.Rows(), 7);
+        // A group file line with two " - ": the group is not opened.
+        testsupport::WriteTestFile(home->file("groepen/G.txt"), "01. Els|e@x.nl - Kees|\r\n02. Jan - Piet| - Els|\r\n");
+        f.VulGroepBestanden();
+        prompts.answer(vbOK);
+        Kies(f.lstGroepBestand, "G");
+        QVERIFY2(prompts.last().text.startsWith("Het bestand G.txt kan niet worden geopend: regel 2"),
+                 qPrintable(prompts.last().text));
+        QCOMPARE(f.lstMaakGroep.ListCount(), 0);
+        QCOMPARE(f.msfgResultaat.Rows(), 7);
+        // A match named like a board's result file: refused, dialog open.
+        for (int paar = 0; paar < 2; ++paar) {
+            f.msfgResultaat.userClickCell(3, 1);
+            f.msfgResultaat.userClickCell(3, 1);
+            f.cmdToevoegen.Click();
+        }
+        QCOMPARE(f.lstMaakGroep.Items(), QStringList({"01. Els - Kees", "02. Anna - Bert"}));
+        QDir().mkpath(home->file("resultaten/Leeg"));
+        f.VulWedstrijden();
+        Kies(f.lstWedstrijd, "Leeg");
+        prompts.answer(vbOK);
+        QVERIFY(!Bewaar(f, "Spel 03 Drovik"));
+        QCOMPARE(prompts.last().text,
+                 QString("De naam Spel 03 Drovik kan niet voor een wedstrijd worden gebruikt: zo heet ook het "
+                         "uitslagbestand van een spel."));
+        QVERIFY(!QFileInfo::exists(home->file("resultaten/Spel 03 Drovik")));
+        // A name the files' code page cannot hold: named, nothing made.
+        prompts.answer(vbOK);
+        frmVeldom02().txtBestandsNaam.userEdited(QString::fromUtf8("Łódź"));
+        frmVeldom02().cmdOK.Click();
+        DoEvents();
+        QVERIFY(frmVeldom02_IsLoaded());
+        QVERIFY(prompts.last().text.contains(QString::fromUtf8("bewaard: Ł ź")));
+        QVERIFY(!QFileInfo::exists(home->file(QString::fromUtf8("resultaten/Łódź"))));
+        Unload(frmVeldom02());
+        DoEvents();
+    }
+
+    void renamesAndDeletesThatCannotHappenSaySo() {
+        testsupport::PromptScript prompts;
+        NamenBestand("Leden", 4);
+        testsupport::WriteTestFile(home->file("groepen/Dinsdag.TXT"), "01. Speler 01| - Speler 02|\r\n");
+        testsupport::WriteTestFile(home->file("groepen/Vrijdag.txt"), "01. Speler 01| - Speler 02|\r\n");
+        frmVeldom05Form& f = Open();
+        Kies(f.lstNamenBestand, "Leden");
+        Kies(f.lstGroepBestand, "Dinsdag");
+        QCOMPARE(f.lstMaakGroep.Items(), QStringList({"01. Speler 01 - Speler 02"}));
+        // A name the files' code page cannot hold is named, not changed.
+        prompts.answer(vbOK);
+        f.txtWijzig.userEdited(QString::fromUtf8("Łódź"));
+        f.cmdOK.Click();
+        QVERIFY2(prompts.last().text.contains(QString::fromUtf8("bewaard: Ł ź\n")), qPrintable(prompts.last().text));
+        QVERIFY(QFileInfo::exists(home->file("groepen/Dinsdag.TXT")));
+        // A name that differs only in case from another file is in use.
+        prompts.answer(vbOK);
+        f.txtWijzig.userEdited("vrijdag");
+        f.cmdOK.Click();
+        QCOMPARE(prompts.last().text, QString("De naam vrijdag is al in gebruik."));
+        f.txtWijzig.userEdited("Woensdag");
+        f.cmdOK.Click();
+        QCOMPARE(QDir(home->file("groepen")).entryList(QDir::Files), QStringList({"Vrijdag.txt", "Woensdag.TXT"}));
+        // Renamed again from its new name.
+        f.txtWijzig.userEdited("Donderdag");
+        f.cmdOK.Click();
+        QVERIFY(QFileInfo::exists(home->file("groepen/Donderdag.TXT")));
+        Kies(f.lstGroepBestand, "Vrijdag");
+        prompts.answer(vbYes).answer(vbOK);
+        testsupport::AlsGewoneGebruikerInLeesMap(home->path(), home->file("groepen"), [&] { f.cmdWisGroep.Click(); });
+        QVERIFY(prompts.last().text.startsWith("Het bestand Vrijdag.txt kan niet worden gewist."));
+        QVERIFY(QFileInfo::exists(home->file("groepen/Vrijdag.txt")));
+        QCOMPARE(f.lstMaakGroep.ListCount(), 1);
     }
 
     void openGroupTakesExactlyItsPlayersAndRemembersTheNamesFileByName() {

@@ -196,17 +196,15 @@ private slots:
         QVERIFY(uitslag::SchrijfKlaar("W", "101"));
         QVERIFY(WedstrijdHeeftUitslagen("W"));
         // Re-saved with 6 pairs and a board setting of 5: board count and
-        // flags stay; every row keeps its results; pair 2 has new players.
-        QVector<Paar> nieuw = ParenVan(6);
-        nieuw[1] = Paar{{"Nieuw", ""}, {"Ook", ""}};
-        QVERIFY(BewaarWedstrijd("W", nieuw, 5));
+        // flags stay; every row keeps its results; the new pairs follow.
         const QString map = home.file("resultaten/W/");
+        QVERIFY(BewaarWedstrijd("W", ParenVan(6), 5));
         QCOMPARE(Regels(map + "W.spellen").first(), QString("3"));
         QCOMPARE(Regels(map + "W klaar.txt").first(), QString("101"));
-        QCOMPARE(Regels(map + "W overzicht.txt"),
-                 QStringList({"~1~2~3", "01. P1a - P1b~10~~11", "02. Nieuw - Ook~20~~21",
-                              "03. P3a - P3b~30~~31", "04. P4a - P4b~40~~41", "05. P5a - P5b~~~",
-                              "06. P6a - P6b~~~", "~~~", ""}));
+        const QStringList zes = {"~1~2~3", "01. P1a - P1b~10~~11", "02. P2a - P2b~20~~21",
+                                 "03. P3a - P3b~30~~31", "04. P4a - P4b~40~~41", "05. P5a - P5b~~~",
+                                 "06. P6a - P6b~~~", "~~~", ""};
+        QCOMPARE(Regels(map + "W overzicht.txt"), zes);
         // Rows found by their pair number, not their place.
         const QVector<QStringList> door = OverzichtRijen(
             {{"", "1"}, {"02. B - b", "x"}, {"01. A - a", "y"}, {"", ""}}, ParenVan(2), 1);
@@ -217,11 +215,156 @@ private slots:
             OverzichtRijen({{"", "1", "2"}, {"01. A - a", "5", "6"}, {"", "", ""}}, ParenVan(1), 1);
         QCOMPARE(breed.at(1), QStringList({"01. P1a - P1b", "5", "6"}));
         QCOMPARE(breed.at(2).size(), 3);
-        // Fewer pairs: the pairs and mail files shrink, the dropped rows go.
+    }
+
+    void resultsStayWithThePlayersWhoEarnedThem() {
+        testsupport::TempHome home;
+        QVERIFY(BewaarWedstrijd("W", ParenVan(4), 3));
+        std::vector<QStringList> rijen;
+        QVERIFY(uitslag::LeesOverzicht("W", rijen).Gelukt());
+        rijen[2][1] = "20";  // pair 2 has a result
+        QVERIFY(uitslag::SchrijfOverzicht("W", rijen));
+        const QString map = home.file("resultaten/W/");
+        const QByteArray voor = testsupport::ReadTestFile(map + "W overzicht.txt");
+        // Pair 2 dropped (pairs 3 and 4 would become 2 and 3 and take pair
+        // 2's results), a pair given other players, or fewer pairs: refused,
+        // every file as it was.
+        QVector<Paar> zonderTwee = ParenVan(4);
+        zonderTwee.removeAt(1);
+        QVector<Paar> ander = ParenVan(4);
+        ander[1] = Paar{{"Nieuw", ""}, {"Ook", ""}};
+        for (const QVector<Paar>& paren : {zonderTwee, ander, ParenVan(2)}) {
+            QVERIFY(!ParenBehoudenUitslagen("W", paren));
+            QString fout;
+            QVERIFY(!BewaarWedstrijd("W", paren, 3, &fout));
+            QCOMPARE(testsupport::ReadTestFile(map + "W overzicht.txt"), voor);
+            QCOMPARE(Regels(map + "W.txt").size(), 5);
+        }
+        // The addresses may change; the players may not.
+        QVector<Paar> adressen = ParenVan(4);
+        adressen[0].eerste.adres = "nieuw@x.nl";
+        QVERIFY(ParenBehoudenUitslagen("W", adressen));
+        // Without results a match takes any pairs.
+        QVERIFY(BewaarWedstrijd("Leeg", ParenVan(4), 3));
+        QVERIFY(ParenBehoudenUitslagen("Leeg", zonderTwee));
+        QVERIFY(BewaarWedstrijd("Leeg", zonderTwee, 3));
+    }
+
+    void resaveNeverReplacesWhatCannotBeRead() {
+        testsupport::TempHome home;
+        const QString map = home.file("resultaten/W/");
+        auto maak = [&] {
+            QDir(map).removeRecursively();
+            QVERIFY(BewaarWedstrijd("W", ParenVan(2), 3));
+            std::vector<QStringList> rijen;
+            QVERIFY(uitslag::LeesOverzicht("W", rijen).Gelukt());
+            rijen[1][2] = "55";
+            QVERIFY(uitslag::SchrijfOverzicht("W", rijen));
+            QVERIFY(uitslag::SchrijfKlaar("W", "010"));
+        };
+        struct Geval {
+            const char* bestand;
+            QByteArray inhoud;  // empty: the file removed
+            bool weigeren;
+        };
+        const QList<Geval> gevallen = {
+            {"W.spellen", "drie\r\n", true},          // damaged board count
+            {"W.spellen", "", true},                    // missing, while results exist
+            {"W overzicht.txt", "kapot\r\n", true},    // damaged overview
+            {"W overzicht.txt", "", true},              // missing, while flags say done
+            {"W klaar.txt", "x\r\n", true},            // damaged done flags
+        };
+        for (const Geval& g : gevallen) {
+            maak();
+            if (g.inhoud.isEmpty())
+                QFile::remove(map + g.bestand);
+            else
+                testsupport::WriteTestFile(map + g.bestand, g.inhoud);
+            QStringList voor = QDir(map).entryList(QDir::Files);
+            QMap<QString, QByteArray> inhoud;
+            for (const QString& f : voor) inhoud[f] = testsupport::ReadTestFile(map + f);
+            uitslag::LeesUitkomst u;
+            QVERIFY2(!HerbewarenVeilig("W", u), g.bestand);
+            QCOMPARE(u.bestand, QString(g.bestand));
+            QString fout;
+            QVERIFY(!BewaarWedstrijd("W", ParenVan(4), 3, &fout));
+            QVERIFY(fout.contains(g.bestand));
+            QCOMPARE(QDir(map).entryList(QDir::Files), voor);
+            for (const QString& f : voor) QCOMPARE(testsupport::ReadTestFile(map + f), inhoud[f]);
+        }
+        // Without any result a missing board count is made afresh.
+        QDir(map).removeRecursively();
         QVERIFY(BewaarWedstrijd("W", ParenVan(2), 3));
-        QCOMPARE(Regels(map + "W overzicht.txt").size(), 5);
-        QCOMPARE(Regels(map + "W.txt").size(), 3);
-        QCOMPARE(Regels(map + "W mail.txt").size(), 3);
+        QFile::remove(map + "W.spellen");
+        uitslag::LeesUitkomst u;
+        QVERIFY(HerbewarenVeilig("W", u));
+        QVERIFY(BewaarWedstrijd("W", ParenVan(2), 4));
+        QCOMPARE(Regels(map + "W.spellen").first(), QString("4"));
+    }
+
+    void matchFilesNeverTakeABoardFilesName() {
+        testsupport::TempHome home;
+        for (const QString n : {QString("Spel 01 Drovik"), QString("spel 07 drovik"), QString("Game 12 Drovik"),
+                                QString("Spel 001"), QString("GAME 048")}) {
+            QVERIFY2(uitslag::WedstrijdNaamBotst(n), qPrintable(n));
+            QVERIFY(uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Paren, n).isEmpty());
+            QString fout;
+            QVERIFY(!BewaarWedstrijd(n, ParenVan(2), 2, &fout));
+            QVERIFY(!QFileInfo::exists(home.file("resultaten/" + n)));
+        }
+        for (const QString n : {QString("Spel 1 Drovik"), QString("Spel 01"), QString("Spel 01 Drovik 2"),
+                                QString("Ronde 3"), QString("Spel")})
+            QVERIFY2(!uitslag::WedstrijdNaamBotst(n), qPrintable(n));
+        // A match with board results cannot be renamed onto such a name.
+        QVERIFY(BewaarWedstrijd("R", ParenVan(2), 2));
+        QVERIFY(uitslag::BewaarSpel("R", 1, {{"1 - 2", "3S", "", "140", "-140", "", ""}}, "SHRK", false));
+        QString nieuw = "Spel 02 Drovik";
+        QCOMPARE(HernoemWedstrijd("R", nieuw, Weiger), NaamFout::BordNaam);
+        QVERIFY(QFileInfo::exists(home.file("resultaten/R/R.txt")));
+    }
+
+    void aNameWithASeparatorMakesNoHalfMatch() {
+        testsupport::TempHome home;
+        QVector<Paar> paren = ParenVan(2);
+        paren[1].tweede.naam = "Tilde~Man";
+        QString fout;
+        QVERIFY(!BewaarWedstrijd("T", paren, 2, &fout));
+        QVERIFY(fout.contains("Tilde~Man"));
+        QVERIFY(!QFileInfo::exists(home.file("resultaten/T")));
+        // A group holds it fine.
+        QVERIFY(SchrijfGroep("T", paren));
+        // A group line with a second " - " cannot be split into two players:
+        // the whole file is refused with its line, nothing is guessed.
+        testsupport::WriteTestFile(home.file("groepen/Dubbel.txt"),
+                                   "01. A|a@x - B|b@x\r\n\r\n02. Jan - Piet|j@x - C|c@x\r\n");
+        Paar p;
+        QVERIFY(!LeesPaarRegel("02. Jan - Piet|j@x - C|c@x", p));
+        QVector<Paar> gelezen;
+        int regel = 0;
+        QVERIFY(!LeesGroep("Dubbel", gelezen, &fout, &regel));
+        QCOMPARE(regel, 3);
+        QVERIFY(gelezen.isEmpty());
+    }
+
+    void renameFindsTheFileInAnyCaseAndMakesNoCaseTwin() {
+        testsupport::TempHome home;
+        testsupport::WriteTestFile(home.file("groepen/Dinsdag.TXT"), "01. A| - B|\r\n");
+        testsupport::WriteTestFile(home.file("groepen/A.txt"), "01. A| - B|\r\n");
+        QString n = "a";
+        QCOMPARE(HernoemBestand(home.file("groepen"), "Dinsdag.TXT", n, Weiger), NaamFout::Bestaat);
+        n = "Woensdag";
+        QCOMPARE(HernoemBestand(home.file("groepen"), "Dinsdag.TXT", n, Weiger), NaamFout::Geen);
+        QVERIFY(QFileInfo::exists(home.file("groepen/Woensdag.TXT")));
+        // Only the case of its own name: allowed.
+        n = "WOENSDAG";
+        QCOMPARE(HernoemBestand(home.file("groepen"), "Woensdag.TXT", n, Weiger), NaamFout::Geen);
+        QCOMPARE(QDir(home.file("groepen")).entryList(QDir::Files), QStringList({"A.txt", "WOENSDAG.TXT"}));
+        // Matches alike.
+        QVERIFY(BewaarWedstrijd("Ronde", ParenVan(2), 2));
+        QVERIFY(BewaarWedstrijd("Andere", ParenVan(2), 2));
+        n = "ronde";
+        QCOMPARE(HernoemWedstrijd("Andere", n, Weiger), NaamFout::Bestaat);
+        QVERIFY(QFileInfo::exists(home.file("resultaten/Andere/Andere.txt")));
     }
 
     void matchUnderTheOtherLanguagesNamesIsRead() {
@@ -238,9 +381,10 @@ private slots:
         testsupport::WriteTestFile(map + "Old done.txt", "10\r\n");
         testsupport::WriteTestFile(map + "Old overview.txt", "~1~2\r\n01. A - B~5~\r\n02. C - D~7~\r\n~~\r\n");
         QVERIFY(WedstrijdHeeftUitslagen("Old"));
-        QVERIFY(BewaarWedstrijd("Old", ParenVan(2), 9));
+        const QVector<Paar> oud = {Paar{{"A", "a@x.nl"}, {"B", ""}}, Paar{{"C", ""}, {"D", ""}}};
+        QVERIFY(BewaarWedstrijd("Old", oud, 9));
         QCOMPARE(Regels(map + "Old klaar.txt").first(), QString("10"));
-        QCOMPARE(Regels(map + "Old overzicht.txt").at(1), QString("01. P1a - P1b~5~"));
+        QCOMPARE(Regels(map + "Old overzicht.txt").at(1), QString("01. A - B~5~"));
     }
 
     void renameMatchNamedLikeTheBoardFiles() {
@@ -279,19 +423,19 @@ private slots:
             QString n = naam;
             QCOMPARE(HernoemWedstrijd("A", n, Weiger), NaamFout::Ongeldig);
             n = naam;
-            QCOMPARE(HernoemBestand(home.file("groepen"), "G", n, ".txt", Weiger), NaamFout::Ongeldig);
+            QCOMPARE(HernoemBestand(home.file("groepen"), "G.txt", n, Weiger), NaamFout::Ongeldig);
         }
         QString n = "B";
         QCOMPARE(HernoemWedstrijd("A", n, Weiger), NaamFout::Bestaat);
         n = "H";
-        QCOMPARE(HernoemBestand(home.file("groepen"), "G", n, ".txt", Weiger), NaamFout::Bestaat);
+        QCOMPARE(HernoemBestand(home.file("groepen"), "G.txt", n, Weiger), NaamFout::Bestaat);
         n = "Weg";
         QCOMPARE(HernoemWedstrijd("Bestaat niet", n, Weiger), NaamFout::Mislukt);
         // Nothing moved.
         QVERIFY(QFileInfo::exists(home.file("resultaten/A/A.txt")));
         QVERIFY(QFileInfo::exists(home.file("groepen/G.txt")));
         n = "G2";
-        QCOMPARE(HernoemBestand(home.file("groepen"), "G", n, ".txt", Weiger), NaamFout::Geen);
+        QCOMPARE(HernoemBestand(home.file("groepen"), "G.txt", n, Weiger), NaamFout::Geen);
         QVERIFY(QFileInfo::exists(home.file("groepen/G2.txt")));
     }
 

@@ -9,6 +9,7 @@
 #include "platform/TextFile.h"
 #include "players/MapLijst.h"
 #include "players/NamenRegels.h"
+#include "shared/Tekst.h"
 #include "support/TestSupport.h"
 
 using namespace platform;
@@ -57,23 +58,39 @@ private slots:
         QCOMPARE(splitLines("1|a|b\n2|c|d\n"), QStringList({"1|a|b", "2|c|d"}));
     }
 
-    void cleansWhatAPasteBrings() {
-        // "|" and control characters go, in names and addresses alike.
-        QCOMPARE(SchoonInvoer("Jan|Jansen", true), QString("JanJansen"));
-        QCOMPARE(SchoonInvoer("jan|@x.nl\t\r\n", false), QString("jan@x.nl"));
-        // " - " separates the players of a pair: never inside a name.
-        QCOMPARE(SchoonInvoer("Jansen - de Vries", true), QString("Jansen-de Vries"));
-        QVERIFY(!SchoonInvoer("a - - b", true).contains(" - "));
-        QCOMPARE(SchoonInvoer("a - b@c.nl", false), QString("a - b@c.nl"));
+    void tidyingChangesNothingButDoublesAndControlCharacters() {
+        QCOMPARE(SchoonInvoer("jan@x.nl\t\r\n"), QString("jan@x.nl"));
         // A doubled character loses its second one, wherever it stands.
-        QCOMPARE(SchoonInvoer("jan..piet@x.nl", false), QString("jan.piet@x.nl"));
-        QCOMPARE(SchoonInvoer("jan@@x.nl", false), QString("jan@x.nl"));
-        QCOMPARE(SchoonInvoer("Jan  de   Wit", true), QString("Jan de Wit"));
-        QCOMPARE(SchoonInvoer("a....b", false), QString("a.b"));
-        QCOMPARE(SchoonInvoer("Jan.", true), QString("Jan."));
-        QCOMPARE(SchoonInvoer("", true), QString());
-        // Letters of every kind stay.
-        QCOMPARE(SchoonInvoer("Zoë O'Brien-Łukasz", true), QString("Zoë O'Brien-Łukasz"));
+        QCOMPARE(SchoonInvoer("jan..piet@x.nl"), QString("jan.piet@x.nl"));
+        QCOMPARE(SchoonInvoer("jan@@x.nl"), QString("jan@x.nl"));
+        QCOMPARE(SchoonInvoer("Jan  de   Wit"), QString("Jan de Wit"));
+        QCOMPARE(SchoonInvoer("a....b"), QString("a.b"));
+        QCOMPARE(SchoonInvoer(""), QString());
+        // What cannot be stored is left for the refusal, never altered.
+        for (const QString t : {QString("Jan|Jansen"), QString("Jansen - de Vries"), QString("a~b"),
+                                QString::fromUtf8("Zoë O'Brien-Łukasz")})
+            QCOMPARE(SchoonInvoer(t), t);
+    }
+
+    void refusalSaysWhyATextCannotBeStored() {
+        TaalNummer = 10;
+        QCOMPARE(InvoerBezwaar(QString::fromUtf8("Zoë O'Brien-de Vries"), true), QString());
+        QCOMPARE(InvoerBezwaar("a - b@c.nl", false), QString());  // only names are paired
+        QCOMPARE(InvoerBezwaar("a~b@c.nl", false), QString());
+        // Outside the code page: the characters are named, each once.
+        const QString cp = InvoerBezwaar(QString::fromUtf8("Łukasz Wałęsa"), true);
+        QVERIFY2(cp.contains(QString::fromUtf8(": Ł ł ę\n")), qPrintable(cp));
+        QVERIFY(InvoerBezwaar(QString::fromUtf8("łukasz@x.pl"), false).contains(QString::fromUtf8("ł")));
+        // The field separator, in either box.
+        QCOMPARE(InvoerBezwaar("Jan|Jansen", true), QString("Deze tekens zijn niet toegestaan.\n\n|"));
+        QCOMPARE(InvoerBezwaar("jan|@x.nl", false), QString("Deze tekens zijn niet toegestaan.\n\n|"));
+        // The separators of a pair line and of the overview, in a name.
+        for (const QString n : {QString("Jansen - de Vries"), QString("a~b"), QString(" - ")})
+            QVERIFY2(InvoerBezwaar(n, true).contains("\" - \""), qPrintable(n));
+        QVERIFY(NaamBruikbaarInPaar("Jansen-de Vries"));
+        QVERIFY(NaamBruikbaarInPaar("A -B"));
+        QVERIFY(!NaamBruikbaarInPaar("A - B"));
+        QVERIFY(!NaamBruikbaarInPaar("A~B"));
     }
 
     void addressesUseTheProgramsCheck() {
@@ -113,9 +130,10 @@ private slots:
         // An address the program cannot mail to is left out; the player stays.
         QVERIFY(LeesAbsRegel("1|x|Kees|Bos|4|kees bos@x", r));
         QCOMPARE(r.adres, QString());
-        // A name is cleaned as typed names are.
-        QVERIFY(LeesAbsRegel("1|x|Anna - Maria|Smit|4|", r));
-        QCOMPARE(r.naam, QString("Anna-Maria Smit"));
+        // A name is tidied as typed names are, and otherwise kept as it
+        // stands (the composer refuses to pair one it cannot store).
+        QVERIFY(LeesAbsRegel("1|x|Anna - Maria|Smit  Jr|4|", r));
+        QCOMPARE(r.naam, QString("Anna - Maria Smit Jr"));
 
         const QVector<NaamRegel> alle = LeesAbsRegels({"", "1|x|A|B|4|a@b.nl", "  ", "2|x||", "3|x|C|D|4|c@d.nl"});
         QCOMPARE(alle.size(), 2);
