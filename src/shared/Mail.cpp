@@ -34,6 +34,15 @@ QString MailOnbruikbaarMelding() {
         .join('\n');
 }
 
+QString ProviderOntbreektMelding() {
+    // The two windows where the provider is chosen: settings (text 63) and
+    // the e-mail setup (text 215).
+    return TaalTekst(347)
+        .replace(QLatin1Char('|'), QLatin1Char('\n'))
+        .replace(QLatin1Char('~'), TaalTekst(63))
+        .replace(QLatin1Char('#'), TaalTekst(215));
+}
+
 QString MailFoutMelding(int nummer, const QString& aan) {
     return "Foutnummer: " + QString::number(nummer) + "\nBij het versturen naar: " + aan;
 }
@@ -120,7 +129,11 @@ void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QSt
     if (!bruikbaar) {
         MailFoutNummer = kMailGeenProvider;
         MailFoutTekst = QStringLiteral("MAIL.TXT");
-        platform::MsgBox(MailOnbruikbaarMelding(), platform::vbInformation, QStringLiteral("Mail"));
+        // A good file that lacks the chosen provider says what to change.
+        const bool providerOntbreekt = !MailOnbruikbaar && p >= 1 && p < kMailProviders && lijst(p).isEmpty() &&
+                                       !lijst(0).isEmpty();
+        platform::MsgBox(providerOntbreekt ? ProviderOntbreektMelding() : MailOnbruikbaarMelding(),
+                         platform::vbInformation, QStringLiteral("Mail"));
         return;
     }
     const platform::SendResult r = platform::SendMail(

@@ -55,4 +55,6 @@ platform::MailMessage MaakMailBericht(const QStringList& provider, const QString
 // The message boxes' texts (lines joined by line feeds).
 QString MailTxtMelding(MailTxtStaat staat);
 QString MailOnbruikbaarMelding();
+// Provider 2 is chosen and MAIL.TXT holds only provider 1: what to change.
+QString ProviderOntbreektMelding();
 QString MailFoutMelding(int nummer, const QString& aan);
