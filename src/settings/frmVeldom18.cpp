@@ -245,7 +245,8 @@ void frmVeldom18Form::cmdOK_Click() {
         Meld(TaalTekst(223));
         cmdOK.SetEnabled(false);
     } else {
-        Meld(Regels(224));
+        // "Try the other provider" only where the file has another one.
+        Meld(Regels(GeladenProviders() >= 2 ? 224 : 348));
         ZetVerstuurKnop();
     }
     ZetFocus(*this, cmdFocus);
