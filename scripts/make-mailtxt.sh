@@ -8,13 +8,18 @@
 #
 # The file goes to the program folder ($DROVIK_HOME, else the folder of the
 # program in ./build); --output FILE writes it elsewhere, --force replaces an
-# existing file. --help lists every option.
+# existing file. --help lists every option. A relative --output or
+# DROVIK_HOME counts from the folder the command is run in; BUILD_DIR, as for
+# the other scripts, from the top of the repository.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-build}
+[[ $build == /* ]] || build="$root/$build"
+# The build runs in the repository; the writer itself runs here, in the
+# caller's folder.
 if [[ ! -f "$build/build.ninja" ]]; then
-  scripts/install-deps.sh >&2
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  (cd "$root" && scripts/install-deps.sh >&2 &&
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null)
 fi
-cmake --build "$build" --target drovik-mailtxt >/dev/null
+(cd "$root" && cmake --build "$build" --target drovik-mailtxt >/dev/null)
 exec "$build/drovik-mailtxt" "$@"

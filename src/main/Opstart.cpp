@@ -96,7 +96,13 @@ QString ProgrammaVersie() {
 int RuimOnderbrokenSchrijfwerkOp() {
     // The data folders hold match folders one level down; four levels
     // cover every folder the program writes into.
-    return platform::removeStaleTempFiles(platform::programFolder(), 4);
+    int weg = platform::removeStaleTempFiles(platform::programFolder(), 4);
+    // The results export writes into the sibling program's Pandel\<match>
+    // folders; only those are looked at there, the rest of the sibling
+    // program's folder is not the program's own.
+    const CvnVondst cvn = ZoekCvn(WinePrefix());
+    if (!cvn.map.isEmpty()) weg += platform::removeStaleTempFiles(QDir(cvn.map).filePath(QStringLiteral("Pandel")), 1);
+    return weg;
 }
 
 QString InstellingenBestandMelding() {

@@ -50,8 +50,9 @@ CvnVondst ZoekCvn(const QString& winePrefix);
 QString ProgrammaVersie();
 
 // Removes the temporary files that writes interrupted by a crash left in the
-// program folder and its data folders; returns how many. Run at start-up,
-// once this copy holds the program lock.
+// program folder and its data folders, and in the export folders of the
+// sibling results program (Pandel\<match> under the folder ZoekCvn finds);
+// returns how many. Run at start-up, once this copy holds the program lock.
 int RuimOnderbrokenSchrijfwerkOp();
 
 // The message for the program's INI files (taal.ini, scherm.ini,

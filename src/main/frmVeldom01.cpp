@@ -377,9 +377,8 @@ void frmVeldom01Form::Form_Load() {
         txtInvoer[i].SetEnabled(false);
         txtInvoer[i].SetTabIndex(i + 10);
     }
-    // 14. Point lists "40" down to "1", the stored window selected. A
-    //     stored window that breaks the spinner rules is shown as stored;
-    //     Start keeps its run inside the rules.
+    // 14. Point lists "40" down to "1", the window of the settings
+    //     selected (LeesInstellingen keeps it inside the spinner rules).
     BezigMetLaden = true;
     lstMinimaal.Clear();
     lstMaximaal.Clear();
@@ -498,7 +497,7 @@ void frmVeldom01Form::Form_Activate() {
     // The box decides how the ten shows, so that box and display agree
     // whatever default the loader took for a missing key.
     Tien = chkTien.Value() != 0;
-    // 4. The point window as stored (Start keeps its run inside the rules).
+    // 4. The point window of the settings.
     ZetPuntenLabels();
     // 5.
     LeesIni("Printer", "PDF printer", IniBestand);
@@ -528,8 +527,9 @@ void frmVeldom01Form::Form_Activate() {
 }
 
 void frmVeldom01Form::ZetPuntenLabels() {
-    // Shown as stored and not written back: a window that breaks the rules
-    // stays in taal.ini as the user or the settings window left it.
+    // The pair LeesInstellingen loaded, inside the spinner rules, as the
+    // settings window shows it; nothing is written back, so a hand-edited
+    // taal.ini keeps its text until the user steps a spinner.
     lblMin.SetCaption(QString::number(MinimaalPunten));
     lblMax.SetCaption(QString::number(MaximaalPunten));
     BezigMetLaden = true;

@@ -417,7 +417,7 @@ void frmVeldom10Form::cmdWissen_Click() {
 
 QStringList frmVeldom10Form::Ontbreekt(bool metMail) const {
     QStringList uit;
-    if (metMail && !MailBruikbaar()) uit << TaalTekst(387);
+    if (metMail && !MailBruikbaar()) uit << (GekozenProviderOntbreekt() ? ProviderOntbreektMelding() : TaalTekst(387));
     for (int w = 0; w < kWinden; ++w) {
         const QString pdf = GekozenPdf(w);
         QString regel;

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "main/frmVeldom01.h"
 #include "shared/EmailAdres.h"
+#include "shared/Mail.h"
 
 MailTxtDownloadUitkomst DownloadMailTxt(const QString& url, const platform::DownloadOptions& opties) {
     MailTxtDownloadUitkomst uit;
@@ -47,6 +49,19 @@ bool AdresTekenGeweigerd(int KeyAscii) {
 
 bool TestMailMogelijk(bool mailBruikbaar, const QString& adres) {
     return mailBruikbaar && EmailAdresGeldig(adres.trimmed());
+}
+
+int GeladenProviders() {
+    if (MailOnbruikbaar || !frmVeldom01_IsLoaded()) return 0;
+    int aantal = 0;
+    for (int i = 0; i < kMailProviders; ++i)
+        if (frmVeldom01().lstProvider[i].ListCount() > 0) aantal = i + 1;
+    return aantal;
+}
+
+bool ProviderAangeboden(int index, int geladen) {
+    if (index < 0 || index >= kMailProviders) return false;
+    return geladen == 0 || index < geladen;
 }
 
 void VulVlak(QImage& beeld, QPoint start, QColor kleur) {

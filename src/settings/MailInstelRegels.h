@@ -52,6 +52,15 @@ bool AdresTekenGeweigerd(int KeyAscii);
 // address.
 bool TestMailMogelijk(bool mailBruikbaar, const QString& adres);
 
+// How many providers the main window has loaded from MAIL.TXT: 0 while mail
+// is unusable or the main window is not loaded.
+int GeladenProviders();
+
+// Whether provider `index` (0 or 1) can be chosen while `geladen` providers
+// are loaded: only the providers the file holds, and both while none is
+// loaded (a file put in place later decides).
+bool ProviderAangeboden(int index, int geladen);
+
 // Surface fill: every pixel connected to `start` (left, right, up, down)
 // that has the colour of `start` gets `kleur`. A start outside the image
 // changes nothing.

@@ -6,7 +6,9 @@
 #include "platform/Profile.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "settings/BewaarInstelling.h"
 #include "settings/InstellingRegels.h"
+#include "settings/MailInstelRegels.h"
 #include "shared/BasVeldom.h"
 
 using namespace platform;
@@ -404,8 +406,13 @@ void frmVeldom06Form::HerstelEmailVelden() {
     txtNaam.SetText(IniWaarde.trimmed().isEmpty() ? EigenaarNaam : IniWaarde);
     // 3. The provider: anything but 1 chooses the first; nothing is written
     //    until OK.
+    //    Only the providers MAIL.TXT holds are offered; a stored choice
+    //    outside the file shows the first provider, which OK then stores.
     LeesIni(QStringLiteral("Standaard"), QStringLiteral("provider"), IniBestand);
     Provider = instelling::ProviderUitIni(IniWaarde);
+    const int geladen = GeladenProviders();
+    for (int i = 0; i < optProvider.Count(); ++i) optProvider[i].SetEnabled(ProviderAangeboden(i, geladen));
+    if (!ProviderAangeboden(Provider, geladen)) Provider = 0;
     optProvider[Provider].SetValue(true);
 }
 
@@ -474,11 +481,7 @@ void frmVeldom06Form::optInstellingen_Click(int Index) {
 // Spinners
 
 bool frmVeldom06Form::Bewaar(const QString& sectie, const QString& sleutel, const QString& waarde) {
-    QString fout;
-    if (WriteProfileString(IniBestand, sectie, sleutel, waarde, &fout)) return true;
-    MsgBox(Regels(TaalTekst(272)).replace(QLatin1Char('~'), IniBestand).replace(QLatin1Char('#'), fout),
-           vbExclamation, Caption());
-    return false;
+    return BewaarInstelling(sectie, sleutel, waarde, Caption());
 }
 
 frmVeldom06Form::Spinner& frmVeldom06Form::SpinnerVan(const VScrollBar& vscr) {

@@ -10,6 +10,7 @@
 #include "platform/Printer.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "settings/BewaarInstelling.h"
 #include "settings/PrinterInstellingen.h"
 #include "shared/Globals.h"
 #include "shared/Ini.h"
@@ -159,17 +160,21 @@ void frmVeldom07Form::Form_Load() {
     BewaarPosities(*this);
 }
 
+bool frmVeldom07Form::MarkeerPrinter(const QString& naam) {
+    // Marking the printer from code stores nothing (the click handler
+    // returns while the loading flag is raised).
+    int rij = -1;
+    for (int i = 0; i < lstPrinters.ListCount() && rij < 0; ++i)
+        if (lstPrinters.List(i) == naam) rij = i;
+    BezigMetLaden = true;
+    lstPrinters.SetListIndex(rij);
+    BezigMetLaden = false;
+    return rij >= 0;
+}
+
 void frmVeldom07Form::Form_Activate() {
     ZetFocus(*this, cmdFocus);
-    const QString gekozen = lblPDFPrinter[1].Caption();
-    bool gevonden = false;
-    for (int i = 0; i < lstPrinters.ListCount() && !gevonden; ++i) {
-        if (lstPrinters.List(i) == gekozen) {
-            lstPrinters.SetListIndex(i);
-            gevonden = true;
-        }
-    }
-    if (!gevonden) {
+    if (!MarkeerPrinter(lblPDFPrinter[1].Caption())) {
         // The stored key and PdfPrinter stay as they are until the user
         // picks a printer.
         MsgBox(GeenPrinterMelding(), vbInformation, Caption());
@@ -179,10 +184,15 @@ void frmVeldom07Form::Form_Activate() {
 }
 
 void frmVeldom07Form::lstPrinters_Click() {
+    if (BezigMetLaden) return;
     const QString naam = lstPrinters.Text();
-    lblPDFPrinter[1].SetCaption(naam);
-    SchrijfIni(kSectie, QStringLiteral("PDF Printer"), naam, IniBestand);
-    ::PdfPrinter = naam;
+    if (BewaarInstelling(kSectie, QStringLiteral("PDF Printer"), naam, Caption())) {
+        lblPDFPrinter[1].SetCaption(naam);
+        ::PdfPrinter = naam;
+    } else {
+        // Not stored: the list marks the printer in force again.
+        MarkeerPrinter(::PdfPrinter);
+    }
     ZetFocus(*this, lstPrinters);
 }
 
@@ -193,32 +203,61 @@ void frmVeldom07Form::lstPrinters_GotFocus() {
 void frmVeldom07Form::optRichting_Click(int Index) {
     // While the window loads it only shows the stored layout.
     if (BezigMetLaden) return;
-    SchrijfIni(kSectie, QStringLiteral("Print Richting"), QString::number(Index), IniBestand);
+    if (!BewaarInstelling(kSectie, QStringLiteral("Print Richting"), QString::number(Index), Caption())) {
+        // Not stored: the button of the layout in force is selected again.
+        BezigMetLaden = true;
+        optRichting[LeesPrinterInstellingen().richting].SetValue(true);
+        BezigMetLaden = false;
+    }
     ZetFocus(*this, cmdFocus);
 }
 
-int frmVeldom07Form::SpinnerStap(VScrollBar& vscr, ListBox& lijst, Label& label, const QString& sleutel) {
-    if (VolgSpinner(vscr, lijst, label)) {
-        SchrijfIni(kSectie, sleutel, label.Caption(), IniBestand);
-        ZetFocus(*this, cmdFocus);
+int frmVeldom07Form::GekozenRichting(int standaard) const {
+    for (int i = 0; i < kAantalRichtingen; ++i)
+        if (optRichting[i].Value()) return i;
+    return std::clamp(standaard, 0, kAantalRichtingen - 1);
+}
+
+int frmVeldom07Form::SpinnerStap(VScrollBar& vscr, ListBox& lijst, Label& label, const QString& sleutel,
+                                 int vorige) {
+    // A wrap sets the position again, and the nested step stores the value.
+    if (!VolgSpinner(vscr, lijst, label)) return ValInteger(label.Caption());
+    if (!BewaarInstelling(kSectie, sleutel, label.Caption(), Caption())) {
+        // Not stored: the spinner shows the value in force again.
+        const int hoogste = ValInteger(lijst.List(0));
+        label.SetCaption(QString::number(vorige));
+        BezigMetLaden = true;
+        vscr.SetValue(hoogste - vorige);
+        BezigMetLaden = false;
     }
+    ZetFocus(*this, cmdFocus);
     return ValInteger(label.Caption());
 }
 
 void frmVeldom07Form::vscrTussen_Change() {
     if (BezigMetLaden) return;
-    Tussenruimte = SpinnerStap(vscrTussen, lstTussen, lblTussen, QStringLiteral("Tussenruimte"));
+    Tussenruimte = SpinnerStap(vscrTussen, lstTussen, lblTussen, QStringLiteral("Tussenruimte"), Tussenruimte);
 }
 
 void frmVeldom07Form::vscrVerklein_Change() {
     if (BezigMetLaden) return;
-    PdfBreedte = SpinnerStap(vscrVerklein, lstverklein, lblVerklein[2], QStringLiteral("PDF Breedte"));
+    PdfBreedte = SpinnerStap(vscrVerklein, lstverklein, lblVerklein[2], QStringLiteral("PDF Breedte"), PdfBreedte);
 }
 
 void frmVeldom07Form::cmdOpslaan_Click() {
-    // Every setting was stored when it changed; this only confirms.
+    // Every setting was stored when it changed. Saving stores what the window
+    // shows once more, so that "saved" is only said when taal.ini took it;
+    // otherwise the user has been told why and the window stays open.
     ZetFocus(*this, cmdFocus);
-    MsgBox(Caption() + QStringLiteral(" ") + TaalTekst(89), vbInformation, Caption());
+    const QString titel = Caption();
+    const bool bewaard =
+        (::PdfPrinter.isEmpty() || BewaarInstelling(kSectie, QStringLiteral("PDF Printer"), ::PdfPrinter, titel)) &&
+        BewaarInstelling(kSectie, QStringLiteral("Print Richting"),
+                         QString::number(GekozenRichting(LeesPrinterInstellingen().richting)), titel) &&
+        BewaarInstelling(kSectie, QStringLiteral("Tussenruimte"), QString::number(Tussenruimte), titel) &&
+        BewaarInstelling(kSectie, QStringLiteral("PDF Breedte"), QString::number(PdfBreedte), titel);
+    if (!bewaard) return;
+    MsgBox(titel + QStringLiteral(" ") + TaalTekst(89), vbInformation, titel);
     cmdTerug_Click();
 }
 

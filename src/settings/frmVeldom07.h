@@ -58,9 +58,15 @@ private:
     void Ontwerp();
     void Centreer();
     // One spinner step: wraps the position, shows and stores the value and
-    // returns it.
+    // returns it; when it cannot be stored the spinner shows `vorige`, the
+    // value in force, again and returns that.
     int SpinnerStap(platform::VScrollBar& vscr, platform::ListBox& lijst, platform::Label& label,
-                    const QString& sleutel);
+                    const QString& sleutel, int vorige);
+    // Marks `naam` in the printer list (none when it is not there) without
+    // storing anything; true when it was found.
+    bool MarkeerPrinter(const QString& naam);
+    // The layout whose button is selected, else `standaard` kept in 0..3.
+    int GekozenRichting(int standaard) const;
 };
 
 DECLARE_FORM(frmVeldom07, frmVeldom07Form)

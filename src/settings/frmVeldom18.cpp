@@ -9,6 +9,7 @@
 #include "main/frmVeldom01.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "settings/BewaarInstelling.h"
 #include "settings/MailInstelRegels.h"
 #include "shared/EmailAdres.h"
 #include "shared/Globals.h"
@@ -133,11 +134,10 @@ void frmVeldom18Form::Form_Load() {
     if (!IniWaarde.isEmpty()) txtEMailAdres.SetText(IniWaarde);
     // 6. A stored number other than 0 or 1 selects the first provider;
     //    showing the stored choice writes nothing.
-    LeesIni(QStringLiteral("Standaard"), QStringLiteral("provider"), IniBestand);
-    const int provider = ValInteger(IniWaarde) == 1 ? 1 : 0;
     BezigMetLaden = true;
-    optProvider[provider].SetValue(true);
+    optProvider[OpgeslagenProvider()].SetValue(true);
     BezigMetLaden = false;
+    ZetProviderKeuze();
     // 7.
     BewaarPosities(*this);
 }
@@ -156,6 +156,26 @@ void frmVeldom18Form::Form_Activate() {
 void frmVeldom18Form::Meld(const QString& tekst) { MsgBox(tekst, vbInformation, Caption()); }
 
 int frmVeldom18Form::GekozenProvider() const { return optProvider[1].Value() ? 1 : 0; }
+
+QString frmVeldom18Form::OpgeslagenProviderTekst() const {
+    LeesIni(QStringLiteral("Standaard"), QStringLiteral("provider"), IniBestand);
+    return IniWaarde;
+}
+
+int frmVeldom18Form::OpgeslagenProvider() const { return ValInteger(OpgeslagenProviderTekst()) == 1 ? 1 : 0; }
+
+void frmVeldom18Form::ZetProviderKeuze() {
+    const int geladen = GeladenProviders();
+    for (int i = 0; i < optProvider.Count(); ++i) optProvider[i].SetEnabled(ProviderAangeboden(i, geladen));
+    if (ProviderAangeboden(GekozenProvider(), geladen)) return;
+    // The chosen provider is not in MAIL.TXT: every mail would fail. The
+    // first provider, which every good file holds, takes its place and is
+    // stored at once, as a click would store it.
+    BezigMetLaden = true;
+    optProvider[0].SetValue(true);
+    BezigMetLaden = false;
+    BewaarInstelling(QStringLiteral("Standaard"), QStringLiteral("provider"), QStringLiteral("0"), Caption());
+}
 
 void frmVeldom18Form::ZetVerstuurKnop() {
     cmdOK.SetEnabled(TestMailMogelijk(!MailOnbruikbaar, txtEMailAdres.Text()));
@@ -203,6 +223,7 @@ void frmVeldom18Form::cmdDownLoad_Click() {
     cmdDownLoad.SetEnabled(false);
     MailTxtGedownload = true;
     Meld(TaalTekst(225));
+    ZetProviderKeuze();
     ZetVerstuurKnop();
     ZetFocus(*this, cmdFocus);
 }
@@ -224,7 +245,8 @@ void frmVeldom18Form::cmdOK_Click() {
         Meld(TaalTekst(223));
         cmdOK.SetEnabled(false);
     } else {
-        Meld(Regels(224));
+        // "Try the other provider" only where the file has another one.
+        Meld(Regels(GeladenProviders() >= 2 ? 224 : 348));
         ZetVerstuurKnop();
     }
     ZetFocus(*this, cmdFocus);
@@ -232,7 +254,13 @@ void frmVeldom18Form::cmdOK_Click() {
 
 void frmVeldom18Form::optProvider_Click(int Index) {
     if (BezigMetLaden) return;
-    SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"), QString::number(Index), IniBestand);
+    if (!BewaarInstelling(QStringLiteral("Standaard"), QStringLiteral("provider"), QString::number(Index),
+                          Caption())) {
+        // Not stored: the provider mail goes through is shown again.
+        BezigMetLaden = true;
+        optProvider[OpgeslagenProvider()].SetValue(true);
+        BezigMetLaden = false;
+    }
     ZetFocus(*this, cmdFocus);
 }
 
@@ -266,9 +294,13 @@ void frmVeldom18Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)Cancel;
     (void)UnloadMode;
     BewaarSchermGrootte(*this);
-    // The provider chosen last, also when it was never clicked.
-    SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"), QString::number(GekozenProvider()),
-               IniBestand);
+    // The provider chosen last, also when it was never clicked. It is written
+    // only when mail would otherwise go through another provider than the
+    // one shown (the stored number as the sending reads it), so that a
+    // settings file that cannot be written is reported once, at the click.
+    if (ValInteger(OpgeslagenProviderTekst()) != GekozenProvider())
+        BewaarInstelling(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                         QString::number(GekozenProvider()), Caption());
     if (frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 

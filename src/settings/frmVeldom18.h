@@ -53,6 +53,13 @@ private:
     void ZetVerstuurKnop();
     void Meld(const QString& tekst);
     int GekozenProvider() const;
+    // [Standaard] provider as stored, and the provider it chooses (1 only
+    // for 1, else 0).
+    QString OpgeslagenProviderTekst() const;
+    int OpgeslagenProvider() const;
+    // Offers only the providers MAIL.TXT holds, and moves a choice outside
+    // the file to the first provider.
+    void ZetProviderKeuze();
 };
 
 DECLARE_FORM(frmVeldom18, frmVeldom18Form)

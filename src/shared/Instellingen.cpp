@@ -1,5 +1,6 @@
 #include "shared/Instellingen.h"
 
+#include "main/SpinnerRegels.h"
 #include "platform/Paths.h"
 #include "shared/EmailAdres.h"
 #include "shared/Globals.h"
@@ -62,8 +63,14 @@ void LeesInstellingen() {
 
     Tien = getal("Tien", "Tien", 1) != 0;
 
-    MinimaalPunten = getal("Punten", "MinimaalPunten", 12);
-    MaximaalPunten = getal("Punten", "MaximaalPunten", 24);
+    // The point window as the spinners can show it and the generator can
+    // meet it: a pair edited by hand outside the spinner rules is brought
+    // inside them here, once, so that every window shows the same pair and
+    // Start deals with it. The file keeps what is stored until a step.
+    const spel::PuntenPaar punten = spel::NormaliseerPuntvenster(getal("Punten", "MinimaalPunten", 12),
+                                                                 getal("Punten", "MaximaalPunten", 24));
+    MinimaalPunten = punten.min;
+    MaximaalPunten = punten.max;
     MinMaxToepassen = vlag("Punten", "MinMaxToepassen", 1);
     Maxlengte = getal("Punten", "Maxlengte", 8);
 

@@ -56,10 +56,11 @@ extern std::function<void(int)> ZetPuntenToepassen;
 // Sets IniBestand to the program folder's taal.ini and loads the language
 // and every setting above that lives in it, each with its default when the
 // key is absent. A value that is not a number reads as 0, as Val reads it;
-// one that does not fit a 16-bit Integer counts as absent. Values that
-// would make a generator run impossible (a point window no hand can meet)
-// are kept as stored: the main window's Start brings them inside the
-// spinner rules for its run. A language other than 10 or 11 counts as 10;
+// one that does not fit a 16-bit Integer counts as absent. A point window
+// outside the spinner rules (1 <= min < max, min + max <= 40) is brought
+// inside them (spel::NormaliseerPuntvenster), so that the main window, the
+// settings window and the generator all see one pair; taal.ini is not
+// written. A language other than 10 or 11 counts as 10;
 // the 0/1 flags read any value other than 0 as 1; a clipboard layout
 // outside 0..3 counts as 0. EigenEmailAdres gets [Standaard] "eigen e-mail
 // adres", trimmed, or "" when that is no valid address. Leaves BezigMetLaden

@@ -34,6 +34,15 @@ QString MailOnbruikbaarMelding() {
         .join('\n');
 }
 
+QString ProviderOntbreektMelding() {
+    // The two windows where the provider is chosen: settings (text 63) and
+    // the e-mail setup (text 215).
+    return TaalTekst(347)
+        .replace(QLatin1Char('|'), QLatin1Char('\n'))
+        .replace(QLatin1Char('~'), TaalTekst(63))
+        .replace(QLatin1Char('#'), TaalTekst(215));
+}
+
 QString MailFoutMelding(int nummer, const QString& aan) {
     return "Foutnummer: " + QString::number(nummer) + "\nBij het versturen naar: " + aan;
 }
@@ -100,18 +109,31 @@ void LeesMailTxt(frmVeldom01Form& frm) {
             frm.lstProvider[i].AddItem(item);
 }
 
+namespace {
+
+// The provider lists of the main window; none when it does not exist.
+QStringList ProviderLijst(int i) {
+    QStringList items;
+    if (!frmVeldom01_IsLoaded() || i < 0 || i >= kMailProviders)
+        return items;
+    platform::ListBox& l = frmVeldom01().lstProvider[i];
+    for (int k = 0; k < l.ListCount(); ++k)
+        items << l.List(k);
+    return items;
+}
+
+}  // namespace
+
+bool GekozenProviderOntbreekt() {
+    LeesIni("Standaard", "provider", platform::programPath("taal.ini"));
+    const int p = ValInteger(IniWaarde);
+    return !MailOnbruikbaar && p >= 1 && p < kMailProviders && ProviderLijst(p).isEmpty() &&
+           !ProviderLijst(0).isEmpty();
+}
+
 void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
                   const QString& bijlagen, const QString& tekst) {
-    // The provider lists of the main window; none when it does not exist.
-    auto lijst = [](int i) {
-        QStringList items;
-        if (!frmVeldom01_IsLoaded())
-            return items;
-        platform::ListBox& l = frmVeldom01().lstProvider[i];
-        for (int k = 0; k < l.ListCount(); ++k)
-            items << l.List(k);
-        return items;
-    };
+    const auto lijst = ProviderLijst;
     LeesIni("Standaard", "provider", platform::programPath("taal.ini"));
     const int p = ValInteger(IniWaarde);
     platform::SmtpAccount account;
@@ -120,7 +142,9 @@ void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QSt
     if (!bruikbaar) {
         MailFoutNummer = kMailGeenProvider;
         MailFoutTekst = QStringLiteral("MAIL.TXT");
-        platform::MsgBox(MailOnbruikbaarMelding(), platform::vbInformation, QStringLiteral("Mail"));
+        // A good file that lacks the chosen provider says what to change.
+        platform::MsgBox(GekozenProviderOntbreekt() ? ProviderOntbreektMelding() : MailOnbruikbaarMelding(),
+                         platform::vbInformation, QStringLiteral("Mail"));
         return;
     }
     const platform::SendResult r = platform::SendMail(

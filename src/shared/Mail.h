@@ -55,4 +55,9 @@ platform::MailMessage MaakMailBericht(const QStringList& provider, const QString
 // The message boxes' texts (lines joined by line feeds).
 QString MailTxtMelding(MailTxtStaat staat);
 QString MailOnbruikbaarMelding();
+// True when MAIL.TXT is loaded and good but holds only provider 1 while
+// taal.ini [Standaard] provider chooses provider 2; ProviderOntbreektMelding
+// says what to change then.
+bool GekozenProviderOntbreekt();
+QString ProviderOntbreektMelding();
 QString MailFoutMelding(int nummer, const QString& aan);

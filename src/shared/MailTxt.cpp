@@ -17,6 +17,20 @@ bool DrieCijfers(const QString& s) {
            s.at(0).unicode() < 128 && s.at(1).unicode() < 128 && s.at(2).unicode() < 128;
 }
 
+// The file's length as written with CR LF line ends: a file whose line ends
+// were turned into LF (or CR) on the way still passes the length check,
+// which counts the bytes of the file as it was made.
+qsizetype LengteMetCrLf(const QByteArray& bestand) {
+    qsizetype lengte = 0;
+    for (qsizetype i = 0; i < bestand.size(); ++i) {
+        const char c = bestand.at(i);
+        if (c == '\r' && i + 1 < bestand.size() && bestand.at(i + 1) == '\n')
+            ++i;
+        lengte += (c == '\r' || c == '\n') ? 2 : 1;
+    }
+    return lengte;
+}
+
 bool Poort(const QString& waarde, int* poort) {
     bool ok = false;
     const int p = waarde.trimmed().toInt(&ok);
@@ -106,7 +120,10 @@ MailTxtInhoud DecodeerMailTxt(const QByteArray& bestand) {
     if (inhoud.regels.isEmpty() || inhoud.regels.size() > kMailProviders)
         return inhoud;
     const QString eerste = inhoud.regels.first();
-    if (eerste.size() < 4 || ValInteger(eerste.right(4)) != bestand.size() - 12)
+    if (eerste.size() < 4)
+        return inhoud;
+    const int lengteVeld = ValInteger(eerste.right(4));
+    if (lengteVeld != bestand.size() - 12 && lengteVeld != LengteMetCrLf(bestand) - 12)
         return inhoud;
 
     QList<QStringList> providers;

@@ -35,7 +35,8 @@ struct MailTxtInhoud {
 // characters. Group g stands for the character with code page 1252 code
 // g - k. The decoded text holds at least nine fields separated by "<>".
 // The last four characters of the first line, read as a number, equal the
-// file's length in bytes minus 12. Blank lines (also lines of only blanks)
+// file's length in bytes minus 12, counted as written (with CR LF line ends);
+// the same file with LF or CR line ends passes too. Blank lines (also lines of only blanks)
 // are skipped. A file with more lines than provider lists, a group that is
 // not three digits, a code outside 0..255, fewer than nine fields or a
 // setting of the wrong kind (see ProviderAccount) is damaged.

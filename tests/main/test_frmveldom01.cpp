@@ -147,43 +147,44 @@ private slots:
         QCOMPARE(f.vscrSpellen.Value(), 24);
         QCOMPARE(f.chkTien.Value(), 1);
         QVERIFY(Tien);
-        QCOMPARE(f.lblMin.Caption(), QString("40"));
-        QCOMPARE(f.lblMax.Caption(), QString("24"));
+        QCOMPARE(f.lblMin.Caption(), QString("19"));  // inside the spinner rules
+        QCOMPARE(f.lblMax.Caption(), QString("21"));
         QCOMPARE(EigenaarNaam, QString("Jan Jansen"));
         QCOMPARE(CvnMap, wine.filePath("drive_c/Program Files/Corvani"));
         QCOMPARE(CvnSerie, TaalTekst(49) + " 5 " + TaalTekst(50));
     }
 
-    // A stored window no hand can meet is shown as stored, never written
-    // back; Start deals inside the spinner rules for that run only.
-    void storedPointWindowIsShownAsStoredAndKeptInsideAtStart() {
+    // A stored window no hand can meet is shown inside the spinner rules,
+    // as the settings window shows it and Start deals it; the file keeps its
+    // text until a step.
+    void storedPointWindowIsShownInsideTheRulesAndNotWritten() {
         Ini("Punten", "MinimaalPunten", "40");
         Ini("Standaard", "Spellen", "6");
         frmVeldom01Form& f = Open();
-        QCOMPARE(f.lblMin.Caption(), QString("40"));
-        QCOMPARE(f.vscrMin.Value(), 0);
-        QCOMPARE(f.lblMax.Caption(), QString("24"));
-        QCOMPARE(MinimaalPunten, 40);
+        QCOMPARE(f.lblMin.Caption(), QString("19"));
+        QCOMPARE(f.lstMinimaal.List(f.vscrMin.Value()), QString("19"));
+        QCOMPARE(f.lblMax.Caption(), QString("21"));
+        QCOMPARE(f.lstMaximaal.List(f.vscrMax.Value()), QString("21"));
+        QCOMPARE(MinimaalPunten, 19);
         QCOMPARE(IniLees("Punten", "MinimaalPunten"), QString("40"));
         QCOMPARE(IniLees("Punten", "MaximaalPunten"), QString());
         f.cmdStart_Click();
         QCOMPARE(f.lstSpellenSet1.ListCount(), 6);
         ElkSpelBinnen(f, 19, 21);
-        QCOMPARE(f.lblMin.Caption(), QString("40"));
         f.Form_Activate();
-        QCOMPARE(f.lblMin.Caption(), QString("40"));
+        QCOMPARE(f.lblMin.Caption(), QString("19"));
         QCOMPARE(IniLees("Punten", "MinimaalPunten"), QString("40"));
         QCOMPARE(IniLees("Punten", "MaximaalPunten"), QString());
     }
 
-    // A maximum that is not a number reads as 0: shown so, and the run takes
-    // the nearest window the rules allow.
+    // A maximum that is not a number reads as 0, shown as the nearest
+    // window the rules allow.
     void maximumThatIsNoNumberRunsWithTheNearestWindow() {
         Ini("Punten", "MaximaalPunten", "veel");
         Ini("Standaard", "Spellen", "4");
         frmVeldom01Form& f = Open();
-        QCOMPARE(f.lblMax.Caption(), QString("0"));
-        QCOMPARE(MaximaalPunten, 0);
+        QCOMPARE(f.lblMax.Caption(), QString("13"));  // 0, inside the rules: above the minimum 12
+        QCOMPARE(MaximaalPunten, 13);
         f.cmdStart_Click();
         QCOMPARE(f.lstSpellenSet1.ListCount(), 4);
         ElkSpelBinnen(f, 12, 13);
@@ -318,7 +319,7 @@ private slots:
         Ini("Punten", "MaximaalPunten", "13");  // breaks the order rule
         frmVeldom01Form& f = Open();
         QCOMPARE(f.lblMin.Caption(), QString("13"));
-        QCOMPARE(f.lblMax.Caption(), QString("13"));
+        QCOMPARE(f.lblMax.Caption(), QString("14"));  // the nearest window the rules allow
         f.cmdStart_Click();
         ElkSpelBinnen(f, 13, 14);
     }

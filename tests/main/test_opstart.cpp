@@ -61,6 +61,38 @@ private slots:
         QCOMPARE(v.serie, QString(" 6 "));
     }
 
+    // A results export cut short leaves its temporary files in the sibling
+    // program's export folder; the next start removes them there as in the
+    // program folder, and touches nothing else of the sibling program.
+    void interruptedExportIsCleanedUpInTheSiblingProgram() {
+        testsupport::TempHome home;
+        QTemporaryDir prefix;
+        const QByteArray oud = qgetenv("WINEPREFIX");
+        qputenv("WINEPREFIX", prefix.path().toLocal8Bit());
+        const QString cvn = prefix.filePath("drive_c/Program Files/Corvani 6 serie");
+        Maak(cvn + "/CVN6.exe", "MZ");
+        const QString tijdelijk = ".drovik-tmp.a1B2c3";
+        Maak(cvn + "/Pandel/Wedstrijd 1/" + tijdelijk, "half");
+        Maak(cvn + "/Pandel/" + tijdelijk, "half");
+        Maak(cvn + "/Pandel/Wedstrijd 1/Wedstrijd 1.uitslag", "heel");
+        Maak(cvn + "/" + tijdelijk, "not ours");           // outside the export folder
+        Maak(cvn + "/data/Pandel/x/" + tijdelijk, "not ours");
+        Maak(home.file("resultaten/Wedstrijd 1/" + tijdelijk), "half");
+
+        QCOMPARE(RuimOnderbrokenSchrijfwerkOp(), 3);
+        QVERIFY(!QFileInfo::exists(cvn + "/Pandel/Wedstrijd 1/" + tijdelijk));
+        QVERIFY(!QFileInfo::exists(cvn + "/Pandel/" + tijdelijk));
+        QVERIFY(!QFileInfo::exists(home.file("resultaten/Wedstrijd 1/" + tijdelijk)));
+        QVERIFY(QFileInfo::exists(cvn + "/Pandel/Wedstrijd 1/Wedstrijd 1.uitslag"));
+        QVERIFY(QFileInfo::exists(cvn + "/" + tijdelijk));
+        QVERIFY(QFileInfo::exists(cvn + "/data/Pandel/x/" + tijdelijk));
+        // Without the sibling program only the program folder is looked at.
+        QFile::remove(cvn + "/CVN6.exe");
+        Maak(cvn + "/Pandel/Wedstrijd 1/" + tijdelijk, "half");
+        QCOMPARE(RuimOnderbrokenSchrijfwerkOp(), 0);
+        if (oud.isEmpty()) qunsetenv("WINEPREFIX"); else qputenv("WINEPREFIX", oud);
+    }
+
     void unreadableSettingsFilesAreNamedOnce() {
         testsupport::TempHome home;
         TaalNummer = 10;

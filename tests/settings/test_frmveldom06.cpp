@@ -223,6 +223,58 @@ private slots:
         QCOMPARE(Multy2RuitenWKMax, 10);
     }
 
+    // A point window edited by hand (25/30: the sum is above 40) shows the
+    // same pair in the main window and here, and no step in either window
+    // stores a maximum at or below the minimum or a sum above 40.
+    void handEditedPointWindowIsTheSameInBothWindows() {
+        testsupport::WriteTestFile(home->file("taal.ini"),
+                                   "[Punten]\r\nMinimaalPunten=25\r\nMaximaalPunten=30\r\n");
+        LeesInstellingen();
+        frmVeldom01().Show();
+        DoEvents();
+        frmVeldom01Form& h = frmVeldom01();
+        QCOMPARE(h.lblMin.Caption(), QString("19"));
+        QCOMPARE(h.lblMax.Caption(), QString("21"));
+        frmVeldom01().cmdInstellingen.Click();
+        DoEvents();
+        frmVeldom06Form& f = frmVeldom06();
+        QCOMPARE(f.lblMin.Caption(), h.lblMin.Caption());
+        QCOMPARE(f.lblMax.Caption(), h.lblMax.Caption());
+        QCOMPARE(Ini("Punten", "MinimaalPunten"), QString("25"));  // opening writes nothing
+
+        auto binnenRegels = [&](const char* waar) {
+            const int min = Ini("Punten", "MinimaalPunten").toInt();
+            const int max = Ini("Punten", "MaximaalPunten").toInt();
+            QVERIFY2(min < max && min + max <= 40, qPrintable(QString("%1: %2/%3").arg(waar).arg(min).arg(max)));
+        };
+        Omhoog(f.vscrMax);  // the sum would pass 40: stays at 21
+        QCOMPARE(f.lblMax.Caption(), QString("21"));
+        Omhoog(f.vscrMin);
+        QCOMPARE(f.lblMin.Caption(), QString("19"));
+        binnenRegels("settings window");
+        f.cmdTerug.Click();
+        DoEvents();
+        QCOMPARE(h.lblMin.Caption(), QString("19"));
+        QCOMPARE(h.lblMax.Caption(), QString("21"));
+
+        // The main window's own spinners, from the hand-edited pair again.
+        Sluit();
+        testsupport::WriteTestFile(home->file("taal.ini"),
+                                   "[Punten]\r\nMinimaalPunten=25\r\nMaximaalPunten=30\r\n");
+        LeesInstellingen();
+        frmVeldom01().Show();
+        DoEvents();
+        frmVeldom01Form& g = frmVeldom01();
+        for (VScrollBar* v : {&g.vscrMax, &g.vscrMin}) {
+            Omhoog(*v);
+            QVERIFY(ValInteger(g.lblMin.Caption()) < ValInteger(g.lblMax.Caption()));
+            QCOMPARE(Ini("Punten", v == &g.vscrMax ? "MaximaalPunten" : "MinimaalPunten"),
+                     v == &g.vscrMax ? g.lblMax.Caption() : g.lblMin.Caption());
+            Omlaag(*v);
+        }
+        binnenRegels("main window");
+    }
+
     void partnerRulesInTheWindow() {
         frmVeldom06Form& f = Open();
         // Weak-two minimum at 5 stepped down, maximum 10: it wraps and ends at 9.
@@ -405,6 +457,23 @@ private slots:
         h.cmdOK.Click();
         QCOMPARE(Ini("Standaard", "eigen e-mail adres"), QString());
         QCOMPARE(EigenEmailAdres, QString());
+    }
+
+    // The main window has loaded a MAIL.TXT of one provider: the second is
+    // not offered, a stored second shows the first, and OK stores that.
+    void onlyTheProvidersOfTheFileAreOffered() {
+        SchrijfIni("Standaard", "provider", "1", IniBestand);
+        frmVeldom01().Show();
+        DoEvents();
+        QCOMPARE(frmVeldom01().lstProvider[1].ListCount(), 0);
+        frmVeldom06Form& f = Open();
+        QVERIFY(f.optProvider[0].Value());
+        QVERIFY(f.optProvider[0].Enabled());
+        QVERIFY(!f.optProvider[1].Enabled());
+        QCOMPARE(f.Provider, 0);
+        QCOMPARE(Ini("Standaard", "provider"), QString("1"));  // only OK stores
+        f.cmdOK.Click();
+        QCOMPARE(Ini("Standaard", "provider"), QString("0"));
     }
 
     void addressChecks() {

@@ -215,6 +215,61 @@ private slots:
         QVERIFY(ReadProfileString(SchermIniBestand(), "frmVeldom07", "State").contains(','));
     }
 
+    // A taal.ini that cannot be written: every choice says so and shows the
+    // setting in force again, and Save does not say "saved" nor close.
+    void everySaveThatCannotWriteSaysSo() {
+        SchrijfIni("Printer", "PDF printer", "Recorder", IniBestand);
+        SchrijfIni("Printer", "Print Richting", "1", IniBestand);
+        SchrijfIni("Printer", "Tussenruimte", "4", IniBestand);
+        frmVeldom07Form& f = Open(false);
+        const int recorder = f.lstPrinters.Items().indexOf("Recorder");
+        QCOMPARE(f.lstPrinters.ListIndex(), recorder);
+        const QByteArray voor = testsupport::ReadTestFile(IniBestand);
+        QVERIFY(QFile::setPermissions(IniBestand, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        auto gemeld = [&](int aantal) {
+            QCOMPARE(prompts->count(), aantal);
+            QVERIFY2(prompts->last().text.contains(IniBestand), qPrintable(prompts->last().text));
+            QCOMPARE(prompts->last().icon(), int(vbExclamation));
+            QCOMPARE(prompts->last().title, f.Caption());
+        };
+        const int begin = prompts->count();
+
+        prompts->answer(vbOK);
+        f.optRichting[3].userSelected();
+        gemeld(begin + 1);
+        QVERIFY(f.optRichting[1].Value());
+
+        prompts->answer(vbOK);
+        f.vscrTussen.userChanged(f.vscrTussen.Value() - 1);
+        gemeld(begin + 2);
+        QCOMPARE(f.lblTussen.Caption(), QString("4"));
+        QCOMPARE(f.lstTussen.List(f.vscrTussen.Value()), QString("4"));
+        QCOMPARE(Tussenruimte, 4);
+
+        prompts->answer(vbOK);
+        f.lstPrinters.userSelected(0, true);
+        gemeld(begin + 3);
+        QCOMPARE(f.lstPrinters.ListIndex(), recorder);
+        QCOMPARE(f.lblPDFPrinter[1].Caption(), QString("Recorder"));
+        QCOMPARE(::PdfPrinter, QString("Recorder"));
+
+        prompts->answer(vbOK);
+        f.cmdOpslaan.Click();
+        gemeld(begin + 4);
+        QVERIFY(frmVeldom07_IsLoaded());
+        QCOMPARE(testsupport::ReadTestFile(IniBestand), voor);
+
+        // Writable again: Save stores what the window shows and says so.
+        QVERIFY(QFile::setPermissions(IniBestand, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        prompts->answer(vbOK);
+        f.cmdOpslaan.Click();
+        QCOMPARE(prompts->last().text, QString("Print instellingen zijn opgeslagen."));
+        QVERIFY(!frmVeldom07_IsLoaded());
+        QCOMPARE(Ini("Print Richting"), QString("1"));
+        QCOMPARE(Ini("Tussenruimte"), QString("4"));
+        QCOMPARE(Ini("PDF printer"), QString("Recorder"));
+    }
+
     void escClosesAndTheLabelsNameTheFolderPdfsGoTo() {
         frmVeldom07Form& f = Open(true);
         QCOMPARE(f.lblOpslaan[0].Caption(), QString("U MOET uw PDF bestanden opslaan in:"));

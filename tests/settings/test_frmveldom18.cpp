@@ -76,6 +76,15 @@ class TestFrmVeldom18 : public QObject {
     }
     // The server the window downloads from: .../<map>/cvn/MAIL.TXT.
     void ZetServer(const QString& map) { SchrijfIni("Standaard", "Server", Url(map), IniBestand); }
+    // Puts a MAIL.TXT of one or two providers in place and loads it, the
+    // first sending to the sink as club@example.test, the second as
+    // twee@example.test.
+    void ZetMailTxt(int aantal) {
+        QList<MailTxtProvider> lijst{At(sink_.port(), "club@example.test")};
+        if (aantal > 1) lijst << At(sink_.port(), "twee@example.test");
+        testsupport::WriteTestFile(programPath("MAIL.TXT"), testsupport::EncodeMailTxt(lijst));
+        LeesMailTxt(frmVeldom01());
+    }
     // Downloads a good file in the window (text 225 confirms it).
     void DownloadGoed(frmVeldom18Form& f, const QString& map = "goed") {
         ZetServer(map);
@@ -256,19 +265,29 @@ private slots:
         f.cmdOK.Click();
         QCOMPARE(prompts->count(), 3);
         QVERIFY(prompts->prompts()[1].text.startsWith("Foutnummer: 550\nBij het versturen naar: nobody@example.test"));
-        QCOMPARE(prompts->last().text,
-                 QString("De test mail is NIET met succes verstuurd.\n\nProbeer de andere provider"));
+        // The file holds one provider: there is no other to try.
+        QVERIFY2(prompts->last().text.startsWith("De test mail is NIET met succes verstuurd.\n\nHet bestand "
+                                                 "MAIL.TXT bevat één provider."),
+                 qPrintable(prompts->last().text));
         QVERIFY(MailFoutNummer != 0);
         QVERIFY(f.cmdOK.Enabled());
         QTest::qWait(200);
         QCOMPARE(Mails(), voor);
+        // With two providers the other one is the advice.
+        ZetMailTxt(2);
+        prompts->answer(vbOK).answer(vbOK);
+        f.cmdOK.Click();
+        QCOMPARE(prompts->last().text,
+                 QString("De test mail is NIET met succes verstuurd.\n\nProbeer de andere provider"));
     }
 
     void theSecondProviderSendsThroughItsOwnSettings() {
         frmVeldom18Form& f = Open();
+        QVERIFY(!f.optProvider[1].Enabled());  // the file in place holds one provider
+        DownloadGoed(f, "twee");
+        QVERIFY(f.optProvider[1].Enabled());
         f.optProvider[1].userSelected();
         QCOMPARE(ReadProfileString(IniBestand, "Standaard", "provider"), QString("1"));
-        DownloadGoed(f, "twee");
         f.txtEMailAdres.SetText("speler@example.test");
         const int n = VerstuurGoed(f);
         QVERIFY(!QTest::currentTestFailed());
@@ -451,6 +470,7 @@ private slots:
     // --- provider choice and closing -----------------------------------------
 
     void theProviderWrittenOnCloseIsTheOneChosenLast() {
+        ZetMailTxt(2);
         SchrijfIni("Standaard", "provider", "1", IniBestand);
         frmVeldom18Form& f = Open();
         QVERIFY(f.optProvider[1].Value());
@@ -460,6 +480,71 @@ private slots:
         QCOMPARE(ReadProfileString(IniBestand, "Standaard", "provider"), QString("0"));
         QVERIFY(frmVeldom01().Enabled());
         QVERIFY(ReadProfileString(SchermIniBestand(), "frmVeldom18", "State").contains(','));
+    }
+
+    // With a MAIL.TXT of one provider (what the MAIL.TXT command writes)
+    // only that provider is offered: a stored second provider moves to the
+    // first at once, and the test mail goes out.
+    void onlyTheProvidersOfTheFileAreOffered() {
+        ZetMailTxt(1);
+        SchrijfIni("Standaard", "provider", "1", IniBestand);
+        SchrijfIni("Standaard", "eigen e-mail adres", "speler@example.test", IniBestand);
+        frmVeldom18Form& f = Open();
+        QVERIFY(f.optProvider[0].Value());
+        QVERIFY(f.optProvider[0].Enabled());
+        QVERIFY(!f.optProvider[1].Enabled());
+        QCOMPARE(ReadProfileString(IniBestand, "Standaard", "provider"), QString("0"));
+        const int n = VerstuurGoed(f);
+        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY(Mail(n, "env").startsWith("club@example.test"));
+        // A file with two providers offers both again.
+        DownloadGoed(f, "twee");
+        QVERIFY(f.optProvider[1].Enabled());
+        QVERIFY(f.optProvider[0].Value());
+    }
+
+    // Every other mail of the program, with the second provider stored and
+    // a file of one provider, says what is wrong and where to change it.
+    void aMissingSecondProviderIsNamedWhenMailIsSent() {
+        ZetMailTxt(1);
+        SchrijfIni("Standaard", "provider", "1", IniBestand);
+        const int voor = Mails();
+        prompts->answer(vbOK);
+        MailFoutNummer = 0;
+        VerstuurMail("eigen@example.test", "Onderwerp", "speler@example.test", "", "Hallo");
+        QCOMPARE(prompts->last().text,
+                 QString("Kan geen mail versturen: Provider 2 is gekozen, maar het bestand MAIL.TXT bevat alleen "
+                         "Provider 1.\n\nKies Provider 1 in het venster \"Instellingen\" of in het venster "
+                         "\"Download MAIL.TXT\"."));
+        QVERIFY(MailFoutNummer != 0);
+        QTest::qWait(100);
+        QCOMPARE(Mails(), voor);
+        // A damaged file is still reported as such.
+        testsupport::WriteTestFile(programPath("MAIL.TXT"), "123456789012345\r\n");
+        prompts->answer(vbOK).answer(vbOK);
+        LeesMailTxt(frmVeldom01());
+        VerstuurMail("eigen@example.test", "Onderwerp", "speler@example.test", "", "Hallo");
+        QVERIFY(prompts->last().text.startsWith("Kan geen mail versturen.\nEr is iets mis met het bestand MAIL.TXT"));
+    }
+
+    // A provider click that cannot be stored says so and shows the provider
+    // mail goes through; closing does not report it a second time.
+    void aProviderThatCannotBeStoredIsReported() {
+        ZetMailTxt(2);
+        SchrijfIni("Standaard", "provider", "0", IniBestand);
+        frmVeldom18Form& f = Open();
+        QVERIFY(QFile::setPermissions(IniBestand, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const int begin = prompts->count();
+        prompts->answer(vbOK);
+        f.optProvider[1].userSelected();
+        QCOMPARE(prompts->count(), begin + 1);
+        QVERIFY(prompts->last().text.contains(IniBestand));
+        QCOMPARE(prompts->last().icon(), int(vbExclamation));
+        QVERIFY(f.optProvider[0].Value());
+        f.cmdTerug.Click();
+        QCOMPARE(prompts->count(), begin + 1);
+        QCOMPARE(ReadProfileString(IniBestand, "Standaard", "provider"), QString("0"));
+        QVERIFY(QFile::setPermissions(IniBestand, QFile::ReadOwner | QFile::WriteOwner));
     }
 
     void aStoredProviderOutsideTheFileSelectsTheFirst() {

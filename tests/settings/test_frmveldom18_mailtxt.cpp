@@ -216,6 +216,56 @@ private slots:
                  QByteArray("club@example.test\nspeler@example.test"));
     }
 
+    // The repository's script runs the command in the caller's folder: a
+    // relative --output or DROVIK_HOME lands there, not in the repository.
+    void theScriptTakesRelativePathsFromTheCallersFolder() {
+        QTemporaryDir hier;
+        const QString naam = QStringLiteral("mailtxt-%1.txt").arg(QCoreApplication::applicationPid());
+        const QString inRepository = QStringLiteral(DROVIK_SOURCE_DIR) + "/" + naam;
+        auto script = [&](const QStringList& args, const QStringList& omgeving) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove("DROVIK_HOME");
+            env.insert("BUILD_DIR", QCoreApplication::applicationDirPath());
+            for (const QString& e : omgeving) env.insert(e.section('=', 0, 0), e.section('=', 1));
+            p.setProcessEnvironment(env);
+            p.setWorkingDirectory(hier.path());
+            p.start("bash", QStringList{QStringLiteral(DROVIK_SOURCE_DIR) + "/scripts/make-mailtxt.sh"} + args);
+            if (!p.waitForFinished(120000)) return -1;
+            return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        };
+        const QStringList basis{"--host", "smtp.example.test", "--from", "ik@example.test"};
+        const int code = script(basis + QStringList{"--output", naam}, {});
+        const bool verkeerd = QFile::exists(inRepository);
+        QFile::remove(inRepository);
+        QCOMPARE(code, 0);
+        QVERIFY(!verkeerd);
+        QCOMPARE(DecodeerMailTxt(testsupport::ReadTestFile(hier.filePath(naam))).staat, MailTxtStaat::Goed);
+
+        QCOMPARE(script(basis, {"DROVIK_HOME=thuis"}), 0);
+        QCOMPARE(DecodeerMailTxt(testsupport::ReadTestFile(hier.filePath("thuis/MAIL.TXT"))).staat,
+                 MailTxtStaat::Goed);
+        const QString thuisInRepository = QStringLiteral(DROVIK_SOURCE_DIR) + "/thuis";
+        const bool ookVerkeerd = QFile::exists(thuisInRepository + "/MAIL.TXT");
+        if (ookVerkeerd) QDir(thuisInRepository).removeRecursively();
+        QVERIFY(!ookVerkeerd);
+    }
+
+    // A MAIL.TXT whose line ends became LF on the way (an editor, a copy
+    // through another system) is loaded like the one the command wrote.
+    void aMailTxtWithLfLineEndsIsLoaded() {
+        QByteArray bestand;
+        EigenMailProvider p = Voorbeeld();
+        QVERIFY(MaakEigenMailTxt(p, bestand));
+        bestand.replace("\r\n", "\n");
+        testsupport::WriteTestFile(programPath("MAIL.TXT"), bestand);
+        testsupport::PromptScript prompts;  // any message fails the test
+        frmVeldom01().Show();
+        QVERIFY(!MailOnbruikbaar);
+        QCOMPARE(frmVeldom01().lstProvider[0].List(1), p.server);
+        QCOMPARE(prompts.count(), 0);
+    }
+
     void theCommandNeverOverwritesUnaskedAndNeverPrompts() {
         const QString pad = home->file("eigen.txt");
         const QStringList basis{"--host", "smtp.example.test", "--from", "ik@example.test", "--output", pad};

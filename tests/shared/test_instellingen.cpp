@@ -50,7 +50,7 @@ private slots:
         schrijf("Taal", "nummer", "11");
         schrijf("Tien", "Tien", "0");
         schrijf("Punten", "MinimaalPunten", " 15");
-        schrijf("Punten", "MaximaalPunten", "7x");
+        schrijf("Punten", "MaximaalPunten", "22x");
         schrijf("6 kaart 11 punten", "Aantal honneurs", "3");
         schrijf("Zwakke 2", "Aantalhonneurs", "1");  // written in another case
         schrijf("Multy 2 Ruiten", "Multy2RuitenWKMax", "12");
@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(TaalTekst(1), QString("North"));
         QVERIFY(!Tien);
         QCOMPARE(MinimaalPunten, 15);
-        QCOMPARE(MaximaalPunten, 7);
+        QCOMPARE(MaximaalPunten, 22);
         QCOMPARE(ZesKaartHonneurs, 3);
         QCOMPARE(AantalHonneurs, 1);
         QCOMPARE(Multy2RuitenWKMax, 12);
@@ -76,11 +76,43 @@ private slots:
         schrijf("Multy 2 Ruiten", "Multy2RuitenWKMax", "?");
         LeesInstellingen();
         QVERIFY(!Tien);
-        QCOMPARE(MinimaalPunten, 0);  // Start keeps its run inside the rules
+        QCOMPARE(MinimaalPunten, 1);  // 0, brought inside the spinner rules
         QCOMPARE(Maxlengte, 0);
         QCOMPARE(LaatsteHand, 0);
         QCOMPARE(Multy2RuitenWKMax, 0);
         QCOMPARE(MaximaalPunten, 24);  // absent: the default
+    }
+
+    // A point window edited by hand is loaded as the spinners can show it
+    // (1 <= min < max, min + max <= 40), the same for every window that
+    // shows it; the file keeps its text.
+    void pointWindowOutsideTheRulesIsLoadedInsideThem_data() {
+        QTest::addColumn<QString>("min");
+        QTest::addColumn<QString>("max");
+        QTest::addColumn<int>("loadedMin");
+        QTest::addColumn<int>("loadedMax");
+        QTest::newRow("inside") << "12" << "24" << 12 << 24;
+        QTest::newRow("sum above 40") << "25" << "30" << 19 << 21;
+        QTest::newRow("max below min") << "15" << "7" << 15 << 16;
+        QTest::newRow("max equals min") << "10" << "10" << 10 << 11;
+        QTest::newRow("both 40") << "40" << "40" << 19 << 21;
+        QTest::newRow("min 0") << "0" << "24" << 1 << 24;
+        QTest::newRow("negative") << "-5" << "-3" << 1 << 2;
+        QTest::newRow("sum exactly 40") << "19" << "21" << 19 << 21;
+    }
+    void pointWindowOutsideTheRulesIsLoadedInsideThem() {
+        QFETCH(QString, min);
+        QFETCH(QString, max);
+        QFETCH(int, loadedMin);
+        QFETCH(int, loadedMax);
+        testsupport::TempHome home;
+        schrijf("Punten", "MinimaalPunten", min);
+        schrijf("Punten", "MaximaalPunten", max);
+        const QByteArray voor = testsupport::ReadTestFile(home.file("taal.ini"));
+        LeesInstellingen();
+        QCOMPARE(MinimaalPunten, loadedMin);
+        QCOMPARE(MaximaalPunten, loadedMax);
+        QCOMPARE(testsupport::ReadTestFile(home.file("taal.ini")), voor);
     }
 
     void numbersBeyondAnIntegerOrLayoutCountAsAbsent() {

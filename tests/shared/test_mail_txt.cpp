@@ -78,6 +78,36 @@ private slots:
         QCOMPARE(in.providers[0].size(), kProviderItems);
     }
 
+    // A file whose line ends were changed on the way (an editor, a mail
+    // client, a checkout) reads as the file it was; a byte more or less
+    // still fails the length check whatever the line ends.
+    void lineEndsOtherThanCrLf_data() {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addColumn<bool>("good");
+        QTest::newRow("LF") << QByteArray("\r\n") << QByteArray("\n") << QByteArray() << true;
+        QTest::newRow("CR") << QByteArray("\r\n") << QByteArray("\r") << QByteArray() << true;
+        QTest::newRow("LF, a blank more") << QByteArray("\r\n") << QByteArray("\n") << QByteArray(" ") << false;
+        QTest::newRow("LF, blank line lost")
+            << QByteArray("\r\n\r\n") << QByteArray("\n") << QByteArray() << false;
+    }
+    void lineEndsOtherThanCrLf() {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QByteArray, tail);
+        QFETCH(bool, good);
+        const QByteArray crlf = EncodeMailTxt({MailTxtProvider(), Second()}, "  \r\n\r\n");
+        QByteArray changed = crlf;
+        changed.replace(from, to);
+        changed += tail;
+        QVERIFY(changed.size() != crlf.size());
+        const MailTxtInhoud in = DecodeerMailTxt(changed);
+        QCOMPARE(in.staat, good ? MailTxtStaat::Goed : MailTxtStaat::Beschadigd);
+        if (good)
+            QCOMPARE(in.providers, DecodeerMailTxt(crlf).providers);
+    }
+
     void emptyFileIsMissing() {
         QCOMPARE(DecodeerMailTxt(QByteArray()).staat, MailTxtStaat::Ontbreekt);
     }
