@@ -54,6 +54,8 @@ public:
 
     // The ranking shown, best first, and the match it belongs to.
     const std::vector<uitslag::RangRij>& Rangen() const { return rangen_; }
+    // True while the results mail goes out.
+    bool BezigMetVersturen() const { return versturen_; }
 
 private:
     void ToonTabel(const std::vector<uitslag::TabelRij>& rijen, bool tweeLijsten);
@@ -62,6 +64,7 @@ private:
 
     std::vector<uitslag::RangRij> rangen_;
     QString wedstrijd_;
+    bool versturen_ = false;  // the results mail is going out
 };
 
 DECLARE_FORM(frmVeldom12, frmVeldom12Form)
