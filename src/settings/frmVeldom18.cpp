@@ -185,7 +185,8 @@ void frmVeldom18Form::cmdDownLoad_Click() {
             regels << TaalTekst(289).replace(QLatin1Char('~'), QString::number(uit.code));
             break;
         }
-        regels << TaalTekst(285);
+        // No server hands out MAIL.TXT for this build: say how to make it.
+        regels << TaalTekst(290) << TaalTekst(285);
         Meld(regels.join(QLatin1Char('\n')));
         ZetFocus(*this, cmdFocus);
         return;
