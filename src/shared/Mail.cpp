@@ -137,14 +137,17 @@ bool MailReeks::Verstuur(const QString& eigenAdres, const QString& onderwerp, co
     }
     // After a failure of the server itself the run tries no further: every
     // next mail would wait as long and fail the same way.
-    if (gestopt_)
-        return false;
-    const platform::SendResult r =
-        sessie_->Send(MaakMailBericht(provider_, eigenAdres, onderwerp, aan, bijlagen, tekst));
-    MailFoutNummer = r.number;
-    MailFoutTekst = r.text;
-    gestopt_ = r.endsRun;
-    return r.ok();
+    if (!gestopt_) {
+        const platform::SendResult r =
+            sessie_->Send(MaakMailBericht(provider_, eigenAdres, onderwerp, aan, bijlagen, tekst));
+        stopNummer_ = r.number;
+        stopTekst_ = r.text;
+        gestopt_ = r.endsRun;
+    }
+    // A mail not tried carries the failure that stopped the run.
+    MailFoutNummer = stopNummer_;
+    MailFoutTekst = stopTekst_;
+    return MailFoutNummer == 0;
 }
 
 void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QString& aan,

@@ -56,8 +56,8 @@ public:
     // False when the provider file or the chosen provider is unusable.
     bool Bruikbaar() const { return sessie_ != nullptr; }
     // Sends one message as VerstuurMail does and leaves the outcome in
-    // MailFoutNummer and MailFoutTekst. True when it went out; false, with
-    // the numbers of the stopping failure kept, once the run is stopped.
+    // MailFoutNummer and MailFoutTekst. True when it went out; once the run
+    // is stopped, false with the number and text of the stopping failure.
     bool Verstuur(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
                   const QString& bijlagen, const QString& tekst);
     bool Gestopt() const { return gestopt_; }
@@ -66,6 +66,8 @@ private:
     QStringList provider_;
     std::unique_ptr<platform::SmtpSession> sessie_;
     bool gestopt_ = false;
+    int stopNummer_ = 0;  // outcome of the last mail tried
+    QString stopTekst_;
 };
 
 // The largest provider file read; a larger one counts as damaged.
