@@ -170,7 +170,9 @@ void frmVeldom18Form::cmdDownLoad_Click() {
         // MAIL.TXT is unchanged, and so is whether a test mail can go out
         // with it.
         ZetVerstuurKnop();
-        QStringList regels{Regels(226), QString()};
+        // "Try again later" only where there is a server to try again.
+        QStringList regels{uit.fout == MailTxtDownloadFout::GeenServer ? TaalTekst(295) : Regels(226),
+                           QString()};
         switch (uit.fout) {
         case MailTxtDownloadFout::GeenServer:
             regels << TaalTekst(286);

@@ -291,7 +291,9 @@ private slots:
         prompts->answer(vbOK);
         f.cmdDownLoad.Click();
         const QString tekst = prompts->last().text;
-        QVERIFY2(tekst.startsWith("Heb MAIL.TXT niet kunnen downloaden.\nprobeer het later nog een keer.\n\n"),
+        // Trying again later is no use without a server.
+        QVERIFY2(tekst.startsWith(map.isEmpty() ? "Heb MAIL.TXT niet kunnen downloaden.\n\n"
+                                                : "Heb MAIL.TXT niet kunnen downloaden.\nprobeer het later nog een keer.\n\n"),
                  qPrintable(tekst));
         QVERIFY2(tekst.contains(reden), qPrintable(tekst));
         // No server hands out the file for this build: the box says how to make it.
