@@ -527,8 +527,7 @@ void frmVeldom10Form::VerstuurMails() {
     QStringList geenMailNamen;
     for (int w = 0; w < kWinden; ++w) {
         lblWelkeHand.SetCaption(TaalTekst(121 + w));
-        const QString bijlagen = kaart.isEmpty() ? GekozenPdf(w) + QLatin1Char(';')
-                                                 : WindBijlagen(GekozenPdf(w), kaart);
+        const QString bijlagen = WindBijlagen(GekozenPdf(w), kaart);
         ListBox& lijst = WindLijst(w);
         for (int i = 0; i < lijst.ListCount(); ++i) {
             ++totaal;

@@ -2,7 +2,8 @@
 // Dutch and in English. "|" is a line break (or a list separator where the
 // caller splits on it); "~", "#", "$" and "*" are placeholders the caller
 // fills in. Texts marked "(niet gebruikt)" / "(not used)" are fetched by no
-// window; text 12 is the support e-mail address named in the mail messages;
+// window; text 12 is the maker's support address, which no message names
+// (there is no support address for this build);
 // texts 72 to 78 are the captions of the print dialog.
 // Stored as UTF-8.
 

@@ -54,8 +54,6 @@ public:
 
     // The ranking shown, best first, and the match it belongs to.
     const std::vector<uitslag::RangRij>& Rangen() const { return rangen_; }
-    // True while the results mail goes out.
-    bool BezigMetVersturen() const { return versturen_; }
 
 private:
     void ToonTabel(const std::vector<uitslag::TabelRij>& rijen, bool tweeLijsten);

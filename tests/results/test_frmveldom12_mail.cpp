@@ -139,6 +139,30 @@ private slots:
         QCOMPARE(gesloten, 1);
     }
 
+    void aServerThatRefusesTheSessionIsNamedAsTheReason() {
+        QTemporaryDir spool;
+        testsupport::LocalServer bezet;
+        QVERIFY(bezet.start("smtp_sink_server.py", {spool.path(), "--busy"}));
+        testsupport::MailTxtProvider p;
+        p.port = QString::number(bezet.port());
+        WriteTestFile(platform::programPath("MAIL.TXT"), testsupport::EncodeMailTxt({p}));
+        {
+            PromptScript stil;
+            stil.setReportToTest(false);
+            LeesMailTxt(frmVeldom01());
+        }
+        QVERIFY(ToonUitslagOverzicht(W, [] {}));
+        PromptScript prompts;
+        prompts.answer(platform::vbOK).answer(platform::vbOK);
+        frmVeldom12().cmdVerstuur.Click();
+        QCOMPARE(prompts.count(), 2);
+        QCOMPARE(prompts.last().text,
+                 QString("De mailserver is niet bereikbaar, geeft geen antwoord of weigert de verbinding "
+                         "(foutnummer 421).\nHet versturen is gestopt.\n\n"
+                         "Het versturen is gestopt bij zoe@example.test.\nVerstuurd: 0, niet verstuurd: 8."));
+        QCOMPARE(ReadTestFile(spool.filePath("connections")), QByteArray("1\n"));
+    }
+
     // Pictures of the window while the results mail goes out, in both
     // languages, when DROVIK_SCREENSHOTS names a folder.
     void screenshots() {
