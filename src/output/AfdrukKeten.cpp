@@ -102,7 +102,14 @@ QString DrukAfdrukJob(platform::Form& venster, const QString& documentNaam, int 
                       int x, std::optional<double> schaal) {
     platform::PrinterDevice& printer = platform::Printer();
     printer.SetDocumentName(documentNaam);
-    return DrukJob(printer, aantal, vul, vang, x, schaal, venster.ScaleHeight());
+    bool afgebroken = false;
+    const QString fout = DrukJob(printer, aantal, vul, vang, x, schaal, venster.ScaleHeight(), &afgebroken);
+    // A named job is one of the PDFs of a run (one per seat). Skipping it
+    // silently would leave an older file of that name to be mailed as this
+    // week's, so the run stops and says which one was not written.
+    if (fout.isEmpty() && afgebroken && !documentNaam.isEmpty())
+        return TaalTekst(395).replace(QLatin1Char('~'), documentNaam).replace(QLatin1Char('|'), QLatin1Char('\n'));
+    return fout;
 }
 
 void MeldAfdrukFout(platform::Form& venster, const QString& fout) {

@@ -65,7 +65,10 @@ Afbeelding VangAfdrukVenster(platform::Form& venster, platform::Control& focus,
 
 // One print job of `aantal` pictures named documentNaam on the current
 // printer (see DrukJob), stacked with the window's height. Returns "" or the
-// error that stopped it.
+// error that stopped it. A named job is one of several of a run (a PDF per
+// seat): when its save dialog is cancelled the answer says that this one
+// was not written and the run stops; an unnamed job is the whole run, and
+// cancelling its save is the user's own choice, no error.
 QString DrukAfdrukJob(platform::Form& venster, const QString& documentNaam, int aantal,
                       const std::function<void(int)>& vul, const std::function<Afbeelding()>& vang,
                       int x, std::optional<double> schaal);

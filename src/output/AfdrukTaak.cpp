@@ -70,9 +70,11 @@ bool AfdrukTaak::Plaats(const Afbeelding& afbeelding, int x, std::optional<doubl
 
 bool AfdrukTaak::Einde() {
     bool gelukt = true;
+    bewarenAfgebroken_ = false;
     if (geschilderd_) {
         gelukt = printer_.EndDoc();
         fout_ = gelukt ? QString() : printer_.ErrorText();
+        bewarenAfgebroken_ = !gelukt && fout_.isEmpty();
     } else {
         printer_.KillDoc();
     }
@@ -94,7 +96,9 @@ void AfdrukTaak::Herbegin() {
 
 QString DrukJob(platform::PrinterDevice& printer, int aantal, const std::function<void(int)>& vul,
                 const std::function<Afbeelding()>& vang, int x, std::optional<double> schaal,
-                double vensterHoogte) {
+                double vensterHoogte, bool* bewarenAfgebroken) {
+    if (bewarenAfgebroken)
+        *bewarenAfgebroken = false;
     AfdrukTaak taak(printer);
     for (int i = 0; i < aantal; ++i) {
         vul(i);
@@ -109,7 +113,8 @@ QString DrukJob(platform::PrinterDevice& printer, int aantal, const std::functio
             return fout;
         }
     }
-    if (!taak.Einde())
-        return taak.Fout();
-    return QString();
+    const bool klaar = taak.Einde();
+    if (bewarenAfgebroken)
+        *bewarenAfgebroken = taak.BewarenAfgebroken();
+    return klaar ? QString() : taak.Fout();
 }

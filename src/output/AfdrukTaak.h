@@ -59,6 +59,9 @@ public:
     // dropped. False when the printer reported an error (Fout() says which);
     // a plain cancel of the printer's own save dialog is no error.
     bool Einde();
+    // True when the last Einde found its document not saved without an
+    // error: the printer's own save dialog was cancelled.
+    bool BewarenAfgebroken() const { return bewarenAfgebroken_; }
     // Throws the job away (after an error).
     void Afbreken();
 
@@ -72,6 +75,7 @@ private:
     bool paginaVol_ = false;  // the next picture goes on a new page
     bool opPagina_ = false;   // something is painted on the current page
     bool geschilderd_ = false;
+    bool bewarenAfgebroken_ = false;
     QString fout_;
 };
 
@@ -79,7 +83,8 @@ private:
 // window and vang() captures it; the capture is painted at x with the scale
 // and stacked with the window's height. Ends the document when all pictures
 // are placed. Returns "" when the job went through (or its save dialog was
-// cancelled), else the error that stopped it; a failed job is thrown away.
+// cancelled, which *bewarenAfgebroken then tells), else the error that
+// stopped it; a failed job is thrown away.
 QString DrukJob(platform::PrinterDevice& printer, int aantal, const std::function<void(int)>& vul,
                 const std::function<Afbeelding()>& vang, int x, std::optional<double> schaal,
-                double vensterHoogte);
+                double vensterHoogte, bool* bewarenAfgebroken = nullptr);

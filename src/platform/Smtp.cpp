@@ -7,6 +7,7 @@
 #include <QUuid>
 
 #include <curl/curl.h>
+#include <sys/socket.h>
 
 #include "platform/TextFile.h"
 
@@ -174,14 +175,26 @@ size_t ReadUpload(char* buffer, size_t size, size_t count, void* user) {
     return n;
 }
 
-// Keeps the last refusal (4xx or 5xx reply) of the server. Only what the
-// server sends is looked at, so the credentials we send never end up in an
-// error text.
-int KeepServerReply(CURL*, curl_infotype type, char* data, size_t size, void* user) {
+// What one transfer showed of the dialogue with the server.
+struct Dialogue {
+    QByteArray lastRefusal;    // the last 4xx or 5xx reply
+    bool recipientSent = false;  // a RCPT TO went out: the session itself was accepted
+    bool dataStarted = false;    // the server invited the message data (354)
+};
+
+// Follows the dialogue. Of what we send only the command word is looked at,
+// and only server replies are kept, so the credentials we send never end up
+// in an error text.
+int WatchDialogue(CURL*, curl_infotype type, char* data, size_t size, void* user) {
+    auto* d = static_cast<Dialogue*>(user);
+    const QByteArray line = QByteArray(data, static_cast<qsizetype>(size)).trimmed();
     if (type == CURLINFO_HEADER_IN) {
-        const QByteArray line = QByteArray(data, static_cast<qsizetype>(size)).trimmed();
         if (line.startsWith('4') || line.startsWith('5'))
-            *static_cast<QByteArray*>(user) = line;
+            d->lastRefusal = line;
+        if (line.startsWith("354"))
+            d->dataStarted = true;
+    } else if (type == CURLINFO_HEADER_OUT && line.left(7).toUpper() == "RCPT TO") {
+        d->recipientSent = true;
     }
     return 0;
 }
@@ -220,14 +233,20 @@ QByteArray BuildMimeMessage(const MailMessage& message, const QDateTime& date,
     };
     QList<Part> parts;
     QMimeDatabase mimeTypes;
+    qint64 total = 0;
     for (const QString& path : message.attachments) {
         const QString fileName = QFileInfo(path).fileName();
         if (!SafeHeaderValue(fileName) || fileName.isEmpty())
             return fail(kMailBadHeader, QStringLiteral("attachment name"));
         Part part;
-        // Only a regular file of a size mail servers take is attached.
-        if (readFileBytes(path, part.data, kMailAttachmentMax) != FileFault::None)
+        // Only regular files of a size mail servers take, all together, are
+        // attached.
+        const FileFault fault = readFileBytes(path, part.data, kMailAttachmentMax - total);
+        if (fault == FileFault::TooLarge)
+            return fail(kMailTooLarge, path);
+        if (fault != FileFault::None)
             return fail(kMailBadAttachment, path);
+        total += part.data.size();
         part.fileName = fileName;
         part.type = mimeTypes.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toLatin1();
         parts << part;
@@ -263,7 +282,68 @@ QByteArray BuildMimeMessage(const MailMessage& message, const QDateTime& date,
     return out;
 }
 
-SendResult SendMail(const SmtpAccount& account, const MailMessage& message) {
+struct SmtpSession::State {
+    CURL* curl = nullptr;
+    Upload upload;
+    curl_slist* recipients = nullptr;
+    QByteArray from;
+    QByteArray url;
+    QByteArray user;
+    QByteArray password;
+    Dialogue dialogue;
+    char errorBuffer[CURL_ERROR_SIZE] = {0};
+
+    ~State() {
+        if (curl)
+            curl_easy_cleanup(curl);  // says QUIT on a connection still open
+        curl_slist_free_all(recipients);
+    }
+
+    // One transfer of the message in `upload`. freshConnection forbids the
+    // reuse of an open connection. *reused tells whether it went over one.
+    SendResult Perform(bool freshConnection, bool* reused) {
+        upload.sent = 0;
+        dialogue = Dialogue();
+        errorBuffer[0] = 0;
+        curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, freshConnection ? 1L : 0L);
+        const CURLcode rc = curl_easy_perform(curl);
+        long reply = 0;
+        long connects = 0;
+        curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
+        curl_easy_getinfo(curl, CURLINFO_NUM_CONNECTS, &connects);
+        *reused = connects == 0;
+        if (rc == CURLE_OK)
+            return {};
+        // A connection kept after a failure is in no known state: a stalled
+        // server would have the next mail, or the QUIT at the end, wait for
+        // it all over again. Cut it, so that both find it dead at once.
+        curl_socket_t socket = CURL_SOCKET_BAD;
+        if (curl_easy_getinfo(curl, CURLINFO_ACTIVESOCKET, &socket) == CURLE_OK &&
+            socket != CURL_SOCKET_BAD)
+            ::shutdown(socket, SHUT_RDWR);
+        SendResult r;
+        r.number = reply >= 400 ? static_cast<int>(reply) : static_cast<int>(rc);
+        if (r.number == 0)
+            r.number = CURLE_SEND_ERROR;
+        if (reply >= 400 && !dialogue.lastRefusal.isEmpty())
+            r.text = QString::fromUtf8(dialogue.lastRefusal);
+        else
+            r.text = errorBuffer[0] ? QString::fromLocal8Bit(errorBuffer)
+                                    : QString::fromLatin1(curl_easy_strerror(rc));
+        // No reply to blame (time-out, broken connection, TLS), the server
+        // closing down (421), or a refusal before any recipient was named:
+        // none of that depends on this message.
+        r.endsRun = reply < 400 || reply == 421 || !dialogue.recipientSent;
+        return r;
+    }
+};
+
+SmtpSession::SmtpSession(const SmtpAccount& account) : account_(account) {}
+
+SmtpSession::~SmtpSession() = default;
+
+SendResult SmtpSession::Send(const MailMessage& message) {
+    const SmtpAccount& account = account_;
     if (account.host.trimmed().isEmpty() || account.port <= 0 || account.port > 65535 ||
         !SafeHeaderValue(account.host) || account.host.contains('/') || account.host.contains('@'))
         return Refuse(kMailBadAccount, QStringLiteral("mail server"));
@@ -273,71 +353,79 @@ SendResult SendMail(const SmtpAccount& account, const MailMessage& message) {
     const QByteArray boundary =
         "=_drovik_" + QUuid::createUuid().toByteArray(QUuid::Id128);
     SendResult refused;
-    Upload upload;
-    upload.data = BuildMimeMessage(message, QDateTime::currentDateTime(), boundary, &refused);
-    if (upload.data.isEmpty())
+    QByteArray data = BuildMimeMessage(message, QDateTime::currentDateTime(), boundary, &refused);
+    if (data.isEmpty())
         return refused;
 
-    CURL* curl = curl_easy_init();
-    if (!curl)
-        return Refuse(CURLE_FAILED_INIT, QStringLiteral("cannot start the mail transfer"));
-
-    const QString scheme =
-        account.security == SmtpSecurity::Tls ? QStringLiteral("smtps") : QStringLiteral("smtp");
-    QString host = account.host.trimmed();
-    if (host.contains(':') && !host.startsWith('['))
-        host = '[' + host + ']';
-    const QByteArray url =
-        QStringLiteral("%1://%2:%3/%4").arg(scheme, host).arg(account.port).arg(account.heloName).toUtf8();
-    const QByteArray from = "<" + message.from.address.toUtf8() + ">";
-    const QByteArray to = "<" + message.to.toUtf8() + ">";
-    curl_slist* recipients = curl_slist_append(nullptr, to.constData());
-    const QByteArray user = account.user.toUtf8();
-    const QByteArray password = account.password.toUtf8();
-    char errorBuffer[CURL_ERROR_SIZE] = {0};
-    QByteArray lastReply;
-
-    curl_easy_setopt(curl, CURLOPT_URL, url.constData());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, account.connectTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, account.totalTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_USE_SSL,
-                     account.security == SmtpSecurity::None ? static_cast<long>(CURLUSESSL_NONE)
-                                                            : static_cast<long>(CURLUSESSL_ALL));
-    if (account.authenticate) {
-        curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
-        curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+    if (!state_) {
+        auto state = std::make_unique<State>();
+        state->curl = curl_easy_init();
+        if (!state->curl)
+            return Refuse(CURLE_FAILED_INIT, QStringLiteral("cannot start the mail transfer"));
+        const QString scheme = account.security == SmtpSecurity::Tls ? QStringLiteral("smtps")
+                                                                     : QStringLiteral("smtp");
+        QString host = account.host.trimmed();
+        if (host.contains(':') && !host.startsWith('['))
+            host = '[' + host + ']';
+        state->url = QStringLiteral("%1://%2:%3/%4")
+                         .arg(scheme, host)
+                         .arg(account.port)
+                         .arg(account.heloName)
+                         .toUtf8();
+        state->user = account.user.toUtf8();
+        state->password = account.password.toUtf8();
+        CURL* curl = state->curl;
+        curl_easy_setopt(curl, CURLOPT_URL, state->url.constData());
+        curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+        curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, account.connectTimeoutSeconds);
+        curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, account.responseTimeoutSeconds);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, account.stallSeconds);
+        curl_easy_setopt(curl, CURLOPT_TIMEOUT, account.totalTimeoutSeconds);
+        curl_easy_setopt(curl, CURLOPT_USE_SSL,
+                         account.security == SmtpSecurity::None ? static_cast<long>(CURLUSESSL_NONE)
+                                                                : static_cast<long>(CURLUSESSL_ALL));
+        if (account.authenticate) {
+            curl_easy_setopt(curl, CURLOPT_USERNAME, state->user.constData());
+            curl_easy_setopt(curl, CURLOPT_PASSWORD, state->password.constData());
+        }
+        curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadUpload);
+        curl_easy_setopt(curl, CURLOPT_READDATA, &state->upload);
+        curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, state->errorBuffer);
+        curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, WatchDialogue);
+        curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &state->dialogue);
+        curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);  // feeds WatchDialogue; prints nothing
+        state_ = std::move(state);
     }
-    curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
-    curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
-    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadUpload);
-    curl_easy_setopt(curl, CURLOPT_READDATA, &upload);
-    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(upload.data.size()));
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
-    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, KeepServerReply);
-    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &lastReply);
-    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);  // feeds KeepServerReply; prints nothing
 
-    const CURLcode rc = curl_easy_perform(curl);
-    long reply = 0;
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
-    curl_slist_free_all(recipients);
-    curl_easy_cleanup(curl);
+    State& s = *state_;
+    s.upload.data = std::move(data);
+    s.from = "<" + message.from.address.toUtf8() + ">";
+    const QByteArray to = "<" + message.to.toUtf8() + ">";
+    curl_slist_free_all(s.recipients);
+    s.recipients = curl_slist_append(nullptr, to.constData());
+    curl_easy_setopt(s.curl, CURLOPT_MAIL_FROM, s.from.constData());
+    curl_easy_setopt(s.curl, CURLOPT_MAIL_RCPT, s.recipients);
+    curl_easy_setopt(s.curl, CURLOPT_INFILESIZE_LARGE,
+                     static_cast<curl_off_t>(s.upload.data.size()));
 
-    if (rc == CURLE_OK)
-        return {};
-    SendResult r;
-    r.number = reply >= 400 ? static_cast<int>(reply) : static_cast<int>(rc);
-    if (r.number == 0)
-        r.number = CURLE_SEND_ERROR;
-    if (reply >= 400 && !lastReply.isEmpty())
-        r.text = QString::fromUtf8(lastReply);
-    else
-        r.text = errorBuffer[0] ? QString::fromLocal8Bit(errorBuffer)
-                                : QString::fromLatin1(curl_easy_strerror(rc));
+    bool reused = false;
+    SendResult r = s.Perform(false, &reused);
+    // A kept connection that the server dropped without our noticing fails
+    // at once. When that happened before the server took any of the
+    // message, it goes again over a new connection; after that it might
+    // have arrived, and sending it twice is worse than reporting it.
+    if (!r.ok() && reused && r.endsRun && !s.dialogue.dataStarted &&
+        r.number != CURLE_OPERATION_TIMEDOUT)
+        r = s.Perform(true, &reused);
     return r;
+}
+
+SendResult SendMail(const SmtpAccount& account, const MailMessage& message) {
+    SmtpSession session(account);
+    return session.Send(message);
 }
 
 }  // namespace platform

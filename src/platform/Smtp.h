@@ -1,12 +1,15 @@
 #pragma once
-// Sending one e-mail over SMTP: a text body and any number of file
-// attachments as a MIME message, over a plain connection, STARTTLS or TLS,
-// with or without authentication, with time-outs on every step.
+// Sending e-mail over SMTP: a text body and any number of file attachments
+// as a MIME message, over a plain connection, STARTTLS or TLS, with or
+// without authentication, with time-outs on every step. A run of mails goes
+// over one connection (SmtpSession).
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace platform {
 
@@ -24,8 +27,17 @@ struct SmtpAccount {
     QString user;
     QString password;
     QString heloName;  // name announced in EHLO; "" for the local host name
+    // Connecting, up to and including the greeting, EHLO, STARTTLS and the
+    // login.
     long connectTimeoutSeconds = 20;
-    long totalTimeoutSeconds = 300;
+    // The longest wait for any one reply of the server (after the message
+    // data above all).
+    long responseTimeoutSeconds = 20;
+    // A transfer that moves less than a byte a second for this long fails.
+    long stallSeconds = 20;
+    // The whole of one message, however slowly it moves: room for the
+    // largest attachments over a slow line.
+    long totalTimeoutSeconds = 600;
 };
 
 struct MailAddress {
@@ -48,16 +60,24 @@ struct SendResult {
     // 100) when the connection failed, or one of the numbers below.
     int number = 0;
     QString text;
+    // True when the failure lies with the server or the connection rather
+    // than with this message: the server was not reached or did not answer
+    // in time, the connection broke, or it refused the session itself (the
+    // greeting, the login, the sender). Every further mail of a run would
+    // fail the same way.
+    bool endsRun = false;
     bool ok() const { return number == 0; }
 };
 
 constexpr int kMailBadHeader = 2001;       // a header value holds a line break or control character
 constexpr int kMailBadAddress = 2002;      // empty address or one with blanks or angle brackets
 constexpr int kMailBadAttachment = 2003;   // an attachment cannot be read (missing, not a
-                                           // regular file, larger than kMailAttachmentMax)
-// The largest attachment sent (mail servers refuse much larger messages).
+                                           // regular file)
+// The most that the attachments of one mail may hold together (mail servers
+// refuse much larger messages).
 constexpr qint64 kMailAttachmentMax = 25 * 1024 * 1024;
 constexpr int kMailBadAccount = 2004;      // no host or an impossible port
+constexpr int kMailTooLarge = 2005;        // the attachments together exceed kMailAttachmentMax
 
 // The complete message as it goes over the wire (CRLF line ends, before the
 // SMTP dot escaping that the transfer adds). Empty with `error` set when a
@@ -65,6 +85,26 @@ constexpr int kMailBadAccount = 2004;      // no host or an impossible port
 QByteArray BuildMimeMessage(const MailMessage& message, const QDateTime& date,
                             const QByteArray& boundary, SendResult* error);
 
+// A run of mails to one account over one connection: the connection (with
+// its TLS handshake and login) is made by the first Send and kept open for
+// the next ones; when the server has dropped it, the next Send opens a new
+// one. The connection is closed when the session ends.
+class SmtpSession {
+public:
+    explicit SmtpSession(const SmtpAccount& account);
+    ~SmtpSession();
+    SmtpSession(const SmtpSession&) = delete;
+    SmtpSession& operator=(const SmtpSession&) = delete;
+
+    SendResult Send(const MailMessage& message);
+
+private:
+    struct State;
+    SmtpAccount account_;
+    std::unique_ptr<State> state_;  // the transfer handle, kept for the whole run
+};
+
+// One mail over a connection of its own.
 SendResult SendMail(const SmtpAccount& account, const MailMessage& message);
 
 }  // namespace platform

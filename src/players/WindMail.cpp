@@ -53,7 +53,9 @@ QStringList WindAdreslijst(const WindIndeling& indeling, const QString seatNamen
 }
 
 QString WindBijlagen(const QString& pdfPad, const QString& scorekaart) {
-    return pdfPad + QLatin1Char(';') + scorekaart + QLatin1Char(';');
+    QString uit = pdfPad + QLatin1Char(';');
+    if (!scorekaart.isEmpty()) uit += scorekaart + QLatin1Char(';');
+    return uit;
 }
 
 QString EenRegel(const QString& tekst) {

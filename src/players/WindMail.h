@@ -50,7 +50,8 @@ inline constexpr int kLijstVolgorde[kWinden] = {0, 2, 1, 3};
 QStringList WindAdreslijst(const WindIndeling& indeling, const QString seatNamen[kWinden],
                            const QString pdfPaden[kWinden], int& geenMail, QStringList& ongeldig);
 
-// The attachment list of one mail: the seat's PDF and the score card.
+// The attachment list of one mail: the seat's PDF and the score card ("" when
+// the club has none).
 QString WindBijlagen(const QString& pdfPad, const QString& scorekaart);
 
 // A subject is one line: line breaks become blanks, and the whole is trimmed.

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
+
 #include "main/frmVeldom01.h"
 #include "platform/Events.h"
 #include "platform/Paths.h"
@@ -31,7 +33,6 @@ constexpr int PanelHoogte = 1500;
 
 const QString GroepenMap = QStringLiteral("groepen");
 const QString ScoreKaart = QStringLiteral("scorekaart.docx");
-const QString VerstuurNaar = QStringLiteral("Verstuur e-mail naar: ");
 
 QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
 QString Regels(QString s) { return s.replace(QLatin1Char('|'), QLatin1Char('\n')); }
@@ -40,21 +41,12 @@ QString Regels(QString s) { return s.replace(QLatin1Char('|'), QLatin1Char('\n')
 constexpr qint64 kGroepBestandMax = 1024 * 1024;
 
 QString ScoreKaartPad() { return programPath(ScoreKaart); }
+bool HeeftScoreKaart() { return BestandBestaat(ScoreKaartPad()) == 1; }
 
-// Mail can go out when the provider file was loaded and the chosen provider
-// is in it with usable settings.
-bool MailBruikbaar() {
-    if (MailOnbruikbaar || !frmVeldom01_IsLoaded()) return false;
-    auto lijst = [](int i) {
-        QStringList items;
-        ListBox& l = frmVeldom01().lstProvider[i];
-        for (int k = 0; k < l.ListCount(); ++k) items << l.List(k);
-        return items;
-    };
-    LeesIni("Standaard", "provider", IniBestand);
-    const int p = ValInteger(IniWaarde);
-    SmtpAccount account;
-    return p >= 0 && p < kMailProviders && ProviderAccount(lijst(0), lijst(p), account);
+// A size in megabytes with one decimal, rounded up: a file just over the
+// limit never reads as the limit itself.
+QString Megabytes(qint64 bytes) {
+    return QString::number(std::ceil(double(bytes) * 10 / (1024 * 1024)) / 10, 'f', 1);
 }
 }  // namespace
 
@@ -418,6 +410,8 @@ void frmVeldom10Form::cmdWissen_Click() {
 QStringList frmVeldom10Form::Ontbreekt(bool metMail) const {
     QStringList uit;
     if (metMail && !MailBruikbaar()) uit << (GekozenProviderOntbreekt() ? ProviderOntbreektMelding() : TaalTekst(387));
+    // What the score card adds to every mail.
+    const qint64 kaart = metMail && HeeftScoreKaart() ? QFileInfo(ScoreKaartPad()).size() : 0;
     for (int w = 0; w < kWinden; ++w) {
         const QString pdf = GekozenPdf(w);
         QString regel;
@@ -425,10 +419,13 @@ QStringList frmVeldom10Form::Ontbreekt(bool metMail) const {
             regel = TaalTekst(385).replace(QLatin1Char('~'), TaalTekst(w + 1));
         else if (BestandBestaat(pdf) != 1)
             regel = TaalTekst(386).replace(QLatin1Char('~'), pdf);
+        else if (const qint64 samen = QFileInfo(pdf).size() + kaart; metMail && samen > kMailAttachmentMax)
+            regel = TaalTekst(394)
+                        .replace(QLatin1Char('~'), pdf)
+                        .replace(QLatin1Char('#'), Megabytes(samen))
+                        .replace(QLatin1Char('$'), QString::number(kMailAttachmentMax / (1024 * 1024)));
         if (!regel.isEmpty()) uit << regel;
     }
-    if (metMail && BestandBestaat(ScoreKaartPad()) != 1)
-        uit << TaalTekst(386).replace(QLatin1Char('~'), ScoreKaartPad());
     return uit;
 }
 
@@ -445,10 +442,15 @@ void frmVeldom10Form::cmdVerstuur_Click() {
         cmdVerstuur.SetEnabled(lstGroep.ListCount() > 0);
         return;
     }
-    if (!eigenAdres)
+    if (!eigenAdres) {
         SchrijfAdreslijst();
-    else
-        VerstuurMails();
+        return;
+    }
+    // The score card goes with every mail when the club has one; without
+    // it the PDFs go alone, and the user hears that once.
+    if (!HeeftScoreKaart())
+        Melding(Regels(TaalTekst(393).replace(QLatin1Char('~'), ScoreKaartPad())), vbInformation);
+    VerstuurMails();
 }
 
 void frmVeldom10Form::SchrijfAdreslijst() {
@@ -508,13 +510,24 @@ void frmVeldom10Form::VerstuurMails() {
     picVerStuurDeMail.Refresh();
     DoEvents();
 
-    int verstuurd = 0, totaal = 0;
+    const QString kaart = HeeftScoreKaart() ? ScoreKaartPad() : QString();
+    // The mails of this run, for "mail # of $".
+    int teVersturen = 0;
+    for (int w = 0; w < kWinden; ++w)
+        for (const QString& item : WindLijst(w).Items())
+            if (SoortAdres(item.section(QLatin1Char('|'), 1).trimmed()) == AdresSoort::Versturen) ++teVersturen;
+
+    // One connection for the whole run; a server that cannot be reached or
+    // stalls stops it at the first mail, and everyone left is named below.
+    MailReeks reeks;
+    int verstuurd = 0, totaal = 0, bezig = 0;
+    int stopNummer = 0;
     QStringList nietVerstuurd;
     int geenMail = 0;
     QStringList geenMailNamen;
     for (int w = 0; w < kWinden; ++w) {
         lblWelkeHand.SetCaption(TaalTekst(121 + w));
-        const QString bijlagen = WindBijlagen(GekozenPdf(w), ScoreKaartPad());
+        const QString bijlagen = WindBijlagen(GekozenPdf(w), kaart);
         ListBox& lijst = WindLijst(w);
         for (int i = 0; i < lijst.ListCount(); ++i) {
             ++totaal;
@@ -532,15 +545,23 @@ void frmVeldom10Form::VerstuurMails() {
                 continue;
             case AdresSoort::Versturen: break;
             }
-            VerstuurMail(eigenAdres, onderwerp, adres, bijlagen, body);
-            if (MailFoutNummer != 0) {
+            if (reeks.Gestopt()) {
+                nietVerstuurd << QString(TaalTekst(391)).replace(QLatin1Char('~'), wie);
+                continue;
+            }
+            ++bezig;
+            lblVerstuurDeMail.SetCaption(TaalTekst(390)
+                                             .replace(QLatin1Char('#'), QString::number(bezig))
+                                             .replace(QLatin1Char('$'), QString::number(teVersturen)) +
+                                         QLatin1Char('\n') + naam);
+            picVerStuurDeMail.Refresh();
+            if (reeks.Verstuur(eigenAdres, onderwerp, adres, bijlagen, body)) {
+                ++verstuurd;
+            } else {
                 nietVerstuurd << QString(TaalTekst(381))
                                      .replace(QLatin1Char('~'), wie)
                                      .replace(QLatin1Char('#'), QString::number(MailFoutNummer));
-            } else {
-                ++verstuurd;
-                lblVerstuurDeMail.SetCaption(VerstuurNaar + QLatin1Char('\n') + naam);
-                picVerStuurDeMail.Refresh();
+                if (reeks.Gestopt()) stopNummer = MailFoutNummer;
             }
             // The window stays responsive (and the blink moves) between mails;
             // it takes no input while it is disabled.
@@ -562,7 +583,10 @@ void frmVeldom10Form::VerstuurMails() {
     } else {
         QString tekst = TaalTekst(380);
         tekst.replace(QLatin1Char('#'), QString::number(verstuurd)).replace(QLatin1Char('$'), QString::number(totaal));
-        Melding(Regels(tekst) + QLatin1Char('\n') + (nietVerstuurd + geenMailNamen).join(QLatin1Char('\n')),
+        QString kop;
+        if (reeks.Gestopt())
+            kop = Regels(TaalTekst(392).replace(QLatin1Char('#'), QString::number(stopNummer))) + "\n\n";
+        Melding(kop + Regels(tekst) + QLatin1Char('\n') + (nietVerstuurd + geenMailNamen).join(QLatin1Char('\n')),
                 vbExclamation);
     }
     ZetFocus(*this, cmdFocus);

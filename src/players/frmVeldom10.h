@@ -2,13 +2,16 @@
 // The e-mail-per-seat window: the user chooses the PDF folder and, for each
 // of the four seats, the PDF that holds that seat's hands; loads a group
 // file, which seats its players; and sends every player one mail with the
-// PDF of their seat and the score card. Without an own e-mail address the
-// window writes the seats' address lists to the desktop instead.
+// PDF of their seat and, when the club has one in the program folder, the
+// score card. Without an own e-mail address the window writes the seats'
+// address lists to the desktop instead.
 //
 // Before the first mail it checks that mail can be sent and that every
-// attachment is in place; nothing goes out when anything is missing. A
-// failed or skipped recipient does not stop the others, and the closing
-// message names every one of them.
+// PDF is in place and small enough to mail; nothing goes out when anything
+// is missing. The mails of a run share one connection. A failed or skipped
+// recipient does not stop the others; a server that cannot be reached,
+// stalls or refuses the session stops the run at once. The closing message
+// names everyone who got nothing.
 
 #include <QList>
 #include <QString>

@@ -199,8 +199,13 @@ void frmVeldom12Form::Form_KeyUp(int& KeyCode, int Shift) {
 void frmVeldom12Form::cmdTerug_Click() { Unload(*this); }
 
 void frmVeldom12Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
-    (void)Cancel;
     (void)UnloadMode;
+    // The results mail goes out inside the send handler; the window stays
+    // until the last one has gone.
+    if (versturen_) {
+        Cancel = 1;
+        return;
+    }
     BewaarSchermGrootte(*this);
     std::function<void()> terug = std::move(Open().bijSluiten);
     Open().bijSluiten = nullptr;
@@ -396,22 +401,40 @@ void frmVeldom12Form::cmdVerstuur_Click() {
     const QStringList lijst = lstMail.Items();
     const QString eigen = EigenEmailAdres.trimmed();
     if (!eigen.isEmpty()) {
+        int teVersturen = 0;
+        for (const QString& item : lijst)
+            if (!OverslaanAdres(item.section(QLatin1Char('|'), 1, 1).trimmed())) ++teVersturen;
+        // The window takes no input and cannot close until the run is over:
+        // the sending panel shows how far it is.
+        versturen_ = true;
+        SetEnabled(false);
         picVerStuurDeMail.SetVisible(true);
+        MailReeks reeks;
+        int bezig = 0;
         const MailUitkomst u = VerstuurUitslag(
             lijst, wedstrijd_, EigenaarNaam, [&](const QString& aan, const QString& tekst) {
-                lblVerstuurDeMail.SetCaption(TaalTekst(161) + ":\n" + aan);
+                lblVerstuurDeMail.SetCaption(TaalTekst(390)
+                                                 .replace('#', QString::number(++bezig))
+                                                 .replace('$', QString::number(teVersturen)) +
+                                             "\n" + aan);
+                picVerStuurDeMail.Refresh();
                 DoEvents();
-                VerstuurMail(eigen, Caption(), aan, html + ";", tekst);
-                return MailFoutNummer == 0;
+                if (reeks.Verstuur(eigen, Caption(), aan, html + ";", tekst)) return true;
+                MsgBox(MailFoutMelding(MailFoutNummer, aan), vbOKOnly);
+                return false;
             });
         picVerStuurDeMail.SetVisible(false);
+        SetEnabled(true);
+        versturen_ = false;
         QString melding;
-        if (u.mislukt)
+        if (u.mislukt) {
             melding = TaalTekst(322)
                           .replace('~', u.misluktAan)
                           .replace('#', QString::number(u.verstuurd))
                           .replace('$', QString::number(int(lijst.size()) - u.verstuurd));
-        else if (u.verstuurd == 0)
+            if (reeks.Gestopt())
+                melding = TaalTekst(392).replace('#', QString::number(MailFoutNummer)) + "||" + melding;
+        } else if (u.verstuurd == 0)
             melding = TaalTekst(324);
         else if (u.overgeslagen > 0)
             melding = TaalTekst(321)

@@ -62,6 +62,7 @@ private:
 
     std::vector<uitslag::RangRij> rangen_;
     QString wedstrijd_;
+    bool versturen_ = false;  // the results mail is going out
 };
 
 DECLARE_FORM(frmVeldom12, frmVeldom12Form)

@@ -444,9 +444,11 @@ void frmVeldom06Form::Form_Activate() {
     AanroepScherm = 1;
     HerstelScherm(*this);
     // The sender can be set without the maker's server; the caption says
-    // when there was no connection at start-up.
+    // when there was no connection at start-up, unless mail works all the
+    // same (this build sends through the user's own provider).
     fraEmail.SetEnabled(true);
-    fraEmail.SetCaption(WebsiteBereikbaar ? TaalTekst(71) : TaalTekst(71) + QLatin1Char(' ') + TaalTekst(82));
+    fraEmail.SetCaption(WebsiteBereikbaar || MailBruikbaar() ? TaalTekst(71)
+                                                             : TaalTekst(71) + QLatin1Char(' ') + TaalTekst(82));
     ZetFocus(*this, cmdFocus);
 }
 

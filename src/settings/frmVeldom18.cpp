@@ -190,7 +190,9 @@ void frmVeldom18Form::cmdDownLoad_Click() {
         // MAIL.TXT is unchanged, and so is whether a test mail can go out
         // with it.
         ZetVerstuurKnop();
-        QStringList regels{Regels(226), QString()};
+        // "Try again later" only where there is a server to try again.
+        QStringList regels{uit.fout == MailTxtDownloadFout::GeenServer ? TaalTekst(295) : Regels(226),
+                           QString()};
         switch (uit.fout) {
         case MailTxtDownloadFout::GeenServer:
             regels << TaalTekst(286);
@@ -205,7 +207,8 @@ void frmVeldom18Form::cmdDownLoad_Click() {
             regels << TaalTekst(289).replace(QLatin1Char('~'), QString::number(uit.code));
             break;
         }
-        regels << TaalTekst(285);
+        // No server hands out MAIL.TXT for this build: say how to make it.
+        regels << TaalTekst(290) << TaalTekst(285);
         Meld(regels.join(QLatin1Char('\n')));
         ZetFocus(*this, cmdFocus);
         return;

@@ -11,27 +11,13 @@ bool MailOnbruikbaar = false;
 int MailFoutNummer = 0;
 QString MailFoutTekst;
 
-namespace {
-
-// Text 12: the maker's support address.
-QString SupportAdres() { return TaalTekst(12); }
-
-}  // namespace
-
 QString MailTxtMelding(MailTxtStaat staat) {
-    const QString eerste = staat == MailTxtStaat::Ontbreekt
-                               ? QStringLiteral("Kan het bestand MAIL.TXT niet vinden.")
-                               : QStringLiteral("Het bestand MAIL.TXT is beschadigd.");
-    return QStringList{eerste, QString(), "Stuur een mail naar " + SupportAdres(),
-                       "Met deze melding.", QString(),
-                       "U kunt geen mail vesturen met het programma."}
-        .join('\n');
+    const QString eerste = TaalTekst(staat == MailTxtStaat::Ontbreekt ? 291 : 292);
+    return QStringList{eerste, QString(), TaalTekst(290), QString(), TaalTekst(293)}.join('\n');
 }
 
 QString MailOnbruikbaarMelding() {
-    return QStringList{"Kan geen mail versturen.", "Er is iets mis met het bestand MAIL.TXT",
-                       QString(), "Stuur een mail naar " + SupportAdres()}
-        .join('\n');
+    return QStringList{TaalTekst(294).replace('|', '\n'), QString(), TaalTekst(290)}.join('\n');
 }
 
 QString ProviderOntbreektMelding() {
@@ -111,7 +97,8 @@ void LeesMailTxt(frmVeldom01Form& frm) {
 
 namespace {
 
-// The provider lists of the main window; none when it does not exist.
+// The settings of provider i in the main window's lists; none when that
+// window does not exist.
 QStringList ProviderLijst(int i) {
     QStringList items;
     if (!frmVeldom01_IsLoaded() || i < 0 || i >= kMailProviders)
@@ -120,6 +107,18 @@ QStringList ProviderLijst(int i) {
     for (int k = 0; k < l.ListCount(); ++k)
         items << l.List(k);
     return items;
+}
+
+// The chosen provider's settings and account; false when mail cannot go out.
+bool KiesProvider(QStringList& provider, platform::SmtpAccount& account) {
+    if (MailOnbruikbaar)
+        return false;
+    LeesIni("Standaard", "provider", platform::programPath("taal.ini"));
+    const int p = ValInteger(IniWaarde);
+    if (p < 0 || p >= kMailProviders)
+        return false;
+    provider = ProviderLijst(p);
+    return ProviderAccount(ProviderLijst(0), provider, account);
 }
 
 }  // namespace
@@ -131,15 +130,46 @@ bool GekozenProviderOntbreekt() {
            !ProviderLijst(0).isEmpty();
 }
 
+bool MailBruikbaar() {
+    QStringList provider;
+    platform::SmtpAccount account;
+    return KiesProvider(provider, account);
+}
+
+MailReeks::MailReeks() {
+    platform::SmtpAccount account;
+    if (KiesProvider(provider_, account))
+        sessie_ = std::make_unique<platform::SmtpSession>(account);
+}
+
+MailReeks::~MailReeks() = default;
+
+bool MailReeks::Verstuur(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
+                         const QString& bijlagen, const QString& tekst) {
+    if (!sessie_) {
+        MailFoutNummer = kMailGeenProvider;
+        MailFoutTekst = QStringLiteral("MAIL.TXT");
+        return false;
+    }
+    // After a failure of the server itself the run tries no further: every
+    // next mail would wait as long and fail the same way.
+    if (!gestopt_) {
+        const platform::SendResult r =
+            sessie_->Send(MaakMailBericht(provider_, eigenAdres, onderwerp, aan, bijlagen, tekst));
+        stopNummer_ = r.number;
+        stopTekst_ = r.text;
+        gestopt_ = r.endsRun;
+    }
+    // A mail not tried carries the failure that stopped the run.
+    MailFoutNummer = stopNummer_;
+    MailFoutTekst = stopTekst_;
+    return MailFoutNummer == 0;
+}
+
 void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
                   const QString& bijlagen, const QString& tekst) {
-    const auto lijst = ProviderLijst;
-    LeesIni("Standaard", "provider", platform::programPath("taal.ini"));
-    const int p = ValInteger(IniWaarde);
-    platform::SmtpAccount account;
-    const bool bruikbaar = !MailOnbruikbaar && p >= 0 && p < kMailProviders &&
-                           ProviderAccount(lijst(0), lijst(p), account);
-    if (!bruikbaar) {
+    MailReeks reeks;
+    if (!reeks.Bruikbaar()) {
         MailFoutNummer = kMailGeenProvider;
         MailFoutTekst = QStringLiteral("MAIL.TXT");
         // A good file that lacks the chosen provider says what to change.
@@ -147,10 +177,6 @@ void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QSt
                          platform::vbInformation, QStringLiteral("Mail"));
         return;
     }
-    const platform::SendResult r = platform::SendMail(
-        account, MaakMailBericht(lijst(p), eigenAdres, onderwerp, aan, bijlagen, tekst));
-    if (r.number != 0)
-        platform::MsgBox(MailFoutMelding(r.number, aan), platform::vbOKOnly);
-    MailFoutNummer = r.number;
-    MailFoutTekst = r.text;
+    if (!reeks.Verstuur(eigenAdres, onderwerp, aan, bijlagen, tekst))
+        platform::MsgBox(MailFoutMelding(MailFoutNummer, aan), platform::vbOKOnly);
 }

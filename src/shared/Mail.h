@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 #include "platform/Smtp.h"
 #include "shared/MailTxt.h"
 
@@ -34,6 +36,39 @@ void LeesMailTxt(frmVeldom01Form& frm);
 // is shown with its number and the recipient as passed.
 void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
                   const QString& bijlagen, const QString& tekst);
+
+// True when mail can go out: the provider file was loaded and the chosen
+// provider is in it with usable settings.
+bool MailBruikbaar();
+
+// A run of mails (the seat PDFs, the results) to the chosen provider over
+// one connection. A failed mail shows no message: the caller sums up the
+// run. After a failure of the server itself (not reached, no answer in
+// time, the connection or the login refused) the run is stopped and sends
+// nothing more.
+class MailReeks {
+public:
+    MailReeks();
+    ~MailReeks();
+    MailReeks(const MailReeks&) = delete;
+    MailReeks& operator=(const MailReeks&) = delete;
+
+    // False when the provider file or the chosen provider is unusable.
+    bool Bruikbaar() const { return sessie_ != nullptr; }
+    // Sends one message as VerstuurMail does and leaves the outcome in
+    // MailFoutNummer and MailFoutTekst. True when it went out; once the run
+    // is stopped, false with the number and text of the stopping failure.
+    bool Verstuur(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
+                  const QString& bijlagen, const QString& tekst);
+    bool Gestopt() const { return gestopt_; }
+
+private:
+    QStringList provider_;
+    std::unique_ptr<platform::SmtpSession> sessie_;
+    bool gestopt_ = false;
+    int stopNummer_ = 0;  // outcome of the last mail tried
+    QString stopTekst_;
+};
 
 // The largest provider file read; a larger one counts as damaged.
 constexpr qint64 kMailTxtMax = 1024 * 1024;

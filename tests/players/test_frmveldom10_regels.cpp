@@ -96,6 +96,7 @@ private slots:
 
     void attachmentsAndSubject() {
         QCOMPARE(WindBijlagen("/p/Noord.pdf", "/h/scorekaart.docx"), QString("/p/Noord.pdf;/h/scorekaart.docx;"));
+        QCOMPARE(WindBijlagen("/p/Noord.pdf", ""), QString("/p/Noord.pdf;"));  // no score card
         QCOMPARE(EenRegel(" De spellen\r\nvoor\nde week\r "), QString("De spellen voor de week"));
     }
 };

@@ -522,8 +522,15 @@ private slots:
     }
 
     void withoutTheServerTheSenderStaysUsable() {
+        frmVeldom01();  // loads the provider file
         WebsiteBereikbaar = false;
+        // Mail works through the provider file: no word of a missing connection.
+        QVERIFY(MailBruikbaar());
+        QCOMPARE(Open().fraEmail.Caption(), QString("Instellingen voor versturen e-mail"));
+        Unload(frmVeldom06());
+        MailOnbruikbaar = true;
         frmVeldom06Form& f = Open();
+        MailOnbruikbaar = false;
         QCOMPARE(f.fraEmail.Caption(), QString("Instellingen voor versturen e-mail GEEN INTERNET VERBINDING"));
         QVERIFY(f.fraEmail.Enabled());
         QVERIFY(f.cmdOK.widget()->isEnabled());

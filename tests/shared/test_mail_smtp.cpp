@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <curl/curl.h>
+
 using namespace platform;
 
 namespace {
@@ -183,6 +185,134 @@ private slots:
 
         a.authenticate = false;  // the server insists on AUTH
         QVERIFY(SendMail(a, Simple("speler@example.test")).number >= 500);
+    }
+
+    // --- runs of mails and servers that misbehave ------------------------
+
+    void aRunGoesOverOneConnectionAndSurvivesARefusal() {
+        QTemporaryDir spool;
+        testsupport::LocalServer server;
+        QVERIFY(server.start("smtp_sink_server.py", {spool.path(), "--refuse", "nobody@example.test"}));
+        auto connections = [&] { return testsupport::ReadTestFile(QDir(spool.path()).filePath("connections")); };
+        SmtpSession session(Plain(server.port()));
+        for (const QString to : {"a@example.test", "b@example.test", "c@example.test"})
+            QCOMPARE(session.Send(Simple(to)).number, 0);
+        QCOMPARE(connections(), QByteArray("1\n"));
+        // A refused recipient is that mail's own failure; the run goes on
+        // (over a new connection, as the old one is dropped after a failure).
+        const SendResult refused = session.Send(Simple("nobody@example.test"));
+        QCOMPARE(refused.number, 550);
+        QVERIFY(!refused.endsRun);
+        QCOMPARE(session.Send(Simple("d@example.test")).number, 0);
+        QCOMPARE(session.Send(Simple("e@example.test")).number, 0);
+        QCOMPARE(connections(), QByteArray("2\n"));
+        QTRY_VERIFY(QFile::exists(QDir(spool.path()).filePath("mail-5.env")));
+        QStringList to;
+        for (int n = 1; n <= 5; ++n)
+            to << QString::fromLatin1(testsupport::ReadTestFile(QDir(spool.path()).filePath(
+                                          QStringLiteral("mail-%1.env").arg(n))))
+                      .section('\n', 1);
+        QCOMPARE(to, (QStringList{"a@example.test", "b@example.test", "c@example.test", "d@example.test",
+                                  "e@example.test"}));
+    }
+
+    void aDroppedConnectionIsReplacedWithoutLosingOrDoublingAMail() {
+        // The server hangs up when a connection that carried two mails
+        // starts a third.
+        QTemporaryDir spool;
+        testsupport::LocalServer server;
+        QVERIFY(server.start("smtp_sink_server.py", {spool.path(), "--drop-after", "2"}));
+        SmtpSession session(Plain(server.port()));
+        for (int n = 1; n <= 5; ++n)
+            QCOMPARE(session.Send(Simple(QStringLiteral("p%1@example.test").arg(n))).number, 0);
+        QTRY_VERIFY(QFile::exists(QDir(spool.path()).filePath("mail-5.env")));
+        QTest::qWait(100);
+        QCOMPARE(QDir(spool.path()).entryList({"*.env"}).size(), 5);
+        for (int n = 1; n <= 5; ++n)
+            QVERIFY(testsupport::ReadTestFile(QDir(spool.path()).filePath(QStringLiteral("mail-%1.env").arg(n)))
+                        .endsWith(QStringLiteral("p%1@example.test").arg(n).toLatin1()));
+        QCOMPARE(testsupport::ReadTestFile(QDir(spool.path()).filePath("connections")), QByteArray("3\n"));
+    }
+
+    // With the account's own time limits: a server that takes the
+    // connection and never greets, or never answers the message data,
+    // costs one wait of well under 30 seconds, and ends the run.
+    void aServerThatNeverAnswersFailsWithinHalfAMinute_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("no greeting") << "--silent";
+        QTest::newRow("no answer to the data") << "--stall-data";
+    }
+    void aServerThatNeverAnswersFailsWithinHalfAMinute() {
+        QFETCH(QString, mode);
+        QTemporaryDir spool;
+        testsupport::LocalServer server;
+        QVERIFY(server.start("smtp_sink_server.py", {spool.path(), mode}));
+        SmtpAccount account = Plain(server.port());
+        const SmtpAccount defaults;
+        account.connectTimeoutSeconds = defaults.connectTimeoutSeconds;
+        account.responseTimeoutSeconds = defaults.responseTimeoutSeconds;
+        account.stallSeconds = defaults.stallSeconds;
+        account.totalTimeoutSeconds = defaults.totalTimeoutSeconds;
+        QElapsedTimer clock;
+        clock.start();
+        // The session's end (its QUIT) is part of the wait.
+        const SendResult r = SendMail(account, Simple("speler@example.test"));
+        QVERIFY2(clock.elapsed() < 30000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(r.number, int(CURLE_OPERATION_TIMEDOUT));
+        QVERIFY(r.endsRun);
+    }
+
+    void whatEndsARunAndWhatDoesNot() {
+        // Nothing listening, a server that is too busy, a refused login:
+        // every next mail would meet the same.
+        const SendResult none = SendMail(Plain(testsupport::LocalServer::unusedPort()), Simple("a@example.test"));
+        QVERIFY(none.number != 0);
+        QVERIFY(none.endsRun);
+
+        QTemporaryDir spool;
+        testsupport::LocalServer busy;
+        QVERIFY(busy.start("smtp_sink_server.py", {spool.path(), "--busy"}));
+        const SendResult refused = SendMail(Plain(busy.port()), Simple("a@example.test"));
+        QCOMPARE(refused.number, 421);
+        QVERIFY(refused.endsRun);
+
+        testsupport::LocalServer login;
+        QVERIFY(login.start("smtp_sink_server.py", {spool.path(), "--user", "lid", "--password", "goed"}));
+        SmtpAccount a = Plain(login.port());
+        a.authenticate = true;
+        a.user = "lid";
+        a.password = "fout";
+        const SendResult wrong = SendMail(a, Simple("a@example.test"));
+        QCOMPARE(wrong.number, 535);
+        QVERIFY(wrong.endsRun);
+
+        // A refused recipient and a message that cannot be built are this
+        // mail's own trouble.
+        const SendResult recipient = SendMail(Plain(sink_.port()), Simple("nobody@example.test"));
+        QCOMPARE(recipient.number, 550);
+        QVERIFY(!recipient.endsRun);
+        MailMessage m = Simple("a@example.test");
+        m.attachments = {"/nonexistent/file.pdf"};
+        QVERIFY(!SendMail(Plain(sink_.port()), m).endsRun);
+    }
+
+    void attachmentsTogetherBeyondTheLimitSendNothing() {
+        QTemporaryDir files;
+        // Sparse files: the size counts, not the disk.
+        for (const QString name : {"noord.pdf", "kaart.docx"}) {
+            QFile f(files.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(kMailAttachmentMax / 2 + 1));
+        }
+        const int before = QDir(spool_.path()).entryList({"*.env"}).size();
+        MailMessage m = Simple("speler@example.test");
+        m.attachments = {files.filePath("noord.pdf")};
+        SendResult err;
+        QVERIFY(!BuildMimeMessage(m, QDateTime::currentDateTime(), "B", &err).isEmpty());
+        m.attachments << files.filePath("kaart.docx");
+        QCOMPARE(SendMail(Plain(sink_.port()), m).number, kMailTooLarge);
+        QTest::qWait(200);
+        QCOMPARE(QDir(spool_.path()).entryList({"*.env"}).size(), before);
     }
 
     void messageWithoutAttachmentsIsSinglePart() {

@@ -2,8 +2,16 @@
 message to a file.
 
     smtp_sink_server.py DIR [--refuse ADDRESS]... [--user U --password P]
+                        [--drop-after N] [--stall-data] [--silent | --busy]
 
-Prints "PORT <n>" once listening. Message k is written to DIR/mail-k.eml
+Prints "PORT <n>" once listening. DIR/connections holds the number of
+connections accepted so far.
+
+Misbehaving servers: --silent accepts connections and never says a word;
+--busy greets with 421 and hangs up; --stall-data takes the message data
+and never answers it; --drop-after N hangs up without a word when a
+connection that already carried N messages starts another one.
+ Message k is written to DIR/mail-k.eml
 (the data as received), DIR/mail-k.env (MAIL FROM on line 1, then one
 recipient per line) and, as read back by Python's own mail parser,
 DIR/mail-k.headers (From, To, Reply-To and Subject decoded, one
@@ -27,10 +35,41 @@ def main():
     ap.add_argument("--refuse", action="append", default=[])
     ap.add_argument("--user")
     ap.add_argument("--password")
+    ap.add_argument("--drop-after", type=int, default=0)
+    ap.add_argument("--stall-data", action="store_true")
+    ap.add_argument("--silent", action="store_true")
+    ap.add_argument("--busy", action="store_true")
     args = ap.parse_args()
     count = [0]
+    connections = [0]
+
+    def count_connection():
+        connections[0] += 1
+        path = os.path.join(args.dir, "connections")
+        with open(path + ".tmp", "w") as f:
+            f.write("%d\n" % connections[0])
+        os.replace(path + ".tmp", path)
+
+    class Mute(asyncio.Protocol):
+        def connection_made(self, transport):
+            count_connection()
+            self.transport = transport
+            if args.busy:
+                transport.write(b"421 4.3.2 Service not available\r\n")
+                transport.close()
+
+        def data_received(self, data):
+            pass
 
     class Handler:
+        async def handle_MAIL(self, server, session, envelope, address, mail_options):
+            if args.drop_after and getattr(session, "messages", 0) >= args.drop_after:
+                server.transport.abort()
+                return "421 4.4.2 Closing connection"
+            envelope.mail_from = address
+            envelope.mail_options.extend(mail_options)
+            return "250 OK"
+
         async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
             if address in args.refuse:
                 return "550 5.1.1 <%s>: Recipient address rejected" % address
@@ -38,6 +77,9 @@ def main():
             return "250 OK"
 
         async def handle_DATA(self, server, session, envelope):
+            if args.stall_data:
+                await asyncio.sleep(3600)
+            session.messages = getattr(session, "messages", 0) + 1
             count[0] += 1
             base = os.path.join(args.dir, "mail-%d" % count[0])
             raw = envelope.original_content
@@ -67,6 +109,7 @@ def main():
         return AuthResult(success=ok, handled=False)
 
     def factory():
+        count_connection()
         kwargs = {}
         if args.user is not None:
             kwargs = dict(authenticator=authenticator, auth_required=True,
@@ -74,7 +117,8 @@ def main():
         return SMTP(Handler(), hostname="sink.test", **kwargs)
 
     loop = asyncio.new_event_loop()
-    server = loop.run_until_complete(loop.create_server(factory, "127.0.0.1", 0))
+    protocol = Mute if args.silent or args.busy else factory
+    server = loop.run_until_complete(loop.create_server(protocol, "127.0.0.1", 0))
     print("PORT %d" % server.sockets[0].getsockname()[1], flush=True)
     loop.run_forever()
 

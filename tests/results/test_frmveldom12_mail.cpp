@@ -1,0 +1,195 @@
+// The results mail of the overview window against an SMTP sink on
+// 127.0.0.1: while it goes out, Esc, the close box and the back button
+// leave the window (and the mailing) alone; the run goes over one
+// connection and shows which mail of how many is going out.
+#include <QtTest>
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include "main/frmVeldom01.h"
+#include "platform/App.h"
+#include "results/WedstrijdBestanden.h"
+#include "results/frmVeldom12.h"
+#include "shared/BasVeldom.h"
+#include "support/LocalServer.h"
+#include "support/MailTxtFixture.h"
+#include "support/PromptScript.h"
+#include "support/TestSupport.h"
+
+using namespace uitslag;
+using testsupport::PromptScript;
+using testsupport::ReadTestFile;
+using testsupport::WriteTestFile;
+
+namespace {
+
+const QString W = QStringLiteral("Clubavond");
+
+void MaakWedstrijd() {
+    const QStringList paren{"01. Jan - Zoe", "02. Anna - Bram", "03. Cees - Dirk", "04. Els - Frank"};
+    QVERIFY(SchrijfParen(W, paren));
+    QVERIFY(SchrijfSpellenAantal(W, 1));
+    QVERIFY(SchrijfKlaar(W, "1"));
+    std::vector<QStringList> grid{{"", "1"}};
+    const QStringList mp{"3", "2", "1", "0"};
+    for (int p = 0; p < 4; ++p) grid.push_back({paren[p], mp[p]});
+    grid.push_back({"", ""});
+    QVERIFY(SchrijfOverzicht(W, grid));
+    WriteTestFile(platform::programPath("resultaten/" + W + "/" + W + " mail.txt"),
+                  "01. Jan|jan@example.test - Zoe|zoe@example.test\r\n"
+                  "02. Anna|anna@example.test - Bram|bram@example.test\r\n"
+                  "03. Cees|cees@example.test - Dirk|dirk@example.test\r\n"
+                  "04. Els|els@example.test - Frank|frank@example.test\r\n");
+}
+
+}  // namespace
+
+class TestFrmVeldom12Mail : public QObject {
+    Q_OBJECT
+    std::unique_ptr<testsupport::TempHome> home;
+    QTemporaryDir spool_;
+    testsupport::LocalServer sink_;
+    int gesloten = 0;
+
+    int Mails() const { return QDir(spool_.path()).entryList({"*.env"}).size(); }
+    int Verbindingen() const { return ReadTestFile(spool_.filePath("connections"), "0").trimmed().toInt(); }
+
+private slots:
+    void initTestCase() {
+        platform::SetupApplication(*qApp);
+        QVERIFY(sink_.start("smtp_sink_server.py", {spool_.path()}));
+    }
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        TaalNummer = 10;
+        InternetAanwezig = true;
+        EigenaarNaam = "Bridgeclub Oost";
+        gesloten = 0;
+        MaakWedstrijd();
+        testsupport::MailTxtProvider p;
+        p.port = QString::number(sink_.port());
+        WriteTestFile(platform::programPath("MAIL.TXT"), testsupport::EncodeMailTxt({p}));
+        SchrijfIni("Standaard", "provider", "0", platform::programPath("taal.ini"));
+        PromptScript stil;
+        stil.setReportToTest(false);
+        frmVeldom01();
+        QVERIFY(!MailOnbruikbaar);
+        EigenEmailAdres = "wedstrijdleider@example.test";
+    }
+    void cleanup() {
+        if (frmVeldom12_IsLoaded()) Unload(frmVeldom12());
+        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
+        platform::DoEvents();
+        home.reset();
+    }
+
+    void escapeAndCloseWhileSendingLeaveTheRunAlone() {
+        QVERIFY(ToonUitslagOverzicht(W, [this] { ++gesloten; }));
+        frmVeldom12Form& f = frmVeldom12();
+        const int voor = Mails();
+        const int verbindingenVoor = Verbindingen();
+        PromptScript prompts;
+        prompts.answer(platform::vbOK);
+
+        // At the first pause between two mails the user presses Esc, clicks
+        // the close box and the back button, and the Esc handler runs.
+        QStringList bijschriften;
+        bool geprobeerd = false, invoerAan = false;
+        QTimer gebruiker;
+        gebruiker.setInterval(0);
+        QObject::connect(&gebruiker, &QTimer::timeout, [&] {
+            if (!frmVeldom12_IsLoaded() || !f.picVerStuurDeMail.Visible()) return;
+            if (!f.lblVerstuurDeMail.Caption().isEmpty() &&
+                (bijschriften.isEmpty() || bijschriften.last() != f.lblVerstuurDeMail.Caption()))
+                bijschriften << f.lblVerstuurDeMail.Caption();
+            if (f.Enabled()) invoerAan = true;
+            if (geprobeerd) return;
+            geprobeerd = true;
+            QTest::keyClick(f.widget(), Qt::Key_Escape);
+            f.widget()->close();
+            f.cmdTerug.Click();
+            int toets = platform::vbKeyEscape;
+            f.Form_KeyUp(toets, 0);
+        });
+        gebruiker.start();
+        f.cmdVerstuur.Click();
+        gebruiker.stop();
+
+        QVERIFY(geprobeerd);
+        QVERIFY(frmVeldom12_IsLoaded());
+        QCOMPARE(gesloten, 0);
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.last().text, QString("Uitslag met succes verstuurd"));
+        QTRY_COMPARE(Mails(), voor + 8);
+        QCOMPARE(Verbindingen(), verbindingenVoor + 1);
+        QVERIFY(!invoerAan);
+        QCOMPARE(bijschriften.size(), 8);
+        QCOMPARE(bijschriften.first(), QString("Verstuur e-mail 1 van 8 naar:\nzoe@example.test"));
+        QCOMPARE(bijschriften.last(), QString("Verstuur e-mail 8 van 8 naar:\nels@example.test"));
+
+        // The run is over: the window takes input again and Esc closes it.
+        QVERIFY(f.Enabled());
+        QVERIFY(!f.picVerStuurDeMail.Visible());
+        int toets = platform::vbKeyEscape;
+        f.Form_KeyUp(toets, 0);
+        platform::DoEvents();
+        QVERIFY(!frmVeldom12_IsLoaded());
+        QCOMPARE(gesloten, 1);
+    }
+
+    void aServerThatRefusesTheSessionIsNamedAsTheReason() {
+        QTemporaryDir spool;
+        testsupport::LocalServer bezet;
+        QVERIFY(bezet.start("smtp_sink_server.py", {spool.path(), "--busy"}));
+        testsupport::MailTxtProvider p;
+        p.port = QString::number(bezet.port());
+        WriteTestFile(platform::programPath("MAIL.TXT"), testsupport::EncodeMailTxt({p}));
+        {
+            PromptScript stil;
+            stil.setReportToTest(false);
+            LeesMailTxt(frmVeldom01());
+        }
+        QVERIFY(ToonUitslagOverzicht(W, [] {}));
+        PromptScript prompts;
+        prompts.answer(platform::vbOK).answer(platform::vbOK);
+        frmVeldom12().cmdVerstuur.Click();
+        QCOMPARE(prompts.count(), 2);
+        QCOMPARE(prompts.last().text,
+                 QString("De mailserver is niet bereikbaar, geeft geen antwoord of weigert de verbinding "
+                         "(foutnummer 421).\nHet versturen is gestopt.\n\n"
+                         "Het versturen is gestopt bij zoe@example.test.\nVerstuurd: 0, niet verstuurd: 8."));
+        QCOMPARE(ReadTestFile(spool.filePath("connections")), QByteArray("1\n"));
+    }
+
+    // Pictures of the window while the results mail goes out, in both
+    // languages, when DROVIK_SCREENSHOTS names a folder.
+    void screenshots() {
+        const QString map = qEnvironmentVariable("DROVIK_SCREENSHOTS");
+        if (map.isEmpty()) QSKIP("DROVIK_SCREENSHOTS not set");
+        for (int taal : {10, 11}) {
+            TaalNummer = taal;
+            QVERIFY(ToonUitslagOverzicht(W, [] {}));
+            frmVeldom12Form& f = frmVeldom12();
+            QTimer opname;
+            opname.setInterval(0);
+            QObject::connect(&opname, &QTimer::timeout, [&] {
+                if (f.picVerStuurDeMail.Visible() && f.lblVerstuurDeMail.Caption().contains(" 3 ")) {
+                    f.widget()->grab().save(QStringLiteral("%1/resultsmail-%2-sending.png").arg(map).arg(taal));
+                    opname.stop();
+                }
+            });
+            opname.start();
+            PromptScript prompts;
+            prompts.answer(platform::vbOK);
+            f.cmdVerstuur.Click();
+            Unload(f);
+            platform::DoEvents();
+        }
+        TaalNummer = 10;
+    }
+};
+
+QTEST_MAIN(TestFrmVeldom12Mail)
+#include "test_frmveldom12_mail.moc"
