@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "main/OpeningKeuze.h"
 #include "main/frmVeldom01.h"
 #include "platform/Profile.h"
 #include "platform/Prompt.h"
@@ -384,10 +385,11 @@ void frmVeldom06Form::PlaatsPaginaInhoud() {
 
 void frmVeldom06Form::ZetVinkjes() {
     chkPuntenToepassen.SetValue(MinMaxToepassen != 0 ? 1 : 0);
-    for (int i = 0; i < instelling::AantalOpeningen; ++i) {
-        LeesIni(QStringLiteral("Toegestaan"), chkOpening[i].Caption(), IniBestand);
-        chkOpening[i].SetValue(instelling::VinkUitIni(IniWaarde, 0));
-    }
+    // The boxes show what the generator applies: a box saved in the other
+    // language counts until this language's key is written.
+    const unsigned toegestaan = spel::LeesToegestaneSoorten(IniBestand, TaalNummer);
+    for (int i = 0; i < instelling::AantalOpeningen; ++i)
+        chkOpening[i].SetValue((toegestaan >> i) & 1u ? 1 : 0);
     // A last-hand key that is absent shows the value in force.
     LeesIni(QStringLiteral("Zwakke 2"), QStringLiteral("LaatsteHand"), IniBestand);
     chkLaatsteZwakke2.SetValue(instelling::VinkUitIni(IniWaarde, LaatsteHand != 0 ? 1 : 0));
