@@ -176,14 +176,14 @@ private slots:
             LayoutForm f("frmHerhaald");
             // Placed while loading, before it stored its own design: the
             // stored geometry of the earlier instance is none of its business.
-            f.Move(0, 0, 120 + 4800, 405 + 3000);
+            f.Move(0, 0, 120 + 6000, 405 + 3000);
             QCOMPARE(f.lblTekst.FontSize(), 8.0);
             QCOMPARE(f.lblTekst.Width(), 1000);
             BewaarPosities(f);
-            f.Move(0, 0, 120 + 9600, 405 + 6000);
+            f.Move(0, 0, 120 + 12000, 405 + 6000);
             QCOMPARE(f.lblTekst.Width(), 2000);
             QCOMPARE(f.lblTekst.FontSize(), 11.5);
-            f.Move(0, 0, 120 + 4800, 405 + 3000);
+            f.Move(0, 0, 120 + 6000, 405 + 3000);
             QCOMPARE(f.lblTekst.FontSize(), 8.0);
         }
     }
