@@ -19,6 +19,7 @@ namespace platform {
 namespace {
 std::vector<Form*> g_zorder;  // shown windows, back to front
 std::set<Form*> g_loaded;
+std::set<Form*> g_existing;  // every instance not yet destroyed
 Form* g_active = nullptr;
 // The window the layer activated last, until the window system confirms it:
 // activations the window system reports for other windows meanwhile are
@@ -199,10 +200,12 @@ Form::Form(const QString& name)
     : name_(name), fontName_(DefaultFontName()), fontSize_(DefaultFontSize()) {
     static quint64 made = 0;
     instanceId_ = ++made;
+    g_existing.insert(this);
     g_loaded.insert(this);
 }
 
 Form::~Form() {
+    g_existing.erase(this);
     forgetKeysOf(this);
     removeFromZOrder(this);
     g_loaded.erase(this);
@@ -281,9 +284,9 @@ Form::KeyDrive::KeyDrive(Control* c) : form_(&c->Parent()), previous_(form_->key
     form_->keyDriven_ = c;
 }
 Form::KeyDrive::~KeyDrive() {
-    // The window may have been unloaded by the handlers; the instance
-    // lives until they have returned.
-    form_->keyDriven_ = previous_;
+    // The handlers may have unloaded the window and let pending events
+    // throw the instance away.
+    if (g_existing.count(form_)) form_->keyDriven_ = previous_;
 }
 
 void Form::controlGotFocus(Control* c) {
