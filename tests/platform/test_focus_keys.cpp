@@ -14,6 +14,7 @@
 #include "platform/App.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/Grid.h"
 #include "platform/Screen.h"
 #include "shared/Scherm.h"
 
@@ -169,6 +170,29 @@ private slots:
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, down.center());
         QCOMPARE(f.vscrAantal.Value(), 25);
         QCOMPARE(f.ActiveControl(), static_cast<Control*>(&f.cmdFocus));
+        Unload(f);
+    }
+
+    void theGridsArrowKeysWalkItsCells() {
+        FocusForm f;
+        Grid g(&f, "msfgTabel");
+        g.Move(120, 2200, 3000, 700);
+        g.SetRows(6);
+        g.SetCols(3);
+        int wissels = 0;
+        g.OnRowColChange([&] {
+            ++wissels;
+            ZetFocus(f, f.cmdFocus);
+        });
+        f.Show();
+        g.SetFocus();
+        key(f, Qt::Key_Down);
+        key(f, Qt::Key_Down);
+        key(f, Qt::Key_Right);
+        QCOMPARE(wissels, 3);
+        QCOMPARE(g.Row(), 3);
+        QCOMPARE(g.Col(), 2);
+        QCOMPARE(focusWidget(f), g.widget());
         Unload(f);
     }
 
