@@ -77,6 +77,31 @@ private slots:
         QCOMPARE(f.lblSpellen.Caption().toInt(), na + 1);
     }
 
+    void aTinyStoredSizeOpensTheDesignSize() {
+        testsupport::PromptScript geenVragen;
+        frmVeldom01().Show();
+        DoEvents();
+        AanroepScherm = 1;
+        frmVeldom06().Show();
+        DoEvents();
+        const int breedte = frmVeldom06().Width(), hoogte = frmVeldom06().Height();
+        const QStringList ontwerp = Indeling(frmVeldom06());
+        Unload(frmVeldom06());
+        DoEvents();
+        WriteProfileString(IniBestand, "Beeldscherm", "ToonScherm", "1");
+        WriteProfileString(SchermIniBestand(), "frmVeldom06", "State", "15,15");
+        AanroepScherm = 1;
+        frmVeldom06().Show();
+        DoEvents();
+        QCOMPARE(frmVeldom06().Width(), breedte);
+        QCOMPARE(frmVeldom06().Height(), hoogte);
+        QCOMPARE(Indeling(frmVeldom06()), ontwerp);
+        Unload(frmVeldom06());
+        DoEvents();
+        QCOMPARE(ReadProfileString(SchermIniBestand(), "frmVeldom06", "State"),
+                 QStringLiteral("%1,%2").arg(breedte).arg(hoogte));
+    }
+
     void settingsWindowOpensTheSameEveryTime() {
         testsupport::PromptScript geenVragen;
         frmVeldom01().Show();
