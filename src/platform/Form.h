@@ -133,8 +133,8 @@ public:
     // Repaints at once.
     void Refresh();
 
-    // The control the user is driving with a key (an arrow key in a list
-    // or on a scroll bar) while the handlers that key runs are busy;
+    // The control the user is driving with a key (an arrow key in a list,
+    // on a scroll bar or in a grid) while the handlers that key runs are busy;
     // nullptr otherwise. Those handlers can not move the focus away from
     // it, so the next key reaches the same control.
     Control* KeyDrivenControl() const { return keyDriven_; }
@@ -180,7 +180,8 @@ public:
     // Gives c tab place `index`; the others move up or down so that the
     // places stay 0 .. n - 1 without gaps.
     void moveInTabOrder(Control* c, int index);
-    // Marks `c` as driven by a key until the returned guard ends.
+    // Marks a control as driven by a key for as long as the guard lives
+    // (the widget's own handling of that key).
     class KeyDrive {
     public:
         explicit KeyDrive(Control* c);
@@ -225,8 +226,8 @@ private:
     bool fontBold_ = false;
     std::vector<Control*> controls_;
     Control* activeControl_ = nullptr;
-    Control* lastTabbed_ = nullptr;
-    Control* keyDriven_ = nullptr;  // the control of the tab order that had the focus last
+    Control* lastTabbed_ = nullptr;  // the control of the tab order that had the focus last
+    Control* keyDriven_ = nullptr;   // see KeyDrivenControl
     CommandButton* defaultButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
     QPointer<QWidget> widget_;  // a FormWidget
