@@ -250,7 +250,6 @@ void frmVeldom01Form::KoppelHandlers() {
     chkSorteer.OnClick([this] { chkSorteer_Click(); });
     txtInvoer.OnChange([this](int Index) { txtInvoer_Change(Index); });
     lstSpellen.OnClick([this] { lstSpellen_Click(); });
-    lstSpellen.OnGotFocus([this] { lstSpellen_GotFocus(); });
     cmdWissen.OnClick([this] { cmdWissen_Click(); });
     cmdAfsluiten.OnClick([this] { cmdAfsluiten_Click(); });
     cmdAfdrukken.OnClick([this] { cmdAfdrukken_Click(); });
@@ -1048,10 +1047,6 @@ void frmVeldom01Form::lstSpellen_Click() {
     Schakel(cmdAfdrukken, true);
     Schakel(cmdLessen, true);
     ZetFocus(*this, cmdFocus);
-}
-
-void frmVeldom01Form::lstSpellen_GotFocus() {
-    if (lstSpellen.ListIndex() == -1) ZetFocus(*this, cmdFocus);
 }
 
 void frmVeldom01Form::cmdWissen_Click() {

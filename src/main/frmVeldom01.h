@@ -41,7 +41,6 @@ public:
     // --- deal set files ---
     void VulSpelBestanden();
     void lstSpellen_Click();
-    void lstSpellen_GotFocus();
     void cmdWissen_Click();
 
     // --- hub ---

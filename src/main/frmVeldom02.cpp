@@ -91,12 +91,16 @@ void frmVeldom02Form::Form_Load() {
 }
 
 void frmVeldom02Form::Form_Activate() {
+    const bool datumGekozen = KalenderModus == 2 && !GekozenDatum.isEmpty();
     KalenderModus = 0;
     HerstelScherm(*this);
+    // A proposed name comes selected, so that typing replaces it; a date
+    // just chosen in the calendar keeps the caret after it, to be added to.
     ZetFocus(*this, txtBestandsNaam);
-    // The caret after the text, as the user goes on typing.
-    txtBestandsNaam.SetSelStart(int(txtBestandsNaam.Text().size()));
-    txtBestandsNaam.SetSelLength(0);
+    if (datumGekozen) {
+        txtBestandsNaam.SetSelStart(int(txtBestandsNaam.Text().size()));
+        txtBestandsNaam.SetSelLength(0);
+    }
     DoEvents();
 }
 

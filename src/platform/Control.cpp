@@ -251,8 +251,8 @@ void Control::SetWidth(double v) { Move(left_, top_, v, height_); }
 void Control::SetHeight(double v) { Move(left_, top_, width_, v); }
 void Control::Move(double left, double top) { Move(left, top, width_, height_); }
 void Control::Move(double left, double top, double width, double height) {
-    const int l = int(qRound(left)), t = int(qRound(top));
-    const int w = std::max(0, int(qRound(width))), h = std::max(0, int(qRound(height)));
+    const int l = WholeTwips(left), t = WholeTwips(top);
+    const int w = std::max(0, WholeTwips(width)), h = std::max(0, WholeTwips(height));
     if (l == left_ && t == top_ && w == width_ && h == height_) return;
     left_ = l;
     top_ = t;
@@ -308,7 +308,13 @@ void Control::SetAlignment(int a) {
 }
 
 void Control::SetFocus() {
+    // A control the user is driving with keys keeps the focus while the
+    // handlers of that key run, as long as it can hold it.
+    if (Control* driven = form_->KeyDrivenControl(); driven && driven != this && driven->Visible() &&
+        driven->Enabled())
+        return;
     if (QWidget* w = widget()) w->setFocus(Qt::OtherFocusReason);
+    focusedByCode();
     form_->controlGotFocus(this);
 }
 

@@ -182,6 +182,8 @@ protected:
     // Height in twips of one line of text in the control's font.
     int textLineHeight() const;
     int textWidthTwips(const QString& s) const;
+    // Runs when code gives the control the focus, before its GotFocus.
+    virtual void focusedByCode() {}
     virtual void geometryChanged() {}
     virtual void fontChanged() {}
 

@@ -106,6 +106,9 @@ TextBox::TextBox(Container* c, const QString& name, int index) : Control(c, name
 QWidget* TextBox::createWidget(QWidget* parent) {
     if (multiLine_) {
         auto* e = new QPlainTextEdit(parent);
+        // Tab and Shift+Tab move the focus on, out of a multi-line box too,
+        // so that the keyboard can walk every control of the window.
+        e->setTabChangesFocus(true);
         QObject::connect(e, &QPlainTextEdit::textChanged, [this, e] { userEdited(fromWidgetText(e->toPlainText())); });
         watch(e->viewport());
         return e;
@@ -160,6 +163,7 @@ void TextBox::SetText(const QString& s) {
     if (maxLength_ > 0 && t.size() > maxLength_ && !multiLine_) t.truncate(maxLength_);
     if (t == text_) return;
     text_ = t;
+    prefilled_ = !t.isEmpty();
     selStart_ = 0;
     selLength_ = 0;
     pushText();
@@ -169,7 +173,18 @@ void TextBox::SetText(const QString& s) {
 void TextBox::userEdited(const QString& s) {
     if (s == text_) return;
     text_ = s;
+    prefilled_ = false;
     Fire(change_);
+}
+
+void TextBox::focusedByCode() {
+    // A one-line box that code filled and gives the focus (a proposed name)
+    // opens with its text selected: typing replaces the proposal instead of
+    // running on behind it. A click still puts the caret where it lands, and
+    // Tab selects the text anyway.
+    if (!prefilled_ || multiLine_ || locked_) return;
+    SetSelStart(0);
+    SetSelLength(int(text_.size()));
 }
 
 void TextBox::SetMultiLine(bool on) {
@@ -592,16 +607,26 @@ namespace {
 // A scroll bar takes no mouse wheel, as on Windows: a wheel turn over a
 // spinner must not change a setting behind the user's back. The turn goes
 // on to the widgets around it.
+// A key that steps it (the arrows, Page Up/Down, Home, End) drives it: the
+// Change handlers that key runs can not move the focus away, so a spinner
+// steps again at the next key. A click on its arrows leaves the handlers
+// free to hand the focus on.
 class WheelFreeScrollBar : public QScrollBar {
 public:
-    using QScrollBar::QScrollBar;
+    WheelFreeScrollBar(ScrollBar* bar, Qt::Orientation o, QWidget* parent) : QScrollBar(o, parent), bar_(bar) {}
 protected:
     void wheelEvent(QWheelEvent* e) override { e->ignore(); }
+    void keyPressEvent(QKeyEvent* e) override {
+        Form::KeyDrive drive(bar_);
+        QScrollBar::keyPressEvent(e);
+    }
+private:
+    ScrollBar* bar_;
 };
 }  // namespace
 
 QWidget* ScrollBar::createWidget(QWidget* parent) {
-    auto* s = new WheelFreeScrollBar(orientation_, parent);
+    auto* s = new WheelFreeScrollBar(this, orientation_, parent);
     s->setTracking(false);  // Change at the end of a drag, Scroll while dragging
     QObject::connect(s, &QScrollBar::valueChanged, [this](int v) { userChanged(v); });
     QObject::connect(s, &QScrollBar::sliderMoved, [this](int v) { userScrolled(v); });

@@ -11,6 +11,7 @@
 #include "platform/Control.h"
 #include "platform/ControlArray.h"
 #include "platform/ControlsList.h"
+#include "platform/Screen.h"
 
 class QPainter;
 
@@ -87,12 +88,15 @@ protected:
     QWidget* createWidget(QWidget* parent) override;
     void applyAll() override;
     void applyColors() override;
+    void focusedByCode() override;
     qint64 defaultForeColor() const override { return vbWindowText; }
     qint64 defaultBackColor() const override { return vbWindowBackground; }
 
 private:
     void pushText();
     QString text_;
+    // The text was put in by code and the user has not typed in it since.
+    bool prefilled_ = false;
     bool multiLine_ = false, locked_ = false;
     int maxLength_ = 0, scrollBars_ = 0, borderStyle_ = 1;
     QChar passwordChar_;
@@ -316,10 +320,10 @@ public:
     int Y1() const { return y1_; }
     int X2() const { return x2_; }
     int Y2() const { return y2_; }
-    void SetX1(double v) { x1_ = int(qRound(v)); place(); }
-    void SetY1(double v) { y1_ = int(qRound(v)); place(); }
-    void SetX2(double v) { x2_ = int(qRound(v)); place(); }
-    void SetY2(double v) { y2_ = int(qRound(v)); place(); }
+    void SetX1(double v) { x1_ = WholeTwips(v); place(); }
+    void SetY1(double v) { y1_ = WholeTwips(v); place(); }
+    void SetX2(double v) { x2_ = WholeTwips(v); place(); }
+    void SetY2(double v) { y2_ = WholeTwips(v); place(); }
     qint64 BorderColor() const { return borderColor_; }
     void SetBorderColor(qint64 c);
     int BorderWidth() const { return borderWidth_; }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -176,8 +178,44 @@ ListBox::ListBox(Container* c, const QString& name, int index) : ListControl(c, 
     Move(0, 0, 1215, 1035);
 }
 
+namespace {
+// The list box's widget.
+// - Getting the focus selects nothing: the item view would make its first
+//   item current when it gets the focus without one, and for the list that
+//   is a choice (ListIndex and Click). Tab, Shift+Tab and a click elsewhere
+//   must not choose, load or drop anything.
+// - A key that moves the selection (the arrows, Page Up/Down, Home, End, a
+//   letter) drives the list: its Click handlers can not take the focus
+//   away, so the next key goes on in the same list.
+class ListBoxWidget : public QListWidget {
+public:
+    ListBoxWidget(ListBox* box, QWidget* parent) : QListWidget(parent), box_(box) {}
+
+protected:
+    void focusInEvent(QFocusEvent* e) override {
+        // The item view's own handler would pick the first item; the scroll
+        // area's does what else a focus change needs.
+        QAbstractScrollArea::focusInEvent(e);
+        viewport()->update();
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        Form::KeyDrive drive(box_);
+        // Without a current item the view starts every move at the first
+        // one; End goes to the last, as it does from anywhere else.
+        if (e->key() == Qt::Key_End && !currentIndex().isValid() && count() > 0 && e->modifiers() == Qt::NoModifier) {
+            setCurrentRow(count() - 1);
+            return;
+        }
+        QListWidget::keyPressEvent(e);
+    }
+
+private:
+    ListBox* box_;
+};
+}  // namespace
+
 QWidget* ListBox::createWidget(QWidget* parent) {
-    auto* w = new QListWidget(parent);
+    auto* w = new ListBoxWidget(this, parent);
     w->setSelectionMode(QAbstractItemView::SingleSelection);
     w->setUniformItemSizes(true);
     QObject::connect(w, &QListWidget::currentRowChanged, [this](int row) {

@@ -19,6 +19,7 @@ namespace platform {
 namespace {
 std::vector<Form*> g_zorder;  // shown windows, back to front
 std::set<Form*> g_loaded;
+std::set<Form*> g_existing;  // every instance not yet destroyed
 Form* g_active = nullptr;
 // The window the layer activated last, until the window system confirms it:
 // activations the window system reports for other windows meanwhile are
@@ -197,10 +198,14 @@ void installInputBlocker() {
 
 Form::Form(const QString& name)
     : name_(name), fontName_(DefaultFontName()), fontSize_(DefaultFontSize()) {
+    static quint64 made = 0;
+    instanceId_ = ++made;
+    g_existing.insert(this);
     g_loaded.insert(this);
 }
 
 Form::~Form() {
+    g_existing.erase(this);
     forgetKeysOf(this);
     removeFromZOrder(this);
     g_loaded.erase(this);
@@ -270,8 +275,18 @@ void Form::unregisterControl(Control* c) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
     if (activeControl_ == c) activeControl_ = nullptr;
     if (lastTabbed_ == c) lastTabbed_ = nullptr;
+    if (keyDriven_ == c) keyDriven_ = nullptr;
     if (static_cast<Control*>(defaultButton_) == c) defaultButton_ = nullptr;
     if (static_cast<Control*>(cancelButton_) == c) cancelButton_ = nullptr;
+}
+
+Form::KeyDrive::KeyDrive(Control* c) : form_(&c->Parent()), previous_(form_->keyDriven_) {
+    form_->keyDriven_ = c;
+}
+Form::KeyDrive::~KeyDrive() {
+    // The handlers may have unloaded the window and let pending events
+    // throw the instance away.
+    if (g_existing.count(form_)) form_->keyDriven_ = previous_;
 }
 
 void Form::controlGotFocus(Control* c) {
@@ -604,8 +619,8 @@ void Form::SetWidth(double v) { Move(left_, top_, v, height_); }
 void Form::SetHeight(double v) { Move(left_, top_, width_, v); }
 
 void Form::Move(double left, double top) {
-    left_ = int(qRound(left));
-    top_ = int(qRound(top));
+    left_ = WholeTwips(left);
+    top_ = WholeTwips(top);
     if (windowState_ == vbNormal) {
         normalLeft_ = left_;
         normalTop_ = top_;
@@ -618,17 +633,17 @@ void Form::Move(double left, double top) {
 }
 
 void Form::Move(double left, double top, double width, double height) {
-    const int w = std::max(0, int(qRound(width))), h = std::max(0, int(qRound(height)));
+    const int w = std::max(0, WholeTwips(width)), h = std::max(0, WholeTwips(height));
     if (windowState_ != vbNormal) {  // a minimised or maximised window keeps its size
-        normalLeft_ = int(qRound(left));
-        normalTop_ = int(qRound(top));
+        normalLeft_ = WholeTwips(left);
+        normalTop_ = WholeTwips(top);
         normalWidth_ = w;
         normalHeight_ = h;
         return;
     }
     const bool sized = w != width_ || h != height_;
-    left_ = normalLeft_ = int(qRound(left));
-    top_ = normalTop_ = int(qRound(top));
+    left_ = normalLeft_ = WholeTwips(left);
+    top_ = normalTop_ = WholeTwips(top);
     width_ = normalWidth_ = w;
     height_ = normalHeight_ = h;
     applyGeometry();

@@ -52,6 +52,9 @@ public:
     Form& operator=(const Form&) = delete;
 
     QString Name() const { return name_; }
+    // Tells this instance from every other instance of the program's
+    // windows, also from earlier instances of the same window.
+    quint64 InstanceId() const { return instanceId_; }
 
     // "" until set; the title bar shows WindowTitle(Caption()).
     QString Caption() const { return caption_; }
@@ -130,6 +133,12 @@ public:
     // Repaints at once.
     void Refresh();
 
+    // The control the user is driving with a key (an arrow key in a list,
+    // on a scroll bar or in a grid) while the handlers that key runs are busy;
+    // nullptr otherwise. Those handlers can not move the focus away from
+    // it, so the next key reaches the same control.
+    Control* KeyDrivenControl() const { return keyDriven_; }
+
     // The top-level widget (made, with the widgets of the shown controls,
     // when missing). Rendering it gives a picture of the window even when
     // it is not on screen.
@@ -171,6 +180,18 @@ public:
     // Gives c tab place `index`; the others move up or down so that the
     // places stay 0 .. n - 1 without gaps.
     void moveInTabOrder(Control* c, int index);
+    // Marks a control as driven by a key for as long as the guard lives
+    // (the widget's own handling of that key).
+    class KeyDrive {
+    public:
+        explicit KeyDrive(Control* c);
+        ~KeyDrive();
+        KeyDrive(const KeyDrive&) = delete;
+        KeyDrive& operator=(const KeyDrive&) = delete;
+    private:
+        Form* form_;
+        Control* previous_;
+    };
     void attachSlot(std::function<void()> clear) { clearSlot_ = std::move(clear); }
     void runLoad();
     bool unloadNow(int mode);
@@ -189,6 +210,7 @@ private:
     int frameHeight() const;
 
     QString name_;
+    quint64 instanceId_ = 0;
     QString caption_;
     int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     int normalLeft_ = 0, normalTop_ = 0, normalWidth_ = 4800, normalHeight_ = 3600;
@@ -205,6 +227,7 @@ private:
     std::vector<Control*> controls_;
     Control* activeControl_ = nullptr;
     Control* lastTabbed_ = nullptr;  // the control of the tab order that had the focus last
+    Control* keyDriven_ = nullptr;   // see KeyDrivenControl
     CommandButton* defaultButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
     QPointer<QWidget> widget_;  // a FormWidget

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "platform/Form.h"
 #include "platform/Screen.h"
 
 namespace platform {
@@ -129,6 +130,9 @@ protected:
         }
         r = std::clamp(r, grid_->FixedRows(), grid_->Rows() - 1);
         c = std::clamp(c, grid_->FixedCols(), grid_->Cols() - 1);
+        // The key drives the grid: its RowColChange handlers can not take
+        // the focus away, so the next arrow moves on from the new cell.
+        Form::KeyDrive drive(grid_);
         grid_->userMoveTo(r, c);
     }
     void focusInEvent(QFocusEvent* e) override {

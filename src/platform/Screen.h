@@ -8,6 +8,16 @@ namespace platform {
 constexpr int TwipsPerPixel = 15;
 inline int PixelsFromTwips(double twips) { return int(twips >= 0 ? twips / TwipsPerPixel + 0.5 : twips / TwipsPerPixel - 0.5); }
 inline int TwipsFromPixels(int pixels) { return pixels * TwipsPerPixel; }
+// A position or size in twips as a whole number: rounded, and kept within
+// what a window can hold (a runaway product, infinity or NaN can not
+// overflow the integer; NaN becomes 0).
+constexpr double MaxTwips = 10000000.0;
+inline int WholeTwips(double twips) {
+    if (!(twips == twips)) return 0;
+    if (twips > MaxTwips) twips = MaxTwips;
+    if (twips < -MaxTwips) twips = -MaxTwips;
+    return int(twips >= 0 ? twips + 0.5 : twips - 0.5);
+}
 
 // The screen the windows appear on. Without a real screen (the offscreen
 // platform of the tests) it is a fixed 1920 x 1080 pixels.

@@ -70,13 +70,11 @@ frmVeldom04Form::frmVeldom04Form() : Form("frmVeldom04") {
     cmdWisNaam.OnClick([this] { cmdWisNaam_Click(); });
     cmdOpslaan.OnClick([this] { cmdOpslaan_Click(); });
     lstNamenBestand.OnClick([this] { lstNamenBestand_Click(); });
-    lstNamenBestand.OnGotFocus([this] { lstNamenBestand_GotFocus(); });
     chkSorteer0.OnClick([this] { chkSorteer_Click(0); });
     chkSorteer1.OnClick([this] { chkSorteer_Click(1); });
     cmdWisNamenBestand.OnClick([this] { cmdWisNamenBestand_Click(); });
     lstImporteerNamen.OnClick([this] { lstImporteerNamen_Click(); });
     lstImporteerNamen.OnDblClick([this] { cmdOKImporTeer_Click(); });
-    lstImporteerNamen.OnGotFocus([this] { lstImporteerNamen_GotFocus(); });
     cmdOKImporTeer.OnClick([this] { cmdOKImporTeer_Click(); });
     cmdTerug.OnClick([this] { cmdTerug_Click(); });
 }
@@ -266,14 +264,6 @@ void frmVeldom04Form::chkSorteer_Click(int Index) {
         VulImportLijst();
     chkSorteer(Index).SetCaption(SorteerKop(Index, aflopend));
     BewaarSorteer(*this, chkSorteer(Index), QString::number(Index));
-}
-
-void frmVeldom04Form::lstNamenBestand_GotFocus() {
-    if (lstNamenBestand.ListIndex() < 0) ZetFocus(*this, cmdFocus);
-}
-
-void frmVeldom04Form::lstImporteerNamen_GotFocus() {
-    if (lstImporteerNamen.ListIndex() < 0) ZetFocus(*this, cmdFocus);
 }
 
 void frmVeldom04Form::lstNamenBestand_Click() {

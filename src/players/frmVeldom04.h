@@ -63,9 +63,7 @@ public:
     void VulImportLijst();
     void chkSorteer_Click(int Index);
     void lstNamenBestand_Click();
-    void lstNamenBestand_GotFocus();
     void lstImporteerNamen_Click();
-    void lstImporteerNamen_GotFocus();
     void msfgResultaat_Click();
     void cmdToevoegen_Click();
     void cmdPlaatsTerug_Click();

@@ -61,10 +61,6 @@ frmVeldom05Form::frmVeldom05Form() : Form("frmVeldom05") {
     lstNamenBestand.OnClick([this] { lstNamenBestand_Click(); });
     lstGroepBestand.OnClick([this] { lstGroepBestand_Click(); });
     lstWedstrijd.OnClick([this] { lstWedstrijd_Click(); });
-    for (ListBox* l : {&lstNamenBestand, &lstGroepBestand, &lstWedstrijd, &lstMaakGroep})
-        l->OnGotFocus([this, l] {
-            if (l->ListIndex() < 0) ZetFocus(*this, cmdFocus);
-        });
     chkSorteer0.OnClick([this] { chkSorteer_Click(0); });
     chkSorteer1.OnClick([this] { chkSorteer_Click(1); });
     chkSorteer2.OnClick([this] { chkSorteer_Click(2); });

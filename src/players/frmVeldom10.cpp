@@ -60,11 +60,9 @@ frmVeldom10Form::frmVeldom10Form() : Form("frmVeldom10") {
     filPdf.OnPathChange([this] { filPdf_PathChange(); });
     comWind.OnClick([this](int Index) { comWind_Click(Index); });
     lstGroepBestanden.OnClick([this] { lstGroepBestanden_Click(); });
-    lstGroepBestanden.OnGotFocus([this] { lstGroepBestanden_GotFocus(); });
     chkSorteer.OnClick([this] { chkSorteer_Click(); });
     cmdWissen.OnClick([this] { cmdWissen_Click(); });
     lstGroep.OnClick([this] { lstGroep_Click(); });
-    lstGroep.OnGotFocus([this] { lstGroep_GotFocus(); });
     cmdVerstuur.OnClick([this] { cmdVerstuur_Click(); });
     cmdTerug.OnClick([this] { cmdTerug_Click(); });
     timPuntje.OnTimer([this] { timPuntje_Timer(); });
@@ -378,15 +376,7 @@ void frmVeldom10Form::lstGroepBestanden_Click() {
     ZetFocus(*this, cmdFocus);
 }
 
-void frmVeldom10Form::lstGroepBestanden_GotFocus() {
-    if (lstGroepBestanden.ListIndex() < 0) ZetFocus(*this, cmdFocus);
-}
-
 void frmVeldom10Form::lstGroep_Click() { ZetFocus(*this, cmdFocus); }
-
-void frmVeldom10Form::lstGroep_GotFocus() {
-    if (lstGroep.ListIndex() < 0) ZetFocus(*this, cmdFocus);
-}
 
 void frmVeldom10Form::cmdWissen_Click() {
     const QString pad = GekozenGroep();

@@ -86,9 +86,7 @@ public:
     void filPdf_PathChange();
     void comWind_Click(int Index);
     void lstGroepBestanden_Click();
-    void lstGroepBestanden_GotFocus();
     void lstGroep_Click();
-    void lstGroep_GotFocus();
     void cmdVerstuur_Click();
     void timPuntje_Timer();
 

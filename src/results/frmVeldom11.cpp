@@ -154,8 +154,6 @@ void frmVeldom11Form::Ontwerp() {
 void frmVeldom11Form::KoppelHandlers() {
     lstGroepen.OnClick([this] { lstGroepen_Click(); });
     lstUitslagen.OnClick([this] { lstUitslagen_Click(); });
-    lstGroepen.OnGotFocus([this] { lstGroepen_GotFocus(); });
-    lstUitslagen.OnGotFocus([this] { lstUitslagen_GotFocus(); });
     chkSorteer0.OnClick([this] { chkSorteer_Click(0); });
     chkSorteer1.OnClick([this] { chkSorteer_Click(1); });
     cmdOpslaanAls.OnClick([this] { cmdOpslaanAls_Click(); });
@@ -424,14 +422,6 @@ void frmVeldom11Form::lstUitslagen_Click() {
     ZetFocus(*this, cmdFocus);
     fraParen.SetVisible(true);
     fraParen.SetEnabled(true);
-}
-
-void frmVeldom11Form::lstGroepen_GotFocus() {
-    if (lstGroepen.ListIndex() == -1) ZetFocus(*this, cmdFocus);
-}
-
-void frmVeldom11Form::lstUitslagen_GotFocus() {
-    if (lstUitslagen.ListIndex() == -1) ZetFocus(*this, cmdFocus);
 }
 
 void frmVeldom11Form::cmdOpslaanAls_Click() {

@@ -35,8 +35,6 @@ public:
     void VulUitslagenLijst();
     void lstGroepen_Click();
     void lstUitslagen_Click();
-    void lstGroepen_GotFocus();
-    void lstUitslagen_GotFocus();
     void chkSorteer_Click(int Index);
     void cmdOpslaanAls_Click();
     void vscrAantal_Change();

@@ -186,8 +186,7 @@ void frmVeldom12Form::Centreer() {
 }
 
 void frmVeldom12Form::Form_Resize() {
-    if (WindowState() != vbNormal) return;
-    Centreer();
+    if (WindowState() == vbNormal) Centreer();
     SchaalScherm(*this);
 }
 

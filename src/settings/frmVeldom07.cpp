@@ -40,7 +40,6 @@ QString GeenPrinterRegel() { return TaalTekst(102).section(QLatin1Char('|'), 0, 
 frmVeldom07Form::frmVeldom07Form() : Form(QStringLiteral("frmVeldom07")) {
     Ontwerp();
     lstPrinters.OnClick([this] { lstPrinters_Click(); });
-    lstPrinters.OnGotFocus([this] { lstPrinters_GotFocus(); });
     optRichting.OnClick([this](int i) { optRichting_Click(i); });
     vscrTussen.OnChange([this] { vscrTussen_Change(); });
     vscrVerklein.OnChange([this] { vscrVerklein_Change(); });
@@ -194,10 +193,6 @@ void frmVeldom07Form::lstPrinters_Click() {
         MarkeerPrinter(::PdfPrinter);
     }
     ZetFocus(*this, lstPrinters);
-}
-
-void frmVeldom07Form::lstPrinters_GotFocus() {
-    if (lstPrinters.ListIndex() == -1) ZetFocus(*this, cmdFocus);
 }
 
 void frmVeldom07Form::optRichting_Click(int Index) {

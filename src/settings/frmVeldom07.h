@@ -47,7 +47,6 @@ public:
     void Form_Resize() override;
 
     void lstPrinters_Click();
-    void lstPrinters_GotFocus();
     void optRichting_Click(int Index);
     void vscrTussen_Change();
     void vscrVerklein_Change();

@@ -9,6 +9,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/Grid.h"
 #include "platform/Paths.h"
 #include "platform/Screen.h"
 #include "shared/Globals.h"
@@ -21,9 +22,15 @@ namespace {
 struct Positie {
     bool bewaard = false;  // false for the controls that are passed over
     float links = 0, boven = 0, breedte = 0, hoogte = 0, letter = 0;
+    // A grid's column widths at font size kolomLetter, and the widths the
+    // scaling set last: scaled from the former, widths do not drift with
+    // rounding however often the window is resized.
+    std::vector<int> kolomBasis, kolomGezet;
+    double kolomLetter = 0;
 };
 
 struct Posities {
+    quint64 venster = 0;  // the window instance that stored them
     std::vector<Positie> regels;  // one per control, in collection order
     float ontwerpBreedte = 0, ontwerpHoogte = 0;
 };
@@ -118,16 +125,63 @@ void BewaarPosities(Form& frm) {
         r.hoogte = float(c->Height());
         r.letter = c->HasFont() ? float(c->FontSize()) : 0.0f;
     }
+    p.venster = frm.InstanceId();
     p.ontwerpBreedte = float(frm.ScaleWidth());
     p.ontwerpHoogte = float(frm.ScaleHeight());
     opslag().insert(frm.Name(), p);
 }
 
+namespace {
+// The geometry this very instance of the window stored; nullptr before it
+// stored any. A window opened again in the same run starts without one:
+// what an earlier instance stored (another size, other controls) is not
+// its design.
+Posities* EigenPosities(const Form& frm) {
+    const auto it = opslag().find(frm.Name());
+    if (it == opslag().end() || it->venster != frm.InstanceId()) return nullptr;
+    return &*it;
+}
+
+std::vector<int> KolomBreedtes(const Grid& g) {
+    std::vector<int> b(std::size_t(std::max(0, g.Cols())));
+    for (int k = 0; k < g.Cols(); ++k) b[std::size_t(k)] = g.ColWidth(k);
+    return b;
+}
+
+// A grid's columns grow and shrink with its text, so that a larger window
+// shows whole cell texts, not cut ones. Widths set since the last scaling
+// (columns fitted to new contents) are the new basis.
+void SchaalKolommen(Grid& g, Positie& r, double grootte) {
+    const std::vector<int> nu = KolomBreedtes(g);
+    if (nu != r.kolomGezet || r.kolomLetter <= 0) {
+        r.kolomBasis = nu;
+        r.kolomLetter = g.FontSize();
+    }
+    if (r.kolomLetter <= 0) return;
+    const double factor = grootte / r.kolomLetter;
+    for (int k = 0; k < g.Cols(); ++k) g.SetColWidth(k, WholeTwips(r.kolomBasis[std::size_t(k)] * factor));
+    r.kolomGezet = KolomBreedtes(g);
+}
+
+// The smallest outer size kept for a window: a quarter of its design size
+// (a size in which its controls can still be read), and 40 pixels each way
+// before it stored a design.
+bool BruikbareGrootte(const Form& frm, double breedte, double hoogte) {
+    double minBreedte = 40 * TwipsPerPixel, minHoogte = 40 * TwipsPerPixel;
+    if (const Posities* p = EigenPosities(frm)) {
+        minBreedte = std::max(minBreedte, (p->ontwerpBreedte + (frm.Width() - frm.ScaleWidth())) / 4.0);
+        minHoogte = std::max(minHoogte, (p->ontwerpHoogte + (frm.Height() - frm.ScaleHeight())) / 4.0);
+    }
+    return breedte >= minBreedte && hoogte >= minHoogte && breedte <= 4.0 * Screen().Width() &&
+           hoogte <= 4.0 * Screen().Height();
+}
+}  // namespace
+
 void SchaalScherm(Form& frm) {
     if (BezigMetLaden || frm.WindowState() == vbMinimized) return;
-    auto it = opslag().find(frm.Name());
-    if (it == opslag().end()) return;
-    const Posities& p = *it;
+    Posities* eigen = EigenPosities(frm);
+    if (!eigen) return;
+    Posities& p = *eigen;
     if (p.ontwerpBreedte <= 0 || p.ontwerpHoogte <= 0) return;
     const float fx = float(frm.ScaleWidth()) / p.ontwerpBreedte;
     const float fy = float(frm.ScaleHeight()) / p.ontwerpHoogte;
@@ -136,7 +190,7 @@ void SchaalScherm(Form& frm) {
     const std::size_t n = std::min(controls.size(), p.regels.size());
     for (std::size_t i = 0; i < n; ++i) {
         Control* c = controls[i];
-        const Positie& r = p.regels[i];
+        Positie& r = p.regels[i];
         if (!r.bewaard || overslaanBijSchalen(c->Name())) continue;
         if (auto* lijn = dynamic_cast<Line*>(c)) {
             const float x1 = fx * r.links, y1 = fy * r.boven;
@@ -153,12 +207,16 @@ void SchaalScherm(Form& frm) {
             // keeps fitting the control it grows or shrinks with.
             float grootte = std::min(fx, fy) * r.letter;
             if (grootte >= 11.5f) grootte = 11.5f;
-            c->SetFontSize(PassendeGrootte(c, grootte));
+            grootte = PassendeGrootte(c, grootte);
+            if (auto* g = dynamic_cast<Grid*>(c)) SchaalKolommen(*g, r, grootte);
+            c->SetFontSize(grootte);
         }
     }
 }
 
 void BewaarSchermGrootte(Form& frm) {
+    // A size too small to use is not kept: the next opening starts at the design size.
+    if (!BruikbareGrootte(frm, frm.Width(), frm.Height())) return;
     SchrijfIni(frm.Name(), "State", QString("%1,%2").arg(frm.Width()).arg(frm.Height()), SchermIniBestand());
 }
 
@@ -169,10 +227,10 @@ void HerstelScherm(Form& frm) {
         if (IniWaarde.contains(',')) {
             Velden = IniWaarde.split(',');
             const double breedte = Val(Velden.value(0)), hoogte = Val(Velden.value(1));
-            // A size no window can have (hand-edited or damaged file) is passed over.
-            auto bruikbaar = [](double v, int scherm) { return v > 0 && v <= 4.0 * scherm; };
-            if (bruikbaar(breedte, Screen().Width())) frm.SetWidth(breedte);
-            if (bruikbaar(hoogte, Screen().Height())) frm.SetHeight(hoogte);
+            // A size no window can have, or one too small to show its
+            // controls (hand-edited or damaged file), is passed over whole:
+            // the window keeps its design size.
+            if (BruikbareGrootte(frm, breedte, hoogte)) frm.Move(frm.Left(), frm.Top(), breedte, hoogte);
         }
     }
     LeesIni("Beeldscherm", "Center Beeldscherm", IniBestand);

@@ -303,8 +303,8 @@ private slots:
         f.cmdFocus.SetFocus();
         QTest::keyClick(f.cmdFocus.widget(), Qt::Key_Tab);
         QCOMPARE(f.widget()->focusWidget(), f.vscrSpellen.widget());
-        // The empty deal-set list hands the focus to the focus button; Tab
-        // goes on after the list, so every button is reached.
+        // Tab passes through the deal-set list and goes on after it, so
+        // every button is reached.
         QStringList bereikt;
         for (int i = 0; i < 30; ++i) {
             QTest::keyClick(f.widget()->focusWidget(), Qt::Key_Tab);

@@ -5,6 +5,7 @@
 #include "platform/App.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/Grid.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/Screen.h"
@@ -161,6 +162,87 @@ private slots:
         LayoutForm never("frmNooit");
         never.SetWidth(120 + 9600);  // never stored: keeps its design
         QCOMPARE(never.lblTekst.Width(), 1000);
+    }
+
+    void aWindowOpenedAgainScalesWithItsOwnDesignOnly() {
+        // The earlier instance was laid out wider, with a larger font.
+        {
+            LayoutForm breed("frmHerhaald");
+            breed.Move(0, 0, 120 + 14400, 405 + 3000);
+            breed.lblTekst.Move(100, 200, 9000, 300);
+            BewaarPosities(breed);
+        }
+        for (int keer = 0; keer < 3; ++keer) {
+            LayoutForm f("frmHerhaald");
+            // Placed while loading, before it stored its own design: the
+            // stored geometry of the earlier instance is none of its business.
+            f.Move(0, 0, 120 + 6000, 405 + 3000);
+            QCOMPARE(f.lblTekst.FontSize(), 8.0);
+            QCOMPARE(f.lblTekst.Width(), 1000);
+            BewaarPosities(f);
+            f.Move(0, 0, 120 + 12000, 405 + 6000);
+            QCOMPARE(f.lblTekst.Width(), 2000);
+            QCOMPARE(f.lblTekst.FontSize(), 11.5);
+            f.Move(0, 0, 120 + 6000, 405 + 3000);
+            QCOMPARE(f.lblTekst.FontSize(), 8.0);
+        }
+    }
+
+    void gridColumnsGrowAndShrinkWithTheirText() {
+        LayoutForm f("frmRooster");
+        Grid g(&f, "msfgTabel");
+        g.Move(100, 1000, 4000, 1500);
+        g.SetFontSize(8);
+        g.SetCols(3);
+        g.SetColWidth(0, 400);
+        g.SetColWidth(1, 2000);
+        g.SetColWidth(2, 0);  // a hidden column stays hidden
+        BewaarPosities(f);
+        f.Move(0, 0, 120 + 6000, 405 + 3750);  // 1.25 times
+        QCOMPARE(g.FontSize(), 10.0);
+        QCOMPARE(g.ColWidth(0), 500);
+        QCOMPARE(g.ColWidth(1), 2500);
+        QCOMPARE(g.ColWidth(2), 0);
+        f.Move(0, 0, 120 + 2400, 405 + 1500);  // half
+        QCOMPARE(g.ColWidth(1), 1000);
+        f.Move(0, 0, 120 + 4800, 405 + 3000);  // back: the design widths
+        QCOMPARE(g.ColWidth(0), 400);
+        QCOMPARE(g.ColWidth(1), 2000);
+        // A text fits its column at every size the window takes.
+        g.SetTextMatrix(1, 1, "01. Marie-Thérèse - Noor");
+        g.SetColWidth(1, g.TextWidthTwips(g.TextMatrix(1, 1) + "W"));
+        for (int breedte : {2400, 3600, 6000, 9600}) {
+            f.Move(0, 0, 120 + breedte, 405 + breedte * 5 / 8);
+            QVERIFY2(g.TextWidthTwips(g.TextMatrix(1, 1)) <= g.ColWidth(1), qPrintable(QString::number(breedte)));
+        }
+    }
+
+    void aTinyStoredSizeOpensTheDesignSizeAndIsNotKept() {
+        testsupport::TempHome home;
+        IniBestand = programPath("taal.ini");
+        WriteProfileString(IniBestand, "Beeldscherm", "ToonScherm", "1");
+        WriteProfileString(SchermIniBestand(), "frmVeldom06", "State", "15,15");
+        LayoutForm f("frmVeldom06");
+        BewaarPosities(f);
+        HerstelScherm(f);
+        QCOMPARE(f.Width(), 4920);
+        QCOMPARE(f.Height(), 3405);
+        QCOMPARE(f.lblTekst.FontSize(), 8.0);
+        BewaarSchermGrootte(f);
+        QCOMPARE(ReadProfileString(SchermIniBestand(), "frmVeldom06", "State"), QString("4920,3405"));
+        // Too narrow alone is as bad as too small.
+        WriteProfileString(SchermIniBestand(), "frmVeldom06", "State", "300,3405");
+        HerstelScherm(f);
+        QCOMPARE(f.Width(), 4920);
+        // Made tiny by hand, it is not stored: the stored size stays.
+        f.scaleOnResize = false;
+        f.Move(0, 0, 600, 600);
+        BewaarSchermGrootte(f);
+        QCOMPARE(ReadProfileString(SchermIniBestand(), "frmVeldom06", "State"), QString("300,3405"));
+        // A quarter of the design size is still a size to keep.
+        f.Move(0, 0, 1230, 852);
+        BewaarSchermGrootte(f);
+        QCOMPARE(ReadProfileString(SchermIniBestand(), "frmVeldom06", "State"), QString("1230,852"));
     }
 
     void windowSizeIsStoredAndRestored() {
