@@ -753,6 +753,9 @@ void frmVeldom11Form::cmdWisSpel_Click() {
     BewaarOverzicht();
     g.SetVisible(true);
     SchrijfKlaarVlaggen();
+    // A cleared board is rare and deliberate: it is on disk when the
+    // question is answered, flags and overview with the removed files.
+    uitslag::WachtOp();
     GescoordeRij = -1;
     ZetInvoerTekst("");
     ZetPrompt();

@@ -193,7 +193,7 @@ private slots:
             e->paste();
         };
         Tik(a.txtOW, "40");
-        for (const QString& fout : {QStringLiteral("-5"), QStringLiteral("x"), QStringLiteral("5 5"),
+        for (const QString& fout : {QStringLiteral("-5"), QStringLiteral("x"), QStringLiteral("x5"),
                                     QStringLiteral("5."), QString(QChar(0x0665))}) {
             plak(a.txtNZ, fout);
             QCOMPARE(a.txtNZ.Text(), fout);
