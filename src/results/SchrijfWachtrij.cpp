@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QPointer>
 
 #include <condition_variable>
 #include <deque>
