@@ -276,6 +276,8 @@ void frmVeldom11Form::Form_QueryUnload(int&, int) {
     if (teruggegeven_) return;
     teruggegeven_ = true;
     timAllesKlaar.SetEnabled(false);
+    // The results typed go to disk before the window's own settings.
+    uitslag::WachtOp();
     BewaarSchermGrootte(*this);
     if (fraScoreBriefjes.Visible() && !SessieNaam.isEmpty()) {
         PasKolomBreedteAan(msfgResultaat);
