@@ -402,6 +402,7 @@ private slots:
         f.cmdStart.Click();
         QVERIFY(f.fraScoreBriefjes.Visible());
         QCOMPARE(KlaarVlaggen, QString(20, '1') + "00");
+        uitslag::WachtOp();  // the flags are written behind
         QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/W/W klaar.txt")), QByteArray(20, '1') + "00\r\n");
         QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/W/W.spellen")), QByteArray("22\r\n"));
         QVERIFY(f.cmdSpel[22].Visible());
