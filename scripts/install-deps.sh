@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl1-mesa-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-private-dev libgl1-mesa-dev qt6-translations-l10n
   libcurl4-openssl-dev ca-certificates openssl
   libsodium-dev
   fonts-dejavu-core

@@ -50,8 +50,15 @@ int EventScope::depth() { return g_depth; }
 
 void DoEvents() {
     if (!QCoreApplication::instance()) return;
+    // Inside a handler, the keys and clicks the user gave meanwhile stay
+    // queued: they are handled in order once the handler is done, by the
+    // control that has the focus then. Let in here, a key typed ahead would
+    // land in the middle of the handler's work (in a box it empties a
+    // moment later, on a board it is about to leave).
+    const QEventLoop::ProcessEventsFlags welke =
+        g_depth > 0 ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents;
     QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::processEvents(welke);
     if (g_depth == 0 && !g_idleWork.empty()) runIdleWork();
 }
 

@@ -33,6 +33,9 @@ void Fire(const F& handler, Args&&... args) {
 }
 
 // Lets pending window events, timers and repaints run, then returns.
+// Called while a handler runs, it leaves the user's input (keys, mouse
+// buttons) queued until the handler is done, so that a key typed ahead
+// is never handled in the middle of the handler before it.
 void DoEvents();
 
 // Ends the program at once: no close handler runs. In the program this

@@ -14,6 +14,15 @@ int EersteVrijeRij(const std::vector<SlipRij>& rijen) {
     return -1;
 }
 
+int InvoerRij(const std::vector<SlipRij>& rijen, int gevraagd) {
+    if (gevraagd >= 0 && gevraagd < int(rijen.size()) && rijen[gevraagd].Vrij()) {
+        bool zichtbaar = true;  // visible rows run from row 0 to the first hidden one
+        for (int i = 0; i <= gevraagd; ++i) zichtbaar = zichtbaar && rijen[i].zichtbaar;
+        if (zichtbaar) return gevraagd;
+    }
+    return EersteVrijeRij(rijen);
+}
+
 int GevuldeRijen(const std::vector<SlipRij>& rijen) {
     int n = 0;
     for (const SlipRij& r : rijen) {
@@ -81,6 +90,13 @@ QString SorteerTekst(int index, int waarde, int taalNummer) {
         t.replace(QStringLiteral("la"), QStringLiteral("l&a"));
     }
     return t;
+}
+
+bool IsProcent(const QString& tekst) {
+    if (tekst.isEmpty() || tekst.size() > 2) return false;
+    for (QChar c : tekst)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    return true;
 }
 
 QString ArbitraleTekst(const QString& procent) { return procent + QStringLiteral(".00%"); }

@@ -23,6 +23,10 @@ struct SlipRij {
 // hidden row; -1 when every visible row holds a contract.
 int EersteVrijeRij(const std::vector<SlipRij>& rijen);
 
+// The row an entry goes to: `gevraagd` (the row the prompt names) when it
+// is a visible free row, else the first visible free row; -1 when none.
+int InvoerRij(const std::vector<SlipRij>& rijen, int gevraagd);
+
 // The visible rows (from row 0 up to the first hidden row) that hold a
 // contract on either side.
 int GevuldeRijen(const std::vector<SlipRij>& rijen);
@@ -65,6 +69,10 @@ int KwetsbaarTekstNummer(int bord);
 // text 117 for 0, else 118; the match box in Dutch gets the access key on
 // the "a" of "laag" so that the two boxes differ.
 QString SorteerTekst(int index, int waarde, int taalNummer);
+
+// True for a whole percentage as the adjusted-score window takes it: one
+// or two digits (0 to 99), nothing else.
+bool IsProcent(const QString& tekst);
 
 // The contract text of an adjusted score: the percentage and ".00%".
 QString ArbitraleTekst(const QString& procent);

@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "results/ContractNotatie.h"
+#include "results/SchrijfWachtrij.h"
 #include "shared/Tekst.h"
 
 namespace uitslag {
@@ -68,7 +69,7 @@ LeesUitkomst Vreemd(LeesUitkomst u, int regel) {
 }
 
 bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const QStringList& regels,
-             QString* fout) {
+             QString* fout, Schrijfwijze wijze = Schrijfwijze::Meteen) {
     const QString pad = SchrijfPad(soort, wedstrijd, bord);
     if (pad.isEmpty()) {
         if (fout) *fout = WedstrijdBestandsnaam(soort, wedstrijd, bord);
@@ -83,6 +84,12 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
     // The match folder is made when it is missing (a match made elsewhere
     // may lack it); the file itself is replaced whole or not at all.
     QDir().mkpath(QFileInfo(pad).absolutePath());
+    if (wijze == Schrijfwijze::Achtergrond) {
+        QByteArray data;
+        for (const QString& r : regels) data.append(platform::encodeCp1252(r)).append("\r\n");
+        return SchrijfLater(pad, data, fout);
+    }
+    WachtOp(pad);  // an earlier queued write of the file must not land after this one
     return platform::writeTextLines(pad, regels, fout);
 }
 
@@ -173,6 +180,7 @@ QString SchrijfPad(WedstrijdBestand soort, const QString& wedstrijd, int bord) {
 
 QString LeesPad(WedstrijdBestand soort, const QString& wedstrijd, int bord) {
     const QString vast = SchrijfPad(soort, wedstrijd, bord);
+    if (!vast.isEmpty()) WachtOp(vast);  // the program's own queued writes come first
     if (vast.isEmpty() || QFileInfo::exists(vast))
         return vast;
     const QString naam = WedstrijdBestandsnaam(soort, wedstrijd, bord, kAnder);
@@ -184,6 +192,9 @@ QString LeesPad(WedstrijdBestand soort, const QString& wedstrijd, int bord) {
 }
 
 bool WisWedstrijdBestand(WedstrijdBestand soort, const QString& wedstrijd, int bord, QString* fout) {
+    // A queued write would bring the file back after its removal.
+    const QString vast = SchrijfPad(soort, wedstrijd, bord);
+    if (!vast.isEmpty()) WachtOp(vast);
     bool goed = true;
     for (int taal : {kVast, kAnder}) {
         const QString naam = WedstrijdBestandsnaam(soort, wedstrijd, bord, taal);
@@ -319,12 +330,12 @@ LeesUitkomst LeesKlaar(const QString& wedstrijd, int spellen, QString& vlaggen) 
     return u;
 }
 
-bool SchrijfKlaar(const QString& wedstrijd, const QString& vlaggen, QString* fout) {
+bool SchrijfKlaar(const QString& wedstrijd, const QString& vlaggen, QString* fout, Schrijfwijze wijze) {
     if (vlaggen.isEmpty() || !VlaggenGoed(vlaggen)) {
         if (fout) *fout = vlaggen;
         return false;
     }
-    return Schrijf(WedstrijdBestand::Klaar, wedstrijd, 0, {vlaggen}, fout);
+    return Schrijf(WedstrijdBestand::Klaar, wedstrijd, 0, {vlaggen}, fout, wijze);
 }
 
 // --- Overview --------------------------------------------------------------
@@ -354,7 +365,8 @@ LeesUitkomst LeesOverzicht(const QString& wedstrijd, std::vector<QStringList>& r
     return u;
 }
 
-bool SchrijfOverzicht(const QString& wedstrijd, const std::vector<QStringList>& rijen, QString* fout) {
+bool SchrijfOverzicht(const QString& wedstrijd, const std::vector<QStringList>& rijen, QString* fout,
+                      Schrijfwijze wijze) {
     QStringList regels;
     for (const QStringList& rij : rijen) {
         for (const QString& cel : rij) {
@@ -365,7 +377,7 @@ bool SchrijfOverzicht(const QString& wedstrijd, const std::vector<QStringList>& 
         }
         regels << rij.join(QLatin1Char('~'));
     }
-    return Schrijf(WedstrijdBestand::Overzicht, wedstrijd, 0, regels, fout);
+    return Schrijf(WedstrijdBestand::Overzicht, wedstrijd, 0, regels, fout, wijze);
 }
 
 // --- Mail list -------------------------------------------------------------
@@ -402,7 +414,7 @@ SpelRij UitVelden(const QStringList& v) {
 }  // namespace
 
 bool BewaarSpel(const QString& wedstrijd, int bord, const std::vector<SpelRij>& rijen,
-                const QString& alfabet, bool metExport, QString* fout) {
+                const QString& alfabet, bool metExport, QString* fout, Schrijfwijze wijze) {
     if (!BordGeldig(bord) || rijen.empty() || rijen.size() > kMaxTafels) {
         if (fout) *fout = QString::number(bord);
         return false;
@@ -426,9 +438,9 @@ bool BewaarSpel(const QString& wedstrijd, int bord, const std::vector<SpelRij>& 
         uitslag << v.join(QLatin1Char('~'));
         export_ << eerste << tweede << v.mid(1);
     }
-    if (!Schrijf(WedstrijdBestand::SpelUitslag, wedstrijd, bord, uitslag, fout))
+    if (!Schrijf(WedstrijdBestand::SpelUitslag, wedstrijd, bord, uitslag, fout, wijze))
         return false;
-    return !metExport || Schrijf(WedstrijdBestand::SpelExport, wedstrijd, bord, export_, fout);
+    return !metExport || Schrijf(WedstrijdBestand::SpelExport, wedstrijd, bord, export_, fout, wijze);
 }
 
 LeesUitkomst LeesSpelUitslag(const QString& wedstrijd, int bord, const QString& alfabet,

@@ -31,6 +31,12 @@ enum class WedstrijdBestand {
     SpelExport,     // Spel NNN.txt: a board's slip for the sibling program
 };
 
+// How a writer below replaces its file: at once (it returns when the file
+// is on disk), or queued to the writer thread (SchrijfWachtrij: it returns
+// at once; what can be seen to fail is refused at once, a later failure is
+// reported by the queue).
+enum class Schrijfwijze { Meteen, Achtergrond };
+
 constexpr int kMaxSpellen = 48;
 constexpr int kMaxParen = 40;
 constexpr int kMaxTafels = 20;
@@ -55,7 +61,8 @@ QString WedstrijdBestandsnaam(WedstrijdBestand soort, const QString& wedstrijd, 
 QString SchrijfPad(WedstrijdBestand soort, const QString& wedstrijd, int bord = 0);
 
 // Where the file is read: the fixed name when it exists, else the English
-// name when that exists, else the fixed name.
+// name when that exists, else the fixed name. Queued writes of the file
+// (SchrijfWachtrij) are waited for first.
 QString LeesPad(WedstrijdBestand soort, const QString& wedstrijd, int bord = 0);
 
 // Removes the file under each of its names; true when none is left.
@@ -107,7 +114,8 @@ bool SchrijfSpellenAantal(const QString& wedstrijd, int aantal, QString* fout = 
 // "1" per board. A shorter line is filled up with "0" (a board it does not
 // cover is not done), a longer one cut to the board count.
 LeesUitkomst LeesKlaar(const QString& wedstrijd, int spellen, QString& vlaggen);
-bool SchrijfKlaar(const QString& wedstrijd, const QString& vlaggen, QString* fout = nullptr);
+bool SchrijfKlaar(const QString& wedstrijd, const QString& vlaggen, QString* fout = nullptr,
+                  Schrijfwijze wijze = Schrijfwijze::Meteen);
 
 // --- Overview --------------------------------------------------------------
 
@@ -117,7 +125,7 @@ bool SchrijfKlaar(const QString& wedstrijd, const QString& vlaggen, QString* fou
 // row.
 LeesUitkomst LeesOverzicht(const QString& wedstrijd, std::vector<QStringList>& rijen);
 bool SchrijfOverzicht(const QString& wedstrijd, const std::vector<QStringList>& rijen,
-                      QString* fout = nullptr);
+                      QString* fout = nullptr, Schrijfwijze wijze = Schrijfwijze::Meteen);
 
 // --- Mail list -------------------------------------------------------------
 
@@ -147,7 +155,8 @@ struct SpelRij {
 // pair caption that is not two pair numbers, more than 20 rows or a board
 // outside 1 to 48.
 bool BewaarSpel(const QString& wedstrijd, int bord, const std::vector<SpelRij>& rijen,
-                const QString& alfabet, bool metExport, QString* fout = nullptr);
+                const QString& alfabet, bool metExport, QString* fout = nullptr,
+                Schrijfwijze wijze = Schrijfwijze::Meteen);
 
 // Reads a board's result file: at most 20 lines of seven fields with a
 // valid pair caption. Contracts come back in the letters of `alfabet`.

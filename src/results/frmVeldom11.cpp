@@ -11,6 +11,7 @@
 #include "players/GroepBestand.h"
 #include "results/ContractNotatie.h"
 #include "results/Matchpunten.h"
+#include "results/SchrijfWachtrij.h"
 #include "results/Score.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom12.h"
@@ -273,12 +274,16 @@ void frmVeldom11Form::Form_QueryUnload(int&, int) {
     if (teruggegeven_) return;
     teruggegeven_ = true;
     timAllesKlaar.SetEnabled(false);
+    // The results typed go to disk before the window's own settings.
+    uitslag::WachtOp();
     BewaarSchermGrootte(*this);
     if (fraScoreBriefjes.Visible() && !SessieNaam.isEmpty()) {
         PasKolomBreedteAan(msfgResultaat);
         BewaarOverzicht();
         msfgResultaat.SetVisible(true);
     }
+    // The match's files are all on disk before the window goes.
+    uitslag::WachtOp();
     if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
@@ -574,6 +579,9 @@ std::vector<invoer::SlipRij> frmVeldom11Form::Rijen() const {
 }
 
 int frmVeldom11Form::EersteVrijeRij() const { return invoer::EersteVrijeRij(Rijen()); }
+int frmVeldom11Form::InvoerRij() const {
+    return invoer::InvoerRij(Rijen(), cmdArbitrale.Tag().isEmpty() ? -1 : ValInteger(cmdArbitrale.Tag()));
+}
 int frmVeldom11Form::GevuldeRijen() const { return invoer::GevuldeRijen(Rijen()); }
 int frmVeldom11Form::Tafels() const { return invoer::Tafels(lstParen.ListCount()); }
 int frmVeldom11Form::OpenSpel() const { return ValInteger(cmdSpel[0].Tag()); }
@@ -604,6 +612,7 @@ void frmVeldom11Form::ZetInvoerTekst(const QString& tekst) {
     BezigMetLaden = true;
     txtContract.SetText(tekst);
     BezigMetLaden = false;
+    vorigeTekst_ = tekst;
 }
 
 void frmVeldom11Form::ZetPrompt() {
@@ -630,8 +639,9 @@ void frmVeldom11Form::KleurSpelKnoppen() {
 }
 
 bool frmVeldom11Form::SchrijfKlaarVlaggen() {
+    MeldSchrijfFouten();
     QString fout;
-    if (uitslag::SchrijfKlaar(SessieNaam, KlaarVlaggen, &fout)) return true;
+    if (uitslag::SchrijfKlaar(SessieNaam, KlaarVlaggen, &fout, uitslag::Schrijfwijze::Achtergrond)) return true;
     Meld(uitslag::SchrijfMelding(uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Klaar, SessieNaam), fout),
          vbOKOnly | vbExclamation);
     return false;
@@ -687,7 +697,8 @@ void frmVeldom11Form::cmdSpel_Click(int Index) {
 }
 
 void frmVeldom11Form::PlaatsContract(int& kant) {
-    const int i = EersteVrijeRij();
+    // The row the prompt names: a re-edited row may lie below a free one.
+    const int i = InvoerRij();
     if (i < 0) return;
     if (ContractTekst.size() == 1) {
         lblContractNZ[i].SetCaption(ContractTekst);
@@ -734,6 +745,9 @@ void frmVeldom11Form::cmdWisSpel_Click() {
     BewaarOverzicht();
     g.SetVisible(true);
     SchrijfKlaarVlaggen();
+    // A cleared board is rare and deliberate: it is on disk when the
+    // question is answered, flags and overview with the removed files.
+    uitslag::WachtOp();
     GescoordeRij = -1;
     ZetInvoerTekst("");
     ZetPrompt();
@@ -754,7 +768,9 @@ void frmVeldom11Form::txtContract_KeyPress(int& KeyAscii) {
         if (GescoordeRij < 0 || GescoordeRij > 19) return;
         const QString herhaal = invoer::HerhaalInvoer(lblContractNZ[GescoordeRij].Caption(),
                                                       lblContractOW[GescoordeRij].Caption(), A);
-        if (!herhaal.isEmpty() && EersteVrijeRij() >= 0) txtContract.SetText(herhaal);
+        // A passed-out or not-played row is not repeated: Enter places
+        // nothing there.
+        if (herhaal.size() > 1 && EersteVrijeRij() >= 0) txtContract.SetText(herhaal);
         return;
     }
     if (KeyAscii == vbKeyReturn && MetEnter == 1 && tekst.isEmpty()) {
@@ -776,6 +792,11 @@ void frmVeldom11Form::txtContract_KeyPress(int& KeyAscii) {
         FocusOpInvoer();
         return;
     }
+    // Every key works at the end of the entry, where the rules judge it: a
+    // caret moved into the middle goes back to the end first. A selection
+    // that reaches the end is left to be replaced.
+    const int lengte = int(tekst.size());
+    if (txtContract.SelStart() + txtContract.SelLength() != lengte) txtContract.SetSelStart(lengte);
     if (KeyAscii == vbKeyReturn) {
         KeyAscii = 0;
         MetEnter = 0;
@@ -796,6 +817,7 @@ void frmVeldom11Form::txtContract_Change() {
     const uitslag::Invoer r = uitslag::BeoordeelInvoer(tekst, A);
     InvoerGoed = r.goed;
     InvoerCompleet = r.goed && r.compleet;
+    if (InvoerGoed || tekst.isEmpty()) vorigeTekst_ = tekst;
     if (MetEnter == 0 && InvoerCompleet) {
         if (EersteVrijeRij() < 0 || OpenSpel() < 1) return;  // a full slip takes nothing more
         VerwerkCompleet(r.kant);
@@ -809,7 +831,9 @@ void frmVeldom11Form::txtContract_Change() {
         return;
     }
     if (!InvoerGoed && !tekst.isEmpty()) {
-        ZetInvoerTekst(tekst.left(tekst.size() - 1));
+        // A refused change is undone whole: the text goes back to what it
+        // was, wherever the refused character went (a paste, a Delete).
+        ZetInvoerTekst(tekst.startsWith(vorigeTekst_) ? tekst.left(tekst.size() - 1) : vorigeTekst_);
         FocusOpInvoer();
     }
 }
@@ -882,12 +906,30 @@ bool frmVeldom11Form::BewaarSpel() {
                          lblScoreNZ[i].Caption(), lblScoreOW[i].Caption(), lblMPNZ[i].Caption(),
                          lblMPOW[i].Caption()});
     }
+    MeldSchrijfFouten();
     QString fout;
-    if (uitslag::BewaarSpel(SessieNaam, b, rijen, uitslag::NotatieAlfabet(), !CvnMap.isEmpty(), &fout)) return true;
+    if (uitslag::BewaarSpel(SessieNaam, b, rijen, uitslag::NotatieAlfabet(), !CvnMap.isEmpty(), &fout,
+                            uitslag::Schrijfwijze::Achtergrond))
+        return true;
     Meld(uitslag::SchrijfMelding(uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::SpelUitslag, SessieNaam, b),
                                  fout),
          vbOKOnly | vbExclamation);
     return false;
+}
+
+void frmVeldom11Form::MeldSchrijfFouten() {
+    // The match files are written behind the user's back (SchrijfWachtrij);
+    // one that could not be written is reported once no handler runs.
+    static bool gezet = false;
+    if (gezet) return;
+    gezet = true;
+    uitslag::BijSchrijfFout([](const QString& pad, const QString& fout) {
+        const QString tekst = uitslag::SchrijfMelding(QFileInfo(pad).fileName(), fout);
+        if (frmVeldom11_IsLoaded())
+            frmVeldom11().Meld(tekst, vbOKOnly | vbExclamation);
+        else
+            MsgBox(tekst, vbOKOnly | vbExclamation, TaalTekst(126).remove(QLatin1Char('&')));
+    });
 }
 
 bool frmVeldom11Form::BewaarOverzicht() {
@@ -898,8 +940,9 @@ bool frmVeldom11Form::BewaarOverzicht() {
         for (int c = 0; c < g.Cols(); ++c) cellen << g.TextMatrix(r, c);
         rijen.push_back(cellen);
     }
+    MeldSchrijfFouten();
     QString fout;
-    if (uitslag::SchrijfOverzicht(SessieNaam, rijen, &fout)) return true;
+    if (uitslag::SchrijfOverzicht(SessieNaam, rijen, &fout, uitslag::Schrijfwijze::Achtergrond)) return true;
     Meld(uitslag::SchrijfMelding(uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Overzicht, SessieNaam),
                                  fout),
          vbOKOnly | vbExclamation);
@@ -943,7 +986,8 @@ bool frmVeldom11Form::BerekenMatchpunten(bool magVerder) {
         g.SetCellAlignment(flexAlignCenterCenter);
         g.SetText(u.totaal);
     }
-    PasKolomBreedteAan(g);
+    // Only this board's column changed: only its width is fitted again.
+    PasKolomBreedteAan(g, b);
     const bool overzicht = BewaarOverzicht();
     g.SetVisible(true);
     if (!overzicht) return false;

@@ -154,6 +154,8 @@ private:
     // The slip rows as the rules read them.
     std::vector<invoer::SlipRij> Rijen() const;
     int EersteVrijeRij() const;
+    // The row the next entry goes to: the one the prompt names.
+    int InvoerRij() const;
     int GevuldeRijen() const;
     int Tafels() const;
     void PlaatsInvoerVak();
@@ -167,6 +169,7 @@ private:
     void HerstelPaarNummers();
     void KleurSpelKnoppen();
     bool SchrijfKlaarVlaggen();
+    void MeldSchrijfFouten();
     int OpenSpel() const;
     void ZetKlaar(int bord, bool klaar);
     void HerEdit(int Index);
@@ -175,6 +178,7 @@ private:
 
     bool teruggegeven_ = false;
     bool enterBezig_ = false;
+    QString vorigeTekst_;     // the contract box as last accepted
     int timerBord_ = 0;       // the board timAllesKlaar was started for
     int opgeslagenAantal_ = 0;  // the board count stored with the chosen match
 };

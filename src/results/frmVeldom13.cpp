@@ -119,6 +119,17 @@ void frmVeldom13Form::cmdOK_Click() {
         ZetFocus(*this, *t);
         return;
     }
+    // The keys let only digits in, but a paste can bring anything: only a
+    // whole percentage is stored.
+    for (TextBox* t : {&txtNZ, &txtOW}) {
+        if (invoer::IsProcent(t->Text().trimmed())) continue;
+        MsgBox(TaalTekst(239), vbOKOnly | vbInformation, Caption());
+        cmdOK.SetEnabled(true);
+        ZetFocus(*this, *t);
+        t->SetSelStart(0);
+        t->SetSelLength(int(t->Text().size()));
+        return;
+    }
     if (!frmVeldom11_IsLoaded()) {
         cmdTerug_Click();
         return;

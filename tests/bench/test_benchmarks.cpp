@@ -68,6 +68,15 @@ private slots:
         QVERIFY2(uit->contains(QRegularExpression(R"(layout 1, 24 boards, 1 file: +[0-9.]+ s)")),
                  qPrintable(*uit));
     }
+
+    void entryBenchmarkRunsUnattended() {
+        const auto uit = Draai("bench_entry");
+        if (!uit) return;
+        QVERIFY2(uit->contains(QRegularExpression(R"(final key +3 keys: median +[0-9.]+ ms, worst +[0-9.]+ ms)")),
+                 qPrintable(*uit));
+        QVERIFY2(uit->contains(QRegularExpression(R"(other key +[0-9]+ keys: median +[0-9.]+ ms, worst +[0-9.]+ ms)")),
+                 qPrintable(*uit));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBenchmarks)

@@ -23,6 +23,7 @@
 #include "players/frmVeldom10.h"
 #include "lessons/frmVeldom15.h"
 #include "results/UitslagOverzicht.h"
+#include "results/SchrijfWachtrij.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
 #include "results/frmVeldom12.h"
@@ -674,8 +675,10 @@ class TestClubavond : public QObject {
         QCOMPARE(KlaarVlaggen, QString(24, QLatin1Char('1')));
         QVERIFY(f.cmdUitslag.Enabled());
 
-        // On disk: a result file per board, the flags, the overview, all in
-        // CR LF; contracts kept in the Dutch letters whatever the language.
+        // On disk (once the queued writes are done): a result file per
+        // board, the flags, the overview, all in CR LF; contracts kept in
+        // the Dutch letters whatever the language.
+        uitslag::WachtOp();
         for (int b = 1; b <= 24; ++b) {
             const QByteArray spel = testsupport::ReadTestFile(uitslag::SchrijfPad(uitslag::WedstrijdBestand::SpelUitslag, "Avond", b));
             QVERIFY2(AlleRegelsCrLf(spel), qPrintable(QString::number(b)));

@@ -1,6 +1,7 @@
 // Killed in the middle of a write, then started again: for saving a deal
-// set over an old one, creating a match from a group, and entering the
-// last table of a board, the program is killed (SIGKILL) at its first, a
+// set over an old one, creating a match from a group, entering the last
+// table of a board, and typing a whole board while its files are written
+// behind, the program is killed (SIGKILL) at its first, a
 // middle and its last file write - with half the bytes written, just
 // before the rename and just after it. Every file is then exactly as
 // before the write or as after it, and the next start removes the
@@ -362,6 +363,20 @@ private slots:
         Bewijs("childResult", "resultaten/Avond");
     }
 
+    // A whole board typed table by table while its files are written
+    // behind, on the writer thread: a kill at any of those writes, as the
+    // typing goes on, leaves every file as before or as after it.
+    void enterAWholeBoardWhileItsWritesRunBehind() {
+        if (kind) QSKIP("the parent's work");
+        SchrijfGroep();
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = OpenUitslagen();
+        MaakWedstrijd(f);
+        f.cmdStart.Click();
+        SluitAlles();
+        Bewijs("childWholeBoard", "resultaten/Avond");
+    }
+
     // --- what the child does ----------------------------------------------
 
     void childSave() {
@@ -398,6 +413,21 @@ private slots:
         f.cmdStart.Click();
         f.cmdSpel_Click(1);
         Tik(f, "3a-1w");
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+    }
+
+    void childWholeBoard() {
+        if (!kind) QSKIP("run by the parent");
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = OpenUitslagen();
+        QVERIFY(Kies(f.lstUitslagen, "Avond"));
+        f.cmdStart.Click();
+        f.cmdSpel_Click(1);
+        // Each table's writes go to the writer once its key is handled.
+        for (const char* contract : {"4scz", "3h+1n", "2s+1!n", "3a-1w"}) {
+            Tik(f, contract);
+            DoEvents();
+        }
         QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
     }
 

@@ -20,6 +20,7 @@
 #include "players/GroepBestand.h"
 #include "results/ContractNotatie.h"
 #include "results/Matchpunten.h"
+#include "results/SchrijfWachtrij.h"
 #include "results/Score.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
@@ -181,9 +182,18 @@ class TestFrmVeldom11 : public QObject {
                 QVERIFY2(f.lblContract.Caption().contains(tafel.paar), qPrintable(f.lblContract.Caption()));
                 if (b == 5 && t == 2) tafel.invoer = "n";
                 if (b == 2 && t == 1) {
-                    // Immediate mode: Enter repeats the last contract.
+                    // Immediate mode: Enter repeats the last contract. A
+                    // passed-out table is no contract: Enter places nothing
+                    // there, and the table is typed.
                     Tik(f, "", true);
                     tafel.invoer = tafels[0].invoer;
+                    if (tafel.invoer.size() == 1) {
+                        QCOMPARE(f.lblContractNZ[1].Caption(), QString());
+                        QCOMPARE(f.lblContractOW[1].Caption(), QString());
+                        QVERIFY(f.lblContract.Caption().contains(tafel.paar));
+                        tafel.invoer = "3acn";
+                        Tik(f, tafel.invoer);
+                    }
                     if (tafel.invoer.size() > 1) tafel.invoer.chop(1), tafel.invoer += QLatin1Char(
                         uitslag::LeesContract(tafels[0].invoer, uitslag::NotatieAlfabet(10))->NoordZuid() ? 'n' : 'o');
                     tafels.push_back(tafel);
@@ -392,6 +402,7 @@ private slots:
         f.cmdStart.Click();
         QVERIFY(f.fraScoreBriefjes.Visible());
         QCOMPARE(KlaarVlaggen, QString(20, '1') + "00");
+        uitslag::WachtOp();  // the flags are written behind
         QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/W/W klaar.txt")), QByteArray(20, '1') + "00\r\n");
         QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/W/W.spellen")), QByteArray("22\r\n"));
         QVERIFY(f.cmdSpel[22].Visible());
@@ -521,6 +532,7 @@ private slots:
         Pas(f, 2);
         QCOMPARE(KlaarVlaggen.at(1), QLatin1Char('1'));
         const QString spel = WedstrijdBestand(uitslag::WedstrijdBestand::SpelUitslag, "W", 2);
+        uitslag::WachtOp();
         QVERIFY(QFile::exists(spel));
         QVERIFY(!f.msfgResultaat.TextMatrix(1, 2).isEmpty());
         prompts.answer(vbNo);

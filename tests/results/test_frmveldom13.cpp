@@ -3,6 +3,8 @@
 // every road; both percentages required, a filled row replaced only after
 // a question, and the board saved at once.
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QtTest>
 #include <memory>
 
@@ -175,6 +177,39 @@ private slots:
         QCOMPARE(f.lblContractNZ[0].Caption(), QStringLiteral("P"));
         QCOMPARE(f.lblContractNZ[1].Caption(), QStringLiteral("P"));
         QVERIFY(f.Enabled());
+    }
+
+    // The keys let only digits in; a paste through the box's context menu
+    // may bring anything, and only a whole percentage is stored.
+    void pastedTextIsStoredOnlyAsAWholePercentage() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(10);
+        frmVeldom13Form& a = OpenArbitraal(f);
+        auto plak = [](TextBox& t, const QString& tekst) {
+            auto* e = qobject_cast<QLineEdit*>(t.widget());
+            QVERIFY(e);
+            e->selectAll();
+            QApplication::clipboard()->setText(tekst);
+            e->paste();
+        };
+        Tik(a.txtOW, "40");
+        for (const QString& fout : {QStringLiteral("-5"), QStringLiteral("x"), QStringLiteral("x5"),
+                                    QStringLiteral("5."), QString(QChar(0x0665))}) {
+            plak(a.txtNZ, fout);
+            QCOMPARE(a.txtNZ.Text(), fout);
+            prompts.answer(vbOK);
+            a.cmdOK.Click();
+            QVERIFY2(frmVeldom13_IsLoaded(), qPrintable(fout));
+            QCOMPARE(prompts.last().text, TaalTekst(239));
+            QCOMPARE(f.lblContractNZ[0].Caption(), QString());
+            QVERIFY(a.cmdOK.Enabled());
+        }
+        plak(a.txtNZ, "7");
+        a.cmdOK.Click();
+        QVERIFY(!frmVeldom13_IsLoaded());
+        QCOMPARE(f.lblContractNZ[0].Caption(), QStringLiteral("7.00%"));
+        QCOMPARE(f.lblContractOW[0].Caption(), QStringLiteral("40.00%"));
+        QCOMPARE(prompts.count(), 5);
     }
 };
 

@@ -1,0 +1,171 @@
+// Speed of results entry: on a slow disk no key waits for the files it
+// causes to be written, and the files still come out whole; opening a board
+// that is already complete rewrites none of the match's files.
+//
+// The slow-disk part runs this test program again as a child with
+// slow_disk preloaded (every fsync takes 300 ms longer); the child slot does
+// nothing unless SNELHEID_CHILD is set.
+#include <QApplication>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QtTest>
+
+#include <memory>
+#include <sys/stat.h>
+
+#include "main/frmVeldom01.h"
+#include "platform/App.h"
+#include "platform/Events.h"
+#include "platform/Form.h"
+#include "results/ContractNotatie.h"
+#include "results/SchrijfWachtrij.h"
+#include "results/WedstrijdBestanden.h"
+#include "results/frmVeldom11.h"
+#include "shared/BasVeldom.h"
+#include "support/MailTxtFixture.h"
+#include "support/PromptScript.h"
+#include "support/TestSupport.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr int TraagMs = 300;
+
+// Every file of a folder with its inode and change time: a file that was
+// replaced (written to a new file and renamed) or written again differs.
+QMap<QString, QPair<qulonglong, qlonglong>> Stempels(const QString& map) {
+    QMap<QString, QPair<qulonglong, qlonglong>> s;
+    QDirIterator it(map, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pad = it.next();
+        struct stat st {};
+        if (::stat(QFile::encodeName(pad).constData(), &st) == 0)
+            s[pad] = {qulonglong(st.st_ino), qlonglong(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec};
+    }
+    return s;
+}
+
+}  // namespace
+
+class TestFrmVeldom11Snelheid : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::TempHome> home;
+    const bool kind = qEnvironmentVariableIsSet("SNELHEID_CHILD");
+
+    frmVeldom11Form& Wedstrijd(int paren) {
+        QByteArray regels;
+        for (int i = 1; i <= paren; ++i)
+            regels += QStringLiteral("%1. A%2 - B%2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
+        testsupport::WriteTestFile(home->file("resultaten/W/W.txt"), regels);
+        frmVeldom01().Show();
+        frmVeldom01().cmdInvoeren.Click();
+        frmVeldom11Form& f = frmVeldom11();
+        f.lstUitslagen.SetListIndex(int(f.lstUitslagen.Items().indexOf("W")));
+        f.cmdStart.Click();
+        f.chkEnter.SetValue(0);
+        f.cmdSpel_Click(1);
+        return f;
+    }
+
+private slots:
+    void initTestCase() {
+        SetupApplication(*qApp);
+        SetEndHandler([] {});
+    }
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        testsupport::WriteWorkingMailTxt();
+        TaalNummer = 10;
+        AanroepScherm = 0;
+    }
+    void cleanup() {
+        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
+        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
+        DoEvents();
+        home.reset();
+    }
+
+    void noKeyWaitsOnASlowDisk() {
+        if (kind) QSKIP("the parent's work");
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SNELHEID_CHILD", "1");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("LD_PRELOAD", SLOW_DISK_LIB);
+        env.insert("SLOW_DISK_MS", QString::number(TraagMs));
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QCoreApplication::applicationFilePath(), {"childTypesTwoBoards"});
+        QVERIFY(p.waitForFinished(120000));
+        const QByteArray uit = p.readAll();
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, uit.constData());
+        QVERIFY2(uit.contains("PASS   : TestFrmVeldom11Snelheid::childTypesTwoBoards()"), uit.constData());
+    }
+
+    // In the child, on the slow disk: two boards of four tables, the
+    // second opened by the first one's last key. Each key is handled well
+    // within one fsync, so none waited for a file; afterwards every file
+    // is complete.
+    void childTypesTwoBoards() {
+        if (!kind) QSKIP("run by the parent");
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        f.chkNieuwSpel.SetValue(1);
+        uitslag::WachtOp();
+        qint64 langst = 0;
+        for (const char* c : {"3rco", "3acn", "4hc!n", "2s+1!n", "p", "3a-1w", "6acn", "2r-1o"}) {
+            for (const char* k = c; *k; ++k) {
+                QElapsedTimer klok;
+                klok.start();
+                QTest::keyClick(f.txtContract.widget(), *k);
+                DoEvents();
+                langst = qMax(langst, klok.elapsed());
+            }
+        }
+        QCOMPARE(KlaarVlaggen.left(2), QStringLiteral("11"));
+        QVERIFY2(langst < TraagMs / 2, qPrintable(QStringLiteral("a key took %1 ms").arg(langst)));
+        // What the keys asked for is on disk, whole.
+        QElapsedTimer klok;
+        klok.start();
+        uitslag::WachtOp();
+        QVERIFY(klok.elapsed() >= TraagMs);
+        QString vlaggen;
+        QVERIFY(uitslag::LeesKlaar("W", 24, vlaggen).Gelukt());
+        QCOMPARE(vlaggen.left(3), QStringLiteral("110"));
+        for (int b = 1; b <= 2; ++b) {
+            std::vector<uitslag::SpelRij> rijen;
+            QVERIFY(uitslag::LeesSpelUitslag("W", b, uitslag::NotatieAlfabet(10), rijen).Gelukt());
+            QCOMPARE(int(rijen.size()), 4);
+            for (const uitslag::SpelRij& r : rijen) QVERIFY(!r.mpNZ.isEmpty() && !r.mpOW.isEmpty());
+        }
+        std::vector<QStringList> overzicht;
+        QVERIFY(uitslag::LeesOverzicht("W", overzicht).Gelukt());
+        QVERIFY(!overzicht.at(1).at(2).isEmpty());
+        QCOMPARE(prompts.count(), 0);
+    }
+
+    // Opening a complete board recomputes it to the same slip: the board
+    // file, the overview and the done flags stay the files they were.
+    void openingACompleteBoardWritesNothing() {
+        if (kind) QSKIP("the parent's work");
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        for (const char* c : {"3rco", "3acn", "4hc!n", "2s+1!n"}) QTest::keyClicks(f.txtContract.widget(), c);
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+        f.cmdSpel_Click(2);
+        uitslag::WachtOp();
+        const auto voor = Stempels(home->file("resultaten/W"));
+        QVERIFY(voor.size() >= 5);
+        f.cmdSpel_Click(1);
+        QCOMPARE(f.lblMPNZ[0].Caption().isEmpty(), false);
+        uitslag::WachtOp();
+        QCOMPARE(Stempels(home->file("resultaten/W")), voor);
+        QCOMPARE(prompts.count(), 0);
+    }
+};
+
+QTEST_MAIN(TestFrmVeldom11Snelheid)
+#include "test_frmveldom11_snelheid.moc"

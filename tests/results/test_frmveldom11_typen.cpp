@@ -1,0 +1,282 @@
+// Typing contracts into the results entry window as users do: keys that
+// arrive faster than the window handles them, a caret moved into the
+// entry, rows cleared for re-editing in any order, Enter after a table
+// that was passed out or not played.
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QWindow>
+#include <QtTest>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <memory>
+
+#include "main/frmVeldom01.h"
+#include "platform/App.h"
+#include "platform/Events.h"
+#include "platform/Form.h"
+#include "platform/Prompt.h"
+#include "results/ContractNotatie.h"
+#include "results/WedstrijdBestanden.h"
+#include "results/frmVeldom11.h"
+#include "shared/BasVeldom.h"
+#include "support/MailTxtFixture.h"
+#include "support/PromptScript.h"
+#include "support/TestSupport.h"
+
+using namespace platform;
+
+namespace {
+
+int QtToets(QChar c) {
+    if (c.isDigit()) return Qt::Key_0 + c.digitValue();
+    if (c.isLetter()) return Qt::Key_A + (c.toUpper().unicode() - 'A');
+    switch (c.unicode()) {
+    case '+': return Qt::Key_Plus;
+    case '-': return Qt::Key_Minus;
+    case '!': return Qt::Key_Exclam;
+    case '=': return Qt::Key_Equal;
+    default: return Qt::Key_unknown;
+    }
+}
+
+// A typist faster than the window: the windowing system queues each key
+// the moment the window starts handling the one before it, as keys typed
+// at 40 ms arrive while a board is being finished. Keys go to whatever has
+// the focus when they are handled, as real keys do. A key that the window
+// took in while it was still busy with an earlier one was early; the key
+// after it comes once the window is done with both.
+class SnelleTypist : public QObject {
+public:
+    SnelleTypist(QWidget* doel, QString toetsen) : doel_(doel), toetsen_(std::move(toetsen)) {
+        qApp->installEventFilter(this);
+    }
+    ~SnelleTypist() override { qApp->removeEventFilter(this); }
+
+    // Types every key; false when they were not all handled within 20 s.
+    bool Typ() {
+        Volgende();
+        QElapsedTimer klok;
+        klok.start();
+        while (behandeld_ < toetsen_.size() && klok.elapsed() < 20000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            if (uitgesteld_) {
+                uitgesteld_ = false;
+                Volgende();
+            }
+        }
+        QCoreApplication::processEvents();
+        return behandeld_ == toetsen_.size();
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress && e->spontaneous() && o == doel_) {
+            ++behandeld_;
+            if (EventScope::depth() == 0)
+                Volgende();
+            else
+                uitgesteld_ = true;
+        }
+        return false;
+    }
+
+private:
+    void Volgende() {
+        if (gestuurd_ >= toetsen_.size()) return;
+        const QChar c = toetsen_.at(gestuurd_++);
+        QWindow* w = doel_->window()->windowHandle();
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            w, QEvent::KeyPress, QtToets(c), Qt::NoModifier, QString(c));
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            w, QEvent::KeyRelease, QtToets(c), Qt::NoModifier, QString(c));
+    }
+
+    QWidget* doel_;
+    QString toetsen_;
+    int gestuurd_ = 0;
+    int behandeld_ = 0;
+    bool uitgesteld_ = false;
+};
+
+void Tik(frmVeldom11Form& f, const QString& tekst) { QTest::keyClicks(f.txtContract.widget(), tekst); }
+
+}  // namespace
+
+class TestFrmVeldom11Typen : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::TempHome> home;
+
+    // A started match "W" of `paren` pairs with board 1 open, in immediate
+    // mode.
+    frmVeldom11Form& Wedstrijd(int paren) {
+        QByteArray regels;
+        for (int i = 1; i <= paren; ++i)
+            regels += QStringLiteral("%1. A%2 - B%2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
+        testsupport::WriteTestFile(home->file("resultaten/W/W.txt"), regels);
+        frmVeldom01().Show();
+        frmVeldom01().cmdInvoeren.Click();
+        frmVeldom11Form& f = frmVeldom11();
+        f.lstUitslagen.SetListIndex(int(f.lstUitslagen.Items().indexOf("W")));
+        f.cmdStart.Click();
+        f.chkEnter.SetValue(0);
+        f.cmdSpel_Click(1);
+        return f;
+    }
+    static void Klik(Label& l, Qt::MouseButton knop = Qt::LeftButton) {
+        QVERIFY(l.widget());
+        QTest::mouseClick(l.widget(), knop, Qt::NoModifier, QPoint(2, 2));
+    }
+
+private slots:
+    void initTestCase() {
+        SetupApplication(*qApp);
+        SetEndHandler([] {});
+    }
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        testsupport::WriteWorkingMailTxt();
+        TaalNummer = 10;
+        AanroepScherm = 0;
+    }
+    void cleanup() {
+        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
+        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
+        DoEvents();
+        home.reset();
+    }
+
+    // Three boards typed in one run of keys, each key arriving while the
+    // one before it is still being handled; the last table of a board
+    // opens the next board from inside its key. Every contract lands in
+    // the row and board it was typed for.
+    void fastTypingLosesNothing() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        f.chkNieuwSpel.SetValue(1);
+        const QStringList contracten = {"3acn",  "4hc!n", "2s+1!n", "3rco",  // board 1
+                                        "3a-1w", "p",     "6acn",   "2r-1o", // board 2
+                                        "5kcz",  "3ac!o", "1a+1!!n", "n"};   // board 3
+        SnelleTypist typist(f.txtContract.widget(), contracten.join(QString()));
+        QVERIFY(typist.Typ());
+        QCOMPARE(KlaarVlaggen.left(3), QStringLiteral("111"));
+        QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("4"));
+        QCOMPARE(f.txtContract.Text(), QString());
+        const QString A = uitslag::NotatieAlfabet(10);
+        for (int b = 1; b <= 3; ++b) {
+            std::vector<uitslag::SpelRij> rijen;
+            QVERIFY(uitslag::LeesSpelUitslag("W", b, A, rijen).Gelukt());
+            QCOMPARE(int(rijen.size()), 4);
+            for (int t = 0; t < 4; ++t) {
+                const QString invoer = contracten[(b - 1) * 4 + t];
+                const QString slip = uitslag::SlipTekst(invoer);
+                const bool nz = invoer.size() == 1 || uitslag::LeesContract(invoer, A)->NoordZuid();
+                const bool ow = invoer.size() == 1 || !nz;
+                const QString waar = QStringLiteral("board %1 table %2").arg(b).arg(t + 1);
+                QVERIFY2(rijen[t].contractNZ == (nz ? slip : QString()), qPrintable(waar + ": " + rijen[t].contractNZ));
+                QVERIFY2(rijen[t].contractOW == (ow ? slip : QString()), qPrintable(waar + ": " + rijen[t].contractOW));
+                // Every table that played is matchpointed.
+                QVERIFY2(rijen[t].mpNZ.isEmpty() == (invoer == "n"), qPrintable(waar));
+            }
+        }
+        QCOMPARE(prompts.count(), 0);
+    }
+
+    // Two rows cleared by the left button, the upper one first: the prompt
+    // names the row clicked last, and that is where the next contract
+    // goes; then the prompt names the row still free.
+    void aReEditedRowTakesTheContractThePromptNamesItFor() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(10);  // 5 tables
+        for (const char* c : {"3acn", "4scz", "2h+1w", "3a-1o", "p"}) Tik(f, c);
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+        Klik(f.lblContractNZ[1]);
+        QVERIFY(f.lblContract.Caption().contains("3 - 4"));
+        Klik(f.lblContractOW[3]);
+        QVERIFY2(f.lblContract.Caption().contains("7 - 8"), qPrintable(f.lblContract.Caption()));
+        QCOMPARE(f.lblContractNZ[1].Caption(), QString());
+        QCOMPARE(f.lblContractOW[3].Caption(), QString());
+
+        Tik(f, "2acn");
+        QCOMPARE(f.lblContractNZ[3].Caption(), QStringLiteral("2AC"));
+        QCOMPARE(f.lblScoreNZ[3].Caption(), QStringLiteral("120"));
+        QCOMPARE(f.lblContractNZ[1].Caption(), QString());
+        QCOMPARE(f.lblContractOW[1].Caption(), QString());
+        QVERIFY2(f.lblContract.Caption().contains("3 - 4"), qPrintable(f.lblContract.Caption()));
+        QCOMPARE(f.cmdArbitrale.Tag(), QStringLiteral("1"));
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('0'));
+
+        Tik(f, "4s+1z");
+        QCOMPARE(f.lblContractNZ[1].Caption(), QStringLiteral("4S+1"));
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+        std::vector<uitslag::SpelRij> rijen;
+        QVERIFY(uitslag::LeesSpelUitslag("W", 1, uitslag::NotatieAlfabet(10), rijen).Gelukt());
+        QCOMPARE(rijen[1].contractNZ, QStringLiteral("4S+1"));
+        QCOMPARE(rijen[3].contractNZ, QStringLiteral("2AC"));
+        QCOMPARE(prompts.count(), 0);
+    }
+
+    // With the caret moved into the entry (by the arrow keys, or by a
+    // paste over it), a key never removes a character it did not type.
+    void aCaretInsideTheEntryChangesNothingButTheEnd() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        f.chkEnter.SetValue(1);  // the entry waits in the box for Enter
+        QWidget* w = f.txtContract.widget();
+        Tik(f, "3a-1w");
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("3a-1w"));
+        QTest::keyClick(w, Qt::Key_Home);
+        QTest::keyClick(w, Qt::Key_Right);
+        Tik(f, "h");
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("3a-1w"));
+        // Backspace works at the end too.
+        QTest::keyClick(w, Qt::Key_Left);
+        QTest::keyClick(w, Qt::Key_Left);
+        QTest::keyClick(w, Qt::Key_Backspace);
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("3a-1"));
+        // Text pasted over part of the entry that makes no entry is undone.
+        auto* e = qobject_cast<QLineEdit*>(w);
+        QVERIFY(e);
+        e->setSelection(1, 2);
+        QApplication::clipboard()->setText("zz");
+        e->paste();
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("3a-1"));
+        // A selection that reaches the end is replaced as usual.
+        e->setSelection(3, 1);
+        Tik(f, "2");
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("3a-2"));
+        Tik(f, "o");
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(f.lblContractOW[0].Caption(), QStringLiteral("3A-2"));
+        QCOMPARE(f.lblScoreNZ[0].Caption(), QStringLiteral("100"));
+        QCOMPARE(prompts.count(), 0);
+    }
+
+    // In immediate mode Enter repeats the contract of the table scored
+    // last, but a table that was passed out or not played is no contract
+    // to repeat: Enter places nothing.
+    void enterAfterAPassedOutOrNotPlayedTablePlacesNothing() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        QWidget* w = f.txtContract.widget();
+        for (const char* eerste : {"p", "n"}) {
+            f.cmdSpel_Click(eerste[0] == 'p' ? 1 : 2);
+            Tik(f, eerste);
+            QCOMPARE(f.lblContractNZ[0].Caption(), QString(eerste).toUpper());
+            QTest::keyClick(w, Qt::Key_Return);
+            QCOMPARE(f.lblContractNZ[1].Caption(), QString());
+            QCOMPARE(f.lblContractOW[1].Caption(), QString());
+            QVERIFY(f.lblContract.Caption().contains("3 - 4"));
+            // A contract still repeats.
+            Tik(f, "4scz");
+            QTest::keyClick(w, Qt::Key_Return);
+            QCOMPARE(f.lblContractNZ[2].Caption(), QStringLiteral("4SC"));
+        }
+        QCOMPARE(prompts.count(), 0);
+    }
+};
+
+QTEST_MAIN(TestFrmVeldom11Typen)
+#include "test_frmveldom11_typen.moc"
