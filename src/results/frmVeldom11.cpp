@@ -705,6 +705,7 @@ void frmVeldom11Form::cmdSpel_Click(int Index) {
         fraScoreBriefje.SetEnabled(false);
         cmdArbitrale.SetEnabled(false);
         lblSpelnummer.SetCaption(Tekst(64) + QLatin1Char(' ') + bord);
+        fraScoreBriefjes.SetCaption(Tekst(64) + QLatin1Char(' ') + bord);
         SpelGeopend = true;
         cmdWisSpel.SetEnabled(true);
         return;
