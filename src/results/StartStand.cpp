@@ -61,7 +61,11 @@ StartStand BouwStartStand(const QString& wedstrijd, const QStringList& paren, in
                 anders = anders || s.grid[r][b] != kolom[r];
                 s.grid[r][b] = kolom[r];
             }
-            if (anders) s.hersteld << b;
+            // A done board whose column the overview lost is worth a word;
+            // a whole slip not yet matchpointed (the program stopped in
+            // between) is finished as opening it would.
+            s.gridGewijzigd = s.gridGewijzigd || anders;
+            if (anders && s.vlaggen.at(b - 1) == QLatin1Char('1')) s.hersteld << b;
             s.vlaggen[b - 1] = QLatin1Char('1');
             continue;
         }

@@ -18,7 +18,8 @@ namespace uitslag {
 struct StartStand {
     std::vector<QStringList> grid;  // header, one row per pair, closing row; spellen + 1 cells each
     QString vlaggen;                // one "0"/"1" per board
-    QList<int> hersteld;            // boards whose column was filled anew from their board file
+    bool gridGewijzigd = false;     // a column differs from the overview as read
+    QList<int> hersteld;            // done boards whose column the overview contradicted
     QList<int> heropend;            // boards no longer marked done
 };
 

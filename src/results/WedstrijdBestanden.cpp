@@ -304,7 +304,22 @@ bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QSt
     const QString resultaten = platform::programPath(QStringLiteral("resultaten"));
     const QString doel = resultaten + QLatin1Char('/') + wedstrijd;
     QDir().mkpath(resultaten);
-    // The new match whole under a hidden name first.
+    const QFileInfo oud(doel);
+    if (!oud.exists() && !oud.isSymLink()) {
+        // A new match: its files go straight into its new folder, which
+        // goes again when one of them cannot be written.
+        if (!QDir().mkpath(doel)) {
+            if (fout) *fout = wedstrijd;
+            return false;
+        }
+        if (platform::writeTextLines(SchrijfPad(WedstrijdBestand::Paren, wedstrijd), paren, fout) &&
+            (groepPad.isEmpty() ||
+             platform::writeFileAtomic(SchrijfPad(WedstrijdBestand::MailLijst, wedstrijd), mail, fout)))
+            return true;
+        QDir(doel).removeRecursively();
+        return false;
+    }
+    // An earlier match: the new one is made whole under a hidden name first.
     QTemporaryDir nieuw(resultaten + QStringLiteral("/.nieuw-XXXXXX"));
     if (!nieuw.isValid()) {
         if (fout) *fout = nieuw.errorString();
@@ -319,22 +334,18 @@ bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QSt
         return false;
     // Then in the place of the earlier match, which goes only once the new
     // one stands.
-    const QFileInfo oud(doel);
-    QString opzij;
-    if (oud.exists() || oud.isSymLink()) {
-        opzij = VrijeNaam(resultaten, QStringLiteral(".oud-"));
-        if (oud.isSymLink() || !oud.isDir() || opzij.isEmpty() || !QDir().rename(doel, opzij)) {
-            if (fout) *fout = wedstrijd;
-            return false;
-        }
+    const QString opzij = VrijeNaam(resultaten, QStringLiteral(".oud-"));
+    if (oud.isSymLink() || !oud.isDir() || opzij.isEmpty() || !QDir().rename(doel, opzij)) {
+        if (fout) *fout = wedstrijd;
+        return false;
     }
     if (!QDir().rename(nieuw.path(), doel)) {
-        if (!opzij.isEmpty()) QDir().rename(opzij, doel);
+        QDir().rename(opzij, doel);
         if (fout) *fout = wedstrijd;
         return false;
     }
     nieuw.setAutoRemove(false);
-    if (!opzij.isEmpty()) QDir(opzij).removeRecursively();
+    QDir(opzij).removeRecursively();
     return true;
 }
 

@@ -72,11 +72,12 @@ bool WisSpelBestanden(const QString& wedstrijd, int bord, QString* fout = nullpt
 bool WedstrijdMapGevuld(const QString& wedstrijd);
 
 // Makes match W anew: its pairs file from `paren` and, when `groepPad` is
-// not "", its mail list as a byte copy of that group file. The new folder is
-// written whole under a hidden name first and then takes the place of any
-// earlier match of that name, so an earlier match is replaced with all its
-// files (board files, done flags, overview, board count) and a match made
-// anew starts empty; after any failure the earlier match is as it was.
+// not "", its mail list as a byte copy of that group file. A new match is
+// written into its new folder (removed again after a failure). Over an
+// earlier match of that name the new folder is written whole under a hidden
+// name first and then takes the earlier one's place, so the earlier match
+// goes with all its files (board files, done flags, overview, board count)
+// and the match starts empty; after any failure it is as it was.
 bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QString& groepPad,
                    QString* fout = nullptr);
 

@@ -559,7 +559,7 @@ void frmVeldom11Form::cmdStart_Click() {
     cmdUitslag.SetEnabled(!KlaarVlaggen.contains(QLatin1Char('0')));
     // What was rebuilt or reopened is stored at once, so that the files say
     // what the screen shows; a changed board count stores its flags too.
-    const bool hersteld = !stand.hersteld.isEmpty() ||
+    const bool hersteld = stand.gridGewijzigd ||
                           (!overzichtGelezen.Gelukt() && overzichtGelezen.fout != uitslag::LeesFout::Ontbreekt &&
                            overzichtGelezen.fout != uitslag::LeesFout::Leeg);
     if (hersteld) BewaarOverzicht();

@@ -71,6 +71,7 @@ private slots:
         const StartStand s = BouwStartStand(W, Paren, 3, overzicht, "101");
         QCOMPARE(Kolom(s, 3), QStringList({"1", "1", "0", "2", "4"}));
         QCOMPARE(s.vlaggen, QString("101"));
+        QVERIFY(!s.gridGewijzigd);
         QVERIFY(s.hersteld.isEmpty());
         QVERIFY(s.heropend.isEmpty());
         // A cut overview (its last rows gone) gets board 1 back whole.
@@ -86,6 +87,8 @@ private slots:
         // is done; a short flag line is filled up.
         StartStand s = BouwStartStand(W, Paren, 4, {}, "0");
         QCOMPARE(s.vlaggen, QString("1000"));
+        QVERIFY(s.gridGewijzigd);
+        QVERIFY(s.hersteld.isEmpty());
         QCOMPARE(s.grid[0].size(), 5);
         // A board file that cannot be read is left as stored until the
         // board is opened: its flag, its column.

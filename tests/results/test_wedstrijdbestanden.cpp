@@ -362,6 +362,9 @@ private slots:
         QCOMPARE(ReadTestFile(Map(home) + W + ".txt"), QByteArray("01. A - B\r\n02. C - D\r\n"));
         QCOMPARE(QDir(home.file("resultaten")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList({W}));
+        // A new match that cannot be made leaves no folder behind.
+        QVERIFY(!MaakWedstrijd("Weg", {"01. A - B"}, home.file("groepen/Weg.txt")));
+        QVERIFY(!QFileInfo::exists(home.file("resultaten/Weg")));
         // A match made without a group has no mail list.
         QVERIFY(MaakWedstrijd("Nieuw", {"01. A - B"}, QString()));
         QVERIFY(!QFile::exists(home.file("resultaten/Nieuw/Nieuw mail.txt")));
