@@ -10,6 +10,9 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
+#include <stdio.h>
+
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
@@ -333,9 +336,17 @@ bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QSt
                                    mail, fout))
         return false;
     // Then in the place of the earlier match, which goes only once the new
-    // one stands.
+    // one stands: both folders trade names in one step where the file system
+    // can, so that there is never a moment without the match.
+    if (oud.isSymLink() || !oud.isDir()) {
+        if (fout) *fout = wedstrijd;
+        return false;
+    }
+    if (::renameat2(AT_FDCWD, QFile::encodeName(nieuw.path()).constData(), AT_FDCWD,
+                    QFile::encodeName(doel).constData(), RENAME_EXCHANGE) == 0)
+        return true;  // the hidden folder, now holding the earlier match, goes with `nieuw`
     const QString opzij = VrijeNaam(resultaten, QStringLiteral(".oud-"));
-    if (oud.isSymLink() || !oud.isDir() || opzij.isEmpty() || !QDir().rename(doel, opzij)) {
+    if (opzij.isEmpty() || !QDir().rename(doel, opzij)) {
         if (fout) *fout = wedstrijd;
         return false;
     }
