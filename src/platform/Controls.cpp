@@ -353,6 +353,7 @@ protected:
     }
     // The arrow keys move the selection through the group, as on Windows.
     void keyPressEvent(QKeyEvent* e) override {
+        selectedByPress_ = false;  // a key's click selects, whatever a press left
         const int k = e->key();
         const bool arrow = k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right;
         if (arrow && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
