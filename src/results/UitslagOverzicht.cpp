@@ -318,7 +318,7 @@ std::vector<ExportBestand> ExportBestanden(const ExportInvoer& in) {
     const QString alfabet = TaalTekst(141);
     for (int b = 1; b <= std::min(in.spellen, kMaxSpellen); ++b) {
         std::vector<SpelRij> rijen;
-        if (!LeesSpelUitslag(W, b, alfabet, rijen).Gelukt() || rijen.empty()) continue;
+        if (!LeesSpelUitslag(W, b, alfabet, rijen, int(in.paren.size())).Gelukt() || rijen.empty()) continue;
         QStringList regels;
         for (const SpelRij& s : rijen) {
             regels << s.paar.section('-', 0, 0).trimmed() << s.paar.section('-', 1).trimmed()
