@@ -198,6 +198,22 @@ private slots:
         QCOMPARE(prompts.count(), 1);
     }
 
+    void aMatchFolderWithoutPairsIsNotReplacedUnasked() {
+        testsupport::PromptScript prompts;
+        SchrijfGroep("Groep", 4);
+        // Only a board file is left of match "Los".
+        WriteTestFile(Pad("Los", "Spel 01 Drovik.txt"), "1 - 2~P~P~0~0~1~1\r\n3 - 4~P~P~0~0~1~1\r\n");
+        frmVeldom11Form& f = Open();
+        KlikOp(f.lstGroepen, "Groep");
+        prompts.answer(vbNo).answer(vbOK);
+        SlaOpAls(f, "Los");
+        QCOMPARE(prompts.prompts().at(0).text, TaalTekst(46).replace('~', "Los").replace('|', '\n'));
+        QCOMPARE(prompts.last().text, TaalTekst(128).replace('|', '\n'));
+        QVERIFY(QFile::exists(Pad("Los", "Spel 01 Drovik.txt")));
+        QVERIFY(!QFile::exists(Pad("Los", "Los.txt")));
+        QCOMPARE(SessieNaam, QString());
+    }
+
     void aNameTooLongIsRefusedBeforeAnythingIsWritten() {
         testsupport::PromptScript prompts;
         SchrijfGroep("Groep", 4);
