@@ -243,12 +243,11 @@ bool WisSpelBestanden(const QString& wedstrijd, int bord, QString* fout) {
         if (fout) *fout = wedstrijd;
         return false;
     }
-    const QString echteMap = platform::programPath(QStringLiteral("resultaten/") + wedstrijd);
     QStringList paden;
     for (WedstrijdBestand soort : {WedstrijdBestand::SpelUitslag, WedstrijdBestand::SpelExport}) {
         for (int taal : {kVast, kAnder}) {
             const QString naam = WedstrijdBestandsnaam(soort, wedstrijd, bord, taal);
-            const QString pad = echteMap + QLatin1Char('/') + naam;
+            const QString pad = map + QLatin1Char('/') + naam;
             const QFileInfo info(pad);
             if (naam.isEmpty() || paden.contains(pad) || (!info.exists() && !info.isSymLink()))
                 continue;
@@ -263,7 +262,7 @@ bool WisSpelBestanden(const QString& wedstrijd, int bord, QString* fout) {
     // between leaves nothing that is read as a board.
     QList<QPair<QString, QString>> opzij;
     for (const QString& pad : paden) {
-        const QString naar = VrijeNaam(echteMap, QStringLiteral(".drovik-tmp."));
+        const QString naar = VrijeNaam(map, QStringLiteral(".drovik-tmp."));
         QFile bestand(pad);
         if (naar.isEmpty() || !bestand.rename(naar)) {
             if (fout) *fout = QFileInfo(pad).fileName() + QStringLiteral(": ") + bestand.errorString();
