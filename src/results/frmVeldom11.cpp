@@ -551,6 +551,7 @@ void frmVeldom11Form::cmdStart_Click() {
     }
     cmdSpel[0].SetTag("");
     fraInvoer.SetEnabled(false);
+    fraScoreBriefje.SetEnabled(true);
     lblSpelnummer.SetCaption("");
     fraScoreBriefjes.SetCaption(Tekst(64));
     fraScoreBriefjes.SetVisible(true);
