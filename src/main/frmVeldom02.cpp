@@ -247,7 +247,11 @@ bool frmVeldom02Form::BewaarInMap(const QString& map, const QString& naam, const
 
 bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
     if (uitslag::WedstrijdMapPad(naam).isEmpty()) {
-        ToonWeigering();
+        // Checked whole before anything is written.
+        if (!uitslag::WedstrijdNaamPast(naam))
+            MsgBox(TaalTekst(250).replace(QChar('|'), QChar('\n')), vbOKOnly | vbExclamation, Caption());
+        else
+            ToonWeigering();
         return false;
     }
     if (uitslag::WedstrijdNaamBotst(naam)) {  // its pairs file would be a board's result file
@@ -258,44 +262,28 @@ bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
     SessieNaam = naam;
     SessieBestand = uitslag::WedstrijdMapPad(naam) + QLatin1Char('/') + parenNaam;
     // Asked before anything is written: No leaves an existing match whole,
-    // its mail list included.
-    if (BestandBestaat(uitslag::LeesPad(uitslag::WedstrijdBestand::Paren, naam)) == 1) {
+    // its mail list included. Yes replaces the whole match.
+    const bool paren = BestandBestaat(uitslag::LeesPad(uitslag::WedstrijdBestand::Paren, naam)) == 1;
+    if (paren || uitslag::WedstrijdMapGevuld(naam)) {
         QString vraag = TaalTekst(46);
-        vraag.replace(QChar('~'), parenNaam).replace(QChar('|'), QChar('\n'));
+        vraag.replace(QChar('~'), paren ? parenNaam : naam).replace(QChar('|'), QChar('\n'));
         if (MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
             SessieBestand.clear();
             SessieNaam.clear();
             return true;
         }
     }
-    QStringList paren;
+    QStringList lijst;
     QString groep;
     if (frmVeldom11_IsLoaded()) {
-        paren = frmVeldom11().lstParen.Items();
+        lijst = frmVeldom11().lstParen.Items();
         groep = frmVeldom11().lstGroepen.Tag();
     }
     QString reden;
-    QString mislukt;
-    if (!uitslag::SchrijfParen(naam, paren, &reden)) {
-        mislukt = parenNaam;
-    } else if (!groep.isEmpty()) {
-        // The mail list is a copy of the group file the pairs came from.
-        const QString mailNaam = uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::MailLijst, naam);
-        // Read like every group file: a regular file of a group's size only
-        // (a FIFO or a device there would hang or exhaust the program).
-        QByteArray inhoud;
-        if (readFileBytes(groep, inhoud, 64 * 1024, &reden) != FileFault::None) {
-            mislukt = mailNaam;
-        } else if (!writeFileAtomic(uitslag::SchrijfPad(uitslag::WedstrijdBestand::MailLijst, naam), inhoud,
-                                    &reden)) {
-            mislukt = mailNaam;
-        }
-    }
-    if (mislukt.isEmpty()) return true;
+    if (uitslag::MaakWedstrijd(naam, lijst, groep.isEmpty() ? QString() : resolvePath(groep), &reden)) return true;
     SessieBestand.clear();
     SessieNaam.clear();
-    MsgBox(uitslag::SchrijfMelding(mislukt, reden).replace(QChar('|'), QChar('\n')), vbOKOnly | vbExclamation,
-           Caption());
+    MsgBox(uitslag::SchrijfMelding(parenNaam, reden).replace(QChar('|'), QChar('\n')), vbOKOnly | vbExclamation, Caption());
     return false;
 }
 

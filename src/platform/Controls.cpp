@@ -347,9 +347,28 @@ class OptionWidget : public QRadioButton {
 public:
     OptionWidget(OptionButton* o, QWidget* parent) : QRadioButton(parent), control_(o) { setAutoExclusive(false); }
 protected:
-    void nextCheckState() override { control_->userSelected(); }
+    // The mouse selects an option button when the button goes down, as on
+    // Windows: after its MouseDown and before its MouseUp, so that a MouseUp
+    // handler has the last word on its value. The click that ends the press
+    // selects nothing more.
+    void mousePressEvent(QMouseEvent* e) override {
+        QRadioButton::mousePressEvent(e);
+        if (e->button() == Qt::LeftButton && isDown()) {
+            selectedByPress_ = true;
+            control_->userSelected();
+        }
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QRadioButton::mouseReleaseEvent(e);
+        if (e->button() == Qt::LeftButton) selectedByPress_ = false;
+    }
+    void nextCheckState() override {
+        if (selectedByPress_) return;
+        control_->userSelected();
+    }
     // The arrow keys move the selection through the group, as on Windows.
     void keyPressEvent(QKeyEvent* e) override {
+        selectedByPress_ = false;  // a key's click selects, whatever a press left
         const int k = e->key();
         const bool arrow = k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right;
         if (arrow && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -360,6 +379,7 @@ protected:
     }
 private:
     OptionButton* control_;
+    bool selectedByPress_ = false;
 };
 }  // namespace
 

@@ -85,9 +85,12 @@ int KwetsbaarTekstNummer(int bord) {
 
 QString SorteerTekst(int index, int waarde, int taalNummer) {
     QString t = TaalTekst(waarde == 0 ? 117 : 118);
-    if (index == 1 && taalNummer == 10) {
+    // The match box takes its access key on the first letter after the
+    // "l" of "laag" / "low", so that the two boxes differ in both languages.
+    if (index == 1 && (taalNummer == 10 || taalNummer == 11)) {
         t.remove(QLatin1Char('&'));
-        t.replace(QStringLiteral("la"), QStringLiteral("l&a"));
+        t.replace(taalNummer == 10 ? QStringLiteral("la") : QStringLiteral("lo"),
+                  taalNummer == 10 ? QStringLiteral("l&a") : QStringLiteral("l&o"));
     }
     return t;
 }

@@ -66,8 +66,9 @@ int EersteOpenSpel(const QString& vlaggen);
 int KwetsbaarTekstNummer(int bord);
 
 // The caption of sort box `index` (0 groups, 1 matches) for its value:
-// text 117 for 0, else 118; the match box in Dutch gets the access key on
-// the "a" of "laag" so that the two boxes differ.
+// text 117 for 0, else 118; the match box gets the access key on the "a"
+// of "laag" in Dutch and the "o" of "low" in English, so that the two boxes
+// differ.
 QString SorteerTekst(int index, int waarde, int taalNummer);
 
 // True for a whole percentage as the adjusted-score window takes it: one

@@ -183,6 +183,24 @@ std::vector<TabelRij> TweeLijsten(const QString& kopRegel, const QStringList& no
     return rijen;
 }
 
+std::vector<int> PaginaKoppen(const std::vector<TabelRij>& tabel, int rij) {
+    std::vector<int> koppen;
+    const int n = int(tabel.size());
+    if (rij <= 0 || rij >= n || tabel[rij].soort == TabelRij::Titel || tabel[rij].soort == TabelRij::Leeg)
+        return koppen;
+    // The heading of a list starts at its title row; the one-list table has
+    // its header at the top.
+    int begin = 0;
+    for (int r = rij - 1; r >= 0; --r)
+        if (tabel[r].soort == TabelRij::Titel) {
+            begin = r;
+            break;
+        }
+    for (int r = begin; r < rij && (tabel[r].soort == TabelRij::Titel || tabel[r].soort == TabelRij::Kop); ++r)
+        koppen.push_back(r);
+    return koppen;
+}
+
 // --- HTML ----------------------------------------------------------------
 
 QString HtmlNaam(const QString& wedstrijd) {
@@ -300,7 +318,7 @@ std::vector<ExportBestand> ExportBestanden(const ExportInvoer& in) {
     const QString alfabet = TaalTekst(141);
     for (int b = 1; b <= std::min(in.spellen, kMaxSpellen); ++b) {
         std::vector<SpelRij> rijen;
-        if (!LeesSpelUitslag(W, b, alfabet, rijen).Gelukt() || rijen.empty()) continue;
+        if (!LeesSpelUitslag(W, b, alfabet, rijen, int(in.paren.size())).Gelukt() || rijen.empty()) continue;
         QStringList regels;
         for (const SpelRij& s : rijen) {
             regels << s.paar.section('-', 0, 0).trimmed() << s.paar.section('-', 1).trimmed()

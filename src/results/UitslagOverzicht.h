@@ -62,6 +62,12 @@ std::vector<TabelRij> TweeLijsten(const QString& kopRegel, const QStringList& no
                                   const QStringList& oostWest, const QString& titelNZ,
                                   const QString& titelOW);
 
+// The rows a printed page repeats at its top before row `rij` of a table
+// goes on it: the title and header rows of the list that row belongs to
+// (the header row of the one-list table). None for a title row or the empty
+// row between the lists, which need no heading above them.
+std::vector<int> PaginaKoppen(const std::vector<TabelRij>& tabel, int rij);
+
 // --- HTML result table -------------------------------------------------------
 
 struct HtmlCel {

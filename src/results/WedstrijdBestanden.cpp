@@ -3,8 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
 
+#include <algorithm>
+
+#include <fcntl.h>
+#include <stdio.h>
+
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "results/ContractNotatie.h"
@@ -100,6 +109,9 @@ bool CelGoed(const QString& cel) {
            !cel.contains(QLatin1Char('\r'));
 }
 
+// The longest name a file system gives one file or folder, in bytes.
+constexpr int kNaamMax = 255;
+
 bool PaarNummer(const QString& tekst, int& nummer) {
     bool ok = false;
     nummer = tekst.trimmed().toInt(&ok);
@@ -117,10 +129,46 @@ bool PaarGoed(const QString& paar, QString* eerste = nullptr, QString* tweede = 
     return true;
 }
 
+// The two pair numbers of a caption "5 - 6".
+bool PaarGetallen(const QString& paar, int& a, int& b) {
+    const int streep = static_cast<int>(paar.indexOf(QLatin1Char('-')));
+    return streep >= 0 && PaarNummer(paar.left(streep), a) && PaarNummer(paar.mid(streep + 1), b);
+}
+
+// A name in `map` that nothing has yet, hidden from every list of the
+// program: `voorvoegsel` and six random letters.
+QString VrijeNaam(const QString& map, const QString& voorvoegsel) {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int poging = 0; poging < 100; ++poging) {
+        QString naam = voorvoegsel;
+        for (int i = 0; i < 6; ++i)
+            naam += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+        const QString pad = map + QLatin1Char('/') + naam;
+        if (!QFileInfo::exists(pad) && !QFileInfo(pad).isSymLink())
+            return pad;
+    }
+    return QString();
+}
+
 }  // namespace
 
+bool WedstrijdNaamPast(const QString& wedstrijd) {
+    // The longest names made from W: its overview and done-flag files in
+    // either language, its mail list, and the results file of the export.
+    qsizetype langste = QByteArrayLiteral(" mail.txt").size();
+    langste = std::max(langste, QByteArrayLiteral(".uitslag_1").size());
+    for (int taal : {kVast, kAnder})
+        for (int nummer : {145, 146})
+            langste = std::max(langste,
+                               (QLatin1Char(' ') + Woord(taal, nummer).toLower() + QStringLiteral(".txt"))
+                                   .toUtf8()
+                                   .size());
+    return wedstrijd.toUtf8().size() + langste <= kNaamMax;
+}
+
 QString WedstrijdMapPad(const QString& wedstrijd) {
-    if (!platform::isPlainFileName(wedstrijd) || wedstrijd != wedstrijd.trimmed())
+    if (!platform::isPlainFileName(wedstrijd) || wedstrijd != wedstrijd.trimmed() ||
+        !WedstrijdNaamPast(wedstrijd))
         return QString();
     return platform::programPath(QStringLiteral("resultaten/") + wedstrijd);
 }
@@ -214,6 +262,128 @@ bool WisWedstrijdBestand(WedstrijdBestand soort, const QString& wedstrijd, int b
         }
     }
     return goed;
+}
+
+bool WisSpelBestanden(const QString& wedstrijd, int bord, QString* fout) {
+    const QString map = WedstrijdMapPad(wedstrijd);
+    if (map.isEmpty() || !BordGeldig(bord)) {
+        if (fout) *fout = wedstrijd;
+        return false;
+    }
+    QStringList paden;
+    for (WedstrijdBestand soort : {WedstrijdBestand::SpelUitslag, WedstrijdBestand::SpelExport}) {
+        for (int taal : {kVast, kAnder}) {
+            const QString naam = WedstrijdBestandsnaam(soort, wedstrijd, bord, taal);
+            const QString pad = map + QLatin1Char('/') + naam;
+            const QFileInfo info(pad);
+            if (naam.isEmpty() || paden.contains(pad) || (!info.exists() && !info.isSymLink()))
+                continue;
+            if (!info.isSymLink() && !info.isFile()) {
+                if (fout) *fout = naam;
+                return false;
+            }
+            paden << pad;
+        }
+    }
+    // Aside under the temporary names of the program, so that a crash in
+    // between leaves nothing that is read as a board.
+    QList<QPair<QString, QString>> opzij;
+    for (const QString& pad : paden) {
+        const QString naar = VrijeNaam(map, QStringLiteral(".drovik-tmp."));
+        QFile bestand(pad);
+        if (naar.isEmpty() || !bestand.rename(naar)) {
+            if (fout) *fout = QFileInfo(pad).fileName() + QStringLiteral(": ") + bestand.errorString();
+            for (const auto& [van, tijdelijk] : opzij) QFile::rename(tijdelijk, van);
+            return false;
+        }
+        opzij << qMakePair(pad, naar);
+    }
+    for (const auto& [van, tijdelijk] : opzij) QFile::remove(tijdelijk);
+    return true;
+}
+
+bool WedstrijdMapGevuld(const QString& wedstrijd) {
+    const QString map = WedstrijdMapPad(wedstrijd);
+    if (map.isEmpty())
+        return false;
+    const QFileInfo info(map);
+    if (info.isSymLink() || (info.exists() && !info.isDir()))
+        return true;
+    return info.isDir() &&
+           !QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty();
+}
+
+bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QString& groepPad,
+                   QString* fout) {
+    const QString map = WedstrijdMapPad(wedstrijd);
+    if (map.isEmpty()) {
+        if (fout) *fout = wedstrijd;
+        return false;
+    }
+    for (const QString& r : paren) {
+        if (r.contains(QLatin1Char('\n')) || r.contains(QLatin1Char('\r'))) {
+            if (fout) *fout = r.simplified();
+            return false;
+        }
+    }
+    QByteArray mail;
+    if (!groepPad.isEmpty() &&
+        platform::readFileBytes(groepPad, mail, kMiddel, fout) != platform::FileFault::None)
+        return false;
+    const QString resultaten = platform::programPath(QStringLiteral("resultaten"));
+    const QString doel = resultaten + QLatin1Char('/') + wedstrijd;
+    QDir().mkpath(resultaten);
+    const QFileInfo oud(doel);
+    if (!oud.exists() && !oud.isSymLink()) {
+        // A new match: its files go straight into its new folder, which
+        // goes again when one of them cannot be written.
+        if (!QDir().mkpath(doel)) {
+            if (fout) *fout = wedstrijd;
+            return false;
+        }
+        if (platform::writeTextLines(SchrijfPad(WedstrijdBestand::Paren, wedstrijd), paren, fout) &&
+            (groepPad.isEmpty() ||
+             platform::writeFileAtomic(SchrijfPad(WedstrijdBestand::MailLijst, wedstrijd), mail, fout)))
+            return true;
+        QDir(doel).removeRecursively();
+        return false;
+    }
+    // An earlier match: the new one is made whole under a hidden name first.
+    QTemporaryDir nieuw(resultaten + QStringLiteral("/.nieuw-XXXXXX"));
+    if (!nieuw.isValid()) {
+        if (fout) *fout = nieuw.errorString();
+        return false;
+    }
+    if (!platform::writeTextLines(nieuw.filePath(WedstrijdBestandsnaam(WedstrijdBestand::Paren, wedstrijd)),
+                                  paren, fout))
+        return false;
+    if (!groepPad.isEmpty() &&
+        !platform::writeFileAtomic(nieuw.filePath(WedstrijdBestandsnaam(WedstrijdBestand::MailLijst, wedstrijd)),
+                                   mail, fout))
+        return false;
+    // Then in the place of the earlier match, which goes only once the new
+    // one stands: both folders trade names in one step where the file system
+    // can, so that there is never a moment without the match.
+    if (oud.isSymLink() || !oud.isDir()) {
+        if (fout) *fout = wedstrijd;
+        return false;
+    }
+    if (::renameat2(AT_FDCWD, QFile::encodeName(nieuw.path()).constData(), AT_FDCWD,
+                    QFile::encodeName(doel).constData(), RENAME_EXCHANGE) == 0)
+        return true;  // the hidden folder, now holding the earlier match, goes with `nieuw`
+    const QString opzij = VrijeNaam(resultaten, QStringLiteral(".oud-"));
+    if (opzij.isEmpty() || !QDir().rename(doel, opzij)) {
+        if (fout) *fout = wedstrijd;
+        return false;
+    }
+    if (!QDir().rename(nieuw.path(), doel)) {
+        QDir().rename(opzij, doel);
+        if (fout) *fout = wedstrijd;
+        return false;
+    }
+    nieuw.setAutoRemove(false);
+    QDir(opzij).removeRecursively();
+    return true;
 }
 
 namespace {
@@ -444,19 +614,27 @@ bool BewaarSpel(const QString& wedstrijd, int bord, const std::vector<SpelRij>& 
 }
 
 LeesUitkomst LeesSpelUitslag(const QString& wedstrijd, int bord, const QString& alfabet,
-                             std::vector<SpelRij>& rijen) {
+                             std::vector<SpelRij>& rijen, int paren) {
     rijen.clear();
     QStringList regels;
     LeesUitkomst u = LeesRegels(WedstrijdBestand::SpelUitslag, wedstrijd, bord, regels);
     if (!u.Gelukt())
         return u;
-    if (regels.size() > kMaxTafels)
-        return Vreemd(u, kMaxTafels + 1);
+    paren = std::clamp(paren, 0, kMaxParen);
+    const int tafels = paren / 2;
+    if (regels.size() > tafels)
+        return Vreemd(u, tafels + 1);
+    // Every pair of the match plays one table of a board: a pair named
+    // twice, or one the match does not have, is not this match's board.
+    QSet<int> gezien;
     std::vector<SpelRij> gelezen;
     for (int i = 0; i < regels.size(); ++i) {
         const QStringList v = regels.at(i).split(QLatin1Char('~'));
-        if (v.size() != kUitslagVelden || !PaarGoed(v.at(0)))
+        int a = 0, b = 0;
+        if (v.size() != kUitslagVelden || !PaarGetallen(v.at(0), a, b) || a > paren || b > paren || a == b ||
+            gezien.contains(a) || gezien.contains(b))
             return Vreemd(u, i + 1);
+        gezien << a << b;
         SpelRij rij = UitVelden(v);
         rij.contractNZ = SchermVorm(rij.contractNZ, alfabet);
         rij.contractOW = SchermVorm(rij.contractOW, alfabet);

@@ -41,7 +41,12 @@ constexpr int kMaxSpellen = 48;
 constexpr int kMaxParen = 40;
 constexpr int kMaxTafels = 20;
 
-// The match folder, or "" when W is not one plain name.
+// True when every file a match keeps can be named after W: its longest
+// file name (W and " overzicht.txt") fits the file system's 255 bytes.
+bool WedstrijdNaamPast(const QString& wedstrijd);
+
+// The match folder, or "" when W is not one plain name or is too long for
+// the files named after it (WedstrijdNaamPast).
 QString WedstrijdMapPad(const QString& wedstrijd);
 
 // True when a file of match W itself would have the name of a board file
@@ -68,6 +73,26 @@ QString LeesPad(WedstrijdBestand soort, const QString& wedstrijd, int bord = 0);
 // Removes the file under each of its names; true when none is left.
 bool WisWedstrijdBestand(WedstrijdBestand soort, const QString& wedstrijd, int bord = 0,
                          QString* fout = nullptr);
+
+// Removes a board's result file and export file, under either language's
+// words, all or nothing: each is first moved aside, and only when every one
+// has moved are they deleted; after a failure every file is back under its
+// own name. Anything at those names that is not a file is refused before
+// anything moves.
+bool WisSpelBestanden(const QString& wedstrijd, int bord, QString* fout = nullptr);
+
+// True when the match folder exists and holds anything.
+bool WedstrijdMapGevuld(const QString& wedstrijd);
+
+// Makes match W anew: its pairs file from `paren` and, when `groepPad` is
+// not "", its mail list as a byte copy of that group file. A new match is
+// written into its new folder (removed again after a failure). Over an
+// earlier match of that name the new folder is written whole under a hidden
+// name first and then takes the earlier one's place, so the earlier match
+// goes with all its files (board files, done flags, overview, board count)
+// and the match starts empty; after any failure it is as it was.
+bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QString& groepPad,
+                   QString* fout = nullptr);
 
 enum class LeesFout {
     Geen,
@@ -158,10 +183,12 @@ bool BewaarSpel(const QString& wedstrijd, int bord, const std::vector<SpelRij>& 
                 const QString& alfabet, bool metExport, QString* fout = nullptr,
                 Schrijfwijze wijze = Schrijfwijze::Meteen);
 
-// Reads a board's result file: at most 20 lines of seven fields with a
-// valid pair caption. Contracts come back in the letters of `alfabet`.
+// Reads a board's result file: lines of seven fields with a valid pair
+// caption, no more lines than the match of `paren` pairs has tables (at most
+// 20), every pair number one of the match's (1 to `paren`) and no pair on
+// two places. Contracts come back in the letters of `alfabet`.
 LeesUitkomst LeesSpelUitslag(const QString& wedstrijd, int bord, const QString& alfabet,
-                             std::vector<SpelRij>& rijen);
+                             std::vector<SpelRij>& rijen, int paren = kMaxParen);
 
 // Reads a board's export file (contracts as stored).
 LeesUitkomst LeesSpelExport(const QString& wedstrijd, int bord, std::vector<SpelRij>& rijen);

@@ -13,6 +13,7 @@
 #include "results/Matchpunten.h"
 #include "results/SchrijfWachtrij.h"
 #include "results/Score.h"
+#include "results/StartStand.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom12.h"
 #include "results/frmVeldom13.h"
@@ -392,6 +393,9 @@ void frmVeldom11Form::lstGroepen_Click() {
     for (int i = 0; i < paren.size(); ++i) items << groep::PaarTekst(i + 1, paren[i]);
     LaadParen(items);
     cmdOpslaanAls.SetEnabled(lstParen.ListCount() > 0);
+    // The list now shows a group's pairs: a group is first saved as a match,
+    // and the match chosen before may not start with them.
+    cmdStart.SetEnabled(false);
 }
 
 void frmVeldom11Form::lstUitslagen_Click() {
@@ -448,11 +452,20 @@ void frmVeldom11Form::vscrAantal_Change() {
 // Start
 
 void frmVeldom11Form::cmdStart_Click() {
-    const int paren = lstParen.ListCount();
-    if (paren > uitslag::kMaxParen) {
-        Meld(Tekst(302).replace(QLatin1Char('~'), QString::number(paren)), vbOKOnly | vbExclamation);
+    if (SessieNaam.isEmpty()) return;
+    if (lstParen.ListCount() > uitslag::kMaxParen) {
+        Meld(Tekst(302).replace(QLatin1Char('~'), QString::number(lstParen.ListCount())), vbOKOnly | vbExclamation);
         return;
     }
+    // A match starts with its own pairs, whatever the list shows meanwhile.
+    QStringList eigen;
+    const uitslag::LeesUitkomst parenGelezen = uitslag::LeesParen(SessieNaam, eigen);
+    if (!parenGelezen.Gelukt()) {
+        Meld(uitslag::LeesMelding(parenGelezen), vbOKOnly | vbExclamation);
+        return;
+    }
+    if (eigen != lstParen.Items()) LaadParen(eigen);
+    const int paren = lstParen.ListCount();
     const int n = qBound(1, ValInteger(lblAantal.Caption()), uitslag::kMaxSpellen);
     // The match may have been played with more boards: lowering the count
     // hides their results, so it is asked first.
@@ -483,6 +496,22 @@ void frmVeldom11Form::cmdStart_Click() {
     MetEnter = chkEnter.Value();
     fraParen.SetVisible(false);
 
+    if (!overzichtGelezen.Gelukt() && overzichtGelezen.fout != uitslag::LeesFout::Ontbreekt &&
+        overzichtGelezen.fout != uitslag::LeesFout::Leeg)
+        Meld(uitslag::LeesMelding(overzichtGelezen), vbOKOnly | vbExclamation);
+    QString vlaggen;
+    const uitslag::LeesUitkomst klaar = uitslag::LeesKlaar(SessieNaam, n, vlaggen);
+    if (!klaar.Gelukt()) {
+        if (klaar.fout != uitslag::LeesFout::Ontbreekt && klaar.fout != uitslag::LeesFout::Leeg)
+            Meld(uitslag::LeesMelding(klaar), vbOKOnly | vbExclamation);
+        vlaggen.clear();
+    }
+    // The grid and the flags as the files hold them, agreed with the board
+    // files: a done board shows its matchpoints, a board without any result
+    // is not done.
+    const uitslag::StartStand stand = uitslag::BouwStartStand(
+        SessieNaam, lstParen.Items(), n, overzichtGelezen.Gelukt() ? overzicht : std::vector<QStringList>{}, vlaggen);
+
     // The grid: header row, one row per pair, a closing row of totals.
     Grid& g = msfgResultaat;
     g.SetVisible(false);
@@ -492,32 +521,13 @@ void frmVeldom11Form::cmdStart_Click() {
     g.SetRows(1);
     g.SetCols(n + 1);
     g.SetRows(paren + 2);
-    for (int c = 1; c <= n; ++c) {
-        g.SetTextMatrix(0, c, QString::number(c));
-        g.SetRow(0);
-        g.SetCol(c);
-        g.SetCellAlignment(flexAlignCenterCenter);
-    }
-    for (int r = 0; r < paren; ++r) {
-        g.SetRow(r + 1);
-        g.SetCol(0);
-        g.SetText(lstParen.List(r));
-        g.SetCellAlignment(flexAlignLeftCenter);
-    }
-    for (int r = 1; r < g.Rows(); ++r)
-        for (int c = 1; c <= n; ++c) {
+    for (int r = 0; r < g.Rows(); ++r)
+        for (int c = 0; c <= n; ++c) {
             g.SetRow(r);
             g.SetCol(c);
-            g.SetCellAlignment(flexAlignCenterCenter);
+            g.SetText(stand.grid[r][c]);
+            g.SetCellAlignment(c == 0 && r > 0 ? flexAlignLeftCenter : flexAlignCenterCenter);
         }
-    // Matchpoints stored earlier, for the boards and pairs of this count.
-    if (overzichtGelezen.Gelukt()) {
-        for (int r = 1; r < int(overzicht.size()) && r < g.Rows(); ++r)
-            for (int c = 1; c < int(overzicht[r].size()) && c <= n; ++c) g.SetTextMatrix(r, c, overzicht[r][c]);
-    } else if (overzichtGelezen.fout != uitslag::LeesFout::Ontbreekt &&
-               overzichtGelezen.fout != uitslag::LeesFout::Leeg) {
-        Meld(uitslag::LeesMelding(overzichtGelezen), vbOKOnly | vbExclamation);
-    }
     g.SetCol(0);
     PasKolomBreedteAan(g);
     g.SetVisible(true);
@@ -536,22 +546,26 @@ void frmVeldom11Form::cmdStart_Click() {
     }
     cmdSpel[0].SetTag("");
     fraInvoer.SetEnabled(false);
+    fraScoreBriefje.SetEnabled(true);
     lblSpelnummer.SetCaption("");
     fraScoreBriefjes.SetCaption(Tekst(64));
     fraScoreBriefjes.SetVisible(true);
 
-    // Done flags: those stored, filled up or cut to this count.
-    QString vlaggen;
-    const uitslag::LeesUitkomst klaar = uitslag::LeesKlaar(SessieNaam, n, vlaggen);
-    if (!klaar.Gelukt()) {
-        if (klaar.fout != uitslag::LeesFout::Ontbreekt && klaar.fout != uitslag::LeesFout::Leeg)
-            Meld(uitslag::LeesMelding(klaar), vbOKOnly | vbExclamation);
-        vlaggen.clear();
-    }
-    KlaarVlaggen = invoer::PasKlaarAan(vlaggen, n);
+    KlaarVlaggen = stand.vlaggen;
     cmdUitslag.SetEnabled(!KlaarVlaggen.contains(QLatin1Char('0')));
-    // A changed board count stores its flags at once, filled up or cut.
-    if ((opgeslagenAantal_ != n || !klaar.Gelukt()) && !SessieNaam.isEmpty()) SchrijfKlaarVlaggen();
+    // What was rebuilt or reopened is stored at once, so that the files say
+    // what the screen shows; a changed board count stores its flags too.
+    const bool hersteld = stand.gridGewijzigd ||
+                          (!overzichtGelezen.Gelukt() && overzichtGelezen.fout != uitslag::LeesFout::Ontbreekt &&
+                           overzichtGelezen.fout != uitslag::LeesFout::Leeg);
+    if (hersteld) BewaarOverzicht();
+    if (opgeslagenAantal_ != n || !klaar.Gelukt() || KlaarVlaggen != invoer::PasKlaarAan(vlaggen, n))
+        SchrijfKlaarVlaggen();
+    if (!stand.hersteld.isEmpty())
+        Meld(Tekst(251).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.hersteld)), vbOKOnly | vbInformation);
+    if (!stand.heropend.isEmpty())
+        Meld(Regels(Tekst(252).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.heropend))),
+             vbOKOnly | vbInformation);
     if (opgeslagenAantal_ != n) {
         QString fout;
         if (uitslag::SchrijfSpellenAantal(SessieNaam, n, &fout))
@@ -671,7 +685,7 @@ void frmVeldom11Form::cmdSpel_Click(int Index) {
     SpelGeopend = false;
     std::vector<uitslag::SpelRij> rijen;
     const uitslag::LeesUitkomst gelezen =
-        uitslag::LeesSpelUitslag(SessieNaam, Index, uitslag::NotatieAlfabet(), rijen);
+        uitslag::LeesSpelUitslag(SessieNaam, Index, uitslag::NotatieAlfabet(), rijen, lstParen.ListCount());
     if (gelezen.Gelukt()) {
         // Only the tables of this match: a row beyond them is not shown.
         for (int r = 0; r < int(rijen.size()) && r < Tafels(); ++r) {
@@ -683,9 +697,23 @@ void frmVeldom11Form::cmdSpel_Click(int Index) {
             lblMPNZ[r].SetCaption(rijen[r].mpNZ);
             lblMPOW[r].SetCaption(rijen[r].mpOW);
         }
+    } else if (gelezen.fout == uitslag::LeesFout::Vreemd || gelezen.fout == uitslag::LeesFout::TeGroot) {
+        // A file that is not this match's board stays as it is: nothing can
+        // be entered over it until the board is cleared.
+        Meld(uitslag::LeesMelding(gelezen) + QStringLiteral("\n\n") + Regels(Tekst(253).replace(QLatin1Char('~'), bord)),
+             vbOKOnly | vbExclamation);
+        fraInvoer.SetEnabled(false);
+        fraScoreBriefje.SetEnabled(false);
+        cmdArbitrale.SetEnabled(false);
+        lblSpelnummer.SetCaption(Tekst(64) + QLatin1Char(' ') + bord);
+        fraScoreBriefjes.SetCaption(Tekst(64) + QLatin1Char(' ') + bord);
+        SpelGeopend = true;
+        cmdWisSpel.SetEnabled(true);
+        return;
     } else if (gelezen.fout != uitslag::LeesFout::Ontbreekt && gelezen.fout != uitslag::LeesFout::Leeg) {
         Meld(uitslag::LeesMelding(gelezen), vbOKOnly | vbExclamation);
     }
+    fraScoreBriefje.SetEnabled(true);
     if (EersteVrijeRij() < 0) BerekenMatchpunten(false);
     ZetPrompt();
     SpelGeopend = true;
@@ -728,8 +756,7 @@ void frmVeldom11Form::cmdWisSpel_Click() {
     // The stored slip goes first: while it remains, the board would come
     // back whole when it is opened again.
     QString fout;
-    if (!uitslag::WisWedstrijdBestand(uitslag::WedstrijdBestand::SpelUitslag, SessieNaam, b, &fout) ||
-        !uitslag::WisWedstrijdBestand(uitslag::WedstrijdBestand::SpelExport, SessieNaam, b, &fout)) {
+    if (!uitslag::WisSpelBestanden(SessieNaam, b, &fout)) {
         Meld(Regels(Tekst(307).replace(QLatin1Char('~'), QString::number(b)).replace(QLatin1Char('#'), fout)),
              vbOKOnly | vbExclamation);
         FocusOpInvoer();
@@ -737,6 +764,8 @@ void frmVeldom11Form::cmdWisSpel_Click() {
     }
     WisScoreBriefje();
     HerstelPaarNummers();
+    fraScoreBriefje.SetEnabled(true);
+    fraInvoer.SetEnabled(true);
     ZetKlaar(b, false);
     cmdUitslag.SetEnabled(false);
     Grid& g = msfgResultaat;
@@ -1014,14 +1043,16 @@ bool frmVeldom11Form::BerekenMatchpunten(bool magVerder) {
 // Re-editing a row
 
 void frmVeldom11Form::lblContractNZ_MouseDown(int Index, int Button, int, float, float) {
-    if (cmdSpel[0].Tag().isEmpty()) return;
+    // A board whose slip takes no entry takes no correction either.
+    if (cmdSpel[0].Tag().isEmpty() || !fraInvoer.Enabled()) return;
     if (Button == vbLeftButton) HerEdit(Index);
     else if (Button == vbRightButton) WisselRij(Index, true);
     FocusOpInvoer();
 }
 
 void frmVeldom11Form::lblContractOW_MouseDown(int Index, int Button, int, float, float) {
-    if (cmdSpel[0].Tag().isEmpty()) return;
+    // A board whose slip takes no entry takes no correction either.
+    if (cmdSpel[0].Tag().isEmpty() || !fraInvoer.Enabled()) return;
     if (Button == vbLeftButton) HerEdit(Index);
     else if (Button == vbRightButton) WisselRij(Index, false);
     FocusOpInvoer();

@@ -215,6 +215,7 @@ void frmVeldom12Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
 // The table
 
 void frmVeldom12Form::ToonTabel(const std::vector<TabelRij>& rijen, bool tweeLijsten) {
+    tabel_ = rijen;
     Grid& g = msfgResultaat;
     g.SetVisible(false);
     g.SetFixedRows(1);
@@ -335,10 +336,13 @@ void frmVeldom12Form::DrukResultaatAf() {
         tekst(400, y, kopTekst);
         y += 2 * regel;
     }
+    const double stap = g.RowHeight(0) + 32;
     for (int r = 0; r < g.Rows() && !fout; ++r) {
         // A new page only for a row that follows; no page ends the job
-        // with nothing but the header on it.
-        if (r > 0 && y >= paginaHoogte - 1600) {
+        // with nothing but the header on it. A list's title goes to the next
+        // page when its header and first row would not follow it on this one.
+        const bool titel = r < int(tabel_.size()) && tabel_[r].soort == TabelRij::Titel;
+        if (r > 0 && (y >= paginaHoogte - 1600 || (titel && y + 2 * stap >= paginaHoogte - 1600))) {
             sluitPagina();
             pr.NewPage();
             pagina = std::make_unique<QPicture>();
@@ -348,7 +352,10 @@ void frmVeldom12Form::DrukResultaatAf() {
             y = 400;
             tekst(400, y, kopTekst);
             y += 2 * regel;
-            y = rij(0, y, true);
+            // The heading of the list the page's rows belong to; the empty
+            // row between the lists does not open a page.
+            for (int k : PaginaKoppen(tabel_, r)) y = rij(k, y, true);
+            if (r < int(tabel_.size()) && tabel_[r].soort == TabelRij::Leeg) continue;
         }
         y = rij(r, y, false);
     }

@@ -61,6 +61,7 @@ private:
     void Centreer();
 
     std::vector<uitslag::RangRij> rangen_;
+    std::vector<uitslag::TabelRij> tabel_;  // the table the grid shows
     QString wedstrijd_;
     bool versturen_ = false;  // the results mail is going out
 };

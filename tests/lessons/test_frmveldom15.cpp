@@ -254,6 +254,26 @@ private slots:
         // Raise from board 4 in a 16-slot lesson.
         Maak(f, "Les16", 16);
         Kies(f, "Les16");
+        // With the lesson open the options take the mouse themselves: a set
+        // option clicked again is clear, and a press that slides off before
+        // its release leaves the option as the press made it.
+        QVERIFY(f.fraDraaien.Enabled());
+        for (int optie : {0, 1}) {
+            QTest::mouseClick(f.optDraai[optie].widget(), Qt::LeftButton);
+            DoEvents();
+            QVERIFY(f.optDraai[optie].Value() && !f.optDraai[1 - optie].Value() && f.cmdDraai.Enabled());
+            QTest::mouseClick(f.optDraai[optie].widget(), Qt::LeftButton);
+            DoEvents();
+            QVERIFY(!f.optDraai[0].Value() && !f.optDraai[1].Value() && !f.cmdDraai.Enabled());
+        }
+        QTest::mousePress(f.optDraai[1].widget(), Qt::LeftButton);
+        QVERIFY(f.optDraai[1].Value());
+        QTest::mouseRelease(f.optDraai[1].widget(), Qt::LeftButton, {}, QPoint(-50, -50));
+        DoEvents();
+        QVERIFY(f.optDraai[1].Value() && f.cmdDraai.Enabled());
+        QTest::mouseClick(f.optDraai[1].widget(), Qt::LeftButton);
+        DoEvents();
+        QVERIFY(!f.optDraai[1].Value() && !f.cmdDraai.Enabled());
         Draai(f, 0);
         QCOMPARE(f.lblSpelnummer.Caption(), "5");
         QCOMPARE(f.lblGeverHoofd.Caption(), "Gever: Noord");

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QRegularExpression>
 
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
@@ -262,6 +263,40 @@ private slots:
         QCOMPARE(paren, 8);
     }
 
+    void twoListsOverSeveralPagesHeadEachPageWithItsList() {
+        testsupport::RecordingPrinter printer{"Recorder", 11000, 4300};
+        platform::SetPrinterOverride(&printer);
+        QVERIFY(Open());
+        frmVeldom12().cmd2Lijnen.Click();
+        prompts->answerPrint(true);
+        frmVeldom12().cmdAfdrukken.Click();
+        const auto jobs = printer.EndedJobs();
+        QCOMPARE(jobs.size(), 1);
+        const auto& pages = jobs[0].pages;
+        QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
+        int paren = 0;
+        bool oostWestVerder = false;
+        for (int i = 0; i < pages.size(); ++i) {
+            const auto pic = pages[i].pictures.value(0);
+            int nz = 0, ow = 0;
+            for (int p = 0; p < Paren.size(); ++p)
+                if (pic.Has(Paren[p])) ++(p % 2 == 0 ? nz : ow);
+            paren += nz + ow;
+            // Each page names the list its rows belong to, with the column
+            // headings, and no other list's name.
+            QVERIFY2(nz + ow > 0, "a page without pairs");
+            QCOMPARE(pic.Has("Uitslag Noord-Zuid lijn"), nz > 0);
+            QCOMPARE(pic.Has("Uitslag Oost-West lijn"), ow > 0);
+            QVERIFY(pic.Has("Rang") && pic.Has("Paren"));
+            // No list title at the foot of a page without its rows.
+            const QStringList t = pic.Texts();
+            QVERIFY2(!t.last().startsWith("Uitslag"), qPrintable(t.join(" | ")));
+            if (i > 0 && ow > 0 && nz == 0) oostWestVerder = true;
+        }
+        QCOMPARE(paren, 8);
+        QVERIFY(oostWestVerder);
+    }
+
     void aTableTooWideIsNotPrinted() {
         testsupport::RecordingPrinter printer{"Recorder", 3000, 15500};
         platform::SetPrinterOverride(&printer);
@@ -308,6 +343,56 @@ private slots:
         QCOMPARE(platform::Printer().PageOrientation(), platform::PrinterDevice::Orientation::Landscape);
         const QString kopie = qEnvironmentVariable("DROVIK_KEEP_PDF");
         if (!kopie.isEmpty()) QFile::copy(pdf, kopie);
+    }
+
+    void twoListsOnThePdfPrinterInBothLanguages() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("poppler-utils are not installed");
+        QVERIFY(platform::SetCurrentPrinter(platform::PdfPrinterName()));
+        // Forty pairs, one board: the two lists take more than a landscape page.
+        const QString V = QStringLiteral("Veertig");
+        QStringList paren;
+        std::vector<QStringList> grid{{"", "1"}};
+        for (int i = 1; i <= 40; ++i) {
+            paren << QStringLiteral("%1. Speler %2a - Speler %2b").arg(i, 2, 10, QLatin1Char('0')).arg(i);
+            grid.push_back({paren.last(), QString::number(i * 7 % 39)});
+        }
+        grid.push_back({"", ""});
+        QVERIFY(SchrijfParen(V, paren));
+        QVERIFY(SchrijfSpellenAantal(V, 1));
+        QVERIFY(SchrijfKlaar(V, "1"));
+        QVERIFY(SchrijfOverzicht(V, grid));
+        for (int taal : {10, 11}) {
+            TaalNummer = taal;
+            QVERIFY(ToonUitslagOverzicht(V));
+            frmVeldom12().cmd2Lijnen.Click();
+            const QString pdf = home->file(QStringLiteral("twee-lijsten-%1.pdf").arg(taal));
+            prompts->answerPrint(true, [](platform::PrintDialogRequest& r) { r.landscape = true; });
+            prompts->answerFile(pdf);
+            frmVeldom12().cmdAfdrukken.Click();
+            const int paginas = testsupport::PdfPages(pdf);
+            QVERIFY2(paginas >= 2, qPrintable(QString::number(paginas)));
+            QVector<QStringList> woorden(paginas + 1);
+            for (const auto& w : testsupport::PdfWords(pdf)) woorden[w.page] << w.text;
+            static const QRegularExpression nummer("^(\\d\\d)\\.$");
+            int gezien = 0;
+            for (int p = 1; p <= paginas; ++p) {
+                int nz = 0, ow = 0;
+                for (const QString& w : woorden[p]) {
+                    const auto m = nummer.match(w);
+                    if (m.hasMatch()) ++(m.captured(1).toInt() % 2 == 1 ? nz : ow);
+                }
+                gezien += nz + ow;
+                // The list's own title and the column headings on every
+                // page that holds its rows.
+                QCOMPARE(woorden[p].contains(TaalTekst(8)), nz > 0);
+                QCOMPARE(woorden[p].contains(TaalTekst(9)), ow > 0);
+                QVERIFY(woorden[p].contains(TaalTekst(155)));
+            }
+            QCOMPARE(gezien, 40);
+            const QString bewaar = qEnvironmentVariable("DROVIK_KEEP_PDF_DIR");
+            if (!bewaar.isEmpty()) QFile::copy(pdf, bewaar + QStringLiteral("/twee-lijsten-%1.pdf").arg(taal));
+            Unload(frmVeldom12());
+        }
     }
 
     // --- mail -------------------------------------------------------------

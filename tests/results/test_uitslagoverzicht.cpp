@@ -160,6 +160,27 @@ private slots:
         QCOMPARE(e[2].cellen[0], QString("(2)"));
     }
 
+    void continuationPagesRepeatTheHeadingOfTheirList() {
+        const QStringList nz{"01. A|60|60.00%", "03. C|50|50.00%"};
+        const QStringList ow{"02. B|55|55.00%", "04. D|45|45.00%"};
+        // 0 title, 1 header, 2-3 North-South, 4 empty, 5 title, 6 header,
+        // 7-8 East-West.
+        const auto t = TweeLijsten("R|P|M|%", nz, ow, "NZ", "OW");
+        QCOMPARE(PaginaKoppen(t, 3), std::vector<int>({0, 1}));
+        QCOMPARE(PaginaKoppen(t, 7), std::vector<int>({5, 6}));
+        QCOMPARE(PaginaKoppen(t, 8), std::vector<int>({5, 6}));
+        // A page that starts with a list's own title or the row between the
+        // lists needs no heading; one that starts with the East-West header
+        // gets its title.
+        QVERIFY(PaginaKoppen(t, 5).empty());
+        QVERIFY(PaginaKoppen(t, 4).empty());
+        QCOMPARE(PaginaKoppen(t, 6), std::vector<int>({5}));
+        const auto een = EenLijst("R|P|M|%", nz + ow);
+        QCOMPARE(PaginaKoppen(een, 3), std::vector<int>({0}));
+        QVERIFY(PaginaKoppen(een, 0).empty());
+        QVERIFY(PaginaKoppen(een, 9).empty());
+    }
+
     void htmlTable() {
         HtmlTabel t;
         t.kolomBreedte = {600, 3000};

@@ -280,6 +280,119 @@ private slots:
                  [&] { return LeesSpelExport(W, 5, rijen); });
     }
 
+    void aBoardFileBelongsToItsMatch() {
+        TempHome home;
+        std::vector<SpelRij> rijen;
+        const QString pad = Map(home) + "Spel 06 Drovik.txt";
+        // Six pairs play three tables; a swapped row and a file with fewer
+        // rows than tables are the match's own.
+        WriteTestFile(pad, "1 - 2~~~~~~\r\n4 - 3~~~~~~\r\n5 - 6~~~~~~\r\n");
+        QVERIFY(LeesSpelUitslag(W, 6, NL, rijen, 6).Gelukt());
+        QCOMPARE(rijen.size(), size_t(3));
+        WriteTestFile(pad, "1 - 2~~~~~~\r\n");
+        QVERIFY(LeesSpelUitslag(W, 6, NL, rijen, 6).Gelukt());
+        const struct {
+            QByteArray inhoud;
+            int regel;
+        } vreemd[] = {
+            {"1 - 2~~~~~~\r\n3 - 4~~~~~~\r\n5 - 7~~~~~~\r\n", 3},               // pair 7 is not in it
+            {"1 - 2~~~~~~\r\n3 - 1~~~~~~\r\n", 2},                                // pair 1 twice
+            {"2 - 2~~~~~~\r\n", 1},                                                // a pair against itself
+            {"1 - 2~~~~~~\r\n3 - 4~~~~~~\r\n5 - 6~~~~~~\r\n1 - 2~~~~~~\r\n", 4},  // a fourth table
+        };
+        for (const auto& v : vreemd) {
+            WriteTestFile(pad, v.inhoud);
+            const LeesUitkomst u = LeesSpelUitslag(W, 6, NL, rijen, 6);
+            QCOMPARE(u.fout, LeesFout::Vreemd);
+            QCOMPARE(u.regel, v.regel);
+            QVERIFY(rijen.empty());
+        }
+        // Seven pairs still play three tables; the seventh pair may sit in.
+        WriteTestFile(pad, "1 - 2~~~~~~\r\n3 - 4~~~~~~\r\n7 - 6~~~~~~\r\n");
+        QVERIFY(LeesSpelUitslag(W, 6, NL, rijen, 7).Gelukt());
+        QCOMPARE(LeesSpelUitslag(W, 6, NL, rijen, 5).regel, 3);
+    }
+
+    void clearingABoardIsAllOrNothing() {
+        TempHome home;
+        QVERIFY(BewaarSpel(W, 2, Slip(), NL, true));
+        WriteTestFile(Map(home) + "Game 02 Drovik.txt", "1 - 2~~~~~~\r\n");  // an earlier English run
+        QVERIFY(WisSpelBestanden(W, 2));
+        QCOMPARE(QDir(Map(home)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+        // Something at the export file's name that is not a file: nothing
+        // is removed, the result file stays, and the reason names it.
+        QVERIFY(BewaarSpel(W, 3, Slip(), NL, false));
+        const QByteArray voor = ReadTestFile(Map(home) + "Spel 03 Drovik.txt");
+        QVERIFY(QDir().mkpath(Map(home) + "Spel 003.txt/binnen"));
+        QString fout;
+        QVERIFY(!WisSpelBestanden(W, 3, &fout));
+        QVERIFY2(fout.contains("Spel 003.txt"), qPrintable(fout));
+        QCOMPARE(ReadTestFile(Map(home) + "Spel 03 Drovik.txt"), voor);
+        QVERIFY(QDir(Map(home) + "Spel 003.txt").exists());
+        // A board without files clears without complaint.
+        QVERIFY(WisSpelBestanden(W, 9));
+        QVERIFY(!WisSpelBestanden(W, 49));
+    }
+
+    void aMatchMadeAnewStartsEmpty() {
+        TempHome home;
+        const QString groep = home.file("groepen/G.txt");
+        WriteTestFile(groep, "01. A|a@x.test - B|b@x.test\r\n02. C|c@x.test - D|d@x.test\r\n");
+        // An earlier match of that name, with results.
+        QVERIFY(SchrijfParen(W, {"01. X - Y", "02. Z - Q"}));
+        QVERIFY(SchrijfSpellenAantal(W, 12));
+        QVERIFY(SchrijfKlaar(W, "110000000000"));
+        QVERIFY(SchrijfOverzicht(W, {{"", "1", "2"}, {"01. X - Y", "2", "1"}, {"02. Z - Q", "0", "1"}, {"", "2", "2"}}));
+        QVERIFY(BewaarSpel(W, 1, {Slip()[0]}, NL, true));
+        QVERIFY(MaakWedstrijd(W, {"01. A - B", "02. C - D"}, groep));
+        QStringList namen = QDir(Map(home)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        namen.sort();
+        QCOMPARE(namen, QStringList({W + " mail.txt", W + ".txt"}));
+        QCOMPARE(ReadTestFile(Map(home) + W + ".txt"), QByteArray("01. A - B\r\n02. C - D\r\n"));
+        QCOMPARE(ReadTestFile(Map(home) + W + " mail.txt"), ReadTestFile(groep));
+        // Nothing is left beside the matches.
+        QCOMPARE(QDir(home.file("resultaten")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({W}));
+        // Any failure leaves the match as it was: a group file that is not
+        // there, a pair that would split its line.
+        QString fout;
+        QVERIFY(!MaakWedstrijd(W, {"01. E - F"}, home.file("groepen/Weg.txt"), &fout));
+        QVERIFY(!fout.isEmpty());
+        QVERIFY(!MaakWedstrijd(W, {"01. E\r\n - F"}, QString()));
+        QCOMPARE(ReadTestFile(Map(home) + W + ".txt"), QByteArray("01. A - B\r\n02. C - D\r\n"));
+        QCOMPARE(QDir(home.file("resultaten")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({W}));
+        // A new match that cannot be made leaves no folder behind.
+        QVERIFY(!MaakWedstrijd("Weg", {"01. A - B"}, home.file("groepen/Weg.txt")));
+        QVERIFY(!QFileInfo::exists(home.file("resultaten/Weg")));
+        // A match made without a group has no mail list.
+        QVERIFY(MaakWedstrijd("Nieuw", {"01. A - B"}, QString()));
+        QVERIFY(!QFile::exists(home.file("resultaten/Nieuw/Nieuw mail.txt")));
+        QVERIFY(WedstrijdMapGevuld("Nieuw"));
+        QVERIFY(!WedstrijdMapGevuld("Geen"));
+    }
+
+    void matchNamesFitEveryFileNamedAfterThem() {
+        // " overzicht.txt" is the longest ending: 241 bytes are left.
+        const QString langst(241, QLatin1Char('a'));
+        QVERIFY(WedstrijdNaamPast(langst));
+        QVERIFY(!WedstrijdNaamPast(langst + "a"));
+        QVERIFY(WedstrijdMapPad(QString(250, QLatin1Char('a'))).isEmpty());
+        // Counted in the bytes the file system stores: two per accented letter.
+        QVERIFY(WedstrijdNaamPast(QString(120, QChar(0xE9))));
+        QVERIFY(!WedstrijdNaamPast(QString(121, QChar(0xE9))));
+        // The longest name keeps every one of its files.
+        TempHome home;
+        QVERIFY(MaakWedstrijd(langst, {"01. A - B", "02. C - D"}, QString()));
+        QVERIFY(SchrijfSpellenAantal(langst, 2));
+        QVERIFY(SchrijfKlaar(langst, "00"));
+        QVERIFY(SchrijfOverzicht(langst, {{"", "1", "2"}}));
+        TaalNummer = 11;
+        QVERIFY(WedstrijdBestandsnaam(WedstrijdBestand::Overzicht, langst, 0, 11).size() < 255);
+        std::vector<QStringList> rijen;
+        QVERIFY(LeesOverzicht(langst, rijen).Gelukt());
+    }
+
     void otherLanguageNamesAreRead() {
         TempHome home;
         // A match worked in English by an earlier version.
