@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
+#include "results/WedstrijdBestanden.h"
 #include "shared/Tekst.h"
 
 #include <pwd.h>
@@ -97,6 +98,7 @@ int RuimOnderbrokenSchrijfwerkOp() {
     // The data folders hold match folders one level down; four levels
     // cover every folder the program writes into.
     int weg = platform::removeStaleTempFiles(platform::programFolder(), 4);
+    weg += uitslag::RuimHalveWedstrijdMappenOp();
     // The results export writes into the sibling program's Pandel\<match>
     // folders; only those are looked at there, the rest of the sibling
     // program's folder is not the program's own.

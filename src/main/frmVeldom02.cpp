@@ -280,10 +280,12 @@ bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
         groep = frmVeldom11().lstGroepen.Tag();
     }
     QString reden;
-    if (uitslag::MaakWedstrijd(naam, lijst, groep.isEmpty() ? QString() : resolvePath(groep), &reden)) return true;
+    QString mislukt;
+    if (uitslag::MaakWedstrijd(naam, lijst, groep.isEmpty() ? QString() : resolvePath(groep), &reden, &mislukt))
+        return true;
     SessieBestand.clear();
     SessieNaam.clear();
-    MsgBox(uitslag::SchrijfMelding(parenNaam, reden).replace(QChar('|'), QChar('\n')), vbOKOnly | vbExclamation, Caption());
+    MsgBox(uitslag::SchrijfMelding(mislukt, reden).replace(QChar('|'), QChar('\n')), vbOKOnly | vbExclamation, Caption());
     return false;
 }
 

@@ -272,6 +272,8 @@ bool WisSpelBestanden(const QString& wedstrijd, int bord, QString* fout) {
     }
     QStringList paden;
     for (WedstrijdBestand soort : {WedstrijdBestand::SpelUitslag, WedstrijdBestand::SpelExport}) {
+        // A queued write would bring the file back after it was cleared.
+        WachtOp(SchrijfPad(soort, wedstrijd, bord));
         for (int taal : {kVast, kAnder}) {
             const QString naam = WedstrijdBestandsnaam(soort, wedstrijd, bord, taal);
             const QString pad = map + QLatin1Char('/') + naam;
@@ -313,8 +315,26 @@ bool WedstrijdMapGevuld(const QString& wedstrijd) {
            !QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty();
 }
 
+int RuimHalveWedstrijdMappenOp() {
+    const QDir resultaten(platform::programPath(QStringLiteral("resultaten")));
+    int weg = 0;
+    const QStringList mappen = resultaten.entryList({QStringLiteral(".nieuw-??????")},
+                                                    QDir::Dirs | QDir::Hidden | QDir::NoSymLinks |
+                                                        QDir::NoDotAndDotDot);
+    for (const QString& naam : mappen)
+        if (QDir(resultaten.filePath(naam)).removeRecursively()) ++weg;
+    return weg;
+}
+
 bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QString& groepPad,
-                   QString* fout) {
+                   QString* fout, QString* bestand) {
+    if (bestand) *bestand = WedstrijdBestandsnaam(WedstrijdBestand::Paren, wedstrijd);
+    // Queued writes of an earlier match of this name land before it goes.
+    WachtOp();
+    const auto mailLijstMislukt = [&] {
+        if (bestand) *bestand = WedstrijdBestandsnaam(WedstrijdBestand::MailLijst, wedstrijd);
+        return false;
+    };
     const QString map = WedstrijdMapPad(wedstrijd);
     if (map.isEmpty()) {
         if (fout) *fout = wedstrijd;
@@ -329,7 +349,7 @@ bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QSt
     QByteArray mail;
     if (!groepPad.isEmpty() &&
         platform::readFileBytes(groepPad, mail, kMiddel, fout) != platform::FileFault::None)
-        return false;
+        return mailLijstMislukt();
     const QString resultaten = platform::programPath(QStringLiteral("resultaten"));
     const QString doel = resultaten + QLatin1Char('/') + wedstrijd;
     QDir().mkpath(resultaten);
@@ -341,12 +361,12 @@ bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QSt
             if (fout) *fout = wedstrijd;
             return false;
         }
-        if (platform::writeTextLines(SchrijfPad(WedstrijdBestand::Paren, wedstrijd), paren, fout) &&
-            (groepPad.isEmpty() ||
-             platform::writeFileAtomic(SchrijfPad(WedstrijdBestand::MailLijst, wedstrijd), mail, fout)))
+        const bool parenGoed = platform::writeTextLines(SchrijfPad(WedstrijdBestand::Paren, wedstrijd), paren, fout);
+        if (parenGoed && (groepPad.isEmpty() ||
+                          platform::writeFileAtomic(SchrijfPad(WedstrijdBestand::MailLijst, wedstrijd), mail, fout)))
             return true;
         QDir(doel).removeRecursively();
-        return false;
+        return parenGoed ? mailLijstMislukt() : false;
     }
     // An earlier match: the new one is made whole under a hidden name first.
     QTemporaryDir nieuw(resultaten + QStringLiteral("/.nieuw-XXXXXX"));
@@ -360,7 +380,7 @@ bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QSt
     if (!groepPad.isEmpty() &&
         !platform::writeFileAtomic(nieuw.filePath(WedstrijdBestandsnaam(WedstrijdBestand::MailLijst, wedstrijd)),
                                    mail, fout))
-        return false;
+        return mailLijstMislukt();
     // Then in the place of the earlier match, which goes only once the new
     // one stands: both folders trade names in one step where the file system
     // can, so that there is never a moment without the match.

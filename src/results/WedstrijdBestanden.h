@@ -84,15 +84,23 @@ bool WisSpelBestanden(const QString& wedstrijd, int bord, QString* fout = nullpt
 // True when the match folder exists and holds anything.
 bool WedstrijdMapGevuld(const QString& wedstrijd);
 
+// Removes the hidden folders in which a replaced match was being made or
+// thrown away (".nieuw-" and six characters) when the program stopped in
+// between: the match under its own name is whole either way. Returns how
+// many went.
+int RuimHalveWedstrijdMappenOp();
+
 // Makes match W anew: its pairs file from `paren` and, when `groepPad` is
 // not "", its mail list as a byte copy of that group file. A new match is
 // written into its new folder (removed again after a failure). Over an
 // earlier match of that name the new folder is written whole under a hidden
 // name first and then takes the earlier one's place, so the earlier match
 // goes with all its files (board files, done flags, overview, board count)
-// and the match starts empty; after any failure it is as it was.
+// and the match starts empty; after any failure it is as it was. `bestand`
+// gets the name of the match file that could not be made (the pairs file
+// unless the mail list failed).
 bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QString& groepPad,
-                   QString* fout = nullptr);
+                   QString* fout = nullptr, QString* bestand = nullptr);
 
 enum class LeesFout {
     Geen,

@@ -93,6 +93,20 @@ private slots:
         if (oud.isEmpty()) qunsetenv("WINEPREFIX"); else qputenv("WINEPREFIX", oud);
     }
 
+    // A match replaced by Save-as is made under a hidden name first; a stop
+    // in between leaves that folder, which the next start removes. The match
+    // itself and other hidden folders stay.
+    void halfMadeMatchFolderIsRemovedAtStart() {
+        testsupport::TempHome home;
+        Maak(home.file("resultaten/.nieuw-Ab12Cd/Ronde 1.txt"), "01. A - B\r\n");
+        Maak(home.file("resultaten/Ronde 1/Ronde 1.txt"), "01. C - D\r\n");
+        Maak(home.file("resultaten/.nieuw-kort/x.txt"), "van de gebruiker");
+        QCOMPARE(RuimOnderbrokenSchrijfwerkOp(), 1);
+        QVERIFY(!QFileInfo::exists(home.file("resultaten/.nieuw-Ab12Cd")));
+        QVERIFY(QFileInfo::exists(home.file("resultaten/Ronde 1/Ronde 1.txt")));
+        QVERIFY(QFileInfo::exists(home.file("resultaten/.nieuw-kort/x.txt")));
+    }
+
     void unreadableSettingsFilesAreNamedOnce() {
         testsupport::TempHome home;
         TaalNummer = 10;

@@ -19,6 +19,7 @@
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "players/GroepBestand.h"
+#include "results/SchrijfWachtrij.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
@@ -269,6 +270,7 @@ private slots:
         QCOMPARE(KlaarVlaggen, QString("110"));
         QCOMPARE(f.cmdSpel[1].BackColor(), Grijs);
         QVERIFY(f.cmdSpel[3].BackColor() != Grijs);
+        uitslag::WachtOp();  // the match files are written behind
         QCOMPARE(ReadTestFile(Pad("W", "W klaar.txt")), QByteArray("110\r\n"));
         std::vector<QStringList> rijen;
         QVERIFY(uitslag::LeesOverzicht("W", rijen).Gelukt());
@@ -284,6 +286,7 @@ private slots:
         testsupport::PromptScript prompts;
         frmVeldom11Form& f = Nieuw("W", 2);
         VulSpel(f, 1);
+        uitslag::WachtOp();
         const QString uitslag = Pad("W", "Spel 01 Drovik.txt");
         const QByteArray voor = ReadTestFile(uitslag);
         const QStringList kolom = Kolom(f.msfgResultaat, 1);
