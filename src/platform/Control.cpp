@@ -101,7 +101,8 @@ public:
             return used;
         }
         case QEvent::MouseButtonDblClick:
-            if (control_->clicksFromMouse()) control_->fireDblClick();
+            // A disabled control, or one in a disabled frame, hears no mouse.
+            if (control_->clicksFromMouse() && static_cast<QWidget*>(watched)->isEnabled()) control_->fireDblClick();
             break;
         case QEvent::FocusIn: {
             auto* fe = static_cast<QFocusEvent*>(e);
@@ -115,6 +116,7 @@ public:
         case QEvent::MouseButtonRelease: {
             auto* me = static_cast<QMouseEvent*>(e);
             auto* w = static_cast<QWidget*>(watched);
+            if (!w->isEnabled()) break;
             const QPoint p = w->mapTo(control_->widget(), me->position().toPoint());
             int button = me->button() == Qt::LeftButton    ? vbLeftButton
                          : me->button() == Qt::RightButton ? vbRightButton

@@ -129,6 +129,17 @@ private slots:
         QVERIFY(f.optA.Value());
         QVERIFY(!f.optB.Value());
         QVERIFY(!qobject_cast<QRadioButton*>(f.optB.widget())->isChecked());
+        // A disabled control hears no mouse: no MouseDown, MouseUp or Click.
+        f.log.clear();
+        f.lblSpelnummer.OnMouseDown([&f](int, int, float, float) { f.log << "down"; });
+        f.lblSpelnummer.OnMouseUp([&f](int, int, float, float) { f.log << "up"; });
+        f.lblSpelnummer.SetEnabled(false);
+        QTest::mouseClick(f.lblSpelnummer.widget(), Qt::LeftButton);
+        QTest::mouseDClick(f.lblSpelnummer.widget(), Qt::LeftButton);
+        QVERIFY(f.log.isEmpty());
+        f.lblSpelnummer.SetEnabled(true);
+        QTest::mouseClick(f.lblSpelnummer.widget(), Qt::LeftButton);
+        QCOMPARE(f.log, (QStringList{"down", "up", "label"}));
         Unload(f);
     }
 
