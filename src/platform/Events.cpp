@@ -20,6 +20,10 @@ std::function<void()>& defaultEndHandler() {
     return handler;
 }
 std::vector<std::function<void()>> g_idleWork;
+std::vector<std::function<void()>>& beforeEndWork() {
+    static std::vector<std::function<void()>> work;
+    return work;
+}
 bool g_idleArmed = false;
 
 void runIdleWork();
@@ -71,7 +75,13 @@ void RunWhenIdle(std::function<void()> work) {
     armIdle();
 }
 
+void BeforeEnd(std::function<void()> work) { beforeEndWork().push_back(std::move(work)); }
+
 void End() {
+    // Ending at once skips every destructor: what must reach the disk is
+    // done first.
+    for (auto& work : beforeEndWork())
+        if (work) work();
     if (g_endHandler) {
         g_endHandler();
         return;

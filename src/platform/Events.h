@@ -47,6 +47,10 @@ void SetEndHandler(std::function<void()> handler);  // empty restores the defaul
 // process. Test programs set one that only records the call, so that a
 // window ending the program can never cut a test run short with success.
 void SetDefaultEndHandler(std::function<void()> handler);
+// Work that must be done before the program ends, whichever way it ends
+// through End (for example writes still queued for the disk). Runs first
+// in End, in the order given, each once.
+void BeforeEnd(std::function<void()> work);
 
 // Work to do once no handler is running (used to destroy unloaded windows).
 void RunWhenIdle(std::function<void()> work);

@@ -38,6 +38,12 @@ public:
         return s;
     }
 
+    Schrijver() {
+        // The program ending through End skips this object's destructor:
+        // every queued write reaches the disk before it ends.
+        platform::BeforeEnd([this] { Wacht(QString()); });
+    }
+
     ~Schrijver() {
         // The program ends: whatever was asked for still reaches the disk.
         DraagOver();

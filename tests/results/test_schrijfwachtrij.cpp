@@ -49,6 +49,16 @@ private slots:
         QCOMPARE(QDir(map.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Spel 01 Drovik.txt"}));
     }
 
+    // End stops the program at once, without destructors: the writes still
+    // queued, even those not yet handed to the writer, reach the disk first.
+    void endWritesWhatIsQueued() {
+        QTemporaryDir map;
+        const QString pad = map.filePath("W overzicht.txt");
+        QVERIFY(uitslag::SchrijfLater(pad, "~1~2\r\n"));
+        platform::End();  // the test's own end handler returns
+        QCOMPARE(testsupport::ReadTestFile(pad), QByteArray("~1~2\r\n"));
+    }
+
     void failuresAreRefusedAtOnceOrReportedLater() {
         QTemporaryDir map;
         QString fout;
