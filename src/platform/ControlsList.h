@@ -72,6 +72,12 @@ public:
     void SetSelected(int i, bool on);
     // The window handle a list search takes.
     ListBox* hWnd() { return this; }
+    // For a list whose choice takes something away (a pair dropped from a
+    // group): the arrow keys, Page Up/Down, Home and End only move the
+    // highlight, and Space or Enter chooses the highlighted item. A click
+    // chooses as in every list.
+    void SetKeysOnlyHighlight(bool on) { keysOnlyHighlight_ = on; }
+    bool KeysOnlyHighlight() const { return keysOnlyHighlight_; }
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
@@ -85,6 +91,7 @@ protected:
 private:
     int topIndex_ = 0;
     bool clickSeen_ = false;
+    bool keysOnlyHighlight_ = false;
 };
 
 enum ComboStyles { vbComboDropdown = 0, vbComboSimple = 1, vbComboDropdownList = 2 };

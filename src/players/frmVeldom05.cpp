@@ -70,6 +70,9 @@ frmVeldom05Form::frmVeldom05Form() : Form("frmVeldom05") {
     msfgResultaat.OnClick([this] { msfgResultaat_Click(); });
     cmdToevoegen.OnClick([this] { cmdToevoegen_Click(); });
     lstMaakGroep.OnClick([this] { lstMaakGroep_Click(); });
+    // Choosing a pair takes it out of the group: the keys only move the
+    // highlight through the pairs, and Space chooses.
+    lstMaakGroep.SetKeysOnlyHighlight(true);
     cmdOpslaan.OnClick([this] { cmdOpslaan_Click(); });
     cmdOK.OnClick([this] { cmdOK_Click(); });
     txtWijzig.OnKeyPress([this](int& KeyAscii) { txtWijzig_KeyPress(KeyAscii); });

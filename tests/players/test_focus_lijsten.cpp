@@ -122,6 +122,19 @@ private slots:
         QCOMPARE(f.lstWedstrijd.ListIndex(), -1);
         QVERIFY(NieuweNaam.isEmpty());
         QCOMPARE(prompts.count(), 0);
+
+        // In the pair list the keys only move the highlight; Space drops
+        // the highlighted pair, which goes back to the names grid.
+        f.lstMaakGroep.SetFocus();
+        for (int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Up})
+            QTest::keyClick(f.lstMaakGroep.widget(), Qt::Key(k));
+        QCOMPARE(f.lstMaakGroep.Items(), paren);
+        QCOMPARE(f.lstMaakGroep.ListIndex(), -1);
+        const int rijen = f.msfgResultaat.Rows();
+        QTest::keyClick(f.lstMaakGroep.widget(), Qt::Key_Space);
+        QCOMPARE(f.lstMaakGroep.Items(), QStringList{paren.at(1)}.replaceInStrings("02.", "01."));
+        QCOMPARE(f.msfgResultaat.Rows(), rijen + 2);
+        QCOMPARE(prompts.count(), 0);
     }
 
     void namesEditorTabLoadsNoNamesFile() {
