@@ -20,6 +20,7 @@
 #include "shared/BasVeldom.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
+#include "results/StartWedstrijd11.h"
 #include "support/TestSupport.h"
 
 using namespace platform;
@@ -31,14 +32,7 @@ class TestFrmVeldom13 : public QObject {
 
     // A started match of `paren` pairs with board 1 open.
     frmVeldom11Form& Wedstrijd(int paren) {
-        QByteArray regels;
-        for (int i = 1; i <= paren; ++i) regels += QStringLiteral("%1. A%2 - B%2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
-        testsupport::WriteTestFile(home->file("resultaten/W/W.txt"), regels);
-        frmVeldom01().Show();
-        frmVeldom01().cmdInvoeren.Click();
-        frmVeldom11Form& f = frmVeldom11();
-        f.lstUitslagen.SetListIndex(f.lstUitslagen.Items().indexOf("W"));
-        f.cmdStart.Click();
+        frmVeldom11Form& f = StartWedstrijdW(*home, paren);
         f.cmdSpel_Click(1);
         return f;
     }
