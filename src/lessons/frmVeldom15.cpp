@@ -755,15 +755,7 @@ void frmVeldom15Form::cmdDraai_Click() {
 }
 
 void frmVeldom15Form::vscrWijzigSpelNummer_Change() {
-    if (BezigMetLaden) return;
-    const int aantal = lstWijzigSpelNummer.ListCount();
-    if (aantal == 0) return;
-    const int index = spel::WikkelIndex(vscrWijzigSpelNummer.Value(), aantal);
-    if (index != vscrWijzigSpelNummer.Value()) {
-        vscrWijzigSpelNummer.SetValue(index);  // the nested change does the rest
-        return;
-    }
-    lblWijzigSpelNummer.SetCaption(lstWijzigSpelNummer.List(index));
+    if (BezigMetLaden || !VolgSpinner(vscrWijzigSpelNummer, lstWijzigSpelNummer, lblWijzigSpelNummer)) return;
     const int n = ValInteger(lblWijzigSpelNummer.Caption());
     lblSpelnummer.SetCaption(QString::number(n));
     lblGeverHoofd.SetCaption(les::GeverKop(n));

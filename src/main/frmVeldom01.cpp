@@ -896,15 +896,9 @@ void frmVeldom01Form::ToonSpelVanWaarde(int waarde) {
 }
 
 void frmVeldom01Form::vscrDitSpel_Change() {
-    if (BezigMetLaden) return;
-    const int aantal = lstDitSpel.ListCount();
-    if (aantal == 0) return;  // no set: nothing to show
-    const int index = spel::WikkelIndex(vscrDitSpel.Value(), aantal);
-    if (index != vscrDitSpel.Value()) {
-        vscrDitSpel.SetValue(index);  // the nested change shows the board
-        return;
-    }
-    lblDitspel.SetCaption(lstDitSpel.List(index));
+    // Without a set there is nothing to show; a wrapped value is shown by
+    // the nested change.
+    if (BezigMetLaden || !VolgSpinner(vscrDitSpel, lstDitSpel, lblDitspel)) return;
     const int b = ValInteger(lblDitspel.Caption());
     if (b < 1 || b > lstSpellenSet1.ListCount()) return;
     Velden = lstSpellenSet1.List(b - 1).split(QLatin1Char('~'));

@@ -285,7 +285,7 @@ bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
         return true;
     SessieBestand.clear();
     SessieNaam.clear();
-    MsgBox(uitslag::SchrijfMelding(mislukt, reden).replace(QChar('|'), QChar('\n')), vbOKOnly | vbExclamation, Caption());
+    MsgBox(uitslag::SchrijfMelding(mislukt, reden), vbOKOnly | vbExclamation, Caption());
     return false;
 }
 

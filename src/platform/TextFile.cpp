@@ -229,16 +229,21 @@ bool encodable(const QString& path, const QString& text, QString* error) {
 
 }  // namespace
 
-bool writeTextLines(const QString& path, const QStringList& lines, QString* error) {
+bool encodeTextLines(const QString& path, const QStringList& lines, QByteArray& data, QString* error) {
     for (const QString& line : lines)
         if (!encodable(path, line, error))
             return false;
-    QByteArray data;
+    data.clear();
     for (const QString& line : lines) {
         data.append(encodeCp1252(line));
         data.append("\r\n");
     }
-    return writeFileAtomic(path, data, error);
+    return true;
+}
+
+bool writeTextLines(const QString& path, const QStringList& lines, QString* error) {
+    QByteArray data;
+    return encodeTextLines(path, lines, data, error) && writeFileAtomic(path, data, error);
 }
 
 bool writeTextFile(const QString& path, const QString& text, QString* error) {

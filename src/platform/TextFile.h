@@ -71,6 +71,9 @@ bool readTextLines(const QString& path, QStringList& lines, QString* error = nul
 // leaving the file untouched, when a line holds a character the code page
 // cannot store; `error` then names those characters.
 bool writeTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+// The bytes writeTextLines writes for `lines`; false, with `error` naming
+// the characters, when a line holds one the code page cannot store.
+bool encodeTextLines(const QString& path, const QStringList& lines, QByteArray& data, QString* error = nullptr);
 
 // Replaces the file with `text`; every line end in it (LF, CR LF or CR)
 // is written as CR LF (atomic).

@@ -95,8 +95,7 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
     QDir().mkpath(QFileInfo(pad).absolutePath());
     if (wijze == Schrijfwijze::Achtergrond) {
         QByteArray data;
-        for (const QString& r : regels) data.append(platform::encodeCp1252(r)).append("\r\n");
-        return SchrijfLater(pad, data, fout);
+        return platform::encodeTextLines(pad, regels, data, fout) && SchrijfLater(pad, data, fout);
     }
     WachtOp(pad);  // an earlier queued write of the file must not land after this one
     return platform::writeTextLines(pad, regels, fout);
@@ -409,10 +408,12 @@ bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QSt
 namespace {
 
 // Fills in the file name ("~") and the detail ("#"); without a detail its
-// separating line breaks go too.
+// separating line breaks go too. The text's "|" become line breaks before
+// anything is filled in, so a message box shows it as it is meant.
 QString Invullen(QString tekst, const QString& bestand, const QString& detail) {
     if (detail.isEmpty())
         tekst.remove(QStringLiteral("||#"));
+    tekst.replace(QLatin1Char('|'), QLatin1Char('\n'));
     tekst.replace(QLatin1Char('#'), detail);
     tekst.replace(QLatin1Char('~'), bestand);
     return tekst;

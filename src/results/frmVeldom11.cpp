@@ -18,6 +18,7 @@
 #include "results/frmVeldom12.h"
 #include "results/frmVeldom13.h"
 #include "shared/BasVeldom.h"
+#include "shared/Spinner.h"
 #include "shared/Rooster.h"
 
 using namespace platform;
@@ -189,6 +190,7 @@ void frmVeldom11Form::Form_Load() {
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(ZonderAmpersand(Tekst(126)));
+    MeldSchrijfFouten();
     cmdFocus.SetLeft(Screen().Width() + 10);
     cmdTerug.SetCaption(QLatin1Char('&') + Tekst(42));
     QString groepen = programFolder() + QStringLiteral("/groepen");
@@ -441,10 +443,7 @@ void frmVeldom11Form::cmdOpslaanAls_Click() {
 }
 
 void frmVeldom11Form::vscrAantal_Change() {
-    if (BezigMetLaden) return;
-    if (vscrAantal.Value() < 0) vscrAantal.SetValue(lstAantal.ListCount() - 1);
-    if (vscrAantal.Value() > lstAantal.ListCount() - 1) vscrAantal.SetValue(0);
-    lblAantal.SetCaption(lstAantal.List(vscrAantal.Value()));
+    if (BezigMetLaden || !VolgSpinner(vscrAantal, lstAantal, lblAantal)) return;
     ZetFocus(*this, cmdFocus);
 }
 
@@ -653,7 +652,6 @@ void frmVeldom11Form::KleurSpelKnoppen() {
 }
 
 bool frmVeldom11Form::SchrijfKlaarVlaggen() {
-    MeldSchrijfFouten();
     QString fout;
     if (uitslag::SchrijfKlaar(SessieNaam, KlaarVlaggen, &fout, uitslag::Schrijfwijze::Achtergrond)) return true;
     Meld(uitslag::SchrijfMelding(uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Klaar, SessieNaam), fout),
@@ -862,7 +860,7 @@ void frmVeldom11Form::txtContract_Change() {
     if (!InvoerGoed && !tekst.isEmpty()) {
         // A refused change is undone whole: the text goes back to what it
         // was, wherever the refused character went (a paste, a Delete).
-        ZetInvoerTekst(tekst.startsWith(vorigeTekst_) ? tekst.left(tekst.size() - 1) : vorigeTekst_);
+        ZetInvoerTekst(vorigeTekst_);
         FocusOpInvoer();
     }
 }
@@ -935,7 +933,6 @@ bool frmVeldom11Form::BewaarSpel() {
                          lblScoreNZ[i].Caption(), lblScoreOW[i].Caption(), lblMPNZ[i].Caption(),
                          lblMPOW[i].Caption()});
     }
-    MeldSchrijfFouten();
     QString fout;
     if (uitslag::BewaarSpel(SessieNaam, b, rijen, uitslag::NotatieAlfabet(), !CvnMap.isEmpty(), &fout,
                             uitslag::Schrijfwijze::Achtergrond))
@@ -949,9 +946,6 @@ bool frmVeldom11Form::BewaarSpel() {
 void frmVeldom11Form::MeldSchrijfFouten() {
     // The match files are written behind the user's back (SchrijfWachtrij);
     // one that could not be written is reported once no handler runs.
-    static bool gezet = false;
-    if (gezet) return;
-    gezet = true;
     uitslag::BijSchrijfFout([](const QString& pad, const QString& fout) {
         const QString tekst = uitslag::SchrijfMelding(QFileInfo(pad).fileName(), fout);
         if (frmVeldom11_IsLoaded())
@@ -969,7 +963,6 @@ bool frmVeldom11Form::BewaarOverzicht() {
         for (int c = 0; c < g.Cols(); ++c) cellen << g.TextMatrix(r, c);
         rijen.push_back(cellen);
     }
-    MeldSchrijfFouten();
     QString fout;
     if (uitslag::SchrijfOverzicht(SessieNaam, rijen, &fout, uitslag::Schrijfwijze::Achtergrond)) return true;
     Meld(uitslag::SchrijfMelding(uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Overzicht, SessieNaam),

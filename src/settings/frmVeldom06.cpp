@@ -551,10 +551,10 @@ void frmVeldom06Form::chkOpening_Click(int Index) {
     for (int i = 0; i < instelling::AantalOpeningen; ++i) {
         if (Bewaar(QStringLiteral("Toegestaan"), chkOpening[i].Caption(), QString::number(chkOpening[i].Value())))
             continue;
-        // Not stored: the clicked box shows what its key holds.
-        LeesIni(QStringLiteral("Toegestaan"), chkOpening[Index].Caption(), IniBestand);
+        // Not stored: the clicked box shows again what the generator applies.
+        const unsigned toegestaan = spel::LeesToegestaneSoorten(IniBestand, TaalNummer);
         BezigMetLaden = true;
-        chkOpening[Index].SetValue(instelling::VinkUitIni(IniWaarde, 0));
+        chkOpening[Index].SetValue((toegestaan >> Index) & 1u ? 1 : 0);
         BezigMetLaden = false;
         return;
     }

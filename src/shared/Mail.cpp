@@ -169,14 +169,12 @@ bool MailReeks::Verstuur(const QString& eigenAdres, const QString& onderwerp, co
 void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
                   const QString& bijlagen, const QString& tekst) {
     MailReeks reeks;
-    if (!reeks.Bruikbaar()) {
-        MailFoutNummer = kMailGeenProvider;
-        MailFoutTekst = QStringLiteral("MAIL.TXT");
+    // Without a usable provider the error state is set all the same.
+    if (reeks.Verstuur(eigenAdres, onderwerp, aan, bijlagen, tekst)) return;
+    if (!reeks.Bruikbaar())
         // A good file that lacks the chosen provider says what to change.
         platform::MsgBox(GekozenProviderOntbreekt() ? ProviderOntbreektMelding() : MailOnbruikbaarMelding(),
                          platform::vbInformation, QStringLiteral("Mail"));
-        return;
-    }
-    if (!reeks.Verstuur(eigenAdres, onderwerp, aan, bijlagen, tekst))
+    else
         platform::MsgBox(MailFoutMelding(MailFoutNummer, aan), platform::vbOKOnly);
 }

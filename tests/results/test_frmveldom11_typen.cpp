@@ -236,6 +236,10 @@ private slots:
         QApplication::clipboard()->setText("zz");
         e->paste();
         QCOMPARE(f.txtContract.Text(), QStringLiteral("3a-1"));
+        // So is text pasted at the end, however many characters it adds.
+        e->setCursorPosition(4);
+        e->paste();
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("3a-1"));
         // A selection that reaches the end is replaced as usual.
         e->setSelection(3, 1);
         Tik(f, "2");

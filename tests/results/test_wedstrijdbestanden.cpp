@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "results/ContractNotatie.h"
+#include "results/SchrijfWachtrij.h"
 #include "results/WedstrijdBestanden.h"
 #include "shared/Tekst.h"
 #include "support/TestSupport.h"
@@ -174,6 +175,18 @@ private slots:
         std::vector<QStringList> slecht = grid;
         slecht[1][0] = "01. A~B";
         QVERIFY(!SchrijfOverzicht(W, slecht));
+        QVERIFY(LeesOverzicht(W, gelezen).Gelukt());
+        QCOMPARE(gelezen, grid);
+        // A name the code page cannot hold is refused too, also when the
+        // write would go behind: written, it would come back changed.
+        slecht = grid;
+        slecht[1][0] = QString::fromUtf8("01. Łukasz - Bert");
+        for (Schrijfwijze wijze : {Schrijfwijze::Meteen, Schrijfwijze::Achtergrond}) {
+            QString fout;
+            QVERIFY(!SchrijfOverzicht(W, slecht, &fout, wijze));
+            QVERIFY2(fout.contains(QString::fromUtf8("Ł")), qPrintable(fout));
+        }
+        WachtOp();
         QVERIFY(LeesOverzicht(W, gelezen).Gelukt());
         QCOMPARE(gelezen, grid);
         BadFiles(home, W + " overzicht.txt", "~1~3\r\n", [&] { return LeesOverzicht(W, gelezen); });
@@ -437,9 +450,10 @@ private slots:
         QVERIFY(LeesMelding(LeesUitkomst{}).isEmpty());
         // Without a reason no empty lines are left at the end.
         u.fout = LeesFout::Onleesbaar;
-        QVERIFY(!LeesMelding(u).endsWith('|'));
+        QVERIFY(!LeesMelding(u).endsWith('\n'));
         u.reden = "Permission denied";
-        QVERIFY(LeesMelding(u).endsWith("||Permission denied"));
+        QVERIFY(LeesMelding(u).endsWith("\n\nPermission denied"));
+        QVERIFY(!LeesMelding(u).contains('|'));
     }
 };
 
