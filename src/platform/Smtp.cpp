@@ -292,6 +292,7 @@ struct SmtpSession::State {
     QByteArray password;
     Dialogue dialogue;
     char errorBuffer[CURL_ERROR_SIZE] = {0};
+    bool open = false;  // the last transfer left a connection open for the next
 
     ~State() {
         if (curl)
@@ -311,7 +312,10 @@ struct SmtpSession::State {
         long connects = 0;
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &reply);
         curl_easy_getinfo(curl, CURLINFO_NUM_CONNECTS, &connects);
-        *reused = connects == 0;
+        // No new connection counted means an open one was used, unless none
+        // was open: then no connection was made at all.
+        *reused = open && connects == 0;
+        open = rc == CURLE_OK;
         if (rc == CURLE_OK)
             return {};
         // A connection kept after a failure is in no known state: a stalled
