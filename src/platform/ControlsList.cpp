@@ -200,35 +200,34 @@ protected:
     }
     void keyPressEvent(QKeyEvent* e) override {
         Form::KeyDrive drive(box_);
-        if (box_->KeysOnlyHighlight() && e->modifiers() == Qt::NoModifier) {
-            switch (e->key()) {
-            case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter:
+        if (box_->KeysOnlyHighlight()) {
+            // Space or Enter chooses; every other key (arrows on either
+            // keypad, with or without Shift, a letter that searches) only
+            // moves the highlight, the list's choice stays as it was.
+            const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+            const bool chooses = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+            if (chooses && mods == Qt::NoModifier) {
                 if (currentRow() >= 0) box_->userSelected(currentRow(), true);
                 return;
-            case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown:
-            case Qt::Key_Home: case Qt::Key_End: {
-                // The highlight moves; the list's choice stays as it was.
-                QSignalBlocker quiet(this);
-                if (e->key() == Qt::Key_End && !currentIndex().isValid() && count() > 0)
-                    setCurrentRow(count() - 1);
-                else
-                    QListWidget::keyPressEvent(e);
-                return;
             }
-            default:
-                break;
-            }
+            QSignalBlocker quiet(this);
+            moveHighlight(e);
+            return;
         }
-        // Without a current item the view starts every move at the first
-        // one; End goes to the last, as it does from anywhere else.
-        if (e->key() == Qt::Key_End && !currentIndex().isValid() && count() > 0 && e->modifiers() == Qt::NoModifier) {
+        moveHighlight(e);
+    }
+
+private:
+    // Without a current item the view starts every move at the first one;
+    // End goes to the last, as it does from anywhere else.
+    void moveHighlight(QKeyEvent* e) {
+        if (e->key() == Qt::Key_End && !currentIndex().isValid() && count() > 0 &&
+            (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             setCurrentRow(count() - 1);
             return;
         }
         QListWidget::keyPressEvent(e);
     }
-
-private:
     ListBox* box_;
 };
 }  // namespace

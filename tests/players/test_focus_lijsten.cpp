@@ -128,6 +128,13 @@ private slots:
         f.lstMaakGroep.SetFocus();
         for (int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Up})
             QTest::keyClick(f.lstMaakGroep.widget(), Qt::Key(k));
+        // The number pad's arrows, Shift+arrow and a letter that searches
+        // move it too, and drop nothing.
+        QTest::keyClick(f.lstMaakGroep.widget(), Qt::Key_Down, Qt::KeypadModifier);
+        QTest::keyClick(f.lstMaakGroep.widget(), Qt::Key_Up, Qt::KeypadModifier);
+        QTest::keyClick(f.lstMaakGroep.widget(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(f.lstMaakGroep.widget(), Qt::Key_0);
+        QTest::keyClick(f.lstMaakGroep.widget(), Qt::Key_Home);
         QCOMPARE(f.lstMaakGroep.Items(), paren);
         QCOMPARE(f.lstMaakGroep.ListIndex(), -1);
         const int rijen = f.msfgResultaat.Rows();
