@@ -82,6 +82,12 @@ bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout, int* sl
         if (fout) *fout = naam;
         return false;
     }
+    return LeesParenBestand(pad, paren, fout, slechteRegel);
+}
+
+bool LeesParenBestand(const QString& pad, QVector<Paar>& paren, QString* fout, int* slechteRegel) {
+    paren.clear();
+    if (slechteRegel) *slechteRegel = 0;
     QStringList regels;
     if (!platform::readTextLines(pad, regels, fout, kGroepMax))
         return false;

@@ -68,6 +68,10 @@ QString GroepPad(const QString& naam);
 // more than one " - " fails the whole read too, with its 1-based number in
 // `slechteRegel` (0 for the other failures): its pair cannot be told apart.
 bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout = nullptr, int* slechteRegel = nullptr);
+// The pairs of the list file at `pad` (a group, or the pairs of a match), by
+// the same rules as LeesGroep.
+bool LeesParenBestand(const QString& pad, QVector<Paar>& paren, QString* fout = nullptr,
+                      int* slechteRegel = nullptr);
 
 // Writes group `naam` whole (the groups folder is made when missing): one
 // pair line per pair, numbered from 01. False with a reason in `fout`, and

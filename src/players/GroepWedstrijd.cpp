@@ -61,17 +61,14 @@ bool WedstrijdHeeftUitslagen(const QString& wedstrijd) {
     return false;
 }
 
-bool ParenGewijzigd(const QString& wedstrijd, const QVector<Paar>& paren) {
-    QStringList regels;
+bool LeesWedstrijdParen(const QString& wedstrijd, QVector<Paar>& paren, QString* fout, int* slechteRegel) {
     const QString pad = uitslag::LeesPad(WedstrijdBestand::Paren, wedstrijd);
-    if (pad.isEmpty() || !platform::readTextLines(pad, regels, nullptr, 64 * 1024))
-        return !paren.isEmpty();
-    QVector<Paar> oud;
-    for (const QString& r : regels) {
-        Paar p;
-        if (LeesPaarRegel(r, p)) oud << p;
+    if (pad.isEmpty()) {
+        paren.clear();
+        if (fout) *fout = wedstrijd;
+        return false;
     }
-    return oud != paren;
+    return LeesParenBestand(pad, paren, fout, slechteRegel);
 }
 
 namespace {
@@ -82,25 +79,13 @@ QStringList NamenVan(const QVector<Paar>& paren) {
     return namen;
 }
 
-bool HeeftBordBestanden(const QString& wedstrijd) {
-    for (int bord = 1; bord <= uitslag::kMaxSpellen; ++bord)
-        if (QFileInfo::exists(uitslag::LeesPad(WedstrijdBestand::SpelUitslag, wedstrijd, bord))) return true;
-    return false;
-}
-
 }  // namespace
 
 bool ParenBehoudenUitslagen(const QString& wedstrijd, const QVector<Paar>& paren) {
     if (!WedstrijdHeeftUitslagen(wedstrijd)) return true;
-    QStringList regels;
-    const QString pad = uitslag::LeesPad(WedstrijdBestand::Paren, wedstrijd);
     // Results whose pairs cannot be read cannot be kept with them.
-    if (pad.isEmpty() || !platform::readTextLines(pad, regels, nullptr, 64 * 1024)) return false;
     QVector<Paar> oud;
-    for (const QString& r : regels) {
-        Paar p;
-        if (LeesPaarRegel(r, p)) oud << p;
-    }
+    if (!LeesWedstrijdParen(wedstrijd, oud)) return false;
     const QStringList nu = NamenVan(paren);
     return NamenVan(oud) == nu.mid(0, oud.size());
 }
@@ -128,8 +113,7 @@ bool HerbewarenVeilig(const QString& wedstrijd, uitslag::LeesUitkomst& u) {
         }
     }
     // Missing ones are made afresh only while nothing holds results.
-    const bool uitslagen = HeeftBordBestanden(wedstrijd) || vlaggen.contains(QLatin1Char('1')) ||
-                           WedstrijdHeeftUitslagen(wedstrijd);
+    const bool uitslagen = WedstrijdHeeftUitslagen(wedstrijd);
     for (const uitslag::LeesUitkomst* x : {&spellen, &overzicht}) {
         if (!x->Gelukt() && uitslagen) {
             u = *x;

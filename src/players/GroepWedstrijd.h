@@ -21,9 +21,11 @@ bool WedstrijdBestaat(const QString& wedstrijd);
 // flag set, a filled board cell in the overview, or a board result file.
 bool WedstrijdHeeftUitslagen(const QString& wedstrijd);
 
-// True when the match's stored pairs differ from `paren` (a match without a
-// pairs file differs from any non-empty list).
-bool ParenGewijzigd(const QString& wedstrijd, const QVector<Paar>& paren);
+// The match's stored pairs, read by the rules of a group file: false (with
+// the reason, and the number of a line that is no pair) when the file is
+// missing, unreadable or holds such a line.
+bool LeesWedstrijdParen(const QString& wedstrijd, QVector<Paar>& paren, QString* fout = nullptr,
+                        int* slechteRegel = nullptr);
 
 // True when saving `paren` into the match leaves every result with the
 // players who earned it: the match has no results, or its stored pairs

@@ -570,6 +570,15 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
 // ---------------------------------------------------------------------------
 // Opening a group or a match
 
+void frmVeldom05Form::MeldParenLeesFout(const QString& bestand, const QString& fout, int slechteRegel) {
+    if (slechteRegel > 0)
+        Meld(TaalTekst(312).replace('~', bestand).replace('#', QString::number(slechteRegel)) + "\n\n" +
+                 TaalTekst(310),
+             vbExclamation);
+    else
+        Meld(Regels(TaalTekst(335)).replace('~', bestand).replace('#', fout), vbExclamation);
+}
+
 void frmVeldom05Form::lstGroepBestand_Click() {
     if (BezigMetLaden) return;  // the group's own item selected again below
     const int i = lstGroepBestand.ListIndex();
@@ -580,12 +589,7 @@ void frmVeldom05Form::lstGroepBestand_Click() {
     QString fout;
     int slechteRegel = 0;
     if (!groep::LeesGroep(naam, paren, &fout, &slechteRegel)) {
-        if (slechteRegel > 0)
-            Meld(TaalTekst(312).replace('~', item.naam).replace('#', QString::number(slechteRegel)) + "\n\n" +
-                     TaalTekst(310),
-                 vbExclamation);
-        else
-            Meld(Regels(TaalTekst(335)).replace('~', item.naam).replace('#', fout), vbExclamation);
+        MeldParenLeesFout(item.naam, fout, slechteRegel);
         ZetFocus(*this, cmdFocus);
         return;
     }
@@ -635,18 +639,24 @@ void frmVeldom05Form::lstWedstrijd_Click() {
     NieuweNaam = naam;
     cmdWisWedstrijd.SetEnabled(true);
     ZetWijzigDoel(2, naam, naam);
-    QStringList regels;
     const QString pad = uitslag::LeesPad(uitslag::WedstrijdBestand::Paren, naam);
-    if (BestandBestaat(pad) != 1 || !readTextLines(pad, regels, nullptr, 64 * 1024)) {
+    if (BestandBestaat(pad) != 1) {
         // A new match: the pairs composed so far can be saved into it.
         PasZitplaatsenAan();
         ZetFocus(*this, cmdFocus);
         return;
     }
+    // Stored pairs that cannot be read whole are not shown in part: saved,
+    // the pairs after a missing one would take its number and results.
     QVector<groep::Paar> paren;
-    for (const QString& r : regels) {
-        groep::Paar p;
-        if (groep::LeesPaarRegel(r, p) && paren.size() < groep::kMaxParen) paren << p;
+    QString fout;
+    int slechteRegel = 0;
+    if (!groep::LeesWedstrijdParen(naam, paren, &fout, &slechteRegel)) {
+        MeldParenLeesFout(QFileInfo(pad).fileName(), fout, slechteRegel);
+        lstWedstrijd.SetListIndex(-1);
+        cmdWisWedstrijd.SetEnabled(false);
+        ZetFocus(*this, cmdFocus);
+        return;
     }
     ToonGeopendeParen(lstWedstrijd, i, paren);
     msfgResultaat.SetVisible(true);

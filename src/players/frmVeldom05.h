@@ -73,6 +73,8 @@ public:
     void VulWedstrijden();
     void chkSorteer_Click(int Index);
     void lstNamenBestand_Click();
+    // Says why a group or a match's pairs could not be read.
+    void MeldParenLeesFout(const QString& bestand, const QString& fout, int slechteRegel);
     void lstGroepBestand_Click();
     void lstWedstrijd_Click();
     void msfgResultaat_Click();

@@ -173,8 +173,9 @@ private slots:
         std::vector<QStringList> rijen;
         QVERIFY(uitslag::LeesOverzicht("Ronde 3", rijen).Gelukt());
         QVERIFY(!WedstrijdHeeftUitslagen("Ronde 3"));
-        QVERIFY(!ParenGewijzigd("Ronde 3", ParenVan(4)));
-        QVERIFY(ParenGewijzigd("Ronde 3", ParenVan(3)));
+        QVector<Paar> gelezen;
+        QVERIFY(LeesWedstrijdParen("Ronde 3", gelezen));
+        QCOMPARE(gelezen, ParenVan(4));
         // No board count: no match (the results side could not read it).
         QString fout;
         QVERIFY(!BewaarWedstrijd("Leeg", ParenVan(2), 0, &fout));
@@ -244,6 +245,16 @@ private slots:
         QVector<Paar> adressen = ParenVan(4);
         adressen[0].eerste.adres = "nieuw@x.nl";
         QVERIFY(ParenBehoudenUitslagen("W", adressen));
+        // A stored line that is no pair (written elsewhere) is not skipped:
+        // the pairs after it would be numbered anew. Nothing can be kept.
+        const QByteArray paren = testsupport::ReadTestFile(map + "W.txt");
+        testsupport::WriteTestFile(map + "W.txt", paren + "05. X - Y - Z\r\n");
+        QVector<Paar> gelezen;
+        int slecht = 0;
+        QVERIFY(!LeesWedstrijdParen("W", gelezen, nullptr, &slecht));
+        QCOMPARE(slecht, 5);
+        QVERIFY(!ParenBehoudenUitslagen("W", ParenVan(4)));
+        testsupport::WriteTestFile(map + "W.txt", paren);
         // Without results a match takes any pairs.
         QVERIFY(BewaarWedstrijd("Leeg", ParenVan(4), 3));
         QVERIFY(ParenBehoudenUitslagen("Leeg", zonderTwee));
