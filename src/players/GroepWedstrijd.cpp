@@ -93,10 +93,6 @@ bool ParenBehoudenUitslagen(const QString& wedstrijd, const QVector<Paar>& paren
 bool HerbewarenVeilig(const QString& wedstrijd, uitslag::LeesUitkomst& u) {
     u = {};
     if (!WedstrijdBestaat(wedstrijd)) return true;
-    using uitslag::LeesFout;
-    auto ontbreekt = [](const uitslag::LeesUitkomst& x) {
-        return x.fout == LeesFout::Ontbreekt || x.fout == LeesFout::Leeg;
-    };
     int aantal = 0;
     const uitslag::LeesUitkomst spellen = uitslag::LeesSpellenAantal(wedstrijd, aantal);
     std::vector<QStringList> rijen;
@@ -107,7 +103,7 @@ bool HerbewarenVeilig(const QString& wedstrijd, uitslag::LeesUitkomst& u) {
     // A file that is there but cannot be read may hold results: never
     // replaced by a fresh one.
     for (const uitslag::LeesUitkomst* x : {&spellen, &overzicht, &klaar}) {
-        if (!x->Gelukt() && !ontbreekt(*x)) {
+        if (x->Kapot()) {
             u = *x;
             return false;
         }

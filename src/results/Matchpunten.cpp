@@ -166,4 +166,16 @@ QString MatchpuntMelding(const MpUitkomst& uitkomst, int bord) {
     return tekst;
 }
 
+QStringList GridKolom(const MpUitkomst& u, int gridRijen) {
+    QStringList kolom;
+    for (int r = 0; r < gridRijen; ++r) kolom << QString();
+    if (gridRijen < 2) return kolom;
+    for (std::size_t i = 0; i < u.mpNZ.size(); ++i) {
+        if (u.paarNZ[i] >= 1 && u.paarNZ[i] < gridRijen - 1) kolom[u.paarNZ[i]] = u.mpNZ[i];
+        if (u.paarOW[i] >= 1 && u.paarOW[i] < gridRijen - 1) kolom[u.paarOW[i]] = u.mpOW[i];
+    }
+    kolom[gridRijen - 1] = u.totaal;
+    return kolom;
+}
+
 }  // namespace uitslag

@@ -6,6 +6,7 @@
 // the board's full top (Neuberg).
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace uitslag {
@@ -63,6 +64,12 @@ struct MpUitkomst {
 // score or a pair caption is not two numbers; the fault and its row come
 // back instead.
 MpUitkomst BerekenMatchpunten(const std::vector<SlipRegel>& rijen);
+
+// The board's column of the results grid of `gridRijen` rows (the header,
+// one row per pair, the closing row): each pair's matchpoints in its row,
+// the board's total in the last; cell 0 and the rows of pairs that did not
+// play stay empty.
+QStringList GridKolom(const MpUitkomst& u, int gridRijen);
 
 // The message for a failed computation (texts 332 to 334), in the current
 // language, for board `bord`.

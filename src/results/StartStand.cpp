@@ -20,14 +20,7 @@ QStringList KolomUitSlip(const std::vector<SpelRij>& rijen, int tafels, int grid
     }
     const MpUitkomst u = BerekenMatchpunten(regels);
     if (!u.Gelukt()) return {};
-    QStringList kolom;
-    for (int r = 0; r < gridRijen; ++r) kolom << QString();
-    for (int i = 0; i < tafels; ++i) {
-        if (u.paarNZ[i] >= 1 && u.paarNZ[i] < gridRijen - 1) kolom[u.paarNZ[i]] = u.mpNZ[i];
-        if (u.paarOW[i] >= 1 && u.paarOW[i] < gridRijen - 1) kolom[u.paarOW[i]] = u.mpOW[i];
-    }
-    kolom[gridRijen - 1] = u.totaal;
-    return kolom;
+    return GridKolom(u, gridRijen);
 }
 
 }  // namespace
@@ -53,7 +46,7 @@ StartStand BouwStartStand(const QString& wedstrijd, const QStringList& paren, in
     for (int b = 1; b <= n; ++b) {
         std::vector<SpelRij> slip;
         const LeesUitkomst u = LeesSpelUitslag(wedstrijd, b, NotatieAlfabet(), slip, p);
-        if (!u.Gelukt() && u.fout != LeesFout::Ontbreekt && u.fout != LeesFout::Leeg) continue;
+        if (u.Kapot()) continue;
         const QStringList kolom = KolomUitSlip(slip, tafels, rijen);
         if (!kolom.isEmpty()) {
             bool anders = false;

@@ -117,21 +117,20 @@ bool PaarNummer(const QString& tekst, int& nummer) {
     return ok && nummer >= 1 && nummer <= kMaxParen;
 }
 
-// "5 - 6": two pair numbers split at the first "-".
-bool PaarGoed(const QString& paar, QString* eerste = nullptr, QString* tweede = nullptr) {
-    const int streep = static_cast<int>(paar.indexOf(QLatin1Char('-')));
-    int a = 0, b = 0;
-    if (streep < 0 || !PaarNummer(paar.left(streep), a) || !PaarNummer(paar.mid(streep + 1), b))
-        return false;
-    if (eerste) *eerste = paar.left(streep).trimmed();
-    if (tweede) *tweede = paar.mid(streep + 1).trimmed();
-    return true;
-}
-
-// The two pair numbers of a caption "5 - 6".
+// The two pair numbers of a caption "5 - 6", split at the first "-".
 bool PaarGetallen(const QString& paar, int& a, int& b) {
     const int streep = static_cast<int>(paar.indexOf(QLatin1Char('-')));
     return streep >= 0 && PaarNummer(paar.left(streep), a) && PaarNummer(paar.mid(streep + 1), b);
+}
+
+// A caption of two pair numbers, and its two numbers as written.
+bool PaarGoed(const QString& paar, QString* eerste = nullptr, QString* tweede = nullptr) {
+    int a = 0, b = 0;
+    if (!PaarGetallen(paar, a, b)) return false;
+    const int streep = static_cast<int>(paar.indexOf(QLatin1Char('-')));
+    if (eerste) *eerste = paar.left(streep).trimmed();
+    if (tweede) *tweede = paar.mid(streep + 1).trimmed();
+    return true;
 }
 
 // A name in `map` that nothing has yet, hidden from every list of the

@@ -117,6 +117,9 @@ struct LeesUitkomst {
     QString bestand;     // the file's name
     QString reden;       // the system's reason, for Onleesbaar
     bool Gelukt() const { return fout == LeesFout::Geen; }
+    // The file is there but could not be read: it may hold what must not
+    // be replaced. (Missing and empty files are read as empty ones.)
+    bool Kapot() const { return !Gelukt() && fout != LeesFout::Ontbreekt && fout != LeesFout::Leeg; }
 };
 
 // The message for a failed read (texts 335 to 338), in the current language.

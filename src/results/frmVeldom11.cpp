@@ -415,7 +415,7 @@ void frmVeldom11Form::lstUitslagen_Click() {
     const uitslag::LeesUitkomst gelezen = uitslag::LeesParen(naam, paren);
     if (gelezen.Gelukt())
         LaadParen(paren);
-    else if (gelezen.fout != uitslag::LeesFout::Ontbreekt && gelezen.fout != uitslag::LeesFout::Leeg)
+    else if (gelezen.Kapot())
         Meld(uitslag::LeesMelding(gelezen), vbOKOnly | vbExclamation);
     opgeslagenAantal_ = 0;
     int aantal = 0;
@@ -426,7 +426,7 @@ void frmVeldom11Form::lstUitslagen_Click() {
         lblAantal.SetCaption(QString::number(aantal));
         vscrAantal.SetValue(uitslag::kMaxSpellen - aantal);
         BezigMetLaden = false;
-    } else if (telling.fout != uitslag::LeesFout::Ontbreekt && telling.fout != uitslag::LeesFout::Leeg) {
+    } else if (telling.Kapot()) {
         Meld(uitslag::LeesMelding(telling), vbOKOnly | vbExclamation);
     }
     cmdStart.SetEnabled(lstParen.ListCount() > 0);
@@ -495,13 +495,12 @@ void frmVeldom11Form::cmdStart_Click() {
     MetEnter = chkEnter.Value();
     fraParen.SetVisible(false);
 
-    if (!overzichtGelezen.Gelukt() && overzichtGelezen.fout != uitslag::LeesFout::Ontbreekt &&
-        overzichtGelezen.fout != uitslag::LeesFout::Leeg)
+    if (overzichtGelezen.Kapot())
         Meld(uitslag::LeesMelding(overzichtGelezen), vbOKOnly | vbExclamation);
     QString vlaggen;
     const uitslag::LeesUitkomst klaar = uitslag::LeesKlaar(SessieNaam, n, vlaggen);
     if (!klaar.Gelukt()) {
-        if (klaar.fout != uitslag::LeesFout::Ontbreekt && klaar.fout != uitslag::LeesFout::Leeg)
+        if (klaar.Kapot())
             Meld(uitslag::LeesMelding(klaar), vbOKOnly | vbExclamation);
         vlaggen.clear();
     }
@@ -554,9 +553,7 @@ void frmVeldom11Form::cmdStart_Click() {
     cmdUitslag.SetEnabled(!KlaarVlaggen.contains(QLatin1Char('0')));
     // What was rebuilt or reopened is stored at once, so that the files say
     // what the screen shows; a changed board count stores its flags too.
-    const bool hersteld = stand.gridGewijzigd ||
-                          (!overzichtGelezen.Gelukt() && overzichtGelezen.fout != uitslag::LeesFout::Ontbreekt &&
-                           overzichtGelezen.fout != uitslag::LeesFout::Leeg);
+    const bool hersteld = stand.gridGewijzigd || overzichtGelezen.Kapot();
     if (hersteld) BewaarOverzicht();
     if (opgeslagenAantal_ != n || !klaar.Gelukt() || KlaarVlaggen != invoer::PasKlaarAan(vlaggen, n))
         SchrijfKlaarVlaggen();
@@ -708,7 +705,7 @@ void frmVeldom11Form::cmdSpel_Click(int Index) {
         SpelGeopend = true;
         cmdWisSpel.SetEnabled(true);
         return;
-    } else if (gelezen.fout != uitslag::LeesFout::Ontbreekt && gelezen.fout != uitslag::LeesFout::Leeg) {
+    } else if (gelezen.Kapot()) {
         Meld(uitslag::LeesMelding(gelezen), vbOKOnly | vbExclamation);
     }
     fraScoreBriefje.SetEnabled(true);
@@ -993,20 +990,13 @@ bool frmVeldom11Form::BerekenMatchpunten(bool magVerder) {
     Grid& g = msfgResultaat;
     g.SetVisible(false);
     if (b < g.Cols()) {
-        for (int r = 1; r < g.Rows(); ++r) g.SetTextMatrix(r, b, "");
-        for (int i = 0; i < tafels; ++i) {
-            for (auto [paar, mp] : {std::pair{u.paarNZ[i], u.mpNZ[i]}, std::pair{u.paarOW[i], u.mpOW[i]}}) {
-                if (paar < 1 || paar >= g.Rows() - 1) continue;
-                g.SetRow(paar);
-                g.SetCol(b);
-                g.SetCellAlignment(flexAlignCenterCenter);
-                g.SetText(mp);
-            }
+        const QStringList kolom = uitslag::GridKolom(u, g.Rows());
+        for (int r = 1; r < g.Rows(); ++r) {
+            g.SetRow(r);
+            g.SetCol(b);
+            g.SetCellAlignment(flexAlignCenterCenter);
+            g.SetText(kolom[r]);
         }
-        g.SetRow(g.Rows() - 1);
-        g.SetCol(b);
-        g.SetCellAlignment(flexAlignCenterCenter);
-        g.SetText(u.totaal);
     }
     // Only this board's column changed: only its width is fitted again.
     PasKolomBreedteAan(g, b);

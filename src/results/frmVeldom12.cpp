@@ -70,7 +70,7 @@ bool ToonUitslagOverzicht(const QString& wedstrijd, std::function<void()> bijSlu
     }
     const LeesUitkomst m = LeesMailLijst(wedstrijd, g.mail);
     g.mailLijst = m.Gelukt() && !g.mail.isEmpty();
-    if (!m.Gelukt() && m.fout != LeesFout::Ontbreekt && m.fout != LeesFout::Leeg)
+    if (m.Kapot())
         MsgBox(LeesMelding(m), vbExclamation, TaalTekst(150));
     SessieNaam = wedstrijd;
     if (frmVeldom12_IsLoaded()) Unload(frmVeldom12());
