@@ -49,36 +49,53 @@ bool isStaleTempName(const QString& name) {
 
 }  // namespace
 
+namespace {
+
+// The file a write to `path` replaces: the file a link points to, not the link.
+QFileInfo replacedFile(const QString& path) {
+    QFileInfo info(path);
+    if (info.isSymLink() && !info.symLinkTarget().isEmpty())
+        info = QFileInfo(info.symLinkTarget());
+    return info;
+}
+
+}  // namespace
+
+QString replaceRefusal(const QString& path) {
+    const QFileInfo info = replacedFile(path);
+    if (info.isDir())
+        return QStringLiteral("is a folder, not a file");
+    // A read-only file is not replaced (the rename would otherwise succeed,
+    // as it needs only the folder's rights), and neither is anything that
+    // is not a regular file.
+    const QByteArray name = QFile::encodeName(info.absoluteFilePath());
+    struct stat old {};
+    if (::stat(name.constData(), &old) != 0)
+        return QString();
+    if (!S_ISREG(old.st_mode))
+        return QStringLiteral("is not a regular file");
+    if ((old.st_mode & 0222) == 0 || ::access(name.constData(), W_OK) != 0)
+        return QStringLiteral("the file is read-only");
+    return QString();
+}
+
 AtomicFileWriter::AtomicFileWriter(const QString& path, FileRights rights)
     : target_(resolvePath(path)) {
     if (target_.isEmpty()) {
         fail(QStringLiteral("no file name"));
         return;
     }
-    QFileInfo info(target_);
-    // Replace the file a link points to, not the link.
-    if (info.isSymLink() && !info.symLinkTarget().isEmpty())
-        info = QFileInfo(info.symLinkTarget());
-    if (info.isDir()) {
-        fail(QStringLiteral("is a folder, not a file"));
+    if (const QString why = replaceRefusal(target_); !why.isEmpty()) {
+        fail(why);
         return;
     }
+    const QFileInfo info = replacedFile(target_);
     finalName_ = QFile::encodeName(info.absoluteFilePath());
 
     // The new file gets the rights asked for, else those of the file it
-    // replaces, or the usual rights for a new file. A read-only file is not
-    // replaced (the rename would otherwise succeed, as it needs only the
-    // folder's rights), and neither is anything that is not a regular file.
+    // replaces, or the usual rights for a new file.
     struct stat old {};
     if (::stat(finalName_.constData(), &old) == 0) {
-        if (!S_ISREG(old.st_mode)) {
-            fail(QStringLiteral("is not a regular file"));
-            return;
-        }
-        if ((old.st_mode & 0222) == 0 || ::access(finalName_.constData(), W_OK) != 0) {
-            fail(QStringLiteral("the file is read-only"));
-            return;
-        }
         mode_ = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);

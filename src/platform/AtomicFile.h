@@ -30,6 +30,11 @@ enum class FileRights {
 bool writeFileAtomic(const QString& path, const QByteArray& data, QString* error = nullptr,
                      FileRights rights = FileRights::Usual);
 
+// Why the file at `path` may not be replaced: "" when it may (it does not
+// exist yet, or it is a regular file that can be written; a link counts as
+// the file it points to), else the reason.
+QString replaceRefusal(const QString& path);
+
 // The same for content that arrives piece by piece (a download): opening
 // makes the temporary file beside `path`, write() adds to it, and commit()
 // puts it in the target's place. Unless committed, the temporary file is

@@ -166,11 +166,7 @@ bool SchrijfLater(const QString& pad, const QByteArray& data, QString* fout) {
     if (!map.isDir()) return weiger(QStringLiteral("the folder does not exist"));
     if (::access(QFile::encodeName(map.absoluteFilePath()).constData(), W_OK) != 0)
         return weiger(QStringLiteral("the folder cannot be written"));
-    if (info.exists()) {
-        if (info.isDir()) return weiger(QStringLiteral("is a folder, not a file"));
-        if (!info.isFile()) return weiger(QStringLiteral("is not a regular file"));
-        if (!info.isWritable()) return weiger(QStringLiteral("the file is read-only"));
-    }
+    if (const QString waarom = platform::replaceRefusal(pad); !waarom.isEmpty()) return weiger(waarom);
     Schrijver::Zelf().Voeg(pad, data);
     return true;
 }
