@@ -1,9 +1,11 @@
 #include "players/MapLijst.h"
 
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 
 #include "platform/Paths.h"
+#include "shared/Tekst.h"
 
 QList<MapItem> MapInhoud(const QString& map, const QString& extensie, bool aflopend) {
     QList<MapItem> uit;
@@ -34,4 +36,13 @@ QList<MapItem> MapInhoud(const QString& map, const QString& extensie, bool aflop
 
 QString LijstKop(const QString& tekst, int aantal) {
     return aantal > 0 ? tekst + QStringLiteral(" (") + QString::number(aantal) + QLatin1Char(')') : tekst;
+}
+
+QString WisLijstBestand(const QString& pad, const QString& naam) {
+    QFile bestand(pad);
+    if (bestand.remove() || !bestand.exists()) return QString();
+    return TaalTekst(311)
+        .replace(QLatin1Char('~'), naam)
+        .replace(QLatin1Char('|'), QLatin1Char('\n'))
+        .replace(QLatin1Char('#'), bestand.errorString());
 }

@@ -26,3 +26,8 @@ inline bool SorteerAflopend(int waarde) { return waarde != 0; }
 
 // The caption of a list's frame: the text, and " (n)" when it lists n > 0.
 QString LijstKop(const QString& tekst, int aantal);
+
+// Deletes the listed file `naam` at `pad`. "" when it is gone (or was gone
+// already); otherwise the message that says it could not be deleted, and
+// why, in the current language.
+QString WisLijstBestand(const QString& pad, const QString& naam);

@@ -323,11 +323,8 @@ void frmVeldom04Form::cmdWisNamenBestand_Click() {
     QString vraag = TaalTekst(47);
     vraag.replace(QLatin1Char('~'), naam).replace(QLatin1Char('|'), QLatin1Char('\n'));
     if (MsgBox(vraag, vbYesNo | vbQuestion, Caption()) != vbYes) return;
-    QFile bestand(programPath(NamenMap + "/" + naam));
-    if (!bestand.remove() && bestand.exists()) {
-        QString melding = TaalTekst(311);
-        melding.replace(QLatin1Char('~'), naam).replace(QLatin1Char('|'), QLatin1Char('\n'));
-        MsgBox(melding.replace(QLatin1Char('#'), bestand.errorString()), vbOKOnly | vbExclamation, Caption());
+    if (const QString melding = WisLijstBestand(programPath(NamenMap + "/" + naam), naam); !melding.isEmpty()) {
+        MsgBox(melding, vbOKOnly | vbExclamation, Caption());
         ZetFocus(*this, cmdFocus);
         return;
     }

@@ -464,18 +464,16 @@ void frmVeldom05Form::lstMaakGroep_Click() {
     // The results of a match belong to its pair numbers: a stored pair
     // dropped would renumber the pairs after it and hand them other players'
     // results. A pair added since the match was opened may go again.
+    QVector<groep::Paar> paren = Paren();
+    if (i >= paren.size()) return;
+    const groep::Paar weg = paren.takeAt(i);
     const int w = lstWedstrijd.ListIndex();
-    QVector<groep::Paar> zonder = Paren();
-    if (i < zonder.size()) zonder.removeAt(i);
-    if (w >= 0 && w < wedstrijden_.size() && !groep::ParenBehoudenUitslagen(wedstrijden_[w].naam, zonder)) {
+    if (w >= 0 && w < wedstrijden_.size() && !groep::ParenBehoudenUitslagen(wedstrijden_[w].naam, paren)) {
         lstMaakGroep.SetListIndex(-1);
         Meld(Regels(TaalTekst(313)).replace('~', wedstrijden_[w].naam), vbInformation);
         ZetFocus(*this, cmdFocus);
         return;
     }
-    QVector<groep::Paar> paren = Paren();
-    if (i >= paren.size()) return;
-    const groep::Paar weg = paren.takeAt(i);
     msfgResultaat.SetVisible(false);
     // An empty grid has one empty data row: it takes the first player.
     int r = msfgResultaat.Rows();
@@ -750,9 +748,9 @@ void frmVeldom05Form::cmdOK_Click() {
 // Delete
 
 bool frmVeldom05Form::WisBestand(const QString& pad, const QString& naam) {
-    QFile bestand(pad);
-    if (bestand.remove() || !bestand.exists()) return true;
-    Meld(Regels(TaalTekst(311).replace('~', naam).replace('#', bestand.errorString())), vbExclamation);
+    const QString melding = WisLijstBestand(pad, naam);
+    if (melding.isEmpty()) return true;
+    Meld(melding, vbExclamation);
     ZetFocus(*this, cmdFocus);
     return false;
 }

@@ -511,7 +511,6 @@ void frmVeldom10Form::VerstuurMails() {
     // stalls stops it at the first mail, and everyone left is named below.
     MailReeks reeks;
     int verstuurd = 0, totaal = 0, bezig = 0;
-    int stopNummer = 0;
     QStringList nietVerstuurd;
     int geenMail = 0;
     QStringList geenMailNamen;
@@ -551,7 +550,6 @@ void frmVeldom10Form::VerstuurMails() {
                 nietVerstuurd << QString(TaalTekst(381))
                                      .replace(QLatin1Char('~'), wie)
                                      .replace(QLatin1Char('#'), QString::number(MailFoutNummer));
-                if (reeks.Gestopt()) stopNummer = MailFoutNummer;
             }
             // The window stays responsive (and the blink moves) between mails;
             // it takes no input while it is disabled.
@@ -575,7 +573,7 @@ void frmVeldom10Form::VerstuurMails() {
         tekst.replace(QLatin1Char('#'), QString::number(verstuurd)).replace(QLatin1Char('$'), QString::number(totaal));
         QString kop;
         if (reeks.Gestopt())
-            kop = Regels(TaalTekst(392).replace(QLatin1Char('#'), QString::number(stopNummer))) + "\n\n";
+            kop = Regels(TaalTekst(392).replace(QLatin1Char('#'), QString::number(reeks.StopNummer()))) + "\n\n";
         Melding(kop + Regels(tekst) + QLatin1Char('\n') + (nietVerstuurd + geenMailNamen).join(QLatin1Char('\n')),
                 vbExclamation);
     }

@@ -61,6 +61,8 @@ public:
     bool Verstuur(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
                   const QString& bijlagen, const QString& tekst);
     bool Gestopt() const { return gestopt_; }
+    // The error number of the failure that stopped the run; 0 while it runs.
+    int StopNummer() const { return gestopt_ ? stopNummer_ : 0; }
 
 private:
     QStringList provider_;
