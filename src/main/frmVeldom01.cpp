@@ -732,12 +732,12 @@ void frmVeldom01Form::cmdStart_Click() {
     cmdStart.SetEnabled(false);
     const QString letters = Tekst(24);
     BezigMetLaden = true;
-    // A run that deals no board leaves the set on screen as it was.
-    const QStringList vorigeSet = lstSpellenSet1.Items();
+    // A run that deals no board leaves the set on screen as it was: the
+    // boards dealt replace it only at the end.
+    QStringList nieuweSet;
     const QString vorigNummer = lblSpelnummer.Caption();
     const QString vorigeGever = lblGever.Caption();
     const QString vorigKwetsbaar = lblKwetsbaar.Caption();
-    lstSpellenSet1.Clear();
     if (BibberenAan) timSchudForm.SetEnabled(true);
     ZetFocus(*this, cmdFocus);
     // 4. Nothing can be pressed during the run; the window itself takes no
@@ -805,13 +805,12 @@ void frmVeldom01Form::cmdStart_Click() {
         }
         tellers.Tel(v);
         for (int i = 0; i < 6; ++i) lblLengtes[i].SetCaption(QString::number(tellers.aantal[i]));
-        lstSpellenSet1.AddItem(spel::BouwSpelRecord(b, v, winden, letters, Tien));
+        nieuweSet << spel::BouwSpelRecord(b, v, winden, letters, Tien);
         aantal = b;
     }
 
     if (aantal == 0) {
         // Not one board: everything as before the run, then the message.
-        for (const QString& record : vorigeSet) lstSpellenSet1.AddItem(record);
         lblSpelnummer.SetCaption(vorigNummer);
         lblGever.SetCaption(vorigeGever);
         lblKwetsbaar.SetCaption(vorigKwetsbaar);
@@ -829,7 +828,9 @@ void frmVeldom01Form::cmdStart_Click() {
         return;
     }
 
-    // End of the run: the file image, the board selector, board 1 shown.
+    // End of the run: the set, the file image, the board selector, board 1 shown.
+    lstSpellenSet1.Clear();
+    for (const QString& record : nieuweSet) lstSpellenSet1.AddItem(record);
     lstSpellenSet.Clear();
     QStringList bijschriften;
     for (int i = 0; i < 6; ++i) bijschriften << lblSpellenInfo[i].Caption();
