@@ -371,7 +371,9 @@ IN_DE_AANROEPER int Openend(const Verdeling& v, OpeningSoort soort, const Openin
 // Some hand fits one of the allowed types. The suit lengths come from bit
 // counts: the build targets processors without a bit-count instruction, so
 // a second copy of this function uses it where the processor has one.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// ThreadSanitizer builds keep one copy: the copy is chosen by a resolver
+// that runs while libraries load, before the sanitizer's runtime is set up.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
 __attribute__((target_clones("popcnt", "default")))
 #endif
 bool SoortGevonden(const Verdeling& v, const SpelEisen& e) {

@@ -444,6 +444,7 @@ private slots:
                 for (int q = 0; q <= 4; ++q)
                     for (int j = 0; j <= 4; ++j) {
                         const int rest = 13 - a - k - q - j;
+                        if (rest < 0) continue;  // more than 13 honours: no such hand
                         kans[4 * a + 3 * k + 2 * q + j] += Binomiaal(4, a) * Binomiaal(4, k) *
                                                            Binomiaal(4, q) * Binomiaal(4, j) *
                                                            Binomiaal(36, rest) / totaal;

@@ -10,6 +10,7 @@
 #include "output/frmVeldom09.h"
 #include "output/frmVeldom14.h"
 #include "output/frmVeldom16.h"
+#include "platform/Events.h"
 #include "platform/Printer.h"
 #include "shared/Ini.h"
 #include "shared/Instellingen.h"
@@ -117,6 +118,9 @@ PrintRun::PrintRun(const QString& layout, int tussenruimte) {
 }
 
 PrintRun::~PrintRun() {
+    // The windows the run unloaded are deleted once idle: let that happen
+    // now, so none is left over for the next run or lost at the end.
+    platform::DoEvents();
     platform::SetPrinterOverride(nullptr);
     TaalNummer = 10;
 }
