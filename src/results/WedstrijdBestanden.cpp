@@ -77,8 +77,10 @@ LeesUitkomst Vreemd(LeesUitkomst u, int regel) {
     return u;
 }
 
+// `borden`: the boards the content says are done; queued, it is written
+// only behind their result files, and not while one of those failed.
 bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const QStringList& regels,
-             QString* fout, Schrijfwijze wijze = Schrijfwijze::Meteen) {
+             QString* fout, Schrijfwijze wijze = Schrijfwijze::Meteen, const QList<int>& borden = {}) {
     const QString pad = SchrijfPad(soort, wedstrijd, bord);
     if (pad.isEmpty()) {
         if (fout) *fout = WedstrijdBestandsnaam(soort, wedstrijd, bord);
@@ -95,7 +97,9 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
     QDir().mkpath(QFileInfo(pad).absolutePath());
     if (wijze == Schrijfwijze::Achtergrond) {
         QByteArray data;
-        return platform::encodeTextLines(pad, regels, data, fout) && SchrijfLater(pad, data, fout);
+        QStringList nodig;
+        for (int b : borden) nodig << SchrijfPad(WedstrijdBestand::SpelUitslag, wedstrijd, b);
+        return platform::encodeTextLines(pad, regels, data, fout) && SchrijfLater(pad, data, fout, nodig);
     }
     WachtOp(pad);  // an earlier queued write of the file must not land after this one
     return platform::writeTextLines(pad, regels, fout);
@@ -525,7 +529,10 @@ bool SchrijfKlaar(const QString& wedstrijd, const QString& vlaggen, QString* fou
         if (fout) *fout = vlaggen;
         return false;
     }
-    return Schrijf(WedstrijdBestand::Klaar, wedstrijd, 0, {vlaggen}, fout, wijze);
+    QList<int> klaar;
+    for (int b = 1; b <= vlaggen.size(); ++b)
+        if (vlaggen.at(b - 1) == QLatin1Char('1')) klaar << b;
+    return Schrijf(WedstrijdBestand::Klaar, wedstrijd, 0, {vlaggen}, fout, wijze, klaar);
 }
 
 // --- Overview --------------------------------------------------------------
@@ -558,16 +565,20 @@ LeesUitkomst LeesOverzicht(const QString& wedstrijd, std::vector<QStringList>& r
 bool SchrijfOverzicht(const QString& wedstrijd, const std::vector<QStringList>& rijen, QString* fout,
                       Schrijfwijze wijze) {
     QStringList regels;
-    for (const QStringList& rij : rijen) {
-        for (const QString& cel : rij) {
-            if (!CelGoed(cel)) {
-                if (fout) *fout = cel;
+    QList<int> metPunten;  // boards whose column shows matchpoints
+    for (size_t r = 0; r < rijen.size(); ++r) {
+        const QStringList& rij = rijen[r];
+        for (int c = 0; c < rij.size(); ++c) {
+            if (!CelGoed(rij.at(c))) {
+                if (fout) *fout = rij.at(c);
                 return false;
             }
+            if (r > 0 && c >= 1 && c <= kMaxSpellen && !rij.at(c).trimmed().isEmpty() && !metPunten.contains(c))
+                metPunten << c;
         }
         regels << rij.join(QLatin1Char('~'));
     }
-    return Schrijf(WedstrijdBestand::Overzicht, wedstrijd, 0, regels, fout, wijze);
+    return Schrijf(WedstrijdBestand::Overzicht, wedstrijd, 0, regels, fout, wijze, metPunten);
 }
 
 // --- Mail list -------------------------------------------------------------
