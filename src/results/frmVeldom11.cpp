@@ -565,6 +565,9 @@ void frmVeldom11Form::cmdStart_Click() {
     if (!stand.heropend.isEmpty())
         Meld(Regels(Tekst(252).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.heropend))),
              vbOKOnly | vbInformation);
+    if (!stand.onvolledig.isEmpty())
+        Meld(Regels(Tekst(242).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.onvolledig))),
+             vbOKOnly | vbInformation);
     if (opgeslagenAantal_ != n) {
         QString fout;
         if (uitslag::SchrijfSpellenAantal(SessieNaam, n, &fout))
