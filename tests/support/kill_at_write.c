@@ -20,7 +20,8 @@
  *   NO_EXCHANGE        renameat2() cannot exchange two names (EINVAL), as on
  *                      a file system without that call
  *   KILL_AFTER_RENAME  the process dies just after a rename() or renameat2()
- *                      whose target contains it */
+ *                      whose target's path ends with it
+ *   KILL_AFTER_RENAME_FROM  the same for the path renamed away */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -97,9 +98,14 @@ static void logWrite(int n, const char* from, const char* to) {
     }
 }
 
-static void killAfterRename(const char* to) {
-    const char* k = getenv("KILL_AFTER_RENAME");
-    if (k && *k && strstr(to, k)) raise(SIGKILL);
+static int endsWith(const char* path, const char* variable) {
+    const char* k = getenv(variable);
+    const size_t n = k ? strlen(k) : 0, m = strlen(path);
+    return n > 0 && m >= n && strcmp(path + m - n, k) == 0;
+}
+
+static void killAfterRename(const char* from, const char* to) {
+    if (endsWith(to, "KILL_AFTER_RENAME") || endsWith(from, "KILL_AFTER_RENAME_FROM")) raise(SIGKILL);
 }
 
 int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned int flags) {
@@ -110,7 +116,7 @@ int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned
         return -1;
     }
     const int r = real(fromDir, from, toDir, to, flags);
-    if (r == 0) killAfterRename(to);
+    if (r == 0) killAfterRename(from, to);
     return r;
 }
 
@@ -132,6 +138,6 @@ int rename(const char* from, const char* to) {
         }
     const int r = real(from, to);
     if (killCount >= 1 && strcmp(from, killName) == 0 && strcmp(phase(), "after-rename") == 0) raise(SIGKILL);
-    if (r == 0) killAfterRename(to);
+    if (r == 0) killAfterRename(from, to);
     return r;
 }
