@@ -367,9 +367,11 @@ private slots:
         Bewijs("childResult", "resultaten/Avond");
     }
 
-    // A whole board typed table by table while its files are written
-    // behind, on the writer thread: a kill at any of those writes, as the
-    // typing goes on, leaves every file as before or as after it.
+    // A whole board typed table by table, its files written behind, on the
+    // writer thread: a kill at any of those writes leaves every file as
+    // before or as after it. (Each table's writes land before the next
+    // table is typed: a write still waiting would take a newer version in
+    // its place, and the proof needs every run to make the same writes.)
     void enterAWholeBoardWhileItsWritesRunBehind() {
         if (kind) QSKIP("the parent's work");
         SchrijfGroep();
@@ -515,6 +517,7 @@ private slots:
         for (const char* contract : {"4scz", "3h+1n", "2s+1!n", "3a-1w"}) {
             Tik(f, contract);
             DoEvents();
+            uitslag::WachtOp();
         }
         QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
     }
