@@ -47,7 +47,35 @@ bool isStaleTempName(const QString& name) {
     return pattern.match(name).hasMatch();
 }
 
+// The umask the program was started with. Reading it means setting it and
+// back (or asking /proc), which other threads would see: it is read once,
+// while the program still has one thread (at static initialisation), and
+// never again. The process umask itself is never changed after that.
+mode_t readUmask() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (!line.startsWith("Umask:"))
+                continue;
+            bool ok = false;
+            const int mask = line.mid(6).trimmed().toInt(&ok, 8);
+            if (ok)
+                return mode_t(mask) & 0777;
+        }
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+[[maybe_unused]] const mode_t g_startUmask = startUmask();
+
 }  // namespace
+
+mode_t startUmask() {
+    static const mode_t mask = readUmask();
+    return mask;
+}
 
 namespace {
 
@@ -98,9 +126,7 @@ AtomicFileWriter::AtomicFileWriter(const QString& path, FileRights rights)
     if (::stat(finalName_.constData(), &old) == 0) {
         mode_ = old.st_mode & 07777;
     } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode_ = 0666 & ~mask;
+        mode_ = 0666 & ~startUmask();
     }
     if (rights == FileRights::UserOnly)
         mode_ = S_IRUSR | S_IWUSR;

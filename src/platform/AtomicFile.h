@@ -67,6 +67,10 @@ private:
     QString error_;
 };
 
+// The umask the program was started with (read once, before any thread):
+// new files get 0666 without its bits. The process umask is never changed.
+mode_t startUmask();
+
 // Removes the temporary files that writes interrupted by a crash or a power
 // cut left in `folder` and in its sub-folders down to `depth` levels (links
 // and hidden folders are not entered). Returns how many were removed. Only

@@ -77,11 +77,15 @@ void RunWhenIdle(std::function<void()> work) {
 
 void BeforeEnd(std::function<void()> work) { beforeEndWork().push_back(std::move(work)); }
 
+void RunBeforeEndWork() {
+    for (auto& work : beforeEndWork())
+        if (work) work();
+}
+
 void End() {
     // Ending at once skips every destructor: what must reach the disk is
     // done first.
-    for (auto& work : beforeEndWork())
-        if (work) work();
+    RunBeforeEndWork();
     if (g_endHandler) {
         g_endHandler();
         return;

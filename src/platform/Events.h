@@ -51,6 +51,8 @@ void SetDefaultEndHandler(std::function<void()> handler);
 // through End (for example writes still queued for the disk). Runs first
 // in End, in the order given, each once.
 void BeforeEnd(std::function<void()> work);
+// Does that work now, without ending (the desktop session is about to end).
+void RunBeforeEndWork();
 
 // Work to do once no handler is running (used to destroy unloaded windows).
 void RunWhenIdle(std::function<void()> work);

@@ -3,12 +3,16 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
+#include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "platform/AtomicFile.h"
@@ -21,6 +25,7 @@ namespace {
 struct Taak {
     QString pad;
     QByteArray data;
+    QStringList nodig;  // files this content stands on
 };
 
 // True when the file holds exactly `data` already.
@@ -29,6 +34,26 @@ bool AlGeschreven(const QString& pad, const QByteArray& data) {
     if (!info.isFile() || info.size() != data.size()) return false;
     QFile f(pad);
     return f.open(QIODevice::ReadOnly) && f.readAll() == data;
+}
+
+// Puts `t` into `rij`, where at most one write per file waits: a waiting
+// write of the same file takes the new content in its place, unless a file
+// the new content stands on waits behind that place; then the old write
+// goes and the new one comes last. (Files that stand on others have none
+// standing on them, so moving one back keeps every order that matters.)
+void Plaats(std::deque<Taak>& rij, Taak t) {
+    auto oud = std::find_if(rij.begin(), rij.end(), [&](const Taak& w) { return w.pad == t.pad; });
+    if (oud == rij.end()) {
+        rij.push_back(std::move(t));
+        return;
+    }
+    const bool achter = std::any_of(oud + 1, rij.end(), [&](const Taak& w) { return t.nodig.contains(w.pad); });
+    if (!achter) {
+        *oud = std::move(t);
+        return;
+    }
+    rij.erase(oud);
+    rij.push_back(std::move(t));
 }
 
 class Schrijver {
@@ -56,14 +81,8 @@ public:
     }
 
     // User-interface thread only.
-    void Voeg(const QString& pad, const QByteArray& data) {
-        for (Taak& t : verzameld_) {
-            if (t.pad == pad) {
-                t.data = data;
-                return;
-            }
-        }
-        verzameld_.push_back({pad, data});
+    void Voeg(Taak t) {
+        Plaats(verzameld_, std::move(t));
         if (!overdrachtGepland_) {
             overdrachtGepland_ = true;
             platform::RunWhenIdle([this] {
@@ -73,23 +92,58 @@ public:
         }
     }
 
-    // User-interface thread only.
-    void Wacht(const QString& pad) {
+    // User-interface thread only. Waits for `pad` (all files when empty),
+    // at most `ms` milliseconds when `ms` is not negative; true when done.
+    bool Wacht(const QString& pad, int ms = -1) {
         DraagOver();
         std::unique_lock<std::mutex> slot(mutex_);
-        gedaan_.wait(slot, [&] { return !Bezig(pad); });
+        const auto klaar = [&] { return !Bezig(pad); };
+        if (ms < 0) {
+            gedaan_.wait(slot, klaar);
+            return true;
+        }
+        return gedaan_.wait_for(slot, std::chrono::milliseconds(ms), klaar);
     }
 
-    void ZetMelder(std::function<void(const QString&, const QString&)> m) {
+    // User-interface thread only.
+    int Aantal() {
+        std::lock_guard<std::mutex> slot(mutex_);
+        return int(verzameld_.size() + rij_.size()) + (huidig_.isEmpty() ? 0 : 1);
+    }
+
+    bool Mislukt(const QString& pad) {
+        std::lock_guard<std::mutex> slot(mutex_);
+        return mislukt_.contains(pad);
+    }
+
+    void ZetMelder(std::function<void(const SchrijfFout&)> m) {
         std::lock_guard<std::mutex> slot(mutex_);
         melder_ = std::move(m);
+    }
+
+    // User-interface thread: the failures not yet reported, each once.
+    void Lever() {
+        std::vector<SchrijfFout> fouten;
+        std::function<void(const SchrijfFout&)> melder;
+        {
+            std::lock_guard<std::mutex> slot(mutex_);
+            fouten.swap(teMelden_);
+            leveringGepland_ = false;
+            melder = melder_;
+        }
+        for (const SchrijfFout& f : fouten) {
+            if (melder)
+                melder(f);
+            else if (f.eerste)
+                qWarning("%s: %s", qPrintable(f.pad), qPrintable(f.fout));
+        }
     }
 
 private:
     void DraagOver() {
         if (verzameld_.empty()) return;
         std::lock_guard<std::mutex> slot(mutex_);
-        for (Taak& t : verzameld_) rij_.push_back(std::move(t));
+        for (Taak& t : verzameld_) Plaats(rij_, std::move(t));
         verzameld_.clear();
         if (!draad_.joinable()) draad_ = std::thread([this] { Werk(); });
         werk_.notify_all();
@@ -112,33 +166,43 @@ private:
             if (rij_.empty()) return;  // stopped, and nothing left
             Taak t = std::move(rij_.front());
             rij_.pop_front();
+            // What stands on a file that did not reach the disk is not
+            // written: the file keeps saying what it said.
+            const bool overslaan =
+                std::any_of(t.nodig.begin(), t.nodig.end(), [this](const QString& p) { return mislukt_.contains(p); });
+            if (overslaan) {
+                gedaan_.notify_all();
+                continue;
+            }
             huidig_ = t.pad;
             slot.unlock();
             QString fout;
             const bool gelukt = AlGeschreven(t.pad, t.data) || platform::writeFileAtomic(t.pad, t.data, &fout);
             slot.lock();
             huidig_.clear();
-            if (!gelukt) Meld(t.pad, fout);
+            if (gelukt) {
+                mislukt_.remove(t.pad);
+            } else {
+                Meld({t.pad, fout, !mislukt_.contains(t.pad)});
+                mislukt_.insert(t.pad);
+            }
             gedaan_.notify_all();
         }
     }
 
     // Under the lock, on the writer thread: the report goes to the
     // user-interface thread, where it is made once no handler runs.
-    void Meld(const QString& pad, const QString& fout) {
-        auto melder = melder_;
+    void Meld(SchrijfFout f) {
+        teMelden_.push_back(std::move(f));
         QCoreApplication* app = QCoreApplication::instance();
-        if (!melder || !app) {
-            qWarning("%s: %s", qPrintable(pad), qPrintable(fout));
-            return;
-        }
+        if (!app || leveringGepland_) return;
+        leveringGepland_ = true;
         QMetaObject::invokeMethod(
-            app, [melder, pad, fout] { platform::RunWhenIdle([melder, pad, fout] { melder(pad, fout); }); },
-            Qt::QueuedConnection);
+            app, [this] { platform::RunWhenIdle([this] { Lever(); }); }, Qt::QueuedConnection);
     }
 
     // User-interface thread.
-    std::vector<Taak> verzameld_;
+    std::deque<Taak> verzameld_;
     bool overdrachtGepland_ = false;
 
     // Shared with the writer thread, under mutex_.
@@ -148,13 +212,16 @@ private:
     std::deque<Taak> rij_;
     QString huidig_;  // the file being written
     bool stop_ = false;
-    std::function<void(const QString&, const QString&)> melder_;
+    QSet<QString> mislukt_;  // files whose last write failed
+    std::vector<SchrijfFout> teMelden_;
+    bool leveringGepland_ = false;
+    std::function<void(const SchrijfFout&)> melder_;
     std::thread draad_;
 };
 
 }  // namespace
 
-bool SchrijfLater(const QString& pad, const QByteArray& data, QString* fout) {
+bool SchrijfLater(const QString& pad, const QByteArray& data, QString* fout, const QStringList& nodig) {
     // What the write would refuse, refused now, while the caller can still
     // keep its state as it was.
     auto weiger = [&](const QString& waarom) {
@@ -167,13 +234,21 @@ bool SchrijfLater(const QString& pad, const QByteArray& data, QString* fout) {
     if (::access(QFile::encodeName(map.absoluteFilePath()).constData(), W_OK) != 0)
         return weiger(QStringLiteral("the folder cannot be written"));
     if (const QString waarom = platform::replaceRefusal(pad); !waarom.isEmpty()) return weiger(waarom);
-    Schrijver::Zelf().Voeg(pad, data);
+    Schrijver::Zelf().Voeg({pad, data, nodig});
     return true;
 }
 
 void WachtOp(const QString& pad) { Schrijver::Zelf().Wacht(pad); }
 
-void BijSchrijfFout(std::function<void(const QString& pad, const QString& fout)> melder) {
+bool WachtHoogstens(int ms) { return Schrijver::Zelf().Wacht(QString(), qMax(0, ms)); }
+
+int Wachtend() { return Schrijver::Zelf().Aantal(); }
+
+bool Mislukt(const QString& pad) { return Schrijver::Zelf().Mislukt(pad); }
+
+void MeldFoutenNu() { Schrijver::Zelf().Lever(); }
+
+void BijSchrijfFout(std::function<void(const SchrijfFout&)> melder) {
     Schrijver::Zelf().ZetMelder(std::move(melder));
 }
 

@@ -62,13 +62,18 @@ StartStand BouwStartStand(const QString& wedstrijd, const QStringList& paren, in
             s.vlaggen[b - 1] = QLatin1Char('1');
             continue;
         }
-        if (s.vlaggen.at(b - 1) != QLatin1Char('1')) continue;
-        bool leeg = true;
-        for (int r = 1; r < rijen && leeg; ++r) leeg = s.grid[r][b].trimmed().isEmpty();
-        if (leeg) {
-            s.vlaggen[b - 1] = QLatin1Char('0');
-            s.heropend << b;
+        // No whole slip on disk: no matchpoints, whatever the overview
+        // held, and not done.
+        for (int r = 1; r < rijen; ++r) {
+            s.gridGewijzigd = s.gridGewijzigd || !s.grid[r][b].isEmpty();
+            s.grid[r][b].clear();
         }
+        if (s.vlaggen.at(b - 1) != QLatin1Char('1')) continue;
+        s.vlaggen[b - 1] = QLatin1Char('0');
+        if (slip.empty())
+            s.heropend << b;
+        else
+            s.onvolledig << b;
     }
     return s;
 }

@@ -6,7 +6,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -77,8 +77,10 @@ LeesUitkomst Vreemd(LeesUitkomst u, int regel) {
     return u;
 }
 
+// `borden`: the boards the content says are done; queued, it is written
+// only behind their result files, and not while one of those failed.
 bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const QStringList& regels,
-             QString* fout, Schrijfwijze wijze = Schrijfwijze::Meteen) {
+             QString* fout, Schrijfwijze wijze = Schrijfwijze::Meteen, const QList<int>& borden = {}) {
     const QString pad = SchrijfPad(soort, wedstrijd, bord);
     if (pad.isEmpty()) {
         if (fout) *fout = WedstrijdBestandsnaam(soort, wedstrijd, bord);
@@ -95,7 +97,9 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
     QDir().mkpath(QFileInfo(pad).absolutePath());
     if (wijze == Schrijfwijze::Achtergrond) {
         QByteArray data;
-        return platform::encodeTextLines(pad, regels, data, fout) && SchrijfLater(pad, data, fout);
+        QStringList nodig;
+        for (int b : borden) nodig << SchrijfPad(WedstrijdBestand::SpelUitslag, wedstrijd, b);
+        return platform::encodeTextLines(pad, regels, data, fout) && SchrijfLater(pad, data, fout, nodig);
     }
     WachtOp(pad);  // an earlier queued write of the file must not land after this one
     return platform::writeTextLines(pad, regels, fout);
@@ -313,14 +317,62 @@ bool WedstrijdMapGevuld(const QString& wedstrijd) {
            !QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty();
 }
 
+namespace {
+
+// A match saved over an earlier one is made under ".nieuw-<six>-<W>"; the
+// earlier one, where it cannot trade places with it in one step, is put
+// aside as ".oud-<six>-<W>" (the same six) for the moment between the two
+// renames. Both names are hidden from the match list.
+const QRegularExpression& HalfPatroon() {
+    static const QRegularExpression p(QStringLiteral("^\\.(nieuw|oud)-([A-Za-z0-9]{6})(?:-(.+))?$"));
+    return p;
+}
+
+QString HalfNaam(const QString& soort, const QString& sleutel, const QString& wedstrijd) {
+    return QLatin1Char('.') + soort + QLatin1Char('-') + sleutel + QLatin1Char('-') + wedstrijd;
+}
+
+bool HernoemMap(const QString& van, const QString& naar) {
+    return ::rename(QFile::encodeName(van).constData(), QFile::encodeName(naar).constData()) == 0;
+}
+
+}  // namespace
+
 int RuimHalveWedstrijdMappenOp() {
-    const QDir resultaten(platform::programPath(QStringLiteral("resultaten")));
+    const QString resultaten = platform::programPath(QStringLiteral("resultaten"));
+    const QDir map(resultaten);
+    const QStringList namen = map.entryList(QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
     int weg = 0;
-    const QStringList mappen = resultaten.entryList({QStringLiteral(".nieuw-??????")},
-                                                    QDir::Dirs | QDir::Hidden | QDir::NoSymLinks |
-                                                        QDir::NoDotAndDotDot);
-    for (const QString& naam : mappen)
-        if (QDir(resultaten.filePath(naam)).removeRecursively()) ++weg;
+    const auto bestaat = [&](const QString& naam) {
+        const QFileInfo info(map.filePath(naam));
+        return info.exists() || info.isSymLink();
+    };
+    // First the new matches: one whose earlier match was already put aside
+    // (the stop came between the two renames) is whole, and takes its
+    // place; any other is a half-made one and goes.
+    for (const QString& naam : namen) {
+        const QRegularExpressionMatch m = HalfPatroon().match(naam);
+        if (!m.hasMatch() || m.captured(1) != QLatin1String("nieuw")) continue;
+        const QString wedstrijd = m.captured(3);
+        if (!wedstrijd.isEmpty() && WedstrijdMapPad(wedstrijd).isEmpty()) continue;  // not one of ours
+        if (!wedstrijd.isEmpty() && bestaat(HalfNaam(QStringLiteral("oud"), m.captured(2), wedstrijd)) &&
+            !bestaat(wedstrijd) && HernoemMap(map.filePath(naam), map.filePath(wedstrijd))) {
+            ++weg;
+            continue;
+        }
+        if (QDir(map.filePath(naam)).removeRecursively()) ++weg;
+    }
+    // Then the earlier matches put aside: gone once the match stands under
+    // its name, else back under it. A match is never left without either.
+    for (const QString& naam : namen) {
+        const QRegularExpressionMatch m = HalfPatroon().match(naam);
+        if (!m.hasMatch() || m.captured(1) != QLatin1String("oud") || m.captured(3).isEmpty()) continue;
+        const QString wedstrijd = m.captured(3);
+        if (WedstrijdMapPad(wedstrijd).isEmpty() || !bestaat(naam)) continue;
+        if (bestaat(wedstrijd) ? QDir(map.filePath(naam)).removeRecursively()
+                               : HernoemMap(map.filePath(naam), map.filePath(wedstrijd)))
+            ++weg;
+    }
     return weg;
 }
 
@@ -366,40 +418,57 @@ bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QSt
         QDir(doel).removeRecursively();
         return parenGoed ? mailLijstMislukt() : false;
     }
-    // An earlier match: the new one is made whole under a hidden name first.
-    QTemporaryDir nieuw(resultaten + QStringLiteral("/.nieuw-XXXXXX"));
-    if (!nieuw.isValid()) {
-        if (fout) *fout = nieuw.errorString();
+    if (oud.isSymLink() || !oud.isDir()) {
+        if (fout) *fout = wedstrijd;
         return false;
     }
-    if (!platform::writeTextLines(nieuw.filePath(WedstrijdBestandsnaam(WedstrijdBestand::Paren, wedstrijd)),
+    // An earlier match: the new one is made whole under a hidden name first.
+    QString nieuw, opzij;
+    for (int poging = 0; poging < 100 && nieuw.isEmpty(); ++poging) {
+        const QString sleutel = QFileInfo(VrijeNaam(resultaten, QString())).fileName();
+        if (sleutel.isEmpty()) break;
+        const QString n = resultaten + QLatin1Char('/') + HalfNaam(QStringLiteral("nieuw"), sleutel, wedstrijd);
+        const QString o = resultaten + QLatin1Char('/') + HalfNaam(QStringLiteral("oud"), sleutel, wedstrijd);
+        if (!QFileInfo::exists(o) && QDir().mkdir(n)) {
+            nieuw = n;
+            opzij = o;
+        }
+    }
+    if (nieuw.isEmpty()) {
+        if (fout) *fout = wedstrijd;
+        return false;
+    }
+    // Whatever is left under the hidden name at the end goes: the half-made
+    // match, or the earlier one after the trade.
+    const auto opruimen = qScopeGuard([&] {
+        if (!nieuw.isEmpty()) QDir(nieuw).removeRecursively();
+    });
+    if (!platform::writeTextLines(nieuw + QLatin1Char('/') + WedstrijdBestandsnaam(WedstrijdBestand::Paren, wedstrijd),
                                   paren, fout))
         return false;
     if (!groepPad.isEmpty() &&
-        !platform::writeFileAtomic(nieuw.filePath(WedstrijdBestandsnaam(WedstrijdBestand::MailLijst, wedstrijd)),
+        !platform::writeFileAtomic(nieuw + QLatin1Char('/') + WedstrijdBestandsnaam(WedstrijdBestand::MailLijst, wedstrijd),
                                    mail, fout))
         return mailLijstMislukt();
     // Then in the place of the earlier match, which goes only once the new
     // one stands: both folders trade names in one step where the file system
     // can, so that there is never a moment without the match.
-    if (oud.isSymLink() || !oud.isDir()) {
+    if (::renameat2(AT_FDCWD, QFile::encodeName(nieuw).constData(), AT_FDCWD, QFile::encodeName(doel).constData(),
+                    RENAME_EXCHANGE) == 0)
+        return true;
+    // Where it cannot, the earlier match is put aside under the new one's
+    // key first; a stop between the two renames is finished at the next
+    // start (RuimHalveWedstrijdMappenOp), so the match is never lost.
+    if (!HernoemMap(doel, opzij)) {
         if (fout) *fout = wedstrijd;
         return false;
     }
-    if (::renameat2(AT_FDCWD, QFile::encodeName(nieuw.path()).constData(), AT_FDCWD,
-                    QFile::encodeName(doel).constData(), RENAME_EXCHANGE) == 0)
-        return true;  // the hidden folder, now holding the earlier match, goes with `nieuw`
-    const QString opzij = VrijeNaam(resultaten, QStringLiteral(".oud-"));
-    if (opzij.isEmpty() || !QDir().rename(doel, opzij)) {
+    if (!HernoemMap(nieuw, doel)) {
+        HernoemMap(opzij, doel);
         if (fout) *fout = wedstrijd;
         return false;
     }
-    if (!QDir().rename(nieuw.path(), doel)) {
-        QDir().rename(opzij, doel);
-        if (fout) *fout = wedstrijd;
-        return false;
-    }
-    nieuw.setAutoRemove(false);
+    nieuw.clear();
     QDir(opzij).removeRecursively();
     return true;
 }
@@ -525,7 +594,10 @@ bool SchrijfKlaar(const QString& wedstrijd, const QString& vlaggen, QString* fou
         if (fout) *fout = vlaggen;
         return false;
     }
-    return Schrijf(WedstrijdBestand::Klaar, wedstrijd, 0, {vlaggen}, fout, wijze);
+    QList<int> klaar;
+    for (int b = 1; b <= vlaggen.size(); ++b)
+        if (vlaggen.at(b - 1) == QLatin1Char('1')) klaar << b;
+    return Schrijf(WedstrijdBestand::Klaar, wedstrijd, 0, {vlaggen}, fout, wijze, klaar);
 }
 
 // --- Overview --------------------------------------------------------------
@@ -558,16 +630,20 @@ LeesUitkomst LeesOverzicht(const QString& wedstrijd, std::vector<QStringList>& r
 bool SchrijfOverzicht(const QString& wedstrijd, const std::vector<QStringList>& rijen, QString* fout,
                       Schrijfwijze wijze) {
     QStringList regels;
-    for (const QStringList& rij : rijen) {
-        for (const QString& cel : rij) {
-            if (!CelGoed(cel)) {
-                if (fout) *fout = cel;
+    QList<int> metPunten;  // boards whose column shows matchpoints
+    for (size_t r = 0; r < rijen.size(); ++r) {
+        const QStringList& rij = rijen[r];
+        for (int c = 0; c < rij.size(); ++c) {
+            if (!CelGoed(rij.at(c))) {
+                if (fout) *fout = rij.at(c);
                 return false;
             }
+            if (r > 0 && c >= 1 && c <= kMaxSpellen && !rij.at(c).trimmed().isEmpty() && !metPunten.contains(c))
+                metPunten << c;
         }
         regels << rij.join(QLatin1Char('~'));
     }
-    return Schrijf(WedstrijdBestand::Overzicht, wedstrijd, 0, regels, fout, wijze);
+    return Schrijf(WedstrijdBestand::Overzicht, wedstrijd, 0, regels, fout, wijze, metPunten);
 }
 
 // --- Mail list -------------------------------------------------------------

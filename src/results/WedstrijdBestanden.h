@@ -34,7 +34,10 @@ enum class WedstrijdBestand {
 // How a writer below replaces its file: at once (it returns when the file
 // is on disk), or queued to the writer thread (SchrijfWachtrij: it returns
 // at once; what can be seen to fail is refused at once, a later failure is
-// reported by the queue).
+// reported by the queue). Queued, the done flags and the overview stand on
+// the result files of the boards they show done (a "1" flag, a column with
+// matchpoints): they are written behind those files, and not while the
+// last write of one of them failed.
 enum class Schrijfwijze { Meteen, Achtergrond };
 
 constexpr int kMaxSpellen = 48;
@@ -84,10 +87,12 @@ bool WisSpelBestanden(const QString& wedstrijd, int bord, QString* fout = nullpt
 // True when the match folder exists and holds anything.
 bool WedstrijdMapGevuld(const QString& wedstrijd);
 
-// Removes the hidden folders in which a replaced match was being made or
-// thrown away (".nieuw-" and six characters) when the program stopped in
-// between: the match under its own name is whole either way. Returns how
-// many went.
+// Finishes what a stop in the middle of replacing a match left (see
+// MaakWedstrijd): a half-made new match goes; a whole new one whose earlier
+// match was already put aside takes its name; an earlier match put aside
+// goes once the match stands under its name, else it comes back under it.
+// So every match is there under its name afterwards, old or new. Returns
+// how many hidden folders went or were renamed.
 int RuimHalveWedstrijdMappenOp();
 
 // Makes match W anew: its pairs file from `paren` and, when `groepPad` is
@@ -96,7 +101,9 @@ int RuimHalveWedstrijdMappenOp();
 // earlier match of that name the new folder is written whole under a hidden
 // name first and then takes the earlier one's place, so the earlier match
 // goes with all its files (board files, done flags, overview, board count)
-// and the match starts empty; after any failure it is as it was. `bestand`
+// and the match starts empty; after any failure it is as it was, and after
+// a stop at any moment the next start (RuimHalveWedstrijdMappenOp) has it
+// under its name, the earlier or the new one. `bestand`
 // gets the name of the match file that could not be made (the pairs file
 // unless the mail list failed).
 bool MaakWedstrijd(const QString& wedstrijd, const QStringList& paren, const QString& groepPad,

@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "platform/WaitNote.h"
 #include "players/GroepBestand.h"
 #include "results/ContractNotatie.h"
 #include "results/Matchpunten.h"
@@ -277,8 +278,10 @@ void frmVeldom11Form::Form_QueryUnload(int&, int) {
     if (teruggegeven_) return;
     teruggegeven_ = true;
     timAllesKlaar.SetEnabled(false);
-    // The results typed go to disk before the window's own settings.
-    uitslag::WachtOp();
+    // The results typed go to disk before the window's own settings; a
+    // board whose file did not get there is open again in the overview.
+    WachtOpSchrijfwerk();
+    uitslag::MeldFoutenNu();
     BewaarSchermGrootte(*this);
     if (fraScoreBriefjes.Visible() && !SessieNaam.isEmpty()) {
         PasKolomBreedteAan(msfgResultaat);
@@ -286,7 +289,7 @@ void frmVeldom11Form::Form_QueryUnload(int&, int) {
         msfgResultaat.SetVisible(true);
     }
     // The match's files are all on disk before the window goes.
-    uitslag::WachtOp();
+    WachtOpSchrijfwerk();
     if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
@@ -561,6 +564,9 @@ void frmVeldom11Form::cmdStart_Click() {
         Meld(Tekst(251).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.hersteld)), vbOKOnly | vbInformation);
     if (!stand.heropend.isEmpty())
         Meld(Regels(Tekst(252).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.heropend))),
+             vbOKOnly | vbInformation);
+    if (!stand.onvolledig.isEmpty())
+        Meld(Regels(Tekst(242).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.onvolledig))),
              vbOKOnly | vbInformation);
     if (opgeslagenAantal_ != n) {
         QString fout;
@@ -943,13 +949,64 @@ bool frmVeldom11Form::BewaarSpel() {
 void frmVeldom11Form::MeldSchrijfFouten() {
     // The match files are written behind the user's back (SchrijfWachtrij);
     // one that could not be written is reported once no handler runs.
-    uitslag::BijSchrijfFout([](const QString& pad, const QString& fout) {
-        const QString tekst = uitslag::SchrijfMelding(QFileInfo(pad).fileName(), fout);
+    uitslag::BijSchrijfFout([](const uitslag::SchrijfFout& f) {
         if (frmVeldom11_IsLoaded())
-            frmVeldom11().Meld(tekst, vbOKOnly | vbExclamation);
-        else
-            MsgBox(tekst, vbOKOnly | vbExclamation, TaalTekst(126).remove(QLatin1Char('&')));
+            frmVeldom11().SchrijfMislukt(f);
+        else if (f.eerste)
+            MsgBox(uitslag::SchrijfMelding(QFileInfo(f.pad).fileName(), f.fout), vbOKOnly | vbExclamation,
+                   TaalTekst(126).remove(QLatin1Char('&')));
     });
+}
+
+void frmVeldom11Form::SchrijfMislukt(const uitslag::SchrijfFout& f) {
+    HeropenMislukteBorden();
+    if (!f.eerste) return;
+    int bord = 0;
+    for (int b = 1; b <= uitslag::kMaxSpellen && bord == 0 && !SessieNaam.isEmpty(); ++b)
+        if (uitslag::SchrijfPad(uitslag::WedstrijdBestand::SpelUitslag, SessieNaam, b) == f.pad) bord = b;
+    if (bord > 0)
+        Meld(Regels(Tekst(240).replace(QLatin1Char('~'), QString::number(bord)).replace(QLatin1Char('#'), f.fout)),
+             vbOKOnly | vbExclamation);
+    else
+        Meld(uitslag::SchrijfMelding(QFileInfo(f.pad).fileName(), f.fout), vbOKOnly | vbExclamation);
+}
+
+bool frmVeldom11Form::HeropenMislukteBorden() {
+    if (SessieNaam.isEmpty() || !fraScoreBriefjes.Visible()) return false;
+    Grid& g = msfgResultaat;
+    QList<int> open;
+    for (int b = 1; b <= uitslag::kMaxSpellen && b < g.Cols(); ++b) {
+        bool getoond = b <= KlaarVlaggen.size() && KlaarVlaggen.at(b - 1) == QLatin1Char('1');
+        for (int r = 1; r < g.Rows() && !getoond; ++r) getoond = !g.TextMatrix(r, b).trimmed().isEmpty();
+        if (getoond && uitslag::Mislukt(uitslag::SchrijfPad(uitslag::WedstrijdBestand::SpelUitslag, SessieNaam, b)))
+            open << b;
+    }
+    if (open.isEmpty()) return false;
+    for (int b : open) {
+        ZetKlaar(b, false);
+        for (int r = 1; r < g.Rows(); ++r) g.SetTextMatrix(r, b, "");
+        if (b == OpenSpel()) {
+            for (int i = 0; i < 20; ++i) {
+                lblMPNZ[i].SetCaption("");
+                lblMPOW[i].SetCaption("");
+            }
+        }
+        PasKolomBreedteAan(g, b);
+    }
+    cmdUitslag.SetEnabled(false);
+    BewaarOverzicht();
+    SchrijfKlaarVlaggen();
+    return true;
+}
+
+void frmVeldom11Form::WachtOpSchrijfwerk() {
+    if (uitslag::WachtHoogstens(300)) return;
+    // A slow disk: the user sees what the program waits for.
+    WaitNote melding(Caption());
+    while (!uitslag::WachtHoogstens(100)) {
+        melding.SetText(Tekst(241).replace(QLatin1Char('~'), QString::number(uitslag::Wachtend())));
+        DoEvents();
+    }
 }
 
 bool frmVeldom11Form::BewaarOverzicht() {
@@ -1120,8 +1177,14 @@ void frmVeldom11Form::cmdUitslag_Click() {
 void frmVeldom11Form::ToonOverzicht() {
     // The overview reads the match from disk: the grid goes to the overview
     // file first. This window is disabled while the overview is open and
-    // enabled again when it closes.
+    // enabled again when it closes. A board whose result file did not reach
+    // the disk is not done: it is opened again, and the overview waits.
     if (!BewaarOverzicht()) return;
+    const QString vlaggen = KlaarVlaggen;
+    WachtOpSchrijfwerk();
+    uitslag::MeldFoutenNu();
+    HeropenMislukteBorden();
+    if (KlaarVlaggen != vlaggen) return;
     SetEnabled(false);
     if (!ToonUitslagOverzicht(SessieNaam, [] {
             if (frmVeldom11_IsLoaded()) frmVeldom11().SetEnabled(true);

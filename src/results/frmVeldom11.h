@@ -16,6 +16,10 @@
 #include "platform/Grid.h"
 #include "results/InvoerRegels.h"
 
+namespace uitslag {
+struct SchrijfFout;
+}
+
 // One character per board of the open match: "1" when its result is
 // complete, "0" otherwise.
 extern QString KlaarVlaggen;
@@ -170,6 +174,16 @@ private:
     void KleurSpelKnoppen();
     bool SchrijfKlaarVlaggen();
     void MeldSchrijfFouten();
+    // A queued write failed: a board whose result file did not reach the
+    // disk is open again (HeropenMislukteBorden); the user is told once.
+    void SchrijfMislukt(const uitslag::SchrijfFout& fout);
+    // Every board shown done whose result file's last write failed is open
+    // again: no flag, no matchpoints in the grid or on the slip, and the
+    // overview and flags are written anew. True when one was reopened.
+    bool HeropenMislukteBorden();
+    // Waits for the queued match files, saying how many are left once it
+    // takes a moment.
+    void WachtOpSchrijfwerk();
     int OpenSpel() const;
     void ZetKlaar(int bord, bool klaar);
     void HerEdit(int Index);

@@ -14,17 +14,21 @@
 #include <QDirIterator>
 #include <QProcess>
 #include <QtTest>
+#include <csignal>
 #include <cstdio>
+#include <unistd.h>
 #include <memory>
 
 #include "main/SpelBestand.h"
 #include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
 #include "platform/App.h"
+#include "platform/EndSignals.h"
 #include "platform/Events.h"
 #include "platform/Form.h"
 #include "platform/Prompt.h"
 #include "players/GroepBestand.h"
+#include "results/SchrijfWachtrij.h"
 #include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
 #include "support/MailTxtFixture.h"
@@ -363,9 +367,11 @@ private slots:
         Bewijs("childResult", "resultaten/Avond");
     }
 
-    // A whole board typed table by table while its files are written
-    // behind, on the writer thread: a kill at any of those writes, as the
-    // typing goes on, leaves every file as before or as after it.
+    // A whole board typed table by table, its files written behind, on the
+    // writer thread: a kill at any of those writes leaves every file as
+    // before or as after it. (Each table's writes land before the next
+    // table is typed: a write still waiting would take a newer version in
+    // its place, and the proof needs every run to make the same writes.)
     void enterAWholeBoardWhileItsWritesRunBehind() {
         if (kind) QSKIP("the parent's work");
         SchrijfGroep();
@@ -375,6 +381,90 @@ private slots:
         f.cmdStart.Click();
         SluitAlles();
         Bewijs("childWholeBoard", "resultaten/Avond");
+    }
+
+    // Save-as over a match on a file system that cannot trade two folders
+    // in one step: the earlier match is put aside, then the new one takes
+    // its name. Killed just after either rename, the next start has the
+    // match under its name (the new one: it was whole before anything
+    // moved), and nothing left aside.
+    void saveAMatchOverAnotherWithoutExchangingFolders() {
+        if (kind) QSKIP("the parent's work");
+        SchrijfGroep();
+        {
+            testsupport::PromptScript prompts;
+            frmVeldom11Form& f = OpenUitslagen();
+            MaakWedstrijd(f);
+            f.cmdStart.Click();
+            f.cmdSpel_Click(1);
+            for (const char* contract : {"4scz", "3h+1n", "2s+1!n", "3a-1w"}) Tik(f, contract);
+            QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+            SluitAlles();
+        }
+        const Bestanden s0 = Lees(home->path());
+        QVERIFY(s0.contains("resultaten/Avond/Spel 01 Drovik.txt"));
+        // Just after the earlier match went aside, and just after the new
+        // one took its name.
+        for (const char* waar : {"KILL_AFTER_RENAME_FROM", "KILL_AFTER_RENAME"}) {
+            Kind k;
+            Kopieer(s0, k.home());
+            QProcessEnvironment env;
+            env.insert("NO_EXCHANGE", "1");
+            env.insert(waar, "/resultaten/Avond");
+            k.Draai("childMatchOver", env);
+            QVERIFY2(k.klaar && k.status == QProcess::CrashExit, QByteArray(waar) + ": not killed\n" + k.uit);
+            QProcessEnvironment vind;
+            vind.insert("HERSTART_SET", "0");
+            vind.insert("HERSTART_MATCH", "1");
+            k.Draai("childStart", vind);
+            QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0,
+                     QByteArray(waar) + ": the restart failed\n" + k.uit);
+            const Bestanden na = Lees(k.home());
+            QVERIFY2(na.contains("resultaten/Avond/Avond.txt"), waar);
+            QVERIFY2(!na.contains("resultaten/Avond/Spel 01 Drovik.txt"), waar);  // the new, empty match
+            QCOMPARE(QDir(k.home() + "/resultaten").entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList({"Avond"}));
+        }
+    }
+
+    // SIGTERM (a logout, a shutdown) while the match files of six typed
+    // boards are still queued for a slow disk: the program writes them all
+    // and ends normally; the next start finds every board done and whole.
+    void sigtermWritesWhatIsQueued() {
+        if (kind) QSKIP("the parent's work");
+        SchrijfGroep();
+        {
+            testsupport::PromptScript prompts;
+            frmVeldom11Form& f = OpenUitslagen();
+            MaakWedstrijd(f);
+            f.lblAantal.SetCaption("6");
+            f.cmdStart.Click();
+            SluitAlles();
+        }
+        Kind k;
+        Kopieer(Lees(home->path()), k.home());
+        QProcessEnvironment env;
+        env.insert("LD_PRELOAD", SLOW_DISK_LIB);
+        env.insert("SLOW_DISK_MS", "25");
+        k.Draai("childTypesUntilSigterm", env);
+        QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0, k.uit.constData());
+        QVERIFY2(k.uit.contains("QUEUED "), k.uit.constData());
+        const QString map = k.home() + "/resultaten/Avond/";
+        QCOMPARE(testsupport::ReadTestFile(map + "Avond klaar.txt"), QByteArray("111111\r\n"));
+        for (int b = 1; b <= 6; ++b) {
+            const QList<QByteArray> regels =
+                testsupport::ReadTestFile(map + QStringLiteral("Spel 0%1 Drovik.txt").arg(b)).split('\n');
+            QCOMPARE(regels.size(), 5);
+            for (int r = 0; r < 4; ++r) {
+                const QList<QByteArray> velden = regels[r].trimmed().split('~');
+                QVERIFY2(velden.size() == 7 && !velden[3].isEmpty() && !velden[5].isEmpty(), regels[r].constData());
+            }
+        }
+        QProcessEnvironment vind;
+        vind.insert("HERSTART_SET", "0");
+        vind.insert("HERSTART_MATCH", "1");
+        k.Draai("childStart", vind);
+        QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0, k.uit.constData());
     }
 
     // --- what the child does ----------------------------------------------
@@ -427,8 +517,43 @@ private slots:
         for (const char* contract : {"4scz", "3h+1n", "2s+1!n", "3a-1w"}) {
             Tik(f, contract);
             DoEvents();
+            uitslag::WachtOp();
         }
         QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+    }
+
+    void childMatchOver() {
+        if (!kind) QSKIP("run by the parent");
+        testsupport::PromptScript prompts;
+        prompts.answer(vbYes);  // replace the match "Avond"
+        MaakWedstrijd(OpenUitslagen());
+    }
+
+    void childTypesUntilSigterm() {
+        if (!kind) QSKIP("run by the parent");
+        testsupport::PromptScript prompts;
+        // Ending as the program does: End writes what is queued and exits.
+        SetEndHandler({});
+        SetDefaultEndHandler({});
+        QVERIFY(EndOnTerminationSignals());
+        frmVeldom11Form& f = OpenUitslagen();
+        QVERIFY(Kies(f.lstUitslagen, "Avond"));
+        f.cmdStart.Click();
+        for (int b = 1; b <= 6; ++b) {
+            f.cmdSpel_Click(b);
+            for (const char* contract : {"4scz", "3h+1n", "2s+1!n", "3a-1w"}) {
+                Tik(f, contract);
+                DoEvents();
+            }
+        }
+        QCOMPARE(KlaarVlaggen, QString("111111"));
+        DoEvents();
+        std::printf("QUEUED %d\n", uitslag::Wachtend());
+        std::fflush(stdout);
+        QVERIFY(uitslag::Wachtend() > 0);
+        ::kill(::getpid(), SIGTERM);
+        QTest::qWait(20000);
+        QFAIL("SIGTERM did not end the program");
     }
 
     // The next start: the main window (which clears what interrupted writes

@@ -107,6 +107,33 @@ private slots:
         QVERIFY(QFileInfo::exists(home.file("resultaten/.nieuw-kort/x.txt")));
     }
 
+    // Where the file system cannot trade two folders in one step, the
+    // earlier match is put aside before the new one takes its name. A stop
+    // in between is finished at the next start: the match is there under
+    // its name, new or old, and nothing is left aside.
+    void aMatchPutAsideIsNeverLost() {
+        testsupport::TempHome home;
+        // Stopped between the two renames: the new match is whole.
+        Maak(home.file("resultaten/.oud-Ab12Cd-Ronde 2/Ronde 2.txt"), "01. Oud - Oud\r\n");
+        Maak(home.file("resultaten/.nieuw-Ab12Cd-Ronde 2/Ronde 2.txt"), "01. Nieuw - Nieuw\r\n");
+        // The new one already stood, and its hidden name was gone: the
+        // earlier one comes back rather than nothing.
+        Maak(home.file("resultaten/.oud-Xy98Zw-Ronde 3/Ronde 3.txt"), "01. Oud - Oud\r\n");
+        // Stopped after the second rename: the earlier one goes.
+        Maak(home.file("resultaten/.oud-Qq11Qq-Ronde 4/Ronde 4.txt"), "01. Oud - Oud\r\n");
+        Maak(home.file("resultaten/Ronde 4/Ronde 4.txt"), "01. Nieuw - Nieuw\r\n");
+        // Stopped while the new one was made: it goes, the match stays.
+        Maak(home.file("resultaten/.nieuw-Mm22Nn-Ronde 5/Ronde 5.txt"), "01. Half");
+        Maak(home.file("resultaten/Ronde 5/Ronde 5.txt"), "01. Oud - Oud\r\n");
+        QCOMPARE(RuimOnderbrokenSchrijfwerkOp(), 5);
+        QCOMPARE(testsupport::ReadTestFile(home.file("resultaten/Ronde 2/Ronde 2.txt")), QByteArray("01. Nieuw - Nieuw\r\n"));
+        QCOMPARE(testsupport::ReadTestFile(home.file("resultaten/Ronde 3/Ronde 3.txt")), QByteArray("01. Oud - Oud\r\n"));
+        QCOMPARE(testsupport::ReadTestFile(home.file("resultaten/Ronde 4/Ronde 4.txt")), QByteArray("01. Nieuw - Nieuw\r\n"));
+        QCOMPARE(testsupport::ReadTestFile(home.file("resultaten/Ronde 5/Ronde 5.txt")), QByteArray("01. Oud - Oud\r\n"));
+        QCOMPARE(QDir(home.file("resultaten")).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"Ronde 2", "Ronde 3", "Ronde 4", "Ronde 5"}));
+    }
+
     void unreadableSettingsFilesAreNamedOnce() {
         testsupport::TempHome home;
         TaalNummer = 10;

@@ -379,7 +379,11 @@ private slots:
         testsupport::WriteTestFile(home->file("resultaten/W/W.txt"), "01. A - B\r\n02. C - D\r\n");
         testsupport::WriteTestFile(home->file("resultaten/W/W.spellen"), "20\r\n");
         testsupport::WriteTestFile(home->file("resultaten/W/W klaar.txt"), QByteArray(20, '1') + "\r\n");
-        // The done boards have their matchpoints in the overview.
+        // The done boards have their slips on disk (one table, passed out)
+        // and their matchpoints in the overview.
+        for (int b = 1; b <= 20; ++b)
+            testsupport::WriteTestFile(home->file(QStringLiteral("resultaten/W/Spel %1 Drovik.txt").arg(b, 2, 10, QChar('0'))),
+                                       "1 - 2~P~P~0~0~0~0\r\n");
         QByteArray overzicht = "", nullen = "";
         for (int b = 1; b <= 20; ++b) overzicht += "~" + QByteArray::number(b), nullen += "~0";
         testsupport::WriteTestFile(home->file("resultaten/W/W overzicht.txt"),

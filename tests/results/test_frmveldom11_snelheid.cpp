@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProcess>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -96,6 +98,56 @@ private slots:
         const QByteArray uit = p.readAll();
         QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, uit.constData());
         QVERIFY2(uit.contains("PASS   : TestFrmVeldom11Snelheid::childTypesTwoBoards()"), uit.constData());
+    }
+
+    // Closing the window while the files of two boards still wait for the
+    // slow disk: the close waits for them, and says how many are left.
+    void closingSaysHowManyFilesAreLeft() {
+        if (kind) QSKIP("the parent's work");
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SNELHEID_CHILD", "1");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("LD_PRELOAD", SLOW_DISK_LIB);
+        env.insert("SLOW_DISK_MS", QString::number(TraagMs));
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QCoreApplication::applicationFilePath(), {"childClosesWhileWritesWait"});
+        QVERIFY(p.waitForFinished(120000));
+        const QByteArray uit = p.readAll();
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, uit.constData());
+        QVERIFY2(uit.contains("PASS   : TestFrmVeldom11Snelheid::childClosesWhileWritesWait()"), uit.constData());
+    }
+
+    void childClosesWhileWritesWait() {
+        if (!kind) QSKIP("run by the parent");
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        f.chkNieuwSpel.SetValue(1);
+        for (const char* c : {"3rco", "3acn", "4hc!n", "2s+1!n", "p", "3a-1w", "6acn", "2r-1o"}) {
+            QTest::keyClicks(f.txtContract.widget(), c);
+            DoEvents();
+        }
+        QVERIFY(uitslag::Wachtend() >= 3);
+        // What the note says while the window closes.
+        QStringList gezien;
+        QTimer kijk;
+        QObject::connect(&kijk, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "WaitNote" && w->isVisible())
+                    for (QLabel* l : w->findChildren<QLabel*>()) gezien << l->text();
+        });
+        kijk.start(50);
+        Unload(f);
+        kijk.stop();
+        QCOMPARE(uitslag::Wachtend(), 0);
+        QVERIFY2(!gezien.isEmpty(), "the close waited without a word");
+        const QString voor = TaalTekst(241).section('~', 0, 0), na = TaalTekst(241).section('~', 1);
+        const QString eerste = gezien.first();
+        QVERIFY2(eerste.startsWith(voor) && eerste.endsWith(na), qPrintable(eerste));
+        QVERIFY2(eerste.mid(voor.size(), eerste.size() - voor.size() - na.size()).toInt() >= 1, qPrintable(eerste));
+        for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!(w->objectName() == "WaitNote" && w->isVisible()));
+        QCOMPARE(prompts.count(), 0);
     }
 
     // In the child, on the slow disk: two boards of four tables, the

@@ -282,6 +282,36 @@ private slots:
         QCOMPARE(rijen[5].at(1), QString("4"));
     }
 
+    // A board marked done whose stored slip lost a table is open again at
+    // Start, with a word, and its matchpoints from the overview go.
+    void aDoneBoardWithAShortFileIsOpenAgain() {
+        testsupport::PromptScript prompts;
+        {
+            frmVeldom11Form& f = Nieuw("W", 2);
+            VulSpel(f, 1);
+            VulSpel(f, 2);
+            Unload(f);
+        }
+        QByteArray bord = ReadTestFile(Pad("W", "Spel 02 Drovik.txt"));
+        QCOMPARE(bord.count("\r\n"), 2);
+        bord.truncate(bord.indexOf("\r\n") + 2);
+        WriteTestFile(Pad("W", "Spel 02 Drovik.txt"), bord);
+        frmVeldom11Form& f = Open();
+        KlikOp(f.lstUitslagen, "W");
+        prompts.answer(vbOK);
+        f.cmdStart.Click();
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.last().text, TaalTekst(242).replace('~', "2").replace('|', '\n'));
+        QCOMPARE(KlaarVlaggen, QString("10"));
+        QCOMPARE(Kolom(f.msfgResultaat, 2), QStringList(f.msfgResultaat.Rows() - 1, QString()));
+        QVERIFY(!Kolom(f.msfgResultaat, 1).join("").isEmpty());
+        uitslag::WachtOp();
+        QCOMPARE(ReadTestFile(Pad("W", "W klaar.txt")), QByteArray("10\r\n"));
+        std::vector<QStringList> rijen;
+        QVERIFY(uitslag::LeesOverzicht("W", rijen).Gelukt());
+        for (size_t r = 1; r < rijen.size(); ++r) QCOMPARE(rijen[r].value(2), QString());
+    }
+
     void aClearThatCannotFinishRemovesNothing() {
         testsupport::PromptScript prompts;
         frmVeldom11Form& f = Nieuw("W", 2);

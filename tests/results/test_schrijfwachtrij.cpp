@@ -2,9 +2,12 @@
 // for; a file asked for twice before the writer gets it is written once,
 // with the newest content; content already on disk is not written again;
 // what can be seen to fail is refused at once, and a write that fails on
-// the writer thread is reported on the user-interface thread.
+// the writer thread is reported on the user-interface thread, once; what
+// stands on a file whose write failed is not written; at most one write
+// per file waits.
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -72,8 +75,8 @@ private slots:
         // queued: the writer fails, and says so on this thread.
         QStringList gemeld;
         Qt::HANDLE draad = nullptr;
-        uitslag::BijSchrijfFout([&](const QString& pad, const QString& reden) {
-            gemeld << pad + ": " + reden;
+        uitslag::BijSchrijfFout([&](const uitslag::SchrijfFout& f) {
+            gemeld << f.pad + ": " + f.fout;
             draad = QThread::currentThreadId();
         });
         const QString pad = map.filePath("later.txt");
@@ -84,6 +87,94 @@ private slots:
         QVERIFY2(gemeld[0].startsWith(pad), qPrintable(gemeld[0]));
         QCOMPARE(draad, QThread::currentThreadId());
         uitslag::BijSchrijfFout(nullptr);
+    }
+
+    // The overview says a board is done: while the board's result file
+    // could not be written, the overview on disk stays as it was. The
+    // failure is told once, however often the file fails again, and the
+    // file counts as written again once a write of it succeeds.
+    void whatStandsOnAFailedFileIsNotWritten() {
+        QTemporaryDir map;
+        const QString bord = map.filePath("Spel 03 Drovik.txt");
+        const QString overzicht = map.filePath("W overzicht.txt");
+        testsupport::WriteTestFile(overzicht, "oud\r\n");
+        QList<uitslag::SchrijfFout> gemeld;
+        uitslag::BijSchrijfFout([&](const uitslag::SchrijfFout& f) { gemeld << f; });
+        QVERIFY(uitslag::SchrijfLater(bord, "1 - 2~4S~~420~-420~0~0\r\n"));
+        QVERIFY(uitslag::SchrijfLater(overzicht, "nieuw\r\n", nullptr, {bord}));
+        QVERIFY(QDir(map.path()).mkdir("Spel 03 Drovik.txt"));  // the board file cannot be written
+        uitslag::WachtOp();
+        QVERIFY(uitslag::Mislukt(bord));
+        QCOMPARE(testsupport::ReadTestFile(overzicht), QByteArray("oud\r\n"));
+        uitslag::MeldFoutenNu();
+        QCOMPARE(gemeld.size(), 1);
+        QCOMPARE(gemeld[0].pad, bord);
+        QVERIFY(gemeld[0].eerste);
+        platform::DoEvents();  // reported once only, also when the queued report comes
+        QCOMPARE(gemeld.size(), 1);
+
+        // Failing again: handed on, but not as news; the overview still waits.
+        QVERIFY(QDir(map.path()).rmdir("Spel 03 Drovik.txt"));
+        QVERIFY(uitslag::SchrijfLater(bord, "1 - 2~4S~~420~-420~1~1\r\n"));
+        QVERIFY(uitslag::SchrijfLater(overzicht, "nieuw\r\n", nullptr, {bord}));
+        QVERIFY(QDir(map.path()).mkdir("Spel 03 Drovik.txt"));
+        uitslag::WachtOp();
+        uitslag::MeldFoutenNu();
+        QCOMPARE(gemeld.size(), 2);
+        QVERIFY(!gemeld[1].eerste);
+        QCOMPARE(testsupport::ReadTestFile(overzicht), QByteArray("oud\r\n"));
+
+        // Written at last: what stands on it goes through.
+        QVERIFY(QDir(map.path()).rmdir("Spel 03 Drovik.txt"));
+        QVERIFY(uitslag::SchrijfLater(bord, "1 - 2~4S~~420~-420~1~1\r\n"));
+        QVERIFY(uitslag::SchrijfLater(overzicht, "nieuw\r\n", nullptr, {bord}));
+        uitslag::WachtOp();
+        QVERIFY(!uitslag::Mislukt(bord));
+        QCOMPARE(testsupport::ReadTestFile(overzicht), QByteArray("nieuw\r\n"));
+        uitslag::MeldFoutenNu();
+        QCOMPARE(gemeld.size(), 2);
+        uitslag::BijSchrijfFout(nullptr);
+    }
+
+    // On a slow disk, thirty versions of a file asked for one after the
+    // other while the first is being written: the waiting one is replaced
+    // each time, so the file is written twice, not thirty times, and ends
+    // with the last version.
+    void aWaitingWriteIsReplacedByTheNewerOne() {
+        if (qEnvironmentVariableIsSet("WACHTRIJ_CHILD")) QSKIP("the parent's work");
+        QTemporaryDir map, log;
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("WACHTRIJ_CHILD", map.path());
+        env.insert("LD_PRELOAD", QStringLiteral(KILL_AT_WRITE_LIB) + ':' + QStringLiteral(SLOW_DISK_LIB));
+        env.insert("SLOW_DISK_MS", "40");
+        env.insert("KILL_IN", map.path() + "/.drovik-tmp.");
+        env.insert("KILL_LOG", log.path());
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QCoreApplication::applicationFilePath(), {"childAsksThirtyVersions"});
+        QVERIFY(p.waitForFinished(60000));
+        const QByteArray uit = p.readAll();
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, uit.constData());
+        QVERIFY2(uit.contains("PASS   : TestSchrijfWachtrij::childAsksThirtyVersions"), uit.constData());
+        const QList<QByteArray> writes = testsupport::ReadTestFile(log.filePath("writes"), "").split('\n');
+        const int aantal = int(writes.count()) - 1;  // the last line ends with a line break
+        QVERIFY2(aantal >= 1 && aantal <= 3, qPrintable(QString::number(aantal) + " writes"));
+        QCOMPARE(testsupport::ReadTestFile(map.filePath("W overzicht.txt")), QByteArray("versie 30\r\n"));
+    }
+
+    void childAsksThirtyVersions() {
+        const QString map = qEnvironmentVariable("WACHTRIJ_CHILD");
+        if (map.isEmpty()) QSKIP("run by the parent");
+        const QString pad = map + "/W overzicht.txt";
+        for (int i = 1; i <= 30; ++i) {
+            QVERIFY(uitslag::SchrijfLater(pad, QStringLiteral("versie %1\r\n").arg(i).toLatin1()));
+            platform::DoEvents();  // handed to the writer, which is busy with the first
+        }
+        QVERIFY(uitslag::Wachtend() >= 1);
+        QVERIFY(!uitslag::WachtHoogstens(0));
+        QVERIFY(uitslag::WachtHoogstens(30000));
+        QCOMPARE(uitslag::Wachtend(), 0);
     }
 };
 

@@ -51,29 +51,40 @@ private slots:
         QCOMPARE(s.grid[2].at(0), QString("02. C - D"));
         QCOMPARE(Kolom(s, 1), QStringList({"2", "0", "0", "2", "4"}));
         QCOMPARE(Kolom(s, 2), QStringList({"", "", "", "", ""}));
-        // The boards without a result are open again.
+        // The boards without a whole result are open again.
         QCOMPARE(s.vlaggen, QString("100"));
         QCOMPARE(s.hersteld, QList<int>({1}));
-        QCOMPARE(s.heropend, QList<int>({2, 3}));
+        QCOMPARE(s.heropend, QList<int>({3}));
+        QCOMPARE(s.onvolledig, QList<int>({2}));
     }
 
-    void theOverviewKeepsWhatNoBoardFileContradicts() {
+    // The board files are believed over the overview: a board marked done
+    // whose file is gone, or holds fewer rows than the match has tables, or
+    // a row without a result, is open again and its matchpoints go.
+    void theBoardFilesAreBelievedOverTheOverview() {
         TempHome home;
         SchrijfBorden();
-        // Board 1 as stored; board 3's results only in the overview (its
-        // board file is gone): kept, and still done.
-        const std::vector<QStringList> overzicht{{"", "1", "2", "3"},
-                                                 {"01. A - B", "2", "", "1"},
-                                                 {"02. C - D", "0", "", "1"},
-                                                 {"03. E - F", "0", "", "0"},
-                                                 {"04. G - H", "2", "", "2"},
-                                                 {"", "4", "", "4"}};
-        const StartStand s = BouwStartStand(W, Paren, 3, overzicht, "101");
-        QCOMPARE(Kolom(s, 3), QStringList({"1", "1", "0", "2", "4"}));
-        QCOMPARE(s.vlaggen, QString("101"));
-        QVERIFY(!s.gridGewijzigd);
+        // Board 4's file holds one row of the two tables.
+        QVERIFY(BewaarSpel(W, 4, {{"1 - 2", "3S", "", "140", "-140", "2", "0"}}, NotatieAlfabet(10), false));
+        const std::vector<QStringList> overzicht{{"", "1", "2", "3", "4"},
+                                                 {"01. A - B", "2", "2", "1", "2"},
+                                                 {"02. C - D", "0", "0", "1", "0"},
+                                                 {"03. E - F", "0", "1", "0", "1"},
+                                                 {"04. G - H", "2", "1", "2", "1"},
+                                                 {"", "4", "4", "4", "4"}};
+        const StartStand s = BouwStartStand(W, Paren, 4, overzicht, "1111");
+        QCOMPARE(Kolom(s, 1), QStringList({"2", "0", "0", "2", "4"}));
+        for (int b : {2, 3, 4}) QCOMPARE(Kolom(s, b), QStringList(5, QString()));
+        QCOMPARE(s.vlaggen, QString("1000"));
+        QVERIFY(s.gridGewijzigd);
         QVERIFY(s.hersteld.isEmpty());
-        QVERIFY(s.heropend.isEmpty());
+        QCOMPARE(s.heropend, QList<int>({3}));
+        QCOMPARE(s.onvolledig, QList<int>({2, 4}));
+        // Matchpoints in the overview of a board not marked done, without a
+        // whole slip, go too, without a word.
+        const StartStand open = BouwStartStand(W, Paren, 4, overzicht, "1000");
+        QCOMPARE(Kolom(open, 3), QStringList(5, QString()));
+        QVERIFY(open.heropend.isEmpty() && open.onvolledig.isEmpty());
         // A cut overview (its last rows gone) gets board 1 back whole.
         const StartStand kort = BouwStartStand(W, Paren, 3, {overzicht[0], overzicht[1]}, "100");
         QCOMPARE(Kolom(kort, 1), QStringList({"2", "0", "0", "2", "4"}));

@@ -11,9 +11,21 @@
  * With $KILL_LOG set, every counted write that reaches its rename first
  * leaves a copy of its content as $KILL_LOG/<n> and the target's path as
  * the line "<n> <path>" in $KILL_LOG/writes, so the test knows exactly what
- * was meant to be on disk. Without $KILL_IN nothing is changed. */
+ * was meant to be on disk. Without $KILL_IN nothing is changed.
+ *
+ * Other faults, each only when its variable is set:
+ *   FAIL_NAME          a rename() of a file onto a target whose name contains
+ *                      it fails with $FAIL_ERRNO (default ENOSPC, a full
+ *                      disk): the write of that file fails, the others go on
+ *   NO_EXCHANGE        renameat2() cannot exchange two names (EINVAL), as on
+ *                      a file system without that call
+ *   KILL_AFTER_RENAME  the process dies just after a rename() or renameat2()
+ *                      whose target's path ends with it
+ *   KILL_AFTER_RENAME_FROM  the same for the path renamed away */
 #define _GNU_SOURCE
 #include <dlfcn.h>
+#include <errno.h>
+#include <stdio.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <stdio.h>
@@ -86,9 +98,38 @@ static void logWrite(int n, const char* from, const char* to) {
     }
 }
 
+static int endsWith(const char* path, const char* variable) {
+    const char* k = getenv(variable);
+    const size_t n = k ? strlen(k) : 0, m = strlen(path);
+    return n > 0 && m >= n && strcmp(path + m - n, k) == 0;
+}
+
+static void killAfterRename(const char* from, const char* to) {
+    if (endsWith(to, "KILL_AFTER_RENAME") || endsWith(from, "KILL_AFTER_RENAME_FROM")) raise(SIGKILL);
+}
+
+int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned int flags) {
+    static int (*real)(int, const char*, int, const char*, unsigned int);
+    if (!real) real = (int (*)(int, const char*, int, const char*, unsigned int))dlsym(RTLD_NEXT, "renameat2");
+    if ((flags & RENAME_EXCHANGE) && getenv("NO_EXCHANGE")) {
+        errno = EINVAL;
+        return -1;
+    }
+    const int r = real(fromDir, from, toDir, to, flags);
+    if (r == 0) killAfterRename(from, to);
+    return r;
+}
+
 int rename(const char* from, const char* to) {
     static int (*real)(const char*, const char*);
     if (!real) real = (int (*)(const char*, const char*))dlsym(RTLD_NEXT, "rename");
+    const char* failName = getenv("FAIL_NAME");
+    const char* base = strrchr(to, '/');
+    if (failName && *failName && strstr(base ? base + 1 : to, failName)) {
+        const char* e = getenv("FAIL_ERRNO");
+        errno = e && atoi(e) > 0 ? atoi(e) : ENOSPC;
+        return -1;
+    }
     for (int n = 1; n <= counted && n < 64; ++n)
         if (strcmp(from, names[n]) == 0) {
             if (n == killCount && strcmp(phase(), "before-rename") == 0) raise(SIGKILL);
@@ -97,5 +138,6 @@ int rename(const char* from, const char* to) {
         }
     const int r = real(from, to);
     if (killCount >= 1 && strcmp(from, killName) == 0 && strcmp(phase(), "after-rename") == 0) raise(SIGKILL);
+    if (r == 0) killAfterRename(from, to);
     return r;
 }
