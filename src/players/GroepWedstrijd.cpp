@@ -62,13 +62,15 @@ bool WedstrijdHeeftUitslagen(const QString& wedstrijd) {
 }
 
 bool LeesWedstrijdParen(const QString& wedstrijd, QVector<Paar>& paren, QString* fout, int* slechteRegel) {
-    const QString pad = uitslag::LeesPad(WedstrijdBestand::Paren, wedstrijd);
-    if (pad.isEmpty()) {
-        paren.clear();
-        if (fout) *fout = wedstrijd;
-        return false;
-    }
-    return LeesParenBestand(pad, paren, fout, slechteRegel);
+    if (slechteRegel) *slechteRegel = 0;
+    const uitslag::LeesUitkomst u = uitslag::LeesParen(wedstrijd, paren);
+    if (u.Gelukt() || u.fout == uitslag::LeesFout::Leeg) return true;
+    if (fout)
+        *fout = u.fout == uitslag::LeesFout::Vreemd ? u.bestand
+                : u.reden.isEmpty()                  ? uitslag::LeesMelding(u)
+                                                     : u.reden;
+    if (slechteRegel && u.fout == uitslag::LeesFout::Vreemd) *slechteRegel = u.regel;
+    return false;
 }
 
 namespace {

@@ -21,9 +21,10 @@ bool WedstrijdBestaat(const QString& wedstrijd);
 // flag set, a filled board cell in the overview, or a board result file.
 bool WedstrijdHeeftUitslagen(const QString& wedstrijd);
 
-// The match's stored pairs, read by the rules of a group file: false (with
-// the reason, and the number of a line that is no pair) when the file is
-// missing, unreadable or holds such a line.
+// The match's stored pairs, read as the results side reads them
+// (uitslag::LeesParen): false (with the reason, and the number of a line
+// that is no pair or out of number) when the file is missing, unreadable or
+// holds such a line. An empty file holds no pairs.
 bool LeesWedstrijdParen(const QString& wedstrijd, QVector<Paar>& paren, QString* fout = nullptr,
                         int* slechteRegel = nullptr);
 

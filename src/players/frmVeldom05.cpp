@@ -570,9 +570,7 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
 
 void frmVeldom05Form::MeldParenLeesFout(const QString& bestand, const QString& fout, int slechteRegel) {
     if (slechteRegel > 0)
-        Meld(TaalTekst(312).replace('~', bestand).replace('#', QString::number(slechteRegel)) + "\n\n" +
-                 TaalTekst(310),
-             vbExclamation);
+        Meld(TaalTekst(312).replace('~', bestand).replace('#', QString::number(slechteRegel)), vbExclamation);
     else
         Meld(Regels(TaalTekst(335)).replace('~', bestand).replace('#', fout), vbExclamation);
 }

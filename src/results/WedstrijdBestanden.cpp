@@ -449,23 +449,22 @@ QString PaarItem(const QString& regel) {
     return zonderMail(regel.left(i)) + scheiding + zonderMail(regel.mid(i + scheiding.size()));
 }
 
-LeesUitkomst LeesParen(const QString& wedstrijd, QStringList& paren) {
+LeesUitkomst LeesParen(const QString& wedstrijd, QVector<groep::Paar>& paren) {
     paren.clear();
     QStringList regels;
     LeesUitkomst u = LeesRegels(WedstrijdBestand::Paren, wedstrijd, 0, regels);
     if (!u.Gelukt())
         return u;
-    static const QRegularExpression nummer(QStringLiteral("^\\s*(\\d{1,2})\\. "));
-    QStringList items;
-    for (int i = 0; i < regels.size(); ++i) {
-        if (regels.at(i).trimmed().isEmpty())
-            continue;
-        const QRegularExpressionMatch m = nummer.match(regels.at(i));
-        if (!m.hasMatch() || m.captured(1).toInt() != items.size() + 1 || items.size() >= kMaxParen)
-            return Vreemd(u, i + 1);
-        items << PaarItem(regels.at(i));
-    }
-    paren = items;
+    if (const int slecht = groep::LeesPaarRegels(regels, groep::Nummering::Vast, paren); slecht > 0)
+        return Vreemd(u, slecht);
+    return u;
+}
+
+LeesUitkomst LeesParen(const QString& wedstrijd, QStringList& paren) {
+    paren.clear();
+    QVector<groep::Paar> gelezen;
+    const LeesUitkomst u = LeesParen(wedstrijd, gelezen);
+    for (int i = 0; i < gelezen.size(); ++i) paren << groep::PaarTekst(i + 1, gelezen.at(i));
     return u;
 }
 

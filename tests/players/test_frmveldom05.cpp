@@ -441,7 +441,7 @@ private slots:
         testsupport::PromptScript prompts;
         testsupport::WriteTestFile(home->file("namen/Leden.txt"),
                                    "1|Jan|j@x.nl\r\n2|Jan de Vries|v@x.nl\r\n3|Els|e@x.nl\r\n4|Kees|k@x.nl\r\n");
-        testsupport::WriteTestFile(home->file("groepen/G.txt"), "01. Jan|j@x.nl - Els|\r\nkapotte regel\r\n");
+        testsupport::WriteTestFile(home->file("groepen/G.txt"), "01. Jan|j@x.nl - Els|\r\n\r\n");
         frmVeldom05Form& f = Open();
         Kies(f.lstNamenBestand, "Leden");
         // A new names file that sorts before it moves it in the list.
