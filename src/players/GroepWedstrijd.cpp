@@ -266,9 +266,24 @@ NaamFout HernoemWedstrijd(const QString& oud, QString& nieuw, const QString& wei
                                       QFileInfo(oudeMap).fileName(), fout);
     if (f != NaamFout::Geen) return f;
     if (uitslag::WedstrijdNaamBotst(nieuw)) return NaamFout::BordNaam;
+    if (!uitslag::WedstrijdNaamPast(nieuw)) return NaamFout::TeLang;
     if (oudeMap.isEmpty() || !QFileInfo(oudeMap).isDir() || QFileInfo(oudeMap).isSymLink()) {
         if (fout) *fout = oud;
         return NaamFout::Mislukt;
+    }
+    // Every new name is made first: a match is renamed whole or not at all.
+    QList<QPair<QString, QString>> namen;
+    for (WedstrijdBestand soort : kEigen) {
+        for (int taal : {10, 11}) {
+            const QString van = uitslag::WedstrijdBestandsnaam(soort, oud, 0, taal);
+            if (van.isEmpty() || !QFileInfo(oudeMap + QLatin1Char('/') + van).isFile()) continue;
+            const QString naar = uitslag::WedstrijdBestandsnaam(soort, nieuw, 0, taal);
+            if (naar.isEmpty()) {
+                if (fout) *fout = van;
+                return NaamFout::TeLang;
+            }
+            if (van != naar && !namen.contains(qMakePair(van, naar))) namen << qMakePair(van, naar);
+        }
     }
     // The match's own files first, inside the old folder, so that a failure
     // can be undone; the board files are never looked at.
@@ -276,22 +291,16 @@ NaamFout HernoemWedstrijd(const QString& oud, QString& nieuw, const QString& wei
     auto terugdraaien = [&] {
         for (const auto& [van, naar] : gedaan) QFile::rename(naar, van);
     };
-    for (WedstrijdBestand soort : kEigen) {
-        for (int taal : {10, 11}) {
-            const QString van = uitslag::WedstrijdBestandsnaam(soort, oud, 0, taal);
-            const QString naar = uitslag::WedstrijdBestandsnaam(soort, nieuw, 0, taal);
-            if (van.isEmpty() || naar.isEmpty() || van == naar) continue;
-            const QString vanPad = oudeMap + QLatin1Char('/') + van;
-            if (!QFileInfo(vanPad).isFile()) continue;
-            const QString naarPad = oudeMap + QLatin1Char('/') + naar;
-            QFile bestand(vanPad);
-            if (QFileInfo::exists(naarPad) || !bestand.rename(naarPad)) {
-                if (fout) *fout = van + QStringLiteral(": ") + bestand.errorString();
-                terugdraaien();
-                return NaamFout::Mislukt;
-            }
-            gedaan << qMakePair(vanPad, naarPad);
+    for (const auto& [van, naar] : namen) {
+        const QString vanPad = oudeMap + QLatin1Char('/') + van;
+        const QString naarPad = oudeMap + QLatin1Char('/') + naar;
+        QFile bestand(vanPad);
+        if (QFileInfo::exists(naarPad) || !bestand.rename(naarPad)) {
+            if (fout) *fout = van + QStringLiteral(": ") + bestand.errorString();
+            terugdraaien();
+            return NaamFout::Mislukt;
         }
+        gedaan << qMakePair(vanPad, naarPad);
     }
     if (!QDir().rename(oudeMap, doel)) {
         if (fout) *fout = oud;

@@ -70,8 +70,9 @@ QVector<QStringList> OverzichtRijen(const QVector<QStringList>& bestaand, const 
 QStringList EigenWedstrijdBestanden(const QString& wedstrijd);
 
 // Why a new name is refused, or Geen when it may be used. BordNaam: a
-// match name that its pairs file would share with a board file.
-enum class NaamFout { Geen, Ongeldig, Bestaat, Mislukt, BordNaam };
+// match name that its pairs file would share with a board file. TeLang: a
+// match name too long for the files named after it.
+enum class NaamFout { Geen, Ongeldig, Bestaat, Mislukt, BordNaam, TeLang };
 
 // Renames the file <map>\<oudBestand> (its real name, extension included, in
 // whatever case it has: "Dinsdag.TXT") to <nieuw> with the same extension.
@@ -84,8 +85,10 @@ NaamFout HernoemBestand(const QString& map, const QString& oudBestand, QString& 
 
 // Renames match `oud` to `nieuw`: the folder and exactly the files of
 // EigenWedstrijdBestanden (their leading match name replaced); board result
-// files keep their names. Checked as HernoemBestand. On failure everything
-// keeps its old name.
+// files keep their names. Checked as HernoemBestand, and every new file name
+// is made before anything is renamed: a name whose files would not fit the
+// file system is refused (TeLang) with nothing changed. On failure
+// everything keeps its old name.
 NaamFout HernoemWedstrijd(const QString& oud, QString& nieuw, const QString& weigerTekst,
                           QString* fout = nullptr);
 

@@ -712,6 +712,10 @@ void frmVeldom05Form::cmdOK_Click() {
         Meld(TaalTekst(315).replace('~', nieuw), vbInformation);
         ZetFocus(*this, txtWijzig);
         return;
+    case groep::NaamFout::TeLang:
+        Meld(Regels(TaalTekst(250)), vbInformation);
+        ZetFocus(*this, txtWijzig);
+        return;
     case groep::NaamFout::Ongeldig:
         Meld(bewaarnaam::WeigerMelding(TaalTekst(85)), vbInformation);
         ZetFocus(*this, txtWijzig);

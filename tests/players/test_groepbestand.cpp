@@ -516,6 +516,29 @@ private slots:
         QVERIFY(QFileInfo::exists(home.file("groepen/G2.txt")));
     }
 
+    // A name whose folder fits 255 bytes but whose files do not: the match
+    // would be left under a name it cannot be opened or renamed back from.
+    void renameToANameTooLongForItsFilesChangesNothing() {
+        testsupport::TempHome home;
+        QVERIFY(BewaarWedstrijd("A", ParenVan(2), 2));
+        const QString map = home.file("resultaten/A");
+        const QStringList voor = QDir(map).entryList(QDir::Files);
+        QString lang(250, QLatin1Char('x'));
+        QVERIFY(!uitslag::WedstrijdNaamPast(lang));
+        QString n = lang;
+        QCOMPARE(HernoemWedstrijd("A", n, Weiger), NaamFout::TeLang);
+        QCOMPARE(QDir(map).entryList(QDir::Files), voor);
+        QVERIFY(!QFileInfo::exists(home.file("resultaten/") + lang));
+        // The longest name that fits renames folder and files alike.
+        while (!uitslag::WedstrijdNaamPast(lang)) lang.chop(1);
+        n = lang;
+        QCOMPARE(HernoemWedstrijd("A", n, Weiger), NaamFout::Geen);
+        QVERIFY(QFileInfo::exists(home.file("resultaten/") + lang + "/" + lang + " overzicht.txt"));
+        QVector<Paar> paren;
+        QVERIFY(LeesWedstrijdParen(lang, paren));
+        QCOMPARE(paren.size(), 2);
+    }
+
     void deleteMatchOnlyInsideTheResultsFolder() {
         testsupport::TempHome home;
         QVERIFY(BewaarWedstrijd("Weg", ParenVan(2), 2));
