@@ -7,6 +7,7 @@
 
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "shared/Bestanden.h"
 
 namespace groep {
 
@@ -92,7 +93,7 @@ QStringList PaarRegels(const QVector<Paar>& paren) {
 }
 
 QString GroepPad(const QString& naam) {
-    if (!platform::isPlainFileName(naam) || naam != naam.trimmed())
+    if (!EigenNaamGeldig(naam))
         return QString();
     return platform::programPath(QStringLiteral("groepen/") + naam + QStringLiteral(".txt"));
 }

@@ -75,7 +75,8 @@ inline bool GroepOpslaanMogelijk(int aantal) {
 }
 
 // The path of group file `naam` (the name without ".txt"), or "" when the
-// name is not one plain file name.
+// name is no name of the user's own (EigenNaamGeldig: one plain name, no
+// blanks around it, no "." in front).
 QString GroepPad(const QString& naam);
 
 // The pairs of group `naam`, renumbered by their position (LeesPaarRegels).

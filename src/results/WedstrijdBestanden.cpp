@@ -18,6 +18,7 @@
 #include "platform/TextFile.h"
 #include "results/ContractNotatie.h"
 #include "results/SchrijfWachtrij.h"
+#include "shared/Bestanden.h"
 #include "shared/Tekst.h"
 
 namespace uitslag {
@@ -165,8 +166,7 @@ bool WedstrijdNaamPast(const QString& wedstrijd) {
 }
 
 QString WedstrijdMapPad(const QString& wedstrijd) {
-    if (!platform::isPlainFileName(wedstrijd) || wedstrijd != wedstrijd.trimmed() ||
-        !WedstrijdNaamPast(wedstrijd))
+    if (!EigenNaamGeldig(wedstrijd) || !WedstrijdNaamPast(wedstrijd))
         return QString();
     return platform::programPath(QStringLiteral("resultaten/") + wedstrijd);
 }

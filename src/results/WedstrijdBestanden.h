@@ -47,7 +47,8 @@ constexpr int kMaxTafels = 20;
 // file name (W and " overzicht.txt") fits the file system's 255 bytes.
 bool WedstrijdNaamPast(const QString& wedstrijd);
 
-// The match folder, or "" when W is not one plain name or is too long for
+// The match folder, or "" when W is no name of the user's own
+// (EigenNaamGeldig: one plain name, no "." in front) or is too long for
 // the files named after it (WedstrijdNaamPast).
 QString WedstrijdMapPad(const QString& wedstrijd);
 
