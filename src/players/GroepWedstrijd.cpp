@@ -43,23 +43,29 @@ bool WedstrijdBestaat(const QString& wedstrijd) {
     return !map.isEmpty() && QFileInfo(map).isDir();
 }
 
-bool WedstrijdHeeftUitslagen(const QString& wedstrijd) {
-    if (!WedstrijdBestaat(wedstrijd)) return false;
+QList<int> SpellenMetUitslag(const QString& wedstrijd) {
+    QList<int> spellen;
+    if (!WedstrijdBestaat(wedstrijd)) return spellen;
+    QVector<bool> gevuld(uitslag::kMaxSpellen + 1, false);
     QString vlaggen;
-    if (uitslag::LeesKlaar(wedstrijd, uitslag::kMaxSpellen, vlaggen).Gelukt() &&
-        vlaggen.contains(QLatin1Char('1')))
-        return true;
+    if (uitslag::LeesKlaar(wedstrijd, uitslag::kMaxSpellen, vlaggen).Gelukt())
+        for (int i = 0; i < vlaggen.size() && i < uitslag::kMaxSpellen; ++i)
+            if (vlaggen.at(i) == QLatin1Char('1')) gevuld[i + 1] = true;
     std::vector<QStringList> rijen;
     if (uitslag::LeesOverzicht(wedstrijd, rijen).Gelukt()) {
         for (size_t r = 1; r < rijen.size(); ++r)
-            for (int c = 1; c < rijen[r].size(); ++c)
-                if (!rijen[r].at(c).trimmed().isEmpty()) return true;
+            for (int c = 1; c < rijen[r].size() && c <= uitslag::kMaxSpellen; ++c)
+                if (!rijen[r].at(c).trimmed().isEmpty()) gevuld[c] = true;
     }
-    for (int bord = 1; bord <= uitslag::kMaxSpellen; ++bord)
-        if (QFileInfo::exists(uitslag::LeesPad(WedstrijdBestand::SpelUitslag, wedstrijd, bord)))
-            return true;
-    return false;
+    for (int bord = 1; bord <= uitslag::kMaxSpellen; ++bord) {
+        for (WedstrijdBestand soort : {WedstrijdBestand::SpelUitslag, WedstrijdBestand::SpelExport})
+            if (QFileInfo::exists(uitslag::LeesPad(soort, wedstrijd, bord))) gevuld[bord] = true;
+        if (gevuld[bord]) spellen << bord;
+    }
+    return spellen;
 }
+
+bool WedstrijdHeeftUitslagen(const QString& wedstrijd) { return !SpellenMetUitslag(wedstrijd).isEmpty(); }
 
 bool LeesWedstrijdParen(const QString& wedstrijd, QVector<Paar>& paren, QString* fout, int* slechteRegel) {
     if (slechteRegel) *slechteRegel = 0;

@@ -17,8 +17,13 @@ namespace groep {
 // True when the folder resultaten\<w> exists.
 bool WedstrijdBestaat(const QString& wedstrijd);
 
-// True when the match holds anything typed on the results side: a done
-// flag set, a filled board cell in the overview, or a board result file.
+// The boards of the match that hold anything typed on the results side, in
+// ascending order: a done flag set, a filled cell in the board's column of
+// the overview, or a result or export file of the board.
+QList<int> SpellenMetUitslag(const QString& wedstrijd);
+
+// True when the match holds anything typed on the results side (a board of
+// SpellenMetUitslag).
 bool WedstrijdHeeftUitslagen(const QString& wedstrijd);
 
 // The match's stored pairs, read as the results side reads them

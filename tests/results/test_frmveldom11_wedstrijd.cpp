@@ -179,7 +179,11 @@ private slots:
         KlikOp(f.lstGroepen, "Groep");
         prompts.answer(vbYes);
         SlaOpAls(f, "Club");
-        QCOMPARE(prompts.last().text, TaalTekst(46).replace('~', "Club.txt").replace('|', '\n'));
+        // The question names what Yes deletes: the results of two boards.
+        QCOMPARE(prompts.last().text, QString("De wedstrijd Club bestaat al en heeft uitslagen van 2 spellen.\n\n"
+                                              "Bij overschrijven worden de uitslagen van deze 2 spellen gewist.\n"
+                                              "De wedstrijd Club overschrijven?"));
+        QVERIFY(prompts.last().style & vbDefaultButton2);
         QCOMPARE(SessieNaam, QString("Club"));
         QVERIFY(f.cmdStart.Enabled());
         f.cmdStart.Click();
@@ -199,6 +203,35 @@ private slots:
         QCOMPARE(prompts.count(), 1);
     }
 
+    // No, the default, to the question over a match with results keeps
+    // every file of it as it was; the question is asked in English too.
+    void saveAsOverAMatchWithResultsNoKeepsEveryFile() {
+        testsupport::PromptScript prompts;
+        {
+            frmVeldom11Form& f = Nieuw("Club", 3);
+            VulSpel(f, 2);
+            Unload(f);
+        }
+        QDir map(home->file("resultaten/Club"));
+        QMap<QString, QByteArray> voor;
+        for (const QString& naam : map.entryList(QDir::Files)) voor[naam] = ReadTestFile(map.filePath(naam));
+        QVERIFY(voor.contains("Spel 02 Drovik.txt"));
+        SchrijfTaal(11);
+        TaalNummer = 11;
+        frmVeldom11Form& f = Open();
+        KlikOp(f.lstGroepen, "Groep");
+        prompts.answer(vbNo).answer(vbOK);
+        SlaOpAls(f, "Club");
+        QCOMPARE(prompts.prompts().at(0).text,
+                 QString("The match Club already exists and holds the result of 1 game.\n\n"
+                         "Overwriting deletes this result.\nOverwrite the match Club?"));
+        QCOMPARE(prompts.prompts().at(0).style, vbYesNo | vbQuestion | vbDefaultButton2);
+        QCOMPARE(SessieNaam, QString());
+        QMap<QString, QByteArray> na;
+        for (const QString& naam : map.entryList(QDir::Files)) na[naam] = ReadTestFile(map.filePath(naam));
+        QCOMPARE(na, voor);
+    }
+
     void aMatchFolderWithoutPairsIsNotReplacedUnasked() {
         testsupport::PromptScript prompts;
         SchrijfGroep("Groep", 4);
@@ -208,7 +241,7 @@ private slots:
         KlikOp(f.lstGroepen, "Groep");
         prompts.answer(vbNo).answer(vbOK);
         SlaOpAls(f, "Los");
-        QCOMPARE(prompts.prompts().at(0).text, TaalTekst(46).replace('~', "Los").replace('|', '\n'));
+        QCOMPARE(prompts.prompts().at(0).text, TaalTekst(255).replace('~', "Los").replace('|', '\n'));
         QCOMPARE(prompts.last().text, TaalTekst(128).replace('|', '\n'));
         QVERIFY(QFile::exists(Pad("Los", "Spel 01 Drovik.txt")));
         QVERIFY(!QFile::exists(Pad("Los", "Los.txt")));
