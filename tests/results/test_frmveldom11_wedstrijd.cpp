@@ -181,7 +181,7 @@ private slots:
         SlaOpAls(f, "Club");
         // The question names what Yes deletes: the results of two boards.
         QCOMPARE(prompts.last().text, QString("De wedstrijd Club bestaat al en heeft uitslagen van 2 spellen.\n\n"
-                                              "Bij overschrijven worden de uitslagen van deze 2 spellen gewist.\n"
+                                              "Bij overschrijven worden de uitslagen van deze 2 spellen gewist.\n\n"
                                               "De wedstrijd Club overschrijven?"));
         QVERIFY(prompts.last().style & vbDefaultButton2);
         QCOMPARE(SessieNaam, QString("Club"));
@@ -223,8 +223,8 @@ private slots:
         prompts.answer(vbNo).answer(vbOK);
         SlaOpAls(f, "Club");
         QCOMPARE(prompts.prompts().at(0).text,
-                 QString("The match Club already exists and holds the result of 1 game.\n\n"
-                         "Overwriting deletes this result.\nOverwrite the match Club?"));
+                 QString("The contest Club already exists and holds the result of 1 game.\n\n"
+                         "Overwriting deletes this result.\n\nOverwrite the contest Club?"));
         QCOMPARE(prompts.prompts().at(0).style, vbYesNo | vbQuestion | vbDefaultButton2);
         QCOMPARE(SessieNaam, QString());
         QMap<QString, QByteArray> na;
