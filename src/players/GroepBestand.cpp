@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "shared/Bestanden.h"
+#include "shared/Tekst.h"
 
 namespace groep {
 
@@ -122,6 +123,14 @@ bool LeesParenBestand(const QString& pad, QVector<Paar>& paren, QString* fout, i
     if (fout) *fout = QFileInfo(pad).fileName();
     if (slechteRegel) *slechteRegel = slecht;
     return false;
+}
+
+QString ParenLeesMelding(const QString& bestand, const QString& fout, int slechteRegel) {
+    if (slechteRegel > 0)
+        return TaalTekst(312).replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), QString::number(slechteRegel));
+    QString tekst = TaalTekst(335);
+    if (fout.isEmpty()) tekst.remove(QStringLiteral("||#"));
+    return tekst.replace(QLatin1Char('|'), QLatin1Char('\n')).replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), fout);
 }
 
 bool SchrijfGroep(const QString& naam, const QVector<Paar>& paren, QString* fout) {

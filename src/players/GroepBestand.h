@@ -90,6 +90,12 @@ bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout = nullpt
 bool LeesParenBestand(const QString& pad, QVector<Paar>& paren, QString* fout = nullptr,
                       int* slechteRegel = nullptr, Nummering nummering = Nummering::OpPlaats);
 
+// The message for a failed read of the pair file `bestand` (LeesGroep,
+// LeesParenBestand), in the current language: the line that is no pair
+// (text 312) when `slechteRegel` > 0, otherwise the file that cannot be
+// read with the reason `fout` (text 335).
+QString ParenLeesMelding(const QString& bestand, const QString& fout, int slechteRegel);
+
 // Writes group `naam` whole (the groups folder is made when missing): one
 // pair line per pair, numbered from 01. False with a reason in `fout`, and
 // the old file untouched, when the name is not plain, there are more than 40

@@ -569,10 +569,7 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
 // Opening a group or a match
 
 void frmVeldom05Form::MeldParenLeesFout(const QString& bestand, const QString& fout, int slechteRegel) {
-    if (slechteRegel > 0)
-        Meld(TaalTekst(312).replace('~', bestand).replace('#', QString::number(slechteRegel)), vbExclamation);
-    else
-        Meld(Regels(TaalTekst(335)).replace('~', bestand).replace('#', fout), vbExclamation);
+    Meld(groep::ParenLeesMelding(bestand, fout, slechteRegel), vbExclamation);
 }
 
 void frmVeldom05Form::lstGroepBestand_Click() {

@@ -269,6 +269,25 @@ private slots:
         DoEvents();
     }
 
+    // A stored pairs file with a line that is no pair is not opened in part:
+    // saved, the pairs after the line would take its number and results.
+    void aMatchWhosePairsFileHoldsALineThatIsNoPairIsNotOpened() {
+        testsupport::PromptScript prompts;
+        NamenBestand("Leden", 8);
+        QVERIFY(groep::BewaarWedstrijd("Kapot", {{{"A1", ""}, {"B1", ""}}, {{"A2", ""}, {"B2", ""}}}, 2));
+        const QByteArray paren = "01. A1| - B1|\r\n02. A2\r\n03. A3| - B3|\r\n04. A4| - B4|\r\n";
+        testsupport::WriteTestFile(home->file("resultaten/Kapot/Kapot.txt"), paren);
+        frmVeldom05Form& f = Open();
+        Kies(f.lstNamenBestand, "Leden");
+        prompts.answer(vbOK);
+        Kies(f.lstWedstrijd, "Kapot");
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.last().text, QString("Het bestand Kapot.txt kan niet worden geopend: regel 2 is geen geldig paar."));
+        QCOMPARE(f.lstMaakGroep.ListCount(), 0);
+        QCOMPARE(f.lstWedstrijd.ListIndex(), -1);
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/Kapot/Kapot.txt")), paren);
+    }
+
     void aMatchWithResultsKeepsThemWithItsPlayers() {
         testsupport::PromptScript prompts;
         NamenBestand("Leden", 8);

@@ -134,6 +134,28 @@ private slots:
         home.reset();
     }
 
+    // The results window reads a pairs file or group file with a line that
+    // is no pair as the composer does: refused, naming the line.
+    void aLineThatIsNoPairIsNamedNotSkipped() {
+        testsupport::PromptScript prompts;
+        const QByteArray paren = "01. A1 - B1\r\n02. A2\r\n03. A3 - B3\r\n04. A4 - B4\r\n";
+        WriteTestFile(Pad("M", "M.txt"), paren);
+        WriteTestFile(home->file("groepen/G.txt"), paren);
+        frmVeldom11Form& f = Open();
+        prompts.answer(vbOK);
+        KlikOp(f.lstUitslagen, "M");
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.last().text, QString("Het bestand M.txt is geen geldig bestand van deze wedstrijd (regel 2)."));
+        QCOMPARE(f.lstParen.ListCount(), 0);
+        QVERIFY(!f.cmdStart.Enabled());
+        prompts.answer(vbOK);
+        KlikOp(f.lstGroepen, "G");
+        QCOMPARE(prompts.last().text, QString("Het bestand G.txt kan niet worden geopend: regel 2 is geen geldig paar."));
+        QCOMPARE(f.lstParen.ListCount(), 0);
+        QVERIFY(!f.cmdOpslaanAls.Enabled());
+        QCOMPARE(ReadTestFile(Pad("M", "M.txt")), paren);
+    }
+
     void startUsesTheMatchsOwnPairs() {
         testsupport::PromptScript prompts;
         SchrijfGroep("Groot", 6);
