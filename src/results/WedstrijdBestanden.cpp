@@ -440,15 +440,6 @@ QString SchrijfMelding(const QString& bestand, const QString& fout) {
 
 // --- Pairs file ------------------------------------------------------------
 
-QString PaarItem(const QString& regel) {
-    const QString scheiding = QStringLiteral(" - ");
-    const int i = static_cast<int>(regel.indexOf(scheiding));
-    auto zonderMail = [](const QString& deel) { return deel.section(QLatin1Char('|'), 0, 0); };
-    if (i < 0)
-        return zonderMail(regel);
-    return zonderMail(regel.left(i)) + scheiding + zonderMail(regel.mid(i + scheiding.size()));
-}
-
 LeesUitkomst LeesParen(const QString& wedstrijd, QVector<groep::Paar>& paren) {
     paren.clear();
     QStringList regels;

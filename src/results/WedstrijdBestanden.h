@@ -132,10 +132,6 @@ QString SchrijfMelding(const QString& bestand, const QString& fout);
 
 // --- Pairs file ------------------------------------------------------------
 
-// The pair item of a pair line "NN. NameA|MailA - NameB|MailB": the mail
-// parts dropped, "NN. NameA - NameB". A line without mail parts stays.
-QString PaarItem(const QString& regel);
-
 // The pairs of the match, read by the one reader of pair lines
 // (groep::LeesPaarRegels) with their numbers fixed: blank lines are skipped,
 // the k-th pair line must be a pair numbered k (01. to 40.), since a pair's
