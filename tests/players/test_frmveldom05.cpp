@@ -503,6 +503,14 @@ private slots:
         f.cmdOK.Click();
         QCOMPARE(prompts.count(), 3);
         QVERIFY(QFileInfo::exists(home->file("resultaten/Ronde 9/Ronde 9.txt")));
+        // A name too long for the match's files is refused whole.
+        prompts.answer(vbOK);
+        f.txtWijzig.userEdited(QString(250, 'x'));
+        f.cmdOK.Click();
+        QCOMPARE(prompts.last().text, TaalTekst(250).replace("|", "\n"));
+        QCOMPARE(QDir(home->file("resultaten")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList({"Bezet", "Ronde 9"}));
+        QVERIFY(QFileInfo::exists(home->file("resultaten/Ronde 9/Ronde 9 overzicht.txt")));
         // Rename of the names file keeps it as the one opened.
         Kies(f.lstNamenBestand, "Leden");
         f.txtWijzig.userEdited("Leden 2026");
