@@ -41,8 +41,8 @@ QStringList NieuweLes(int aantal) {
 bool IsVrij(const QString& slotRegel) { return slotRegel.mid(3).trimmed() == TwintigTildes; }
 
 QString LesPad(const QString& naam) {
+    if (!EigenNaamGeldig(naam)) return QString();
     const QString bestand = naam + QStringLiteral(".txt");
-    if (!platform::isPlainFileName(bestand)) return QString();
     return platform::programPath(QStringLiteral("bewaar/") + bestand);
 }
 

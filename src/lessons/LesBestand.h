@@ -32,8 +32,8 @@ QStringList NieuweLes(int aantal);
 // characters, trimmed, is twenty "~".
 bool IsVrij(const QString& slotRegel);
 
-// The path of lesson `naam` in the bewaar folder, or "" when naam & ".txt"
-// is not one plain file name.
+// The path of lesson `naam` in the bewaar folder, or "" when naam is no
+// name of the user's own (EigenNaamGeldig).
 QString LesPad(const QString& naam);
 // Lesson names of a folder listing (see spel::SpelSetNamen).
 QStringList LesNamen(const QStringList& bestandsnamen, bool omgekeerd);

@@ -13,7 +13,7 @@ namespace bewaarnaam {
 
 QString BestandVoorNaam(const QString& map, const QString& naam) {
     const QString n = naam.trimmed();
-    if (n.isEmpty() || n.contains(QChar('/')) || n.contains(QChar('\\')) || n == "." || n == "..")
+    if (!EigenNaamGeldig(n))
         return QString();
     const QString folder = platform::programPath(map);
     const QString pad = platform::resolveBelow(folder, n + QStringLiteral(".txt"));

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "shared/Bestanden.h"
+
 namespace bewaarnaam {
 
 namespace {
@@ -32,7 +34,7 @@ bool TikWeigeren(QChar teken, const QString& weigerTekst) {
 
 bool NaamToegestaan(const QString& naam, const QString& weigerTekst) {
     const QString n = naam.trimmed();
-    if (n.isEmpty() || n == QStringLiteral(".") || n == QStringLiteral(".."))
+    if (!EigenNaamGeldig(n))
         return false;
     const QString geweigerd = GeweigerdeTekens(weigerTekst);
     for (QChar c : n) {

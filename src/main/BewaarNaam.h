@@ -25,8 +25,9 @@ bool TikWeigeren(QChar teken, const QString& weigerTekst);
 
 // Whole-name check, made on OK and Enter whatever way the text came in
 // (typed, pasted, from the calendar). The name is checked as trimmed. It is
-// refused when it is empty, is "." or "..", or holds "/", "\", a control
-// character or a refused character.
+// refused when EigenNaamGeldig (shared/Bestanden.h) refuses it (empty, "."
+// or "..", a "." in front) or when it holds "/", "\", a control character or
+// a refused character.
 bool NaamToegestaan(const QString& naam, const QString& weigerTekst);
 
 }  // namespace bewaarnaam

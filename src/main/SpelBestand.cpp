@@ -5,6 +5,7 @@
 #include "main/SpelRecord.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "shared/Bestanden.h"
 #include "shared/Tekst.h"
 
 namespace spel {
@@ -51,9 +52,9 @@ SpelSetUitkomst ControleerSpelSet(const QStringList& regels) {
 }
 
 QString SpelSetPad(const QString& naam) {
-    const QString bestand = naam + QStringLiteral(".txt");
-    if (!platform::isPlainFileName(bestand))
+    if (!EigenNaamGeldig(naam))
         return QString();
+    const QString bestand = naam + QStringLiteral(".txt");
     return platform::programPath(QStringLiteral("spellen/") + bestand);
 }
 

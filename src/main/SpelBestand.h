@@ -25,8 +25,8 @@ enum class SpelSetFout {
 constexpr qint64 kSpelSetMax = 256 * 1024;
 
 // The path of the deal set file `naam` in the deal set folder, or "" when
-// naam & ".txt" is not one plain file name (isPlainFileName): such a name
-// never reaches a file outside the folder.
+// naam is no name of the user's own (EigenNaamGeldig): such a name never
+// reaches a file outside the folder, nor one of the program's hidden files.
 QString SpelSetPad(const QString& naam);
 
 struct SpelSet {

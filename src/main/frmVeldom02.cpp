@@ -12,6 +12,7 @@
 #include "platform/TextFile.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "players/GroepWedstrijd.h"
 #include "players/frmVeldom04.h"
 #include "players/frmVeldom05.h"
 #include "results/WedstrijdBestanden.h"
@@ -262,11 +263,15 @@ bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
     SessieNaam = naam;
     SessieBestand = uitslag::WedstrijdMapPad(naam) + QLatin1Char('/') + parenNaam;
     // Asked before anything is written: No leaves an existing match whole,
-    // its mail list included. Yes replaces the whole match.
+    // its mail list included. Yes replaces the whole match, and with it
+    // every result typed: the question then says so, with the boards' count.
     const bool paren = BestandBestaat(uitslag::LeesPad(uitslag::WedstrijdBestand::Paren, naam)) == 1;
     if (paren || uitslag::WedstrijdMapGevuld(naam)) {
-        QString vraag = TaalTekst(46);
-        vraag.replace(QChar('~'), paren ? parenNaam : naam).replace(QChar('|'), QChar('\n'));
+        const int spellen = static_cast<int>(groep::SpellenMetUitslag(naam).size());
+        QString vraag = spellen == 0 ? TaalTekst(46).replace(QChar('~'), paren ? parenNaam : naam)
+                        : spellen == 1 ? TaalTekst(255).replace(QChar('~'), naam)
+                                       : TaalTekst(254).replace(QChar('~'), naam).replace(QChar('#'), QString::number(spellen));
+        vraag.replace(QChar('|'), QChar('\n'));
         if (MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
             SessieBestand.clear();
             SessieNaam.clear();

@@ -7,6 +7,8 @@
 
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "shared/Bestanden.h"
+#include "shared/Tekst.h"
 
 namespace groep {
 
@@ -42,18 +44,41 @@ QString PaarTekst(int nummer, const Paar& paar) {
     return Nummer(nummer) + QStringLiteral(". ") + paar.eerste.naam + kScheiding + paar.tweede.naam;
 }
 
-bool LeesPaarRegel(const QString& regel, Paar& paar) {
-    static const QRegularExpression nummer(QStringLiteral("^\\s*\\d{1,3}\\. ?"));
+bool LeesPaarRegel(const QString& regel, Paar& paar, int* nummer) {
+    static const QRegularExpression nummerVooraan(QStringLiteral("^\\s*(\\d{1,3})\\. ?"));
+    if (nummer) *nummer = 0;
     QString rest = regel;
-    const QRegularExpressionMatch m = nummer.match(rest);
+    const QRegularExpressionMatch m = nummerVooraan.match(rest);
     if (m.hasMatch())
         rest = rest.mid(m.capturedLength());
     const int i = static_cast<int>(rest.indexOf(kScheiding));
     if (rest.trimmed().isEmpty() || i < 0 || rest.indexOf(kScheiding, i + 1) >= 0)
         return false;
-    paar.eerste = LeesSpeler(rest.left(i));
-    paar.tweede = LeesSpeler(rest.mid(i + kScheiding.size()));
+    const QString eerste = rest.left(i);
+    const QString tweede = rest.mid(i + kScheiding.size());
+    if (eerste.count(QLatin1Char('|')) > 1 || tweede.count(QLatin1Char('|')) > 1)
+        return false;
+    paar.eerste = LeesSpeler(eerste);
+    paar.tweede = LeesSpeler(tweede);
+    if (nummer && m.hasMatch()) *nummer = m.captured(1).toInt();
     return true;
+}
+
+int LeesPaarRegels(const QStringList& regels, Nummering nummering, QVector<Paar>& paren) {
+    paren.clear();
+    QVector<Paar> gelezen;
+    for (int r = 0; r < regels.size(); ++r) {
+        if (regels.at(r).trimmed().isEmpty())
+            continue;
+        Paar paar;
+        int nummer = 0;
+        if (!LeesPaarRegel(regels.at(r), paar, &nummer) || gelezen.size() >= kMaxParen ||
+            (nummering == Nummering::Vast && nummer != gelezen.size() + 1))
+            return r + 1;
+        gelezen << paar;
+    }
+    paren = gelezen;
+    return 0;
 }
 
 bool PaarSchrijfbaar(const Paar& paar) {
@@ -69,7 +94,7 @@ QStringList PaarRegels(const QVector<Paar>& paren) {
 }
 
 QString GroepPad(const QString& naam) {
-    if (!platform::isPlainFileName(naam) || naam != naam.trimmed())
+    if (!EigenNaamGeldig(naam))
         return QString();
     return platform::programPath(QStringLiteral("groepen/") + naam + QStringLiteral(".txt"));
 }
@@ -85,31 +110,27 @@ bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout, int* sl
     return LeesParenBestand(pad, paren, fout, slechteRegel);
 }
 
-bool LeesParenBestand(const QString& pad, QVector<Paar>& paren, QString* fout, int* slechteRegel) {
+bool LeesParenBestand(const QString& pad, QVector<Paar>& paren, QString* fout, int* slechteRegel,
+                      Nummering nummering) {
     paren.clear();
     if (slechteRegel) *slechteRegel = 0;
     QStringList regels;
     if (!platform::readTextLines(pad, regels, fout, kGroepMax))
         return false;
-    QVector<Paar> gelezen;
-    for (int r = 0; r < regels.size(); ++r) {
-        const QString& regel = regels.at(r);
-        Paar paar;
-        if (!LeesPaarRegel(regel, paar)) {
-            if (regel.count(kScheiding) < 2)
-                continue;
-            if (fout) *fout = QFileInfo(pad).fileName();
-            if (slechteRegel) *slechteRegel = r + 1;
-            return false;
-        }
-        if (gelezen.size() >= kMaxParen) {
-            if (fout) *fout = QFileInfo(pad).fileName();
-            return false;
-        }
-        gelezen << paar;
-    }
-    paren = gelezen;
-    return true;
+    const int slecht = LeesPaarRegels(regels, nummering, paren);
+    if (slecht == 0)
+        return true;
+    if (fout) *fout = QFileInfo(pad).fileName();
+    if (slechteRegel) *slechteRegel = slecht;
+    return false;
+}
+
+QString ParenLeesMelding(const QString& bestand, const QString& fout, int slechteRegel) {
+    if (slechteRegel > 0)
+        return TaalTekst(312).replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), QString::number(slechteRegel));
+    QString tekst = TaalTekst(335);
+    if (fout.isEmpty()) tekst.remove(QStringLiteral("||#"));
+    return tekst.replace(QLatin1Char('|'), QLatin1Char('\n')).replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), fout);
 }
 
 bool SchrijfGroep(const QString& naam, const QVector<Paar>& paren, QString* fout) {

@@ -38,12 +38,29 @@ QString PaarRegel(int nummer, const Paar& paar);
 QString PaarTekst(int nummer, const Paar& paar);
 
 // Takes a pair line apart: the leading number ("NN. ") is dropped, the
-// rest split at the first " - " into the two players and each at its first
-// "|" into name and address (both trimmed). A line without the number is
-// taken as it stands. False for a blank line, one without " - ", and one
-// with more than one " - " (a name holding the separator: where one player
-// ends is not known, so no pair is made of it).
-bool LeesPaarRegel(const QString& regel, Paar& paar);
+// rest split at the " - " into the two players and each at its "|" into
+// name and address (both trimmed). A line without the number is taken as it
+// stands; `nummer` (when given) gets the number, 0 without one. False for a
+// line that is no pair: a blank one, one without " - ", one with more than
+// one " - " (a name holding the separator: where one player ends is not
+// known) and one with a player holding more than one "|" (the address would
+// hold a "|", and the pair could never be written back).
+bool LeesPaarRegel(const QString& regel, Paar& paar, int* nummer = nullptr);
+
+// How the pairs of a list file are numbered. A group's pairs take their
+// place among the pair lines (a group file numbered 07, 09, 12 opens as
+// 01, 02, 03). A match's pairs keep the numbers its results are tied to:
+// its k-th pair line must carry the number k.
+enum class Nummering { OpPlaats, Vast };
+
+// The one reader of pair lines, for group files and the pairs file of a
+// match alike (composer, seat mail and results side). Blank lines are
+// skipped; every other line must be a pair (LeesPaarRegel), numbered as
+// `nummering` asks, and there are at most 40. Returns 0 with the pairs in
+// `paren`, or the 1-based number of the first line that breaks a rule with
+// `paren` empty: a file with such a line is never read in part, since the
+// pairs after the line would take other numbers.
+int LeesPaarRegels(const QStringList& regels, Nummering nummering, QVector<Paar>& paren);
 
 // True when pair number `nummer` plays North-South (odd), false for
 // East-West (even).
@@ -58,20 +75,26 @@ inline bool GroepOpslaanMogelijk(int aantal) {
 }
 
 // The path of group file `naam` (the name without ".txt"), or "" when the
-// name is not one plain file name.
+// name is no name of the user's own (EigenNaamGeldig: one plain name, no
+// blanks around it, no "." in front).
 QString GroepPad(const QString& naam);
 
-// The pairs of group `naam`, renumbered by their position: blank lines and
-// lines without " - " are skipped. False (with a reason that names the file
-// in `fout`) when the file is missing, not a regular file, too large, cannot
-// be read, or holds more than 40 pairs; `paren` is then empty. A line with
-// more than one " - " fails the whole read too, with its 1-based number in
-// `slechteRegel` (0 for the other failures): its pair cannot be told apart.
+// The pairs of group `naam`, renumbered by their position (LeesPaarRegels).
+// False (with a reason that names the file in `fout`) when the file is
+// missing, not a regular file, too large or cannot be read, or holds a line
+// that is no pair or a 41st pair: then with that line's 1-based number in
+// `slechteRegel` (0 for the other failures). `paren` is empty after a failure.
 bool LeesGroep(const QString& naam, QVector<Paar>& paren, QString* fout = nullptr, int* slechteRegel = nullptr);
-// The pairs of the list file at `pad` (a group, or the pairs of a match), by
-// the same rules as LeesGroep.
+// The pairs of the list file at `pad` by the same rules, numbered as
+// `nummering` asks.
 bool LeesParenBestand(const QString& pad, QVector<Paar>& paren, QString* fout = nullptr,
-                      int* slechteRegel = nullptr);
+                      int* slechteRegel = nullptr, Nummering nummering = Nummering::OpPlaats);
+
+// The message for a failed read of the pair file `bestand` (LeesGroep,
+// LeesParenBestand), in the current language: the line that is no pair
+// (text 312) when `slechteRegel` > 0, otherwise the file that cannot be
+// read with the reason `fout` (text 335).
+QString ParenLeesMelding(const QString& bestand, const QString& fout, int slechteRegel);
 
 // Writes group `naam` whole (the groups folder is made when missing): one
 // pair line per pair, numbered from 01. False with a reason in `fout`, and

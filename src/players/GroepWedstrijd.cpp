@@ -43,32 +43,40 @@ bool WedstrijdBestaat(const QString& wedstrijd) {
     return !map.isEmpty() && QFileInfo(map).isDir();
 }
 
-bool WedstrijdHeeftUitslagen(const QString& wedstrijd) {
-    if (!WedstrijdBestaat(wedstrijd)) return false;
+QList<int> SpellenMetUitslag(const QString& wedstrijd) {
+    QList<int> spellen;
+    if (!WedstrijdBestaat(wedstrijd)) return spellen;
+    QVector<bool> gevuld(uitslag::kMaxSpellen + 1, false);
     QString vlaggen;
-    if (uitslag::LeesKlaar(wedstrijd, uitslag::kMaxSpellen, vlaggen).Gelukt() &&
-        vlaggen.contains(QLatin1Char('1')))
-        return true;
+    if (uitslag::LeesKlaar(wedstrijd, uitslag::kMaxSpellen, vlaggen).Gelukt())
+        for (int i = 0; i < vlaggen.size() && i < uitslag::kMaxSpellen; ++i)
+            if (vlaggen.at(i) == QLatin1Char('1')) gevuld[i + 1] = true;
     std::vector<QStringList> rijen;
     if (uitslag::LeesOverzicht(wedstrijd, rijen).Gelukt()) {
         for (size_t r = 1; r < rijen.size(); ++r)
-            for (int c = 1; c < rijen[r].size(); ++c)
-                if (!rijen[r].at(c).trimmed().isEmpty()) return true;
+            for (int c = 1; c < rijen[r].size() && c <= uitslag::kMaxSpellen; ++c)
+                if (!rijen[r].at(c).trimmed().isEmpty()) gevuld[c] = true;
     }
-    for (int bord = 1; bord <= uitslag::kMaxSpellen; ++bord)
-        if (QFileInfo::exists(uitslag::LeesPad(WedstrijdBestand::SpelUitslag, wedstrijd, bord)))
-            return true;
-    return false;
+    for (int bord = 1; bord <= uitslag::kMaxSpellen; ++bord) {
+        for (WedstrijdBestand soort : {WedstrijdBestand::SpelUitslag, WedstrijdBestand::SpelExport})
+            if (QFileInfo::exists(uitslag::LeesPad(soort, wedstrijd, bord))) gevuld[bord] = true;
+        if (gevuld[bord]) spellen << bord;
+    }
+    return spellen;
 }
 
+bool WedstrijdHeeftUitslagen(const QString& wedstrijd) { return !SpellenMetUitslag(wedstrijd).isEmpty(); }
+
 bool LeesWedstrijdParen(const QString& wedstrijd, QVector<Paar>& paren, QString* fout, int* slechteRegel) {
-    const QString pad = uitslag::LeesPad(WedstrijdBestand::Paren, wedstrijd);
-    if (pad.isEmpty()) {
-        paren.clear();
-        if (fout) *fout = wedstrijd;
-        return false;
-    }
-    return LeesParenBestand(pad, paren, fout, slechteRegel);
+    if (slechteRegel) *slechteRegel = 0;
+    const uitslag::LeesUitkomst u = uitslag::LeesParen(wedstrijd, paren);
+    if (u.Gelukt() || u.fout == uitslag::LeesFout::Leeg) return true;
+    if (fout)
+        *fout = u.fout == uitslag::LeesFout::Vreemd ? u.bestand
+                : u.reden.isEmpty()                  ? uitslag::LeesMelding(u)
+                                                     : u.reden;
+    if (slechteRegel && u.fout == uitslag::LeesFout::Vreemd) *slechteRegel = u.regel;
+    return false;
 }
 
 namespace {
@@ -264,9 +272,24 @@ NaamFout HernoemWedstrijd(const QString& oud, QString& nieuw, const QString& wei
                                       QFileInfo(oudeMap).fileName(), fout);
     if (f != NaamFout::Geen) return f;
     if (uitslag::WedstrijdNaamBotst(nieuw)) return NaamFout::BordNaam;
+    if (!uitslag::WedstrijdNaamPast(nieuw)) return NaamFout::TeLang;
     if (oudeMap.isEmpty() || !QFileInfo(oudeMap).isDir() || QFileInfo(oudeMap).isSymLink()) {
         if (fout) *fout = oud;
         return NaamFout::Mislukt;
+    }
+    // Every new name is made first: a match is renamed whole or not at all.
+    QList<QPair<QString, QString>> namen;
+    for (WedstrijdBestand soort : kEigen) {
+        for (int taal : {10, 11}) {
+            const QString van = uitslag::WedstrijdBestandsnaam(soort, oud, 0, taal);
+            if (van.isEmpty() || !QFileInfo(oudeMap + QLatin1Char('/') + van).isFile()) continue;
+            const QString naar = uitslag::WedstrijdBestandsnaam(soort, nieuw, 0, taal);
+            if (naar.isEmpty()) {
+                if (fout) *fout = van;
+                return NaamFout::TeLang;
+            }
+            if (van != naar && !namen.contains(qMakePair(van, naar))) namen << qMakePair(van, naar);
+        }
     }
     // The match's own files first, inside the old folder, so that a failure
     // can be undone; the board files are never looked at.
@@ -274,22 +297,16 @@ NaamFout HernoemWedstrijd(const QString& oud, QString& nieuw, const QString& wei
     auto terugdraaien = [&] {
         for (const auto& [van, naar] : gedaan) QFile::rename(naar, van);
     };
-    for (WedstrijdBestand soort : kEigen) {
-        for (int taal : {10, 11}) {
-            const QString van = uitslag::WedstrijdBestandsnaam(soort, oud, 0, taal);
-            const QString naar = uitslag::WedstrijdBestandsnaam(soort, nieuw, 0, taal);
-            if (van.isEmpty() || naar.isEmpty() || van == naar) continue;
-            const QString vanPad = oudeMap + QLatin1Char('/') + van;
-            if (!QFileInfo(vanPad).isFile()) continue;
-            const QString naarPad = oudeMap + QLatin1Char('/') + naar;
-            QFile bestand(vanPad);
-            if (QFileInfo::exists(naarPad) || !bestand.rename(naarPad)) {
-                if (fout) *fout = van + QStringLiteral(": ") + bestand.errorString();
-                terugdraaien();
-                return NaamFout::Mislukt;
-            }
-            gedaan << qMakePair(vanPad, naarPad);
+    for (const auto& [van, naar] : namen) {
+        const QString vanPad = oudeMap + QLatin1Char('/') + van;
+        const QString naarPad = oudeMap + QLatin1Char('/') + naar;
+        QFile bestand(vanPad);
+        if (QFileInfo::exists(naarPad) || !bestand.rename(naarPad)) {
+            if (fout) *fout = van + QStringLiteral(": ") + bestand.errorString();
+            terugdraaien();
+            return NaamFout::Mislukt;
         }
+        gedaan << qMakePair(vanPad, naarPad);
     }
     if (!QDir().rename(oudeMap, doel)) {
         if (fout) *fout = oud;

@@ -17,13 +17,19 @@ namespace groep {
 // True when the folder resultaten\<w> exists.
 bool WedstrijdBestaat(const QString& wedstrijd);
 
-// True when the match holds anything typed on the results side: a done
-// flag set, a filled board cell in the overview, or a board result file.
+// The boards of the match that hold anything typed on the results side, in
+// ascending order: a done flag set, a filled cell in the board's column of
+// the overview, or a result or export file of the board.
+QList<int> SpellenMetUitslag(const QString& wedstrijd);
+
+// True when the match holds anything typed on the results side (a board of
+// SpellenMetUitslag).
 bool WedstrijdHeeftUitslagen(const QString& wedstrijd);
 
-// The match's stored pairs, read by the rules of a group file: false (with
-// the reason, and the number of a line that is no pair) when the file is
-// missing, unreadable or holds such a line.
+// The match's stored pairs, read as the results side reads them
+// (uitslag::LeesParen): false (with the reason, and the number of a line
+// that is no pair or out of number) when the file is missing, unreadable or
+// holds such a line. An empty file holds no pairs.
 bool LeesWedstrijdParen(const QString& wedstrijd, QVector<Paar>& paren, QString* fout = nullptr,
                         int* slechteRegel = nullptr);
 
@@ -69,8 +75,9 @@ QVector<QStringList> OverzichtRijen(const QVector<QStringList>& bestaand, const 
 QStringList EigenWedstrijdBestanden(const QString& wedstrijd);
 
 // Why a new name is refused, or Geen when it may be used. BordNaam: a
-// match name that its pairs file would share with a board file.
-enum class NaamFout { Geen, Ongeldig, Bestaat, Mislukt, BordNaam };
+// match name that its pairs file would share with a board file. TeLang: a
+// match name too long for the files named after it.
+enum class NaamFout { Geen, Ongeldig, Bestaat, Mislukt, BordNaam, TeLang };
 
 // Renames the file <map>\<oudBestand> (its real name, extension included, in
 // whatever case it has: "Dinsdag.TXT") to <nieuw> with the same extension.
@@ -83,8 +90,10 @@ NaamFout HernoemBestand(const QString& map, const QString& oudBestand, QString& 
 
 // Renames match `oud` to `nieuw`: the folder and exactly the files of
 // EigenWedstrijdBestanden (their leading match name replaced); board result
-// files keep their names. Checked as HernoemBestand. On failure everything
-// keeps its old name.
+// files keep their names. Checked as HernoemBestand, and every new file name
+// is made before anything is renamed: a name whose files would not fit the
+// file system is refused (TeLang) with nothing changed. On failure
+// everything keeps its old name.
 NaamFout HernoemWedstrijd(const QString& oud, QString& nieuw, const QString& weigerTekst,
                           QString* fout = nullptr);
 

@@ -569,12 +569,7 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
 // Opening a group or a match
 
 void frmVeldom05Form::MeldParenLeesFout(const QString& bestand, const QString& fout, int slechteRegel) {
-    if (slechteRegel > 0)
-        Meld(TaalTekst(312).replace('~', bestand).replace('#', QString::number(slechteRegel)) + "\n\n" +
-                 TaalTekst(310),
-             vbExclamation);
-    else
-        Meld(Regels(TaalTekst(335)).replace('~', bestand).replace('#', fout), vbExclamation);
+    Meld(groep::ParenLeesMelding(bestand, fout, slechteRegel), vbExclamation);
 }
 
 void frmVeldom05Form::lstGroepBestand_Click() {
@@ -712,6 +707,10 @@ void frmVeldom05Form::cmdOK_Click() {
     case groep::NaamFout::Geen: break;
     case groep::NaamFout::BordNaam:
         Meld(TaalTekst(315).replace('~', nieuw), vbInformation);
+        ZetFocus(*this, txtWijzig);
+        return;
+    case groep::NaamFout::TeLang:
+        Meld(Regels(TaalTekst(250)), vbInformation);
         ZetFocus(*this, txtWijzig);
         return;
     case groep::NaamFout::Ongeldig:

@@ -351,6 +351,13 @@ void frmVeldom10Form::lstGroepBestanden_Click() {
         Melding(tekst.replace(QLatin1Char('~'), QFileInfo(pad).fileName()), vbExclamation);
         regels.clear();
     }
+    // Read by the one reader of pair lines first: a file with a line that
+    // is no pair is named with that line, and nobody of it is mailed.
+    QVector<groep::Paar> paren;
+    if (const int slecht = groep::LeesPaarRegels(regels, groep::Nummering::OpPlaats, paren); slecht > 0) {
+        Melding(groep::ParenLeesMelding(QFileInfo(pad).fileName(), QString(), slecht), vbExclamation);
+        regels.clear();
+    }
     const WindIndeling indeling = DeelGroepIn(regels);
     for (int w = 0; w < kWinden; ++w)
         for (const WindSpeler& s : indeling.wind[w]) WindLijst(w).AddItem(s.naam + QLatin1Char('|') + s.adres);

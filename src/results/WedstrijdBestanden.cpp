@@ -18,6 +18,7 @@
 #include "platform/TextFile.h"
 #include "results/ContractNotatie.h"
 #include "results/SchrijfWachtrij.h"
+#include "shared/Bestanden.h"
 #include "shared/Tekst.h"
 
 namespace uitslag {
@@ -169,8 +170,7 @@ bool WedstrijdNaamPast(const QString& wedstrijd) {
 }
 
 QString WedstrijdMapPad(const QString& wedstrijd) {
-    if (!platform::isPlainFileName(wedstrijd) || wedstrijd != wedstrijd.trimmed() ||
-        !WedstrijdNaamPast(wedstrijd))
+    if (!EigenNaamGeldig(wedstrijd) || !WedstrijdNaamPast(wedstrijd))
         return QString();
     return platform::programPath(QStringLiteral("resultaten/") + wedstrijd);
 }
@@ -509,32 +509,22 @@ QString SchrijfMelding(const QString& bestand, const QString& fout) {
 
 // --- Pairs file ------------------------------------------------------------
 
-QString PaarItem(const QString& regel) {
-    const QString scheiding = QStringLiteral(" - ");
-    const int i = static_cast<int>(regel.indexOf(scheiding));
-    auto zonderMail = [](const QString& deel) { return deel.section(QLatin1Char('|'), 0, 0); };
-    if (i < 0)
-        return zonderMail(regel);
-    return zonderMail(regel.left(i)) + scheiding + zonderMail(regel.mid(i + scheiding.size()));
-}
-
-LeesUitkomst LeesParen(const QString& wedstrijd, QStringList& paren) {
+LeesUitkomst LeesParen(const QString& wedstrijd, QVector<groep::Paar>& paren) {
     paren.clear();
     QStringList regels;
     LeesUitkomst u = LeesRegels(WedstrijdBestand::Paren, wedstrijd, 0, regels);
     if (!u.Gelukt())
         return u;
-    static const QRegularExpression nummer(QStringLiteral("^\\s*(\\d{1,2})\\. "));
-    QStringList items;
-    for (int i = 0; i < regels.size(); ++i) {
-        if (regels.at(i).trimmed().isEmpty())
-            continue;
-        const QRegularExpressionMatch m = nummer.match(regels.at(i));
-        if (!m.hasMatch() || m.captured(1).toInt() != items.size() + 1 || items.size() >= kMaxParen)
-            return Vreemd(u, i + 1);
-        items << PaarItem(regels.at(i));
-    }
-    paren = items;
+    if (const int slecht = groep::LeesPaarRegels(regels, groep::Nummering::Vast, paren); slecht > 0)
+        return Vreemd(u, slecht);
+    return u;
+}
+
+LeesUitkomst LeesParen(const QString& wedstrijd, QStringList& paren) {
+    paren.clear();
+    QVector<groep::Paar> gelezen;
+    const LeesUitkomst u = LeesParen(wedstrijd, gelezen);
+    for (int i = 0; i < gelezen.size(); ++i) paren << groep::PaarTekst(i + 1, gelezen.at(i));
     return u;
 }
 

@@ -19,6 +19,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "players/GroepBestand.h"
+
 namespace uitslag {
 
 enum class WedstrijdBestand {
@@ -48,7 +50,8 @@ constexpr int kMaxTafels = 20;
 // file name (W and " overzicht.txt") fits the file system's 255 bytes.
 bool WedstrijdNaamPast(const QString& wedstrijd);
 
-// The match folder, or "" when W is not one plain name or is too long for
+// The match folder, or "" when W is no name of the user's own
+// (EigenNaamGeldig: one plain name, no "." in front) or is too long for
 // the files named after it (WedstrijdNaamPast).
 QString WedstrijdMapPad(const QString& wedstrijd);
 
@@ -136,13 +139,13 @@ QString SchrijfMelding(const QString& bestand, const QString& fout);
 
 // --- Pairs file ------------------------------------------------------------
 
-// The pair item of a pair line "NN. NameA|MailA - NameB|MailB": the mail
-// parts dropped, "NN. NameA - NameB". A line without mail parts stays.
-QString PaarItem(const QString& regel);
-
-// The pair items of the match, in file order. Blank lines are skipped; the
-// k-th pair line must start with the number k and a point (01. to 40.),
-// since a pair's number is its row in the results grid.
+// The pairs of the match, read by the one reader of pair lines
+// (groep::LeesPaarRegels) with their numbers fixed: blank lines are skipped,
+// the k-th pair line must be a pair numbered k (01. to 40.), since a pair's
+// number is its row in the results grid. A line that breaks this fails the
+// read (Vreemd, with its line): no pair after it is ever renumbered.
+LeesUitkomst LeesParen(const QString& wedstrijd, QVector<groep::Paar>& paren);
+// The same pairs as items "NN. NameA - NameB".
 LeesUitkomst LeesParen(const QString& wedstrijd, QStringList& paren);
 bool SchrijfParen(const QString& wedstrijd, const QStringList& paren, QString* fout = nullptr);
 

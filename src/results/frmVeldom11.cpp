@@ -388,8 +388,9 @@ void frmVeldom11Form::lstGroepen_Click() {
     lstParen.Clear();
     QVector<groep::Paar> paren;
     QString fout;
-    if (!groep::LeesGroep(naam, paren, &fout)) {
-        Meld(fout, vbOKOnly | vbExclamation);
+    int slechteRegel = 0;
+    if (!groep::LeesGroep(naam, paren, &fout, &slechteRegel)) {
+        Meld(groep::ParenLeesMelding(naam + QStringLiteral(".txt"), fout, slechteRegel), vbOKOnly | vbExclamation);
         lstGroepen.SetTag("");
         cmdOpslaanAls.SetEnabled(false);
         return;

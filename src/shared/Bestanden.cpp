@@ -16,6 +16,10 @@ int BestandBestaat(const QString& pad) {
     return info.size() > 0 ? 1 : 0;
 }
 
+bool EigenNaamGeldig(const QString& naam) {
+    return platform::isPlainFileName(naam) && naam == naam.trimmed() && !naam.startsWith(QLatin1Char('.'));
+}
+
 void MaakMappen(QString& pad) {
     if (!pad.endsWith(QLatin1Char('\\')) && !pad.endsWith(QLatin1Char('/')))
         pad += QLatin1Char('/');

@@ -8,6 +8,16 @@
 // missing, a folder, or cannot be read.
 int BestandBestaat(const QString& pad);
 
+// The one rule for the name of a file or folder the program keeps for the
+// user (deal set, names file, group, match, lesson), checked by every path
+// built from such a name and by the check of every typed name: one plain
+// path component (no separator, not "." or "..", no control character), no
+// blanks around it, and no "." in front. A name starting with "." is hidden
+// from every list and would share the form of the program's own working
+// files and folders (".nieuw-...", ".oud-...", ".drovik-tmp...."), which
+// the start-up clean-up removes.
+bool EigenNaamGeldig(const QString& naam);
+
 // Makes `pad` end with a separator (the caller's variable changes) and
 // creates every missing folder along it, parents first. Errors are ignored:
 // the caller finds out when it writes a file there.

@@ -269,6 +269,25 @@ private slots:
         DoEvents();
     }
 
+    // A stored pairs file with a line that is no pair is not opened in part:
+    // saved, the pairs after the line would take its number and results.
+    void aMatchWhosePairsFileHoldsALineThatIsNoPairIsNotOpened() {
+        testsupport::PromptScript prompts;
+        NamenBestand("Leden", 8);
+        QVERIFY(groep::BewaarWedstrijd("Kapot", {{{"A1", ""}, {"B1", ""}}, {{"A2", ""}, {"B2", ""}}}, 2));
+        const QByteArray paren = "01. A1| - B1|\r\n02. A2\r\n03. A3| - B3|\r\n04. A4| - B4|\r\n";
+        testsupport::WriteTestFile(home->file("resultaten/Kapot/Kapot.txt"), paren);
+        frmVeldom05Form& f = Open();
+        Kies(f.lstNamenBestand, "Leden");
+        prompts.answer(vbOK);
+        Kies(f.lstWedstrijd, "Kapot");
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.last().text, QString("Het bestand Kapot.txt kan niet worden geopend: regel 2 is geen geldig paar."));
+        QCOMPARE(f.lstMaakGroep.ListCount(), 0);
+        QCOMPARE(f.lstWedstrijd.ListIndex(), -1);
+        QCOMPARE(testsupport::ReadTestFile(home->file("resultaten/Kapot/Kapot.txt")), paren);
+    }
+
     void aMatchWithResultsKeepsThemWithItsPlayers() {
         testsupport::PromptScript prompts;
         NamenBestand("Leden", 8);
@@ -441,7 +460,7 @@ private slots:
         testsupport::PromptScript prompts;
         testsupport::WriteTestFile(home->file("namen/Leden.txt"),
                                    "1|Jan|j@x.nl\r\n2|Jan de Vries|v@x.nl\r\n3|Els|e@x.nl\r\n4|Kees|k@x.nl\r\n");
-        testsupport::WriteTestFile(home->file("groepen/G.txt"), "01. Jan|j@x.nl - Els|\r\nkapotte regel\r\n");
+        testsupport::WriteTestFile(home->file("groepen/G.txt"), "01. Jan|j@x.nl - Els|\r\n\r\n");
         frmVeldom05Form& f = Open();
         Kies(f.lstNamenBestand, "Leden");
         // A new names file that sorts before it moves it in the list.
@@ -484,6 +503,14 @@ private slots:
         f.cmdOK.Click();
         QCOMPARE(prompts.count(), 3);
         QVERIFY(QFileInfo::exists(home->file("resultaten/Ronde 9/Ronde 9.txt")));
+        // A name too long for the match's files is refused whole.
+        prompts.answer(vbOK);
+        f.txtWijzig.userEdited(QString(250, 'x'));
+        f.cmdOK.Click();
+        QCOMPARE(prompts.last().text, TaalTekst(250).replace("|", "\n"));
+        QCOMPARE(QDir(home->file("resultaten")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList({"Bezet", "Ronde 9"}));
+        QVERIFY(QFileInfo::exists(home->file("resultaten/Ronde 9/Ronde 9 overzicht.txt")));
         // Rename of the names file keeps it as the one opened.
         Kies(f.lstNamenBestand, "Leden");
         f.txtWijzig.userEdited("Leden 2026");

@@ -376,7 +376,7 @@ private slots:
     void desktopAddressListWithAnEmptySeat() {
         // One pair: East and West have nobody.
         SchrijfIni("Standaard", "eigen e-mail adres", "", IniBestand);
-        SchrijfGroep("Klein", {PaarRegel(1, "A", Adres("A"), "B", "no_replay@x.test"), "", "onzin"});
+        SchrijfGroep("Klein", {PaarRegel(1, "A", Adres("A"), "B", "no_replay@x.test"), "", "02. |x@x.test - |"});
         frmVeldom10Form& f = Open();
         prompts->answer(vbOK);  // the skipped lines are reported
         for (int w = 0; w < 4; ++w) f.comWind[w].SetListIndex(f.comWind[w].Items().indexOf(kWindNaam[w]));
@@ -413,6 +413,21 @@ private slots:
         f.lstGroepBestanden.SetListIndex(0);
         f.cmdVerstuur.Click();
         QCOMPARE(testsupport::ReadTestFile(lijst), verwacht);
+    }
+
+    // A group file with a line that is no pair is read as the composer and
+    // the results side read it: refused with the line, nobody is mailed.
+    void aLineThatIsNoPairIsNamedAndNothingIsSent() {
+        SchrijfGroep("Kapot", {PaarRegel(1, "A", Adres("A"), "B", Adres("B")), "02. A2",
+                               PaarRegel(3, "C", Adres("C"), "D", Adres("D")),
+                               PaarRegel(4, "E", Adres("E"), "F", Adres("F"))});
+        frmVeldom10Form& f = Open();
+        prompts->answer(vbOK);
+        f.lstGroepBestanden.SetListIndex(0);
+        QCOMPARE(prompts->count(), 1);
+        QCOMPARE(prompts->last().text, QString("Het bestand Kapot.txt kan niet worden geopend: regel 2 is geen geldig paar."));
+        QCOMPARE(f.lstGroep.ListCount(), 0);
+        QVERIFY(!f.cmdVerstuur.Enabled());
     }
 
     void deleteOnlyWithASelectedGroupFile() {

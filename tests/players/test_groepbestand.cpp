@@ -91,17 +91,83 @@ private slots:
         QCOMPARE(terug, paren);
     }
 
-    void readerRenumbersAndSkips() {
+    void readerRenumbersAndSkipsBlankLines() {
         testsupport::TempHome home;
-        // Numbers 07, 09, 12, a blank line and a line without " - ": three
-        // pairs by position; LF line ends read as well.
+        // Numbers 07, 09, 12 and a blank line: three pairs by position; LF
+        // line ends read as well.
         testsupport::WriteTestFile(home.file("groepen/Oud.txt"),
-                                   "07. A|a@x - B|\n\n09. C| - D|d@x\r\nkapot regel\n12. E| - F|\n");
+                                   "07. A|a@x - B|\n\n09. C| - D|d@x\r\n  \n12. E| - F|\n");
         QVector<Paar> paren;
         QVERIFY(LeesGroep("Oud", paren));
         QCOMPARE(paren.size(), 3);
         QCOMPARE(PaarRegels(paren),
                  QStringList({"01. A|a@x - B|", "02. C| - D|d@x", "03. E| - F|"}));
+    }
+
+    // A line that is no pair is never skipped: the pairs after it would take
+    // other numbers. The whole file is refused, naming the line.
+    void aLineThatIsNoPairIsNamedWithItsLine() {
+        testsupport::TempHome home;
+        const QByteArray regels = "01. A1|a@x - B1|\r\n02. A2\r\n03. A3| - B3|\r\n04. A4| - B4|\r\n";
+        testsupport::WriteTestFile(home.file("groepen/Kapot.txt"), regels);
+        QVector<Paar> paren;
+        QString fout;
+        int regel = 0;
+        QVERIFY(!LeesGroep("Kapot", paren, &fout, &regel));
+        QCOMPARE(regel, 2);
+        QVERIFY(fout.contains("Kapot.txt"));
+        QVERIFY(paren.isEmpty());
+        // The pairs file of a match: the composer and the results side read
+        // it alike and both name the line.
+        QVERIFY(BewaarWedstrijd("W", ParenVan(4), 3));
+        const QString map = home.file("resultaten/W/");
+        testsupport::WriteTestFile(map + "W.txt", regels);
+        QVERIFY(!LeesWedstrijdParen("W", paren, &fout, &regel));
+        QCOMPARE(regel, 2);
+        QStringList items;
+        const uitslag::LeesUitkomst u = uitslag::LeesParen("W", items);
+        QCOMPARE(u.fout, uitslag::LeesFout::Vreemd);
+        QCOMPARE(u.regel, 2);
+        QVERIFY(items.isEmpty());
+        // Nothing is re-saved from it once it holds results.
+        QVERIFY(uitslag::SchrijfKlaar("W", "100"));
+        QVERIFY(!ParenBehoudenUitslagen("W", ParenVan(4)));
+        QVERIFY(!BewaarWedstrijd("W", ParenVan(4), 3));
+        QCOMPARE(testsupport::ReadTestFile(map + "W.txt"), regels);
+        // A match's pairs keep their numbers: one out of turn or without a
+        // number is refused too, where a group takes it by position.
+        const QList<QPair<QByteArray, int>> slecht = {{"01. A - B\r\n03. C - D\r\n", 2},
+                                                       {"01. A - B\r\nC - D\r\n", 2},
+                                                       {"\r\n02. A - B\r\n", 2}};
+        for (const auto& [inhoud, r] : slecht) {
+            testsupport::WriteTestFile(map + "W.txt", inhoud);
+            QCOMPARE(uitslag::LeesParen("W", items).regel, r);
+            QVERIFY(!LeesWedstrijdParen("W", paren, nullptr, &regel));
+            QCOMPARE(regel, r);
+            testsupport::WriteTestFile(home.file("groepen/G.txt"), inhoud);
+            QVERIFY(LeesGroep("G", paren));
+        }
+    }
+
+    // A player with a second "|" would leave a "|" in the address, and such
+    // a pair can never be written: refused on opening, with its line.
+    void aPlayerWithTwoBarsIsRefusedOnOpening() {
+        testsupport::TempHome home;
+        Paar p;
+        QVERIFY(!LeesPaarRegel("01. Jan|j@x|oud - Els|e@x", p));
+        QVERIFY(!LeesPaarRegel("01. Jan|j@x - Els||", p));
+        QVERIFY(LeesPaarRegel("01. Jan|j@x - Els|", p));
+        testsupport::WriteTestFile(home.file("groepen/Streep.txt"),
+                                   "01. A|a@x - B|b@x\r\n02. Jan|j@x|oud - Els|e@x\r\n");
+        QVector<Paar> paren;
+        int regel = 0;
+        QVERIFY(!LeesGroep("Streep", paren, nullptr, &regel));
+        QCOMPARE(regel, 2);
+        // Every pair that is read can be written back as it was read.
+        testsupport::WriteTestFile(home.file("groepen/Goed.txt"), "01. A|a@x - B|b@x\r\n02. Jan - Els|e@x\r\n");
+        QVERIFY(LeesGroep("Goed", paren));
+        for (const Paar& q : paren) QVERIFY(PaarSchrijfbaar(q));
+        QVERIFY(SchrijfGroep("Goed", paren));
     }
 
     void fortyPairLimit() {
@@ -448,6 +514,29 @@ private slots:
         n = "G2";
         QCOMPARE(HernoemBestand(home.file("groepen"), "G.txt", n, Weiger), NaamFout::Geen);
         QVERIFY(QFileInfo::exists(home.file("groepen/G2.txt")));
+    }
+
+    // A name whose folder fits 255 bytes but whose files do not: the match
+    // would be left under a name it cannot be opened or renamed back from.
+    void renameToANameTooLongForItsFilesChangesNothing() {
+        testsupport::TempHome home;
+        QVERIFY(BewaarWedstrijd("A", ParenVan(2), 2));
+        const QString map = home.file("resultaten/A");
+        const QStringList voor = QDir(map).entryList(QDir::Files);
+        QString lang(250, QLatin1Char('x'));
+        QVERIFY(!uitslag::WedstrijdNaamPast(lang));
+        QString n = lang;
+        QCOMPARE(HernoemWedstrijd("A", n, Weiger), NaamFout::TeLang);
+        QCOMPARE(QDir(map).entryList(QDir::Files), voor);
+        QVERIFY(!QFileInfo::exists(home.file("resultaten/") + lang));
+        // The longest name that fits renames folder and files alike.
+        while (!uitslag::WedstrijdNaamPast(lang)) lang.chop(1);
+        n = lang;
+        QCOMPARE(HernoemWedstrijd("A", n, Weiger), NaamFout::Geen);
+        QVERIFY(QFileInfo::exists(home.file("resultaten/") + lang + "/" + lang + " overzicht.txt"));
+        QVector<Paar> paren;
+        QVERIFY(LeesWedstrijdParen(lang, paren));
+        QCOMPARE(paren.size(), 2);
     }
 
     void deleteMatchOnlyInsideTheResultsFolder() {

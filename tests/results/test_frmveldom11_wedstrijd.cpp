@@ -134,6 +134,28 @@ private slots:
         home.reset();
     }
 
+    // The results window reads a pairs file or group file with a line that
+    // is no pair as the composer does: refused, naming the line.
+    void aLineThatIsNoPairIsNamedNotSkipped() {
+        testsupport::PromptScript prompts;
+        const QByteArray paren = "01. A1 - B1\r\n02. A2\r\n03. A3 - B3\r\n04. A4 - B4\r\n";
+        WriteTestFile(Pad("M", "M.txt"), paren);
+        WriteTestFile(home->file("groepen/G.txt"), paren);
+        frmVeldom11Form& f = Open();
+        prompts.answer(vbOK);
+        KlikOp(f.lstUitslagen, "M");
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.last().text, QString("Het bestand M.txt is geen geldig bestand van deze wedstrijd (regel 2)."));
+        QCOMPARE(f.lstParen.ListCount(), 0);
+        QVERIFY(!f.cmdStart.Enabled());
+        prompts.answer(vbOK);
+        KlikOp(f.lstGroepen, "G");
+        QCOMPARE(prompts.last().text, QString("Het bestand G.txt kan niet worden geopend: regel 2 is geen geldig paar."));
+        QCOMPARE(f.lstParen.ListCount(), 0);
+        QVERIFY(!f.cmdOpslaanAls.Enabled());
+        QCOMPARE(ReadTestFile(Pad("M", "M.txt")), paren);
+    }
+
     void startUsesTheMatchsOwnPairs() {
         testsupport::PromptScript prompts;
         SchrijfGroep("Groot", 6);
@@ -179,7 +201,11 @@ private slots:
         KlikOp(f.lstGroepen, "Groep");
         prompts.answer(vbYes);
         SlaOpAls(f, "Club");
-        QCOMPARE(prompts.last().text, TaalTekst(46).replace('~', "Club.txt").replace('|', '\n'));
+        // The question names what Yes deletes: the results of two boards.
+        QCOMPARE(prompts.last().text, QString("De wedstrijd Club bestaat al en heeft uitslagen van 2 spellen.\n\n"
+                                              "Bij overschrijven worden de uitslagen van deze 2 spellen gewist.\n\n"
+                                              "De wedstrijd Club overschrijven?"));
+        QVERIFY(prompts.last().style & vbDefaultButton2);
         QCOMPARE(SessieNaam, QString("Club"));
         QVERIFY(f.cmdStart.Enabled());
         f.cmdStart.Click();
@@ -199,6 +225,35 @@ private slots:
         QCOMPARE(prompts.count(), 1);
     }
 
+    // No, the default, to the question over a match with results keeps
+    // every file of it as it was; the question is asked in English too.
+    void saveAsOverAMatchWithResultsNoKeepsEveryFile() {
+        testsupport::PromptScript prompts;
+        {
+            frmVeldom11Form& f = Nieuw("Club", 3);
+            VulSpel(f, 2);
+            Unload(f);
+        }
+        QDir map(home->file("resultaten/Club"));
+        QMap<QString, QByteArray> voor;
+        for (const QString& naam : map.entryList(QDir::Files)) voor[naam] = ReadTestFile(map.filePath(naam));
+        QVERIFY(voor.contains("Spel 02 Drovik.txt"));
+        SchrijfTaal(11);
+        TaalNummer = 11;
+        frmVeldom11Form& f = Open();
+        KlikOp(f.lstGroepen, "Groep");
+        prompts.answer(vbNo).answer(vbOK);
+        SlaOpAls(f, "Club");
+        QCOMPARE(prompts.prompts().at(0).text,
+                 QString("The contest Club already exists and holds the result of 1 game.\n\n"
+                         "Overwriting deletes this result.\n\nOverwrite the contest Club?"));
+        QCOMPARE(prompts.prompts().at(0).style, vbYesNo | vbQuestion | vbDefaultButton2);
+        QCOMPARE(SessieNaam, QString());
+        QMap<QString, QByteArray> na;
+        for (const QString& naam : map.entryList(QDir::Files)) na[naam] = ReadTestFile(map.filePath(naam));
+        QCOMPARE(na, voor);
+    }
+
     void aMatchFolderWithoutPairsIsNotReplacedUnasked() {
         testsupport::PromptScript prompts;
         SchrijfGroep("Groep", 4);
@@ -208,7 +263,7 @@ private slots:
         KlikOp(f.lstGroepen, "Groep");
         prompts.answer(vbNo).answer(vbOK);
         SlaOpAls(f, "Los");
-        QCOMPARE(prompts.prompts().at(0).text, TaalTekst(46).replace('~', "Los").replace('|', '\n'));
+        QCOMPARE(prompts.prompts().at(0).text, TaalTekst(255).replace('~', "Los").replace('|', '\n'));
         QCOMPARE(prompts.last().text, TaalTekst(128).replace('|', '\n'));
         QVERIFY(QFile::exists(Pad("Los", "Spel 01 Drovik.txt")));
         QVERIFY(!QFile::exists(Pad("Los", "Los.txt")));

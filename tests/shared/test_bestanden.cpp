@@ -1,5 +1,12 @@
 #include <QtTest>
 
+#include "lessons/LesBestand.h"
+#include "main/BewaarBestand.h"
+#include "main/BewaarNaam.h"
+#include "main/SpelBestand.h"
+#include "players/GroepBestand.h"
+#include "players/GroepWedstrijd.h"
+#include "results/WedstrijdBestanden.h"
 #include "shared/BasVeldom.h"
 #include "support/TestSupport.h"
 
@@ -21,6 +28,38 @@ private slots:
         QCOMPARE(BestandBestaat(home.file("mis.txt")), -1);
         QCOMPARE(BestandBestaat(home.path()), -1);  // a folder
         QCOMPARE(BestandBestaat(""), -1);
+    }
+
+    // A name starting with "." would be hidden from every list and could be
+    // taken for the program's own working folders, which start-up removes:
+    // no path is ever built from it, whatever builds the path.
+    void namesStartingWithADotNameNoFile() {
+        testsupport::TempHome home;
+        QVERIFY(EigenNaamGeldig("Ronde 3"));
+        QVERIFY(EigenNaamGeldig("a.b"));
+        for (const QString& naam : {QString(".nieuw-abcdef"), QString(".oud-abcdef"), QString(".drovik-tmp.x"),
+                                    QString(".x"), QString("."), QString(".."), QString(""), QString(" x"),
+                                    QString("a/b"), QString("a\\b"), QString("t\tab")}) {
+            QVERIFY2(!EigenNaamGeldig(naam), qPrintable(naam));
+            QVERIFY2(uitslag::WedstrijdMapPad(naam).isEmpty(), qPrintable(naam));
+            QVERIFY2(groep::GroepPad(naam).isEmpty(), qPrintable(naam));
+            QVERIFY2(spel::SpelSetPad(naam).isEmpty(), qPrintable(naam));
+            QVERIFY2(les::LesPad(naam).isEmpty(), qPrintable(naam));
+            // The Save-as writer takes the name trimmed.
+            QVERIFY2(bewaarnaam::BestandVoorNaam("spellen", naam).isEmpty() == (naam != " x"), qPrintable(naam));
+        }
+        // The typed-name check refuses it too, even with a refusal text
+        // that lets "." through.
+        QVERIFY(bewaarnaam::NaamToegestaan("Ronde 3", "a|b||#"));
+        QVERIFY(!bewaarnaam::NaamToegestaan(".nieuw-abcdef", "a|b||#"));
+        // Nothing of such a match is written, so the clean-up at start never
+        // takes a match of the user's.
+        QString fout;
+        QVERIFY(!uitslag::MaakWedstrijd(".nieuw-abcdef", {"01. A|a@x - B|b@x"}, QString(), &fout));
+        QVERIFY(!groep::BewaarWedstrijd(".nieuw-abcdef", {{{"A", ""}, {"B", ""}}, {{"C", ""}, {"D", ""}}}, 2));
+        QVERIFY(!groep::SchrijfGroep(".x", {{{"A", ""}, {"B", ""}}}));
+        QVERIFY(!QFileInfo::exists(home.file("resultaten/.nieuw-abcdef")));
+        QVERIFY(!QFileInfo::exists(home.file("groepen/.x.txt")));
     }
 
     void maakMappenCreatesEveryLevel() {
