@@ -33,6 +33,18 @@ QString MailFoutMelding(int nummer, const QString& aan) {
     return "Foutnummer: " + QString::number(nummer) + "\nBij het versturen naar: " + aan;
 }
 
+QString MailStopMelding(const platform::SendResult& fout) {
+    int tekst = 392;  // not reached, no answer, or the session refused
+    switch (fout.failure) {
+    case platform::SmtpFailure::Certificate: tekst = 296; break;
+    case platform::SmtpFailure::NoStartTls: tekst = 297; break;
+    case platform::SmtpFailure::StartTlsRefused: tekst = 298; break;
+    case platform::SmtpFailure::AfterData: tekst = 299; break;
+    case platform::SmtpFailure::Other: break;
+    }
+    return TaalTekst(tekst).replace(QLatin1Char('#'), QString::number(fout.number));
+}
+
 MailTxtInhoud LeesMailTxtBestand() {
     QByteArray inhoud;
     switch (platform::readFileBytes(platform::programPath("MAIL.TXT"), inhoud, kMailTxtMax)) {
@@ -154,15 +166,12 @@ bool MailReeks::Verstuur(const QString& eigenAdres, const QString& onderwerp, co
     // After a failure of the server itself the run tries no further: every
     // next mail would wait as long and fail the same way.
     if (!gestopt_) {
-        const platform::SendResult r =
-            sessie_->Send(MaakMailBericht(provider_, eigenAdres, onderwerp, aan, bijlagen, tekst));
-        stopNummer_ = r.number;
-        stopTekst_ = r.text;
-        gestopt_ = r.endsRun;
+        laatste_ = sessie_->Send(MaakMailBericht(provider_, eigenAdres, onderwerp, aan, bijlagen, tekst));
+        gestopt_ = laatste_.endsRun;
     }
     // A mail not tried carries the failure that stopped the run.
-    MailFoutNummer = stopNummer_;
-    MailFoutTekst = stopTekst_;
+    MailFoutNummer = laatste_.number;
+    MailFoutTekst = laatste_.text;
     return MailFoutNummer == 0;
 }
 
