@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "main/Opstart.h"
 #include "main/frmVeldom01.h"
 #include "platform/Events.h"
 #include "platform/FileTestHelpers.h"
@@ -461,6 +462,31 @@ private slots:
         h.cmdOK.Click();
         QCOMPARE(Ini("Standaard", "eigen e-mail adres"), QString());
         QCOMPARE(EigenEmailAdres, QString());
+    }
+
+    // The name stored here signs the results overview and the results mail
+    // from the moment the main window is back; a blank name falls back on
+    // the account's name.
+    void theStoredNameBecomesTheOwnerName() {
+        frmVeldom01().Show();
+        DoEvents();
+        frmVeldom01().cmdInstellingen.Click();
+        DoEvents();
+        frmVeldom06Form& f = frmVeldom06();
+        f.txtNaam.userEdited("Marijke de Vries");
+        f.cmdOK.Click();
+        DoEvents();
+        QVERIFY(!frmVeldom06_IsLoaded());
+        QCOMPARE(EigenaarNaam, QString("Marijke de Vries"));
+
+        frmVeldom01().cmdInstellingen.Click();
+        DoEvents();
+        frmVeldom06Form& g = frmVeldom06();
+        g.txtNaam.userEdited("   ");
+        g.cmdOK.Click();
+        DoEvents();
+        QCOMPARE(EigenaarNaam, AccountNaam());
+        QVERIFY(!EigenaarNaam.isEmpty());
     }
 
     // The main window has loaded a MAIL.TXT of one provider: the second is
