@@ -385,7 +385,6 @@ MailUitkomst VerstuurUitslag(const QStringList& lijst, const QString& wedstrijd,
         }
         if (!stuur(adres, MailTekst(naam, wedstrijd, eigenaar))) {
             u.mislukt = true;
-            u.misluktAan = adres;
             u.misluktWie = wie;
             continue;
         }

@@ -133,7 +133,6 @@ struct MailUitkomst {
     int verstuurd = 0;
     int overgeslagen = 0;
     bool mislukt = false;
-    QString misluktAan;  // the address that failed
     // The players not mailed, each as "name <address>": the one that failed,
     // those after it that were not tried, and those skipped (with the
     // reason, texts 382 and 383), in list order.

@@ -67,8 +67,6 @@ public:
     bool Verstuur(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
                   const QString& bijlagen, const QString& tekst);
     bool Gestopt() const { return gestopt_; }
-    // The error number of the failure that stopped the run; 0 while it runs.
-    int StopNummer() const { return gestopt_ ? laatste_.number : 0; }
     // True when the last mail tried failed after all of it had gone out:
     // it may have arrived.
     bool MogelijkAangekomen() const { return laatste_.maybeDelivered(); }
