@@ -64,6 +64,22 @@ class TestFrmVeldom12Mail : public QObject {
     int Mails() const { return QDir(spool_.path()).entryList({"*.env"}).size(); }
     int Verbindingen() const { return ReadTestFile(spool_.filePath("connections"), "0").trimmed().toInt(); }
 
+    // Sends the result of the match through `server` (the provider file is
+    // written for it), answering the failed mail's box and the closing one.
+    void VerstuurVia(const testsupport::LocalServer& server, PromptScript& prompts) {
+        testsupport::MailTxtProvider p;
+        p.port = QString::number(server.port());
+        WriteTestFile(platform::programPath("MAIL.TXT"), testsupport::EncodeMailTxt({p}));
+        {
+            PromptScript stil;
+            stil.setReportToTest(false);
+            LeesMailTxt(frmVeldom01());
+        }
+        QVERIFY(ToonUitslagOverzicht(W, [] {}));
+        prompts.answer(platform::vbOK).answer(platform::vbOK);
+        frmVeldom12().cmdVerstuur.Click();
+    }
+
 private slots:
     void initTestCase() {
         platform::SetupApplication(*qApp);
@@ -151,18 +167,8 @@ private slots:
         QTemporaryDir spool;
         testsupport::LocalServer bezet;
         QVERIFY(bezet.start("smtp_sink_server.py", {spool.path(), "--busy"}));
-        testsupport::MailTxtProvider p;
-        p.port = QString::number(bezet.port());
-        WriteTestFile(platform::programPath("MAIL.TXT"), testsupport::EncodeMailTxt({p}));
-        {
-            PromptScript stil;
-            stil.setReportToTest(false);
-            LeesMailTxt(frmVeldom01());
-        }
-        QVERIFY(ToonUitslagOverzicht(W, [] {}));
         PromptScript prompts;
-        prompts.answer(platform::vbOK).answer(platform::vbOK);
-        frmVeldom12().cmdVerstuur.Click();
+        VerstuurVia(bezet, prompts);
         QCOMPARE(prompts.count(), 2);
         QCOMPARE(prompts.last().text,
                  QString("De mailserver is niet bereikbaar, geeft geen antwoord of weigert de verbinding "
@@ -180,19 +186,9 @@ private slots:
         QTemporaryDir spool;
         testsupport::LocalServer breekt;
         QVERIFY(breekt.start("smtp_sink_server.py", {spool.path(), "--drop-after-data"}));
-        testsupport::MailTxtProvider p;
-        p.port = QString::number(breekt.port());
-        WriteTestFile(platform::programPath("MAIL.TXT"), testsupport::EncodeMailTxt({p}));
-        {
-            PromptScript stil;
-            stil.setReportToTest(false);
-            LeesMailTxt(frmVeldom01());
-        }
         TaalNummer = 11;
-        QVERIFY(ToonUitslagOverzicht(W, [] {}));
         PromptScript prompts;
-        prompts.answer(platform::vbOK).answer(platform::vbOK);
-        frmVeldom12().cmdVerstuur.Click();
+        VerstuurVia(breekt, prompts);
         TaalNummer = 10;
         QCOMPARE(prompts.count(), 2);
         const QString tekst = prompts.last().text;

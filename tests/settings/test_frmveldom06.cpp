@@ -470,21 +470,18 @@ private slots:
     void theStoredNameBecomesTheOwnerName() {
         frmVeldom01().Show();
         DoEvents();
-        frmVeldom01().cmdInstellingen.Click();
-        DoEvents();
-        frmVeldom06Form& f = frmVeldom06();
-        f.txtNaam.userEdited("Marijke de Vries");
-        f.cmdOK.Click();
-        DoEvents();
+        // The name typed in the settings opened from the main window, and OK.
+        auto bewaarNaam = [](const QString& naam) {
+            frmVeldom01().cmdInstellingen.Click();
+            DoEvents();
+            frmVeldom06().txtNaam.userEdited(naam);
+            frmVeldom06().cmdOK.Click();
+            DoEvents();
+        };
+        bewaarNaam("Marijke de Vries");
         QVERIFY(!frmVeldom06_IsLoaded());
         QCOMPARE(EigenaarNaam, QString("Marijke de Vries"));
-
-        frmVeldom01().cmdInstellingen.Click();
-        DoEvents();
-        frmVeldom06Form& g = frmVeldom06();
-        g.txtNaam.userEdited("   ");
-        g.cmdOK.Click();
-        DoEvents();
+        bewaarNaam("   ");
         QCOMPARE(EigenaarNaam, AccountNaam());
         QVERIFY(!EigenaarNaam.isEmpty());
     }
