@@ -426,7 +426,7 @@ void frmVeldom12Form::cmdVerstuur_Click() {
                 picVerStuurDeMail.Refresh();
                 DoEvents();
                 if (reeks.Verstuur(eigen, Caption(), aan, html + ";", tekst)) return true;
-                MsgBox(MailFoutMelding(MailFoutNummer, aan), vbOKOnly);
+                MsgBox(MailFoutMelding(MailFoutNummer, aan, reeks.FoutOorzaak()), vbOKOnly);
                 return false;
             });
         picVerStuurDeMail.SetVisible(false);

@@ -29,8 +29,9 @@ QString ProviderOntbreektMelding() {
         .replace(QLatin1Char('#'), TaalTekst(215));
 }
 
-QString MailFoutMelding(int nummer, const QString& aan) {
-    return "Foutnummer: " + QString::number(nummer) + "\nBij het versturen naar: " + aan;
+QString MailFoutMelding(int nummer, const QString& aan, const QString& oorzaak) {
+    const QString melding = "Foutnummer: " + QString::number(nummer) + "\nBij het versturen naar: " + aan;
+    return oorzaak.isEmpty() ? melding : melding + "\n\n" + oorzaak;
 }
 
 QString MailStopMelding(const platform::SendResult& fout) {
@@ -43,6 +44,11 @@ QString MailStopMelding(const platform::SendResult& fout) {
     case platform::SmtpFailure::Other: break;
     }
     return TaalTekst(tekst).replace(QLatin1Char('#'), QString::number(fout.number));
+}
+
+QString MailFoutOorzaak(const platform::SendResult& fout) {
+    if (fout.ok() || fout.failure == platform::SmtpFailure::Other) return QString();
+    return MailStopMelding(fout).section(QLatin1Char('|'), 0, 0);
 }
 
 MailTxtInhoud LeesMailTxtBestand() {
@@ -185,5 +191,5 @@ void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QSt
         platform::MsgBox(GekozenProviderOntbreekt() ? ProviderOntbreektMelding() : MailOnbruikbaarMelding(),
                          platform::vbInformation, QStringLiteral("Mail"));
     else
-        platform::MsgBox(MailFoutMelding(MailFoutNummer, aan), platform::vbOKOnly);
+        platform::MsgBox(MailFoutMelding(MailFoutNummer, aan, reeks.FoutOorzaak()), platform::vbOKOnly);
 }

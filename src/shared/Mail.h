@@ -46,6 +46,10 @@ bool MailBruikbaar();
 // after a mail went out, or the server not reached or refusing the
 // session), its number, and that sending has stopped. "|" between lines.
 QString MailStopMelding(const platform::SendResult& fout);
+// What lies behind one failed mail where more can be said than its number
+// (the certificate, STARTTLS, the connection breaking after the mail went
+// out): the first line of MailStopMelding; "" otherwise.
+QString MailFoutOorzaak(const platform::SendResult& fout);
 
 // A run of mails (the seat PDFs, the results) to the chosen provider over
 // one connection. A failed mail shows no message: the caller sums up the
@@ -72,6 +76,8 @@ public:
     bool MogelijkAangekomen() const { return laatste_.maybeDelivered(); }
     // What stopped the run, for the closing message ("" while it runs).
     QString StopMelding() const { return gestopt_ ? MailStopMelding(laatste_) : QString(); }
+    // MailFoutOorzaak of the last mail tried.
+    QString FoutOorzaak() const { return MailFoutOorzaak(laatste_); }
 
 private:
     QStringList provider_;
@@ -105,4 +111,6 @@ QString MailOnbruikbaarMelding();
 // says what to change then.
 bool GekozenProviderOntbreekt();
 QString ProviderOntbreektMelding();
-QString MailFoutMelding(int nummer, const QString& aan);
+// The box of one failed mail: its number, the recipient as passed and,
+// when there is one, the cause (MailFoutOorzaak) after an empty line.
+QString MailFoutMelding(int nummer, const QString& aan, const QString& oorzaak);

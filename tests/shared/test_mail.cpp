@@ -264,6 +264,12 @@ private slots:
         QVERIFY(!reeks.MogelijkAangekomen());
         QCOMPARE(reeks.StopMelding(), melding + "|Het versturen is gestopt.");
         QCOMPARE(prompts.count(), 0);
+        // The single mail (the test mail of the e-mail setup) says it too.
+        prompts.answer(platform::vbOK);
+        VerstuurMail("eigen@example.test", "x", "twee@example.test", "", "x");
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.last().text, "Foutnummer: " + QString::number(MailFoutNummer) +
+                                          "\nBij het versturen naar: twee@example.test\n\n" + melding);
         QTest::qWait(100);
         QVERIFY(!QFile::exists(spool.filePath("mail-1.env")));
     }
