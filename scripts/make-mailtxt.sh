@@ -16,8 +16,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-build}
 [[ $build == /* ]] || build="$root/$build"
 # The build runs in the repository; the writer itself runs here, in the
-# caller's folder.
-if [[ ! -f "$build/build.ninja" ]]; then
+# caller's folder. A build folder configured before, with any generator, is
+# built as it is (CMake refuses to switch an existing one to another
+# generator); only a new one is configured, with Ninja.
+if [[ ! -f "$build/CMakeCache.txt" ]]; then
   (cd "$root" && scripts/install-deps.sh >&2 &&
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null)
 fi

@@ -9,6 +9,8 @@
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
 #include "results/WedstrijdBestanden.h"
+#include "shared/Globals.h"
+#include "shared/Ini.h"
 #include "shared/Tekst.h"
 
 #include <pwd.h>
@@ -54,6 +56,11 @@ QString AccountNaam() {
 QString BepaalEigenaarNaam(const QString& ingesteld) {
     const QString naam = ingesteld.trimmed();
     return naam.isEmpty() ? AccountNaam() : naam;
+}
+
+void LeesEigenaarNaam() {
+    LeesIni(QStringLiteral("Standaard"), QStringLiteral("Naam voor e-mail"), IniBestand);
+    EigenaarNaam = BepaalEigenaarNaam(IniWaarde);
 }
 
 QString WinePrefix() {

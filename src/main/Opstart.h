@@ -29,9 +29,12 @@ QString BouwKwetsbaarReeks();
 int GeverVanSpel(int spelnummer);
 int KwetsbaarVanSpel(int spelnummer);
 
-// The owner of this copy: `ingesteld` (taal.ini [Standaard] "Eigenaar") when
+// The owner of this copy: `ingesteld` (the organiser's name for e-mail) when
 // not blank, else the account's full name, else the login name.
 QString BepaalEigenaarNaam(const QString& ingesteld);
+// Sets EigenaarNaam from taal.ini [Standaard] "Naam voor e-mail", the name
+// the settings window stores, through BepaalEigenaarNaam.
+void LeesEigenaarNaam();
 // The account's full name from the user database (first comma field of
 // the GECOS entry), else the login name; "" when neither is known.
 QString AccountNaam();

@@ -319,15 +319,15 @@ IN_DE_AANROEPER bool PastZwakke2(Hand h, int punten, bool kwetsbaar, const Openi
     return false;
 }
 
-// Muiderberg two: exactly five spades or hearts and a minor of four or five
-// cards; a hand with six cards or more in a minor opens that minor instead.
+// Muiderberg two: exactly five spades or hearts and a minor of at least four
+// cards.
 IN_DE_AANROEPER bool PastMuiderberg2(Hand h, int punten, bool kwetsbaar, const OpeningGrenzen& g) {
     if (!(kwetsbaar ? Binnen(punten, g.muiderbergWKMin, g.muiderbergWKMax)
                     : Binnen(punten, g.muiderbergNKMin, g.muiderbergNKMax)))
         return false;
     const Lengtes l(h);
     const int laag = std::max(l[2], l[3]);
-    return (l[0] == 5 || l[1] == 5) && 4 <= laag && laag <= 5;
+    return (l[0] == 5 || l[1] == 5) && laag >= 4;
 }
 
 // Multi two diamonds: exactly six spades, or else six hearts, with the set

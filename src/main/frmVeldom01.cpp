@@ -314,8 +314,7 @@ void frmVeldom01Form::Form_Load() {
     // waited on and not replaced; the user is told once.
     const QString iniMelding = InstellingenBestandMelding();
     if (!iniMelding.isEmpty()) MsgBox(iniMelding, vbExclamation, Tekst(0));
-    LeesIni("Standaard", "Eigenaar", IniBestand);
-    EigenaarNaam = BepaalEigenaarNaam(IniWaarde);
+    LeesEigenaarNaam();
     // 6. The deal set list.
     VulSpelBestanden();
     // 7. The focus button lies outside the visible part of the window.
@@ -493,6 +492,8 @@ void frmVeldom01Form::Form_Activate() {
     // 3. Settings, as other windows may have changed them.
     LeesInstellingen();
     SetPromptLanguage(TaalNummer == 11);
+    // The organiser's name may have been changed in the settings window.
+    LeesEigenaarNaam();
     // The box decides how the ten shows, so that box and display agree
     // whatever default the loader took for a missing key.
     Tien = chkTien.Value() != 0;

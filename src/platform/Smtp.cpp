@@ -179,7 +179,9 @@ size_t ReadUpload(char* buffer, size_t size, size_t count, void* user) {
 struct Dialogue {
     QByteArray lastRefusal;    // the last 4xx or 5xx reply
     bool recipientSent = false;  // a RCPT TO went out: the session itself was accepted
+    bool startTlsSent = false;   // we asked for STARTTLS
     bool dataStarted = false;    // the server invited the message data (354)
+    qint64 dataWritten = 0;      // bytes of message data handed to the connection
 };
 
 // Follows the dialogue. Of what we send only the command word is looked at,
@@ -193,8 +195,14 @@ int WatchDialogue(CURL*, curl_infotype type, char* data, size_t size, void* user
             d->lastRefusal = line;
         if (line.startsWith("354"))
             d->dataStarted = true;
-    } else if (type == CURLINFO_HEADER_OUT && line.left(7).toUpper() == "RCPT TO") {
-        d->recipientSent = true;
+    } else if (type == CURLINFO_HEADER_OUT) {
+        const QByteArray command = line.toUpper();
+        if (command.startsWith("RCPT TO"))
+            d->recipientSent = true;
+        else if (command.startsWith("STARTTLS"))
+            d->startTlsSent = true;
+    } else if (type == CURLINFO_DATA_OUT) {
+        d->dataWritten += static_cast<qint64>(size);
     }
     return 0;
 }
@@ -338,7 +346,20 @@ struct SmtpSession::State {
         // closing down (421), or a refusal before any recipient was named:
         // none of that depends on this message.
         r.endsRun = reply < 400 || reply == 421 || !dialogue.recipientSent;
+        r.failure = FailureOf(rc, reply);
         return r;
+    }
+
+    SmtpFailure FailureOf(CURLcode rc, long reply) const {
+        if (rc == CURLE_PEER_FAILED_VERIFICATION)
+            return SmtpFailure::Certificate;
+        if (rc == CURLE_USE_SSL_FAILED)
+            return dialogue.startTlsSent ? SmtpFailure::StartTlsRefused : SmtpFailure::NoStartTls;
+        // All of the message went out (its dot-escaped form is never
+        // shorter) and no refusal came back: the server may have it.
+        if (dialogue.dataStarted && reply < 400 && dialogue.dataWritten >= upload.data.size())
+            return SmtpFailure::AfterData;
+        return SmtpFailure::Other;
     }
 };
 

@@ -54,6 +54,17 @@ struct MailMessage {
     QStringList attachments;  // file paths
 };
 
+// What lies behind a failure, where the user can be told more than "the
+// server cannot be reached".
+enum class SmtpFailure {
+    Other,
+    Certificate,      // the server's certificate does not verify
+    NoStartTls,       // the server does not offer STARTTLS
+    StartTlsRefused,  // the server offered STARTTLS and then refused it
+    AfterData,        // the connection broke or went silent after the whole
+                      // message was sent: the server may have taken it
+};
+
 struct SendResult {
     // 0 when the server accepted the message. Otherwise the server's reply
     // code when it refused something (4xx/5xx), a curl error code (below
@@ -66,7 +77,11 @@ struct SendResult {
     // greeting, the login, the sender). Every further mail of a run would
     // fail the same way.
     bool endsRun = false;
+    SmtpFailure failure = SmtpFailure::Other;  // meaningful only when number != 0
     bool ok() const { return number == 0; }
+    // The mail may have arrived though the send failed: sending it again
+    // could deliver it twice.
+    bool maybeDelivered() const { return number != 0 && failure == SmtpFailure::AfterData; }
 };
 
 constexpr int kMailBadHeader = 2001;       // a header value holds a line break or control character

@@ -553,6 +553,8 @@ void frmVeldom10Form::VerstuurMails() {
             picVerStuurDeMail.Refresh();
             if (reeks.Verstuur(eigenAdres, onderwerp, adres, bijlagen, body)) {
                 ++verstuurd;
+            } else if (reeks.MogelijkAangekomen()) {
+                nietVerstuurd << QString(TaalTekst(317)).replace(QLatin1Char('~'), wie);
             } else {
                 nietVerstuurd << QString(TaalTekst(381))
                                      .replace(QLatin1Char('~'), wie)
@@ -580,7 +582,7 @@ void frmVeldom10Form::VerstuurMails() {
         tekst.replace(QLatin1Char('#'), QString::number(verstuurd)).replace(QLatin1Char('$'), QString::number(totaal));
         QString kop;
         if (reeks.Gestopt())
-            kop = Regels(TaalTekst(392).replace(QLatin1Char('#'), QString::number(reeks.StopNummer()))) + "\n\n";
+            kop = Regels(reeks.StopMelding()) + "\n\n";
         Melding(kop + Regels(tekst) + QLatin1Char('\n') + (nietVerstuurd + geenMailNamen).join(QLatin1Char('\n')),
                 vbExclamation);
     }

@@ -373,14 +373,20 @@ MailUitkomst VerstuurUitslag(const QStringList& lijst, const QString& wedstrijd,
     for (const QString& item : lijst) {
         const QString naam = item.section(QLatin1Char('|'), 0, 0).trimmed();
         const QString adres = item.section(QLatin1Char('|'), 1, 1).trimmed();
+        const QString wie = naam + QStringLiteral(" <") + adres + QLatin1Char('>');
         if (OverslaanAdres(adres)) {
             ++u.overgeslagen;
+            u.overgeslagenWie << TaalTekst(adres.isEmpty() ? 382 : 383).replace(QLatin1Char('~'), wie);
+            continue;
+        }
+        if (u.mislukt) {
+            u.nietGeprobeerd << wie;
             continue;
         }
         if (!stuur(adres, MailTekst(naam, wedstrijd, eigenaar))) {
             u.mislukt = true;
-            u.misluktAan = adres;
-            break;
+            u.misluktWie = wie;
+            continue;
         }
         ++u.verstuurd;
     }

@@ -133,12 +133,18 @@ struct MailUitkomst {
     int verstuurd = 0;
     int overgeslagen = 0;
     bool mislukt = false;
-    QString misluktAan;  // the address that failed
+    // The players not mailed, each as "name <address>": the one that failed,
+    // those after it that were not tried, and those skipped (with the
+    // reason, texts 382 and 383), in list order.
+    QString misluktWie;
+    QStringList nietGeprobeerd;
+    QStringList overgeslagenWie;
 };
 
 // Mails every entry "<name>|<address>" of `lijst` through `stuur`
 // (recipient, body; returns true when the mail went out). Skipped addresses
-// are counted; the first failure stops the loop.
+// are counted; the first failure stops the mailing, and the entries after
+// it are only sorted into not tried and skipped.
 MailUitkomst VerstuurUitslag(const QStringList& lijst, const QString& wedstrijd,
                              const QString& eigenaar,
                              const std::function<bool(const QString&, const QString&)>& stuur);

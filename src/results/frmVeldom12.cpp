@@ -426,7 +426,7 @@ void frmVeldom12Form::cmdVerstuur_Click() {
                 picVerStuurDeMail.Refresh();
                 DoEvents();
                 if (reeks.Verstuur(eigen, Caption(), aan, html + ";", tekst)) return true;
-                MsgBox(MailFoutMelding(MailFoutNummer, aan), vbOKOnly);
+                MsgBox(MailFoutMelding(MailFoutNummer, aan, reeks.FoutOorzaak()), vbOKOnly);
                 return false;
             });
         picVerStuurDeMail.SetVisible(false);
@@ -434,12 +434,17 @@ void frmVeldom12Form::cmdVerstuur_Click() {
         versturen_ = false;
         QString melding;
         if (u.mislukt) {
-            melding = TaalTekst(322)
-                          .replace('~', u.misluktAan)
+            // Everyone who did not get the result is named, and the one
+            // whose mail may have arrived after all is told apart.
+            QStringList niet{reeks.MogelijkAangekomen()
+                                 ? TaalTekst(317).replace('~', u.misluktWie)
+                                 : TaalTekst(381).replace('~', u.misluktWie).replace('#', QString::number(MailFoutNummer))};
+            for (const QString& wie : u.nietGeprobeerd) niet << TaalTekst(391).replace('~', wie);
+            melding = TaalTekst(380)
                           .replace('#', QString::number(u.verstuurd))
-                          .replace('$', QString::number(int(lijst.size()) - u.verstuurd));
-            if (reeks.Gestopt())
-                melding = TaalTekst(392).replace('#', QString::number(MailFoutNummer)) + "||" + melding;
+                          .replace('$', QString::number(lijst.size())) +
+                      "|" + (niet + u.overgeslagenWie).join('|');
+            if (reeks.Gestopt()) melding = reeks.StopMelding() + "||" + melding;
         } else if (u.verstuurd == 0)
             melding = TaalTekst(324);
         else if (u.overgeslagen > 0)

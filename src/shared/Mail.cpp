@@ -29,8 +29,26 @@ QString ProviderOntbreektMelding() {
         .replace(QLatin1Char('#'), TaalTekst(215));
 }
 
-QString MailFoutMelding(int nummer, const QString& aan) {
-    return "Foutnummer: " + QString::number(nummer) + "\nBij het versturen naar: " + aan;
+QString MailFoutMelding(int nummer, const QString& aan, const QString& oorzaak) {
+    const QString melding = "Foutnummer: " + QString::number(nummer) + "\nBij het versturen naar: " + aan;
+    return oorzaak.isEmpty() ? melding : melding + "\n\n" + oorzaak;
+}
+
+QString MailStopMelding(const platform::SendResult& fout) {
+    int tekst = 392;  // not reached, no answer, or the session refused
+    switch (fout.failure) {
+    case platform::SmtpFailure::Certificate: tekst = 296; break;
+    case platform::SmtpFailure::NoStartTls: tekst = 297; break;
+    case platform::SmtpFailure::StartTlsRefused: tekst = 298; break;
+    case platform::SmtpFailure::AfterData: tekst = 299; break;
+    case platform::SmtpFailure::Other: break;
+    }
+    return TaalTekst(tekst).replace(QLatin1Char('#'), QString::number(fout.number));
+}
+
+QString MailFoutOorzaak(const platform::SendResult& fout) {
+    if (fout.ok() || fout.failure == platform::SmtpFailure::Other) return QString();
+    return MailStopMelding(fout).section(QLatin1Char('|'), 0, 0);
 }
 
 MailTxtInhoud LeesMailTxtBestand() {
@@ -154,15 +172,12 @@ bool MailReeks::Verstuur(const QString& eigenAdres, const QString& onderwerp, co
     // After a failure of the server itself the run tries no further: every
     // next mail would wait as long and fail the same way.
     if (!gestopt_) {
-        const platform::SendResult r =
-            sessie_->Send(MaakMailBericht(provider_, eigenAdres, onderwerp, aan, bijlagen, tekst));
-        stopNummer_ = r.number;
-        stopTekst_ = r.text;
-        gestopt_ = r.endsRun;
+        laatste_ = sessie_->Send(MaakMailBericht(provider_, eigenAdres, onderwerp, aan, bijlagen, tekst));
+        gestopt_ = laatste_.endsRun;
     }
     // A mail not tried carries the failure that stopped the run.
-    MailFoutNummer = stopNummer_;
-    MailFoutTekst = stopTekst_;
+    MailFoutNummer = laatste_.number;
+    MailFoutTekst = laatste_.text;
     return MailFoutNummer == 0;
 }
 
@@ -176,5 +191,5 @@ void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QSt
         platform::MsgBox(GekozenProviderOntbreekt() ? ProviderOntbreektMelding() : MailOnbruikbaarMelding(),
                          platform::vbInformation, QStringLiteral("Mail"));
     else
-        platform::MsgBox(MailFoutMelding(MailFoutNummer, aan), platform::vbOKOnly);
+        platform::MsgBox(MailFoutMelding(MailFoutNummer, aan, reeks.FoutOorzaak()), platform::vbOKOnly);
 }

@@ -41,6 +41,16 @@ void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QSt
 // provider is in it with usable settings.
 bool MailBruikbaar();
 
+// The heading of a closing message when a failure of the server stopped a
+// run: what happened (the certificate, STARTTLS, the connection breaking
+// after a mail went out, or the server not reached or refusing the
+// session), its number, and that sending has stopped. "|" between lines.
+QString MailStopMelding(const platform::SendResult& fout);
+// What lies behind one failed mail where more can be said than its number
+// (the certificate, STARTTLS, the connection breaking after the mail went
+// out): the first line of MailStopMelding; "" otherwise.
+QString MailFoutOorzaak(const platform::SendResult& fout);
+
 // A run of mails (the seat PDFs, the results) to the chosen provider over
 // one connection. A failed mail shows no message: the caller sums up the
 // run. After a failure of the server itself (not reached, no answer in
@@ -61,15 +71,19 @@ public:
     bool Verstuur(const QString& eigenAdres, const QString& onderwerp, const QString& aan,
                   const QString& bijlagen, const QString& tekst);
     bool Gestopt() const { return gestopt_; }
-    // The error number of the failure that stopped the run; 0 while it runs.
-    int StopNummer() const { return gestopt_ ? stopNummer_ : 0; }
+    // True when the last mail tried failed after all of it had gone out:
+    // it may have arrived.
+    bool MogelijkAangekomen() const { return laatste_.maybeDelivered(); }
+    // What stopped the run, for the closing message ("" while it runs).
+    QString StopMelding() const { return gestopt_ ? MailStopMelding(laatste_) : QString(); }
+    // MailFoutOorzaak of the last mail tried.
+    QString FoutOorzaak() const { return MailFoutOorzaak(laatste_); }
 
 private:
     QStringList provider_;
     std::unique_ptr<platform::SmtpSession> sessie_;
     bool gestopt_ = false;
-    int stopNummer_ = 0;  // outcome of the last mail tried
-    QString stopTekst_;
+    platform::SendResult laatste_;  // outcome of the last mail tried
 };
 
 // The largest provider file read; a larger one counts as damaged.
@@ -97,4 +111,6 @@ QString MailOnbruikbaarMelding();
 // says what to change then.
 bool GekozenProviderOntbreekt();
 QString ProviderOntbreektMelding();
-QString MailFoutMelding(int nummer, const QString& aan);
+// The box of one failed mail: its number, the recipient as passed and,
+// when there is one, the cause (MailFoutOorzaak) after an empty line.
+QString MailFoutMelding(int nummer, const QString& aan, const QString& oorzaak);

@@ -133,7 +133,8 @@ private slots:
         Ini("Standaard", "Spellen", "60");
         Ini("Tien", "Tien", "1");
         Ini("Punten", "MinimaalPunten", "40");  // breaks the rules
-        Ini("Standaard", "Eigenaar", "Jan Jansen");
+        // The organiser's name for e-mail signs the results.
+        Ini("Standaard", "Naam voor e-mail", " Jan Jansen ");
         QTemporaryDir wine;
         QDir().mkpath(wine.filePath("drive_c/Program Files/Corvani"));
         QFile exe(wine.filePath("drive_c/Program Files/Corvani/Ravosc.exe"));

@@ -96,10 +96,10 @@ bool Past(int soort, const Hand& h, bool kw, const Grenzen& g) {
                 if (h.lengte[k] == 6) return h.honneurs[k] >= g.zwakHonneurs;
             return false;
         }
-        case 3: {  // five spades or hearts and a four- or five-card minor
+        case 3: {  // five spades or hearts and a minor of four cards or more
             if (!Binnen(h.punten, kw ? g.muiderWK : g.muiderNK)) return false;
             const int laag = std::max(h.lengte[2], h.lengte[3]);
-            return (h.lengte[0] == 5 || h.lengte[1] == 5) && laag >= 4 && laag <= 5;
+            return (h.lengte[0] == 5 || h.lengte[1] == 5) && laag >= 4;
         }
         case 4: {  // six spades, or else six hearts
             if (!Binnen(h.punten, kw ? g.multyWK : g.multyNK)) return false;

@@ -260,14 +260,22 @@ private slots:
         QVERIFY(!PastBijSoort(Multy2Ruiten, zwak, 5, false, g));  // multi starts at 6
         QVERIFY(PastBijSoort(Multy2Ruiten, zwak, 11, true, g));
 
-        // Muiderberg: five spades and a four- or five-card minor.
+        // Muiderberg: five spades and a minor of four cards or more.
         const Hand mb54 = H({K(0, 0), K(0, 7), K(0, 8), K(0, 9), K(0, 10), K(3, 1), K(3, 9), K(3, 10),
                              K(3, 11), K(1, 12), K(1, 11), K(2, 12), K(2, 11)});
         QCOMPARE(HandPunten(mb54), 7);
         QVERIFY(past(Muiderbergse2, mb54));
         const Hand mb56 = (mb54 & ~H({K(2, 12), K(2, 11)})) | H({K(3, 12), K(3, 8)});
         QCOMPARE(KleurLengte(mb56, 3), 6);
-        QVERIFY(!past(Muiderbergse2, mb56));  // six clubs: the hand opens clubs
+        QVERIFY(past(Muiderbergse2, mb56));  // six clubs
+        // Five spades, seven clubs, a heart: the minor has no upper limit.
+        const Hand mb57 = (mb56 & ~H({K(1, 12)})) | H({K(3, 7)});
+        QCOMPARE(KleurLengte(mb57, 3), 7);
+        QVERIFY(past(Muiderbergse2, mb57));
+        // Five spades and only three cards in each minor is no Muiderberg two.
+        const Hand mb53 = (mb54 & ~H({K(3, 11)})) | H({K(1, 10)});
+        QCOMPARE(KleurLengte(mb53, 3), 3);
+        QVERIFY(!past(Muiderbergse2, mb53));
         const Hand mb5_5 = (mb54 & ~H({K(1, 12), K(1, 11)})) | H({K(3, 12), K(2, 10)});
         QCOMPARE(KleurLengte(mb5_5, 3), 5);
         QVERIFY(past(Muiderbergse2, mb5_5));

@@ -320,6 +320,35 @@ private slots:
         QVERIFY(!f.picVerStuurDeMail.Visible());
     }
 
+    // The server keeps the first mail and hangs up before it answers: that
+    // player may have it, and the closing message says so instead of
+    // giving an error number to resend by.
+    void aMailThatMayHaveArrivedIsToldApart() {
+        QTemporaryDir breekSpool;
+        testsupport::LocalServer breekt;
+        QVERIFY(breekt.start("smtp_sink_server.py", {breekSpool.path(), "--drop-after-data"}));
+        testsupport::MailTxtProvider p;
+        p.port = QString::number(breekt.port());
+        testsupport::WriteTestFile(home->file("MAIL.TXT"), testsupport::EncodeMailTxt({p}));
+        SchrijfGroep("Twee", {PaarRegel(1, "A", Adres("A"), "B", Adres("B")), PaarRegel(2, "C", Adres("C"), "D", Adres("D"))});
+        frmVeldom10Form& f = Open();
+        Kies(f, "Twee");
+        prompts->answer(vbOK);
+        f.cmdVerstuur.Click();
+        QCOMPARE(prompts->count(), 1);
+        const QString tekst = prompts->last().text;
+        QVERIFY2(tekst.startsWith("De verbinding met de mailserver brak af nadat een e-mail helemaal verstuurd was"),
+                 qPrintable(tekst));
+        QVERIFY2(tekst.endsWith("0 van de 4 e-mails zijn verstuurd.\nNiet verstuurd aan:\n"
+                                "A <a@example.test> (misschien aangekomen: de verbinding brak af nadat de e-mail "
+                                "verstuurd was; vraag na of hij er is voor u hem opnieuw stuurt)\n"
+                                "C <c@example.test> (niet verstuurd: het versturen was gestopt)\n"
+                                "B <b@example.test> (niet verstuurd: het versturen was gestopt)\n"
+                                "D <d@example.test> (niet verstuurd: het versturen was gestopt)"),
+                 qPrintable(tekst));
+        QTRY_VERIFY(QFile::exists(breekSpool.filePath("mail-1.env")));
+    }
+
     void withoutAScoreCardThePdfsGoAloneAfterOneWord() {
         QFile::remove(home->file("scorekaart.docx"));
         SchrijfGroep("Klein", {PaarRegel(1, "A", Adres("A"), "B", Adres("B")), PaarRegel(2, "C", Adres("C"), "D", Adres("D"))});

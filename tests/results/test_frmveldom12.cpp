@@ -455,8 +455,13 @@ private slots:
         frmVeldom12().cmdVerstuur.Click();
         QVERIFY(MailFoutNummer != 0);
         QVERIFY(prompts->prompts()[0].text.contains("nobody@example.test"));
+        // The refused recipient stops the mailing; everyone after it is named.
         QCOMPARE(prompts->last().text,
-                 QString("Het versturen is gestopt bij nobody@example.test.\nVerstuurd: 0, niet verstuurd: 4."));
+                 QString("0 van de 4 e-mails zijn verstuurd.\nNiet verstuurd aan:\n"
+                         "Zoe <nobody@example.test> (foutnummer 550)\n"
+                         "Jan <jan@example.test> (niet verstuurd: het versturen was gestopt)\n"
+                         "Bram <bram@example.test> (niet verstuurd: het versturen was gestopt)\n"
+                         "Anna <anna@example.test> (niet verstuurd: het versturen was gestopt)"));
         QCOMPARE(Mails(), voor);
         QVERIFY(frmVeldom12().cmdVerstuur.Enabled());
     }

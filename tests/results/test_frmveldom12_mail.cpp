@@ -44,6 +44,14 @@ void MaakWedstrijd() {
                   "04. Els|els@example.test - Frank|frank@example.test\r\n");
 }
 
+// The lines of players not tried after a stop, in the order of the list.
+QString NietGeprobeerd(const QStringList& namen) {
+    QStringList regels;
+    for (const QString& n : namen)
+        regels << n + " <" + n.toLower() + "@example.test> (niet verstuurd: het versturen was gestopt)";
+    return regels.join('\n');
+}
+
 }  // namespace
 
 class TestFrmVeldom12Mail : public QObject {
@@ -55,6 +63,22 @@ class TestFrmVeldom12Mail : public QObject {
 
     int Mails() const { return QDir(spool_.path()).entryList({"*.env"}).size(); }
     int Verbindingen() const { return ReadTestFile(spool_.filePath("connections"), "0").trimmed().toInt(); }
+
+    // Sends the result of the match through `server` (the provider file is
+    // written for it), answering the failed mail's box and the closing one.
+    void VerstuurVia(const testsupport::LocalServer& server, PromptScript& prompts) {
+        testsupport::MailTxtProvider p;
+        p.port = QString::number(server.port());
+        WriteTestFile(platform::programPath("MAIL.TXT"), testsupport::EncodeMailTxt({p}));
+        {
+            PromptScript stil;
+            stil.setReportToTest(false);
+            LeesMailTxt(frmVeldom01());
+        }
+        QVERIFY(ToonUitslagOverzicht(W, [] {}));
+        prompts.answer(platform::vbOK).answer(platform::vbOK);
+        frmVeldom12().cmdVerstuur.Click();
+    }
 
 private slots:
     void initTestCase() {
@@ -143,24 +167,42 @@ private slots:
         QTemporaryDir spool;
         testsupport::LocalServer bezet;
         QVERIFY(bezet.start("smtp_sink_server.py", {spool.path(), "--busy"}));
-        testsupport::MailTxtProvider p;
-        p.port = QString::number(bezet.port());
-        WriteTestFile(platform::programPath("MAIL.TXT"), testsupport::EncodeMailTxt({p}));
-        {
-            PromptScript stil;
-            stil.setReportToTest(false);
-            LeesMailTxt(frmVeldom01());
-        }
-        QVERIFY(ToonUitslagOverzicht(W, [] {}));
         PromptScript prompts;
-        prompts.answer(platform::vbOK).answer(platform::vbOK);
-        frmVeldom12().cmdVerstuur.Click();
+        VerstuurVia(bezet, prompts);
         QCOMPARE(prompts.count(), 2);
         QCOMPARE(prompts.last().text,
                  QString("De mailserver is niet bereikbaar, geeft geen antwoord of weigert de verbinding "
                          "(foutnummer 421).\nHet versturen is gestopt.\n\n"
-                         "Het versturen is gestopt bij zoe@example.test.\nVerstuurd: 0, niet verstuurd: 8."));
+                         "0 van de 8 e-mails zijn verstuurd.\nNiet verstuurd aan:\n"
+                         "Zoe <zoe@example.test> (foutnummer 421)\n") +
+                     NietGeprobeerd({"Jan", "Bram", "Anna", "Dirk", "Cees", "Frank", "Els"}));
         QCOMPARE(ReadTestFile(spool.filePath("connections")), QByteArray("1\n"));
+    }
+
+    // The server takes the first mail and hangs up before it answers: that
+    // mail is reported as possibly delivered, so that nobody sends it again
+    // unasked, and everyone after it is named.
+    void aConnectionBrokenAfterTheDataMayHaveDelivered() {
+        QTemporaryDir spool;
+        testsupport::LocalServer breekt;
+        QVERIFY(breekt.start("smtp_sink_server.py", {spool.path(), "--drop-after-data"}));
+        TaalNummer = 11;
+        PromptScript prompts;
+        VerstuurVia(breekt, prompts);
+        TaalNummer = 10;
+        QCOMPARE(prompts.count(), 2);
+        const QString tekst = prompts.last().text;
+        QVERIFY2(tekst.startsWith("The connection to the mail server broke after an e-mail had been sent in full "
+                                  "(error number "),
+                 qPrintable(tekst));
+        QVERIFY2(tekst.contains(").\nSending has stopped.\n\n0 of the 8 e-mails were sent.\nNot sent to:\n"
+                                "Zoe <zoe@example.test> (possibly delivered: the connection broke after the "
+                                "e-mail had been sent; check whether it arrived before sending it again)\n"
+                                "Jan <jan@example.test> (not sent: sending had stopped)\n"),
+                 qPrintable(tekst));
+        QVERIFY(tekst.endsWith("Els <els@example.test> (not sent: sending had stopped)"));
+        QTRY_VERIFY(QFile::exists(spool.filePath("mail-1.env")));
+        QVERIFY(!QFile::exists(spool.filePath("mail-2.env")));
     }
 
     // Pictures of the window while the results mail goes out, in both

@@ -232,9 +232,15 @@ private slots:
             return aan != "eva@example.test";
         });
         QVERIFY(u.mislukt);
-        QCOMPARE(u.misluktAan, QString("eva@example.test"));
         QCOMPARE(u.verstuurd, 1);
         QCOMPARE(gestuurd.size(), 2);
+        // Everyone not mailed is named: the one that failed, the one after
+        // it that was not tried, and the skipped ones with their reason.
+        QCOMPARE(u.misluktWie, QString("Eva <eva@example.test>"));
+        QCOMPARE(u.nietGeprobeerd, QStringList{"Fer <fer@example.test>"});
+        QCOMPARE(u.overgeslagenWie, QStringList({"Bob <NO_REPLAY@x.test> (no_replay adres)",
+                                                 "Cor <> (geen geldig e-mailadres)",
+                                                 "Dirk <no_reply@x.test> (no_replay adres)"}));
     }
 
     void desktopAddressList() {

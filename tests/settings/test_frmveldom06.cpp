@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "main/Opstart.h"
 #include "main/frmVeldom01.h"
 #include "platform/Events.h"
 #include "platform/FileTestHelpers.h"
@@ -461,6 +462,28 @@ private slots:
         h.cmdOK.Click();
         QCOMPARE(Ini("Standaard", "eigen e-mail adres"), QString());
         QCOMPARE(EigenEmailAdres, QString());
+    }
+
+    // The name stored here signs the results overview and the results mail
+    // from the moment the main window is back; a blank name falls back on
+    // the account's name.
+    void theStoredNameBecomesTheOwnerName() {
+        frmVeldom01().Show();
+        DoEvents();
+        // The name typed in the settings opened from the main window, and OK.
+        auto bewaarNaam = [](const QString& naam) {
+            frmVeldom01().cmdInstellingen.Click();
+            DoEvents();
+            frmVeldom06().txtNaam.userEdited(naam);
+            frmVeldom06().cmdOK.Click();
+            DoEvents();
+        };
+        bewaarNaam("Marijke de Vries");
+        QVERIFY(!frmVeldom06_IsLoaded());
+        QCOMPARE(EigenaarNaam, QString("Marijke de Vries"));
+        bewaarNaam("   ");
+        QCOMPARE(EigenaarNaam, AccountNaam());
+        QVERIFY(!EigenaarNaam.isEmpty());
     }
 
     // The main window has loaded a MAIL.TXT of one provider: the second is

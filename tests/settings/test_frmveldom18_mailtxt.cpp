@@ -251,6 +251,41 @@ private slots:
         QVERIFY(!ookVerkeerd);
     }
 
+    // A build folder set up by a plain "cmake -B build" uses Makefiles: the
+    // script builds the writer in it as it is and never configures it again
+    // with another generator (which CMake refuses). A stand-in for cmake
+    // records what the script asks of it and puts the real writer in place.
+    void theScriptBuildsInAnyConfiguredBuildFolder() {
+        QTemporaryDir tmp;
+        const QString build = tmp.filePath("build-make"), bin = tmp.filePath("bin");
+        QVERIFY(QDir().mkpath(build) && QDir().mkpath(bin));
+        testsupport::WriteTestFile(build + "/CMakeCache.txt",
+                                   "CMAKE_GENERATOR:INTERNAL=Unix Makefiles\n");
+        testsupport::WriteTestFile(build + "/Makefile", "all:\n");
+        const QString schrijver = QCoreApplication::applicationDirPath() + "/drovik-mailtxt";
+        testsupport::WriteTestFile(bin + "/cmake",
+                                   ("#!/bin/sh\necho \"$*\" >> '" + tmp.filePath("cmake.log") +
+                                    "'\ncase \"$*\" in *--build*) cp '" + schrijver + "' '" + build +
+                                    "/drovik-mailtxt' ;; esac\n")
+                                       .toUtf8());
+        QVERIFY(QFile::setPermissions(bin + "/cmake", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DROVIK_HOME");
+        env.insert("BUILD_DIR", build);
+        env.insert("PATH", bin + ":" + env.value("PATH"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(tmp.path());
+        p.start("bash", {QStringLiteral(DROVIK_SOURCE_DIR) + "/scripts/make-mailtxt.sh", "--host",
+                         "smtp.example.test", "--from", "ik@example.test", "--output", "MAIL.TXT"});
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString log = QString::fromUtf8(testsupport::ReadTestFile(tmp.filePath("cmake.log")));
+        QVERIFY2(!log.contains("-G") && !log.contains("-S"), qPrintable(log));
+        QVERIFY2(log.contains("--build " + build + " --target drovik-mailtxt"), qPrintable(log));
+        QCOMPARE(DecodeerMailTxt(testsupport::ReadTestFile(tmp.filePath("MAIL.TXT"))).staat, MailTxtStaat::Goed);
+    }
+
     // A MAIL.TXT whose line ends became LF on the way (an editor, a copy
     // through another system) is loaded like the one the command wrote.
     void aMailTxtWithLfLineEndsIsLoaded() {

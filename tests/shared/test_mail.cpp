@@ -225,6 +225,55 @@ private slots:
         QCOMPARE(prompts.count(), 0);
     }
 
+    // A run stopped by the secure connection says what went wrong with it,
+    // not that the server cannot be reached.
+    void aFailingSecureConnectionIsNamed_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("melding");
+        QTest::newRow("no STARTTLS offered")
+            << "plain" << "De mailserver biedt geen beveiligde verbinding (STARTTLS) aan (foutnummer 64).";
+        QTest::newRow("certificate does not verify")
+            << "certificate"
+            << "Het certificaat van de mailserver is niet te controleren (foutnummer 60): de verbinding zou "
+               "niet veilig zijn.";
+        QTest::newRow("STARTTLS refused")
+            << "refuse" << "De mailserver weigert de beveiligde verbinding (STARTTLS) (foutnummer 454).";
+    }
+    void aFailingSecureConnectionIsNamed() {
+        QFETCH(QString, server);
+        QFETCH(QString, melding);
+        QTemporaryDir spool;
+        testsupport::LocalServer s;
+        if (server == "plain")
+            QVERIFY(s.start("smtp_sink_server.py", {spool.path()}));
+        else
+            // A throwaway certificate that no one trusts.
+            QVERIFY2(s.startTls("smtp_sink_server.py",
+                                server == "refuse" ? QStringList{spool.path(), "--refuse-starttls"}
+                                                   : QStringList{spool.path()}),
+                     qPrintable(s.error()));
+        MailTxtProvider p = At(s.port(), "a@example.test");
+        p.secure = "True";
+        writeMailTxt(EncodeMailTxt({p}));
+        chooseProvider("0");
+        testsupport::PromptScript prompts;
+        LeesMailTxt(frmVeldom01());
+        MailReeks reeks;
+        QVERIFY(!reeks.Verstuur("eigen@example.test", "x", "een@example.test", "", "x"));
+        QVERIFY(reeks.Gestopt());
+        QVERIFY(!reeks.MogelijkAangekomen());
+        QCOMPARE(reeks.StopMelding(), melding + "|Het versturen is gestopt.");
+        QCOMPARE(prompts.count(), 0);
+        // The single mail (the test mail of the e-mail setup) says it too.
+        prompts.answer(platform::vbOK);
+        VerstuurMail("eigen@example.test", "x", "twee@example.test", "", "x");
+        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.last().text, "Foutnummer: " + QString::number(MailFoutNummer) +
+                                          "\nBij het versturen naar: twee@example.test\n\n" + melding);
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(spool.filePath("mail-1.env")));
+    }
+
     void chosenProviderOutsideTheList_data() {
         QTest::addColumn<QString>("choice");
         QTest::newRow("second of one") << "1";

@@ -260,6 +260,60 @@ private slots:
         QVERIFY2(clock.elapsed() < 30000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(r.number, int(CURLE_OPERATION_TIMEDOUT));
         QVERIFY(r.endsRun);
+        // Silence after the whole message leaves it perhaps delivered;
+        // silence from the start does not.
+        QCOMPARE(r.maybeDelivered(), mode == "--stall-data");
+    }
+
+    // The server keeps the message and hangs up before it answers: the mail
+    // may well have arrived, and the result says so.
+    void aConnectionDroppedAfterTheDataMayHaveDelivered() {
+        QTemporaryDir spool;
+        testsupport::LocalServer server;
+        QVERIFY(server.start("smtp_sink_server.py", {spool.path(), "--drop-after-data"}));
+        const SendResult r = SendMail(Plain(server.port()), Simple("speler@example.test"));
+        QVERIFY(r.number != 0);
+        QVERIFY(r.maybeDelivered());
+        QVERIFY(r.endsRun);
+        QVERIFY(QFile::exists(QDir(spool.path()).filePath("mail-1.env")));
+        // A server that hangs up before the message never has it.
+        testsupport::LocalServer busy;
+        QVERIFY(busy.start("smtp_sink_server.py", {spool.path(), "--busy"}));
+        QVERIFY(!SendMail(Plain(busy.port()), Simple("speler@example.test")).maybeDelivered());
+        QVERIFY(!SendMail(Plain(testsupport::LocalServer::unusedPort()), Simple("a@example.test")).maybeDelivered());
+    }
+
+    // What went wrong with a secure connection is told apart from a server
+    // that cannot be reached.
+    void secureConnectionFailuresAreTold() {
+        QTemporaryDir spool;
+        SmtpAccount a = Plain(sink_.port());
+        a.security = SmtpSecurity::StartTls;
+        const SendResult none = SendMail(a, Simple("speler@example.test"));
+        QCOMPARE(none.failure, SmtpFailure::NoStartTls);
+        QVERIFY(none.endsRun);
+
+        testsupport::LocalServer untrusted;
+        QVERIFY2(untrusted.startTls("smtp_sink_server.py", {spool.path()}), qPrintable(untrusted.error()));
+        a.port = untrusted.port();
+        const SendResult certificate = SendMail(a, Simple("speler@example.test"));
+        QCOMPARE(certificate.number, int(CURLE_PEER_FAILED_VERIFICATION));
+        QCOMPARE(certificate.failure, SmtpFailure::Certificate);
+        QVERIFY(certificate.endsRun);
+
+        testsupport::LocalServer refusing;
+        QVERIFY(refusing.startTls("smtp_sink_server.py", {spool.path(), "--refuse-starttls"}));
+        a.port = refusing.port();
+        const SendResult refused = SendMail(a, Simple("speler@example.test"));
+        QCOMPARE(refused.number, 454);
+        QCOMPARE(refused.failure, SmtpFailure::StartTlsRefused);
+        QVERIFY(refused.endsRun);
+
+        const SendResult unreachable =
+            SendMail(Plain(testsupport::LocalServer::unusedPort()), Simple("a@example.test"));
+        QCOMPARE(unreachable.failure, SmtpFailure::Other);
+        QTest::qWait(100);
+        QCOMPARE(QDir(spool.path()).entryList({"*.env"}).size(), 0);
     }
 
     void whatEndsARunAndWhatDoesNot() {

@@ -2,7 +2,8 @@
 message to a file.
 
     smtp_sink_server.py DIR [--refuse ADDRESS]... [--user U --password P]
-                        [--drop-after N] [--stall-data] [--silent | --busy]
+                        [--drop-after N] [--stall-data] [--drop-after-data]
+                        [--tls CERT KEY [--refuse-starttls]] [--silent | --busy]
 
 Prints "PORT <n>" once listening. DIR/connections holds the number of
 connections accepted so far.
@@ -10,7 +11,10 @@ connections accepted so far.
 Misbehaving servers: --silent accepts connections and never says a word;
 --busy greets with 421 and hangs up; --stall-data takes the message data
 and never answers it; --drop-after N hangs up without a word when a
-connection that already carried N messages starts another one.
+connection that already carried N messages starts another one;
+--drop-after-data keeps the message and hangs up without answering it.
+--tls offers STARTTLS with that certificate and key; --refuse-starttls
+offers it and answers 454 when asked.
  Message k is written to DIR/mail-k.eml
 (the data as received), DIR/mail-k.env (MAIL FROM on line 1, then one
 recipient per line) and, as read back by Python's own mail parser,
@@ -24,6 +28,7 @@ import asyncio
 import email
 import email.policy
 import os
+import ssl
 import sys
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
@@ -37,6 +42,9 @@ def main():
     ap.add_argument("--password")
     ap.add_argument("--drop-after", type=int, default=0)
     ap.add_argument("--stall-data", action="store_true")
+    ap.add_argument("--drop-after-data", action="store_true")
+    ap.add_argument("--tls", nargs=2, metavar=("CERT", "KEY"))
+    ap.add_argument("--refuse-starttls", action="store_true")
     ap.add_argument("--silent", action="store_true")
     ap.add_argument("--busy", action="store_true")
     args = ap.parse_args()
@@ -100,6 +108,8 @@ def main():
                 with open(base + ext + ".tmp", "wb") as f:
                     f.write(data)
                 os.replace(base + ext + ".tmp", base + ext)
+            if args.drop_after_data:
+                server.transport.abort()
             return "250 Message accepted"
 
     def authenticator(server, session, envelope, mechanism, auth_data):
@@ -108,13 +118,25 @@ def main():
               and auth_data.password.decode() == args.password)
         return AuthResult(success=ok, handled=False)
 
+    class RefusingStartTls(SMTP):
+        async def smtp_STARTTLS(self, arg):
+            await self.push("454 4.7.0 TLS not available")
+
+    context = None
+    if args.tls:
+        context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+        context.load_cert_chain(args.tls[0], args.tls[1])
+
     def factory():
         count_connection()
         kwargs = {}
         if args.user is not None:
             kwargs = dict(authenticator=authenticator, auth_required=True,
                           auth_require_tls=False)
-        return SMTP(Handler(), hostname="sink.test", **kwargs)
+        if context is not None:
+            kwargs["tls_context"] = context
+        server_class = RefusingStartTls if args.refuse_starttls else SMTP
+        return server_class(Handler(), hostname="sink.test", **kwargs)
 
     loop = asyncio.new_event_loop()
     protocol = Mute if args.silent or args.busy else factory
