@@ -30,6 +30,17 @@ QColor QColorFromVB(qint64 c) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
+namespace {
+int g_bells = 0;
+}  // namespace
+
+void Bell() {
+    ++g_bells;
+    QApplication::beep();
+}
+
+int BellCount() { return g_bells; }
+
 QString StripAccessKeys(const QString& caption) {
     QString out;
     out.reserve(caption.size());

@@ -235,6 +235,37 @@ private slots:
         QCOMPARE(f.txtContract.Text(), QString());
     }
 
+    // A key the entry does not take is noticed: the bell sounds and the box
+    // turns red for a moment, whether the key filter swallows it or the
+    // position rules take it out again: a typist who does not watch the
+    // screen would otherwise type the next table's keys into this entry.
+    void aRefusedKeyRingsAndMarksTheBox() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        QWidget* w = f.txtContract.widget();
+        const QColor gewoon = w->palette().color(QPalette::Base);
+        const int bel = BellCount();
+        Tik(f, "6a+");
+        QCOMPARE(BellCount(), bel);
+        QVERIFY(!f.txtContract.RefusalMarked());
+        Tik(f, "2");  // six and two overtricks: taken out again
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("6a+"));
+        QCOMPARE(BellCount(), bel + 1);
+        QVERIFY(f.txtContract.RefusalMarked());
+        QVERIFY(w->palette().color(QPalette::Base) != gewoon);
+        QTRY_VERIFY(!f.txtContract.RefusalMarked());
+        QCOMPARE(w->palette().color(QPalette::Base), gewoon);
+        Tik(f, "X");  // no notation character: the key filter swallows it
+        QCOMPARE(BellCount(), bel + 2);
+        QVERIFY(f.txtContract.RefusalMarked());
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("6a+"));
+        // Keys that are taken ring nothing.
+        Tik(f, "1n");
+        QCOMPARE(f.lblContractNZ[0].Caption(), QStringLiteral("6A+1"));
+        QCOMPARE(BellCount(), bel + 2);
+        QCOMPARE(prompts.count(), 0);
+    }
+
     // Two rows cleared by the left button, the upper one first: the prompt
     // names the row clicked last, and that is where the next contract
     // goes; then the prompt names the row still free.
