@@ -57,6 +57,19 @@ QString StripAccessKeys(const QString& caption) {
     return out;
 }
 
+QString WithAccessKey(const QString& caption, QChar letter) {
+    const QString plain = StripAccessKeys(caption);
+    const int at = int(plain.indexOf(letter, 0, Qt::CaseInsensitive));
+    if (at < 0) return caption;
+    QString out;
+    for (int i = 0; i < plain.size(); ++i) {
+        if (i == at) out += QLatin1Char('&');
+        out += plain.at(i);
+        if (plain.at(i) == QLatin1Char('&')) out += QLatin1Char('&');
+    }
+    return out;
+}
+
 namespace {
 // A key that a control leaves unused travels on from its widget to the
 // widgets around it: the frame or picture box it sits in, and theirs, up to

@@ -224,5 +224,8 @@ int BellCount();
 // Removes the access-key marks of a caption ("&Start" -> "Start",
 // "&&" -> "&") for widgets that show text as it stands.
 QString StripAccessKeys(const QString& caption);
+// The caption with its access key on the first `letter` in it (either
+// case); the caption as it stands when it holds no such letter.
+QString WithAccessKey(const QString& caption, QChar letter);
 
 }  // namespace platform
