@@ -1,7 +1,6 @@
 #include "platform/PromptKeys.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -30,7 +29,8 @@ struct HeldKey {
     ulong timestamp;
 };
 
-// Pressed before `since`, on a clock that may wrap (the X server's is 32 bits).
+// Pressed before `since` or in the same millisecond, on a clock that may wrap
+// (the X server's is 32 bits).
 bool pressedBefore(ulong timestamp, ulong since) {
     return qint32(quint32(timestamp) - quint32(since)) <= 0;
 }

@@ -3,7 +3,6 @@
 // handler gives another action (Alt+V in the main window shows the version).
 #include <QApplication>
 #include <QMessageBox>
-#include <QWindow>
 #include <QtTest>
 #include <memory>
 
