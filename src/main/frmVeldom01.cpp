@@ -370,7 +370,8 @@ void frmVeldom01Form::Form_Load() {
     lblToonSpel.SetLeft(lblDitspel.Left() - lblToonSpel.Width() - 15);
     cmdStart.SetLeft(lblSpellen.Left());
     cmdStart.SetWidth(lblSpellen.Width() + vscrSpellen.Width() + 15);
-    cmdOpslaan.SetCaption(Tekst(25));
+    // Alt+V belongs to the version box: "Save" takes its E instead.
+    cmdOpslaan.SetCaption(WithAccessKey(Tekst(25), QLatin1Char('e')));
     for (int i = 0; i < 16; ++i) {
         txtInvoer[i].SetEnabled(false);
         txtInvoer[i].SetTabIndex(i + 10);
@@ -422,10 +423,8 @@ void frmVeldom01Form::Form_Load() {
     CvnMap = cvn.map;
     CvnSerie = cvn.map.isEmpty() ? QString() : Tekst(49) + cvn.serie + Tekst(50);
     // 19.
-    if (TaalNummer == 10)
-        cmdPrinterInstellingen.SetCaption(QLatin1Char('&') + Tekst(95));
-    else
-        cmdPrinterInstellingen.SetCaption(Tekst(95).replace(QLatin1Char('r'), QStringLiteral("&r")));
+    // On its R in both languages: the P is the print button's.
+    cmdPrinterInstellingen.SetCaption(Tekst(95).replace(QLatin1Char('r'), QStringLiteral("&r")));
     cmdAfdrukken.SetCaption(QLatin1Char('&') + Tekst(103));
     // 20.
     PdfBreedte = LeesPrinterInstellingen().breedte;
@@ -457,7 +456,8 @@ void frmVeldom01Form::Form_Load() {
     SchrijfIni("Mappen", "PDF Map", programFolder() + QStringLiteral("/PDF"), IniBestand);
     // 25.
     cmdMAILTXT.SetCaption(Tekst(215));
-    cmdVideo.SetCaption(QStringLiteral("V&ideo"));
+    // The I of the Dutch settings button is taken.
+    cmdVideo.SetCaption(TaalNummer == 10 ? QStringLiteral("Vi&deo") : QStringLiteral("V&ideo"));
     cmdDownLoad.SetCaption(QStringLiteral("Down&load"));
     // 26. The mail providers (lstCodeer, lstProvider).
     LeesMailTxt(*this);

@@ -158,29 +158,25 @@ void frmVeldom02Form::cmdOK_Click() {
         return;
     // Typed, pasted or from the calendar: the whole name is checked here.
     if (!NaamGoedgekeurd(naam)) {
-        cmdOK.SetEnabled(true);
-        ZetFocus(*this, txtBestandsNaam);
+        NaamOpnieuw();
         return;
     }
     switch (AanroepScherm) {
     case 1:
         if (!BewaarSpelSet(naam)) {
-            cmdOK.SetEnabled(true);
-            ZetFocus(*this, txtBestandsNaam);
+            NaamOpnieuw();
             return;
         }
         break;
     case 4:
         if (!BewaarNamen(naam)) {
-            cmdOK.SetEnabled(true);
-            ZetFocus(*this, txtBestandsNaam);
+            NaamOpnieuw();
             return;
         }
         break;
     case 11:
         if (!BewaarWedstrijd(naam)) {
-            cmdOK.SetEnabled(true);
-            ZetFocus(*this, txtBestandsNaam);
+            NaamOpnieuw();
             return;
         }
         break;
@@ -188,8 +184,7 @@ void frmVeldom02Form::cmdOK_Click() {
         // The composer writes its group file or match folder; a failed
         // write keeps the dialog open.
         if (frmVeldom05_IsLoaded() && !frmVeldom05().BewaarOnderNaam(naam)) {
-            cmdOK.SetEnabled(true);
-            ZetFocus(*this, txtBestandsNaam);
+            NaamOpnieuw();
             return;
         }
         break;
@@ -197,6 +192,15 @@ void frmVeldom02Form::cmdOK_Click() {
         break;
     }
     cmdTerug_Click();
+}
+
+// Nothing was saved under the name: the dialog stays open with the name
+// selected, for another name or for Back.
+void frmVeldom02Form::NaamOpnieuw() {
+    cmdOK.SetEnabled(true);
+    ZetFocus(*this, txtBestandsNaam);
+    txtBestandsNaam.SetSelStart(0);
+    txtBestandsNaam.SetSelLength(int(txtBestandsNaam.Text().size()));
 }
 
 bool frmVeldom02Form::BewaarSpelSet(const QString& naam) {
@@ -234,7 +238,7 @@ bool frmVeldom02Form::BewaarInMap(const QString& map, const QString& naam, const
             frmVeldom04().GridOpgeslagen();
         return true;
     case bewaarnaam::BewaarUitkomst::NietOverschreven:
-        return true;
+        return false;  // No (also Enter) keeps the file, and the dialog open
     case bewaarnaam::BewaarUitkomst::OngeldigeNaam:
         ToonWeigering();
         return false;

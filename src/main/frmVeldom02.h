@@ -46,6 +46,7 @@ private:
     // Writes the lines as map\<naam>.txt, asking before it overwrites a
     // non-empty file; false when the write failed.
     bool BewaarInMap(const QString& map, const QString& naam, const QStringList& regels);
+    void NaamOpnieuw();
     // Refuses a name that may not become a file name, with the message of
     // text 85; true when the name may be used.
     bool NaamGoedgekeurd(const QString& naam);

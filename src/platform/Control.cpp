@@ -30,6 +30,17 @@ QColor QColorFromVB(qint64 c) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
+namespace {
+int g_bells = 0;
+}  // namespace
+
+void Bell() {
+    ++g_bells;
+    QApplication::beep();
+}
+
+int BellCount() { return g_bells; }
+
 QString StripAccessKeys(const QString& caption) {
     QString out;
     out.reserve(caption.size());
@@ -42,6 +53,19 @@ QString StripAccessKeys(const QString& caption) {
             continue;
         }
         out += caption[i];
+    }
+    return out;
+}
+
+QString WithAccessKey(const QString& caption, QChar letter) {
+    const QString plain = StripAccessKeys(caption);
+    const int at = int(plain.indexOf(letter, 0, Qt::CaseInsensitive));
+    if (at < 0) return caption;
+    QString out;
+    for (int i = 0; i < plain.size(); ++i) {
+        if (i == at) out += QLatin1Char('&');
+        out += plain.at(i);
+        if (plain.at(i) == QLatin1Char('&')) out += QLatin1Char('&');
     }
     return out;
 }

@@ -158,6 +158,8 @@ public:
     void fireMouseDown(int b, int s, float x, float y) { Fire(mouseDown_, b, s, x, y); }
     void fireMouseUp(int b, int s, float x, float y) { Fire(mouseUp_, b, s, x, y); }
     bool hasKeyPressHandler() const { return bool(keyPress_); }
+    // Its KeyPress handler refused a typed character (set it to 0).
+    virtual void keyRefused() {}
     // The widget that takes the keys when the control has the focus.
     virtual QWidget* keyWidget() const { return widget_; }
     // Controls whose Click comes from a plain mouse click on them.
@@ -215,8 +217,15 @@ private:
     qint64 effectiveBack() const { return backColor_ == -1 ? defaultBackColor() : backColor_; }
 };
 
+// Sounds the system bell (counted, so that tests can tell it rang).
+void Bell();
+int BellCount();
+
 // Removes the access-key marks of a caption ("&Start" -> "Start",
 // "&&" -> "&") for widgets that show text as it stands.
 QString StripAccessKeys(const QString& caption);
+// The caption with its access key on the first `letter` in it (either
+// case); the caption as it stands when it holds no such letter.
+QString WithAccessKey(const QString& caption, QChar letter);
 
 }  // namespace platform

@@ -99,6 +99,12 @@ void Label::SetBorderStyle(int s) {
 
 // ---------------------------------------------------------------- TextBox
 
+namespace {
+// The mark of a refused key: a light red box, for a moment.
+constexpr qint64 kRefusalColor = RGB(255, 170, 170);
+constexpr int kRefusalMarkMs = 400;
+}  // namespace
+
 TextBox::TextBox(Container* c, const QString& name, int index) : Control(c, name, index) {
     Move(0, 0, 1215, 285);
 }
@@ -143,6 +149,26 @@ void TextBox::applyAll() {
 
 void TextBox::applyColors() {
     Control::applyColors();
+    if (!widget_) return;
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::Base, refusalMarked_ ? QColorFromVB(kRefusalColor) : QColorFromVB(BackColor()));
+    widget_->setPalette(pal);
+}
+
+void TextBox::RefuseKey() {
+    Bell();
+    refusalMarked_ = true;
+    const int dit = ++refusals_;
+    applyColors();
+    if (!widget_) {
+        refusalMarked_ = false;
+        return;
+    }
+    QTimer::singleShot(kRefusalMarkMs, widget_.data(), [this, dit] {
+        if (dit != refusals_) return;
+        refusalMarked_ = false;
+        applyColors();
+    });
 }
 
 void TextBox::pushText() {

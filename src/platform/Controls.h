@@ -81,8 +81,18 @@ public:
 
     void OnChange(Handler h) { change_ = std::move(h); }
 
+    // A typed character the box does not take: the bell sounds and the box
+    // is marked for a moment, so that a typist who does not watch the
+    // screen notices. A KeyPress handler that sets a typed character to 0
+    // does this by itself; a Change handler that takes a character out
+    // again calls it.
+    void RefuseKey();
+    // The box shows the mark of a refused key right now.
+    bool RefusalMarked() const { return refusalMarked_; }
+
     // Used by the widget: the user changed the text.
     void userEdited(const QString& s);
+    void keyRefused() override { RefuseKey(); }
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
@@ -102,6 +112,8 @@ private:
     QChar passwordChar_;
     int selStart_ = 0, selLength_ = 0;
     Handler change_;
+    bool refusalMarked_ = false;
+    int refusals_ = 0;  // the mark ends with the timer of the newest refusal
 };
 
 class CommandButton : public Control {

@@ -353,7 +353,11 @@ bool Form::routeKeyPress(Control* c, QObject* target, QKeyEvent* e) {
     if (ascii) {
         const int originalAscii = ascii;
         if (keyPreview_) Form_KeyPress(ascii);
+        const int typed = ascii;
         if (ascii && !unloaded_) c->fireKeyPress(ascii);
+        // A character the control's handler dropped was refused; control
+        // keys it takes over (Enter, Backspace) are commands, no refusals.
+        if (typed >= 32 && typed != 127 && ascii == 0 && !unloaded_) c->keyRefused();
         if (ascii == 0 || unloaded_) return true;
         if (ascii != originalAscii) {
             QKeyEvent replaced(QEvent::KeyPress, qtKeyForChar(ascii), Qt::NoModifier, QString(QChar(ascii)));

@@ -18,6 +18,7 @@
 #include "platform/App.h"
 #include "platform/Form.h"
 #include "platform/PrintDialog.h"
+#include "platform/PromptKeys.h"
 
 namespace platform {
 
@@ -29,10 +30,13 @@ PromptCaptions englishCaptions() { return {"&Yes", "&No", "OK", "Cancel", "&Abor
 PromptCaptions g_captions = dutchCaptions();
 
 // Keys held down when a prompt opens or closes were pressed for the prompt
-// or before it: their releases are no keys of the window behind it.
+// or before it: their releases are no keys of the window behind it. Keys
+// typed before the prompt appeared are no answers to it: they wait for the
+// window behind it.
 struct KeysAroundPrompt {
     KeysAroundPrompt() { ForgetKeysDown(); }
     ~KeysAroundPrompt() { ForgetKeysDown(); }
+    PromptKeyGuard typedAhead;
 };
 
 QString titleOr(const QString& title) { return title.isEmpty() ? ProgramTitle() : title; }

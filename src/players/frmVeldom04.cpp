@@ -53,7 +53,11 @@ QString GeweigerdVoor(int Index) {
 // "a" of "laag".
 QString SorteerKop(int Index, bool aflopend) {
     QString kop = TaalTekst(aflopend ? 118 : 117);
-    if (Index == 1 && TaalNummer != 11) kop = ZonderAmpersand(kop).replace(QStringLiteral("la"), QStringLiteral("l&a"));
+    if (Index == 1) {  // the second box on another letter than the first
+        const bool engels = TaalNummer == 11;
+        kop = ZonderAmpersand(kop).replace(engels ? QStringLiteral("lo") : QStringLiteral("la"),
+                                           engels ? QStringLiteral("l&o") : QStringLiteral("l&a"));
+    }
     return kop;
 }
 }  // namespace

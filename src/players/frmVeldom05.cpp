@@ -96,7 +96,7 @@ void frmVeldom05Form::Form_Load() {
     cmdToevoegen.SetCaption(nl ? MetToets(TaalTekst(57), "v") : "&" + TaalTekst(57));
     cmdWisNamen.SetCaption("&" + TaalTekst(37));
     cmdWisGroep.SetCaption(MetToets(TaalTekst(37), nl ? "i" : "e"));
-    cmdWisWedstrijd.SetCaption(MetToets(TaalTekst(37), nl ? "ss" : "l"));
+    cmdWisWedstrijd.SetCaption(MetToets(TaalTekst(37), nl ? "ss" : "t"));  // English L: a sort box's
     lblWijzig.SetCaption(TaalTekst(170) + ": ");
     cmdOK.SetCaption(TaalTekst(182));
     chkSorteer0.SetCaption(SorteerKop(0, false));

@@ -865,6 +865,7 @@ void frmVeldom11Form::txtContract_Change() {
         // A refused change is undone whole: the text goes back to what it
         // was, wherever the refused character went (a paste, a Delete).
         ZetInvoerTekst(vorigeTekst_);
+        txtContract.RefuseKey();
         FocusOpInvoer();
     }
 }

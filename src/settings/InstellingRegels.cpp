@@ -1,5 +1,7 @@
 #include "settings/InstellingRegels.h"
 
+#include "platform/Control.h"
+
 #include "shared/EmailAdres.h"
 #include "shared/Ini.h"
 #include "shared/Tekst.h"
@@ -26,7 +28,7 @@ QString KeuzeBijschrift(int pagina) {
     return TaalTekst(16 + pagina);
 }
 
-QString ToepassenBijschrift() { return TaalTekst(16).replace(QStringLiteral("oe"), QStringLiteral("o&e")); }
+QString ToepassenBijschrift() { return platform::WithAccessKey(TaalTekst(16), QLatin1Char('e')); }
 
 QString OpeningBijschrift(int i) { return OpeningBijschrift(i, TaalNummer); }
 

@@ -108,7 +108,8 @@ void frmVeldom07Form::Form_Load() {
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(TaalTekst(95));
     cmdTerug.SetCaption(QStringLiteral("&") + TaalTekst(42));
-    cmdOpslaan.SetCaption(TaalTekst(25));
+    // "Save" on its E: the V is the first layout's.
+    cmdOpslaan.SetCaption(platform::WithAccessKey(TaalTekst(25), QLatin1Char('e')));
     fraPrinters.SetCaption(TaalTekst(96));
     lblPDFPrinter[0].SetCaption(TaalTekst(97) + QStringLiteral(":"));
     lblPDFPrinter[1].SetCaption(QString());

@@ -66,6 +66,18 @@ class TestSaveas : public QObject {
     }
     // After any way of closing: the dialog is gone and the main window is
     // enabled and active again (its activation reset the caller number).
+    void NaamStaatGeselecteerd(const QString& naam) {
+        DoEvents();
+        QVERIFY(frmVeldom02_IsLoaded());
+        frmVeldom02Form& d = frmVeldom02();
+        QVERIFY(d.Visible());
+        QCOMPARE(Actief(), static_cast<Form*>(&d));
+        QCOMPARE(d.txtBestandsNaam.Text(), naam);
+        QVERIFY(d.txtBestandsNaam.hasFocus());
+        QCOMPARE(d.txtBestandsNaam.SelStart(), 0);
+        QCOMPARE(d.txtBestandsNaam.SelLength(), int(naam.size()));
+        QVERIFY(d.cmdOK.Enabled());
+    }
     void HoofdschermTerug() {
         DoEvents();
         QVERIFY(!frmVeldom02_IsLoaded());
@@ -220,7 +232,34 @@ private slots:
         QCOMPARE(prompts.last().defaultButton(), int(vbDefaultButton2));  // No
         QCOMPARE(prompts.last().title, TaalTekst(38));
         QCOMPARE(Inhoud(Bestand("avond")), QByteArray("oud\r\n"));
+        // Nothing was saved: the dialog stays, with the name selected for
+        // another one, and Back closes it.
+        NaamStaatGeselecteerd("avond");
+        frmVeldom02().cmdTerug.Click();
         HoofdschermTerug();
+    }
+
+    // Enter at the overwrite question of the real box answers No: the file
+    // stays, and so does the dialog, with the name selected; typing a new
+    // name replaces it and saves under that one.
+    void enterAtTheOverwriteQuestionKeepsTheDialogOpen() {
+        Schrijf("avond", "oud\r\n");
+        OpenDialoog();
+        QWidget* box = frmVeldom02().txtBestandsNaam.widget();
+        QTest::keyClicks(box, "avond");
+        {
+            testsupport::PressInDialogs enter({Qt::Key_Return});
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(enter.remaining(), 0);
+        }
+        DoEvents();
+        QCOMPARE(Inhoud(Bestand("avond")), QByteArray("oud\r\n"));
+        NaamStaatGeselecteerd("avond");
+        QTest::keyClicks(frmVeldom02().txtBestandsNaam.widget(), "ochtend");
+        QTest::keyClick(frmVeldom02().txtBestandsNaam.widget(), Qt::Key_Return);
+        HoofdschermTerug();
+        QCOMPARE(Inhoud(Bestand("ochtend")), AlsBestand(Set));
+        QCOMPARE(Inhoud(Bestand("avond")), QByteArray("oud\r\n"));
     }
 
     void overwriteYesReplacesTheFile() {

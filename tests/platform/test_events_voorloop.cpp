@@ -13,6 +13,8 @@
 #include "platform/Controls.h"
 #include "platform/Events.h"
 #include "platform/Form.h"
+#include "platform/Prompt.h"
+#include "platform/PromptKeys.h"
 
 using namespace platform;
 
@@ -36,6 +38,11 @@ public:
                 DoEvents();
                 log << QStringLiteral("handled x, %1 ticks").arg(ticks);
             }
+            if (k == 'q') {
+                // A handler that asks a question and then moves the focus on.
+                log << QStringLiteral("asked: %1").arg(MsgBox("Sure?", vbYesNo | vbQuestion) == vbYes ? "yes" : "no");
+                ZetFocus(txtB);
+            }
         });
         txtB.OnKeyPress([this](int& k) { log << QStringLiteral("B %1").arg(QChar(k)); });
         timTik.SetInterval(1);
@@ -52,14 +59,14 @@ public:
     int ticks = 0;
 };
 
-void Wachtrij(QWidget* w, QChar c) {
-    QWindow* venster = w->window()->windowHandle();
+void Wachtrij(QWindow* venster, QChar c) {
     const int toets = Qt::Key_A + (c.unicode() - 'a');
     QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
         venster, QEvent::KeyPress, toets, Qt::NoModifier, QString(c));
     QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
         venster, QEvent::KeyRelease, toets, Qt::NoModifier, QString(c));
 }
+void Wachtrij(QWidget* w, QChar c) { Wachtrij(w->window()->windowHandle(), c); }
 
 }  // namespace
 
@@ -88,6 +95,37 @@ private slots:
         QCOMPARE(f.txtA.Text(), QStringLiteral("x"));
         QCOMPARE(f.txtB.Text(), QStringLiteral("yz"));
         f.timTik.SetEnabled(false);
+        Unload(f);
+        DoEvents();
+    }
+
+    // A question opened by a handler takes only the keys pressed after it
+    // appeared. The keys typed before it wait, in order, for the control
+    // that has the focus once the handler is done, also when they are the
+    // letters of the question's buttons.
+    void aQuestionAnswersOnlyToKeysPressedAfterItAppeared() {
+        VoorloopForm f;
+        f.Show();
+        f.txtA.widget()->setFocus();
+        DoEvents();
+        QStringList gezien;  // what each question was answered with, and when
+        QTimer antwoord;
+        antwoord.setInterval(20);
+        QObject::connect(&antwoord, &QTimer::timeout, [&] {
+            QWidget* vraag = QApplication::activeModalWidget();
+            if (!vraag || gezien.size() >= 1) return;
+            gezien << (HeldKeyCount() >= 3 ? "typed ahead held" : "nothing held");
+            Wachtrij(vraag->windowHandle(), 'n');
+        });
+        antwoord.start();
+        for (QChar c : QStringLiteral("qjyn")) Wachtrij(f.txtA.widget(), c);
+        QTRY_COMPARE(f.log.size(), 5);
+        antwoord.stop();
+        QCOMPARE(gezien, QStringList({"typed ahead held"}));
+        QCOMPARE(f.log, QStringList({"A q", "asked: no", "B j", "B y", "B n"}));
+        QCOMPARE(f.txtA.Text(), QStringLiteral("q"));
+        QCOMPARE(f.txtB.Text(), QStringLiteral("jyn"));
+        QCOMPARE(HeldKeyCount(), 0);
         Unload(f);
         DoEvents();
     }

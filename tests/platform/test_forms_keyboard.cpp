@@ -208,6 +208,40 @@ private slots:
         QCOMPARE(f.cboSoort.Text(), QString("Oost"));
         Unload(f);
     }
+
+    // A box whose KeyPress handler drops a typed character rings the bell
+    // and shows a mark for a moment; keys it takes, and the control keys it
+    // takes over (Enter), ring nothing.
+    void aRefusedCharacterRingsAndMarksTheBox() {
+        LayoutForm f;
+        int enters = 0;
+        f.txtNaam.OnKeyPress([&](int& k) {
+            if (k == vbKeyReturn) {
+                ++enters;
+                k = 0;
+            } else if (QChar(k).isDigit()) {
+                k = 0;
+            }
+        });
+        f.Show();
+        QWidget* w = f.txtNaam.widget();
+        w->setFocus();
+        const QColor gewoon = w->palette().color(QPalette::Base);
+        const int bel = BellCount();
+        QTest::keyClicks(w, "ab");
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(enters, 1);
+        QCOMPARE(BellCount(), bel);
+        QVERIFY(!f.txtNaam.RefusalMarked());
+        QTest::keyClicks(w, "7");
+        QCOMPARE(f.txtNaam.Text(), QString("ab"));
+        QCOMPARE(BellCount(), bel + 1);
+        QVERIFY(f.txtNaam.RefusalMarked());
+        QVERIFY(w->palette().color(QPalette::Base) != gewoon);
+        QTRY_VERIFY(!f.txtNaam.RefusalMarked());
+        QCOMPARE(w->palette().color(QPalette::Base), gewoon);
+        Unload(f);
+    }
 };
 
 QTEST_MAIN(TestFormsKeyboard)

@@ -6,6 +6,9 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 #include <qpa/qwindowsysteminterface.h>
@@ -17,6 +20,7 @@
 #include "platform/Events.h"
 #include "platform/Form.h"
 #include "platform/Prompt.h"
+#include "platform/PromptKeys.h"
 #include "results/ContractNotatie.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
@@ -101,6 +105,36 @@ private:
     bool uitgesteld_ = false;
 };
 
+// Keys put in the window system's queue at once: all typed before the
+// window handles the first of them.
+void Wachtrij(QWindow* w, const QString& toetsen) {
+    for (QChar c : toetsen) {
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            w, QEvent::KeyPress, QtToets(c), Qt::NoModifier, QString(c));
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            w, QEvent::KeyRelease, QtToets(c), Qt::NoModifier, QString(c));
+    }
+}
+
+// Every table of board b holds the contract typed for it, on the side of
+// its declarer, and every table that played is matchpointed.
+void ControleerBord(int b, const QStringList& contracten) {
+    const QString A = uitslag::NotatieAlfabet(10);
+    std::vector<uitslag::SpelRij> rijen;
+    QVERIFY(uitslag::LeesSpelUitslag("W", b, A, rijen).Gelukt());
+    QCOMPARE(int(rijen.size()), int(contracten.size()));
+    for (int t = 0; t < int(contracten.size()); ++t) {
+        const QString invoer = contracten[t];
+        const QString slip = uitslag::SlipTekst(invoer);
+        const bool nz = invoer.size() == 1 || uitslag::LeesContract(invoer, A)->NoordZuid();
+        const bool ow = invoer.size() == 1 || !nz;
+        const QString waar = QStringLiteral("board %1 table %2").arg(b).arg(t + 1);
+        QVERIFY2(rijen[t].contractNZ == (nz ? slip : QString()), qPrintable(waar + ": " + rijen[t].contractNZ));
+        QVERIFY2(rijen[t].contractOW == (ow ? slip : QString()), qPrintable(waar + ": " + rijen[t].contractOW));
+        QVERIFY2(rijen[t].mpNZ.isEmpty() == (invoer == "n"), qPrintable(waar));
+    }
+}
+
 void Tik(frmVeldom11Form& f, const QString& tekst) { QTest::keyClicks(f.txtContract.widget(), tekst); }
 
 }  // namespace
@@ -157,23 +191,78 @@ private slots:
         QCOMPARE(KlaarVlaggen.left(3), QStringLiteral("111"));
         QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("4"));
         QCOMPARE(f.txtContract.Text(), QString());
-        const QString A = uitslag::NotatieAlfabet(10);
         for (int b = 1; b <= 3; ++b) {
-            std::vector<uitslag::SpelRij> rijen;
-            QVERIFY(uitslag::LeesSpelUitslag("W", b, A, rijen).Gelukt());
-            QCOMPARE(int(rijen.size()), 4);
-            for (int t = 0; t < 4; ++t) {
-                const QString invoer = contracten[(b - 1) * 4 + t];
-                const QString slip = uitslag::SlipTekst(invoer);
-                const bool nz = invoer.size() == 1 || uitslag::LeesContract(invoer, A)->NoordZuid();
-                const bool ow = invoer.size() == 1 || !nz;
-                const QString waar = QStringLiteral("board %1 table %2").arg(b).arg(t + 1);
-                QVERIFY2(rijen[t].contractNZ == (nz ? slip : QString()), qPrintable(waar + ": " + rijen[t].contractNZ));
-                QVERIFY2(rijen[t].contractOW == (ow ? slip : QString()), qPrintable(waar + ": " + rijen[t].contractOW));
-                // Every table that played is matchpointed.
-                QVERIFY2(rijen[t].mpNZ.isEmpty() == (invoer == "n"), qPrintable(waar));
-            }
+            ControleerBord(b, contracten.mid((b - 1) * 4, 4));
+            if (QTest::currentTestFailed()) return;
         }
+        QCOMPARE(prompts.count(), 0);
+    }
+
+    // "5r-1" and "1" ask whether a double was meant. The keys typed on
+    // after it (the declarer, the next contracts, whose "n" would answer
+    // No) were typed before the question appeared: they wait for it, and
+    // only the key pressed once it is on screen answers it. Yes on the
+    // first board, No on the second, with the real question box.
+    void keysTypedAheadOfTheDoubleQuestionWaitForIt() {
+        frmVeldom11Form& f = Wedstrijd(8);
+        f.chkNieuwSpel.SetValue(1);
+        const QStringList bord1 = {"5r-1!o", "3acn", "4hcz", "2s+1w"};
+        const QStringList bord2 = {"5h-11w", "3acn", "4hcz", "2s+1w"};
+        const QString getypt = QStringLiteral("5r-11o3acn4hcz2s+1w5h-11w3acn4hcz2s+1w");
+        QStringList vragen;
+        const QList<QChar> antwoorden = {'j', 'n'};
+        QPointer<QWidget> beantwoord;
+        QTimer antwoord;
+        antwoord.setInterval(30);
+        QObject::connect(&antwoord, &QTimer::timeout, [&] {
+            auto* vraag = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!vraag || vraag == beantwoord) return;
+            beantwoord = vraag;
+            vragen << vraag->text();
+            const QChar toets = vragen.size() <= antwoorden.size() ? antwoorden[vragen.size() - 1] : QChar('n');
+            Wachtrij(vraag->windowHandle(), QString(toets));
+        });
+        antwoord.start();
+        Wachtrij(f.txtContract.widget()->window()->windowHandle(), getypt);
+        QTRY_VERIFY_WITH_TIMEOUT(KlaarVlaggen.left(2) == QStringLiteral("11") || vragen.size() > 2, 10000);
+        QTRY_COMPARE(HeldKeyCount(), 0);
+        DoEvents();
+        antwoord.stop();
+        QCOMPARE(vragen, QStringList({TaalTekst(142), TaalTekst(142)}));
+        ControleerBord(1, bord1);
+        ControleerBord(2, bord2);
+        QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("3"));
+        QCOMPARE(f.txtContract.Text(), QString());
+    }
+
+    // A key the entry does not take is noticed: the bell sounds and the box
+    // turns red for a moment, whether the key filter swallows it or the
+    // position rules take it out again: a typist who does not watch the
+    // screen would otherwise type the next table's keys into this entry.
+    void aRefusedKeyRingsAndMarksTheBox() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        QWidget* w = f.txtContract.widget();
+        const QColor gewoon = w->palette().color(QPalette::Base);
+        const int bel = BellCount();
+        Tik(f, "6a+");
+        QCOMPARE(BellCount(), bel);
+        QVERIFY(!f.txtContract.RefusalMarked());
+        Tik(f, "2");  // six and two overtricks: taken out again
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("6a+"));
+        QCOMPARE(BellCount(), bel + 1);
+        QVERIFY(f.txtContract.RefusalMarked());
+        QVERIFY(w->palette().color(QPalette::Base) != gewoon);
+        QTRY_VERIFY(!f.txtContract.RefusalMarked());
+        QCOMPARE(w->palette().color(QPalette::Base), gewoon);
+        Tik(f, "X");  // no notation character: the key filter swallows it
+        QCOMPARE(BellCount(), bel + 2);
+        QVERIFY(f.txtContract.RefusalMarked());
+        QCOMPARE(f.txtContract.Text(), QStringLiteral("6a+"));
+        // Keys that are taken ring nothing.
+        Tik(f, "1n");
+        QCOMPARE(f.lblContractNZ[0].Caption(), QStringLiteral("6A+1"));
+        QCOMPARE(BellCount(), bel + 2);
         QCOMPARE(prompts.count(), 0);
     }
 
