@@ -26,7 +26,7 @@ constexpr int NamenBreedte = 5760;
 constexpr int NamenHoogte = 6000;
 constexpr int LijstBreedte = 3720;
 constexpr int GridHoogte = 3540;
-constexpr int MeldingHoogte = 690;  // three lines of the notice
+constexpr int MeldingHoogte = 900;  // four lines of the notice
 
 const QString NamenMap = QStringLiteral("namen");
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/Events.h"
+#include "platform/Form.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/Prompt.h"
@@ -42,7 +43,9 @@ void MeldNietBewaard(const QString& bestand, const QString& reden) {
         else
             tekst += c == QLatin1Char('|') ? QChar(QLatin1Char('\n')) : c;
     }
-    platform::MsgBox(tekst, platform::vbOKOnly | platform::vbExclamation);
+    // Titled as the window the user is working in, as its own messages are.
+    const platform::Form* venster = platform::ActiveForm();
+    platform::MsgBox(tekst, platform::vbOKOnly | platform::vbExclamation, venster ? venster->Caption() : QString());
 }
 
 }  // namespace

@@ -624,6 +624,44 @@ private slots:
         QCOMPARE(ReadProfileString(IniBestand, "Mappen", "CVN map"), QString());
     }
 
+    // Pictures of an unstorable name refused by Add and of the import
+    // report, in both languages, when DROVIK_SCREENSHOTS names a folder.
+    void screenshots() {
+        const QString map = qEnvironmentVariable("DROVIK_SCREENSHOTS");
+        if (map.isEmpty()) QSKIP("DROVIK_SCREENSHOTS not set");
+        QTemporaryDir cvn;
+        CvnMap = cvn.path();
+        testsupport::WriteTestFile(cvn.filePath("namen/leden.abs"),
+                                   "1|x|Piet|Bos|4|piet@bos.nl\r\n2|x|Anna - Maria|Smit|4|am@x.nl\r\n"
+                                   "3|x|Kees|Wit|4|kees wit@x\r\n4|x|Els|de  Vries|4|els@x.nl\r\n"
+                                   "5|x|Tilde~|Man|4|\r\n");
+        QtPromptHandler echt;
+        for (int taal : {10, 11}) {
+            TaalNummer = taal;
+            CvnSerie = taal == 10 ? "Namen bestand in CVN 6 Serie" : "Names file in CVN 6 Series";
+            frmVeldom04Form& f = Open();
+            ZetFocus(f, f.txtNaam[0]);
+            TypSnel(f, QString::fromUtf8("Łukasz Wałęsa\tlukasz@x.pl\t "));
+            f.widget()->grab().save(QStringLiteral("%1/names-%2-unstorable.png").arg(map).arg(taal));
+            f.cmdWisNaam.Click();
+            PromptHandler* vorige = SetPromptHandler(&echt);
+            QTimer::singleShot(300, [&] {
+                if (QWidget* w = QApplication::activeModalWidget()) {
+                    w->grab().save(QStringLiteral("%1/names-%2-import.png").arg(map).arg(taal));
+                    w->close();
+                }
+            });
+            f.lstImporteerNamen.SetListIndex(0);
+            f.cmdOKImporTeer.Click();
+            SetPromptHandler(vorige);
+            f.GridOpgeslagen();
+            Unload(f);
+            DoEvents();
+        }
+        TaalNummer = 10;
+        CvnMap.clear();
+    }
+
     void englishCaptions() {
         TaalNummer = 11;
         frmVeldom04Form& f = Open();
