@@ -936,7 +936,7 @@ void frmVeldom01Form::vscrMin_Change() {
     }
     lblMin.SetCaption(lstMinimaal.List(index));
     MinimaalPunten = ValInteger(lblMin.Caption());
-    SchrijfIni("Punten", "MinimaalPunten", lblMin.Caption(), IniBestand);
+    SchrijfIni("Punten", {{"MinimaalPunten", lblMin.Caption()}, {"MaximaalPunten", lblMax.Caption()}}, IniBestand);
     ZetFocus(*this, cmdFocus);
 }
 
@@ -950,7 +950,7 @@ void frmVeldom01Form::vscrMax_Change() {
     }
     lblMax.SetCaption(lstMaximaal.List(index));
     MaximaalPunten = ValInteger(lblMax.Caption());
-    SchrijfIni("Punten", "MaximaalPunten", lblMax.Caption(), IniBestand);
+    SchrijfIni("Punten", {{"MinimaalPunten", lblMin.Caption()}, {"MaximaalPunten", lblMax.Caption()}}, IniBestand);
     ZetFocus(*this, cmdFocus);
 }
 

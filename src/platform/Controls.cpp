@@ -1,7 +1,9 @@
 #include "platform/Controls.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextCharFormat>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -136,6 +139,7 @@ void TextBox::applyAll() {
         e->setEchoMode(passwordChar_.isNull() ? QLineEdit::Normal : QLineEdit::Password);
         e->setCursorPosition(std::min<int>(selStart_, int(text_.size())));
         if (selLength_ > 0) e->setSelection(selStart_, selLength_);
+        applyMarks();
     } else if (auto* p = qobject_cast<QPlainTextEdit*>(widget_.data())) {
         QSignalBlocker block(p);
         p->setPlainText(toWidgetText(text_));
@@ -189,18 +193,48 @@ void TextBox::SetText(const QString& s) {
     if (maxLength_ > 0 && t.size() > maxLength_ && !multiLine_) t.truncate(maxLength_);
     if (t == text_) return;
     text_ = t;
+    const bool marked = !marks_.isEmpty();
+    marks_.clear();
     prefilled_ = !t.isEmpty();
     selStart_ = 0;
     selLength_ = 0;
     pushText();
+    if (marked) applyMarks();
     Fire(change_);
 }
 
 void TextBox::userEdited(const QString& s) {
     if (s == text_) return;
     text_ = s;
+    if (!marks_.isEmpty()) {
+        marks_.clear();
+        applyMarks();
+    }
     prefilled_ = false;
     Fire(change_);
+}
+
+void TextBox::SetMarks(const QList<std::pair<int, int>>& marks) {
+    marks_ = marks;
+    applyMarks();
+}
+
+void TextBox::applyMarks() {
+    // A line edit shows formatted ranges only through an input method
+    // event, whose positions count from the caret; it changes no text.
+    auto* e = qobject_cast<QLineEdit*>(widget_.data());
+    if (!e) return;
+    QTextCharFormat format;
+    format.setForeground(QColor(200, 0, 0));
+    format.setBackground(QColor(255, 224, 224));
+    format.setFontUnderline(true);
+    format.setUnderlineColor(QColor(200, 0, 0));
+    QList<QInputMethodEvent::Attribute> ranges;
+    for (const auto& [start, length] : marks_)
+        ranges << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, start - e->cursorPosition(), length,
+                                               format);
+    QInputMethodEvent event(QString(), ranges);
+    QCoreApplication::sendEvent(e, &event);
 }
 
 void TextBox::focusedByCode() {

@@ -89,6 +89,12 @@ public:
     void RefuseKey();
     // The box shows the mark of a refused key right now.
     bool RefusalMarked() const { return refusalMarked_; }
+    // Characters shown marked (red on a light background, underlined) in a
+    // one-line box: each mark is a start and a length in the text. The
+    // marks belong to the text they were set on: any change of the text
+    // clears them before the Change event, whose handler may set new ones.
+    QList<std::pair<int, int>> Marks() const { return marks_; }
+    void SetMarks(const QList<std::pair<int, int>>& marks);
 
     // Used by the widget: the user changed the text.
     void userEdited(const QString& s);
@@ -104,7 +110,9 @@ protected:
 
 private:
     void pushText();
+    void applyMarks();
     QString text_;
+    QList<std::pair<int, int>> marks_;
     // The text was put in by code and the user has not typed in it since.
     bool prefilled_ = false;
     bool multiLine_ = false, locked_ = false;

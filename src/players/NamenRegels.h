@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <utility>
 
 struct NaamRegel {
     QString nummer;
@@ -32,6 +33,12 @@ QString SchoonInvoer(const QString& tekst);
 // the results overview).
 QString InvoerBezwaar(const QString& tekst, bool isNaam);
 
+// Where in the text the characters stand that make InvoerBezwaar refuse it,
+// as start and length (in QString units): each character outside the code
+// page, each "|", and in a name each " - " and "~". Empty when it can be
+// stored.
+QList<std::pair<int, int>> BezwaarDelen(const QString& tekst, bool isNaam);
+
 // True when a name can stand in a pair line and in a match overview.
 bool NaamBruikbaarInPaar(const QString& naam);
 
@@ -50,13 +57,24 @@ QVector<NaamRegel> LeesNamenRegels(const QStringList& regels);
 // The line of a names file for one row.
 QString NamenBestandRegel(const NaamRegel& r);
 
-// One line of a sibling names file (*.abs): fields separated by "|", the
-// name is field 2 and field 3 (each trimmed, one blank between), the address
-// field 5 (trimmed). Missing fields count as empty. False when the line gives
-// no player (blank, or no name). The name is tidied as typed names are (it
-// is not otherwise changed: one the composer cannot pair is refused there);
-// an address the program cannot mail to is left out (the player stays).
-bool LeesAbsRegel(const QString& regel, NaamRegel& uit);
+// What an import takes from a sibling names file (*.abs), and what it
+// refused or changed. A line holds fields separated by "|": the name is
+// field 2 and field 3 (each trimmed, one blank between), the address field
+// 5 (trimmed); missing fields count as empty; a line without a name gives no
+// player. The name is tidied as typed names are; a name that cannot be
+// stored in a names file, or would break a pair line, is not taken over; an
+// address the program cannot mail to is left out (the player stays). Each of
+// these is listed, so that nothing is refused or changed without a word.
+struct AbsImport {
+    QVector<NaamRegel> spelers;  // taken over, in file order, unnumbered
+    QStringList paarNiet;        // names refused: " - " or "~"
+    QStringList tekensNiet;      // names refused, "name (characters)"
+    QStringList zonderAdres;     // "name (address)": taken over without it
+    QStringList opgeschoond;     // names taken over tidied
+};
+AbsImport LeesAbsImport(const QStringList& regels);
 
-// The players of a sibling names file's lines, in file order, unnumbered.
-QVector<NaamRegel> LeesAbsRegels(const QStringList& regels);
+// The report of an import for the user, naming the file; "" when every
+// player was taken over as it stood. Each kind lists at most `perSoort`
+// players and then says how many more there are.
+QString AbsImportVerslag(const AbsImport& import, const QString& bestand, int perSoort = 8);

@@ -26,7 +26,7 @@ constexpr int NamenBreedte = 5760;
 constexpr int NamenHoogte = 6000;
 constexpr int LijstBreedte = 3720;
 constexpr int GridHoogte = 3540;
-constexpr int MeldingHoogte = 690;  // three lines of the notice
+constexpr int MeldingHoogte = 900;  // four lines of the notice
 
 const QString NamenMap = QStringLiteral("namen");
 
@@ -374,7 +374,8 @@ void frmVeldom04Form::cmdOKImporTeer_Click() {
     msfgResultaat.SetVisible(false);
     txtNaam[0].SetText("");
     txtNaam[1].SetText("");
-    const QVector<NaamRegel> spelers = LeesAbsRegels(regels);
+    const AbsImport import = LeesAbsImport(regels);
+    const QVector<NaamRegel>& spelers = import.spelers;
     msfgResultaat.SetRows(1);
     msfgResultaat.SetRows(1 + int(spelers.size()));
     for (int r = 0; r < spelers.size(); ++r) {
@@ -390,6 +391,9 @@ void frmVeldom04Form::cmdOKImporTeer_Click() {
     PasOpslaanAan();
     gewijzigd_ = !spelers.isEmpty();
     ZetFocus(*this, cmdFocus);
+    // What was left out or changed is named, with the reason.
+    if (const QString verslag = AbsImportVerslag(import, importBestanden_[i].naam); !verslag.isEmpty())
+        MsgBox(verslag, vbOKOnly | vbInformation, Caption());
 }
 
 // ---------------------------------------------------------------------------
@@ -481,14 +485,17 @@ void frmVeldom04Form::cmdToevoegen_Click() {
     const QString adres = txtNaam[1].Text().trimmed();
     if (naam.isEmpty()) return;
     // Nothing goes into the grid that the names file would store changed
-    // or that would break a pair line: the user is told why.
+    // or that would break a pair line: the user is told why under the
+    // boxes, the characters stay marked, and the focus goes to the box at
+    // the end of its text. No message box: keys typed on after Add would
+    // go to it and be lost; now they land visibly in the box.
     for (int k = 0; k < 2; ++k) {
         const QString bezwaar = InvoerBezwaar(k == 0 ? naam : adres, k == 0);
         if (bezwaar.isEmpty()) continue;
-        MsgBox(bezwaar, vbOKOnly | vbInformation, Caption());
+        ToonMelding(bezwaar, false);
+        txtNaam[k].SetMarks(BezwaarDelen(txtNaam[k].Text(), k == 0));
         ZetFocus(*this, txtNaam[k]);
         CaretNaarEind(txtNaam[k]);
-        DoEvents();
         return;
     }
     if (!AdresGoed(adres)) {
@@ -553,8 +560,8 @@ void frmVeldom04Form::txtNaam_KeyPress(int Index, int& KeyAscii) {
     QString melding;
     if (teken == QLatin1Char('|') || GeweigerdVoor(Index).contains(teken))
         melding = Deel(TaalTekst(85), 1) + "\n\n" + GeweigerdVoor(Index);
-    else
-        melding = OpslaanBezwaar(QString(teken));
+    // A letter the names file cannot hold is kept as typed: the change rule
+    // marks it and says why, and Add refuses it until it is changed.
     if (melding.isEmpty()) return;
     // The key is dropped and the reason shown beside the box. No message
     // box: it would take the keys typed after this one, and the key that
@@ -574,8 +581,10 @@ void frmVeldom04Form::txtNaam_Change(int Index) {
         CaretNaarEind(box);
         return;
     }
-    // What a paste brought that cannot be stored is named at once; the
-    // text stays as it is for the user to mend (Add refuses it meanwhile).
+    // What was typed or pasted that cannot be stored is marked and named at
+    // once; the text stays as it is for the user to mend (Add refuses it
+    // meanwhile).
+    box.SetMarks(BezwaarDelen(box.Text(), Index == 0));
     QString melding = InvoerBezwaar(txtNaam[0].Text(), true);
     if (melding.isEmpty()) melding = InvoerBezwaar(txtNaam[1].Text(), false);
     if (!melding.isEmpty())

@@ -7,7 +7,6 @@
 #include "platform/Profile.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
-#include "settings/BewaarInstelling.h"
 #include "settings/InstellingRegels.h"
 #include "settings/MailInstelRegels.h"
 #include "shared/BasVeldom.h"
@@ -485,7 +484,7 @@ void frmVeldom06Form::optInstellingen_Click(int Index) {
 // Spinners
 
 bool frmVeldom06Form::Bewaar(const QString& sectie, const QString& sleutel, const QString& waarde) {
-    return BewaarInstelling(sectie, sleutel, waarde, Caption());
+    return SchrijfIni(sectie, sleutel, waarde, IniBestand);
 }
 
 frmVeldom06Form::Spinner& frmVeldom06Form::SpinnerVan(const VScrollBar& vscr) {
@@ -510,7 +509,13 @@ void frmVeldom06Form::VerwerkSpinner(Spinner& s) {
     const QString tekst = s.lst->List(index);
     // A value that cannot be stored is not taken: the spinner goes back to
     // the value shown, which is the one stored.
-    if (!Bewaar(s.sectie, s.sleutel, tekst))
+    // A pair is stored as it is shown: a partner read outside the rules (a
+    // file edited by hand) shows inside them and is written so with it.
+    QList<std::pair<QString, QString>> sleutels{{s.sleutel, tekst}};
+    if (s.partner)
+        for (const Spinner& p : spinners_)
+            if (p.lbl == s.partner) sleutels.append({p.sleutel, p.lbl->Caption()});
+    if (!SchrijfIni(s.sectie, sleutels, IniBestand))
         index = spel::DichtstbijIndex(ValInteger(s.lbl->Caption()), s.lijst);
     if (index != s.vscr->Value()) {
         BezigMetLaden = true;

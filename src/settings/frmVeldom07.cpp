@@ -10,7 +10,6 @@
 #include "platform/Printer.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
-#include "settings/BewaarInstelling.h"
 #include "settings/PrinterInstellingen.h"
 #include "shared/Globals.h"
 #include "shared/Ini.h"
@@ -186,7 +185,7 @@ void frmVeldom07Form::Form_Activate() {
 void frmVeldom07Form::lstPrinters_Click() {
     if (BezigMetLaden) return;
     const QString naam = lstPrinters.Text();
-    if (BewaarInstelling(kSectie, QStringLiteral("PDF Printer"), naam, Caption())) {
+    if (SchrijfIni(kSectie, QStringLiteral("PDF Printer"), naam, IniBestand)) {
         lblPDFPrinter[1].SetCaption(naam);
         ::PdfPrinter = naam;
     } else {
@@ -199,7 +198,7 @@ void frmVeldom07Form::lstPrinters_Click() {
 void frmVeldom07Form::optRichting_Click(int Index) {
     // While the window loads it only shows the stored layout.
     if (BezigMetLaden) return;
-    if (!BewaarInstelling(kSectie, QStringLiteral("Print Richting"), QString::number(Index), Caption())) {
+    if (!SchrijfIni(kSectie, QStringLiteral("Print Richting"), QString::number(Index), IniBestand)) {
         // Not stored: the button of the layout in force is selected again.
         BezigMetLaden = true;
         optRichting[LeesPrinterInstellingen().richting].SetValue(true);
@@ -218,7 +217,7 @@ int frmVeldom07Form::SpinnerStap(VScrollBar& vscr, ListBox& lijst, Label& label,
                                  int vorige) {
     // A wrap sets the position again, and the nested step stores the value.
     if (!VolgSpinner(vscr, lijst, label)) return ValInteger(label.Caption());
-    if (!BewaarInstelling(kSectie, sleutel, label.Caption(), Caption())) {
+    if (!SchrijfIni(kSectie, sleutel, label.Caption(), IniBestand)) {
         // Not stored: the spinner shows the value in force again.
         const int hoogste = ValInteger(lijst.List(0));
         label.SetCaption(QString::number(vorige));
@@ -247,11 +246,11 @@ void frmVeldom07Form::cmdOpslaan_Click() {
     ZetFocus(*this, cmdFocus);
     const QString titel = Caption();
     const bool bewaard =
-        (::PdfPrinter.isEmpty() || BewaarInstelling(kSectie, QStringLiteral("PDF Printer"), ::PdfPrinter, titel)) &&
-        BewaarInstelling(kSectie, QStringLiteral("Print Richting"),
-                         QString::number(GekozenRichting(LeesPrinterInstellingen().richting)), titel) &&
-        BewaarInstelling(kSectie, QStringLiteral("Tussenruimte"), QString::number(Tussenruimte), titel) &&
-        BewaarInstelling(kSectie, QStringLiteral("PDF Breedte"), QString::number(PdfBreedte), titel);
+        (::PdfPrinter.isEmpty() || SchrijfIni(kSectie, QStringLiteral("PDF Printer"), ::PdfPrinter, IniBestand)) &&
+        SchrijfIni(kSectie, QStringLiteral("Print Richting"),
+                   QString::number(GekozenRichting(LeesPrinterInstellingen().richting)), IniBestand) &&
+        SchrijfIni(kSectie, QStringLiteral("Tussenruimte"), QString::number(Tussenruimte), IniBestand) &&
+        SchrijfIni(kSectie, QStringLiteral("PDF Breedte"), QString::number(PdfBreedte), IniBestand);
     if (!bewaard) return;
     MsgBox(titel + QStringLiteral(" ") + TaalTekst(89), vbInformation, titel);
     cmdTerug_Click();

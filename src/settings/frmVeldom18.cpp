@@ -9,7 +9,6 @@
 #include "main/frmVeldom01.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
-#include "settings/BewaarInstelling.h"
 #include "settings/MailInstelRegels.h"
 #include "shared/EmailAdres.h"
 #include "shared/Globals.h"
@@ -174,7 +173,7 @@ void frmVeldom18Form::ZetProviderKeuze() {
     BezigMetLaden = true;
     optProvider[0].SetValue(true);
     BezigMetLaden = false;
-    BewaarInstelling(QStringLiteral("Standaard"), QStringLiteral("provider"), QStringLiteral("0"), Caption());
+    SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"), QStringLiteral("0"), IniBestand);
 }
 
 void frmVeldom18Form::ZetVerstuurKnop() {
@@ -257,8 +256,8 @@ void frmVeldom18Form::cmdOK_Click() {
 
 void frmVeldom18Form::optProvider_Click(int Index) {
     if (BezigMetLaden) return;
-    if (!BewaarInstelling(QStringLiteral("Standaard"), QStringLiteral("provider"), QString::number(Index),
-                          Caption())) {
+    if (!SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"), QString::number(Index),
+                    IniBestand)) {
         // Not stored: the provider mail goes through is shown again.
         BezigMetLaden = true;
         optProvider[OpgeslagenProvider()].SetValue(true);
@@ -302,8 +301,8 @@ void frmVeldom18Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     // one shown (the stored number as the sending reads it), so that a
     // settings file that cannot be written is reported once, at the click.
     if (ValInteger(OpgeslagenProviderTekst()) != GekozenProvider())
-        BewaarInstelling(QStringLiteral("Standaard"), QStringLiteral("provider"),
-                         QString::number(GekozenProvider()), Caption());
+        SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
+                   QString::number(GekozenProvider()), IniBestand);
     if (frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 

@@ -1,8 +1,14 @@
 #include "shared/Ini.h"
 
+#include <QHash>
 #include <cmath>
 
+#include "platform/Events.h"
+#include "platform/Form.h"
+#include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "platform/Prompt.h"
+#include "shared/Tekst.h"
 
 QString IniBestand;
 QString IniWaarde;
@@ -11,9 +17,67 @@ void LeesIni(const QString& sectie, const QString& sleutel, const QString& besta
     IniWaarde = platform::ReadProfileString(bestand, sectie, sleutel);
 }
 
-void SchrijfIni(const QString& sectie, const QString& sleutel, const QString& waarde,
+namespace {
+
+// Per settings file, the reason its last write failed, told to the user
+// already during the action now running; forgotten once no handler runs
+// any more, or when a write to the file succeeds.
+QHash<QString, QString>& GemeldeFouten() {
+    static QHash<QString, QString> fouten;
+    return fouten;
+}
+
+QString Pad(const QString& bestand) {
+    const QString pad = platform::resolvePath(bestand);
+    return pad.isEmpty() ? bestand : pad;
+}
+
+void MeldNietBewaard(const QString& bestand, const QString& reden) {
+    // One pass, so that a "~" or "#" in the path or the reason stays as it is.
+    QString tekst;
+    for (const QChar c : TaalTekst(272)) {
+        if (c == QLatin1Char('~'))
+            tekst += Pad(bestand);
+        else if (c == QLatin1Char('#'))
+            tekst += reden;
+        else
+            tekst += c == QLatin1Char('|') ? QChar(QLatin1Char('\n')) : c;
+    }
+    // Titled as the window the user is working in, as its own messages are.
+    const platform::Form* venster = platform::ActiveForm();
+    platform::MsgBox(tekst, platform::vbOKOnly | platform::vbExclamation, venster ? venster->Caption() : QString());
+}
+
+}  // namespace
+
+bool SchrijfIni(const QString& sectie, const QList<std::pair<QString, QString>>& sleutels,
                 const QString& bestand) {
-    platform::WriteProfileString(bestand, sectie, sleutel, waarde);
+    for (const auto& paar : sleutels) {
+        if (const QString bezwaar = OpslaanBezwaar(paar.second, platform::kProfileValueMax); !bezwaar.isEmpty()) {
+            MeldNietBewaard(bestand, bezwaar);
+            return false;
+        }
+    }
+    QString fout;
+    const QString pad = Pad(bestand);
+    if (platform::WriteProfileStrings(bestand, sectie, sleutels, &fout)) {
+        GemeldeFouten().remove(pad);
+        return true;
+    }
+    // One action that writes several settings (a window's start, a click
+    // that stores a group of keys) tells a failing file once; the user's
+    // next action tells it again.
+    if (!GemeldeFouten().contains(pad) || GemeldeFouten().value(pad) != fout) {
+        if (GemeldeFouten().isEmpty()) platform::RunWhenIdle([] { GemeldeFouten().clear(); });
+        GemeldeFouten().insert(pad, fout);
+        MeldNietBewaard(bestand, fout);
+    }
+    return false;
+}
+
+bool SchrijfIni(const QString& sectie, const QString& sleutel, const QString& waarde,
+                const QString& bestand) {
+    return SchrijfIni(sectie, {{sleutel, waarde}}, bestand);
 }
 
 namespace {

@@ -178,6 +178,28 @@ private slots:
         QCOMPARE(IniLees("Punten", "MaximaalPunten"), QString());
     }
 
+    // A step of either spinner stores the pair as it is shown, so a window
+    // edited by hand outside the rules is never stored the wrong way round.
+    void aStepStoresThePointWindowAsShown() {
+        Ini("Punten", "MinimaalPunten", "25");
+        Ini("Punten", "MaximaalPunten", "30");
+        frmVeldom01Form& f = Open();
+        QCOMPARE(f.lblMin.Caption() + "/" + f.lblMax.Caption(), QString("19/21"));
+        f.vscrMax.SetValue(f.vscrMax.Value() + 1);  // one step down
+        QCOMPARE(f.lblMin.Caption() + "/" + f.lblMax.Caption(), QString("19/20"));
+        QCOMPARE(IniLees("Punten", "MinimaalPunten") + "/" + IniLees("Punten", "MaximaalPunten"), QString("19/20"));
+        f.Form_Activate();
+        QCOMPARE(f.lblMin.Caption() + "/" + f.lblMax.Caption(), QString("19/20"));
+
+        Ini("Punten", "MinimaalPunten", "3");
+        Ini("Punten", "MaximaalPunten", "2");
+        f.Form_Activate();
+        QCOMPARE(f.lblMin.Caption() + "/" + f.lblMax.Caption(), QString("3/4"));
+        f.vscrMin.SetValue(f.vscrMin.Value() - 1);  // one step up
+        QCOMPARE(f.lblMin.Caption() + "/" + f.lblMax.Caption(), QString("3/4"));
+        QCOMPARE(IniLees("Punten", "MinimaalPunten") + "/" + IniLees("Punten", "MaximaalPunten"), QString("3/4"));
+    }
+
     // A maximum that is not a number reads as 0, shown as the nearest
     // window the rules allow.
     void maximumThatIsNoNumberRunsWithTheNearestWindow() {
@@ -197,14 +219,21 @@ private slots:
     void fifoSettingsFileIsReportedNotWaitedOn() {
         QCOMPARE(::mkfifo(QFile::encodeName(home->file("taal.ini")).constData(), 0644), 0);
         testsupport::PromptScript prompts;
-        prompts.answer(vbOK);
+        prompts.answer(vbOK).answer(vbOK);
         frmVeldom01Form& f = Open();
-        QCOMPARE(prompts.count(), 1);
-        QVERIFY2(prompts.last().text.contains("taal.ini"), qPrintable(prompts.last().text));
+        // That it cannot be read, and, once for the start's writes, that
+        // they could not be saved.
+        QCOMPARE(prompts.count(), 2);
+        QVERIFY2(prompts.prompts().at(0).text.contains("taal.ini"), qPrintable(prompts.prompts().at(0).text));
+        QVERIFY2(prompts.last().text.contains("taal.ini: is not a regular file"), qPrintable(prompts.last().text));
         QCOMPARE(prompts.last().icon(), int(vbExclamation));
         QCOMPARE(f.lblMin.Caption(), QString("12"));
         QCOMPARE(f.lblSpellen.Caption(), QString("24"));
-        f.vscrMin.SetValue(27);  // a write to the settings fails quietly
+        DoEvents();
+        prompts.answer(vbOK);
+        f.vscrMin.SetValue(27);  // the user's next action is told again
+        QCOMPARE(prompts.count(), 3);
+        QVERIFY(prompts.last().text.contains("taal.ini"));
         QVERIFY(QFileInfo(home->file("taal.ini")).exists());
         QVERIFY(!QFileInfo(home->file("taal.ini")).isFile());
     }

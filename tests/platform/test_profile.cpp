@@ -93,7 +93,8 @@ private slots:
         QCOMPARE(ReadProfileString(ini, "S", "k"), QString("1"));
         QCOMPARE(ReadProfileString(ini, "T", "m"), QString("4"));
         QVERIFY(WriteProfileString(ini, "S", "k", "9"));
-        QCOMPARE(readRaw(ini), QByteArray("[S]\r\nk=9\r\nk=2\r\n[s]\r\nk=3\r\n[T]\r\nm=4\r\n"));
+        // Only the written line changes; it keeps its line end.
+        QCOMPARE(readRaw(ini), QByteArray("[S]\nk=9\nk=2\n[s]\nk=3\n[T]\rm=4"));
     }
 
     void backslashPathAndCaseOfFileName() {
@@ -115,6 +116,44 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(ReadProfileString(ini, "S", "k"), QString("old"));
         QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"x.ini"});
+    }
+
+    // A file another editor touched: a byte order mark with UTF-8 text the
+    // code page lacks, bare LF line ends, no line end after the last line.
+    // A write changes its own line and keeps every other byte.
+    void handEditedFileStillTakesWrites() {
+        testsupport::TempHome home;
+        const QString ini = home.file("taal.ini");
+        const QByteArray bom = "\xEF\xBB\xBF";
+        const QByteArray naam = QString::fromUtf8("naam=\u0141ukasz Wa\u0142\u0119sa").toUtf8();
+        QVERIFY(writeRaw(ini, bom + "[Taal]\nnummer=11\n[Namen]\r\n" + naam + "\r\n[Punten]\r\nMinimaalPunten=12"));
+        QVERIFY(WriteProfileString(ini, "Punten", "MinimaalPunten", "15"));
+        QVERIFY(WriteProfileString(ini, "Punten", "MaximaalPunten", "caf\u00e9"));
+        QCOMPARE(readRaw(ini), bom + "[Taal]\nnummer=11\n[Namen]\r\n" + naam +
+                                   "\r\n[Punten]\r\nMinimaalPunten=15\r\nMaximaalPunten=caf\xC3\xA9\r\n");
+        QCOMPARE(ReadProfileString(ini, "Punten", "MaximaalPunten"), QString("caf\u00e9"));
+        QCOMPARE(ReadProfileString(ini, "Namen", "naam"), QString("\u0141ukasz Wa\u0142\u0119sa"));
+
+        // Without a byte order mark a foreign line is kept as its bytes too.
+        const QString ander = home.file("scherm.ini");
+        const QByteArray vreemd = "[A]\nx=\xC5\x81\x81\n";
+        QVERIFY(writeRaw(ander, vreemd));
+        QVERIFY(WriteProfileString(ander, "B", "y", "\u00e9"));
+        QCOMPARE(readRaw(ander), vreemd + "\r\n[B]\r\ny=\xE9\r\n");
+    }
+
+    // A value the code page cannot hold is refused with the reason, and a
+    // write of several keys stores all of them or none.
+    void unstorableValueIsRefused() {
+        testsupport::TempHome home;
+        const QString ini = home.file("taal.ini");
+        QVERIFY(writeRaw(ini, "[S]\r\na=1\r\n"));
+        QString error;
+        QVERIFY(!WriteProfileStrings(ini, "S", {{"a", "2"}, {"b", "\u0141"}}, &error));
+        QVERIFY(error.contains(QString("\u0141")));
+        QCOMPARE(readRaw(ini), QByteArray("[S]\r\na=1\r\n"));
+        QVERIFY(WriteProfileStrings(ini, "S", {{"a", "2"}, {"b", "3"}}));
+        QCOMPARE(readRaw(ini), QByteArray("[S]\r\na=2\r\nb=3\r\n"));
     }
 
     // A profile that is a FIFO, or far too large, reads as empty and is

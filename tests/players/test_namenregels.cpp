@@ -111,33 +111,50 @@ private slots:
     }
 
     void importLinesOfTheSiblingProgram() {
-        NaamRegel r;
-        // Blanks around fields 2, 3 and 5 go; one blank between the parts.
-        QVERIFY(LeesAbsRegel("12| x |  Jan  |  de Wit |4| jan@wit.nl |7|8", r));
-        QCOMPARE(r.naam, QString("Jan de Wit"));
-        QCOMPARE(r.adres, QString("jan@wit.nl"));
-        // An empty field 2: field 3 alone.
-        QVERIFY(LeesAbsRegel("1|x||Pieters|4|p@q.nl", r));
-        QCOMPARE(r.naam, QString("Pieters"));
-        // A short line: the missing fields are empty.
-        QVERIFY(LeesAbsRegel("1|x|Els|Bos", r));
-        QCOMPARE(r.naam, QString("Els Bos"));
-        QCOMPARE(r.adres, QString());
-        // No name: no player.
-        QVERIFY(!LeesAbsRegel("1|x", r));
-        QVERIFY(!LeesAbsRegel("1|x|  |  |4|a@b.nl", r));
-        QVERIFY(!LeesAbsRegel("   ", r));
-        // An address the program cannot mail to is left out; the player stays.
-        QVERIFY(LeesAbsRegel("1|x|Kees|Bos|4|kees bos@x", r));
-        QCOMPARE(r.adres, QString());
-        // A name is tidied as typed names are, and otherwise kept as it
-        // stands (the composer refuses to pair one it cannot store).
-        QVERIFY(LeesAbsRegel("1|x|Anna - Maria|Smit  Jr|4|", r));
-        QCOMPARE(r.naam, QString("Anna - Maria Smit Jr"));
+        const AbsImport im = LeesAbsImport({
+            "12| x |  Jan  |  de Wit |4| jan@wit.nl |7|8",  // blanks around fields go
+            "1|x||Pieters|4|p@q.nl",                        // an empty field 2: field 3 alone
+            "1|x|Els|Bos",                                  // a short line: missing fields empty
+            "1|x", "1|x|  |  |4|a@b.nl", "   ", "",         // no name: no player
+        });
+        QCOMPARE(im.spelers.size(), 3);
+        QCOMPARE(im.spelers[0].naam, QString("Jan de Wit"));
+        QCOMPARE(im.spelers[0].adres, QString("jan@wit.nl"));
+        QCOMPARE(im.spelers[1].naam, QString("Pieters"));
+        QCOMPARE(im.spelers[2].naam, QString("Els Bos"));
+        QCOMPARE(im.spelers[2].adres, QString());
+        // Everything taken over as it stood: nothing to report.
+        QCOMPARE(AbsImportVerslag(im, "leden.abs"), QString());
+    }
 
-        const QVector<NaamRegel> alle = LeesAbsRegels({"", "1|x|A|B|4|a@b.nl", "  ", "2|x||", "3|x|C|D|4|c@d.nl"});
-        QCOMPARE(alle.size(), 2);
-        QCOMPARE(alle[1].naam, QString("C D"));
+    // What the import cannot take as it stands is refused or changed, and
+    // each is named with the reason.
+    void importReportsWhatItRefusedOrChanged() {
+        TaalNummer = 10;
+        const AbsImport im = LeesAbsImport({
+            "1|x|Anna - Maria|Smit|4|anna@x.nl",            // would break a pair line
+            "2|x|Tilde~|Man|4|",                            // likewise
+            QString::fromUtf8("3|x|Łukasz|Wałęsa|4|l@x.pl"),  // cannot be stored
+            "4|x|Kees|Bos|4|kees bos@x",                    // no mail to this address
+            "5|x|Piet|de  Vries|4|piet  x@y.nl",           // tidied name; address not tidied
+            "6|x|Els|Bos|4|els@bos.nl",
+        });
+        QCOMPARE(im.spelers.size(), 3);
+        QCOMPARE(im.paarNiet, QStringList({"Anna - Maria Smit", "Tilde~ Man"}));
+        QCOMPARE(im.tekensNiet, QStringList({QString::fromUtf8("Łukasz Wałęsa (Ł ł ę)")}));
+        QCOMPARE(im.zonderAdres, QStringList({"Kees Bos (kees bos@x)", "Piet de Vries (piet  x@y.nl)"}));
+        QCOMPARE(im.opgeschoond, QStringList({"Piet de Vries"}));
+        QCOMPARE(im.spelers[1].adres, QString());
+        const QString verslag = AbsImportVerslag(im, "leden.abs", 1);
+        QVERIFY2(verslag.startsWith("Uit leden.abs zijn 3 spelers overgenomen."), qPrintable(verslag));
+        for (const QString& deel : {QString("\n    Anna - Maria Smit\n    ... en nog 1."), QString("\" - \""),
+                                    QString::fromUtf8("Łukasz"), QString("Kees Bos (kees bos@x)"),
+                                    QString("opgeschoonde naam"), QString("\n    Piet de Vries")})
+            QVERIFY2(verslag.contains(deel), qPrintable(deel));
+        QVERIFY(!verslag.contains("Tilde"));
+        TaalNummer = 11;
+        QVERIFY(AbsImportVerslag(im, "leden.abs").startsWith("3 players were taken over from leden.abs."));
+        TaalNummer = 10;
     }
 
     void folderListsInEitherOrder() {

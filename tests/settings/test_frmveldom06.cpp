@@ -276,6 +276,23 @@ private slots:
         binnenRegels("main window");
     }
 
+    // One step stores the pair as shown: the partner read outside the rules
+    // is written as the window shows it, for the points and the openings.
+    void aStepStoresBothValuesOfThePairAsShown() {
+        testsupport::WriteTestFile(home->file("taal.ini"),
+                                   "[Punten]\r\nMinimaalPunten=25\r\nMaximaalPunten=30\r\n"
+                                   "[Zwakke 2]\r\nNietKwetsbaarMin=3\r\nNietKwetsbaarMax=9\r\n");
+        LeesInstellingen();
+        frmVeldom06Form& f = Open();
+        QCOMPARE(f.lblMin.Caption() + "/" + f.lblMax.Caption(), QString("19/21"));
+        Omlaag(f.vscrMax);
+        QCOMPARE(f.lblMin.Caption() + "/" + f.lblMax.Caption(), QString("19/20"));
+        QCOMPARE(Ini("Punten", "MinimaalPunten") + "/" + Ini("Punten", "MaximaalPunten"), QString("19/20"));
+        QCOMPARE(f.lblZwakke2NKMin.Caption(), QString("5"));
+        Omlaag(f.vscrZwakke2NKMax);
+        QCOMPARE(Ini("Zwakke 2", "NietKwetsbaarMin") + "/" + Ini("Zwakke 2", "NietKwetsbaarMax"), QString("5/8"));
+    }
+
     void partnerRulesInTheWindow() {
         frmVeldom06Form& f = Open();
         // Weak-two minimum at 5 stepped down, maximum 10: it wraps and ends at 9.
@@ -579,9 +596,13 @@ private slots:
         prompts.answer(vbOK).answer(vbOK).answer(vbOK).answer(vbOK);
         {
             testsupport::FileSizeLimit limit(2048);
+            // Each action of the user is told.
             Omhoog(f.vscrMaximaleLengte);
+            DoEvents();
             f.chkPuntenToepassen.userToggled();
+            DoEvents();
             f.chkOpening[0].userToggled();
+            DoEvents();
             f.txtEMailAdres.userEdited("jan@voorbeeld.nl");
             f.cmdOK.Click();
         }

@@ -233,12 +233,14 @@ private slots:
             QCOMPARE(prompts->last().title, f.Caption());
         };
         const int begin = prompts->count();
+        // Each choice is an action of its own, after the events in between.
 
         prompts->answer(vbOK);
         f.optRichting[3].userSelected();
         gemeld(begin + 1);
         QVERIFY(f.optRichting[1].Value());
 
+        DoEvents();
         prompts->answer(vbOK);
         f.vscrTussen.userChanged(f.vscrTussen.Value() - 1);
         gemeld(begin + 2);
@@ -246,6 +248,7 @@ private slots:
         QCOMPARE(f.lstTussen.List(f.vscrTussen.Value()), QString("4"));
         QCOMPARE(Tussenruimte, 4);
 
+        DoEvents();
         prompts->answer(vbOK);
         f.lstPrinters.userSelected(0, true);
         gemeld(begin + 3);
@@ -253,6 +256,7 @@ private slots:
         QCOMPARE(f.lblPDFPrinter[1].Caption(), QString("Recorder"));
         QCOMPARE(::PdfPrinter, QString("Recorder"));
 
+        DoEvents();
         prompts->answer(vbOK);
         f.cmdOpslaan.Click();
         gemeld(begin + 4);

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "shared/BasVeldom.h"
+#include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
 class TestIni : public QObject {
@@ -69,12 +70,44 @@ private slots:
         QCOMPARE(LeesIniGetal("Printer", "absent", ini, 5), 5);
     }
 
-    void schrijfIniFailureIsSilent() {
+    // Every write that fails says so once, with the file and the reason,
+    // and reports false; nothing is written.
+    void schrijfIniFailureIsTold() {
         testsupport::TempHome home;
+        testsupport::PromptScript prompts;
         const QString ini = home.file("geen/map/taal.ini");
-        SchrijfIni("A", "b", "c", ini);
+        prompts.answer(platform::vbOK);
+        QVERIFY(!SchrijfIni("A", "b", "c", ini));
+        QCOMPARE(prompts.count(), 1);
+        QVERIFY(prompts.last().text.contains("geen/map/taal.ini"));
+        QCOMPARE(prompts.last().icon(), int(platform::vbExclamation));
         LeesIni("A", "b", ini);
         QCOMPARE(IniWaarde, QString());
+        // The same file failing the same way again is not told again.
+        QVERIFY(!SchrijfIni("A", "c", "d", ini));
+        QCOMPARE(prompts.count(), 1);
+        // Once it takes a write, its next failure is told again.
+        QVERIFY(QDir().mkpath(home.file("geen/map")));
+        QVERIFY(SchrijfIni("A", "b", "c", ini));
+        QVERIFY(QDir().rename(home.file("geen/map"), home.file("geen/weg")));
+        prompts.answer(platform::vbOK);
+        QVERIFY(!SchrijfIni("A", "b", "e", ini));
+        QCOMPARE(prompts.count(), 2);
+
+        // A value outside the code page is refused with the letters named.
+        const QString goed = home.file("taal.ini");
+        prompts.answer(platform::vbOK);
+        QVERIFY(!SchrijfIni("Standaard", "Naam voor e-mail", QString::fromUtf8("\u0141ukasz"), goed));
+        QCOMPARE(prompts.count(), 3);
+        QVERIFY(prompts.last().text.contains(QString::fromUtf8("\u0141")));
+        QVERIFY(!QFile::exists(goed));
+        // Too long to come back whole: refused too.
+        prompts.answer(platform::vbOK);
+        QVERIFY(!SchrijfIni("Mappen", "PDF Map", QString(300, QChar('x')), goed));
+        QVERIFY(!QFile::exists(goed));
+        QVERIFY(SchrijfIni("Punten", {{"MinimaalPunten", "15"}, {"MaximaalPunten", "20"}}, goed));
+        QCOMPARE(LeesIniGetal("Punten", "MaximaalPunten", goed, 0), 20);
+        QCOMPARE(prompts.count(), 4);
     }
 };
 
