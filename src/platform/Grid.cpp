@@ -84,15 +84,23 @@ public:
             vertical = rowsFit < dataRows;
             horizontal = colsFit < dataCols;
         }
-        setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        QSignalBlocker bv(verticalScrollBar()), bh(horizontalScrollBar());
-        verticalScrollBar()->setRange(0, std::max(0, dataRows - rowsFit));
-        verticalScrollBar()->setPageStep(std::max(1, rowsFit));
-        verticalScrollBar()->setValue(grid_->TopRow() - grid_->FixedRows());
-        horizontalScrollBar()->setRange(0, std::max(0, dataCols - colsFit));
-        horizontalScrollBar()->setPageStep(std::max(1, colsFit));
-        horizontalScrollBar()->setValue(grid_->LeftCol() - grid_->FixedCols());
+        // Only what changes is set: a scroll bar paints itself again for
+        // every range or step it is given, even the one it has.
+        const auto policy = [](bool on) { return on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
+        if (verticalScrollBarPolicy() != policy(vertical)) setVerticalScrollBarPolicy(policy(vertical));
+        if (horizontalScrollBarPolicy() != policy(horizontal)) setHorizontalScrollBarPolicy(policy(horizontal));
+        setBar(verticalScrollBar(), dataRows - rowsFit, rowsFit, grid_->TopRow() - grid_->FixedRows());
+        setBar(horizontalScrollBar(), dataCols - colsFit, colsFit, grid_->LeftCol() - grid_->FixedCols());
+    }
+
+private:
+    static void setBar(QScrollBar* bar, int last, int page, int value) {
+        QSignalBlocker block(bar);
+        last = std::max(0, last);
+        page = std::max(1, page);
+        if (bar->minimum() != 0 || bar->maximum() != last) bar->setRange(0, last);
+        if (bar->pageStep() != page) bar->setPageStep(page);
+        if (bar->value() != value) bar->setValue(value);
     }
 
 protected:

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPicture>
 #include <QScreen>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "platform/Events.h"
@@ -341,6 +342,31 @@ private slots:
             DoEvents();
             QCOMPARE(getoond, Scherm(f));
         }
+        Unload(f);
+    }
+
+    // A wider column changes the horizontal range only: the vertical scroll
+    // bar, whose range stays, is not painted again.
+    void scrollBarsArePaintedOnlyWhenTheyChange() {
+        GridForm f;
+        Grid& g = f.grid;
+        g.Move(0, 0, 3000, 1500);
+        g.SetRows(60);
+        g.SetCols(8);
+        f.Show();
+        DoEvents();
+        auto* area = static_cast<QAbstractScrollArea*>(g.widget());
+        QVERIFY(area->verticalScrollBar()->isVisible());
+        QVERIFY(area->horizontalScrollBar()->isVisible());
+        Verf verf;
+        area->verticalScrollBar()->installEventFilter(&verf);
+        g.SetColWidth(1, 700);
+        g.SetTextMatrix(5, 1, "x");
+        DoEvents();
+        QCOMPARE(verf.gebieden.size(), 0);
+        g.SetRows(80);  // a longer range
+        DoEvents();
+        QCOMPARE(verf.gebieden.size(), 1);
         Unload(f);
     }
 
