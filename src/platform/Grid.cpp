@@ -84,8 +84,8 @@ public:
             vertical = rowsFit < dataRows;
             horizontal = colsFit < dataCols;
         }
-        // Only what changes is set: a scroll bar paints itself again for
-        // every range or step it is given, even the one it has.
+        // The bars are given only what changed: one that stays as it was is
+        // not laid out and painted again.
         const auto policy = [](bool on) { return on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
         if (verticalScrollBarPolicy() != policy(vertical)) setVerticalScrollBarPolicy(policy(vertical));
         if (horizontalScrollBarPolicy() != policy(horizontal)) setHorizontalScrollBarPolicy(policy(horizontal));
@@ -242,8 +242,9 @@ void Grid::SetTextMatrix(int r, int c, const QString& s) {
 
 void Grid::SetCellAlignment(int a) {
     Cell* x = cell(row_, col_);
-    if (!x || x->align == std::clamp(a, 0, 9)) return;
-    x->align = std::clamp(a, 0, 9);
+    a = std::clamp(a, 0, 9);
+    if (!x || x->align == a) return;
+    x->align = a;
     refreshCell(row_, col_);
 }
 
@@ -291,9 +292,11 @@ int Grid::ColWidth(int c) const {
 }
 
 void Grid::SetColWidth(int c, int twips) {
-    if (c < 0 || c >= cols_ || colWidths_[std::size_t(c)] == std::max(0, twips)) return;
+    twips = std::max(0, twips);
+    if (c < 0 || c >= cols_ || colWidths_[std::size_t(c)] == twips) return;
+    // Where the column is shown (its left edge and width), from any row.
     const QRect before = cellRectPixels(0, c).united(cellRectPixels(rows_ - 1, c));
-    colWidths_[std::size_t(c)] = std::max(0, twips);
+    colWidths_[std::size_t(c)] = twips;
     auto* w = static_cast<GridWidget*>(widget_.data());
     if (!Visible() || !w || before.isEmpty()) {
         refresh();
@@ -322,8 +325,9 @@ int Grid::RowHeight(int r) const {
 }
 
 void Grid::SetRowHeight(int r, int twips) {
-    if (r < 0 || r >= rows_ || rowHeights_[std::size_t(r)] == std::max(0, twips)) return;
-    rowHeights_[std::size_t(r)] = std::max(0, twips);
+    twips = std::max(0, twips);
+    if (r < 0 || r >= rows_ || rowHeights_[std::size_t(r)] == twips) return;
+    rowHeights_[std::size_t(r)] = twips;
     refresh();
 }
 
