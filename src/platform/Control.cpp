@@ -261,15 +261,14 @@ void Control::applyColors() {
     widget_->setPalette(pal);
 }
 
-int Control::textLineHeight() const {
-    QFontMetrics fm(Font());
-    return TwipsFromPixels(fm.height());
+const QFontMetrics& Control::fontMetrics() const {
+    if (!fontMetrics_) fontMetrics_.emplace(Font());
+    return *fontMetrics_;
 }
 
-int Control::textWidthTwips(const QString& s) const {
-    QFontMetrics fm(Font());
-    return TwipsFromPixels(fm.horizontalAdvance(s));
-}
+int Control::textLineHeight() const { return TwipsFromPixels(fontMetrics().height()); }
+
+int Control::textWidthTwips(const QString& s) const { return TwipsFromPixels(fontMetrics().horizontalAdvance(s)); }
 
 void Control::SetLeft(double v) { Move(v, top_, width_, height_); }
 void Control::SetTop(double v) { Move(left_, v, width_, height_); }
@@ -322,11 +321,16 @@ void Control::SetBackColor(qint64 c) {
     applyColors();
 }
 
-void Control::SetFontName(const QString& n) { fontName_ = n; applyFont(); fontChanged(); }
-void Control::SetFontSize(double p) { fontSize_ = p; applyFont(); fontChanged(); }
-void Control::SetFontBold(bool on) { fontBold_ = on; applyFont(); fontChanged(); }
-void Control::SetFontItalic(bool on) { fontItalic_ = on; applyFont(); fontChanged(); }
-void Control::SetFontUnderline(bool on) { fontUnderline_ = on; applyFont(); fontChanged(); }
+void Control::fontSet() {
+    fontMetrics_.reset();
+    applyFont();
+    fontChanged();
+}
+void Control::SetFontName(const QString& n) { fontName_ = n; fontSet(); }
+void Control::SetFontSize(double p) { fontSize_ = p; fontSet(); }
+void Control::SetFontBold(bool on) { fontBold_ = on; fontSet(); }
+void Control::SetFontItalic(bool on) { fontItalic_ = on; fontSet(); }
+void Control::SetFontUnderline(bool on) { fontUnderline_ = on; fontSet(); }
 
 void Control::SetAlignment(int a) {
     alignment_ = a;

@@ -12,10 +12,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/Events.h"
@@ -184,6 +186,8 @@ protected:
     // Height in twips of one line of text in the control's font.
     int textLineHeight() const;
     int textWidthTwips(const QString& s) const;
+    // The metrics of Font(), built once for each font the control is given.
+    const QFontMetrics& fontMetrics() const;
     // Runs when code gives the control the focus, before its GotFocus.
     virtual void focusedByCode() {}
     virtual void geometryChanged() {}
@@ -206,6 +210,8 @@ private:
     QString fontName_;
     double fontSize_;
     bool fontBold_ = false, fontItalic_ = false, fontUnderline_ = false;
+    mutable std::optional<QFontMetrics> fontMetrics_;  // of Font(); dropped when the font changes
+    void fontSet();
     int alignment_ = 0;
     Handler click_, dblClick_, gotFocus_, lostFocus_;
     KeyHandler keyDown_, keyUp_;

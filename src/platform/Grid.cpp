@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -83,21 +84,29 @@ public:
             vertical = rowsFit < dataRows;
             horizontal = colsFit < dataCols;
         }
-        setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        QSignalBlocker bv(verticalScrollBar()), bh(horizontalScrollBar());
-        verticalScrollBar()->setRange(0, std::max(0, dataRows - rowsFit));
-        verticalScrollBar()->setPageStep(std::max(1, rowsFit));
-        verticalScrollBar()->setValue(grid_->TopRow() - grid_->FixedRows());
-        horizontalScrollBar()->setRange(0, std::max(0, dataCols - colsFit));
-        horizontalScrollBar()->setPageStep(std::max(1, colsFit));
-        horizontalScrollBar()->setValue(grid_->LeftCol() - grid_->FixedCols());
+        // The bars are given only what changed: one that stays as it was is
+        // not laid out and painted again.
+        const auto policy = [](bool on) { return on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
+        if (verticalScrollBarPolicy() != policy(vertical)) setVerticalScrollBarPolicy(policy(vertical));
+        if (horizontalScrollBarPolicy() != policy(horizontal)) setHorizontalScrollBarPolicy(policy(horizontal));
+        setBar(verticalScrollBar(), dataRows - rowsFit, rowsFit, grid_->TopRow() - grid_->FixedRows());
+        setBar(horizontalScrollBar(), dataCols - colsFit, colsFit, grid_->LeftCol() - grid_->FixedCols());
+    }
+
+private:
+    static void setBar(QScrollBar* bar, int last, int page, int value) {
+        QSignalBlocker block(bar);
+        last = std::max(0, last);
+        page = std::max(1, page);
+        if (bar->minimum() != 0 || bar->maximum() != last) bar->setRange(0, last);
+        if (bar->pageStep() != page) bar->setPageStep(page);
+        if (bar->value() != value) bar->setValue(value);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
         QPainter p(viewport());
-        grid_->paintCells(p, viewport()->size(), hasFocus());
+        grid_->paintCells(p, viewport()->size(), hasFocus(), e->region());
     }
     bool viewportEvent(QEvent* e) override {
         if (e->type() == QEvent::Resize) updateScrollBars();
@@ -206,15 +215,17 @@ void Grid::clampCurrent() {
 }
 
 void Grid::SetRow(int r) {
-    if (r < 0 || r >= rows_) return;
+    if (r < 0 || r >= rows_ || r == row_) return;
+    const int was = row_;
     row_ = r;
-    refresh();
+    refreshCurrent(was, col_);
 }
 
 void Grid::SetCol(int c) {
-    if (c < 0 || c >= cols_) return;
+    if (c < 0 || c >= cols_ || c == col_) return;
+    const int was = col_;
     col_ = c;
-    refresh();
+    refreshCurrent(row_, was);
 }
 
 QString Grid::TextMatrix(int r, int c) const {
@@ -223,17 +234,18 @@ QString Grid::TextMatrix(int r, int c) const {
 }
 
 void Grid::SetTextMatrix(int r, int c, const QString& s) {
-    if (Cell* x = cell(r, c)) {
-        x->text = s;
-        refresh();
-    }
+    Cell* x = cell(r, c);
+    if (!x || x->text == s) return;
+    x->text = s;
+    refreshCell(r, c);
 }
 
 void Grid::SetCellAlignment(int a) {
-    if (Cell* x = cell(row_, col_)) {
-        x->align = std::clamp(a, 0, 9);
-        refresh();
-    }
+    Cell* x = cell(row_, col_);
+    a = std::clamp(a, 0, 9);
+    if (!x || x->align == a) return;
+    x->align = a;
+    refreshCell(row_, col_);
 }
 
 int Grid::cellAlignment(int r, int c) const {
@@ -246,20 +258,20 @@ qint64 Grid::CellForeColor() const {
     return x ? x->fore : -1;
 }
 void Grid::SetCellForeColor(qint64 c) {
-    if (Cell* x = cell(row_, col_)) {
-        x->fore = c;
-        refresh();
-    }
+    Cell* x = cell(row_, col_);
+    if (!x || x->fore == c) return;
+    x->fore = c;
+    refreshCell(row_, col_);
 }
 qint64 Grid::CellBackColor() const {
     const Cell* x = cell(row_, col_);
     return x ? x->back : -1;
 }
 void Grid::SetCellBackColor(qint64 c) {
-    if (Cell* x = cell(row_, col_)) {
-        x->back = c;
-        refresh();
-    }
+    Cell* x = cell(row_, col_);
+    if (!x || x->back == c) return;
+    x->back = c;
+    refreshCell(row_, col_);
 }
 
 qint64 Grid::cellForeColor(int r, int c) const {
@@ -280,9 +292,28 @@ int Grid::ColWidth(int c) const {
 }
 
 void Grid::SetColWidth(int c, int twips) {
-    if (c < 0 || c >= cols_) return;
-    colWidths_[std::size_t(c)] = std::max(0, twips);
-    refresh();
+    twips = std::max(0, twips);
+    if (c < 0 || c >= cols_ || colWidths_[std::size_t(c)] == twips) return;
+    // Where the column is shown (its left edge and width), from any row.
+    const QRect before = cellRectPixels(0, c).united(cellRectPixels(rows_ - 1, c));
+    colWidths_[std::size_t(c)] = twips;
+    auto* w = static_cast<GridWidget*>(widget_.data());
+    if (!Visible() || !w || before.isEmpty()) {
+        refresh();
+        return;
+    }
+    // The columns to the right move over by the change in width: their
+    // pixels are moved rather than painted again, and only this column is.
+    const QSize view = w->viewport()->size();
+    w->updateScrollBars();
+    if (w->viewport()->size() != view) {
+        w->viewport()->update();
+        return;
+    }
+    const int from = before.left(), was = before.width(), now = PixelsFromTwips(ColWidth(c));
+    const QRect right(from + was, 0, view.width() - (from + was), view.height());
+    if (right.isValid()) w->viewport()->scroll(now - was, 0, right);
+    w->viewport()->update(QRect(from, 0, std::max(was, now), view.height()));
 }
 
 int Grid::defaultRowHeight() const { return std::max(240, textLineHeight() + 4 * TwipsPerPixel); }
@@ -294,8 +325,9 @@ int Grid::RowHeight(int r) const {
 }
 
 void Grid::SetRowHeight(int r, int twips) {
-    if (r < 0 || r >= rows_) return;
-    rowHeights_[std::size_t(r)] = std::max(0, twips);
+    twips = std::max(0, twips);
+    if (r < 0 || r >= rows_ || rowHeights_[std::size_t(r)] == twips) return;
+    rowHeights_[std::size_t(r)] = twips;
     refresh();
 }
 
@@ -475,27 +507,33 @@ QPoint Grid::cellAtPixel(QPoint p) const {
     return {col, row};
 }
 
-void Grid::paintCells(QPainter& p, QSize pixels, bool focused) const {
+void Grid::paintCells(QPainter& p, QSize pixels, bool focused, const QRegion& area) const {
     p.fillRect(QRect(QPoint(0, 0), pixels), QColorFromVB(vbButtonFace).darker(110));
     p.setFont(Font());
     const QColor lines = QColorFromVB(gridColor_);
-    auto shownRows = [&] {
-        std::vector<int> out;
-        int y = 0;
-        for (int r = 0; r < rows_ && y < pixels.height(); ++r) {
-            if (r >= fixedRows_ && r < topRow_) continue;
-            out.push_back(r);
-            y += PixelsFromTwips(RowHeight(r));
-        }
-        return out;
-    }();
-    for (int r : shownRows) {
-        int x = 0;
-        for (int c = 0; c < cols_ && x < pixels.width(); ++c) {
-            if (c >= fixedCols_ && c < leftCol_) continue;
-            const QRect rect = cellRectPixels(r, c);
-            x = rect.right() + 1;
+    // Where the shown rows and columns start, worked out once for the paint.
+    struct Band {
+        int index, from, size;
+    };
+    std::vector<Band> shownRows, shownCols;
+    for (int r = 0, y = 0; r < rows_ && y < pixels.height(); ++r) {
+        if (r >= fixedRows_ && r < topRow_) continue;
+        shownRows.push_back({r, y, PixelsFromTwips(RowHeight(r))});
+        y += shownRows.back().size;
+    }
+    for (int c = 0, x = 0; c < cols_ && x < pixels.width(); ++c) {
+        if (c >= fixedCols_ && c < leftCol_) continue;
+        shownCols.push_back({c, x, PixelsFromTwips(ColWidth(c))});
+        x += shownCols.back().size;
+    }
+    const QRect bounds = area.isEmpty() ? QRect(QPoint(0, 0), pixels) : area.boundingRect();
+    for (const Band& row : shownRows) {
+        if (row.from > bounds.bottom() || row.from + row.size <= bounds.top()) continue;
+        for (const Band& col : shownCols) {
+            const QRect rect(col.from, row.from, col.size, row.size);
             if (rect.width() <= 0 || rect.height() <= 0) continue;
+            if (!area.isEmpty() && !area.intersects(rect)) continue;
+            const int r = row.index, c = col.index;
             const bool fixed = r < fixedRows_ || c < fixedCols_;
             p.fillRect(rect, QColorFromVB(cellBackColor(r, c)));
             p.setPen(fixed ? QColor(Qt::black) : lines);
@@ -555,6 +593,22 @@ void Grid::refresh() {
         w->updateScrollBars();
         w->viewport()->update();
     }
+}
+
+void Grid::refreshCell(int r, int c) {
+    if (!Visible()) return;
+    auto* w = static_cast<GridWidget*>(widget_.data());
+    if (!w) return;
+    // A cell out of sight has nothing on screen to paint again.
+    const QRect rect = cellRectPixels(r, c);
+    if (!rect.isEmpty()) w->viewport()->update(rect);
+}
+
+void Grid::refreshCurrent(int oldRow, int oldCol) {
+    // Only a grid with the focus marks its current cell.
+    if (!Visible() || !widget_ || !widget_->hasFocus()) return;
+    refreshCell(oldRow, oldCol);
+    refreshCell(row_, col_);
 }
 
 }  // namespace platform

@@ -19,6 +19,7 @@
 // arrow keys); moves made by code run nothing, so code that fills the grid
 // cell by cell has no side effects.
 
+#include <QRegion>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -120,7 +121,8 @@ public:
     QPoint cellAtPixel(QPoint p) const;
     // The cell's rectangle in the widget (pixels); empty when not shown.
     QRect cellRectPixels(int r, int c) const;
-    void paintCells(QPainter& p, QSize pixels, bool focused) const;
+    // Paints the cells that lie in `area` (all of them when it is empty).
+    void paintCells(QPainter& p, QSize pixels, bool focused, const QRegion& area = QRegion()) const;
 
 protected:
     QWidget* createWidget(QWidget* parent) override;
@@ -139,7 +141,13 @@ private:
     };
     Cell* cell(int r, int c);
     const Cell* cell(int r, int c) const;
+    // What changed decides what is painted again: the layout (sizes, rows,
+    // columns, scrolling) the whole grid and its scroll bars, the look of one
+    // cell that cell alone, a move of the current cell the two cells of the
+    // focus mark. A hidden grid paints nothing until it is shown.
     void refresh();
+    void refreshCell(int r, int c);
+    void refreshCurrent(int oldRow, int oldCol);
     int defaultRowHeight() const;
     void clampCurrent();
     void scrollIntoView(int r, int c);

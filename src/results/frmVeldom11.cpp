@@ -1047,7 +1047,6 @@ bool frmVeldom11Form::BerekenMatchpunten(bool magVerder) {
     if (!BewaarSpel()) return false;
     ZetInvoerTekst("");
     Grid& g = msfgResultaat;
-    g.SetVisible(false);
     if (b < g.Cols()) {
         const QStringList kolom = uitslag::GridKolom(u, g.Rows());
         for (int r = 1; r < g.Rows(); ++r) {
@@ -1060,7 +1059,6 @@ bool frmVeldom11Form::BerekenMatchpunten(bool magVerder) {
     // Only this board's column changed: only its width is fitted again.
     PasKolomBreedteAan(g, b);
     const bool overzicht = BewaarOverzicht();
-    g.SetVisible(true);
     if (!overzicht) return false;
     const bool was = b <= KlaarVlaggen.size() && KlaarVlaggen.at(b - 1) == QLatin1Char('1');
     ZetKlaar(b, true);

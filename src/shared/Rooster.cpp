@@ -13,7 +13,6 @@ void PasKolomBreedteAan(Grid& grid) {
 
 void PasKolomBreedteAan(Grid& grid, int kolom) {
     if (kolom < 0 || kolom >= grid.Cols()) return;
-    grid.SetVisible(false);
     grid.SetCol(kolom);
     int breedte = 0;
     for (int r = 0; r < grid.Rows(); ++r) {

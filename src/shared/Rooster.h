@@ -11,8 +11,9 @@ class Grid;
 // stays hidden, with the last cell of the last column current; the caller
 // shows it again.
 void PasKolomBreedteAan(platform::Grid& grid);
-// The same for the one column `kolom`, when only its texts changed; the
-// grid stays hidden with the last cell of that column current.
+// The same for the one column `kolom`, when only its texts changed, without
+// hiding the grid (the grid paints only what changes); the last cell of that
+// column is current.
 void PasKolomBreedteAan(platform::Grid& grid, int kolom);
 
 // Hides the grid and writes the row number r ("1", "2", ...) into column 0

@@ -2,8 +2,11 @@
 // user's clicks and moves, column fitting and painting.
 
 #include <QAbstractScrollArea>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPicture>
+#include <QScreen>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "platform/Events.h"
@@ -29,6 +32,18 @@ void Vul(Grid& g, const QStringList& namen) {
     g.SetTextMatrix(0, 1, "Naam");
     for (int i = 0; i < namen.size(); ++i) g.SetTextMatrix(i + 1, 1, namen[i]);
 }
+
+// The paint events a widget gets, with the region each one paints.
+struct Verf : QObject {
+    QList<QRegion> gebieden;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) gebieden << static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+// What the window shows on the screen (its backing store, not a fresh paint).
+QImage Scherm(Form& f) { return QGuiApplication::primaryScreen()->grabWindow(f.widget()->winId()).toImage(); }
 
 QStringList Kolom(const Grid& g, int c) {
     QStringList out;
@@ -266,6 +281,93 @@ private slots:
         QCOMPARE(g.cellAlignment(3, 0), int(flexAlignCenterCenter));
         QCOMPARE(g.TextMatrix(0, 0), QString());
         QVERIFY(!g.Visible());
+    }
+
+    // A changed cell is painted again alone, once, however many properties
+    // changed; a move of the current cell paints the cells of the focus mark.
+    void aChangedCellAloneIsPaintedAgain() {
+        GridForm f;
+        Grid& g = f.grid;
+        g.Move(0, 0, 4500, 1500);
+        Vul(g, {"a", "b", "c"});
+        g.SetRow(1);
+        g.SetCol(1);
+        f.Show();
+        DoEvents();
+        QVERIFY(g.widget()->hasFocus());
+        Verf verf;
+        g.widget()->findChild<QWidget*>("qt_scrollarea_viewport")->installEventFilter(&verf);
+        g.SetRow(2);
+        g.SetCol(2);
+        g.SetCellAlignment(flexAlignCenterCenter);
+        g.SetText("12");
+        g.SetTextMatrix(1, 1, "a");  // unchanged
+        DoEvents();
+        QCOMPARE(verf.gebieden.size(), 1);
+        // The mark went from (1, 1) by (2, 1) to (2, 2).
+        QCOMPARE(verf.gebieden[0],
+                 QRegion(g.cellRectPixels(2, 2)) + g.cellRectPixels(2, 1) + g.cellRectPixels(1, 1));
+        // Without the focus no mark is drawn, and a move paints nothing.
+        verf.gebieden.clear();
+        g.widget()->clearFocus();
+        DoEvents();
+        verf.gebieden.clear();
+        g.SetRow(3);
+        g.SetTextMatrix(3, 0, "x");
+        DoEvents();
+        QCOMPARE(verf.gebieden.size(), 1);
+        QCOMPARE(verf.gebieden[0], QRegion(g.cellRectPixels(3, 0)));
+        Unload(f);
+    }
+
+    // A column that grows or shrinks moves the columns beside it; what the
+    // screen shows then is what painting the whole grid again shows.
+    void aResizedColumnShowsWhatAFullPaintShows() {
+        GridForm f;
+        Grid& g = f.grid;
+        g.Move(0, 0, 4500, 1500);
+        g.SetCols(6);
+        g.SetRows(8);
+        for (int r = 0; r < g.Rows(); ++r)
+            for (int c = 0; c < g.Cols(); ++c) g.SetTextMatrix(r, c, QString::number(r * 10 + c));
+        f.Show();
+        DoEvents();
+        QWidget* view = g.widget()->findChild<QWidget*>("qt_scrollarea_viewport");
+        for (int breedte : {1500, 400, 960}) {
+            g.SetColWidth(2, breedte);
+            g.SetTextMatrix(3, 2, QString::number(breedte));
+            DoEvents();
+            const QImage getoond = Scherm(f);
+            view->update();
+            DoEvents();
+            QCOMPARE(getoond, Scherm(f));
+        }
+        Unload(f);
+    }
+
+    // A wider column changes the horizontal range only: the vertical scroll
+    // bar, whose range stays, is not painted again.
+    void scrollBarsArePaintedOnlyWhenTheyChange() {
+        GridForm f;
+        Grid& g = f.grid;
+        g.Move(0, 0, 3000, 1500);
+        g.SetRows(60);
+        g.SetCols(8);
+        f.Show();
+        DoEvents();
+        auto* area = static_cast<QAbstractScrollArea*>(g.widget());
+        QVERIFY(area->verticalScrollBar()->isVisible());
+        QVERIFY(area->horizontalScrollBar()->isVisible());
+        Verf verf;
+        area->verticalScrollBar()->installEventFilter(&verf);
+        g.SetColWidth(1, 700);
+        g.SetTextMatrix(5, 1, "x");
+        DoEvents();
+        QCOMPARE(verf.gebieden.size(), 0);
+        g.SetRows(80);  // a longer range
+        DoEvents();
+        QCOMPARE(verf.gebieden.size(), 1);
+        Unload(f);
     }
 
     void paintsTextAsText() {

@@ -1,6 +1,7 @@
 // Speed of results entry: on a slow disk no key waits for the files it
 // causes to be written, and the files still come out whole; opening a board
-// that is already complete rewrites none of the match's files.
+// that is already complete rewrites none of the match's files; the key that
+// completes a board paints the results grid once, only its column.
 //
 // The slow-disk part runs this test program again as a child with
 // slow_disk preloaded (every fsync takes 300 ms longer); the child slot does
@@ -9,6 +10,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QProcess>
 #include <QTimer>
 #include <QtTest>
@@ -20,6 +22,7 @@
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/Form.h"
+#include "platform/Screen.h"
 #include "results/ContractNotatie.h"
 #include "results/SchrijfWachtrij.h"
 #include "results/WedstrijdBestanden.h"
@@ -189,6 +192,40 @@ private slots:
         std::vector<QStringList> overzicht;
         QVERIFY(uitslag::LeesOverzicht("W", overzicht).Gelukt());
         QVERIFY(!overzicht.at(1).at(2).isEmpty());
+        QCOMPARE(prompts.count(), 0);
+    }
+
+    // The last key of a board fills the board's column of the grid: the grid
+    // is neither hidden nor shown for it and paints once, that column alone.
+    void completingABoardPaintsItsGridColumnOnce() {
+        if (kind) QSKIP("the parent's work");
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        f.chkNieuwSpel.SetValue(1);
+        for (const char* c : {"3rco", "3acn", "4hc!n", "2s+1"}) QTest::keyClicks(f.txtContract.widget(), c);
+        DoEvents();
+        struct Teller : QObject {
+            int zichtbaar = 0;
+            QList<QRegion> verf;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Show || e->type() == QEvent::Hide) ++zichtbaar;
+                if (e->type() == QEvent::Paint) verf << static_cast<QPaintEvent*>(e)->region();
+                return false;
+            }
+        } rooster, vlak;
+        QWidget* grid = f.msfgResultaat.widget();
+        grid->installEventFilter(&rooster);
+        grid->findChild<QWidget*>("qt_scrollarea_viewport")->installEventFilter(&vlak);
+        QTest::keyClicks(f.txtContract.widget(), "!n");
+        DoEvents();
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+        QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("2"));
+        QCOMPARE(rooster.zichtbaar, 0);
+        QCOMPARE(vlak.verf.size(), 1);
+        const QRect kolom = f.msfgResultaat.cellRectPixels(0, 1);
+        const QRect geverfd = vlak.verf[0].boundingRect();
+        QCOMPARE(geverfd.left(), kolom.left());
+        QCOMPARE(geverfd.width(), kolom.width());
         QCOMPARE(prompts.count(), 0);
     }
 
