@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(InvoerBezwaar("a~b@c.nl", false), QString());
         // Outside the code page: the characters are named, each once.
         const QString cp = InvoerBezwaar(QString::fromUtf8("Łukasz Wałęsa"), true);
-        QVERIFY2(cp.contains(QString::fromUtf8(": Ł ł ę\n")), qPrintable(cp));
+        QVERIFY2(cp.contains(QString::fromUtf8(": Ł ł ę.")), qPrintable(cp));
         QVERIFY(InvoerBezwaar(QString::fromUtf8("łukasz@x.pl"), false).contains(QString::fromUtf8("ł")));
         // The field separator, in either box.
         QCOMPARE(InvoerBezwaar("Jan|Jansen", true), QString("Deze tekens zijn niet toegestaan.\n\n|"));
