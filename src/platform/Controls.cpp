@@ -575,8 +575,21 @@ void Frame::applyColors() {
 }
 
 void Frame::SetCaption(const QString& s) {
+    const bool hadTitle = !caption_.isEmpty();
     caption_ = s;
-    if (widget_ && borderStyle_) static_cast<QGroupBox*>(widget_.data())->setTitle(s);
+    if (!widget_ || !borderStyle_) return;
+    auto* g = static_cast<QGroupBox*>(widget_.data());
+    if (hadTitle && !s.isEmpty() && g->isVisible() && g->updatesEnabled()) {
+        // One title for another keeps the frame's margins, so only the strip
+        // above the contents changes: repaint that, not the frame and every
+        // control in it (setTitle alone repaints the whole box).
+        g->setAttribute(Qt::WA_UpdatesDisabled, true);
+        g->setTitle(s);
+        g->setAttribute(Qt::WA_UpdatesDisabled, false);
+        g->update(QRect(0, 0, g->width(), g->contentsRect().top()));
+        return;
+    }
+    g->setTitle(s);
 }
 
 void Frame::SetBorderStyle(int s) {

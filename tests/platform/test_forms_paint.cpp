@@ -1,7 +1,9 @@
 // What the containers and labels paint: their own BackColor, a paint handler
 // in twips, a maximised window that covers the screen's free area, and the
 // title a window shows.
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
@@ -118,6 +120,45 @@ private slots:
 
     // The title bar shows the caption without access-key marks, and the
     // program's title, never the window's internal name, when there is none.
+    // A new title for a framed box repaints the title strip alone: the
+    // controls inside are not painted again, and the box shows the new title
+    // exactly as a fresh paint would.
+    void aNewFrameTitlePaintsOnlyTheTitleStrip() {
+        PaintForm f;
+        f.fraRand.SetCaption("Spel 1");
+        Label lblIn{&f.fraRand, "lblIn"};
+        lblIn.Move(150, 450, 900, 600);
+        lblIn.SetCaption("inhoud");
+        f.Show();
+        DoEvents();
+        struct Teller : QObject {
+            int verf = 0;
+            QRegion gebied;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) {
+                    ++verf;
+                    gebied += static_cast<QPaintEvent*>(e)->region();
+                }
+                return false;
+            }
+        } doos, label;
+        f.fraRand.widget()->installEventFilter(&doos);
+        lblIn.widget()->installEventFilter(&label);
+        f.fraRand.SetCaption("Spel 12");
+        DoEvents();
+        QVERIFY(doos.verf > 0);
+        QCOMPARE(label.verf, 0);
+        const int strook = f.fraRand.widget()->contentsRect().top();
+        QVERIFY(strook > 0);
+        QVERIFY2(doos.gebied.boundingRect().bottom() < strook, "the frame painted below its title");
+        QCOMPARE(static_cast<QGroupBox*>(f.fraRand.widget())->title(), QString("Spel 12"));
+        // What is on screen now equals a full paint.
+        QImage scherm(f.widget()->size(), QImage::Format_RGB32);
+        f.widget()->render(&scherm);
+        const QImage vers = Render(f);
+        QCOMPARE(scherm, vers);
+    }
+
     void titleIsTheCaptionWithoutAccessKeysOrTheProgramTitle() {
         PaintForm f;
         f.SetCaption("&Afdrukken");  // before the window exists
