@@ -147,9 +147,5 @@ QString AbsImportVerslag(const AbsImport& import, const QString& bestand, int pe
     }
     if (lijst.isEmpty())
         return QString();
-    // One pass over the header, so that a "#" in the file name stays.
-    QString kop;
-    for (const QChar c : TaalTekst(350))
-        kop += c == QLatin1Char('~') ? bestand : c == QLatin1Char('#') ? QString::number(import.spelers.size()) : QString(c);
-    return kop + lijst;
+    return VulIn(TaalTekst(350), bestand, QString::number(import.spelers.size())) + lijst;
 }

@@ -33,16 +33,7 @@ QString Pad(const QString& bestand) {
 }
 
 void MeldNietBewaard(const QString& bestand, const QString& reden) {
-    // One pass, so that a "~" or "#" in the path or the reason stays as it is.
-    QString tekst;
-    for (const QChar c : TaalTekst(272)) {
-        if (c == QLatin1Char('~'))
-            tekst += Pad(bestand);
-        else if (c == QLatin1Char('#'))
-            tekst += reden;
-        else
-            tekst += c == QLatin1Char('|') ? QChar(QLatin1Char('\n')) : c;
-    }
+    const QString tekst = VulIn(TaalTekst(272).replace(QLatin1Char('|'), QLatin1Char('\n')), Pad(bestand), reden);
     // Titled as the window the user is working in, as its own messages are.
     const platform::Form* venster = platform::ActiveForm();
     platform::MsgBox(tekst, platform::vbOKOnly | platform::vbExclamation, venster ? venster->Caption() : QString());

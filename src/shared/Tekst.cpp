@@ -46,3 +46,16 @@ QString OpslaanBezwaar(const QString& tekst, int maxLengte) {
         return TaalTekst(309).replace(QLatin1Char('|'), QLatin1Char('\n')).replace(QLatin1Char('~'), QString::number(maxLengte));
     return QString();
 }
+
+QString VulIn(const QString& sjabloon, const QString& tilde, const QString& hekje) {
+    QString tekst;
+    for (const QChar c : sjabloon) {
+        if (c == QLatin1Char('~'))
+            tekst += tilde;
+        else if (c == QLatin1Char('#'))
+            tekst += hekje;
+        else
+            tekst += c;
+    }
+    return tekst;
+}

@@ -13,6 +13,10 @@ extern int TaalNummer;
 // caller's to replace. A number without a text gives "".
 QString TaalTekst(int nummer);
 
+// A text with its "~" and "#" filled in, in one pass, so that a "~" or "#"
+// inside what is filled in (a path, a system message) stays as it is.
+QString VulIn(const QString& sjabloon, const QString& tilde, const QString& hekje);
+
 // The one check every window makes on a text the user gave before it goes
 // into a file (names and addresses, group and match names, the own e-mail
 // address in taal.ini). Returns "" when the text can be stored exactly as it
