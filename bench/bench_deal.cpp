@@ -17,8 +17,8 @@
 
 #include "BenchSupport.h"
 
-#include "main/Opstart.h"
-#include "main/SpelGenerator.h"
+#include "deal/GeverKwetsbaar.h"
+#include "deal/SpelGenerator.h"
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
 #include "platform/Events.h"

@@ -25,7 +25,7 @@
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/Form.h"
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
 #include "support/MailTxtFixture.h"

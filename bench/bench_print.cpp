@@ -12,8 +12,8 @@
 
 #include "BenchSupport.h"
 
-#include "main/SpelGenerator.h"
-#include "main/SpelRecord.h"
+#include "deal/SpelGenerator.h"
+#include "deal/SpelRecord.h"
 #include "main/frmVeldom01.h"
 #include "output/frmVeldom08.h"
 #include "platform/App.h"

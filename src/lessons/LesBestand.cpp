@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "main/Opstart.h"
-#include "main/SpelRecord.h"
+#include "deal/GeverKwetsbaar.h"
+#include "deal/SpelRecord.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "shared/Bestanden.h"

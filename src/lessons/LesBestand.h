@@ -14,7 +14,7 @@
 
 #include <functional>
 
-#include "main/SpelBestand.h"
+#include "deal/SpelBestand.h"
 
 namespace les {
 

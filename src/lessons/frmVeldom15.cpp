@@ -1,3 +1,4 @@
+#include "deal/GeverKwetsbaar.h"
 #include "lessons/frmVeldom15.h"
 
 #include <QFile>
@@ -6,15 +7,15 @@
 #include "lessons/LesBestand.h"
 #include "main/BewaarBestand.h"
 #include "main/BewaarNaam.h"
-#include "main/SpelBestand.h"
-#include "main/SpelRecord.h"
-#include "main/SpinnerRegels.h"
+#include "deal/SpelBestand.h"
+#include "deal/SpelRecord.h"
+#include "deal/SpinnerRegels.h"
 #include "main/frmVeldom01.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
-#include "shared/Spinner.h"
+#include "deal/Spinner.h"
 
 using namespace platform;
 

@@ -16,31 +16,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
-QString GeverReeks;
-QString KwetsbaarReeks;
 bool BibberenAan = false;
 int WeekNummer = 39;
-double KleurZwart = 0;
-double KleurWit = 16777215;
-double KleurKopRij = 16777215;
-
-namespace {
-
-int CijferOp(const QString& reeks, int spelnummer) {
-    if (spelnummer < 1 || spelnummer > reeks.size()) return 0;
-    const QChar c = reeks.at(spelnummer - 1);
-    return c.isDigit() ? c.digitValue() : 0;
-}
-
-}  // namespace
-
-QString BouwGeverReeks() { return QStringLiteral("01230123012301230123").repeated(15); }
-
-QString BouwKwetsbaarReeks() { return QStringLiteral("0123123023013012").repeated(15); }
-
-int GeverVanSpel(int spelnummer) { return CijferOp(GeverReeks, spelnummer); }
-
-int KwetsbaarVanSpel(int spelnummer) { return CijferOp(KwetsbaarReeks, spelnummer); }
 
 QString AccountNaam() {
     if (const passwd* pw = getpwuid(getuid())) {

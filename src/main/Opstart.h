@@ -1,33 +1,14 @@
 #pragma once
 // Program-wide values the main window sets up at start-up, and the look-ups
-// behind them that need no window: dealer and vulnerability per board, the
-// owner's name, the sibling results program on disk, the caption's version.
+// behind them that need no window: the owner's name, the sibling results
+// program on disk, the caption's version.
 
 #include <QString>
 
-// Dealer digit per board number (0 North .. 3 West), 300 characters; digit b
-// (1-based) belongs to board b.
-extern QString GeverReeks;
-// Vulnerability digit per board number (0 none, 1 North-South, 2 East-West,
-// 3 both), 240 characters.
-extern QString KwetsbaarReeks;
 // Shake the main window while dealing.
 extern bool BibberenAan;
 // Hidden week number, advanced by every print press (starts at 39).
 extern int WeekNummer;
-// Colours of the results grids (black, white, white header row).
-extern double KleurZwart;
-extern double KleurWit;
-extern double KleurKopRij;
-
-// "01230123012301230123" and "0123123023013012", each repeated 15 times.
-QString BouwGeverReeks();
-QString BouwKwetsbaarReeks();
-
-// The dealer seat and vulnerability code of board b (1-based) read from the
-// two strings; 0 when b lies outside them.
-int GeverVanSpel(int spelnummer);
-int KwetsbaarVanSpel(int spelnummer);
 
 // The owner of this copy: `ingesteld` (the organiser's name for e-mail) when
 // not blank, else the account's full name, else the login name.

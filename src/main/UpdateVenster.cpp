@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 
-#include "main/Update.h"
+#include "shared/Update.h"
 #include "main/frmVeldom01.h"
 #include "platform/Events.h"
 #include "platform/Prompt.h"

@@ -1,3 +1,4 @@
+#include "deal/GeverKwetsbaar.h"
 #include "main/frmVeldom01.h"
 
 #include <QFile>
@@ -5,9 +6,9 @@
 
 #include <algorithm>
 
-#include "main/OpeningKeuze.h"
+#include "settings/OpeningKeuze.h"
 #include "main/Opstart.h"
-#include "main/Update.h"
+#include "shared/Update.h"
 #include "main/frmVeldom02.h"
 #include "output/frmVeldom17.h"
 #include "players/frmVeldom04.h"
@@ -17,9 +18,9 @@
 #include "settings/PrinterInstellingen.h"
 #include "settings/frmVeldom07.h"
 #include "settings/frmVeldom18.h"
-#include "main/SpelBestand.h"
-#include "main/SpelRecord.h"
-#include "main/SpinnerRegels.h"
+#include "deal/SpelBestand.h"
+#include "deal/SpelRecord.h"
+#include "deal/SpinnerRegels.h"
 #include "main/UpdateVenster.h"
 #include "lessons/LesBestand.h"
 #include "lessons/frmVeldom15.h"
@@ -38,7 +39,7 @@
 #include "shared/Instellingen.h"
 #include "shared/Printers.h"
 #include "shared/Scherm.h"
-#include "shared/Spinner.h"
+#include "deal/Spinner.h"
 
 using namespace platform;
 
@@ -761,8 +762,8 @@ void frmVeldom01Form::cmdStart_Click() {
     spel::LengteTellers tellers;
     spel::SpelEisen eisen;
     {
-        const spel::PuntenPaar paar =
-            spel::NormaliseerPuntvenster(ValInteger(lblMin.Caption()), ValInteger(lblMax.Caption()));
+        const PuntenPaar paar =
+            NormaliseerPuntvenster(ValInteger(lblMin.Caption()), ValInteger(lblMax.Caption()));
         eisen.venster.min = paar.min;
         eisen.venster.max = paar.max;
     }

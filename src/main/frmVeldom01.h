@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "main/SpelGenerator.h"
+#include "deal/SpelGenerator.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 

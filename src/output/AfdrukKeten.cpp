@@ -1,6 +1,6 @@
 #include "output/AfdrukKeten.h"
 
-#include "main/Opstart.h"
+#include "deal/GeverKwetsbaar.h"
 #include "main/frmVeldom01.h"
 #include "output/frmVeldom08.h"
 #include "platform/ControlArray.h"
@@ -16,7 +16,6 @@
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
 
-int Tussenruimte = 0;
 
 int LeesPrintRichting() { return LeesPrinterInstellingen().richting; }
 

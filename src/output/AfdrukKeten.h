@@ -5,6 +5,7 @@
 
 #include "output/AfdrukInhoud.h"
 #include "output/AfdrukTaak.h"
+#include "settings/PrinterInstellingen.h"
 
 #include <QStringList>
 
@@ -16,10 +17,6 @@ class TextBox;
 template <class T>
 class ControlArray;
 }  // namespace platform
-
-// taal.ini [Printer] "Tussenruimte": spacing steps of 60 twips added to the
-// height of every layout window (read at the start of each print run).
-extern int Tussenruimte;
 
 // taal.ini [Printer] "Print Richting" (0 when absent or outside 0..3).
 int LeesPrintRichting();

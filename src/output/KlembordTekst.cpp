@@ -1,7 +1,7 @@
 #include "output/KlembordTekst.h"
 
-#include "main/Opstart.h"
-#include "main/SpelRecord.h"
+#include "deal/GeverKwetsbaar.h"
+#include "deal/SpelRecord.h"
 
 namespace klembord {
 

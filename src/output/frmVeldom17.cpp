@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "main/Opstart.h"
+#include "deal/GeverKwetsbaar.h"
 #include "main/frmVeldom01.h"
 #include "output/KlembordEditor.h"
 #include "platform/Prompt.h"

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QVector>
 
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "results/WedstrijdBestanden.h"
 
 namespace groep {

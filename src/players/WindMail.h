@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 
 // Seats in WindNummer order: 0 North, 1 East, 2 South, 3 West.
 constexpr int kWinden = 4;

@@ -16,7 +16,7 @@
 #include "platform/ControlsList.h"
 #include "platform/Form.h"
 #include "platform/Grid.h"
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "players/MapLijst.h"
 
 class frmVeldom05Form : public platform::Form {

@@ -1,6 +1,6 @@
 #include "results/Score.h"
 
-#include "main/Opstart.h"
+#include "deal/GeverKwetsbaar.h"
 #include "shared/Tekst.h"
 
 namespace uitslag {

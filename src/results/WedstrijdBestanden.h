@@ -19,7 +19,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 
 namespace uitslag {
 

@@ -9,7 +9,7 @@
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "platform/WaitNote.h"
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "results/ContractNotatie.h"
 #include "results/Matchpunten.h"
 #include "results/SchrijfWachtrij.h"
@@ -19,7 +19,7 @@
 #include "results/frmVeldom12.h"
 #include "results/frmVeldom13.h"
 #include "shared/BasVeldom.h"
-#include "shared/Spinner.h"
+#include "deal/Spinner.h"
 #include "shared/Rooster.h"
 
 using namespace platform;

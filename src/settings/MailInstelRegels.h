@@ -8,7 +8,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "main/Update.h"
+#include "shared/Update.h"
 #include "platform/Http.h"
 
 enum class MailTxtDownloadFout {

@@ -4,6 +4,8 @@
 
 #include "shared/Ini.h"
 
+int Tussenruimte = 0;
+
 namespace {
 
 const QString kSectie = QStringLiteral("Printer");

@@ -27,3 +27,8 @@ int BreedteUitTekst(const QString& waarde);
 
 // The four keys of [Printer] in the settings file IniBestand.
 PrinterInstellingen LeesPrinterInstellingen();
+
+// The spacing of the current print run, or of the printer settings window
+// while it is open: steps of 60 twips added to the height of every layout
+// window.
+extern int Tussenruimte;

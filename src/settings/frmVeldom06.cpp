@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "main/OpeningKeuze.h"
+#include "settings/OpeningKeuze.h"
 #include "main/frmVeldom01.h"
 #include "platform/Profile.h"
 #include "platform/Prompt.h"
@@ -319,7 +319,7 @@ void frmVeldom06Form::ZetSpinner(Spinner& s, int waarde) {
 void frmVeldom06Form::VulLijstenEnZetSpinners() {
     // The point window shows what the main window shows: a stored pair that
     // breaks the rules is brought inside them.
-    const spel::PuntenPaar paar = spel::NormaliseerPuntvenster(MinimaalPunten, MaximaalPunten);
+    const PuntenPaar paar = NormaliseerPuntvenster(MinimaalPunten, MaximaalPunten);
     MinimaalPunten = paar.min;
     MaximaalPunten = paar.max;
     for (Spinner& s : spinners_) {

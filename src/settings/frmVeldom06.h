@@ -8,7 +8,7 @@
 #include <QString>
 #include <vector>
 
-#include "main/SpinnerRegels.h"
+#include "deal/SpinnerRegels.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 

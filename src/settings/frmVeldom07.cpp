@@ -5,7 +5,6 @@
 #include <QDir>
 
 #include "main/frmVeldom01.h"
-#include "output/AfdrukKeten.h"
 #include "platform/PdfPrinter.h"
 #include "platform/Printer.h"
 #include "platform/Prompt.h"
@@ -16,7 +15,7 @@
 #include "shared/Instellingen.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
-#include "shared/Spinner.h"
+#include "deal/Spinner.h"
 
 DEFINE_FORM(frmVeldom07, frmVeldom07Form)
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "main/Update.h"
+#include "shared/Update.h"
 #include "main/frmVeldom01.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"

@@ -11,5 +11,4 @@
 #include "shared/MSendInput.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
-#include "main/Opstart.h"
 #include "shared/Printers.h"

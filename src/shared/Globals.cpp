@@ -19,3 +19,7 @@ QString CvnSerie;
 
 bool InternetAanwezig = false;
 bool WebsiteBereikbaar = false;
+
+double KleurZwart = 0;
+double KleurWit = 16777215;
+double KleurKopRij = 16777215;

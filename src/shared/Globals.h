@@ -1,7 +1,8 @@
 #pragma once
-// Program-wide state shared by every window. Windows never call each other's
-// procedures; they meet through these variables and through each other's
-// controls. Each variable is defined once in Globals.cpp.
+// Program-wide state that several windows read or set: the Save-as dialog's
+// caller and the names it hands back, the calendar's answer, the owner, the
+// online state. A window that needs another's data gets it from here or from
+// the window that opened it. Each variable is defined once in Globals.cpp.
 
 #include <QString>
 #include <QStringList>
@@ -35,3 +36,9 @@ extern QString CvnSerie;
 // Online state found at start-up.
 extern bool InternetAanwezig;
 extern bool WebsiteBereikbaar;
+
+// Colours of the results grids and the calendar (black, white, white header
+// row).
+extern double KleurZwart;
+extern double KleurWit;
+extern double KleurKopRij;

@@ -1,6 +1,7 @@
 #include "shared/Instellingen.h"
 
-#include "main/SpinnerRegels.h"
+#include <algorithm>
+
 #include "platform/Paths.h"
 #include "shared/EmailAdres.h"
 #include "shared/Globals.h"
@@ -54,6 +55,14 @@ int vlag(const char* sectie, const char* sleutel, int standaard) {
 
 }  // namespace
 
+PuntenPaar NormaliseerPuntvenster(int min, int max) {
+    // min + max <= 40 with min < max allows a minimum of at most 19; any such
+    // window is met by some hand, so a run always ends.
+    const int laag = std::clamp(min, 1, (PuntenInHetSpel - 1) / 2);
+    const int hoog = std::clamp(max, laag + 1, PuntenInHetSpel - laag);
+    return {laag, hoog};
+}
+
 void LeesInstellingen() {
     IniBestand = platform::programFolder() + QStringLiteral("/taal.ini");
 
@@ -67,7 +76,7 @@ void LeesInstellingen() {
     // meet it: a pair edited by hand outside the spinner rules is brought
     // inside them here, once, so that every window shows the same pair and
     // Start deals with it. The file keeps what is stored until a step.
-    const spel::PuntenPaar punten = spel::NormaliseerPuntvenster(getal("Punten", "MinimaalPunten", 12),
+    const PuntenPaar punten = NormaliseerPuntvenster(getal("Punten", "MinimaalPunten", 12),
                                                                  getal("Punten", "MaximaalPunten", 24));
     MinimaalPunten = punten.min;
     MaximaalPunten = punten.max;

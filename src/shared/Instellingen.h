@@ -14,6 +14,19 @@ extern int MaximaalPunten;   // highest points of a generated hand
 extern int MinMaxToepassen;  // 0/1: apply the point window
 extern int Maxlengte;        // maximum suit length
 
+// The points in the pack: the most the two bounds of the point window may
+// add up to.
+constexpr int PuntenInHetSpel = 40;
+
+// A point window that breaks the rules (read from the settings file, say)
+// brought back inside them: 1 <= min < max, min + max <= 40. A window that
+// keeps the rules is returned unchanged.
+struct PuntenPaar {
+    int min;
+    int max;
+};
+PuntenPaar NormaliseerPuntvenster(int min, int max);
+
 // [6 kaart 11 punten] "Aantal honneurs"
 extern int ZesKaartHonneurs;
 
@@ -58,7 +71,7 @@ extern std::function<void(int)> ZetPuntenToepassen;
 // key is absent. A value that is not a number reads as 0, as Val reads it;
 // one that does not fit a 16-bit Integer counts as absent. A point window
 // outside the spinner rules (1 <= min < max, min + max <= 40) is brought
-// inside them (spel::NormaliseerPuntvenster), so that the main window, the
+// inside them (NormaliseerPuntvenster), so that the main window, the
 // settings window and the generator all see one pair; taal.ini is not
 // written. A language other than 10 or 11 counts as 10;
 // the 0/1 flags read any value other than 0 as 1; a clipboard layout

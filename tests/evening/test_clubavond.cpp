@@ -17,7 +17,7 @@
 #include "main/frmVeldom03.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom17.h"
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "players/frmVeldom04.h"
 #include "players/frmVeldom05.h"
 #include "players/frmVeldom10.h"

@@ -19,7 +19,7 @@
 #include <unistd.h>
 #include <memory>
 
-#include "main/SpelBestand.h"
+#include "deal/SpelBestand.h"
 #include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
 #include "platform/App.h"
@@ -27,7 +27,7 @@
 #include "platform/Events.h"
 #include "platform/Form.h"
 #include "platform/Prompt.h"
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "results/SchrijfWachtrij.h"
 #include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"

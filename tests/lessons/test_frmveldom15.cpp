@@ -8,7 +8,7 @@
 
 #include "lessons/LesBestand.h"
 #include "lessons/frmVeldom15.h"
-#include "main/SpelBestand.h"
+#include "deal/SpelBestand.h"
 #include "main/frmVeldom01.h"
 #include "output/KlembordTekst.h"
 #include "output/frmVeldom08.h"

@@ -7,8 +7,8 @@
 #include <QFile>
 
 #include "lessons/LesBestand.h"
-#include "main/Opstart.h"
-#include "main/SpelBestand.h"
+#include "deal/GeverKwetsbaar.h"
+#include "deal/SpelBestand.h"
 #include "platform/Paths.h"
 #include "shared/Tekst.h"
 #include "support/TestSupport.h"

@@ -8,7 +8,9 @@
 #include <memory>
 #include <sys/stat.h>
 
-#include "main/SpelBestand.h"
+#include "deal/GeverKwetsbaar.h"
+#include "main/Opstart.h"
+#include "deal/SpelBestand.h"
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
 #include "platform/Events.h"

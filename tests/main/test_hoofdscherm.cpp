@@ -6,10 +6,10 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-#include "main/SpelBestand.h"
+#include "deal/SpelBestand.h"
 #include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
-#include "main/SpelRecord.h"
+#include "deal/SpelRecord.h"
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/Form.h"

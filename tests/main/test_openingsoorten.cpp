@@ -9,8 +9,8 @@
 #include <cmath>
 #include <memory>
 
-#include "main/SpelGenerator.h"
-#include "main/SpelRecord.h"
+#include "deal/SpelGenerator.h"
+#include "deal/SpelRecord.h"
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
 #include "platform/Events.h"

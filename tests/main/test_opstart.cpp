@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "deal/GeverKwetsbaar.h"
 #include "main/Opstart.h"
 #include "shared/Tekst.h"
 #include "support/TestSupport.h"

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "main/Update.h"
+#include "shared/Update.h"
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
 #include "platform/Events.h"

@@ -12,7 +12,7 @@
 #include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
 #include "platform/Events.h"
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "players/GroepWedstrijd.h"
 #include "players/frmVeldom05.h"
 #include "results/WedstrijdBestanden.h"

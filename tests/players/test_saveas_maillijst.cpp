@@ -10,7 +10,7 @@
 #include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
 #include "platform/Events.h"
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"

@@ -17,7 +17,7 @@
 #include "platform/Form.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "results/ContractNotatie.h"
 #include "results/Matchpunten.h"
 #include "results/SchrijfWachtrij.h"

@@ -18,7 +18,7 @@
 #include "platform/Form.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "results/SchrijfWachtrij.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"

@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 
 #include "main/frmVeldom01.h"
-#include "main/Update.h"
+#include "shared/Update.h"
 #include "platform/App.h"
 #include "platform/AtomicFile.h"
 #include "platform/Events.h"

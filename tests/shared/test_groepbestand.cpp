@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QtTest>
 
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 #include "players/GroepWedstrijd.h"
 #include "results/WedstrijdBestanden.h"
 #include "shared/BasVeldom.h"

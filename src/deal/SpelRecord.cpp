@@ -1,4 +1,4 @@
-#include "main/SpelRecord.h"
+#include "deal/SpelRecord.h"
 
 namespace spel {
 

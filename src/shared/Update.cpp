@@ -1,4 +1,4 @@
-#include "main/Update.h"
+#include "shared/Update.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // which settings the no-deal message tells the user to widen.
 #include <QtTest>
 
-#include "main/OpeningKeuze.h"
+#include "settings/OpeningKeuze.h"
 #include "shared/Ini.h"
 #include "shared/Tekst.h"
 #include "support/TestSupport.h"

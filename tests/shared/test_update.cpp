@@ -1,7 +1,7 @@
 // Version check, update download and provider file download against HTTPS
 // servers on 127.0.0.1 with throwaway certificates.
 
-#include "main/Update.h"
+#include "shared/Update.h"
 #include "platform/Http.h"
 #include "platform/Paths.h"
 #include "shared/Ini.h"

@@ -13,7 +13,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "main/SpelGenerator.h"
+#include "deal/SpelGenerator.h"
 
 namespace spel {
 

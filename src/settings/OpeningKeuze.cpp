@@ -1,4 +1,4 @@
-#include "main/OpeningKeuze.h"
+#include "settings/OpeningKeuze.h"
 
 #include <QStringList>
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "main/SpelGenerator.h"
+#include "deal/SpelGenerator.h"
 
 namespace spel {
 

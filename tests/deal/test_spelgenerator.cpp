@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "main/SpelGenerator.h"
+#include "deal/SpelGenerator.h"
 
 using namespace spel;
 

@@ -6,9 +6,11 @@
 // an opening-type pair keeps its minimum below its maximum. Both windows
 // use these functions, so their spinners follow one set of rules.
 
+#include "shared/Instellingen.h"
+
 namespace spel {
 
-constexpr int PuntenLijstAantal = 40;  // "40" at index 0 down to "1" at index 39
+constexpr int PuntenLijstAantal = PuntenInHetSpel;  // "40" at index 0 down to "1" at index 39
 
 // The value shown at index i of the point lists, and the index of a value.
 constexpr int PuntenBijIndex(int index) { return PuntenLijstAantal - index; }
@@ -25,14 +27,6 @@ int RegelMinimum(int waarde, int maximum);
 // with the minimum showing minimum.
 int RegelMaximum(int waarde, int minimum);
 
-// A point window that breaks the rules (read from the settings file, say)
-// brought back inside them: 1 <= min < max, min + max <= 40. A window that
-// keeps the rules is returned unchanged.
-struct PuntenPaar {
-    int min;
-    int max;
-};
-PuntenPaar NormaliseerPuntvenster(int min, int max);
 
 // A spinner's list: the whole numbers from `hoogste` at index 0 down to
 // `laagste` at the last index.

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "main/SpinnerRegels.h"
+#include "deal/SpinnerRegels.h"
 
 using namespace spel;
 

@@ -1,4 +1,4 @@
-#include "players/GroepBestand.h"
+#include "shared/GroepBestand.h"
 
 #include <QDir>
 #include <QFileInfo>

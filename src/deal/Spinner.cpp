@@ -1,6 +1,6 @@
-#include "shared/Spinner.h"
+#include "deal/Spinner.h"
 
-#include "main/SpinnerRegels.h"
+#include "deal/SpinnerRegels.h"
 #include "platform/Controls.h"
 #include "platform/ControlsList.h"
 

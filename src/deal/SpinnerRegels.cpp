@@ -1,4 +1,4 @@
-#include "main/SpinnerRegels.h"
+#include "deal/SpinnerRegels.h"
 
 #include <algorithm>
 
@@ -40,14 +40,6 @@ int RegelMaximum(int waarde, int minimum) {
     if (PuntenBijIndex(index) + minimum > PuntenLijstAantal)
         index = BinnenLijst(IndexVanPunten(PuntenLijstAantal - minimum));
     return index;
-}
-
-PuntenPaar NormaliseerPuntvenster(int min, int max) {
-    // min + max <= 40 with min < max allows a minimum of at most 19; any such
-    // window is met by some hand, so a run always ends.
-    const int laag = std::clamp(min, 1, (PuntenLijstAantal - 1) / 2);
-    const int hoog = std::clamp(max, laag + 1, PuntenLijstAantal - laag);
-    return {laag, hoog};
 }
 
 int DichtstbijIndex(int waarde, SpinnerLijst lijst) {

@@ -1,8 +1,8 @@
-#include "main/SpelBestand.h"
+#include "deal/SpelBestand.h"
 
 #include <algorithm>
 
-#include "main/SpelRecord.h"
+#include "deal/SpelRecord.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "shared/Bestanden.h"

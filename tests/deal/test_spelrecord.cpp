@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "main/SpelRecord.h"
+#include "deal/SpelRecord.h"
 
 using namespace spel;
 

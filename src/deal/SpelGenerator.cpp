@@ -1,4 +1,4 @@
-#include "main/SpelGenerator.h"
+#include "deal/SpelGenerator.h"
 
 #include <sodium.h>
 #include <sys/random.h>

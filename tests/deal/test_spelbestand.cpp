@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "main/SpelBestand.h"
+#include "deal/SpelBestand.h"
 #include "support/TestSupport.h"
 
 using namespace spel;
