@@ -232,17 +232,20 @@ QString frmVeldom15Form::LesNaamVan(const QString& pad) const {
 // Loading, activation, keys, closing
 
 void frmVeldom15Form::Form_Load() {
-    // 1.-4.
+    // Centred on the screen with the main window's icon and the caption; the
+    // focus button off screen.
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(ZonderAmpersand(Tekst(189)));
     cmdFocus.SetLeft(Screen().Width() + 10);
-    // 5.-6.
+    // Captions of the back and delete buttons and the sort box; the stored
+    // sort order.
     cmdTerug.SetCaption(QLatin1Char('&') + Tekst(42));
     cmdWissen.SetCaption(QLatin1Char('&') + Tekst(37));
     chkSorteer.SetCaption(Tekst(117));
     LeesSorteer(*this, chkSorteer, "");
-    // 7.-9.
+    // Captions of the frames and controls; an empty preview with the seat
+    // names.
     fraLessen.SetCaption(Tekst(190));
     fraSpellen.SetCaption(Tekst(131));
     fraNieuwLes.SetCaption(Tekst(191));
@@ -255,8 +258,8 @@ void frmVeldom15Form::Form_Load() {
     lblWijzigSpelNummer.SetCaption("");
     MaakVoorbeeldLeeg();
     for (int i = 0; i < 4; ++i) lblWind[i].SetCaption(Tekst(i + 1));
-    // 10. North and South centred over their blocks, East right-aligned
-    //     before its symbols.
+    // North and South centred over their blocks, East right-aligned
+    // before its symbols.
     for (int w : {0, 2}) {
         const int i = 4 * w + 3;
         const int links = fraVoorBeeld.Left() + picSymBol[i].Left();
@@ -264,12 +267,13 @@ void frmVeldom15Form::Form_Load() {
     }
     lblWind[1].SetLeft(fraVoorBeeld.Left() + picSymBol[4].Left() + picSymBol[4].Width() + lblKleur[4].Width() -
                        lblWind[1].Width());
-    // 11. Colours.
+    // Colours: the red suits red, the black suits black, in the labels and the
+    // holdings.
     for (int i = 0; i < 16; ++i) {
         lblKleur[i].SetForeColor(KleurVan(i));
         txtInvoer[i].SetForeColor(KleurVan(i));
     }
-    // 12.-14. The deal shown in the main window.
+    // The deal shown in the main window.
     const bool hoofd = frmVeldom01_IsLoaded();
     for (int i = 0; i < 16; ++i)
         txtInvoer[i].SetText(QLatin1Char(' ') + (hoofd ? frmVeldom01().txtInvoer[i].Text() : QString()));
@@ -280,7 +284,7 @@ void frmVeldom15Form::Form_Load() {
         lblWind[4 + i].SetCaption(hoofd ? frmVeldom01().lblWind[i].Caption() : Tekst(i + 1));
         lblPunten[i].SetCaption(hoofd ? frmVeldom01().lblPunten[i].Caption() : QStringLiteral("(0)"));
     }
-    // 15. Slot count of a new lesson.
+    // Slot count of a new lesson.
     LeesIni("Standaard", "Bewaar Spellen", IniBestand);
     int n = ValInteger(IniWaarde);
     if (n == 0) n = 24;
@@ -294,13 +298,14 @@ void frmVeldom15Form::Form_Load() {
             BezigMetLaden = false;
         }
     }
-    // 16. The board copied.
+    // The board copied: its number, dealer and vulnerability.
     const QString nummer = hoofd ? frmVeldom01().lblSpelnummer.Caption() : QString();
     BeginSpelNummer = ValInteger(nummer);
     lblSpelnummer.SetCaption(nummer);
     lblGeverHoofd.SetCaption(hoofd ? frmVeldom01().lblGever.Caption() : QString());
     lblKwetsbaarHoofd.SetCaption(hoofd ? frmVeldom01().lblKwetsbaar.Caption() : QString());
-    // 17.-21.
+    // Captions of the slot row, the board buttons and the turning frame; the
+    // dealer and vulnerability cycles.
     lblAanTalSpellen.SetCaption(Tekst(11) + QLatin1Char(':'));
     cmdPlaatsSpel.SetCaption(Tekst(194));
     cmdWisSpel.SetCaption(Tekst(149).replace(QLatin1Char(' '), QStringLiteral(" &")));
@@ -309,16 +314,17 @@ void frmVeldom15Form::Form_Load() {
     fraDraaien.SetCaption(Tekst(197));
     optDraai[0].SetCaption(Tekst(195));
     optDraai[1].SetCaption(Tekst(196));
-    // 22. The ten box follows the setting; the holdings stay as copied.
+    // The ten box follows the setting; the holdings stay as copied.
     LeesIni("Tien", "Tien", IniBestand);
     BezigMetLaden = true;
     chkTien.SetValue(ValInteger(IniWaarde) == 1 ? 1 : 0);
     BezigMetLaden = false;
-    // 23. The slot-count row ends at the right edge of OK.
+    // The slot-count row ends at the right edge of OK.
     vscrSpellen.SetLeft(cmdOK.Left() + cmdOK.Width() - vscrSpellen.Width());
     lblSpellen.Move(vscrSpellen.Left() - 15 - lblSpellen.Width(), vscrSpellen.Top() + 30);
     lblAanTalSpellen.SetLeft(lblSpellen.Left() - 15 - lblAanTalSpellen.Width());
-    // 24.-25.
+    // Caption of the export button; the design geometry for scaling, after
+    // every move above.
     cmdExporteer.SetCaption(QLatin1Char('&') + Tekst(200));
     BewaarPosities(*this);
 }
