@@ -87,11 +87,11 @@ frmVeldom04Form::frmVeldom04Form() : Form("frmVeldom04") {
 // Opening, activation, closing
 
 void frmVeldom04Form::Form_Load() {
-    // 1. Caption; the window's size follows from the layout below.
+    // Caption; the window's size follows from the layout below.
     SetCaption(TaalTekst(48));
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
 
-    // 2. Captions.
+    // Captions.
     const bool nl = TaalNummer != 11;
     cmdTerug.SetCaption("&" + TaalTekst(42));
     fraNamenBestand.SetCaption(TaalTekst(51));
@@ -102,7 +102,7 @@ void frmVeldom04Form::Form_Load() {
     cmdToevoegen.SetCaption(nl ? TaalTekst(57).replace("v", "&v") : "&" + TaalTekst(57));
     cmdWisNaam.SetCaption(nl ? TaalTekst(58).replace("s", "&s") : TaalTekst(58).replace("l", "&l"));
 
-    // 3. The grid: number, name, address under one fixed header row.
+    // The grid: number, name, address under one fixed header row.
     msfgResultaat.SetFixedCols(0);
     msfgResultaat.SetCols(3);
     msfgResultaat.SetRows(2);
@@ -111,7 +111,7 @@ void frmVeldom04Form::Form_Load() {
     PasKolomBreedteAan(msfgResultaat);
     msfgResultaat.SetVisible(true);
 
-    // 4. Labels and layout.
+    // Labels and layout.
     lblNaam.SetAutoSize(true);
     lblMail.SetAutoSize(true);
     lblNaam.SetCaption(TaalTekst(56) + ":");
@@ -161,7 +161,7 @@ void frmVeldom04Form::Form_Load() {
     Centreer();
     cmdFocus.Move(Screen().Width() + 10, 0, 100, 100);
 
-    // 5. The sibling results program: only its folder is read.
+    // The sibling results program: only its folder is read.
     if (CvnMap.isEmpty()) {
         fraNamenUitCVN.SetEnabled(false);
     } else {
@@ -170,7 +170,7 @@ void frmVeldom04Form::Form_Load() {
         VulImportLijst();
     }
 
-    // 6. Captions of the remaining buttons and the sort boxes.
+    // Captions of the remaining buttons and the sort boxes.
     cmdPlaatsTerug.SetCaption(TaalTekst(115));
     cmdHerstel.SetCaption(nl ? ZonderAmpersand(TaalTekst(116)).replace("er", "&er") : TaalTekst(116));
     chkSorteer0.SetCaption(SorteerKop(0, false));
@@ -180,11 +180,11 @@ void frmVeldom04Form::Form_Load() {
                              &cmdOKImporTeer, &cmdWisNamenBestand})
         b->SetEnabled(false);
 
-    // 7. The stored order of the two lists (a stored 1 runs the box's click).
+    // The stored order of the two lists (a stored 1 runs the box's click).
     LeesSorteer(*this, chkSorteer0, "0");
     LeesSorteer(*this, chkSorteer1, "1");
 
-    // 8.
+    // The design geometry for scaling, after every move above.
     BewaarPosities(*this);
 }
 
