@@ -263,19 +263,19 @@ void frmVeldom06Form::Centreer() {
 
 void frmVeldom06Form::Form_Load() {
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
-    // 1.
+    // Centred on the screen.
     Centreer();
-    // 2. Captions of the window and the frames; the focus button off screen.
+    // Captions of the window and the frames; the focus button off screen.
     SetCaption(TaalTekst(63));
     cmdTerug.SetCaption(QLatin1Char('&') + TaalTekst(42));
     fraEmail.SetCaption(TaalTekst(71));
     fraInstellingen.SetCaption(TaalTekst(63));
     for (int i = 0; i < instelling::AantalPaginas; ++i) fraStelIn[i].SetCaption(instelling::PaginaBijschrift(i));
     cmdFocus.SetLeft(Screen().Width() + 10);
-    // 3. The pages lie on one spot right of the chooser.
+    // The pages lie on one spot right of the chooser.
     for (int i = 0; i < instelling::AantalPaginas; ++i)
         fraStelIn[i].Move(fraInstellingen.Left() + fraInstellingen.Width() + 60, fraInstellingen.Top());
-    // 4. Captions of the page contents and the page buttons.
+    // Captions of the page contents and the page buttons.
     lblMinimaal.SetCaption(TaalTekst(27));
     lblMaximaal.SetCaption(TaalTekst(28));
     lblMaximaleLengte.SetCaption(TaalTekst(68));
@@ -289,7 +289,9 @@ void frmVeldom06Form::Form_Load() {
     chkMuiderBergLaatsteHand.SetCaption(TaalTekst(69));
     chkMulty2Ruiten.SetCaption(TaalTekst(70));
     for (int i = 0; i < instelling::AantalPaginas; ++i) optInstellingen[i].SetCaption(instelling::KeuzeBijschrift(i));
-    // 5.-10. With the loading flag raised no spinner or box handler acts.
+    // The lists, spinners, page contents and boxes filled and the e-mail
+    // frame sized; with the loading flag raised no spinner or box handler
+    // acts.
     BezigMetLaden = true;
     VulLijstenEnZetSpinners();
     PlaatsPaginaInhoud();
@@ -298,12 +300,12 @@ void frmVeldom06Form::Form_Load() {
     fraEmail.Move(fraInstellingen.Left(), fraStelIn[5].Top() + fraStelIn[5].Height() + 60);
     SetHeight(fraEmail.Top() + fraEmail.Height() + 9 * fraInstellingen.Top());
     BezigMetLaden = false;
-    // 11. The e-mail fields, their texts and layout.
+    // The e-mail fields, their texts and layout.
     HerstelEmailVelden();
     PlaatsEmailVelden();
     // The window opens on the first page, never empty.
     optInstellingen[0].SetValue(true);
-    // 12.
+    // The design geometry for scaling, after every move above.
     BewaarPosities(*this);
 }
 
@@ -399,16 +401,16 @@ void frmVeldom06Form::ZetVinkjes() {
 }
 
 void frmVeldom06Form::HerstelEmailVelden() {
-    // 1. The address as stored; its check runs (and warns) on the change.
+    // The address as stored; its check runs (and warns) on the change.
     LeesIni(QStringLiteral("Standaard"), QStringLiteral("eigen e-mail adres"), IniBestand);
     txtEMailAdres.SetText(IniWaarde);
-    // 2. The name, else the owner of this copy.
+    // The name, else the owner of this copy.
     LeesIni(QStringLiteral("Standaard"), QStringLiteral("Naam voor e-mail"), IniBestand);
     txtNaam.SetText(IniWaarde.trimmed().isEmpty() ? EigenaarNaam : IniWaarde);
-    // 3. The provider: anything but 1 chooses the first; nothing is written
-    //    until OK.
-    //    Only the providers MAIL.TXT holds are offered; a stored choice
-    //    outside the file shows the first provider, which OK then stores.
+    // The provider: anything but 1 chooses the first; nothing is written
+    // until OK.
+    // Only the providers MAIL.TXT holds are offered; a stored choice
+    // outside the file shows the first provider, which OK then stores.
     LeesIni(QStringLiteral("Standaard"), QStringLiteral("provider"), IniBestand);
     Provider = instelling::ProviderUitIni(IniWaarde);
     const int geladen = GeladenProviders();

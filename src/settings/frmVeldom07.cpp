@@ -101,7 +101,9 @@ void frmVeldom07Form::Centreer() {
 }
 
 void frmVeldom07Form::Form_Load() {
-    // 1., 2.
+    // Centred on the screen with the main window's icon; captions of the
+    // window, the buttons, the frames and the labels; the focus button off
+    // screen.
     Centreer();
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(TaalTekst(95));
@@ -115,37 +117,37 @@ void frmVeldom07Form::Form_Load() {
     lblTussenRuimte.SetCaption(TaalTekst(166));
     cmdFocus.SetLeft(Screen().Width() + 10);
 
-    // 3. The stored printer (a value outside its range is read as the
-    //    print chain reads it).
+    // The stored printer (a value outside its range is read as the
+    // print chain reads it).
     const PrinterInstellingen stand = LeesPrinterInstellingen();
     lblPDFPrinter[1].SetCaption(stand.printer);
     ::PdfPrinter = stand.printer;
 
-    // 4.
+    // Every printer the system offers.
     for (const QString& naam : PrinterNames()) lstPrinters.AddItem(naam);
 
-    // 5.
+    // Captions of the four layouts.
     const int teksten[4] = {175, 176, 177, 204};
     for (int i = 0; i < 4; ++i) optRichting[i].SetCaption(TaalTekst(teksten[i]));
 
-    // 6. Selecting the stored layout writes nothing.
+    // Selecting the stored layout writes nothing.
     BezigMetLaden = true;
     optRichting[stand.richting].SetValue(true);
     BezigMetLaden = false;
 
-    // 7.
+    // Where the PDFs go, and the captions of the narrowing frame.
     lblOpslaan[0].SetCaption(TaalTekst(104));
     lblOpslaan[1].SetCaption(QDir::toNativeSeparators(PdfFolder()));
     lblVerklein[0].SetCaption(TaalTekst(108));
     lblVerklein[1].SetCaption(TaalTekst(109));
     fraAanpassen.SetCaption(TaalTekst(110));
 
-    // 8.
+    // The narrowing and spacing lists, highest value first.
     BezigMetLaden = true;
     for (int n = kHoogsteBreedte; n >= 0; --n) lstverklein.AddItem(QString::number(n));
     for (int n = kHoogsteTussenruimte; n >= 0; --n) lstTussen.AddItem(QString::number(n));
 
-    // 9., 10. The values are inside the lists, so each has its position.
+    // The values are inside the lists, so each has its position.
     PdfBreedte = stand.breedte;
     lblVerklein[2].SetCaption(QString::number(PdfBreedte));
     vscrVerklein.SetValue(kHoogsteBreedte - PdfBreedte);
@@ -153,7 +155,7 @@ void frmVeldom07Form::Form_Load() {
     lblTussen.SetCaption(QString::number(Tussenruimte));
     vscrTussen.SetValue(kHoogsteTussenruimte - Tussenruimte);
 
-    // 11.
+    // Loading done; the design geometry for scaling.
     BezigMetLaden = false;
     BewaarPosities(*this);
 }

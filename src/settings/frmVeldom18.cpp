@@ -109,10 +109,10 @@ void frmVeldom18Form::Ontwerp() {
 }
 
 void frmVeldom18Form::Form_Load() {
-    // 1.
+    // Centred on the screen with the main window's icon.
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
-    // 2.
+    // Captions and the explanation; the focus button off screen.
     SetCaption(TaalTekst(215));
     cmdTerug.SetCaption(QStringLiteral("&") + TaalTekst(42));
     optProvider[0].SetCaption(TaalTekst(217) + QStringLiteral(" 1"));
@@ -124,20 +124,20 @@ void frmVeldom18Form::Form_Load() {
     fraMailadres.SetCaption(TaalTekst(219));
     cmdFocus.SetLeft(Screen().Width() + 10);
     lblInfo.SetCaption(Regels(216));
-    // 3., 4.
+    // The send picture's background filled white, and the arrow on it shown.
     KleurKnop();
     picVerStuurDeMail.SetVisible(true);
-    // 5. Runs the address check, which enables the send button when mail is
-    //    usable with the MAIL.TXT already in place and the address is valid.
+    // Runs the address check, which enables the send button when mail is
+    // usable with the MAIL.TXT already in place and the address is valid.
     LeesIni(QStringLiteral("standaard"), QStringLiteral("eigen e-mail adres"), IniBestand);
     if (!IniWaarde.isEmpty()) txtEMailAdres.SetText(IniWaarde);
-    // 6. A stored number other than 0 or 1 selects the first provider;
-    //    showing the stored choice writes nothing.
+    // A stored number other than 0 or 1 selects the first provider;
+    // showing the stored choice writes nothing.
     BezigMetLaden = true;
     optProvider[OpgeslagenProvider()].SetValue(true);
     BezigMetLaden = false;
     ZetProviderKeuze();
-    // 7.
+    // The design geometry for scaling, after every move above.
     BewaarPosities(*this);
 }
 
