@@ -291,24 +291,24 @@ void frmVeldom01Form::MeldFout(const QString& tekst, int stijl) { MsgBox(tekst, 
 // Start-up
 
 void frmVeldom01Form::Form_Load() {
-    // 1. A second copy ends at once, without a message.
+    // A second copy ends at once, without a message.
     if (!acquireProgramLock()) {
         End();
         return;
     }
     // Temporary files of writes a crash interrupted are of no use.
     RuimOnderbrokenSchrijfwerkOp();
-    // 2. The data folders.
+    // The data folders.
     for (const char* map : {"groepen", "html", "namen", "PDF", "resultaten", "spellen", "update", "bewaar"}) {
         QString pad = programFolder() + QLatin1Char('/') + QLatin1String(map);
         MaakMappen(pad);
     }
-    // 3. The help file.
+    // The help file.
     const QString help = programFolder() + QStringLiteral("/help.chm");
     if (BestandBestaat(help) == 1) HelpBestand = help;
-    // 4. Online?
+    // Online or not.
     InternetAanwezig = HeeftInternet();
-    // 5. Settings; from here on TaalTekst answers in the chosen language.
+    // Settings; from here on TaalTekst answers in the chosen language.
     LeesInstellingen();
     SetPromptLanguage(TaalNummer == 11);
     // A settings file that cannot be read (a FIFO, a huge file) is not
@@ -316,17 +316,17 @@ void frmVeldom01Form::Form_Load() {
     const QString iniMelding = InstellingenBestandMelding();
     if (!iniMelding.isEmpty()) MsgBox(iniMelding, vbExclamation, Tekst(0));
     LeesEigenaarNaam();
-    // 6. The deal set list.
+    // The deal set list.
     VulSpelBestanden();
-    // 7. The focus button lies outside the visible part of the window.
+    // The focus button lies outside the visible part of the window.
     cmdFocus.SetLeft(Screen().Width() + 10);
-    // 8. Caption with the version.
+    // Caption with the version.
     SetCaption(Tekst(0) + QLatin1Char(' ') + ProgrammaVersie());
     SetProgramTitle(Caption());
-    // 9. Version check (sets WebsiteBereikbaar, shows cmdVideo / cmdDownLoad).
+    // Version check (sets WebsiteBereikbaar, shows cmdVideo / cmdDownLoad).
     VersieControle(*this);
 
-    // 10. Board display.
+    // Board display.
     for (int i = 0; i < 4; ++i) {
         lblWind[i].SetCaption(Tekst(1 + i));
         lblPunten[i].SetCaption("(0)");
@@ -334,10 +334,10 @@ void frmVeldom01Form::Form_Load() {
     lblSpelnummer.SetCaption("");
     lblGever.SetCaption(Tekst(5) + QLatin1Char(':'));
     lblKwetsbaar.SetCaption(Tekst(6) + QLatin1Char(':'));
-    // 11. Dealer and vulnerability per board.
+    // Dealer and vulnerability per board.
     KwetsbaarReeks = BouwKwetsbaarReeks();
     GeverReeks = BouwGeverReeks();
-    // 12. Board count list: "48" down to "1"; the stored count is selected.
+    // Board count list: "48" down to "1"; the stored count is selected.
     LeesIni("Standaard", "Spellen", IniBestand);
     int n = ValInteger(IniWaarde);
     if (n == 0) n = 24;
@@ -351,7 +351,7 @@ void frmVeldom01Form::Form_Load() {
             BezigMetLaden = false;
         }
     }
-    // 13. Captions and the right-aligned generator panel.
+    // Captions and the right-aligned generator panel.
     lblAanTalSpellen.SetCaption(Tekst(11) + QLatin1Char(':'));
     lblSpellen.SetLeft(lblAanTalSpellen.Left() + lblAanTalSpellen.Width() + 60);
     vscrSpellen.SetLeft(lblSpellen.Left() + lblSpellen.Width() + 15);
@@ -377,8 +377,8 @@ void frmVeldom01Form::Form_Load() {
         txtInvoer[i].SetEnabled(false);
         txtInvoer[i].SetTabIndex(i + 10);
     }
-    // 14. Point lists "40" down to "1", the window of the settings
-    //     selected (LeesInstellingen keeps it inside the spinner rules).
+    // Point lists "40" down to "1", the window of the settings
+    // selected (LeesInstellingen keeps it inside the spinner rules).
     BezigMetLaden = true;
     lstMinimaal.Clear();
     lstMaximaal.Clear();
@@ -400,13 +400,14 @@ void frmVeldom01Form::Form_Load() {
     lblMax.SetLeft(lblMin.Left());
     vscrMax.SetLeft(vscrMin.Left());
     chkPuntenToepassen.SetCaption(Tekst(16));
-    // 15. Distribution summary.
+    // Distribution summary.
     for (int i = 0; i < 6; ++i) {
         lblSpellenInfo[i].SetCaption(Tekst(29 + i) + QStringLiteral(": "));
         lblLengtes[i].SetCaption("");
         lblLengtes[i].Move(lblSpellenInfo[i].Left() + lblSpellenInfo[i].Width(), lblSpellenInfo[i].Top());
     }
-    // 16.
+    // Captions of the close, delete and names buttons and the set frame; the
+    // shared colours (black, white, white header row).
     cmdAfsluiten.SetCaption(Tekst(35));
     fraSpellen.SetCaption(Tekst(36));
     cmdWissen.SetCaption(QLatin1Char('&') + Tekst(37));
@@ -414,53 +415,55 @@ void frmVeldom01Form::Form_Load() {
     KleurWit = 16777215;
     KleurKopRij = 16777215;
     cmdNamen.SetCaption(QLatin1Char('&') + Tekst(48));
-    // 17.
+    // The settings button's caption, on its I in Dutch and its T in English.
     if (TaalNummer == 10)
         cmdInstellingen.SetCaption(QLatin1Char('&') + Tekst(63));
     else
         cmdInstellingen.SetCaption(Tekst(63).replace(QLatin1Char('t'), QStringLiteral("&t")));
-    // 18. The sibling results program.
+    // The sibling results program.
     const CvnVondst cvn = ZoekCvn(WinePrefix());
     CvnMap = cvn.map;
     CvnSerie = cvn.map.isEmpty() ? QString() : Tekst(49) + cvn.serie + Tekst(50);
-    // 19.
+    // Captions of the printer-settings and print buttons.
     // On its R in both languages: the P is the print button's.
     cmdPrinterInstellingen.SetCaption(Tekst(95).replace(QLatin1Char('r'), QStringLiteral("&r")));
     cmdAfdrukken.SetCaption(QLatin1Char('&') + Tekst(103));
-    // 20.
+    // The stored print width; captions of the entry and send buttons and the
+    // ten box, which lines up with the board selector's label.
     PdfBreedte = LeesPrinterInstellingen().breedte;
     cmdInvoeren.SetCaption(Tekst(111));
     cmdVerstuur.SetCaption(Tekst(112));
     chkTien.SetCaption(Tekst(113));
     chkTien.SetLeft(lblToonSpel.Left());
     chkTien.SetWidth(picBack.Width() - chkTien.Left());
-    // 21. The ten: without the key the ten shows as "10". The key is then
-    //     written, so that every window reading it agrees with this box.
+    // The ten: without the key the ten shows as "10". The key is then
+    // written, so that every window reading it agrees with this box.
     LeesIni("Tien", "Tien", IniBestand);
     if (IniWaarde.isEmpty()) SchrijfIni("Tien", "Tien", "0", IniBestand);
     BezigMetLaden = true;
     Tien = Val(IniWaarde) != 0;
     chkTien.SetValue(Tien ? 1 : 0);
     BezigMetLaden = false;
-    // 22.
+    // Captions of the sort box and the lessons and clipboard buttons; the
+    // hidden week number starts at 39.
     chkSorteer.SetCaption(Tekst(117));
     cmdLessen.SetCaption(Tekst(189));
     BezigMetLaden = false;
     WeekNummer = 39;
     cmdKlembord.SetCaption(Tekst(202));
-    // 23. Fixed sizes of the deal set frame.
+    // Fixed sizes of the deal set frame.
     fraSpellen.SetHeight(3195);
     chkSorteer.SetTop(2820);
     lstSpellen.SetHeight(2400);
     cmdKlembord.SetVisible(true);
-    // 24. The PDF folder.
+    // The PDF folder, written to the settings.
     SchrijfIni("Mappen", "PDF Map", programFolder() + QStringLiteral("/PDF"), IniBestand);
-    // 25.
+    // Captions of the MAIL.TXT, video and download buttons.
     cmdMAILTXT.SetCaption(Tekst(215));
     // The I of the Dutch settings button is taken.
     cmdVideo.SetCaption(TaalNummer == 10 ? QStringLiteral("Vi&deo") : QStringLiteral("V&ideo"));
     cmdDownLoad.SetCaption(QStringLiteral("Down&load"));
-    // 26. The mail providers (lstCodeer, lstProvider).
+    // The mail providers (lstCodeer, lstProvider).
     LeesMailTxt(*this);
 
     // Hub buttons of windows that are not built yet stay disabled.
@@ -468,7 +471,7 @@ void frmVeldom01Form::Form_Load() {
                              &cmdPrinterInstellingen, &cmdMAILTXT, &cmdVideo, &cmdDownLoad})
         Schakel(*b, true);
     MaakBordLeeg();
-    // 27. The design geometry for scaling, after every move above.
+    // The design geometry for scaling, after every move above.
     BewaarPosities(*this);
 }
 
@@ -483,14 +486,14 @@ void frmVeldom01Form::MaakBordLeeg() {
 // Activation, keys, closing, resizing
 
 void frmVeldom01Form::Form_Activate() {
-    // 1. The ten box follows the key (another window may have changed it);
-    //    its click handler converts the holdings shown.
+    // The ten box follows the key (another window may have changed it);
+    // its click handler converts the holdings shown.
     LeesIni("Tien", "Tien", IniBestand);
     chkTien.SetValue(Val(IniWaarde) != 0 ? 1 : 0);
-    // 2.
+    // No Save-as answer left over and no dialog counted as open.
     SessieNaam.clear();
     AanroepScherm = 0;
-    // 3. Settings, as other windows may have changed them.
+    // Settings, as other windows may have changed them.
     LeesInstellingen();
     SetPromptLanguage(TaalNummer == 11);
     // The organiser's name may have been changed in the settings window.
@@ -498,22 +501,22 @@ void frmVeldom01Form::Form_Activate() {
     // The box decides how the ten shows, so that box and display agree
     // whatever default the loader took for a missing key.
     Tien = chkTien.Value() != 0;
-    // 4. The point window of the settings.
+    // The point window of the settings.
     ZetPuntenLabels();
-    // 5.
+    // The PDF printer, as the printer settings may have changed it.
     LeesIni("Printer", "PDF printer", IniBestand);
     PdfPrinter = IniWaarde.trimmed();
-    // 6. Print and lessons only with a set on screen.
+    // Print and lessons only with a set on screen.
     const bool heeftSet = lstSpellenSet1.ListCount() > 0;
     Schakel(cmdAfdrukken, heeftSet);
     Schakel(cmdLessen, heeftSet);
-    // 7.
+    // A folder "pdf" in the program folder, made when missing.
     QString pdf = programFolder() + QStringLiteral("/pdf");
     MaakMappen(pdf);
-    // 8. The deal set list and its order.
+    // The deal set list and its order.
     LeesSorteer(*this, chkSorteer, "");
     VulSpelBestanden();
-    // 9. Sending needs the internet.
+    // Sending needs the internet.
     if (InternetAanwezig) {
         Schakel(cmdVerstuur, true);
         cmdVerstuur.SetBackColor(vbWhite);
@@ -522,7 +525,7 @@ void frmVeldom01Form::Form_Activate() {
         cmdVerstuur.SetBackColor(KleurLichtRood);
         cmdVerstuur.SetCaption(Tekst(162));
     }
-    // 10., 11.
+    // The window's scaled layout; the focus on the button off screen.
     HerstelScherm(*this);
     ZetFocus(*this, cmdFocus);
 }
@@ -730,7 +733,7 @@ void frmVeldom01Form::cmdStart_Click() {
     if (bezigMetRun_) return;
     bezigMetRun_ = true;
     ++runs_;
-    // 1.-3.
+    // The start button off, the card letters, the loading flag raised.
     cmdStart.SetEnabled(false);
     const QString letters = Tekst(24);
     BezigMetLaden = true;
@@ -742,9 +745,9 @@ void frmVeldom01Form::cmdStart_Click() {
     const QString vorigKwetsbaar = lblKwetsbaar.Caption();
     if (BibberenAan) timSchudForm.SetEnabled(true);
     ZetFocus(*this, cmdFocus);
-    // 4. Nothing can be pressed during the run; the window itself takes no
-    //    input either, so no handler can change the lists under the run.
-    //    Painting and the shake timer go on.
+    // Nothing can be pressed during the run; the window itself takes no
+    // input either, so no handler can change the lists under the run.
+    // Painting and the shake timer go on.
     Control* uit[] = {&cmdKlembord, &cmdOpslaan,   &cmdAfsluiten, &cmdNamen,
                       &cmdGroepen,  &cmdInstellingen, &cmdPrinterInstellingen, &cmdAfdrukken,
                       &cmdVerstuur, &cmdInvoeren,  &vscrSpellen,  &vscrDitSpel,
@@ -754,10 +757,10 @@ void frmVeldom01Form::cmdStart_Click() {
     for (std::size_t i = 0; i < std::size(uit); ++i) aanVoorDeRun[i] = uit[i]->Enabled();
     for (Control* c : uit) c->SetEnabled(false);
     SetEnabled(false);
-    // 5. Board count and point window as shown, brought inside the spinner
-    //    rules for this run only (taal.ini keeps what is stored), so that
-    //    every run can end. The opening types the settings window allows
-    //    narrow the boards further.
+    // Board count and point window as shown, brought inside the spinner
+    // rules for this run only (taal.ini keeps what is stored), so that
+    // every run can end. The opening types the settings window allows
+    // narrow the boards further.
     const int gevraagd = std::clamp(ValInteger(lblSpellen.Caption()), 1, spel::MaximaalSpellen);
     spel::LengteTellers tellers;
     spel::SpelEisen eisen;
@@ -1011,7 +1014,7 @@ void frmVeldom01Form::lstSpellen_Click() {
         ZetFocus(*this, cmdFocus);
         return;
     }
-    // 1.-3.
+    // The set's header and boards into the two lists.
     BezigMetLaden = true;
     lstSpellenSet.Clear();
     lstSpellenSet1.Clear();
@@ -1021,23 +1024,24 @@ void frmVeldom01Form::lstSpellen_Click() {
         lstSpellenSet.AddItem(record);
     }
     geladenSet_ = naam;
-    // 4. Board numbers N down to 1.
+    // Board numbers N down to 1.
     const int aantal = lstSpellenSet1.ListCount();
     lstDitSpel.Clear();
     for (int b = aantal; b >= 1; --b) lstDitSpel.AddItem(QString::number(b));
     lblDitspel.SetCaption(lstDitSpel.List(lstDitSpel.ListCount() - 1));
-    // 5. The board count follows the set (the key is not written).
+    // The board count follows the set (the key is not written).
     lblSpellen.SetCaption(QString::number(aantal));
     vscrSpellen.SetValue(spel::MaximaalSpellen - aantal);
     BezigMetLaden = false;
-    // 7. Header counts.
+    // Header counts.
     const QStringList kop = spel::KopVeldenVan(lstSpellenSet.List(0));
     for (int i = 0; i < 6; ++i) lblLengtes[i].SetCaption(spel::KopTelling(kop.value(i)));
-    // 6., 8. The selector on board 1, which is shown.
+    // The selector on board 1, which is shown.
     vscrDitSpel.SetMax(aantal);
     vscrDitSpel.SetEnabled(true);
     ToonSpelVanWaarde(aantal - 1);
-    // 9.
+    // A set on screen can be deleted, copied, saved, printed and made into
+    // lessons.
     Schakel(cmdWissen, true);
     Schakel(cmdKlembord, true);
     Schakel(cmdOpslaan, true);
