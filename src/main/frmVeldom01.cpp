@@ -270,8 +270,8 @@ void frmVeldom01Form::KoppelHandlers() {
 }
 
 bool frmVeldom01Form::KnopWerkt(const CommandButton& knop) const {
-    // Buttons of windows that are built. The others are wired, and added
-    // here, together with their window.
+    // Buttons of windows that are built: every button of this window. A new
+    // button is added here together with its window.
     return &knop == &cmdStart || &knop == &cmdWissen || &knop == &cmdAfsluiten ||
            &knop == &cmdFocus || &knop == &cmdOpslaan || &knop == &cmdVideo ||
            &knop == &cmdAfdrukken || &knop == &cmdKlembord || &knop == &cmdDownLoad ||
@@ -466,7 +466,8 @@ void frmVeldom01Form::Form_Load() {
     // The mail providers (lstCodeer, lstProvider).
     LeesMailTxt(*this);
 
-    // Hub buttons of windows that are not built yet stay disabled.
+    // The hub buttons on (Schakel would leave off a button whose window is
+    // not built; every one of them now has its window).
     for (CommandButton* b : {&cmdNamen, &cmdGroepen, &cmdVerstuur, &cmdInvoeren, &cmdInstellingen,
                              &cmdPrinterInstellingen, &cmdMAILTXT, &cmdVideo, &cmdDownLoad})
         Schakel(*b, true);
