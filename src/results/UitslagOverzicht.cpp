@@ -333,7 +333,9 @@ std::vector<ExportBestand> ExportBestanden(const ExportInvoer& in) {
 bool Exporteer(const QString& cvnMap, const ExportInvoer& invoer, QStringList& fouten) {
     const QString map = ExportMap(cvnMap, invoer.wedstrijd);
     if (map.isEmpty() || !QFileInfo(cvnMap).isDir()) {
-        fouten << (map.isEmpty() ? cvnMap : cvnMap);
+        // Without an export folder (no plain match name) the folder it would
+        // have been is named; otherwise the missing sibling folder.
+        fouten << (map.isEmpty() ? QDir(cvnMap).filePath(QStringLiteral("Pandel/") + invoer.wedstrijd) : cvnMap);
         return false;
     }
     if (!QDir().mkpath(map)) {

@@ -307,6 +307,29 @@ private slots:
         QCOMPARE(fouten.size(), 1);
         QVERIFY(fouten[0].startsWith(map + "Naam.txt"));
     }
+
+    void exportFailureNamesWhatFailed() {
+        TempHome home;
+        const QString cvn = home.file("Corvani");
+        QVERIFY(QDir().mkpath(cvn));
+        ExportInvoer in;
+        in.paren = {"01. An - Bo", "02. Cor - Dirk"};
+        in.spellen = 1;
+        QStringList fouten;
+        // A match name that is not one plain name gets no export folder: the
+        // folder it would have had is named, and nothing is written.
+        in.wedstrijd = "../Buiten";
+        QVERIFY(!Exporteer(cvn, in, fouten));
+        QCOMPARE(fouten, QStringList{cvn + "/Pandel/../Buiten"});
+        QVERIFY(QDir(cvn).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QVERIFY(!QFileInfo::exists(home.file("Buiten")));
+        // A sibling folder that is gone is named itself.
+        in.wedstrijd = "Avond";
+        fouten.clear();
+        QVERIFY(!Exporteer(home.file("Weg"), in, fouten));
+        QCOMPARE(fouten, QStringList{home.file("Weg")});
+        QVERIFY(!QFileInfo::exists(home.file("Weg")));
+    }
 };
 
 QTEST_MAIN(TestUitslagOverzicht)
