@@ -16,6 +16,7 @@
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
 #include "deal/Spinner.h"
+#include "deal/TienVakje.h"
 
 using namespace platform;
 
@@ -42,8 +43,6 @@ qint64 KleurVan(int i) {
 }
 
 QString Tekst(int n) { return TaalTekst(n); }
-QString Regels(QString s) { return s.replace(QLatin1Char('|'), QLatin1Char('\n')); }
-QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
 
 const char* const SymboolTekens[4] = {"\u2660", "\u2665", "\u2666", "\u2663"};
 
@@ -235,7 +234,7 @@ void frmVeldom15Form::Form_Load() {
     // 1.-4.
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
-    SetCaption(ZonderAmpersand(Tekst(189)));
+    SetCaption(platform::StripAccessKeys(Tekst(189)));
     cmdFocus.SetLeft(Screen().Width() + 10);
     // 5.-6.
     cmdTerug.SetCaption(QLatin1Char('&') + Tekst(42));
@@ -417,7 +416,7 @@ void frmVeldom15Form::cmdOK_Click() {
     if (BestandBestaat(pad) == 1) {
         QString vraag = Tekst(46);
         vraag.replace(QLatin1Char('~'), naam + QStringLiteral(".txt"));
-        if (MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
+        if (MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
             ZetFocus(*this, txtNieuweLes);
             txtNieuweLes.SetSelStart(int(txtNieuweLes.Text().size()));
             txtNieuweLes.SetSelLength(0);
@@ -580,7 +579,7 @@ void frmVeldom15Form::cmdWissen_Click() {
     const QString naam = lstLessen.List(index);
     QString vraag = Tekst(47);
     vraag.replace(QLatin1Char('~'), naam + QStringLiteral(".txt"));
-    if (MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
+    if (MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
         ZetFocus(*this, cmdFocus);
         return;
     }
@@ -603,7 +602,7 @@ void frmVeldom15Form::cmdExporteer_Click() {
     auto magOverschrijven = [this](const QString& bestandsnaam) {
         QString vraag = Tekst(46);
         vraag.replace(QLatin1Char('~'), bestandsnaam);
-        return MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) == vbYes;
+        return MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) == vbYes;
     };
     spel::SpelSetUitkomst lezing;
     QString reden;
@@ -631,15 +630,15 @@ void frmVeldom15Form::cmdExporteer_Click() {
 
 void frmVeldom15Form::chkTien_Click() {
     if (BezigMetLaden) return;
-    Tien = chkTien.Value() != 0;
-    SchrijfIni("Tien", "Tien", QString::number(chkTien.Value()), IniBestand);
-    for (int i = 0; i < 16; ++i) txtInvoer[i].SetText(spel::TienVoorWeergave(txtInvoer[i].Text(), Tien));
+    VolgTienVakje(chkTien, txtInvoer);
     ZetFocus(*this, cmdFocus);
 }
 
 void frmVeldom15Form::vscrSpellen_Change() {
-    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen)) return;
-    SchrijfIni("Standaard", "Bewaar Spellen", lblSpellen.Caption(), IniBestand);
+    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen, [](const QString& tekst) {
+            return SchrijfIni("Standaard", "Bewaar Spellen", tekst, IniBestand);
+        }))
+        return;
     ZetFocus(*this, cmdFocus);
 }
 
