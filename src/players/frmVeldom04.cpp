@@ -30,7 +30,6 @@ constexpr int MeldingHoogte = 900;  // four lines of the notice
 
 const QString NamenMap = QStringLiteral("namen");
 
-
 // The sibling program's names folder, whatever the case of its name
 // ("namen", "Namen"): its folder lies outside the program folder, where
 // paths are not matched without regard to case by themselves.
@@ -53,7 +52,8 @@ QString GeweigerdVoor(int Index) {
 QString SorteerKop(int Index, bool aflopend) {
     const QString kop = TaalTekst(aflopend ? 118 : 117);
     // The second box on another letter than the first.
-    if (Index == 1) return platform::WithAccessKey(kop, TaalNummer == 11 ? QStringLiteral("lo") : QStringLiteral("la"), 1);
+    if (Index == 1)
+        return platform::WithAccessKey(kop, TaalNummer == 11 ? QStringLiteral("lo") : QStringLiteral("la"), 1);
     return kop;
 }
 }  // namespace

@@ -35,14 +35,14 @@ const QString NamenMap = QStringLiteral("namen");
 const QString GroepenMap = QStringLiteral("groepen");
 const QString ResultatenMap = QStringLiteral("resultaten");
 
-
 QString SorteerKop(int Index, bool aflopend) {
     const QString kop = TaalTekst(aflopend ? 118 : 117);
     if (Index == 0) return kop;
     // The other boxes on the "l" of "laag" / "low" and the "g" of "laag";
     // a caption without the part has no key.
     const QString kaal = platform::StripAccessKeys(kop);
-    return Index == 1 ? platform::WithAccessKey(kaal, QStringLiteral("l")) : platform::WithAccessKey(kaal, QStringLiteral("laag"), 3);
+    return Index == 1 ? platform::WithAccessKey(kaal, QStringLiteral("l"))
+                      : platform::WithAccessKey(kaal, QStringLiteral("laag"), 3);
 }
 
 }  // namespace
@@ -88,7 +88,8 @@ void frmVeldom05Form::Form_Load() {
     cmdToevoegen.SetCaption(nl ? platform::WithAccessKey(TaalTekst(57), QLatin1Char('v')) : "&" + TaalTekst(57));
     cmdWisNamen.SetCaption("&" + TaalTekst(37));
     cmdWisGroep.SetCaption(platform::WithAccessKey(TaalTekst(37), nl ? QStringLiteral("i") : QStringLiteral("e")));
-    cmdWisWedstrijd.SetCaption(platform::WithAccessKey(TaalTekst(37), nl ? QStringLiteral("ss") : QStringLiteral("t")));  // English L: a sort box's
+    // In English not on the "l": that is a sort box's key.
+    cmdWisWedstrijd.SetCaption(platform::WithAccessKey(TaalTekst(37), nl ? QStringLiteral("ss") : QStringLiteral("t")));
     lblWijzig.SetCaption(TaalTekst(170) + ": ");
     cmdOK.SetCaption(TaalTekst(182));
     chkSorteer0.SetCaption(SorteerKop(0, false));

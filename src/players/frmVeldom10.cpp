@@ -34,7 +34,6 @@ constexpr int PanelHoogte = 1500;
 const QString GroepenMap = QStringLiteral("groepen");
 const QString ScoreKaart = QStringLiteral("scorekaart.docx");
 
-
 // A group file is a few dozen lines; anything far larger is no group file.
 constexpr qint64 kGroepBestandMax = 1024 * 1024;
 

@@ -53,7 +53,6 @@ QString Datum() {
                                                           : QStringLiteral("yyyy-MM-dd"));
 }
 
-
 }  // namespace
 
 bool ToonUitslagOverzicht(const QString& wedstrijd, std::function<void()> bijSluiten) {

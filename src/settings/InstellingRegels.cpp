@@ -10,7 +10,6 @@ namespace instelling {
 
 namespace {
 
-
 // "toepassen" / "apply": the last word of every opening-type caption, in
 // the language of text id base `basis` (10000 or 11000).
 QString ToepassenWoord(int basis) { return platform::StripAccessKeys(TaalTekst(basis + 16)).toLower(); }

@@ -33,7 +33,6 @@ constexpr int SpinnerBreedte = 255;
 constexpr int KnopBreedte = 1200;
 constexpr int KnopHoogte = 375;
 
-
 void ZetWaardeLabel(Label& l) {
     l.SetBorderStyle(1);
     l.SetAlignment(vbCenter);

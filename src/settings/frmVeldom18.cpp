@@ -27,7 +27,6 @@ namespace {
 constexpr int KlientBreedte = 7440;
 constexpr int KlientHoogte = 5340;
 
-
 // The picture behind the send area: an envelope on a coloured surface.
 QPixmap EnvelopTegel(int breedte, int hoogte) {
     QImage beeld(breedte, hoogte, QImage::Format_ARGB32);
