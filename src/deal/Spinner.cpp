@@ -30,3 +30,9 @@ bool VolgSpinner(platform::VScrollBar& vscr, const platform::ListBox& lijst, pla
                  const SpinnerBewaar& bewaar) {
     return ZetSpinnerOp(vscr, lijst, label, spel::WikkelIndex(vscr.Value(), lijst.ListCount()), bewaar);
 }
+
+bool VolgSpinner(platform::VScrollBar& vscr, const platform::ListBox& lijst, platform::Label& label,
+                 const QString& sectie, const QString& sleutel) {
+    return VolgSpinner(vscr, lijst, label,
+                       [&](const QString& tekst) { return SchrijfIni(sectie, sleutel, tekst, IniBestand); });
+}

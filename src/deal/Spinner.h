@@ -33,3 +33,6 @@ bool ZetSpinnerOp(platform::VScrollBar& vscr, const platform::ListBox& lijst, pl
 // item (stored, when `bewaar` is given, or back on the stored one).
 bool VolgSpinner(platform::VScrollBar& vscr, const platform::ListBox& lijst, platform::Label& label,
                  const SpinnerBewaar& bewaar = {});
+// The same for a spinner that stores its item as one key of taal.ini.
+bool VolgSpinner(platform::VScrollBar& vscr, const platform::ListBox& lijst, platform::Label& label,
+                 const QString& sectie, const QString& sleutel);

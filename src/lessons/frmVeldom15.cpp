@@ -635,9 +635,7 @@ void frmVeldom15Form::chkTien_Click() {
 }
 
 void frmVeldom15Form::vscrSpellen_Change() {
-    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen, [](const QString& tekst) {
-            return SchrijfIni("Standaard", "Bewaar Spellen", tekst, IniBestand);
-        }))
+    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen, "Standaard", "Bewaar Spellen"))
         return;
     ZetFocus(*this, cmdFocus);
 }

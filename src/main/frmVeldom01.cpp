@@ -949,10 +949,7 @@ void frmVeldom01Form::StapPuntSpinner(VScrollBar& vscr, int index) {
 }
 
 void frmVeldom01Form::vscrSpellen_Change() {
-    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen, [](const QString& tekst) {
-            return SchrijfIni("Standaard", "Spellen", tekst, IniBestand);
-        }))
-        return;
+    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen, "Standaard", "Spellen")) return;
     ZetFocus(*this, cmdFocus);
 }
 

@@ -213,9 +213,7 @@ int frmVeldom07Form::GekozenRichting(int standaard) const {
 }
 
 int frmVeldom07Form::SpinnerStap(VScrollBar& vscr, ListBox& lijst, Label& label, const QString& sleutel) {
-    if (VolgSpinner(vscr, lijst, label,
-                    [&](const QString& tekst) { return SchrijfIni(kSectie, sleutel, tekst, IniBestand); }))
-        ZetFocus(*this, cmdFocus);
+    if (VolgSpinner(vscr, lijst, label, kSectie, sleutel)) ZetFocus(*this, cmdFocus);
     return ValInteger(label.Caption());
 }
 
