@@ -1,16 +1,38 @@
 #include "deal/Spinner.h"
 
+#include <algorithm>
+
 #include "deal/SpinnerRegels.h"
 #include "platform/Controls.h"
 #include "platform/ControlsList.h"
+#include "shared/Globals.h"
+#include "shared/Ini.h"
 
-bool VolgSpinner(platform::VScrollBar& vscr, const platform::ListBox& lijst, platform::Label& label) {
-    const int index = spel::WikkelIndex(vscr.Value(), lijst.ListCount());
-    if (index < 0) return false;
+bool ZetSpinnerOp(platform::VScrollBar& vscr, const platform::ListBox& lijst, platform::Label& label, int index,
+                  const SpinnerBewaar& bewaar) {
+    const int aantal = lijst.ListCount();
+    if (index < 0 || index >= aantal) return false;
+    if (bewaar && !bewaar(lijst.List(index))) {
+        const int hoogste = ValInteger(lijst.List(0));
+        index = std::clamp(hoogste - ValInteger(label.Caption()), 0, aantal - 1);
+    }
     if (index != vscr.Value()) {
-        vscr.SetValue(index);  // the nested change does the rest
-        return false;
+        const bool was = BezigMetLaden;
+        BezigMetLaden = true;
+        vscr.SetValue(index);
+        BezigMetLaden = was;
     }
     label.SetCaption(lijst.List(index));
     return true;
+}
+
+bool VolgSpinner(platform::VScrollBar& vscr, const platform::ListBox& lijst, platform::Label& label,
+                 const SpinnerBewaar& bewaar) {
+    return ZetSpinnerOp(vscr, lijst, label, spel::WikkelIndex(vscr.Value(), lijst.ListCount()), bewaar);
+}
+
+bool VolgSpinner(platform::VScrollBar& vscr, const platform::ListBox& lijst, platform::Label& label,
+                 const QString& sectie, const QString& sleutel) {
+    return VolgSpinner(vscr, lijst, label,
+                       [&](const QString& tekst) { return SchrijfIni(sectie, sleutel, tekst, IniBestand); });
 }

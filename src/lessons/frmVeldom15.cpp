@@ -16,6 +16,7 @@
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
 #include "deal/Spinner.h"
+#include "deal/TienVakje.h"
 
 using namespace platform;
 
@@ -42,8 +43,6 @@ qint64 KleurVan(int i) {
 }
 
 QString Tekst(int n) { return TaalTekst(n); }
-QString Regels(QString s) { return s.replace(QLatin1Char('|'), QLatin1Char('\n')); }
-QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
 
 const char* const SymboolTekens[4] = {"\u2660", "\u2665", "\u2666", "\u2663"};
 
@@ -236,7 +235,7 @@ void frmVeldom15Form::Form_Load() {
     // focus button off screen.
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
-    SetCaption(ZonderAmpersand(Tekst(189)));
+    SetCaption(platform::StripAccessKeys(Tekst(189)));
     cmdFocus.SetLeft(Screen().Width() + 10);
     // Captions of the back and delete buttons and the sort box; the stored
     // sort order.
@@ -423,7 +422,7 @@ void frmVeldom15Form::cmdOK_Click() {
     if (BestandBestaat(pad) == 1) {
         QString vraag = Tekst(46);
         vraag.replace(QLatin1Char('~'), naam + QStringLiteral(".txt"));
-        if (MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
+        if (MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
             ZetFocus(*this, txtNieuweLes);
             txtNieuweLes.SetSelStart(int(txtNieuweLes.Text().size()));
             txtNieuweLes.SetSelLength(0);
@@ -586,7 +585,7 @@ void frmVeldom15Form::cmdWissen_Click() {
     const QString naam = lstLessen.List(index);
     QString vraag = Tekst(47);
     vraag.replace(QLatin1Char('~'), naam + QStringLiteral(".txt"));
-    if (MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
+    if (MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
         ZetFocus(*this, cmdFocus);
         return;
     }
@@ -609,7 +608,7 @@ void frmVeldom15Form::cmdExporteer_Click() {
     auto magOverschrijven = [this](const QString& bestandsnaam) {
         QString vraag = Tekst(46);
         vraag.replace(QLatin1Char('~'), bestandsnaam);
-        return MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) == vbYes;
+        return MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) == vbYes;
     };
     spel::SpelSetUitkomst lezing;
     QString reden;
@@ -637,15 +636,13 @@ void frmVeldom15Form::cmdExporteer_Click() {
 
 void frmVeldom15Form::chkTien_Click() {
     if (BezigMetLaden) return;
-    Tien = chkTien.Value() != 0;
-    SchrijfIni("Tien", "Tien", QString::number(chkTien.Value()), IniBestand);
-    for (int i = 0; i < 16; ++i) txtInvoer[i].SetText(spel::TienVoorWeergave(txtInvoer[i].Text(), Tien));
+    VolgTienVakje(chkTien, txtInvoer);
     ZetFocus(*this, cmdFocus);
 }
 
 void frmVeldom15Form::vscrSpellen_Change() {
-    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen)) return;
-    SchrijfIni("Standaard", "Bewaar Spellen", lblSpellen.Caption(), IniBestand);
+    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen, "Standaard", "Bewaar Spellen"))
+        return;
     ZetFocus(*this, cmdFocus);
 }
 

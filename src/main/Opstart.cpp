@@ -101,8 +101,5 @@ QString InstellingenBestandMelding() {
     }
     if (slecht.isEmpty())
         return QString();
-    QString tekst = TaalTekst(238);
-    tekst.replace(QLatin1Char('~'), slecht.join(QStringLiteral(", ")));
-    tekst.replace(QLatin1Char('|'), QLatin1Char('\n'));
-    return tekst;
+    return MetRegels(TaalTekst(238)).replace(QLatin1Char('~'), slecht.join(QStringLiteral(", ")));
 }

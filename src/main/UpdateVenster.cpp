@@ -31,7 +31,7 @@ void DownloadUpdate(frmVeldom01Form& frm) {
     });
     if (!gelukt) {
         QApplication::restoreOverrideCursor();
-        platform::MsgBox(TaalTekst(173).replace('|', '\n'), platform::vbInformation, frm.Caption());
+        platform::MsgBox(MetRegels(TaalTekst(173)), platform::vbInformation, frm.Caption());
         frm.SetEnabled(true);
         ZetFocus(frm, frm.cmdFocus);
         return;

@@ -40,6 +40,7 @@
 #include "shared/Printers.h"
 #include "shared/Scherm.h"
 #include "deal/Spinner.h"
+#include "deal/TienVakje.h"
 
 using namespace platform;
 
@@ -61,7 +62,6 @@ qint64 KleurVanKleur(int kleur) { return (kleur == 1 || kleur == 2) ? KleurRood 
 QString Tekst(int n) { return TaalTekst(n); }
 
 // Text with "|" turned into line breaks.
-QString Regels(QString s) { return s.replace(QLatin1Char('|'), QLatin1Char('\n')); }
 
 // The position of the shaken window for a draw 0..5.
 struct Schok {
@@ -553,7 +553,7 @@ void frmVeldom01Form::Form_KeyUp(int& KeyCode, int Shift) {
         return;
     }
     if (KeyCode == 86 && Shift == vbAltMask) {
-        MsgBox(Regels(Tekst(184).replace(QLatin1Char('~'), ProgrammaVersie())), vbInformation,
+        MsgBox(MetRegels(Tekst(184).replace(QLatin1Char('~'), ProgrammaVersie())), vbInformation,
                Caption());
         ZetFocus(*this, cmdFocus);
         return;
@@ -657,8 +657,8 @@ bool frmVeldom01Form::SetAfdrukbaar() {
     for (int b : leeg) nummers << QString::number(b);
     QString tekst = Tekst(346);
     tekst.replace(QLatin1Char('#'), nummers.join(QStringLiteral(", ")));
-    tekst.replace(QLatin1Char('~'), Tekst(189).remove(QLatin1Char('&')));
-    MeldFout(Regels(tekst), vbInformation);
+    tekst.replace(QLatin1Char('~'), platform::StripAccessKeys(Tekst(189)));
+    MeldFout(MetRegels(tekst), vbInformation);
     ZetFocus(*this, cmdFocus);
     return false;
 }
@@ -903,8 +903,7 @@ void frmVeldom01Form::ToonSpelVanWaarde(int waarde) {
 }
 
 void frmVeldom01Form::vscrDitSpel_Change() {
-    // Without a set there is nothing to show; a wrapped value is shown by
-    // the nested change.
+    // Without a set there is nothing to show.
     if (BezigMetLaden || !VolgSpinner(vscrDitSpel, lstDitSpel, lblDitspel)) return;
     const int b = ValInteger(lblDitspel.Caption());
     if (b < 1 || b > lstSpellenSet1.ListCount()) return;
@@ -925,43 +924,36 @@ void frmVeldom01Form::vscrDitSpel_Change() {
 
 void frmVeldom01Form::chkTien_Click() {
     if (BezigMetLaden) return;
-    Tien = chkTien.Value() != 0;
-    SchrijfIni("Tien", "Tien", QString::number(chkTien.Value()), IniBestand);
-    for (int i = 0; i < 16; ++i) txtInvoer[i].SetText(spel::TienVoorWeergave(txtInvoer[i].Text(), Tien));
+    VolgTienVakje(chkTien, txtInvoer);
     ZetFocus(*this, cmdFocus);
 }
 
 void frmVeldom01Form::vscrMin_Change() {
     if (BezigMetLaden) return;
-    const int index = spel::RegelMinimum(vscrMin.Value(), ValInteger(lblMax.Caption()));
-    if (index != vscrMin.Value()) {
-        BezigMetLaden = true;
-        vscrMin.SetValue(index);
-        BezigMetLaden = false;
-    }
-    lblMin.SetCaption(lstMinimaal.List(index));
-    MinimaalPunten = ValInteger(lblMin.Caption());
-    SchrijfIni("Punten", {{"MinimaalPunten", lblMin.Caption()}, {"MaximaalPunten", lblMax.Caption()}}, IniBestand);
-    ZetFocus(*this, cmdFocus);
+    StapPuntSpinner(vscrMin, spel::RegelMinimum(vscrMin.Value(), ValInteger(lblMax.Caption())));
 }
 
 void frmVeldom01Form::vscrMax_Change() {
     if (BezigMetLaden) return;
-    const int index = spel::RegelMaximum(vscrMax.Value(), ValInteger(lblMin.Caption()));
-    if (index != vscrMax.Value()) {
-        BezigMetLaden = true;
-        vscrMax.SetValue(index);
-        BezigMetLaden = false;
-    }
-    lblMax.SetCaption(lstMaximaal.List(index));
-    MaximaalPunten = ValInteger(lblMax.Caption());
-    SchrijfIni("Punten", {{"MinimaalPunten", lblMin.Caption()}, {"MaximaalPunten", lblMax.Caption()}}, IniBestand);
+    StapPuntSpinner(vscrMax, spel::RegelMaximum(vscrMax.Value(), ValInteger(lblMin.Caption())));
+}
+
+void frmVeldom01Form::StapPuntSpinner(VScrollBar& vscr, int index) {
+    // The pair is stored as it is shown, the stepped value with the other.
+    const bool isMin = &vscr == &vscrMin;
+    Label& label = isMin ? lblMin : lblMax;
+    ZetSpinnerOp(vscr, isMin ? lstMinimaal : lstMaximaal, label, index, [&](const QString& tekst) {
+        return SchrijfIni("Punten",
+                          {{"MinimaalPunten", isMin ? tekst : lblMin.Caption()},
+                           {"MaximaalPunten", isMin ? lblMax.Caption() : tekst}},
+                          IniBestand);
+    });
+    (isMin ? MinimaalPunten : MaximaalPunten) = ValInteger(label.Caption());
     ZetFocus(*this, cmdFocus);
 }
 
 void frmVeldom01Form::vscrSpellen_Change() {
-    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen)) return;
-    SchrijfIni("Standaard", "Spellen", lblSpellen.Caption(), IniBestand);
+    if (BezigMetLaden || !VolgSpinner(vscrSpellen, lstSpelNummers, lblSpellen, "Standaard", "Spellen")) return;
     ZetFocus(*this, cmdFocus);
 }
 
@@ -1060,7 +1052,7 @@ void frmVeldom01Form::cmdWissen_Click() {
     const QString naam = lstSpellen.List(lstSpellen.ListIndex());
     QString vraag = Tekst(47);
     vraag.replace(QLatin1Char('~'), naam + QStringLiteral(".txt"));
-    if (MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
+    if (MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
         ZetFocus(*this, cmdFocus);
         return;
     }

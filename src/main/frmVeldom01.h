@@ -153,6 +153,8 @@ private:
     void ZetPuntenLabels();
     void MaakBordLeeg();
     void ToonSpelVanWaarde(int waarde);
+    // One step of a point-window spinner onto index: stored with its partner.
+    void StapPuntSpinner(platform::VScrollBar& vscr, int index);
     void MeldFout(const QString& tekst, int stijl);
     QString SpelBestandPad(const QString& naam) const;
 

@@ -35,7 +35,6 @@ constexpr int KnopHoogte = 375;
 // The folder deal sets are saved in, below the program folder.
 const QString SpelBestandenMap = QStringLiteral("Spellen");
 
-QString ZonderAmpersand(QString s) { return s.remove(QChar('&')); }
 }  // namespace
 
 frmVeldom02Form::frmVeldom02Form() : Form("frmVeldom02") {
@@ -52,9 +51,9 @@ void frmVeldom02Form::Form_Load() {
     // Captions first: the layout follows the label's width.
     switch (AanroepScherm) {
     case 1: SetCaption(TaalTekst(38)); break;
-    case 4: SetCaption(ZonderAmpersand(TaalTekst(25)) + " " + TaalTekst(48)); break;
-    case 5: SetCaption(ZonderAmpersand(TaalTekst(25)) + " " + TaalTekst(60)); break;
-    case 11: SetCaption(ZonderAmpersand(TaalTekst(25)) + " " + TaalTekst(127)); break;
+    case 4: SetCaption(platform::StripAccessKeys(TaalTekst(25)) + " " + TaalTekst(48)); break;
+    case 5: SetCaption(platform::StripAccessKeys(TaalTekst(25)) + " " + TaalTekst(60)); break;
+    case 11: SetCaption(platform::StripAccessKeys(TaalTekst(25)) + " " + TaalTekst(127)); break;
     default: SetCaption(TaalTekst(39)); break;
     }
     if (frmVeldom01_IsLoaded())
@@ -227,8 +226,7 @@ bool frmVeldom02Form::BewaarNamen(const QString& naam) {
 
 bool frmVeldom02Form::BewaarInMap(const QString& map, const QString& naam, const QStringList& regels) {
     auto magOverschrijven = [this](const QString& bestandsnaam) {
-        QString vraag = TaalTekst(46);
-        vraag.replace(QChar('~'), bestandsnaam).replace(QChar('|'), QChar('\n'));
+        const QString vraag = MetRegels(TaalTekst(46)).replace(QChar('~'), bestandsnaam);
         return MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) == vbYes;
     };
     QString reden;
@@ -254,7 +252,7 @@ bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
     if (uitslag::WedstrijdMapPad(naam).isEmpty()) {
         // Checked whole before anything is written.
         if (!uitslag::WedstrijdNaamPast(naam))
-            MsgBox(TaalTekst(250).replace(QChar('|'), QChar('\n')), vbOKOnly | vbExclamation, Caption());
+            MsgBox(MetRegels(TaalTekst(250)), vbOKOnly | vbExclamation, Caption());
         else
             ToonWeigering();
         return false;
@@ -272,10 +270,10 @@ bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
     const bool paren = BestandBestaat(uitslag::LeesPad(uitslag::WedstrijdBestand::Paren, naam)) == 1;
     if (paren || uitslag::WedstrijdMapGevuld(naam)) {
         const int spellen = static_cast<int>(groep::SpellenMetUitslag(naam).size());
-        QString vraag = spellen == 0 ? TaalTekst(46).replace(QChar('~'), paren ? parenNaam : naam)
-                        : spellen == 1 ? TaalTekst(255).replace(QChar('~'), naam)
-                                       : TaalTekst(254).replace(QChar('~'), naam).replace(QChar('#'), QString::number(spellen));
-        vraag.replace(QChar('|'), QChar('\n'));
+        const QString vraag =
+            spellen == 0   ? MetRegels(TaalTekst(46)).replace(QChar('~'), paren ? parenNaam : naam)
+            : spellen == 1 ? MetRegels(TaalTekst(255)).replace(QChar('~'), naam)
+                           : VulIn(MetRegels(TaalTekst(254)), naam, QString::number(spellen));
         if (MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
             SessieBestand.clear();
             SessieNaam.clear();

@@ -134,7 +134,7 @@ QString frmVeldom03Form::DatumVanKeuze() const { return keuze_.Datum(TaalTekst(4
 
 void frmVeldom03Form::ToonKeuze() {
     GekozenDatum = DatumVanKeuze();
-    SetCaption(TaalTekst(40).remove(QChar('&')) + " (" + GekozenDatum + ")");
+    SetCaption(platform::StripAccessKeys(TaalTekst(40)) + " (" + GekozenDatum + ")");
 }
 
 void frmVeldom03Form::comMaand_Click() {
@@ -197,7 +197,7 @@ void frmVeldom03Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
 
 void frmVeldom03Form::Form_Activate() {
     HerstelScherm(*this);
-    SetCaption(TaalTekst(40).remove(QChar('&')) + " (" +
+    SetCaption(platform::StripAccessKeys(TaalTekst(40)) + " (" +
                keuze_.Datum(QString::fromLatin1(kalender::OpeningsPatroon)) + ")");
 }
 

@@ -107,7 +107,7 @@ QString DrukAfdrukJob(platform::Form& venster, const QString& documentNaam, int 
     // silently would leave an older file of that name to be mailed as this
     // week's, so the run stops and says which one was not written.
     if (fout.isEmpty() && afgebroken && !documentNaam.isEmpty())
-        return TaalTekst(395).replace(QLatin1Char('~'), documentNaam).replace(QLatin1Char('|'), QLatin1Char('\n'));
+        return MetRegels(TaalTekst(395)).replace(QLatin1Char('~'), documentNaam);
     return fout;
 }
 

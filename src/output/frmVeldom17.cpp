@@ -228,7 +228,7 @@ void frmVeldom17Form::Form_KeyUp(int& KeyCode, int Shift) {
     (void)Shift;
     if (KeyCode != 118) return;
     if (!klembord::StartTekstEditor())
-        MsgBox(TaalTekst(213).replace(QLatin1Char('|'), QLatin1Char('\n')), vbExclamation, Caption());
+        MsgBox(MetRegels(TaalTekst(213)), vbExclamation, Caption());
 }
 
 void frmVeldom17Form::cmdTerug_Click() { Unload(*this); }
@@ -405,7 +405,7 @@ void frmVeldom17Form::NaarKlembord(const QString& tekst) {
     QClipboard* klembord = QGuiApplication::clipboard();
     klembord->clear();
     klembord->setText(klembord::TrimSpaties(tekst));
-    MsgBox(TaalTekst(203).remove(QLatin1Char('&')), vbInformation, Caption());
+    MsgBox(platform::StripAccessKeys(TaalTekst(203)), vbInformation, Caption());
 }
 
 void frmVeldom17Form::cmdStart_Click() {

@@ -57,10 +57,11 @@ QString StripAccessKeys(const QString& caption) {
     return out;
 }
 
-QString WithAccessKey(const QString& caption, QChar letter) {
+QString WithAccessKey(const QString& caption, const QString& part, int offset) {
     const QString plain = StripAccessKeys(caption);
-    const int at = int(plain.indexOf(letter, 0, Qt::CaseInsensitive));
-    if (at < 0) return caption;
+    const int start = part.isEmpty() ? -1 : int(plain.indexOf(part, 0, Qt::CaseInsensitive));
+    if (start < 0 || offset < 0 || offset >= part.size()) return caption;
+    const int at = start + offset;
     QString out;
     for (int i = 0; i < plain.size(); ++i) {
         if (i == at) out += QLatin1Char('&');
@@ -69,6 +70,8 @@ QString WithAccessKey(const QString& caption, QChar letter) {
     }
     return out;
 }
+
+QString WithAccessKey(const QString& caption, QChar letter) { return WithAccessKey(caption, QString(letter)); }
 
 namespace {
 // A key that a control leaves unused travels on from its widget to the

@@ -233,5 +233,9 @@ QString StripAccessKeys(const QString& caption);
 // The caption with its access key on the first `letter` in it (either
 // case); the caption as it stands when it holds no such letter.
 QString WithAccessKey(const QString& caption, QChar letter);
+// The caption with its access key on character `offset` of the first
+// occurrence of `part` in it (either case): WithAccessKey("Sort low", "lo",
+// 1) gives "Sort l&ow". The caption as it stands when `part` is not in it.
+QString WithAccessKey(const QString& caption, const QString& part, int offset = 0);
 
 }  // namespace platform

@@ -47,7 +47,7 @@ bool NaamBruikbaarInPaar(const QString& naam) {
 
 QString InvoerBezwaar(const QString& tekst, bool isNaam) {
     if (const QString tekens = OnbewaarbareTekens(tekst); !tekens.isEmpty())
-        return TaalTekst(349).replace(QLatin1Char('|'), QLatin1Char('\n')).replace(QLatin1Char('~'), tekens);
+        return MetRegels(TaalTekst(349)).replace(QLatin1Char('~'), tekens);
     if (tekst.contains(QLatin1Char('|')))
         return TaalTekst(85).section(QLatin1Char('|'), 1, 1) + QStringLiteral("\n\n|");
     if (isNaam && !NaamBruikbaarInPaar(tekst))

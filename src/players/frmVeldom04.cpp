@@ -30,8 +30,6 @@ constexpr int MeldingHoogte = 900;  // four lines of the notice
 
 const QString NamenMap = QStringLiteral("namen");
 
-QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
-
 // The sibling program's names folder, whatever the case of its name
 // ("namen", "Namen"): its folder lies outside the program folder, where
 // paths are not matched without regard to case by themselves.
@@ -52,12 +50,10 @@ QString GeweigerdVoor(int Index) {
 // The Dutch captions of the import sort box carry their access key on the
 // "a" of "laag".
 QString SorteerKop(int Index, bool aflopend) {
-    QString kop = TaalTekst(aflopend ? 118 : 117);
-    if (Index == 1) {  // the second box on another letter than the first
-        const bool engels = TaalNummer == 11;
-        kop = ZonderAmpersand(kop).replace(engels ? QStringLiteral("lo") : QStringLiteral("la"),
-                                           engels ? QStringLiteral("l&o") : QStringLiteral("l&a"));
-    }
+    const QString kop = TaalTekst(aflopend ? 118 : 117);
+    // The second box on another letter than the first.
+    if (Index == 1)
+        return platform::WithAccessKey(kop, TaalNummer == 11 ? QStringLiteral("lo") : QStringLiteral("la"), 1);
     return kop;
 }
 }  // namespace
@@ -97,10 +93,10 @@ void frmVeldom04Form::Form_Load() {
     fraNamenBestand.SetCaption(TaalTekst(51));
     cmdOKImporTeer.SetCaption("&" + TaalTekst(52));
     cmdWisNamenBestand.SetCaption("&" + TaalTekst(37));
-    cmdOpslaan.SetCaption(nl ? TaalTekst(25).replace("&O", "O").replace("p", "&p") : TaalTekst(25));
+    cmdOpslaan.SetCaption(nl ? platform::WithAccessKey(TaalTekst(25), QLatin1Char('p')) : TaalTekst(25));
     fraNamen.SetCaption(TaalTekst(48));
-    cmdToevoegen.SetCaption(nl ? TaalTekst(57).replace("v", "&v") : "&" + TaalTekst(57));
-    cmdWisNaam.SetCaption(nl ? TaalTekst(58).replace("s", "&s") : TaalTekst(58).replace("l", "&l"));
+    cmdToevoegen.SetCaption(nl ? platform::WithAccessKey(TaalTekst(57), QLatin1Char('v')) : "&" + TaalTekst(57));
+    cmdWisNaam.SetCaption(platform::WithAccessKey(TaalTekst(58), nl ? QLatin1Char('s') : QLatin1Char('l')));
 
     // The grid: number, name, address under one fixed header row.
     msfgResultaat.SetFixedCols(0);
@@ -172,7 +168,7 @@ void frmVeldom04Form::Form_Load() {
 
     // Captions of the remaining buttons and the sort boxes.
     cmdPlaatsTerug.SetCaption(TaalTekst(115));
-    cmdHerstel.SetCaption(nl ? ZonderAmpersand(TaalTekst(116)).replace("er", "&er") : TaalTekst(116));
+    cmdHerstel.SetCaption(nl ? platform::WithAccessKey(TaalTekst(116), QLatin1Char('e')) : TaalTekst(116));
     chkSorteer0.SetCaption(SorteerKop(0, false));
     chkSorteer1.SetCaption(SorteerKop(1, false));
 
@@ -228,8 +224,7 @@ bool frmVeldom04Form::MagGridVervangen(bool ookVakken) {
     const bool inVakken =
         ookVakken && (!txtNaam[0].Text().trimmed().isEmpty() || !txtNaam[1].Text().trimmed().isEmpty());
     if (!gewijzigd_ && !inVakken) return true;
-    QString vraag = TaalTekst(300);
-    vraag.replace(QLatin1Char('|'), QLatin1Char('\n'));
+    const QString vraag = MetRegels(TaalTekst(300));
     if (MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) return false;
     gewijzigd_ = false;
     return true;
@@ -241,9 +236,7 @@ bool frmVeldom04Form::MagGridVervangen(bool ookVakken) {
 void frmVeldom04Form::VulNamenBestanden() {
     QString map = programPath(NamenMap);
     MaakMappen(map);
-    namenBestanden_ = MapInhoud(map, QStringLiteral(".txt"), SorteerAflopend(chkSorteer0.Value()));
-    lstNamenBestand.Clear();
-    for (const MapItem& item : namenBestanden_) lstNamenBestand.AddItem(item.toon);
+    namenBestanden_ = VulMapLijst(lstNamenBestand, map, QStringLiteral(".txt"), SorteerAflopend(chkSorteer0.Value()));
     fraNamenBestand.SetCaption(LijstKop(TaalTekst(51), lstNamenBestand.ListCount()));
     // Nothing is selected in the new list: nothing to delete.
     cmdWisNamenBestand.SetEnabled(false);
@@ -254,8 +247,8 @@ void frmVeldom04Form::VulImportLijst() {
     importBestanden_.clear();
     cmdOKImporTeer.SetEnabled(false);
     if (CvnMap.isEmpty()) return;
-    importBestanden_ = MapInhoud(CvnNamenMap(), QStringLiteral(".abs"), SorteerAflopend(chkSorteer1.Value()));
-    for (const MapItem& item : importBestanden_) lstImporteerNamen.AddItem(item.toon);
+    importBestanden_ =
+        VulMapLijst(lstImporteerNamen, CvnNamenMap(), QStringLiteral(".abs"), SorteerAflopend(chkSorteer1.Value()));
     fraNamenUitCVN.SetCaption(LijstKop(CvnSerie, lstImporteerNamen.ListCount()));
 }
 
@@ -324,8 +317,7 @@ void frmVeldom04Form::cmdWisNamenBestand_Click() {
         return;
     }
     const QString naam = namenBestanden_[i].naam;
-    QString vraag = TaalTekst(47);
-    vraag.replace(QLatin1Char('~'), naam).replace(QLatin1Char('|'), QLatin1Char('\n'));
+    const QString vraag = MetRegels(TaalTekst(47)).replace(QLatin1Char('~'), naam);
     if (MsgBox(vraag, vbYesNo | vbQuestion, Caption()) != vbYes) return;
     if (const QString melding = WisLijstBestand(programPath(NamenMap + "/" + naam), naam); !melding.isEmpty()) {
         MsgBox(melding, vbOKOnly | vbExclamation, Caption());

@@ -14,7 +14,7 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/Grid.h"
-#include "players/MapLijst.h"
+#include "shared/MapLijst.h"
 
 class frmVeldom04Form : public platform::Form {
 public:

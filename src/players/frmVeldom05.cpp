@@ -35,24 +35,16 @@ const QString NamenMap = QStringLiteral("namen");
 const QString GroepenMap = QStringLiteral("groepen");
 const QString ResultatenMap = QStringLiteral("resultaten");
 
-QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
-
-// "&" before the first occurrence of `stuk` in the text (without its own "&").
-QString MetToets(const QString& tekst, const QString& stuk) {
-    QString kaal = ZonderAmpersand(tekst);
-    const int i = static_cast<int>(kaal.indexOf(stuk));
-    if (i >= 0) kaal.insert(i, QLatin1Char('&'));
-    return kaal;
-}
-
 QString SorteerKop(int Index, bool aflopend) {
     const QString kop = TaalTekst(aflopend ? 118 : 117);
     if (Index == 0) return kop;
-    return MetToets(kop, Index == 1 ? QStringLiteral("l") : QStringLiteral("laag")).replace(
-        QStringLiteral("&laag"), Index == 2 ? QStringLiteral("laa&g") : QStringLiteral("&laag"));
+    // The other boxes on the "l" of "laag" / "low" and the "g" of "laag";
+    // a caption without the part has no key.
+    const QString kaal = platform::StripAccessKeys(kop);
+    return Index == 1 ? platform::WithAccessKey(kaal, QStringLiteral("l"))
+                      : platform::WithAccessKey(kaal, QStringLiteral("laag"), 3);
 }
 
-QString Regels(QString tekst) { return tekst.replace(QLatin1Char('|'), QLatin1Char('\n')); }
 }  // namespace
 
 frmVeldom05Form::frmVeldom05Form() : Form("frmVeldom05") {
@@ -93,10 +85,11 @@ void frmVeldom05Form::Form_Load() {
     fraMaakGroep.SetCaption(TaalTekst(60));
     fraWedstrijd.SetCaption(TaalTekst(152));
     cmdOpslaan.SetCaption(TaalTekst(25));
-    cmdToevoegen.SetCaption(nl ? MetToets(TaalTekst(57), "v") : "&" + TaalTekst(57));
+    cmdToevoegen.SetCaption(nl ? platform::WithAccessKey(TaalTekst(57), QLatin1Char('v')) : "&" + TaalTekst(57));
     cmdWisNamen.SetCaption("&" + TaalTekst(37));
-    cmdWisGroep.SetCaption(MetToets(TaalTekst(37), nl ? "i" : "e"));
-    cmdWisWedstrijd.SetCaption(MetToets(TaalTekst(37), nl ? "ss" : "t"));  // English L: a sort box's
+    cmdWisGroep.SetCaption(platform::WithAccessKey(TaalTekst(37), nl ? QStringLiteral("i") : QStringLiteral("e")));
+    // In English not on the "l": that is a sort box's key.
+    cmdWisWedstrijd.SetCaption(platform::WithAccessKey(TaalTekst(37), nl ? QStringLiteral("ss") : QStringLiteral("t")));
     lblWijzig.SetCaption(TaalTekst(170) + ": ");
     cmdOK.SetCaption(TaalTekst(182));
     chkSorteer0.SetCaption(SorteerKop(0, false));
@@ -230,7 +223,7 @@ void frmVeldom05Form::Meld(const QString& tekst, int stijl) { MsgBox(tekst, vbOK
 bool frmVeldom05Form::Vraag(int tekst, const QString& naam) {
     QString vraag = TaalTekst(tekst);
     vraag.replace(QLatin1Char('~'), naam);
-    return MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) == vbYes;
+    return MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) == vbYes;
 }
 
 // ---------------------------------------------------------------------------
@@ -239,9 +232,7 @@ bool frmVeldom05Form::Vraag(int tekst, const QString& naam) {
 void frmVeldom05Form::VulNamenBestanden() {
     QString map = programPath(NamenMap);
     MaakMappen(map);
-    namenBestanden_ = MapInhoud(map, ".txt", SorteerAflopend(chkSorteer0.Value()));
-    lstNamenBestand.Clear();
-    for (const MapItem& item : namenBestanden_) lstNamenBestand.AddItem(item.toon);
+    namenBestanden_ = VulMapLijst(lstNamenBestand, map, ".txt", SorteerAflopend(chkSorteer0.Value()));
     fraNamenBestand.SetCaption(LijstKop(TaalTekst(51), lstNamenBestand.ListCount()));
     cmdWisNamen.SetEnabled(false);
 }
@@ -249,9 +240,7 @@ void frmVeldom05Form::VulNamenBestanden() {
 void frmVeldom05Form::VulGroepBestanden() {
     QString map = programPath(GroepenMap);
     MaakMappen(map);
-    groepBestanden_ = MapInhoud(map, ".txt", SorteerAflopend(chkSorteer1.Value()));
-    lstGroepBestand.Clear();
-    for (const MapItem& item : groepBestanden_) lstGroepBestand.AddItem(item.toon);
+    groepBestanden_ = VulMapLijst(lstGroepBestand, map, ".txt", SorteerAflopend(chkSorteer1.Value()));
     fraGroepBestand.SetCaption(LijstKop(TaalTekst(62), lstGroepBestand.ListCount()));
     cmdWisGroep.SetEnabled(false);
 }
@@ -259,9 +248,7 @@ void frmVeldom05Form::VulGroepBestanden() {
 void frmVeldom05Form::VulWedstrijden() {
     QString map = programPath(ResultatenMap);
     MaakMappen(map);
-    wedstrijden_ = MapInhoud(map, QString(), SorteerAflopend(chkSorteer2.Value()));
-    lstWedstrijd.Clear();
-    for (const MapItem& item : wedstrijden_) lstWedstrijd.AddItem(item.toon);
+    wedstrijden_ = VulMapLijst(lstWedstrijd, map, QString(), SorteerAflopend(chkSorteer2.Value()));
     fraWedstrijd.SetCaption(LijstKop(TaalTekst(152), lstWedstrijd.ListCount()));
     cmdWisWedstrijd.SetEnabled(false);
 }
@@ -292,7 +279,7 @@ void frmVeldom05Form::lstNamenBestand_Click() {
     QStringList regels;
     QString fout;
     if (!readTextLines(pad, regels, &fout, NamenBestandMax)) {
-        Meld(Regels(TaalTekst(335)).replace('~', item.naam).replace('#', fout), vbExclamation);
+        Meld(MetRegels(TaalTekst(335)).replace('~', item.naam).replace('#', fout), vbExclamation);
         VulNamenBestanden();
         ZetFocus(*this, cmdFocus);
         return;
@@ -348,7 +335,7 @@ void frmVeldom05Form::msfgResultaat_Click() {
     if (!NaamBruikbaarInPaar(naam)) {
         // Names files written elsewhere may hold the separators of a pair
         // line or of the overview: such a player stays in the grid.
-        Meld(Regels(TaalTekst(316)).replace('~', naam.trimmed()).replace('#', TaalTekst(310)), vbInformation);
+        Meld(MetRegels(TaalTekst(316)).replace('~', naam.trimmed()).replace('#', TaalTekst(310)), vbInformation);
         ZetFocus(*this, cmdFocus);
         return;
     }
@@ -470,7 +457,7 @@ void frmVeldom05Form::lstMaakGroep_Click() {
     const int w = lstWedstrijd.ListIndex();
     if (w >= 0 && w < wedstrijden_.size() && !groep::ParenBehoudenUitslagen(wedstrijden_[w].naam, paren)) {
         lstMaakGroep.SetListIndex(-1);
-        Meld(Regels(TaalTekst(313)).replace('~', wedstrijden_[w].naam), vbInformation);
+        Meld(MetRegels(TaalTekst(313)).replace('~', wedstrijden_[w].naam), vbInformation);
         ZetFocus(*this, cmdFocus);
         return;
     }
@@ -515,7 +502,7 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
         // A group file.
         if (BestandBestaat(groep::GroepPad(naam)) != -1 && !Vraag(46, naam + ".txt")) return true;
         if (!groep::SchrijfGroep(naam, paren, &fout)) {
-            Meld(Regels(uitslag::SchrijfMelding(naam + ".txt", fout)), vbExclamation);
+            Meld(MetRegels(uitslag::SchrijfMelding(naam + ".txt", fout)), vbExclamation);
             return false;
         }
         NieuweNaam = naam;
@@ -530,7 +517,7 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
     for (const groep::Paar& p : paren) {
         for (const QString& speler : {p.eerste.naam, p.tweede.naam}) {
             if (NaamBruikbaarInPaar(speler)) continue;
-            Meld(Regels(TaalTekst(316)).replace('~', speler).replace('#', TaalTekst(310)), vbInformation);
+            Meld(MetRegels(TaalTekst(316)).replace('~', speler).replace('#', TaalTekst(310)), vbInformation);
             return false;
         }
     }
@@ -539,13 +526,13 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
     if (bestaat && !Vraag(46, naam)) return true;
     uitslag::LeesUitkomst onleesbaar;
     if (bestaat && !groep::HerbewarenVeilig(naam, onleesbaar)) {
-        Meld(Regels(TaalTekst(314).replace('~', naam).replace('#', onleesbaar.bestand).replace(
+        Meld(MetRegels(TaalTekst(314).replace('~', naam).replace('#', onleesbaar.bestand).replace(
                  '$', uitslag::LeesMelding(onleesbaar))),
              vbExclamation);
         return true;
     }
     if (bestaat && !groep::ParenBehoudenUitslagen(naam, paren)) {
-        Meld(Regels(TaalTekst(313)).replace('~', naam), vbInformation);
+        Meld(MetRegels(TaalTekst(313)).replace('~', naam), vbInformation);
         return true;
     }
     LeesIni("Standaard", "Spellen", IniBestand);
@@ -557,7 +544,7 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
         return false;
     }
     if (!groep::BewaarWedstrijd(naam, paren, spellen, &fout)) {
-        Meld(Regels(uitslag::SchrijfMelding(naam, fout)), vbExclamation);
+        Meld(MetRegels(uitslag::SchrijfMelding(naam, fout)), vbExclamation);
         return false;
     }
     NieuweNaam = naam;
@@ -710,7 +697,7 @@ void frmVeldom05Form::cmdOK_Click() {
         ZetFocus(*this, txtWijzig);
         return;
     case groep::NaamFout::TeLang:
-        Meld(Regels(TaalTekst(250)), vbInformation);
+        Meld(MetRegels(TaalTekst(250)), vbInformation);
         ZetFocus(*this, txtWijzig);
         return;
     case groep::NaamFout::Ongeldig:
@@ -722,7 +709,7 @@ void frmVeldom05Form::cmdOK_Click() {
         ZetFocus(*this, txtWijzig);
         return;
     case groep::NaamFout::Mislukt:
-        Meld(Regels(TaalTekst(366)).replace('~', oud).replace('#', fout), vbExclamation);
+        Meld(MetRegels(TaalTekst(366)).replace('~', oud).replace('#', fout), vbExclamation);
         txtWijzig.SetText(oud);
         ZetFocus(*this, cmdFocus);
         return;

@@ -17,7 +17,7 @@
 #include "platform/Form.h"
 #include "platform/Grid.h"
 #include "shared/GroepBestand.h"
-#include "players/MapLijst.h"
+#include "shared/MapLijst.h"
 
 class frmVeldom05Form : public platform::Form {
 public:

@@ -34,9 +34,6 @@ constexpr int PanelHoogte = 1500;
 const QString GroepenMap = QStringLiteral("groepen");
 const QString ScoreKaart = QStringLiteral("scorekaart.docx");
 
-QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
-QString Regels(QString s) { return s.replace(QLatin1Char('|'), QLatin1Char('\n')); }
-
 // A group file is a few dozen lines; anything far larger is no group file.
 constexpr qint64 kGroepBestandMax = 1024 * 1024;
 
@@ -82,7 +79,7 @@ ListBox& frmVeldom10Form::WindLijst(int w) {
 
 void frmVeldom10Form::Form_Load() {
     // Caption, focus button, captions of the back button and the PDF frame.
-    SetCaption(ZonderAmpersand(TaalTekst(112)));
+    SetCaption(platform::StripAccessKeys(TaalTekst(112)));
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     cmdTerug.SetCaption("&" + TaalTekst(42));
     fraPdf.SetCaption(TaalTekst(114));
@@ -390,7 +387,7 @@ void frmVeldom10Form::cmdWissen_Click() {
     if (!pad.isEmpty()) {
         QString vraag = TaalTekst(47);
         vraag.replace(QLatin1Char('~'), QFileInfo(pad).fileName());
-        if (MsgBox(Regels(vraag), vbYesNo | vbQuestion, Caption()) == vbYes) {
+        if (MsgBox(MetRegels(vraag), vbYesNo | vbQuestion, Caption()) == vbYes) {
             QFile::remove(pad);
             lstGroep.Clear();
             ToonGroepBestanden();
@@ -446,18 +443,18 @@ void frmVeldom10Form::cmdVerstuur_Click() {
     // The score card goes with every mail when the club has one; without
     // it the PDFs go alone, and the user hears that once.
     if (!HeeftScoreKaart())
-        Melding(Regels(TaalTekst(393).replace(QLatin1Char('~'), ScoreKaartPad())), vbInformation);
+        Melding(MetRegels(TaalTekst(393).replace(QLatin1Char('~'), ScoreKaartPad())), vbInformation);
     VerstuurMails();
 }
 
 void frmVeldom10Form::SchrijfAdreslijst() {
-    if (MsgBox(Regels(TaalTekst(154)), vbYesNo | vbQuestion, Caption()) != vbYes) return;
+    if (MsgBox(MetRegels(TaalTekst(154)), vbYesNo | vbQuestion, Caption()) != vbYes) return;
     const QString bestand = geladenGroep_ + QStringLiteral(".txt");
     const QString bureaublad = BureaubladMap();
     const QString pad = QDir(bureaublad).filePath(bestand);
     if (QFileInfo::exists(pad)) {
         QString vraag = TaalTekst(46);
-        if (MsgBox(Regels(vraag.replace(QLatin1Char('~'), bestand)), vbYesNo | vbQuestion | vbDefaultButton2,
+        if (MsgBox(MetRegels(vraag.replace(QLatin1Char('~'), bestand)), vbYesNo | vbQuestion | vbDefaultButton2,
                    Caption()) != vbYes)
             return;
     }
@@ -482,7 +479,7 @@ void frmVeldom10Form::SchrijfAdreslijst() {
     }
     QString tekst = TaalTekst(geenMail == 0 ? 167 : 179);
     tekst.replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), QString::number(geenMail));
-    tekst = Regels(tekst);
+    tekst = MetRegels(tekst);
     if (!ongeldig.isEmpty()) {
         tekst += QStringLiteral("\n");
         for (const QString& naam : ongeldig) tekst += QStringLiteral("\n") + QString(TaalTekst(382)).replace(QLatin1Char('~'), naam);
@@ -576,14 +573,14 @@ void frmVeldom10Form::VerstuurMails() {
 
     if (nietVerstuurd.isEmpty()) {
         QString tekst = TaalTekst(geenMail == 0 ? 125 : 180);
-        Melding(Regels(tekst.replace(QLatin1Char('#'), QString::number(geenMail))), vbInformation);
+        Melding(MetRegels(tekst.replace(QLatin1Char('#'), QString::number(geenMail))), vbInformation);
     } else {
         QString tekst = TaalTekst(380);
         tekst.replace(QLatin1Char('#'), QString::number(verstuurd)).replace(QLatin1Char('$'), QString::number(totaal));
         QString kop;
         if (reeks.Gestopt())
-            kop = Regels(reeks.StopMelding()) + "\n\n";
-        Melding(kop + Regels(tekst) + QLatin1Char('\n') + (nietVerstuurd + geenMailNamen).join(QLatin1Char('\n')),
+            kop = MetRegels(reeks.StopMelding()) + "\n\n";
+        Melding(kop + MetRegels(tekst) + QLatin1Char('\n') + (nietVerstuurd + geenMailNamen).join(QLatin1Char('\n')),
                 vbExclamation);
     }
     ZetFocus(*this, cmdFocus);

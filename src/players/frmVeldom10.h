@@ -18,7 +18,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
-#include "players/MapLijst.h"
+#include "shared/MapLijst.h"
 #include "players/WindMail.h"
 
 class frmVeldom10Form : public platform::Form {

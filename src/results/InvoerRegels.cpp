@@ -1,5 +1,6 @@
 #include "results/InvoerRegels.h"
 
+#include "platform/Control.h"
 #include "results/Score.h"
 #include "results/WedstrijdBestanden.h"
 #include "shared/Tekst.h"
@@ -87,11 +88,8 @@ QString SorteerTekst(int index, int waarde, int taalNummer) {
     QString t = TaalTekst(waarde == 0 ? 117 : 118);
     // The match box takes its access key on the first letter after the
     // "l" of "laag" / "low", so that the two boxes differ in both languages.
-    if (index == 1 && (taalNummer == 10 || taalNummer == 11)) {
-        t.remove(QLatin1Char('&'));
-        t.replace(taalNummer == 10 ? QStringLiteral("la") : QStringLiteral("lo"),
-                  taalNummer == 10 ? QStringLiteral("l&a") : QStringLiteral("l&o"));
-    }
+    if (index == 1 && (taalNummer == 10 || taalNummer == 11))
+        return platform::WithAccessKey(t, taalNummer == 10 ? QStringLiteral("la") : QStringLiteral("lo"), 1);
     return t;
 }
 

@@ -481,7 +481,7 @@ namespace {
 QString Invullen(QString tekst, const QString& bestand, const QString& detail) {
     if (detail.isEmpty())
         tekst.remove(QStringLiteral("||#"));
-    tekst.replace(QLatin1Char('|'), QLatin1Char('\n'));
+    tekst = MetRegels(tekst);
     tekst.replace(QLatin1Char('#'), detail);
     tekst.replace(QLatin1Char('~'), bestand);
     return tekst;

@@ -20,6 +20,7 @@
 #include "results/frmVeldom13.h"
 #include "shared/BasVeldom.h"
 #include "deal/Spinner.h"
+#include "shared/MapLijst.h"
 #include "shared/Rooster.h"
 
 using namespace platform;
@@ -50,8 +51,6 @@ constexpr qint64 KleurOpen = 0xFFFFFF;
 constexpr qint64 KleurKlaar = 0xC0C0C0;
 
 QString Tekst(int n) { return TaalTekst(n); }
-QString Regels(QString s) { return s.replace(QLatin1Char('|'), QLatin1Char('\n')); }
-QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
 
 }  // namespace
 
@@ -142,9 +141,7 @@ void frmVeldom11Form::Ontwerp() {
     msfgResultaat.SetVisible(false);
     cmdTerug.Move(BinnenBreedte - 1440, BinnenHoogte - 480, 1320, 375);
 
-    for (Control* c : std::initializer_list<Control*>{&lstAantal, &dirUitslagen, &filGroepen})
-        c->SetVisible(false);
-    filGroepen.SetPattern("*.txt");
+    lstAantal.SetVisible(false);
 
     // States of the design.
     fraScoreBriefjes.SetVisible(false);
@@ -190,7 +187,7 @@ void frmVeldom11Form::Meld(const QString& tekst, int stijl) { MsgBox(tekst, stij
 void frmVeldom11Form::Form_Load() {
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
     if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
-    SetCaption(ZonderAmpersand(Tekst(126)));
+    SetCaption(platform::StripAccessKeys(Tekst(126)));
     MeldSchrijfFouten();
     cmdFocus.SetLeft(Screen().Width() + 10);
     cmdTerug.SetCaption(QLatin1Char('&') + Tekst(42));
@@ -251,7 +248,7 @@ void frmVeldom11Form::Form_Activate() {
     if (AanroepScherm == 11) {
         AanroepScherm = 1;
         if (SessieBestand.isEmpty()) {
-            Meld(Regels(Tekst(128)), vbOKOnly | vbInformation);
+            Meld(MetRegels(Tekst(128)), vbOKOnly | vbInformation);
             return;
         }
         VulUitslagenLijst();
@@ -319,7 +316,7 @@ void frmVeldom11Form::cmdTerug_Click() {
     BezigMetLaden = true;
     txtContract.SetText("");
     BezigMetLaden = false;
-    SetCaption(ZonderAmpersand(Tekst(126)));
+    SetCaption(platform::StripAccessKeys(Tekst(126)));
     fraParen.SetVisible(true);
     fraParen.SetEnabled(false);
     cmdStart.SetEnabled(false);
@@ -332,33 +329,22 @@ void frmVeldom11Form::cmdTerug_Click() {
 void frmVeldom11Form::VulGroepenLijst() {
     QString map = programFolder() + QStringLiteral("/groepen");
     MaakMappen(map);
-    filGroepen.SetPath(resolvePath(map));
-    filGroepen.Refresh();
-    lstGroepen.Clear();
-    QStringList namen;
-    for (const QString& f : filGroepen.Items()) namen << f.section(QLatin1Char('.'), 0, 0);
-    const int sorteer = chkSorteer0.Value();
-    if (sorteer == 1) std::reverse(namen.begin(), namen.end());
-    if (sorteer == 0 || sorteer == 1)
-        for (const QString& n : namen) lstGroepen.AddItem(n);
-    fraGroepen.SetCaption(lstGroepen.ListCount() == 0
-                              ? Tekst(62)
-                              : Tekst(62) + QStringLiteral(" (") + QString::number(lstGroepen.ListCount()) +
-                                    QLatin1Char(')'));
+    VulSorteerLijst(lstGroepen, map, QStringLiteral(".txt"), chkSorteer0.Value());
+    fraGroepen.SetCaption(LijstKop(Tekst(62), lstGroepen.ListCount()));
 }
 
 void frmVeldom11Form::VulUitslagenLijst() {
     QString map = programFolder() + QStringLiteral("/resultaten");
     MaakMappen(map);
-    dirUitslagen.SetPath(resolvePath(map));
-    dirUitslagen.Refresh();
-    lstUitslagen.Clear();
-    QStringList namen;
-    for (const QString& pad : dirUitslagen.Items()) namen << QFileInfo(pad).fileName();
-    const int sorteer = chkSorteer1.Value();
-    if (sorteer == 1) std::reverse(namen.begin(), namen.end());
+    VulSorteerLijst(lstUitslagen, map, QString(), chkSorteer1.Value());
+}
+
+void frmVeldom11Form::VulSorteerLijst(ListBox& lijst, const QString& map, const QString& extensie, int sorteer) {
+    // A sort box left grey (a value other than 0 or 1) lists nothing.
     if (sorteer == 0 || sorteer == 1)
-        for (const QString& n : namen) lstUitslagen.AddItem(n);
+        VulMapLijst(lijst, map, extensie, sorteer == 1);
+    else
+        lijst.Clear();
 }
 
 void frmVeldom11Form::chkSorteer_Click(int Index) {
@@ -481,7 +467,7 @@ void frmVeldom11Form::cmdStart_Click() {
         vraag.replace(QLatin1Char('~'), SessieNaam)
             .replace(QLatin1Char('#'), QString::number(eerder))
             .replace(QLatin1Char('$'), QString::number(n));
-        if (MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) return;
+        if (MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) return;
     }
 
     cmdStart.SetEnabled(false);
@@ -491,7 +477,7 @@ void frmVeldom11Form::cmdStart_Click() {
     // The slip takes their place on screen.
     fraGroepen.SetVisible(false);
     fraUitslagen.SetVisible(false);
-    SetCaption(ZonderAmpersand(Tekst(126)) + QStringLiteral(" (") + SessieNaam + QLatin1Char(')'));
+    SetCaption(platform::StripAccessKeys(Tekst(126)) + QStringLiteral(" (") + SessieNaam + QLatin1Char(')'));
     LeesIni("Instelling", "Met Enter", IniBestand);
     chkEnter.SetValue(ValInteger(IniWaarde) == 1 ? 1 : 0);
     LeesIni("Instelling", "Nieuw spel", IniBestand);
@@ -564,10 +550,10 @@ void frmVeldom11Form::cmdStart_Click() {
     if (!stand.hersteld.isEmpty())
         Meld(Tekst(251).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.hersteld)), vbOKOnly | vbInformation);
     if (!stand.heropend.isEmpty())
-        Meld(Regels(Tekst(252).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.heropend))),
+        Meld(MetRegels(Tekst(252).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.heropend))),
              vbOKOnly | vbInformation);
     if (!stand.onvolledig.isEmpty())
-        Meld(Regels(Tekst(242).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.onvolledig))),
+        Meld(MetRegels(Tekst(242).replace(QLatin1Char('~'), uitslag::BordenLijst(stand.onvolledig))),
              vbOKOnly | vbInformation);
     if (opgeslagenAantal_ != n) {
         QString fout;
@@ -702,7 +688,7 @@ void frmVeldom11Form::cmdSpel_Click(int Index) {
     } else if (gelezen.fout == uitslag::LeesFout::Vreemd || gelezen.fout == uitslag::LeesFout::TeGroot) {
         // A file that is not this match's board stays as it is: nothing can
         // be entered over it until the board is cleared.
-        Meld(uitslag::LeesMelding(gelezen) + QStringLiteral("\n\n") + Regels(Tekst(253).replace(QLatin1Char('~'), bord)),
+        Meld(uitslag::LeesMelding(gelezen) + QStringLiteral("\n\n") + MetRegels(Tekst(253).replace(QLatin1Char('~'), bord)),
              vbOKOnly | vbExclamation);
         fraInvoer.SetEnabled(false);
         fraScoreBriefje.SetEnabled(false);
@@ -750,7 +736,7 @@ void frmVeldom11Form::cmdWisSpel_Click() {
     if (b < 1) return;
     QString vraag = Tekst(151);
     vraag.replace(QLatin1Char('~'), QString::number(b));
-    if (MsgBox(Regels(vraag), vbYesNo | vbQuestion, Caption()) != vbYes) {
+    if (MsgBox(MetRegels(vraag), vbYesNo | vbQuestion, Caption()) != vbYes) {
         FocusOpInvoer();
         return;
     }
@@ -759,7 +745,7 @@ void frmVeldom11Form::cmdWisSpel_Click() {
     // back whole when it is opened again.
     QString fout;
     if (!uitslag::WisSpelBestanden(SessieNaam, b, &fout)) {
-        Meld(Regels(Tekst(307).replace(QLatin1Char('~'), QString::number(b)).replace(QLatin1Char('#'), fout)),
+        Meld(MetRegels(Tekst(307).replace(QLatin1Char('~'), QString::number(b)).replace(QLatin1Char('#'), fout)),
              vbOKOnly | vbExclamation);
         FocusOpInvoer();
         return;
@@ -956,7 +942,7 @@ void frmVeldom11Form::MeldSchrijfFouten() {
             frmVeldom11().SchrijfMislukt(f);
         else if (f.eerste)
             MsgBox(uitslag::SchrijfMelding(QFileInfo(f.pad).fileName(), f.fout), vbOKOnly | vbExclamation,
-                   TaalTekst(126).remove(QLatin1Char('&')));
+                   platform::StripAccessKeys(TaalTekst(126)));
     });
 }
 
@@ -967,7 +953,7 @@ void frmVeldom11Form::SchrijfMislukt(const uitslag::SchrijfFout& f) {
     for (int b = 1; b <= uitslag::kMaxSpellen && bord == 0 && !SessieNaam.isEmpty(); ++b)
         if (uitslag::SchrijfPad(uitslag::WedstrijdBestand::SpelUitslag, SessieNaam, b) == f.pad) bord = b;
     if (bord > 0)
-        Meld(Regels(Tekst(240).replace(QLatin1Char('~'), QString::number(bord)).replace(QLatin1Char('#'), f.fout)),
+        Meld(MetRegels(Tekst(240).replace(QLatin1Char('~'), QString::number(bord)).replace(QLatin1Char('#'), f.fout)),
              vbOKOnly | vbExclamation);
     else
         Meld(uitslag::SchrijfMelding(QFileInfo(f.pad).fileName(), f.fout), vbOKOnly | vbExclamation);
@@ -1037,7 +1023,7 @@ bool frmVeldom11Form::BerekenMatchpunten(bool magVerder) {
                           lblScoreNZ[i].Caption(), lblScoreOW[i].Caption()});
     const uitslag::MpUitkomst u = uitslag::BerekenMatchpunten(regels);
     if (!u.Gelukt()) {
-        Meld(Regels(uitslag::MatchpuntMelding(u, b)), vbOKOnly | vbExclamation);
+        Meld(MetRegels(uitslag::MatchpuntMelding(u, b)), vbOKOnly | vbExclamation);
         return false;
     }
     for (int i = 0; i < tafels; ++i) {

@@ -37,6 +37,8 @@ public:
     // --- choice stage ---
     void VulGroepenLijst();
     void VulUitslagenLijst();
+    // Fills a list of the folder by its sort box's value.
+    void VulSorteerLijst(platform::ListBox& lijst, const QString& map, const QString& extensie, int sorteer);
     void lstGroepen_Click();
     void lstUitslagen_Click();
     void chkSorteer_Click(int Index);
@@ -148,8 +150,6 @@ public:
 
     // --- never shown ---
     platform::ListBox lstAantal{this, "lstAantal"};
-    platform::DirListBox dirUitslagen{this, "dirUitslagen"};
-    platform::FileListBox filGroepen{this, "filGroepen"};
 
 private:
     void Ontwerp();

@@ -53,8 +53,6 @@ QString Datum() {
                                                           : QStringLiteral("yyyy-MM-dd"));
 }
 
-QString Regels(QString t) { return t.replace(QLatin1Char('|'), QLatin1Char('\n')); }
-
 }  // namespace
 
 bool ToonUitslagOverzicht(const QString& wedstrijd, std::function<void()> bijSluiten) {
@@ -283,7 +281,7 @@ void frmVeldom12Form::DrukResultaatAf() {
     if (tabelBreedte > pr.ScaleWidth()) pr.SetPageOrientation(PrinterDevice::Orientation::Landscape);
     if (tabelBreedte > pr.ScaleWidth()) {
         pr.SetPageOrientation(eigen);
-        MsgBox(Regels(TaalTekst(320)), vbInformation, Caption());
+        MsgBox(MetRegels(TaalTekst(320)), vbInformation, Caption());
         return;
     }
     pr.SetDocumentName(HtmlNaam(wedstrijd_));
@@ -453,26 +451,26 @@ void frmVeldom12Form::cmdVerstuur_Click() {
                           .replace('$', QString::number(u.overgeslagen));
         else
             melding = TaalTekst(160);
-        MsgBox(Regels(melding), u.mislukt || u.verstuurd == 0 ? vbExclamation : vbInformation,
+        MsgBox(MetRegels(melding), u.mislukt || u.verstuurd == 0 ? vbExclamation : vbInformation,
                Caption());
         klaar();
         return;
     }
-    if (MsgBox(Regels(TaalTekst(154)), vbYesNo | vbQuestion, Caption()) != vbYes) {
+    if (MsgBox(MetRegels(TaalTekst(154)), vbYesNo | vbQuestion, Caption()) != vbYes) {
         MsgBox(TaalTekst(326), vbInformation, Caption());
         klaar();
         return;
     }
     const QString bureaublad = BureaubladMap();
     if (bureaublad.isEmpty() || !QFileInfo(bureaublad).isDir()) {
-        MsgBox(Regels(TaalTekst(327)), vbExclamation, Caption());
+        MsgBox(MetRegels(TaalTekst(327)), vbExclamation, Caption());
         klaar();
         return;
     }
     const QString pad = QDir(bureaublad).filePath(HtmlNaam(wedstrijd_) + ".txt");
     if (QFileInfo::exists(pad)) {
         const QString naam = QFileInfo(pad).fileName();
-        if (MsgBox(Regels(TaalTekst(46).replace('~', naam)), vbYesNo | vbQuestion, Caption()) != vbYes) {
+        if (MsgBox(MetRegels(TaalTekst(46).replace('~', naam)), vbYesNo | vbQuestion, Caption()) != vbYes) {
             MsgBox(TaalTekst(326), vbInformation, Caption());
             klaar();
             return;
@@ -485,7 +483,7 @@ void frmVeldom12Form::cmdVerstuur_Click() {
     if (!writeFileAtomic(pad, data, &fout))
         MsgBox(SchrijfMelding(pad, fout), vbExclamation, Caption());
     else
-        MsgBox(Regels(TaalTekst(323).replace('~', pad)), vbInformation, Caption());
+        MsgBox(MetRegels(TaalTekst(323).replace('~', pad)), vbInformation, Caption());
     klaar();
 }
 
@@ -509,7 +507,7 @@ void frmVeldom12Form::cmdExporteer_Click() {
     if (Exporteer(CvnMap, in, fouten))
         MsgBox(TaalTekst(187) + " 6 " + TaalTekst(146), vbInformation, TaalTekst(150));
     else
-        MsgBox(Regels(TaalTekst(325)).replace('~', fouten.join('\n')), vbExclamation, TaalTekst(150));
+        MsgBox(MetRegels(TaalTekst(325)).replace('~', fouten.join('\n')), vbExclamation, TaalTekst(150));
     cmdExporteer.SetEnabled(true);
     ZetFocus(*this, cmdFocus);
 }

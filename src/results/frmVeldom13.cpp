@@ -16,7 +16,6 @@ DEFINE_FORM(frmVeldom13, frmVeldom13Form)
 namespace {
 constexpr int BinnenBreedte = 4080;
 constexpr int BinnenHoogte = 1740;
-QString Regels(QString s) { return s.replace(QLatin1Char('|'), QLatin1Char('\n')); }
 }  // namespace
 
 frmVeldom13Form::frmVeldom13Form() : Form("frmVeldom13") {
@@ -154,7 +153,7 @@ void frmVeldom13Form::cmdOK_Click() {
     if (!e.lblContractNZ[r].Caption().isEmpty() || !e.lblContractOW[r].Caption().isEmpty()) {
         QString vraag = TaalTekst(306);
         vraag.replace(QLatin1Char('~'), e.lblPaar[r].Caption());
-        if (MsgBox(Regels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
+        if (MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
             cmdOK.SetEnabled(true);
             ZetFocus(*this, txtNZ);
             return;

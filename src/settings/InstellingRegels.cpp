@@ -10,17 +10,15 @@ namespace instelling {
 
 namespace {
 
-QString ZonderAmpersand(QString s) { return s.remove(QLatin1Char('&')); }
-
 // "toepassen" / "apply": the last word of every opening-type caption, in
 // the language of text id base `basis` (10000 or 11000).
-QString ToepassenWoord(int basis) { return ZonderAmpersand(TaalTekst(basis + 16)).toLower(); }
+QString ToepassenWoord(int basis) { return platform::StripAccessKeys(TaalTekst(basis + 16)).toLower(); }
 
 }  // namespace
 
 QString PaginaBijschrift(int pagina) {
     if (pagina == 0) return TaalTekst(64);
-    return ZonderAmpersand(TaalTekst(16 + pagina));
+    return platform::StripAccessKeys(TaalTekst(16 + pagina));
 }
 
 QString KeuzeBijschrift(int pagina) {
@@ -40,13 +38,13 @@ QString OpeningBijschrift(int i, int taal) {
             kop = TaalTekst(basis + 17).replace(QStringLiteral("20"), QStringLiteral("&20"));
             break;
         case 1:
-            kop = QLatin1Char('&') + ZonderAmpersand(TaalTekst(basis + 18));
+            kop = QLatin1Char('&') + platform::StripAccessKeys(TaalTekst(basis + 18));
             break;
         case 2:
-            kop = ZonderAmpersand(TaalTekst(basis + 19)).replace(QStringLiteral("kk"), QStringLiteral("&kk"));
+            kop = platform::StripAccessKeys(TaalTekst(basis + 19)).replace(QStringLiteral("kk"), QStringLiteral("&kk"));
             break;
         case 3:
-            kop = QLatin1Char('&') + ZonderAmpersand(TaalTekst(basis + 20));
+            kop = QLatin1Char('&') + platform::StripAccessKeys(TaalTekst(basis + 20));
             break;
         case 4:
             kop = TaalTekst(basis + 21);

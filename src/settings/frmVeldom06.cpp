@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "deal/Spinner.h"
 #include "settings/OpeningKeuze.h"
 #include "main/frmVeldom01.h"
 #include "platform/Profile.h"
@@ -31,8 +32,6 @@ constexpr int WaardeHoogte = 330;
 constexpr int SpinnerBreedte = 255;
 constexpr int KnopBreedte = 1200;
 constexpr int KnopHoogte = 375;
-
-QString Regels(QString s) { return s.replace(QLatin1Char('|'), QLatin1Char('\n')); }
 
 void ZetWaardeLabel(Label& l) {
     l.SetBorderStyle(1);
@@ -507,24 +506,16 @@ void frmVeldom06Form::VerwerkSpinner(Spinner& s) {
         case Regel::OpeningMinimum: index = spel::RegelOpeningMinimum(waarde, partner, s.lijst); break;
         case Regel::OpeningMaximum: index = spel::RegelOpeningMaximum(waarde, partner, s.lijst); break;
     }
-    if (index < 0 || index >= s.lst->ListCount()) return;
-    const QString tekst = s.lst->List(index);
-    // A value that cannot be stored is not taken: the spinner goes back to
-    // the value shown, which is the one stored.
     // A pair is stored as it is shown: a partner read outside the rules (a
     // file edited by hand) shows inside them and is written so with it.
-    QList<std::pair<QString, QString>> sleutels{{s.sleutel, tekst}};
-    if (s.partner)
-        for (const Spinner& p : spinners_)
-            if (p.lbl == s.partner) sleutels.append({p.sleutel, p.lbl->Caption()});
-    if (!SchrijfIni(s.sectie, sleutels, IniBestand))
-        index = spel::DichtstbijIndex(ValInteger(s.lbl->Caption()), s.lijst);
-    if (index != s.vscr->Value()) {
-        BezigMetLaden = true;
-        s.vscr->SetValue(index);
-        BezigMetLaden = false;
-    }
-    s.lbl->SetCaption(s.lst->List(index));
+    const bool getoond = ZetSpinnerOp(*s.vscr, *s.lst, *s.lbl, index, [&](const QString& tekst) {
+        QList<std::pair<QString, QString>> sleutels{{s.sleutel, tekst}};
+        if (s.partner)
+            for (const Spinner& p : spinners_)
+                if (p.lbl == s.partner) sleutels.append({p.sleutel, p.lbl->Caption()});
+        return SchrijfIni(s.sectie, sleutels, IniBestand);
+    });
+    if (!getoond) return;
     *s.variabele = ValInteger(s.lbl->Caption());
     ZetFocus(*this, cmdFocus);
 }
@@ -608,11 +599,11 @@ void frmVeldom06Form::txtEMailAdres_Change() {
     const QString tekst = txtEMailAdres.Text();
     switch (instelling::AdresTikFout(tekst)) {
         case instelling::AdresFout::TweeApenstaarten:
-            MsgBox(Regels(TaalTekst(269)), vbInformation, Caption());
+            MsgBox(MetRegels(TaalTekst(269)), vbInformation, Caption());
             cmdOK.SetEnabled(false);
             return;
         case instelling::AdresFout::DubbelePunt:
-            MsgBox(Regels(TaalTekst(270)), vbInformation, Caption());
+            MsgBox(MetRegels(TaalTekst(270)), vbInformation, Caption());
             cmdOK.SetEnabled(false);
             return;
         case instelling::AdresFout::Geen:
@@ -631,7 +622,7 @@ void frmVeldom06Form::cmdOK_Click() {
     // Only no address or one valid address is stored, trimmed.
     const QString adres = txtEMailAdres.Text().trimmed();
     if (!instelling::AdresBewaarbaar(adres)) {
-        MsgBox(Regels(TaalTekst(271)).replace(QLatin1Char('~'), adres), vbExclamation, Caption());
+        MsgBox(MetRegels(TaalTekst(271)).replace(QLatin1Char('~'), adres), vbExclamation, Caption());
         ZetFocus(*this, txtEMailAdres);
         return;
     }

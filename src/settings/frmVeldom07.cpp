@@ -30,7 +30,7 @@ constexpr int KlientHoogte = 5400;
 const QString kSectie = QStringLiteral("Printer");
 
 // Text 102 with its line-break marks as line feeds, and its first line.
-QString GeenPrinterMelding() { return TaalTekst(102).replace(QLatin1Char('|'), QLatin1Char('\n')); }
+QString GeenPrinterMelding() { return MetRegels(TaalTekst(102)); }
 QString GeenPrinterRegel() { return TaalTekst(102).section(QLatin1Char('|'), 0, 0); }
 
 }  // namespace
@@ -214,30 +214,19 @@ int frmVeldom07Form::GekozenRichting(int standaard) const {
     return std::clamp(standaard, 0, kAantalRichtingen - 1);
 }
 
-int frmVeldom07Form::SpinnerStap(VScrollBar& vscr, ListBox& lijst, Label& label, const QString& sleutel,
-                                 int vorige) {
-    // A wrap sets the position again, and the nested step stores the value.
-    if (!VolgSpinner(vscr, lijst, label)) return ValInteger(label.Caption());
-    if (!SchrijfIni(kSectie, sleutel, label.Caption(), IniBestand)) {
-        // Not stored: the spinner shows the value in force again.
-        const int hoogste = ValInteger(lijst.List(0));
-        label.SetCaption(QString::number(vorige));
-        BezigMetLaden = true;
-        vscr.SetValue(hoogste - vorige);
-        BezigMetLaden = false;
-    }
-    ZetFocus(*this, cmdFocus);
+int frmVeldom07Form::SpinnerStap(VScrollBar& vscr, ListBox& lijst, Label& label, const QString& sleutel) {
+    if (VolgSpinner(vscr, lijst, label, kSectie, sleutel)) ZetFocus(*this, cmdFocus);
     return ValInteger(label.Caption());
 }
 
 void frmVeldom07Form::vscrTussen_Change() {
     if (BezigMetLaden) return;
-    Tussenruimte = SpinnerStap(vscrTussen, lstTussen, lblTussen, QStringLiteral("Tussenruimte"), Tussenruimte);
+    Tussenruimte = SpinnerStap(vscrTussen, lstTussen, lblTussen, QStringLiteral("Tussenruimte"));
 }
 
 void frmVeldom07Form::vscrVerklein_Change() {
     if (BezigMetLaden) return;
-    PdfBreedte = SpinnerStap(vscrVerklein, lstverklein, lblVerklein[2], QStringLiteral("PDF Breedte"), PdfBreedte);
+    PdfBreedte = SpinnerStap(vscrVerklein, lstverklein, lblVerklein[2], QStringLiteral("PDF Breedte"));
 }
 
 void frmVeldom07Form::cmdOpslaan_Click() {

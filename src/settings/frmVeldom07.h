@@ -57,10 +57,10 @@ private:
     void Ontwerp();
     void Centreer();
     // One spinner step: wraps the position, shows and stores the value and
-    // returns it; when it cannot be stored the spinner shows `vorige`, the
-    // value in force, again and returns that.
+    // returns it; when it cannot be stored the spinner shows the value in
+    // force again and returns that.
     int SpinnerStap(platform::VScrollBar& vscr, platform::ListBox& lijst, platform::Label& label,
-                    const QString& sleutel, int vorige);
+                    const QString& sleutel);
     // Marks `naam` in the printer list (none when it is not there) without
     // storing anything; true when it was found.
     bool MarkeerPrinter(const QString& naam);

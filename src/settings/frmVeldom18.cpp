@@ -27,8 +27,6 @@ namespace {
 constexpr int KlientBreedte = 7440;
 constexpr int KlientHoogte = 5340;
 
-QString Regels(int nummer) { return TaalTekst(nummer).replace(QLatin1Char('|'), QLatin1Char('\n')); }
-
 // The picture behind the send area: an envelope on a coloured surface.
 QPixmap EnvelopTegel(int breedte, int hoogte) {
     QImage beeld(breedte, hoogte, QImage::Format_ARGB32);
@@ -123,7 +121,7 @@ void frmVeldom18Form::Form_Load() {
     lblProvider.SetCaption(TaalTekst(220));
     fraMailadres.SetCaption(TaalTekst(219));
     cmdFocus.SetLeft(Screen().Width() + 10);
-    lblInfo.SetCaption(Regels(216));
+    lblInfo.SetCaption(MetRegels(TaalTekst(216)));
     // The send picture's background filled white, and the arrow on it shown.
     KleurKnop();
     picVerStuurDeMail.SetVisible(true);
@@ -190,7 +188,7 @@ void frmVeldom18Form::cmdDownLoad_Click() {
         // with it.
         ZetVerstuurKnop();
         // "Try again later" only where there is a server to try again.
-        QStringList regels{uit.fout == MailTxtDownloadFout::GeenServer ? TaalTekst(295) : Regels(226),
+        QStringList regels{uit.fout == MailTxtDownloadFout::GeenServer ? TaalTekst(295) : MetRegels(TaalTekst(226)),
                            QString()};
         switch (uit.fout) {
         case MailTxtDownloadFout::GeenServer:
@@ -237,18 +235,18 @@ void frmVeldom18Form::cmdOK_Click() {
     if (!TestMailMogelijk(!MailOnbruikbaar, adres)) {
         cmdOK.SetEnabled(false);
         if (!EmailAdresGeldig(adres.trimmed()))
-            Meld(Regels(284).replace(QLatin1Char('~'), adres.trimmed()));
+            Meld(MetRegels(TaalTekst(284)).replace(QLatin1Char('~'), adres.trimmed()));
         return;
     }
     // A send that does not report success counts as failed.
     MailFoutNummer = kMailGeenProvider;
-    VerstuurMail(EigenEmailAdres, TaalTekst(221), adres, QString(), Regels(222));
+    VerstuurMail(EigenEmailAdres, TaalTekst(221), adres, QString(), MetRegels(TaalTekst(222)));
     if (MailFoutNummer == 0) {
         Meld(TaalTekst(223));
         cmdOK.SetEnabled(false);
     } else {
         // "Try the other provider" only where the file has another one.
-        Meld(Regels(GeladenProviders() >= 2 ? 224 : 348));
+        Meld(MetRegels(TaalTekst(GeladenProviders() >= 2 ? 224 : 348)));
         ZetVerstuurKnop();
     }
     ZetFocus(*this, cmdFocus);
@@ -271,10 +269,10 @@ void frmVeldom18Form::txtEMailAdres_Change() {
     const QString adres = txtEMailAdres.Text();
     switch (AdresFoutVan(adres)) {
     case AdresFout::TweeApenstaartjes:
-        Meld(Regels(282));
+        Meld(MetRegels(TaalTekst(282)));
         return;
     case AdresFout::TweePunten:
-        Meld(Regels(283));
+        Meld(MetRegels(TaalTekst(283)));
         return;
     case AdresFout::Geen:
         break;

@@ -130,7 +130,7 @@ QString ParenLeesMelding(const QString& bestand, const QString& fout, int slecht
         return TaalTekst(312).replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), QString::number(slechteRegel));
     QString tekst = TaalTekst(335);
     if (fout.isEmpty()) tekst.remove(QStringLiteral("||#"));
-    return tekst.replace(QLatin1Char('|'), QLatin1Char('\n')).replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), fout);
+    return MetRegels(tekst).replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), fout);
 }
 
 bool SchrijfGroep(const QString& naam, const QVector<Paar>& paren, QString* fout) {

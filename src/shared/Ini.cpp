@@ -33,7 +33,7 @@ QString Pad(const QString& bestand) {
 }
 
 void MeldNietBewaard(const QString& bestand, const QString& reden) {
-    const QString tekst = VulIn(TaalTekst(272).replace(QLatin1Char('|'), QLatin1Char('\n')), Pad(bestand), reden);
+    const QString tekst = VulIn(MetRegels(TaalTekst(272)), Pad(bestand), reden);
     // Titled as the window the user is working in, as its own messages are.
     const platform::Form* venster = platform::ActiveForm();
     platform::MsgBox(tekst, platform::vbOKOnly | platform::vbExclamation, venster ? venster->Caption() : QString());

@@ -17,14 +17,13 @@ QString MailTxtMelding(MailTxtStaat staat) {
 }
 
 QString MailOnbruikbaarMelding() {
-    return QStringList{TaalTekst(294).replace('|', '\n'), QString(), TaalTekst(290)}.join('\n');
+    return QStringList{MetRegels(TaalTekst(294)), QString(), TaalTekst(290)}.join('\n');
 }
 
 QString ProviderOntbreektMelding() {
     // The two windows where the provider is chosen: settings (text 63) and
     // the e-mail setup (text 215).
-    return TaalTekst(347)
-        .replace(QLatin1Char('|'), QLatin1Char('\n'))
+    return MetRegels(TaalTekst(347))
         .replace(QLatin1Char('~'), TaalTekst(63))
         .replace(QLatin1Char('#'), TaalTekst(215));
 }

@@ -40,12 +40,14 @@ QString OpslaanBezwaar(const QString& tekst, int maxLengte) {
         QStringList tekens;
         for (const uint cp : verloren.toUcs4())
             tekens << QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
-        return TaalTekst(308).replace(QLatin1Char('|'), QLatin1Char('\n')).replace(QLatin1Char('~'), tekens.join(QLatin1Char(' ')));
+        return MetRegels(TaalTekst(308)).replace(QLatin1Char('~'), tekens.join(QLatin1Char(' ')));
     }
     if (maxLengte > 0 && tekst.size() > maxLengte)
-        return TaalTekst(309).replace(QLatin1Char('|'), QLatin1Char('\n')).replace(QLatin1Char('~'), QString::number(maxLengte));
+        return MetRegels(TaalTekst(309)).replace(QLatin1Char('~'), QString::number(maxLengte));
     return QString();
 }
+
+QString MetRegels(QString tekst) { return tekst.replace(QLatin1Char('|'), QLatin1Char('\n')); }
 
 QString VulIn(const QString& sjabloon, const QString& tilde, const QString& hekje) {
     QString tekst;

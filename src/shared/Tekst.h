@@ -13,6 +13,10 @@ extern int TaalNummer;
 // "$", "*" are the caller's to replace. A number without a text gives "".
 QString TaalTekst(int nummer);
 
+// The text with each line-break mark of the text table ("|") made a line
+// break ("\n"); "||" gives an empty line. Nothing else changes.
+QString MetRegels(QString tekst);
+
 // A text with its "~" and "#" filled in, in one pass, so that a "~" or "#"
 // inside what is filled in (a path, a system message) stays as it is.
 QString VulIn(const QString& sjabloon, const QString& tilde, const QString& hekje);

@@ -14,6 +14,7 @@
 #include "output/frmVeldom08.h"
 #include "platform/App.h"
 #include "platform/Events.h"
+#include "platform/FileTestHelpers.h"
 #include "platform/Form.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
@@ -435,6 +436,28 @@ private slots:
         prompts.answer(vbOK);
         f.cmdExporteer.Click();
         QVERIFY(!QFile::exists(spel::SpelSetPad("Goed")));
+    }
+
+    // A slot count that cannot be stored is told and not taken.
+    void slotCountThatCannotBeStoredIsNotTaken() {
+        frmVeldom15Form& f = Open();
+        QCOMPARE(f.lblSpellen.Caption(), "24");
+        QFile ini(IniBestand);
+        QVERIFY(ini.open(QIODevice::Append));
+        ini.write("; " + QByteArray(3000, 'x') + "\r\n");
+        ini.close();
+        const QByteArray voor = testsupport::ReadTestFile(IniBestand);
+        testsupport::PromptScript prompts;
+        prompts.answer(vbOK);
+        {
+            testsupport::FileSizeLimit limit(2048);
+            f.vscrSpellen.userChanged(f.vscrSpellen.Value() + 1);
+        }
+        QCOMPARE(prompts.count(), 1);
+        QVERIFY2(prompts.last().text.contains("taal.ini"), qPrintable(prompts.last().text));
+        QCOMPARE(f.lblSpellen.Caption(), "24");
+        QCOMPARE(f.lstSpelNummers.List(f.vscrSpellen.Value()), "24");
+        QCOMPARE(testsupport::ReadTestFile(IniBestand), voor);
     }
 
     void tenBoxSlotCountAndEscape() {

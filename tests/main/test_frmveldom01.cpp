@@ -14,6 +14,7 @@
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
 #include "platform/Events.h"
+#include "platform/FileTestHelpers.h"
 #include "platform/Paths.h"
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
@@ -238,6 +239,46 @@ private slots:
         QVERIFY(prompts.last().text.contains("taal.ini"));
         QVERIFY(QFileInfo(home->file("taal.ini")).exists());
         QVERIFY(!QFileInfo(home->file("taal.ini")).isFile());
+    }
+
+    // A step whose value cannot be stored is told and not taken: each
+    // spinner shows the stored value again, and the generator keeps it.
+    void aStepThatCannotBeStoredIsToldAndNotTaken() {
+        Ini("Punten", "MinimaalPunten", "12");
+        Ini("Punten", "MaximaalPunten", "20");
+        Ini("Standaard", "Spellen", "6");
+        // A settings file larger than the writes may make: every write fails.
+        QFile ini(home->file("taal.ini"));
+        QVERIFY(ini.open(QIODevice::Append));
+        ini.write("; " + QByteArray(3000, 'x') + "\r\n");
+        ini.close();
+        frmVeldom01Form& f = Open();
+        QCOMPARE(f.lblMin.Caption() + "/" + f.lblMax.Caption() + "/" + f.lblSpellen.Caption(), QString("12/20/6"));
+        const QByteArray voor = testsupport::ReadTestFile(home->file("taal.ini"));
+        testsupport::PromptScript prompts;
+        {
+            testsupport::FileSizeLimit limit(2048);
+            prompts.answer(vbOK);
+            f.vscrMin.userChanged(f.vscrMin.Value() - 1);  // up to 13
+            DoEvents();
+            prompts.answer(vbOK);
+            f.vscrMax.userChanged(f.vscrMax.Value() + 1);  // down to 19
+            DoEvents();
+            prompts.answer(vbOK);
+            f.vscrSpellen.userChanged(f.vscrSpellen.Value() + 1);  // down to 5
+            DoEvents();
+        }
+        QCOMPARE(prompts.count(), 3);
+        QVERIFY2(prompts.last().text.contains("taal.ini"), qPrintable(prompts.last().text));
+        QCOMPARE(f.lblMin.Caption() + "/" + f.lblMax.Caption() + "/" + f.lblSpellen.Caption(), QString("12/20/6"));
+        QCOMPARE(f.lstMinimaal.List(f.vscrMin.Value()), QString("12"));
+        QCOMPARE(f.lstMaximaal.List(f.vscrMax.Value()), QString("20"));
+        QCOMPARE(f.lstSpelNummers.List(f.vscrSpellen.Value()), QString("6"));
+        QCOMPARE(MinimaalPunten, 12);
+        QCOMPARE(MaximaalPunten, 20);
+        QCOMPARE(testsupport::ReadTestFile(home->file("taal.ini")), voor);
+        f.cmdStart_Click();
+        QCOMPARE(f.lstSpellenSet1.ListCount(), 6);
     }
 
     void leftoverTemporaryFilesGoAtStartUp() {

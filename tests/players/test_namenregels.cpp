@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "platform/TextFile.h"
-#include "players/MapLijst.h"
+#include "shared/MapLijst.h"
 #include "players/NamenRegels.h"
 #include "shared/Tekst.h"
 #include "support/TestSupport.h"

@@ -334,6 +334,27 @@ private slots:
         return uitslag::SchrijfPad(soort, naam, bord);
     }
 
+    // The group list shows each file as the composer does: its name without
+    // the extension, a dot inside the name kept, so the file chosen opens.
+    // A sort box left grey lists nothing.
+    void groupNamesWithADotOpenTheirOwnFile() {
+        SchrijfGroep("Club.A", 3);
+        SchrijfGroep("Club", 2);
+        frmVeldom11Form& f = Open();
+        // Ordered by file name: "Club.A.txt" before "Club.txt".
+        QCOMPARE(f.lstGroepen.Items(), QStringList({"Club.A", "Club"}));
+        QCOMPARE(f.fraGroepen.Caption(), TaalTekst(62) + " (2)");
+        Kies(f.lstGroepen, "Club.A");
+        QCOMPARE(f.lstParen.ListCount(), 3);
+        Kies(f.lstGroepen, "Club");
+        QCOMPARE(f.lstParen.ListCount(), 2);
+        f.chkSorteer(0).SetValue(1);
+        QCOMPARE(f.lstGroepen.Items(), QStringList({"Club", "Club.A"}));
+        f.chkSorteer(0).SetValue(2);
+        QCOMPARE(f.lstGroepen.Items(), QStringList());
+        QCOMPARE(f.fraGroepen.Caption(), TaalTekst(62));
+    }
+
     void saveAsSelectsTheNewMatchByItsExactName() {
         testsupport::PromptScript prompts;
         QDir().mkpath(home->file("resultaten/Club 1"));

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "platform/Control.h"
 #include "shared/BasVeldom.h"
 
 class TestTekst : public QObject {
@@ -69,6 +70,55 @@ private slots:
         TaalNummer = 10;
         QCOMPARE(TaalTekst(158), QString::fromUtf8("Gecreëerd op"));
         QVERIFY(TaalTekst(174).endsWith(' '));
+    }
+
+    // Every "|" of a table text becomes a line break, "||" an empty line;
+    // what is filled in after it keeps its own "|".
+    void lineBreakMarks() {
+        QCOMPARE(MetRegels("a|b"), QString("a\nb"));
+        QCOMPARE(MetRegels("a||b|"), QString("a\n\nb\n"));
+        QCOMPARE(MetRegels("|"), QString("\n"));
+        QCOMPARE(MetRegels("geen"), QString("geen"));
+        QCOMPARE(MetRegels(QString()), QString());
+        TaalNummer = 10;
+        QCOMPARE(MetRegels(TaalTekst(46)).replace('~', "a|b.txt"),
+                 QString("Het bestand a|b.txt bestaat al.\n\nHet bestand a|b.txt overschrijven?"));
+    }
+
+    // Removing the marks: "&&" is a shown "&" (the window copies dropped
+    // it), a lone "&" at the end is dropped.
+    void accessKeyMarksRemoved() {
+        using platform::StripAccessKeys;
+        QCOMPARE(StripAccessKeys("&Opslaan"), QString("Opslaan"));
+        QCOMPARE(StripAccessKeys("Sorteer laag-&hoog"), QString("Sorteer laag-hoog"));
+        QCOMPARE(StripAccessKeys("Jan && Piet"), QString("Jan & Piet"));
+        QCOMPARE(StripAccessKeys("&&&Af"), QString("&Af"));
+        QCOMPARE(StripAccessKeys("Eind&"), QString("Eind"));
+        QCOMPARE(StripAccessKeys(""), QString());
+        for (int n = 0; n <= 226; ++n)  // no table text shows an "&"
+            QVERIFY2(!StripAccessKeys(TaalTekst(10000 + n) + TaalTekst(11000 + n)).contains('&'),
+                     qPrintable(QString::number(n)));
+    }
+
+    // Placing a mark: one mark only, on the first occurrence in either case,
+    // the old mark moved; a caption without the letter or part keeps its
+    // own (a window that wants none strips it first).
+    void accessKeyMarkPlaced() {
+        using platform::WithAccessKey;
+        QCOMPARE(WithAccessKey("&Opslaan", QChar('p')), QString("O&pslaan"));
+        QCOMPARE(WithAccessKey("Sa&ve", QChar('s')), QString("&Save"));
+        QCOMPARE(WithAccessKey("&Opslaan", QChar('e')), QString("&Opslaan"));
+        QCOMPARE(WithAccessKey("Sorteer &hoog-laag", QStringLiteral("la"), 1), QString("Sorteer hoog-l&aag"));
+        QCOMPARE(WithAccessKey("Sort &high-low", QStringLiteral("lo"), 1), QString("Sort high-l&ow"));
+        QCOMPARE(WithAccessKey("Sorteer &hoog-laag", QStringLiteral("laag"), 3), QString("Sorteer hoog-laa&g"));
+        QCOMPARE(WithAccessKey("Sort &high-low", QStringLiteral("laag"), 3), QString("Sort &high-low"));
+        QCOMPARE(WithAccessKey("Sort high-low", QStringLiteral("laag"), 3), QString("Sort high-low"));
+        // Every occurrence was marked by a plain replace: only the first is.
+        QCOMPARE(WithAccessKey("Wis sets", QChar('s')), QString("Wi&s sets"));
+        QCOMPARE(WithAccessKey("Wis Sets", QStringLiteral("S")), QString("Wi&s Sets"));
+        QCOMPARE(WithAccessKey("Jan && Piet", QChar('p')), QString("Jan && &Piet"));
+        QCOMPARE(WithAccessKey("laag", QStringLiteral("la"), 2), QString("laag"));
+        QCOMPARE(WithAccessKey("laag", QString(), 0), QString("laag"));
     }
 };
 

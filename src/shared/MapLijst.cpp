@@ -1,9 +1,10 @@
-#include "players/MapLijst.h"
+#include "shared/MapLijst.h"
 
 #include <QDir>
 #include <QFile>
 #include <algorithm>
 
+#include "platform/ControlsList.h"
 #include "platform/Paths.h"
 #include "shared/Tekst.h"
 
@@ -34,6 +35,13 @@ QList<MapItem> MapInhoud(const QString& map, const QString& extensie, bool aflop
     return uit;
 }
 
+QList<MapItem> VulMapLijst(platform::ListBox& lijst, const QString& map, const QString& extensie, bool aflopend) {
+    QList<MapItem> items = MapInhoud(map, extensie, aflopend);
+    lijst.Clear();
+    for (const MapItem& item : items) lijst.AddItem(item.toon);
+    return items;
+}
+
 QString LijstKop(const QString& tekst, int aantal) {
     return aantal > 0 ? tekst + QStringLiteral(" (") + QString::number(aantal) + QLatin1Char(')') : tekst;
 }
@@ -41,8 +49,7 @@ QString LijstKop(const QString& tekst, int aantal) {
 QString WisLijstBestand(const QString& pad, const QString& naam) {
     QFile bestand(pad);
     if (bestand.remove() || !bestand.exists()) return QString();
-    return TaalTekst(311)
+    return MetRegels(TaalTekst(311))
         .replace(QLatin1Char('~'), naam)
-        .replace(QLatin1Char('|'), QLatin1Char('\n'))
         .replace(QLatin1Char('#'), bestand.errorString());
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The lists of saved files and folders the players' windows show: the names
-// files, the group files, the matches and the sibling program's names files.
+// The lists of saved files and folders the windows show: the names files,
+// the group files, the matches and the sibling program's names files.
 //
 // Every list comes from one folder: its files with one extension, or its
 // sub-folders. Hidden entries and names that are no plain path component are
@@ -12,6 +12,10 @@
 #include <QList>
 #include <QString>
 
+namespace platform {
+class ListBox;
+}
+
 struct MapItem {
     QString toon;  // what the list shows
     QString naam;  // the file or folder name in the folder
@@ -19,6 +23,10 @@ struct MapItem {
 
 // extensie: ".txt", ".abs", ...; empty lists the sub-folders instead.
 QList<MapItem> MapInhoud(const QString& map, const QString& extensie, bool aflopend);
+
+// Fills `lijst` with what the entries of MapInhoud show, in their order, and
+// returns the entries: the caller keeps their real names beside the list.
+QList<MapItem> VulMapLijst(platform::ListBox& lijst, const QString& map, const QString& extensie, bool aflopend);
 
 // A sort box's stored value: 0 ascending; any other value counts as
 // descending (as ticked).
