@@ -22,6 +22,7 @@
 #include "support/GewoneGebruiker.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -91,7 +92,7 @@ void TypSnel(Form& f, const QString& tekst) {
 
 class TestFrmVeldom04 : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     frmVeldom04Form& Open() {
         AanroepScherm = 1;
@@ -113,16 +114,13 @@ class TestFrmVeldom04 : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        TaalNummer = 10;
+        home.Begin({.instellingen = true});
         CvnMap.clear();
         CvnSerie.clear();
     }
     void cleanup() {
         Sluit();
-        home.reset();
+        home.Einde();
     }
 
     void typeThreeSaveReopenDeleteOneSaveAgain() {

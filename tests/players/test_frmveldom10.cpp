@@ -19,6 +19,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -73,7 +74,7 @@ class TestFrmVeldom10 : public QObject {
     Q_OBJECT
     QTemporaryDir spool_, bureau_;
     testsupport::LocalServer sink_;
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     std::unique_ptr<testsupport::PromptScript> prompts;
     QByteArray oudHome_;
 
@@ -125,7 +126,7 @@ private slots:
     }
     void cleanupTestCase() { qputenv("HOME", oudHome_); }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
+        home.Begin({.mailTxt = false, .taal = 0});
         testsupport::MailTxtProvider p;
         p.port = QString::number(sink_.port());
         testsupport::WriteTestFile(home->file("MAIL.TXT"), testsupport::EncodeMailTxt({p}));
@@ -140,11 +141,8 @@ private slots:
         prompts = std::make_unique<testsupport::PromptScript>();
     }
     void cleanup() {
-        if (frmVeldom10_IsLoaded()) Unload(frmVeldom10());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
+        home.Einde();
         prompts.reset();
-        home.reset();
         TaalNummer = 10;
     }
 

@@ -17,6 +17,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace uitslag;
 using testsupport::PromptScript;
@@ -56,7 +57,7 @@ QString NietGeprobeerd(const QStringList& namen) {
 
 class TestFrmVeldom12Mail : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     QTemporaryDir spool_;
     testsupport::LocalServer sink_;
     int gesloten = 0;
@@ -86,8 +87,7 @@ private slots:
         QVERIFY(sink_.start("smtp_sink_server.py", {spool_.path()}));
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        TaalNummer = 10;
+        home.Begin({.mailTxt = false});
         InternetAanwezig = true;
         EigenaarNaam = "Bridgeclub Oost";
         gesloten = 0;
@@ -103,10 +103,7 @@ private slots:
         EigenEmailAdres = "wedstrijdleider@example.test";
     }
     void cleanup() {
-        if (frmVeldom12_IsLoaded()) Unload(frmVeldom12());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        platform::DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void escapeAndCloseWhileSendingLeaveTheRunAlone() {
