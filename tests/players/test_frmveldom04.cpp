@@ -357,7 +357,7 @@ private slots:
         using Delen = QList<std::pair<int, int>>;
         const Delen verwacht[] = {{{6, 3}}, {{5, 1}}, {{3, 1}}};
         int n = 0;
-        for (const QString naam : {QString("Jansen - de Vries"), QString("Tilde~Man"), QString("Jan|Piet")}) {
+        for (const QString& naam : {QString("Jansen - de Vries"), QString("Tilde~Man"), QString("Jan|Piet")}) {
             f.txtNaam[0].userEdited(naam);
             f.txtNaam[1].userEdited("j@x.nl");
             QVERIFY2(!f.lblMelding.Caption().isEmpty(), qPrintable(naam));

@@ -171,7 +171,7 @@ class TestFrmVeldom11 : public QObject {
             QCOMPARE(f.fraScoreBriefjes.Caption().left(TaalTekst(64).size()), TaalTekst(64));
             std::vector<Tafel> tafels;
             for (int t = 0; t < 4; ++t) {
-                Tafel tafel{QStringLiteral("%1 - %2").arg(2 * t + 1).arg(2 * t + 2), Contracten[(3 * b + 5 * t) % 12]};
+                Tafel tafel{QStringLiteral("%1 - %2").arg(2 * t + 1).arg(2 * t + 2), Contracten[(3 * b + 5 * t) % 12], {}, {}};
                 // The prompt names the table being entered.
                 QVERIFY2(f.lblContract.Caption().contains(tafel.paar), qPrintable(f.lblContract.Caption()));
                 if (b == 5 && t == 2) tafel.invoer = "n";

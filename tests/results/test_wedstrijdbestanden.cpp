@@ -85,7 +85,7 @@ private slots:
         // Names that cannot be made.
         QVERIFY(WedstrijdBestandsnaam(WedstrijdBestand::SpelUitslag, W, 0).isEmpty());
         QVERIFY(WedstrijdBestandsnaam(WedstrijdBestand::SpelExport, W, 49).isEmpty());
-        for (const QString& slecht : {"", ".", "..", "a/b", "a\\b", " x", "x\n"}) {
+        for (const QString& slecht : QStringList{"", ".", "..", "a/b", "a\\b", " x", "x\n"}) {
             QVERIFY(WedstrijdBestandsnaam(WedstrijdBestand::Paren, slecht).isEmpty());
             QVERIFY(WedstrijdMapPad(slecht).isEmpty());
             QVERIFY(!SchrijfSpellenAantal(slecht, 24));
