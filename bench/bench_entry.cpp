@@ -26,6 +26,7 @@
 #include "platform/Events.h"
 #include "platform/Form.h"
 #include "shared/GroepBestand.h"
+#include "results/StartWedstrijd11.h"
 #include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
 #include "support/MailTxtFixture.h"
@@ -59,14 +60,6 @@ struct Reeks {
     }
 };
 
-bool Kies(platform::ListBox& lijst, const QString& naam) {
-    const int i = int(lijst.Items().indexOf(naam));
-    if (i < 0) return false;
-    lijst.SetListIndex(-1);
-    lijst.SetListIndex(i);
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,21 +77,13 @@ int main(int argc, char** argv) {
     static testsupport::TempHome home;
     testsupport::WriteWorkingMailTxt();
 
-    QVector<groep::Paar> p;
-    for (int i = 1; i <= paren; ++i)
-        p.push_back({{QStringLiteral("Speler %1a").arg(i), QStringLiteral("a%1@club.test").arg(i)},
-                     {QStringLiteral("Speler %1b").arg(i), QStringLiteral("b%1@club.test").arg(i)}});
     QString fout;
-    if (!groep::SchrijfGroep(QStringLiteral("Groep"), p, &fout)) {
+    if (!SchrijfGroepVanParen(QStringLiteral("Groep"), paren, &fout)) {
         std::fprintf(stderr, "group not written: %s\n", qPrintable(fout));
         return 1;
     }
-    frmVeldom01().Show();
-    platform::DoEvents();
-    frmVeldom01().cmdInvoeren.Click();
-    platform::DoEvents();
-    frmVeldom11Form& f = frmVeldom11();
-    if (!Kies(f.lstGroepen, QStringLiteral("Groep"))) return 1;
+    frmVeldom11Form& f = OpenInvoer();
+    if (!KiesInLijst(f.lstGroepen, QStringLiteral("Groep"))) return 1;
     f.cmdOpslaanAls.Click();
     frmVeldom02().txtBestandsNaam.SetText(QStringLiteral("Bench"));
     frmVeldom02().cmdOK.Click();

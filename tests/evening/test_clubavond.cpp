@@ -44,6 +44,7 @@
 #include "support/PrintTestSupport.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -94,7 +95,7 @@ class TestClubavond : public QObject {
     QTemporaryDir spool_, bureau_, wijn_;
     QByteArray oudHome_;
     testsupport::LocalServer sink_;
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     std::unique_ptr<testsupport::PromptScript> prompts;
 
     int Mails() const { return QDir(spool_.path()).entryList({"*.env"}).size(); }
@@ -883,7 +884,7 @@ private slots:
     }
     void cleanupTestCase() { qputenv("HOME", oudHome_); }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
+        home.Begin({.mailTxt = false, .taal = 0});  // MAIL.TXT comes from the writer command
         // The score card the installation puts beside the program.
         testsupport::WriteTestFile(home->file("scorekaart.docx"), "PK\x03\x04 scorekaart");
         prompts = std::make_unique<testsupport::PromptScript>();
@@ -894,26 +895,12 @@ private slots:
         AanroepScherm = 0;
     }
     void cleanup() {
-        if (frmVeldom03_IsLoaded()) Unload(frmVeldom03());
-        if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
-        if (frmVeldom17_IsLoaded()) Unload(frmVeldom17());
         if (frmVeldom04_IsLoaded()) {
             frmVeldom04().GridOpgeslagen();
             Unload(frmVeldom04());
         }
-        if (frmVeldom05_IsLoaded()) Unload(frmVeldom05());
-        if (frmVeldom12_IsLoaded()) Unload(frmVeldom12());
-        if (frmVeldom13_IsLoaded()) Unload(frmVeldom13());
-        if (frmVeldom15_IsLoaded()) Unload(frmVeldom15());
-        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
-        if (frmVeldom10_IsLoaded()) Unload(frmVeldom10());
-        if (frmVeldom06_IsLoaded()) Unload(frmVeldom06());
-        if (frmVeldom07_IsLoaded()) Unload(frmVeldom07());
-        if (frmVeldom18_IsLoaded()) Unload(frmVeldom18());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
+        home.Einde();
         prompts.reset();
-        home.reset();
         TaalNummer = 10;
     }
 

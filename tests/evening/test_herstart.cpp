@@ -7,9 +7,9 @@
 // before the write or as after it, and the next start removes the
 // leftovers and reads it all.
 //
-// The test runs itself as the child that is killed: the child slots do
-// nothing unless HERSTART_CHILD is set. kill_at_write (preloaded) does the
-// killing and logs every write that reached its rename.
+// The test runs itself as the child that is killed: "--child <slot>" runs
+// a slot of the child class instead of the tests. kill_at_write
+// (preloaded) does the killing and logs every write that reached its rename.
 #include <QApplication>
 #include <QDirIterator>
 #include <QProcess>
@@ -29,11 +29,14 @@
 #include "platform/Prompt.h"
 #include "shared/GroepBestand.h"
 #include "results/SchrijfWachtrij.h"
+#include "results/StartWedstrijd11.h"
 #include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
+#include "support/ChildMain.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -119,7 +122,6 @@ struct Kind {
         QDir().mkpath(log());
         QDir().mkpath(dir.filePath("user"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HERSTART_CHILD", "1");
         env.insert("DROVIK_HOME", home());
         env.insert("HOME", dir.filePath("user"));  // nothing outside the run's folder
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -129,7 +131,7 @@ struct Kind {
         QProcess p;
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QCoreApplication::applicationFilePath(), {slot});
+        p.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments(slot));
         klaar = p.waitForFinished(20000);
         if (!klaar) {
             p.kill();
@@ -161,22 +163,6 @@ QString Verschil(const Bestanden& is, const Bestanden& moet) {
     return v.join(", ");
 }
 
-frmVeldom11Form& OpenUitslagen() {
-    frmVeldom01().Show();
-    DoEvents();
-    frmVeldom01().cmdInvoeren.Click();
-    DoEvents();
-    return frmVeldom11();
-}
-
-bool Kies(ListBox& lijst, const QString& naam) {
-    const int i = int(lijst.Items().indexOf(naam));
-    if (i < 0) return false;
-    lijst.SetListIndex(-1);
-    lijst.SetListIndex(i);
-    return true;
-}
-
 void Tik(frmVeldom11Form& f, const QString& tekst) { QTest::keyClicks(f.txtContract.widget(), tekst); }
 
 }  // namespace
@@ -184,8 +170,9 @@ void Tik(frmVeldom11Form& f, const QString& tekst) { QTest::keyClicks(f.txtContr
 class TestHerstart : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
-    bool kind = qEnvironmentVariableIsSet("HERSTART_CHILD");
+protected:
+    testsupport::VensterThuis home;
+    bool kind = false;  // a child run (see KindHerstart)
 
     void SluitAlles() {
         if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
@@ -194,15 +181,11 @@ class TestHerstart : public QObject {
         DoEvents();
     }
     void SchrijfGroep() {
-        QVector<groep::Paar> p;
-        for (int i = 1; i <= 8; ++i)
-            p.push_back({{QStringLiteral("Speler %1a").arg(i), QStringLiteral("a%1@club.test").arg(i)},
-                         {QStringLiteral("Speler %1b").arg(i), QStringLiteral("b%1@club.test").arg(i)}});
         QString fout;
-        QVERIFY2(groep::SchrijfGroep("Groep", p, &fout), qPrintable(fout));
+        QVERIFY2(SchrijfGroepVanParen("Groep", 8, &fout), qPrintable(fout));
     }
     void MaakWedstrijd(frmVeldom11Form& f) {
-        QVERIFY(Kies(f.lstGroepen, "Groep"));
+        QVERIFY(KiesInLijst(f.lstGroepen, "Groep"));
         f.cmdOpslaanAls.Click();
         QVERIFY(frmVeldom02_IsLoaded());
         frmVeldom02().txtBestandsNaam.SetText("Avond");
@@ -325,18 +308,16 @@ private slots:
         SessieNaam.clear();
         // A child works in the folder its parent gave it.
         if (kind) return;
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
+        home.Begin();
     }
     void cleanup() {
         SluitAlles();
-        home.reset();
+        home.Einde();
     }
 
     // --- the proofs -----------------------------------------------------
 
     void saveASetOverAnother() {
-        if (kind) QSKIP("the parent's work");
         // Version A: a dealt set, saved as "Avond".
         frmVeldom01().Show();
         frmVeldom01().cmdStart.Click();
@@ -347,17 +328,15 @@ private slots:
     }
 
     void createAMatchFromAGroup() {
-        if (kind) QSKIP("the parent's work");
         SchrijfGroep();
         Bewijs("childMatch", "resultaten/Avond");
     }
 
     void enterTheLastTableOfABoard() {
-        if (kind) QSKIP("the parent's work");
         // Match "Avond" of 8 pairs, started, board 1 with 3 of its 4 tables.
         SchrijfGroep();
         testsupport::PromptScript prompts;
-        frmVeldom11Form& f = OpenUitslagen();
+        frmVeldom11Form& f = OpenInvoer();
         MaakWedstrijd(f);
         f.cmdStart.Click();
         f.cmdSpel_Click(1);
@@ -373,10 +352,9 @@ private slots:
     // table is typed: a write still waiting would take a newer version in
     // its place, and the proof needs every run to make the same writes.)
     void enterAWholeBoardWhileItsWritesRunBehind() {
-        if (kind) QSKIP("the parent's work");
         SchrijfGroep();
         testsupport::PromptScript prompts;
-        frmVeldom11Form& f = OpenUitslagen();
+        frmVeldom11Form& f = OpenInvoer();
         MaakWedstrijd(f);
         f.cmdStart.Click();
         SluitAlles();
@@ -389,11 +367,10 @@ private slots:
     // match under its name (the new one: it was whole before anything
     // moved), and nothing left aside.
     void saveAMatchOverAnotherWithoutExchangingFolders() {
-        if (kind) QSKIP("the parent's work");
         SchrijfGroep();
         {
             testsupport::PromptScript prompts;
-            frmVeldom11Form& f = OpenUitslagen();
+            frmVeldom11Form& f = OpenInvoer();
             MaakWedstrijd(f);
             f.cmdStart.Click();
             f.cmdSpel_Click(1);
@@ -431,11 +408,10 @@ private slots:
     // boards are still queued for a slow disk: the program writes them all
     // and ends normally; the next start finds every board done and whole.
     void sigtermWritesWhatIsQueued() {
-        if (kind) QSKIP("the parent's work");
         SchrijfGroep();
         {
             testsupport::PromptScript prompts;
-            frmVeldom11Form& f = OpenUitslagen();
+            frmVeldom11Form& f = OpenInvoer();
             MaakWedstrijd(f);
             f.lblAantal.SetCaption("6");
             f.cmdStart.Click();
@@ -467,10 +443,18 @@ private slots:
         QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0, k.uit.constData());
     }
 
-    // --- what the child does ----------------------------------------------
+};
 
+// What the child does: started by the proofs above with the slot's name
+// after "--child", in the folder they gave it.
+class KindHerstart : public TestHerstart {
+    Q_OBJECT
+
+public:
+    KindHerstart() { kind = true; }
+
+private slots:
     void childSave() {
-        if (!kind) QSKIP("run by the parent");
         testsupport::PromptScript prompts;
         prompts.answer(vbYes);  // overwrite "Avond"
         frmVeldom01Form& f = frmVeldom01();
@@ -490,16 +474,14 @@ private slots:
     }
 
     void childMatch() {
-        if (!kind) QSKIP("run by the parent");
         testsupport::PromptScript prompts;
-        MaakWedstrijd(OpenUitslagen());
+        MaakWedstrijd(OpenInvoer());
     }
 
     void childResult() {
-        if (!kind) QSKIP("run by the parent");
         testsupport::PromptScript prompts;
-        frmVeldom11Form& f = OpenUitslagen();
-        QVERIFY(Kies(f.lstUitslagen, "Avond"));
+        frmVeldom11Form& f = OpenInvoer();
+        QVERIFY(KiesInLijst(f.lstUitslagen, "Avond"));
         f.cmdStart.Click();
         f.cmdSpel_Click(1);
         Tik(f, "3a-1w");
@@ -507,10 +489,9 @@ private slots:
     }
 
     void childWholeBoard() {
-        if (!kind) QSKIP("run by the parent");
         testsupport::PromptScript prompts;
-        frmVeldom11Form& f = OpenUitslagen();
-        QVERIFY(Kies(f.lstUitslagen, "Avond"));
+        frmVeldom11Form& f = OpenInvoer();
+        QVERIFY(KiesInLijst(f.lstUitslagen, "Avond"));
         f.cmdStart.Click();
         f.cmdSpel_Click(1);
         // Each table's writes go to the writer once its key is handled.
@@ -523,21 +504,19 @@ private slots:
     }
 
     void childMatchOver() {
-        if (!kind) QSKIP("run by the parent");
         testsupport::PromptScript prompts;
         prompts.answer(vbYes);  // replace the match "Avond"
-        MaakWedstrijd(OpenUitslagen());
+        MaakWedstrijd(OpenInvoer());
     }
 
     void childTypesUntilSigterm() {
-        if (!kind) QSKIP("run by the parent");
         testsupport::PromptScript prompts;
         // Ending as the program does: End writes what is queued and exits.
         SetEndHandler({});
         SetDefaultEndHandler({});
         QVERIFY(EndOnTerminationSignals());
-        frmVeldom11Form& f = OpenUitslagen();
-        QVERIFY(Kies(f.lstUitslagen, "Avond"));
+        frmVeldom11Form& f = OpenInvoer();
+        QVERIFY(KiesInLijst(f.lstUitslagen, "Avond"));
         f.cmdStart.Click();
         for (int b = 1; b <= 6; ++b) {
             f.cmdSpel_Click(b);
@@ -561,17 +540,16 @@ private slots:
     // when its pairs are there (a match folder with nothing in it yet is
     // listed, but not started).
     void childStart() {
-        if (!kind) QSKIP("run by the parent");
         testsupport::PromptScript prompts;  // any message fails the restart
         frmVeldom01Form& h = frmVeldom01();
         h.Show();
         DoEvents();
-        QCOMPARE(Kies(h.lstSpellen, "Avond"), qgetenv("HERSTART_SET") == "1");
+        QCOMPARE(KiesInLijst(h.lstSpellen, "Avond"), qgetenv("HERSTART_SET") == "1");
         if (qgetenv("HERSTART_SET") == "1")
             QCOMPARE((h.lstSpellenSet.Items().join("\r\n") + "\r\n").toLatin1(),
                      testsupport::ReadTestFile(spel::SpelSetPad("Avond")));
-        frmVeldom11Form& f = OpenUitslagen();
-        Kies(f.lstUitslagen, "Avond");
+        frmVeldom11Form& f = OpenInvoer();
+        KiesInLijst(f.lstUitslagen, "Avond");
         if (qgetenv("HERSTART_MATCH") == "1") {
             QCOMPARE(f.lstParen.ListCount(), 8);
             QVERIFY(f.cmdStart.Enabled());
@@ -582,5 +560,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHerstart)
+DROVIK_TEST_MAIN_WITH_CHILD(QApplication, TestHerstart, KindHerstart)
 #include "test_herstart.moc"

@@ -22,6 +22,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -36,7 +37,7 @@ QStringList Regels(const QString& pad) {
 class TestFrmVeldom15 : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     // Deals a set in the main window, shows board `bord` and opens the
     // lessons window through the lessons button (made visible by Ctrl+Alt+S).
@@ -84,17 +85,11 @@ private slots:
         SetEndHandler([] {});
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        TaalNummer = 10;
+        home.Begin();
         AanroepScherm = 0;
     }
     void cleanup() {
-        if (frmVeldom15_IsLoaded()) Unload(frmVeldom15());
-        if (frmVeldom08_IsLoaded()) Unload(frmVeldom08());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void lessonFromDealToExportedSet() {

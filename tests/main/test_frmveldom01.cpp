@@ -22,6 +22,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -44,7 +45,7 @@ QStringList SetRegels(int n) {
 
 class TestFrmVeldom01 : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     // Any prompt a test does not expect fails it instead of waiting.
     std::unique_ptr<testsupport::PromptScript> geenVragen;
     int ends = 0;
@@ -93,16 +94,13 @@ private slots:
         SetEndHandler([this] { ++ends; });
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
+        home.Begin({.taal = 0});
         geenVragen = std::make_unique<testsupport::PromptScript>();
         ends = 0;
     }
     void cleanup() {
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
+        home.Einde();
         geenVragen.reset();
-        home.reset();
     }
 
     void startUpDefaults() {

@@ -10,13 +10,14 @@
 #include "platform/Events.h"
 #include "shared/BasVeldom.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
 class TestKalenderVenster : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     // Shows month m of year j (list choices, as the user makes them).
     frmVeldom03Form& Toon(int jaar, int maand) {
@@ -40,15 +41,12 @@ class TestKalenderVenster : public QObject {
 private slots:
     void initTestCase() { SetupApplication(*qApp); }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        TaalNummer = 10;
+        home.Begin({.mailTxt = false});
         KalenderModus = 0;
         GekozenDatum = "vorige";
     }
     void cleanup() {
-        if (frmVeldom03_IsLoaded()) Unload(frmVeldom03());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void opensOnTodayWithNothingChosen() {

@@ -20,6 +20,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -132,7 +133,7 @@ bool InVenster(const Spel& s, int lo, int hi) {
 
 class TestOpeningSoorten : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     std::unique_ptr<testsupport::PromptScript> vragen;
 
     void Ini(const QString& sectie, const QString& sleutel, const QString& waarde) {
@@ -173,16 +174,12 @@ private slots:
         SetEndHandler([] {});
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
+        home.Begin({.taal = 0});
         vragen = std::make_unique<testsupport::PromptScript>();
     }
     void cleanup() {
-        if (frmVeldom06_IsLoaded()) Unload(frmVeldom06());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
+        home.Einde();
         vragen.reset();
-        home.reset();
         TaalNummer = 10;
     }
 

@@ -18,6 +18,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -43,7 +44,7 @@ Form* Actief() { return ActiveForm(); }
 class TestSaveas : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     // The file image of the set dealt for the test.
     QStringList Set;
 
@@ -99,8 +100,7 @@ private slots:
         SetEndHandler([] {});
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
+        home.Begin({.taal = 0});
         Set.clear();
         TaalNummer = 10;
         NieuweNaam.clear();
@@ -109,11 +109,7 @@ private slots:
         KalenderModus = 0;
     }
     void cleanup() {
-        if (frmVeldom03_IsLoaded()) Unload(frmVeldom03());
-        if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void layoutAndCaptions() {

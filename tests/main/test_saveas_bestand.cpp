@@ -36,7 +36,7 @@ private slots:
     }
     void refusedNamesWriteNothingAnywhere() {
         testsupport::TempHome home;
-        for (const QString& naam : {"../taal", "..", ".", "a/b", "a\\b", "a|b", "x.txt", "a\tb", "  "}) {
+        for (const QString& naam : QStringList{"../taal", "..", ".", "a/b", "a\\b", "a|b", "x.txt", "a\tb", "  "}) {
             QCOMPARE(BewaarRegels("Spellen", naam, {"a"}, Weiger,
                                   [](const QString&) { return true; }),
                      BewaarUitkomst::OngeldigeNaam);

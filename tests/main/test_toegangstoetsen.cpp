@@ -36,6 +36,7 @@
 #include "shared/BasVeldom.h"
 #include "support/MailTxtFixture.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -117,7 +118,7 @@ QStringList Toestand(Form& f) {
 
 class TestToegangsToetsen : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     QStringList fouten;
 
     // Checks the window as it stands; `waar` names it in the failures.
@@ -158,15 +159,12 @@ private slots:
         SetEndHandler([] {});
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
+        home.Begin({.taal = 0});
         AanroepScherm = 0;
         fouten.clear();
     }
     void cleanup() {
-        UnloadAll();
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void everyWindowHasItsOwnAccessKeys_data() {

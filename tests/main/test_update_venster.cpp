@@ -23,12 +23,13 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 class TestUpdateVenster : public QObject {
     Q_OBJECT
     QTemporaryDir site_;
     testsupport::LocalServer server_;
-    std::unique_ptr<testsupport::TempHome> home_;
+    testsupport::VensterThuis home_;
     QStringList opened_;
     int ends_ = 0;
 
@@ -77,18 +78,14 @@ private slots:
         platform::SetOnlineForTests(std::nullopt);
     }
     void init() {
-        home_ = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
+        home_.Begin({.taal = 0});
         platform::SetOnlineForTests(false);
         WebsiteBereikbaar = false;
         opened_.clear();
         ends_ = 0;
     }
     void cleanup() {
-        if (frmVeldom01_IsLoaded())
-            platform::Unload(frmVeldom01());
-        platform::DoEvents();
-        home_.reset();
+        home_.Einde();
     }
 
     void noNewerVersionKeepsTheButtonHidden() {

@@ -12,6 +12,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -35,20 +36,14 @@ QStringList Indeling(Form& f) {
 
 class TestVenstersToetsen : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
 private slots:
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        TaalNummer = 10;
+        home.Begin({.instellingen = true});
     }
     void cleanup() {
-        if (frmVeldom06_IsLoaded()) Unload(frmVeldom06());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void boardCountFrom24To3WithTheArrowKey() {

@@ -16,6 +16,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -48,7 +49,7 @@ QString Klembord() { return QGuiApplication::clipboard()->text(); }
 
 class TestKlembordVenster : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     void Sluit() {
         if (frmVeldom17_IsLoaded()) Unload(frmVeldom17());
@@ -58,9 +59,7 @@ class TestKlembordVenster : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
+        home.Begin({.instellingen = true, .taal = 0});
         // The main window takes the ten setting from taal.ini when it loads.
         SchrijfIni("Tien", "Tien", "1", IniBestand);
         TaalNummer = 10;
@@ -69,7 +68,7 @@ private slots:
     }
     void cleanup() {
         Sluit();
-        home.reset();
+        home.Einde();
     }
 
     void chooseLayoutPressStartReadClipboard() {

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include "platform/AtomicFile.h"
+#include "support/ChildMain.h"
 
 namespace {
 
@@ -41,26 +42,26 @@ QString SnelleMap() { return QFileInfo(QStringLiteral("/dev/shm")).isWritable() 
 class TestAtomicFileRechten : public QObject {
     Q_OBJECT
 
-    bool kind = qEnvironmentVariableIsSet("RECHTEN_CHILD");
-
 private slots:
     void newFilesFollowTheStartUmaskWhileOtherThreadsMakeFiles() {
-        if (kind) QSKIP("the parent's work");
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("RECHTEN_CHILD", "1");
-        p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.setChildProcessModifier([] { ::umask(027); });
-        p.start(QCoreApplication::applicationFilePath(), {"childMakesFilesInThreeThreads"});
+        p.start(QCoreApplication::applicationFilePath(),
+                testsupport::ChildArguments("childMakesFilesInThreeThreads"));
         QVERIFY(p.waitForFinished(120000));
         const QByteArray uit = p.readAll();
         QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, uit.constData());
-        QVERIFY2(uit.contains("PASS   : TestAtomicFileRechten::childMakesFilesInThreeThreads"), uit.constData());
+        QVERIFY2(uit.contains("PASS   : KindAtomicFileRechten::childMakesFilesInThreeThreads"), uit.constData());
     }
+};
 
+// The child, started with umask 027 by the test above.
+class KindAtomicFileRechten : public QObject {
+    Q_OBJECT
+
+private slots:
     void childMakesFilesInThreeThreads() {
-        if (!kind) QSKIP("run by the parent");
         QCOMPARE(HuidigeUmask(), 027);
         QTemporaryDir map(SnelleMap() + QStringLiteral("/rechten-XXXXXX"));
         QVERIFY(map.isValid());
@@ -103,5 +104,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAtomicFileRechten)
+DROVIK_TEST_MAIN_WITH_CHILD(QCoreApplication, TestAtomicFileRechten, KindAtomicFileRechten)
 #include "test_atomicfile_rechten.moc"

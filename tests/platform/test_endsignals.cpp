@@ -14,6 +14,7 @@
 
 #include "platform/EndSignals.h"
 #include "platform/Events.h"
+#include "support/ChildMain.h"
 
 namespace {
 
@@ -30,8 +31,6 @@ void MerkEinde(const char* hoe) {
 class TestEndSignals : public QObject {
     Q_OBJECT
 
-    const bool kind = qEnvironmentVariableIsSet("EINDE_MAP");
-
     // Runs `slot` in a child; its exit status and code.
     QPair<QProcess::ExitStatus, int> Kind(const QString& map, const QString& slot) {
         QProcess p;
@@ -39,7 +38,7 @@ class TestEndSignals : public QObject {
         env.insert("EINDE_MAP", map);
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QCoreApplication::applicationFilePath(), {slot});
+        p.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments(slot));
         if (!p.waitForFinished(30000)) p.kill();
         p.waitForFinished(5000);
         return {p.exitStatus(), p.exitCode()};
@@ -47,7 +46,6 @@ class TestEndSignals : public QObject {
 
 private slots:
     void termAndHangUpEndTheProgramAfterItsLastWork() {
-        if (kind) QSKIP("the parent's work");
         for (const char* slot : {"childGetsTerm", "childGetsHangUp"}) {
             QTemporaryDir map;
             const auto [status, code] = Kind(map.path(), slot);
@@ -57,15 +55,21 @@ private slots:
     }
 
     void quittingDoesTheLastWork() {
-        if (kind) QSKIP("the parent's work");
         QTemporaryDir map;
         const auto [status, code] = Kind(map.path(), "childQuits");
         QVERIFY(status == QProcess::NormalExit);
         QVERIFY(QFile::exists(map.filePath("childQuits")));
     }
 
+};
+
+// The children the test above starts, each in a folder of its own
+// (EINDE_MAP).
+class KindEndSignals : public QObject {
+    Q_OBJECT
+
+private slots:
     void childGetsTerm() {
-        if (!kind) QSKIP("run by the parent");
         platform::SetEndHandler({});
         platform::SetDefaultEndHandler({});
         MerkEinde("childGetsTerm");
@@ -76,7 +80,6 @@ private slots:
     }
 
     void childGetsHangUp() {
-        if (!kind) QSKIP("run by the parent");
         platform::SetEndHandler({});
         platform::SetDefaultEndHandler({});
         MerkEinde("childGetsHangUp");
@@ -87,7 +90,6 @@ private slots:
     }
 
     void childQuits() {
-        if (!kind) QSKIP("run by the parent");
         MerkEinde("childQuits");
         QVERIFY(platform::EndOnTerminationSignals());
         QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
@@ -95,5 +97,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestEndSignals)
+DROVIK_TEST_MAIN_WITH_CHILD(QCoreApplication, TestEndSignals, KindEndSignals)
 #include "test_endsignals.moc"

@@ -305,6 +305,7 @@ private slots:
         ShowsItselfForm& f = frmZelf();
         QCOMPARE(f.log, (QStringList{"load done", "activate"}));
         QCOMPARE(ActiveForm(), static_cast<Form*>(&f));
+        QVERIFY(frmZelf_IsLoaded());
     }
 
     void timerStopsWithItsWindow() {

@@ -19,6 +19,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -56,7 +57,7 @@ void SchrijfWedstrijd(const QString& naam, const QString& eerstePaar) {
 
 class TestFocusLijsten : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     void NamenBestand(const QString& naam, int aantal) {
         QByteArray inhoud;
@@ -71,10 +72,7 @@ class TestFocusLijsten : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        TaalNummer = 10;
+        home.Begin({.instellingen = true});
         NieuweNaam.clear();
     }
     void cleanup() {
@@ -84,13 +82,7 @@ private slots:
             frmVeldom04().GridOpgeslagen();
             Unload(frmVeldom04());
         }
-        for (Form* f : FormsInZOrder())
-            if (f->Name() == "frmVeldom05" || f->Name() == "frmVeldom11") Unload(*f);
-        if (frmVeldom05_IsLoaded()) Unload(frmVeldom05());
-        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();  // every composer and results window too, however many are open
     }
 
     void composerTabsThroughWithoutTouchingThePairs() {

@@ -21,6 +21,7 @@
 #include "support/GewoneGebruiker.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -53,7 +54,7 @@ QString Wind(frmVeldom05Form& f) { return f.lblWind[0].Caption() + f.lblWind[1].
 
 class TestFrmVeldom05 : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     void NamenBestand(const QString& naam, int aantal, const QString& voor = "Speler") {
         QByteArray inhoud;
@@ -82,20 +83,13 @@ class TestFrmVeldom05 : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        TaalNummer = 10;
+        home.Begin({.instellingen = true});
         NieuweNaam.clear();
         SchrijfIni("Standaard", "Spellen", "3", IniBestand);
     }
     void cleanup() {
         testsupport::PromptScript prompts;
-        if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
-        if (frmVeldom05_IsLoaded()) Unload(frmVeldom05());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void composeEightPairsSaveGroupCreateMatchReopenBoth() {

@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(SchoonInvoer("a....b"), QString("a.b"));
         QCOMPARE(SchoonInvoer(""), QString());
         // What cannot be stored is left for the refusal, never altered.
-        for (const QString t : {QString("Jan|Jansen"), QString("Jansen - de Vries"), QString("a~b"),
+        for (const QString& t : {QString("Jan|Jansen"), QString("Jansen - de Vries"), QString("a~b"),
                                 QString::fromUtf8("Zoë O'Brien-Łukasz")})
             QCOMPARE(SchoonInvoer(t), t);
     }
@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(InvoerBezwaar("Jan|Jansen", true), QString("Deze tekens zijn niet toegestaan.\n\n|"));
         QCOMPARE(InvoerBezwaar("jan|@x.nl", false), QString("Deze tekens zijn niet toegestaan.\n\n|"));
         // The separators of a pair line and of the overview, in a name.
-        for (const QString n : {QString("Jansen - de Vries"), QString("a~b"), QString(" - ")})
+        for (const QString& n : {QString("Jansen - de Vries"), QString("a~b"), QString(" - ")})
             QVERIFY2(InvoerBezwaar(n, true).contains("\" - \""), qPrintable(n));
         QVERIFY(NaamBruikbaarInPaar("Jansen-de Vries"));
         QVERIFY(NaamBruikbaarInPaar("A -B"));

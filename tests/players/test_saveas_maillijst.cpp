@@ -17,27 +17,21 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
 class TestSaveasMaillijst : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
 private slots:
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        TaalNummer = 10;
+        home.Begin({.instellingen = true});
     }
     void cleanup() {
         testsupport::PromptScript prompts;
-        if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
-        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void theGroupInTheMailListsPlaceIsReadSafely() {

@@ -1,24 +1,63 @@
 #pragma once
 // For the results entry tests: a match "W" of `paren` pairs (pair i is
 // "Ai - Bi") written into the program folder, and the results entry window
-// opened from the main window with that match started.
+// opened from the main window with that match started; and the steps the
+// tests of a match made from a group share.
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 #include "main/frmVeldom01.h"
+#include "platform/Events.h"
 #include "results/frmVeldom11.h"
+#include "shared/GroepBestand.h"
 #include "support/TestSupport.h"
 
-inline frmVeldom11Form& StartWedstrijdW(testsupport::TempHome& home, int paren) {
+// `thuis`: the program folder.
+inline frmVeldom11Form& StartWedstrijdW(const QString& thuis, int paren) {
     QByteArray regels;
     for (int i = 1; i <= paren; ++i)
         regels += QStringLiteral("%1. A%2 - B%2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
-    testsupport::WriteTestFile(home.file("resultaten/W/W.txt"), regels);
+    testsupport::WriteTestFile(thuis + "/resultaten/W/W.txt", regels);
     frmVeldom01().Show();
     frmVeldom01().cmdInvoeren.Click();
     frmVeldom11Form& f = frmVeldom11();
     f.lstUitslagen.SetListIndex(int(f.lstUitslagen.Items().indexOf("W")));
     f.cmdStart.Click();
     return f;
+}
+
+inline frmVeldom11Form& StartWedstrijdW(testsupport::TempHome& home, int paren) {
+    return StartWedstrijdW(home.path(), paren);
+}
+
+// The group `naam` of `paren` pairs, "Speler Na" and "Speler Nb" with an
+// address each, written through the program's group file writer.
+inline bool SchrijfGroepVanParen(const QString& naam, int paren, QString* fout) {
+    QVector<groep::Paar> p;
+    for (int i = 1; i <= paren; ++i)
+        p.push_back({{QStringLiteral("Speler %1a").arg(i), QStringLiteral("a%1@club.test").arg(i)},
+                     {QStringLiteral("Speler %1b").arg(i), QStringLiteral("b%1@club.test").arg(i)}});
+    return groep::SchrijfGroep(naam, p, fout);
+}
+
+// The results entry window, opened from the main window's button.
+inline frmVeldom11Form& OpenInvoer() {
+    frmVeldom01Form& h = frmVeldom01();
+    h.Show();
+    platform::DoEvents();
+    h.cmdInvoeren.Click();
+    platform::DoEvents();
+    return frmVeldom11();
+}
+
+// Selects `naam` in a list as a click does (the click event runs even when
+// it was selected already); false when the list lacks it.
+inline bool KiesInLijst(platform::ListBox& lijst, const QString& naam) {
+    const int i = int(lijst.Items().indexOf(naam));
+    if (i < 0) return false;
+    lijst.SetListIndex(-1);
+    lijst.SetListIndex(i);
+    return true;
 }

@@ -123,9 +123,9 @@ private slots:
     }
 
     void secondAndThirdPositions() {
-        for (const QString& s : {"3a", "3s", "3h", "3r", "3k"})
+        for (const QString& s : QStringList{"3a", "3s", "3h", "3r", "3k"})
             QCOMPARE(Typ(s, NL), QString(s));
-        for (const QString& s : {"3a", "3s", "3h", "3d", "3c"})
+        for (const QString& s : QStringList{"3a", "3s", "3h", "3d", "3c"})
             QCOMPARE(Typ(s, EN), QString(s));
         QCOMPARE(Typ("3d", NL), QString("3"));   // filtered: no Dutch letter
         QCOMPARE(Typ("3r", EN), QString("3"));
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(Typ("3n", NL), QString("3"));
         QCOMPARE(Typ("3x", NL), QString("3"));   // swallowed by the key filter
         QCOMPARE(Typ("3a1", NL), QString("3a")); // "1" removed at position 3
-        for (const QString& s : {"3ac", "3a+", "3a-"})
+        for (const QString& s : QStringList{"3ac", "3a+", "3a-"})
             QCOMPARE(Typ(s, NL), QString(s));
         QCOMPARE(Typ("4cc", EN), QString("4cc"));
         QCOMPARE(Typ("3an", NL), QString("3a"));
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(u.goed && u.compleet);
         QCOMPARE(u.kant, 1);
         // A whole text is checked, not only its last character.
-        for (const QString& t : {"3a-0n", "3a+-1n", "9z+9n", "3a+!n", "xyz", "Pn", "Nn"}) {
+        for (const QString& t : QStringList{"3a-0n", "3a+-1n", "9z+9n", "3a+!n", "xyz", "Pn", "Nn"}) {
             u = BeoordeelInvoer(t, NL);
             QVERIFY2(!u.goed && !u.compleet, qPrintable(t));
         }
@@ -296,7 +296,7 @@ private slots:
         QCOMPARE(OpslagVorm("4CC!!", EN), QString("4KC!!"));
         QCOMPARE(OpslagVorm("3H-2", EN), QString("3H-2"));
         QCOMPARE(OpslagVorm("3R+1", NL), QString("3R+1"));
-        for (const QString& t : {"P", "N", "60.00%", "", ".00%", "3D+1"})
+        for (const QString& t : QStringList{"P", "N", "60.00%", "", ".00%", "3D+1"})
             QCOMPARE(OpslagVorm(t, NL), QString(t));  // no contract in Dutch: unchanged
         // Shown in the letters of the language; old English files read too.
         QCOMPARE(SchermVorm("3R+1", EN), QString("3D+1"));
@@ -304,10 +304,10 @@ private slots:
         QCOMPARE(SchermVorm("4KC", NL), QString("4KC"));
         QCOMPARE(SchermVorm("3D+1", NL), QString("3R+1"));
         QCOMPARE(SchermVorm("4CC!", NL), QString("4KC!"));
-        for (const QString& t : {"P", "N", "40.00%", ""})
+        for (const QString& t : QStringList{"P", "N", "40.00%", ""})
             QCOMPARE(SchermVorm(t, EN), QString(t));
         // A round trip through the stored form keeps every contract.
-        for (const QString& t : {"3D+1", "4CC", "7A-13!!", "2S!", "5H+2!!"})
+        for (const QString& t : QStringList{"3D+1", "4CC", "7A-13!!", "2S!", "5H+2!!"})
             QCOMPARE(SchermVorm(OpslagVorm(t, EN), EN), QString(t));
     }
 };

@@ -21,6 +21,7 @@
 #include "results/ContractNotatie.h"
 #include "results/Matchpunten.h"
 #include "results/SchrijfWachtrij.h"
+#include "results/StartWedstrijd11.h"
 #include "results/Score.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
@@ -30,6 +31,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 #include "results/VulAlleSpellen11.h"
 #include "results/frmVeldom12.h"
 
@@ -70,34 +72,17 @@ void Tik(frmVeldom11Form& f, const QString& tekst, bool enter = false) {
 class TestFrmVeldom11 : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     void SchrijfTaal(int taal) {
         testsupport::WriteTestFile(home->file("taal.ini"),
                                    QByteArray("[Taal]\r\nnummer=") + QByteArray::number(taal) + "\r\n");
     }
     void SchrijfGroep(const QString& naam, int paren) {
-        QVector<groep::Paar> p;
-        for (int i = 1; i <= paren; ++i)
-            p.push_back({{QStringLiteral("Speler %1a").arg(i), QStringLiteral("a%1@club.test").arg(i)},
-                         {QStringLiteral("Speler %1b").arg(i), QStringLiteral("b%1@club.test").arg(i)}});
         QString fout;
-        QVERIFY2(groep::SchrijfGroep(naam, p, &fout), qPrintable(fout));
+        QVERIFY2(SchrijfGroepVanParen(naam, paren, &fout), qPrintable(fout));
     }
-    frmVeldom11Form& Open() {
-        frmVeldom01Form& h = frmVeldom01();
-        h.Show();
-        DoEvents();
-        h.cmdInvoeren.Click();
-        DoEvents();
-        return frmVeldom11();
-    }
-    void Kies(ListBox& lijst, const QString& naam) {
-        const int i = lijst.Items().indexOf(naam);
-        QVERIFY2(i >= 0, qPrintable(naam));
-        lijst.SetListIndex(-1);
-        lijst.SetListIndex(i);
-    }
+    void Kies(ListBox& lijst, const QString& naam) { QVERIFY2(KiesInLijst(lijst, naam), qPrintable(naam)); }
     void SlaOpAls(frmVeldom11Form& f, const QString& naam) {
         f.cmdOpslaanAls.Click();
         QVERIFY(frmVeldom02_IsLoaded());
@@ -109,7 +94,7 @@ class TestFrmVeldom11 : public QObject {
     // starts it.
     frmVeldom11Form& NieuweWedstrijd(const QString& naam, int paren, int spellen = 24) {
         SchrijfGroep(QStringLiteral("Groep"), paren);
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         Kies(f.lstGroepen, "Groep");
         SlaOpAls(f, naam);
         f.vscrAantal.SetValue(48 - spellen);
@@ -159,6 +144,15 @@ class TestFrmVeldom11 : public QObject {
         QCOMPARE(f.msfgResultaat.TextMatrix(f.msfgResultaat.Rows() - 1, bord), mp.totaal);
     }
 
+    // Passes the first `tafels` free tables of the open board (immediate
+    // mode).
+    void Pas(frmVeldom11Form& f, int tafels) {
+        for (int t = 0; t < tafels; ++t) Tik(f, "p");
+    }
+    QString WedstrijdBestand(uitslag::WedstrijdBestand soort, const QString& naam, int bord = 0) {
+        return uitslag::SchrijfPad(soort, naam, bord);
+    }
+
     void VolledigeSessie(int taal) {
         SchrijfTaal(taal);
         testsupport::PromptScript prompts;
@@ -177,7 +171,7 @@ class TestFrmVeldom11 : public QObject {
             QCOMPARE(f.fraScoreBriefjes.Caption().left(TaalTekst(64).size()), TaalTekst(64));
             std::vector<Tafel> tafels;
             for (int t = 0; t < 4; ++t) {
-                Tafel tafel{QStringLiteral("%1 - %2").arg(2 * t + 1).arg(2 * t + 2), Contracten[(3 * b + 5 * t) % 12]};
+                Tafel tafel{QStringLiteral("%1 - %2").arg(2 * t + 1).arg(2 * t + 2), Contracten[(3 * b + 5 * t) % 12], {}, {}};
                 // The prompt names the table being entered.
                 QVERIFY2(f.lblContract.Caption().contains(tafel.paar), qPrintable(f.lblContract.Caption()));
                 if (b == 5 && t == 2) tafel.invoer = "n";
@@ -278,7 +272,7 @@ class TestFrmVeldom11 : public QObject {
         DoEvents();
         QVERIFY(!frmVeldom11_IsLoaded());
         QVERIFY(frmVeldom01().Enabled());
-        frmVeldom11Form& g = Open();
+        frmVeldom11Form& g = OpenInvoer();
         Kies(g.lstUitslagen, "Dinsdag");
         QCOMPARE(g.lblAantal.Caption(), QStringLiteral("24"));
         g.cmdStart.Click();
@@ -306,33 +300,17 @@ private slots:
         SetEndHandler([] {});
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        TaalNummer = 10;
+        home.Begin();
         AanroepScherm = 0;
         SessieNaam.clear();
         SessieBestand.clear();
     }
     void cleanup() {
-        if (frmVeldom13_IsLoaded()) Unload(frmVeldom13());
-        if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
-        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void wholeSessionDutch() { VolledigeSessie(10); }
     void wholeSessionEnglish() { VolledigeSessie(11); }
-
-    // Fills the visible free rows of the open board with "p" up to `tot`
-    // tables (immediate mode).
-    void Pas(frmVeldom11Form& f, int tafels) {
-        for (int t = 0; t < tafels; ++t) Tik(f, "p");
-    }
-    QString WedstrijdBestand(uitslag::WedstrijdBestand soort, const QString& naam, int bord = 0) {
-        return uitslag::SchrijfPad(soort, naam, bord);
-    }
 
     // The group list shows each file as the composer does: its name without
     // the extension, a dot inside the name kept, so the file chosen opens.
@@ -359,7 +337,7 @@ private slots:
         testsupport::PromptScript prompts;
         QDir().mkpath(home->file("resultaten/Club 1"));
         SchrijfGroep("Groep", 4);
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         f.chkSorteer(1).SetValue(1);  // reverse order: "Club 1" stands before "Club"
         QCOMPARE(f.lstUitslagen.Items(), QStringList({"Club 1"}));
         Kies(f.lstGroepen, "Groep");
@@ -383,7 +361,7 @@ private slots:
         SchrijfGroep("Groep", 4);
         testsupport::WriteTestFile(home->file("resultaten/Oud/Oud.txt"), "01. A - B\r\n02. C - D\r\n");
         testsupport::WriteTestFile(home->file("resultaten/Oud/Oud mail.txt"), "01. A|a@x - B|b@x\r\n");
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         Kies(f.lstGroepen, "Groep");
         prompts.answer(vbNo).answer(vbOK);
         SlaOpAls(f, "Oud");
@@ -411,7 +389,7 @@ private slots:
                                    overzicht + "\r\n01. A - B" + nullen + "\r\n02. C - D" + nullen + "\r\n" + nullen + "\r\n");
         testsupport::WriteTestFile(home->file("resultaten/Vreemd/Vreemd.txt"), "01. A - B\r\n02. C - D\r\n");
         testsupport::WriteTestFile(home->file("resultaten/Vreemd/Vreemd.spellen"), "60\r\n");
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         QCOMPARE(f.lblAantal.Caption(), QStringLiteral("24"));
         // A count beyond 48 is refused with a message; the count stays.
         prompts.answer(vbOK);
@@ -451,7 +429,7 @@ private slots:
     void moreThanFortyPairsAreRefusedAtStart() {
         testsupport::PromptScript prompts;
         testsupport::WriteTestFile(home->file("resultaten/W/W.txt"), "01. A - B\r\n02. C - D\r\n");
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         Kies(f.lstUitslagen, "W");
         for (int i = 3; i <= 41; ++i) f.lstParen.AddItem(QStringLiteral("%1. X - Y").arg(i));
         prompts.answer(vbOK);
@@ -653,7 +631,7 @@ private slots:
 
     void englishLegendsAgreeWithTheEnglishAlphabet() {
         SchrijfTaal(11);
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         const QString A = uitslag::NotatieAlfabet(11);
         for (const QString& v : f.lblVoorbeeld.Caption().split(", "))
             QVERIFY2(uitslag::BeoordeelTekst(v, A) == uitslag::Stand::Compleet, qPrintable(v));
@@ -666,7 +644,7 @@ private slots:
     }
 
     void dutchSortBoxesHaveTheirOwnAccessKeys() {
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         QCOMPARE(f.chkSorteer(0).Caption(), QStringLiteral("Sorteer &hoog-laag"));
         QCOMPARE(f.chkSorteer(1).Caption(), QStringLiteral("Sorteer hoog-l&aag"));
         f.chkSorteer(1).SetValue(1);

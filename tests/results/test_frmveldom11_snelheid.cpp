@@ -4,8 +4,8 @@
 // completes a board paints the results grid once, only its column.
 //
 // The slow-disk part runs this test program again as a child with
-// slow_disk preloaded (every fsync takes 300 ms longer); the child slot does
-// nothing unless SNELHEID_CHILD is set.
+// slow_disk preloaded (every fsync takes 300 ms longer), with "--child"
+// and the name of a slot of the child class.
 #include <QApplication>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -28,10 +28,12 @@
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
+#include "support/ChildMain.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "results/StartWedstrijd11.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -58,8 +60,8 @@ QMap<QString, QPair<qulonglong, qlonglong>> Stempels(const QString& map) {
 class TestFrmVeldom11Snelheid : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
-    const bool kind = qEnvironmentVariableIsSet("SNELHEID_CHILD");
+protected:
+    testsupport::VensterThuis home;
 
     frmVeldom11Form& Wedstrijd(int paren) {
         frmVeldom11Form& f = StartWedstrijdW(*home, paren);
@@ -68,22 +70,22 @@ class TestFrmVeldom11Snelheid : public QObject {
         return f;
     }
 
+private:
     // Runs one of this program's child slots on the slow disk, and passes
     // only when that child passed.
     void LaatKindDraaien(const char* slot) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("SNELHEID_CHILD", "1");
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("LD_PRELOAD", SLOW_DISK_LIB);
         env.insert("SLOW_DISK_MS", QString::number(TraagMs));
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(slot)});
+        p.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments(QString::fromLatin1(slot)));
         QVERIFY(p.waitForFinished(120000));
         const QByteArray uit = p.readAll();
         QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, uit.constData());
-        QVERIFY2(uit.contains("PASS   : TestFrmVeldom11Snelheid::" + QByteArray(slot) + "()"), uit.constData());
+        QVERIFY2(uit.contains("PASS   : KindFrmVeldom11Snelheid::" + QByteArray(slot) + "()"), uit.constData());
     }
 
 private slots:
@@ -92,32 +94,82 @@ private slots:
         SetEndHandler([] {});
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        TaalNummer = 10;
+        home.Begin();
         AanroepScherm = 0;
     }
     void cleanup() {
-        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void noKeyWaitsOnASlowDisk() {
-        if (kind) QSKIP("the parent's work");
         LaatKindDraaien("childTypesTwoBoards");
     }
 
     // Closing the window while the files of two boards still wait for the
     // slow disk: the close waits for them, and says how many are left.
     void closingSaysHowManyFilesAreLeft() {
-        if (kind) QSKIP("the parent's work");
         LaatKindDraaien("childClosesWhileWritesWait");
     }
 
+    // The last key of a board fills the board's column of the grid: the grid
+    // is neither hidden nor shown for it and paints once, that column alone.
+    void completingABoardPaintsItsGridColumnOnce() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        f.chkNieuwSpel.SetValue(1);
+        for (const char* c : {"3rco", "3acn", "4hc!n", "2s+1"}) QTest::keyClicks(f.txtContract.widget(), c);
+        DoEvents();
+        struct Teller : QObject {
+            int zichtbaar = 0;
+            QList<QRegion> verf;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Show || e->type() == QEvent::Hide) ++zichtbaar;
+                if (e->type() == QEvent::Paint) verf << static_cast<QPaintEvent*>(e)->region();
+                return false;
+            }
+        } rooster, vlak;
+        QWidget* grid = f.msfgResultaat.widget();
+        grid->installEventFilter(&rooster);
+        grid->findChild<QWidget*>("qt_scrollarea_viewport")->installEventFilter(&vlak);
+        QTest::keyClicks(f.txtContract.widget(), "!n");
+        DoEvents();
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+        QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("2"));
+        QCOMPARE(rooster.zichtbaar, 0);
+        QCOMPARE(vlak.verf.size(), 1);
+        const QRect kolom = f.msfgResultaat.cellRectPixels(0, 1);
+        const QRect geverfd = vlak.verf[0].boundingRect();
+        QCOMPARE(geverfd.left(), kolom.left());
+        QCOMPARE(geverfd.width(), kolom.width());
+        QCOMPARE(prompts.count(), 0);
+    }
+
+    // Opening a complete board recomputes it to the same slip: the board
+    // file, the overview and the done flags stay the files they were.
+    void openingACompleteBoardWritesNothing() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        for (const char* c : {"3rco", "3acn", "4hc!n", "2s+1!n"}) QTest::keyClicks(f.txtContract.widget(), c);
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
+        f.cmdSpel_Click(2);
+        uitslag::WachtOp();
+        const auto voor = Stempels(home->file("resultaten/W"));
+        QVERIFY(voor.size() >= 5);
+        f.cmdSpel_Click(1);
+        QCOMPARE(f.lblMPNZ[0].Caption().isEmpty(), false);
+        uitslag::WachtOp();
+        QCOMPARE(Stempels(home->file("resultaten/W")), voor);
+        QCOMPARE(prompts.count(), 0);
+    }
+};
+
+// The children the tests above run on the slow disk, each with a program
+// folder of its own (the inherited init).
+class KindFrmVeldom11Snelheid : public TestFrmVeldom11Snelheid {
+    Q_OBJECT
+
+private slots:
     void childClosesWhileWritesWait() {
-        if (!kind) QSKIP("run by the parent");
         testsupport::PromptScript prompts;
         frmVeldom11Form& f = Wedstrijd(8);
         f.chkNieuwSpel.SetValue(1);
@@ -152,7 +204,6 @@ private slots:
     // within one fsync, so none waited for a file; afterwards every file
     // is complete.
     void childTypesTwoBoards() {
-        if (!kind) QSKIP("run by the parent");
         testsupport::PromptScript prompts;
         frmVeldom11Form& f = Wedstrijd(8);
         f.chkNieuwSpel.SetValue(1);
@@ -188,60 +239,7 @@ private slots:
         QVERIFY(!overzicht.at(1).at(2).isEmpty());
         QCOMPARE(prompts.count(), 0);
     }
-
-    // The last key of a board fills the board's column of the grid: the grid
-    // is neither hidden nor shown for it and paints once, that column alone.
-    void completingABoardPaintsItsGridColumnOnce() {
-        if (kind) QSKIP("the parent's work");
-        testsupport::PromptScript prompts;
-        frmVeldom11Form& f = Wedstrijd(8);
-        f.chkNieuwSpel.SetValue(1);
-        for (const char* c : {"3rco", "3acn", "4hc!n", "2s+1"}) QTest::keyClicks(f.txtContract.widget(), c);
-        DoEvents();
-        struct Teller : QObject {
-            int zichtbaar = 0;
-            QList<QRegion> verf;
-            bool eventFilter(QObject*, QEvent* e) override {
-                if (e->type() == QEvent::Show || e->type() == QEvent::Hide) ++zichtbaar;
-                if (e->type() == QEvent::Paint) verf << static_cast<QPaintEvent*>(e)->region();
-                return false;
-            }
-        } rooster, vlak;
-        QWidget* grid = f.msfgResultaat.widget();
-        grid->installEventFilter(&rooster);
-        grid->findChild<QWidget*>("qt_scrollarea_viewport")->installEventFilter(&vlak);
-        QTest::keyClicks(f.txtContract.widget(), "!n");
-        DoEvents();
-        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
-        QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("2"));
-        QCOMPARE(rooster.zichtbaar, 0);
-        QCOMPARE(vlak.verf.size(), 1);
-        const QRect kolom = f.msfgResultaat.cellRectPixels(0, 1);
-        const QRect geverfd = vlak.verf[0].boundingRect();
-        QCOMPARE(geverfd.left(), kolom.left());
-        QCOMPARE(geverfd.width(), kolom.width());
-        QCOMPARE(prompts.count(), 0);
-    }
-
-    // Opening a complete board recomputes it to the same slip: the board
-    // file, the overview and the done flags stay the files they were.
-    void openingACompleteBoardWritesNothing() {
-        if (kind) QSKIP("the parent's work");
-        testsupport::PromptScript prompts;
-        frmVeldom11Form& f = Wedstrijd(8);
-        for (const char* c : {"3rco", "3acn", "4hc!n", "2s+1!n"}) QTest::keyClicks(f.txtContract.widget(), c);
-        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
-        f.cmdSpel_Click(2);
-        uitslag::WachtOp();
-        const auto voor = Stempels(home->file("resultaten/W"));
-        QVERIFY(voor.size() >= 5);
-        f.cmdSpel_Click(1);
-        QCOMPARE(f.lblMPNZ[0].Caption().isEmpty(), false);
-        uitslag::WachtOp();
-        QCOMPARE(Stempels(home->file("resultaten/W")), voor);
-        QCOMPARE(prompts.count(), 0);
-    }
 };
 
-QTEST_MAIN(TestFrmVeldom11Snelheid)
+DROVIK_TEST_MAIN_WITH_CHILD(QApplication, TestFrmVeldom11Snelheid, KindFrmVeldom11Snelheid)
 #include "test_frmveldom11_snelheid.moc"

@@ -29,6 +29,7 @@
 #include "support/PromptScript.h"
 #include "results/StartWedstrijd11.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -142,7 +143,7 @@ void Tik(frmVeldom11Form& f, const QString& tekst) { QTest::keyClicks(f.txtContr
 class TestFrmVeldom11Typen : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     // A started match "W" of `paren` pairs with board 1 open, in immediate
     // mode.
@@ -163,16 +164,11 @@ private slots:
         SetEndHandler([] {});
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        TaalNummer = 10;
+        home.Begin();
         AanroepScherm = 0;
     }
     void cleanup() {
-        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     // Three boards typed in one run of keys, each key arriving while the

@@ -20,12 +20,14 @@
 #include "platform/Prompt.h"
 #include "shared/GroepBestand.h"
 #include "results/SchrijfWachtrij.h"
+#include "results/StartWedstrijd11.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 using testsupport::ReadTestFile;
@@ -62,7 +64,7 @@ QStringList Kolom(Grid& g, int c) {
 class TestFrmVeldom11Wedstrijd : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     QString Pad(const QString& wedstrijd, const QString& naam) const {
         return home->file("resultaten/" + wedstrijd + "/" + naam);
@@ -71,20 +73,8 @@ class TestFrmVeldom11Wedstrijd : public QObject {
         WriteTestFile(home->file("taal.ini"), QByteArray("[Taal]\r\nnummer=") + QByteArray::number(taal) + "\r\n");
     }
     void SchrijfGroep(const QString& naam, int paren) {
-        QVector<groep::Paar> p;
-        for (int i = 1; i <= paren; ++i)
-            p.push_back({{QStringLiteral("Speler %1a").arg(i), QStringLiteral("a%1@club.test").arg(i)},
-                         {QStringLiteral("Speler %1b").arg(i), QStringLiteral("b%1@club.test").arg(i)}});
         QString fout;
-        QVERIFY2(groep::SchrijfGroep(naam, p, &fout), qPrintable(fout));
-    }
-    frmVeldom11Form& Open() {
-        frmVeldom01Form& h = frmVeldom01();
-        h.Show();
-        DoEvents();
-        h.cmdInvoeren.Click();
-        DoEvents();
-        return frmVeldom11();
+        QVERIFY2(SchrijfGroepVanParen(naam, paren, &fout), qPrintable(fout));
     }
     void SlaOpAls(frmVeldom11Form& f, const QString& naam) {
         if (!frmVeldom02_IsLoaded()) f.cmdOpslaanAls.Click();
@@ -96,7 +86,7 @@ class TestFrmVeldom11Wedstrijd : public QObject {
     // A new match of four pairs and `spellen` boards, started.
     frmVeldom11Form& Nieuw(const QString& naam, int spellen) {
         SchrijfGroep("Groep", 4);
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         KlikOp(f.lstGroepen, "Groep");
         SlaOpAls(f, naam);
         f.vscrAantal.SetValue(48 - spellen);
@@ -118,20 +108,14 @@ private slots:
         SetEndHandler([] {});
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        TaalNummer = 10;
+        home.Begin();
         AanroepScherm = 0;
         CvnMap.clear();
         SessieNaam.clear();
         SessieBestand.clear();
     }
     void cleanup() {
-        if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
-        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     // The results window reads a pairs file or group file with a line that
@@ -141,7 +125,7 @@ private slots:
         const QByteArray paren = "01. A1 - B1\r\n02. A2\r\n03. A3 - B3\r\n04. A4 - B4\r\n";
         WriteTestFile(Pad("M", "M.txt"), paren);
         WriteTestFile(home->file("groepen/G.txt"), paren);
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         prompts.answer(vbOK);
         KlikOp(f.lstUitslagen, "M");
         QCOMPARE(prompts.count(), 1);
@@ -161,7 +145,7 @@ private slots:
         SchrijfGroep("Groot", 6);
         const QByteArray paren = "01. A - B\r\n02. C - D\r\n03. E - F\r\n04. G - H\r\n";
         WriteTestFile(Pad("M", "M.txt"), paren);
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         KlikOp(f.lstUitslagen, "M");
         QVERIFY(f.cmdStart.Enabled());
         // A group clicked after the match shows the group's pairs: Start
@@ -197,7 +181,7 @@ private slots:
         }
         QVERIFY(QFile::exists(Pad("Club", "Spel 01 Drovik.txt")));
         QCOMPARE(ReadTestFile(Pad("Club", "Club klaar.txt")), QByteArray("110\r\n"));
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         KlikOp(f.lstGroepen, "Groep");
         prompts.answer(vbYes);
         SlaOpAls(f, "Club");
@@ -240,7 +224,7 @@ private slots:
         QVERIFY(voor.contains("Spel 02 Drovik.txt"));
         SchrijfTaal(11);
         TaalNummer = 11;
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         KlikOp(f.lstGroepen, "Groep");
         prompts.answer(vbNo).answer(vbOK);
         SlaOpAls(f, "Club");
@@ -259,7 +243,7 @@ private slots:
         SchrijfGroep("Groep", 4);
         // Only a board file is left of match "Los".
         WriteTestFile(Pad("Los", "Spel 01 Drovik.txt"), "1 - 2~P~P~0~0~1~1\r\n3 - 4~P~P~0~0~1~1\r\n");
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         KlikOp(f.lstGroepen, "Groep");
         prompts.answer(vbNo).answer(vbOK);
         SlaOpAls(f, "Los");
@@ -273,7 +257,7 @@ private slots:
     void aNameTooLongIsRefusedBeforeAnythingIsWritten() {
         testsupport::PromptScript prompts;
         SchrijfGroep("Groep", 4);
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         KlikOp(f.lstGroepen, "Groep");
         prompts.answer(vbOK);
         SlaOpAls(f, QString(250, QLatin1Char('k')));
@@ -311,7 +295,7 @@ private slots:
         // without any result.
         WriteTestFile(Pad("W", "W overzicht.txt"), "~1~2~3\r\n01. Speler 1a - Speler 1b~2~0~~~~9\r\n");
         WriteTestFile(Pad("W", "W klaar.txt"), "111\r\n");
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         KlikOp(f.lstUitslagen, "W");
         prompts.answer(vbOK).answer(vbOK).answer(vbOK);
         f.cmdStart.Click();
@@ -351,7 +335,7 @@ private slots:
         QCOMPARE(bord.count("\r\n"), 2);
         bord.truncate(bord.indexOf("\r\n") + 2);
         WriteTestFile(Pad("W", "Spel 02 Drovik.txt"), bord);
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         KlikOp(f.lstUitslagen, "W");
         prompts.answer(vbOK);
         f.cmdStart.Click();
@@ -436,7 +420,7 @@ private slots:
 
     void englishSortBoxesHaveTheirOwnAccessKeys() {
         SchrijfTaal(11);
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         QCOMPARE(TaalNummer, 11);
         QCOMPARE(f.chkSorteer(0).Caption(), QString("Sort &high-low"));
         QCOMPARE(f.chkSorteer(1).Caption(), QString("Sort high-l&ow"));

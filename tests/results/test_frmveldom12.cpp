@@ -22,6 +22,7 @@
 #include "support/PromptScript.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace uitslag;
 using testsupport::PromptScript;
@@ -79,7 +80,7 @@ QString Vandaag() {
 
 class TestFrmVeldom12 : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     std::unique_ptr<PromptScript> prompts;
     QTemporaryDir spool_, thuis_;
     testsupport::LocalServer sink_;
@@ -98,8 +99,7 @@ private slots:
         qputenv("HOME", thuis_.path().toUtf8());
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        TaalNummer = 10;
+        home.Begin({.mailTxt = false});
         InternetAanwezig = true;
         CvnMap.clear();
         CvnSerie.clear();
@@ -110,12 +110,9 @@ private slots:
         MaakWedstrijd();
     }
     void cleanup() {
-        if (frmVeldom12_IsLoaded()) Unload(frmVeldom12());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
+        home.Einde();
         platform::SetPrinterOverride(nullptr);
-        platform::DoEvents();
         prompts.reset();
-        home.reset();
     }
     void cleanupTestCase() { sink_.stop(); }
 

@@ -22,13 +22,14 @@
 #include "support/PromptScript.h"
 #include "results/StartWedstrijd11.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
 class TestFrmVeldom13 : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     // A started match of `paren` pairs with board 1 open.
     frmVeldom11Form& Wedstrijd(int paren) {
@@ -49,17 +50,11 @@ private slots:
         SetEndHandler([] {});
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        TaalNummer = 10;
+        home.Begin();
         AanroepScherm = 0;
     }
     void cleanup() {
-        if (frmVeldom13_IsLoaded()) Unload(frmVeldom13());
-        if (frmVeldom11_IsLoaded()) Unload(frmVeldom11());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void storesPercentagesAndMatchpointsInTheRow() {

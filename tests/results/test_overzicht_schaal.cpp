@@ -10,6 +10,7 @@
 #include "shared/BasVeldom.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 using namespace uitslag;
@@ -51,22 +52,19 @@ Beeld Kijk(frmVeldom12Form& f) {
 
 class TestOverzichtSchaal : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
 private slots:
     void initTestCase() { SetupApplication(*qApp); }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        TaalNummer = 10;
+        home.Begin({.mailTxt = false});
         InternetAanwezig = true;
         EigenaarNaam = "Bridgeclub Oost";
         MaakWedstrijd("Smal", "Jan");
         MaakWedstrijd("Breed", QString("Marie-Thérèse van Oosterwijk-Bloemendaal de Vries"));
     }
     void cleanup() {
-        if (frmVeldom12_IsLoaded()) Unload(frmVeldom12());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void theSameMatchLooksTheSameAfterWiderOverviews() {

@@ -18,10 +18,12 @@
 #include "platform/Events.h"
 #include "platform/Prompt.h"
 #include "results/SchrijfWachtrij.h"
+#include "results/StartWedstrijd11.h"
 #include "results/UitslagOverzicht.h"
 #include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
+#include "support/ChildMain.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
@@ -35,14 +37,13 @@ const char* const kContracten[] = {"4scz", "3h+1n", "2s+1!n", "3a-1w"};
 QProcess::ExitStatus DraaiKind(const QString& home, const QString& slot, QByteArray& uit, int& code) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("SCHRIJFFOUT_CHILD", "1");
     env.insert("DROVIK_HOME", home);
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("LD_PRELOAD", KILL_AT_WRITE_LIB);
     env.insert("FAIL_NAME", "Spel 03 Drovik");
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(QCoreApplication::applicationFilePath(), {slot});
+    p.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments(slot));
     if (!p.waitForFinished(60000)) {
         p.kill();
         p.waitForFinished(5000);
@@ -63,8 +64,6 @@ QStringList Kolom(const std::vector<QStringList>& grid, int b) {
 class TestSchrijfFout : public QObject {
     Q_OBJECT
 
-    bool kind = qEnvironmentVariableIsSet("SCHRIJFFOUT_CHILD");
-
 private slots:
     void initTestCase() {
         TaalNummer = 10;
@@ -72,7 +71,6 @@ private slots:
     }
 
     void aBoardWhoseFileFailedIsNotDone() {
-        if (kind) QSKIP("the parent's work");
         testsupport::TempHome home;
         testsupport::WriteWorkingMailTxt();
         testsupport::WriteTestFile(home.file("resultaten/W/W.spellen"), "4\r\n");
@@ -80,7 +78,7 @@ private slots:
         int code = -1;
         const QProcess::ExitStatus status = DraaiKind(home.path(), "childTypesFourBoards", uit, code);
         QVERIFY2(status == QProcess::NormalExit && code == 0, uit.constData());
-        QVERIFY2(uit.contains("PASS   : TestSchrijfFout::childTypesFourBoards"), uit.constData());
+        QVERIFY2(uit.contains("PASS   : KindSchrijfFout::childTypesFourBoards"), uit.constData());
 
         // On disk: boards 1, 2 and 4 done and whole, board 3 neither.
         QCOMPARE(testsupport::ReadTestFile(home.file("resultaten/W/W klaar.txt")), QByteArray("1101\r\n"));
@@ -97,18 +95,17 @@ private slots:
                  QStringList());
     }
 
+};
+
+// The child the test above starts on a disk that fails board 3's file.
+class KindSchrijfFout : public TestSchrijfFout {
+    Q_OBJECT
+
+private slots:
     void childTypesFourBoards() {
-        if (!kind) QSKIP("run by the parent");
         testsupport::PromptScript prompts;
         prompts.answer(vbOK);  // the one message about board 3
-        QByteArray regels;
-        for (int i = 1; i <= 8; ++i) regels += QStringLiteral("%1. A%2 - B%2\r\n").arg(i, 2, 10, QChar('0')).arg(i).toLatin1();
-        testsupport::WriteTestFile(qEnvironmentVariable("DROVIK_HOME") + "/resultaten/W/W.txt", regels);
-        frmVeldom01().Show();
-        frmVeldom01().cmdInvoeren.Click();
-        frmVeldom11Form& f = frmVeldom11();
-        f.lstUitslagen.SetListIndex(int(f.lstUitslagen.Items().indexOf("W")));
-        f.cmdStart.Click();
+        frmVeldom11Form& f = StartWedstrijdW(qEnvironmentVariable("DROVIK_HOME"), 8);
         QCOMPARE(f.lblAantal.Caption(), QString("4"));
         for (int b = 1; b <= 4; ++b) {
             f.cmdSpel_Click(b);
@@ -141,5 +138,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSchrijfFout)
+DROVIK_TEST_MAIN_WITH_CHILD(QApplication, TestSchrijfFout, KindSchrijfFout)
 #include "test_schrijffout.moc"

@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(NZ("3R+1N", 0, NL), NZ("3D+1N", 0, EN));
         // A board entered in one language and rescored in the other: the
         // slip text goes to the stored form and back into the other letters.
-        for (const QString& invoer : {"3d+1n", "4cc!o", "5c-2!!w", "6hcz"}) {
+        for (const QString& invoer : QStringList{"3d+1n", "4cc!o", "5c-2!!w", "6hcz"}) {
             const QString opgeslagen = OpslagVorm(SlipTekst(invoer), EN);
             const QString nl = SchermVorm(opgeslagen, NL) + invoer.right(1);
             QCOMPARE(BerekenScore(nl, NL, 3).nz, BerekenScore(invoer, EN, 3).nz);

@@ -85,7 +85,7 @@ private slots:
         // Names that cannot be made.
         QVERIFY(WedstrijdBestandsnaam(WedstrijdBestand::SpelUitslag, W, 0).isEmpty());
         QVERIFY(WedstrijdBestandsnaam(WedstrijdBestand::SpelExport, W, 49).isEmpty());
-        for (const QString& slecht : {"", ".", "..", "a/b", "a\\b", " x", "x\n"}) {
+        for (const QString& slecht : QStringList{"", ".", "..", "a/b", "a\\b", " x", "x\n"}) {
             QVERIFY(WedstrijdBestandsnaam(WedstrijdBestand::Paren, slecht).isEmpty());
             QVERIFY(WedstrijdMapPad(slecht).isEmpty());
             QVERIFY(!SchrijfSpellenAantal(slecht, 24));
@@ -154,6 +154,22 @@ private slots:
         QVERIFY(!SchrijfKlaar(W, QString(49, '1')));
         QCOMPARE(ReadTestFile(Map(home) + W + " klaar.txt"), QByteArray("11\r\n"));
         BadFiles(home, W + " klaar.txt", "0120\r\n", [&] { return LeesKlaar(W, 4, v); });
+    }
+
+    // A direct write of a file waits for that file's queued writes: an
+    // older content still queued does not land after it.
+    void aDirectWriteComesAfterTheQueuedWritesOfItsFile() {
+        TempHome home;
+        QVERIFY(SchrijfKlaar(W, "0000", nullptr, Schrijfwijze::Achtergrond));
+        QVERIFY(SchrijfKlaar(W, "1111"));
+        WachtOp();
+        QCOMPARE(ReadTestFile(Map(home) + W + " klaar.txt"), QByteArray("1111\r\n"));
+        QVERIFY(SchrijfOverzicht(W, {{"", "1"}, {"01. A - B", "1"}}, nullptr, Schrijfwijze::Achtergrond));
+        QVERIFY(SchrijfOverzicht(W, {{"", "1"}, {"01. A - B", "2"}}));
+        WachtOp();
+        std::vector<QStringList> rijen;
+        QVERIFY(LeesOverzicht(W, rijen).Gelukt());
+        QCOMPARE(rijen.at(1).at(1), QString("2"));
     }
 
     void overview() {

@@ -17,6 +17,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -40,7 +41,7 @@ void DrukEsc(Form& f) {
 
 class TestFrmVeldom06 : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     void Sluit() {
         if (frmVeldom06_IsLoaded()) Unload(frmVeldom06());
@@ -59,16 +60,13 @@ class TestFrmVeldom06 : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        TaalNummer = 10;
+        home.Begin({.instellingen = true});
         WebsiteBereikbaar = true;
         EigenaarNaam = "Club De Hoge Kaart";
     }
     void cleanup() {
         Sluit();
-        home.reset();
+        home.Einde();
     }
 
     void openFromMainWindowAndBackShowsTheNewValues() {

@@ -12,12 +12,13 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
 class TestFrmVeldom06Codepagina : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
     frmVeldom06Form& Open() {
         AanroepScherm = 1;
@@ -30,16 +31,11 @@ class TestFrmVeldom06Codepagina : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        TaalNummer = 10;
+        home.Begin({.instellingen = true});
         EigenEmailAdres.clear();
     }
     void cleanup() {
-        if (frmVeldom06_IsLoaded()) Unload(frmVeldom06());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     void anAddressTheFileCannotHoldIsNamedNotChanged() {

@@ -25,6 +25,7 @@
 #include "support/PromptScript.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -36,7 +37,7 @@ QString Ini(const QString& sleutel) { return ReadProfileString(IniBestand, "Prin
 
 class TestFrmVeldom07 : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     std::unique_ptr<testsupport::PromptScript> prompts;
     // As wide as an A4 page (11906 twips), where every layout at the widest
     // narrowing lies on the paper at its own place and scale; a narrower
@@ -55,22 +56,16 @@ class TestFrmVeldom07 : public QObject {
 private slots:
     void initTestCase() { SetupApplication(*qApp); }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
-        LeesInstellingen();
-        TaalNummer = 10;
+        home.Begin({.instellingen = true});
         prompts = std::make_unique<testsupport::PromptScript>();
         SetPrinterOverride(&recorder);
         recorder = testsupport::RecordingPrinter("Recorder", kPaginaBreedte, 15500);
         frmVeldom01().Show();
     }
     void cleanup() {
-        if (frmVeldom07_IsLoaded()) Unload(frmVeldom07());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
+        home.Einde();
         SetPrinterOverride(nullptr);
         prompts.reset();
-        home.reset();
         TaalNummer = 10;
     }
 

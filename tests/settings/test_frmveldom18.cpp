@@ -28,6 +28,7 @@
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 using testsupport::MailTxtProvider;
@@ -57,7 +58,7 @@ class TestFrmVeldom18 : public QObject {
     Q_OBJECT
     QTemporaryDir web_, spool_;
     testsupport::LocalServer http_, sink_;
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     std::unique_ptr<testsupport::PromptScript> prompts;
     QByteArray oud_;  // the provider file every test starts with
 
@@ -129,8 +130,7 @@ private slots:
         platform::SetTrustedCaFileForTests(http_.certificateFile());
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        testsupport::WriteWorkingMailTxt();
+        home.Begin({.taal = 0});
         oud_ = Huidig();
         LeesInstellingen();
         TaalNummer = 10;
@@ -138,11 +138,8 @@ private slots:
         frmVeldom01().Show();
     }
     void cleanup() {
-        if (frmVeldom18_IsLoaded()) Unload(frmVeldom18());
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
+        home.Einde();
         prompts.reset();
-        home.reset();
         TaalNummer = 10;
     }
 

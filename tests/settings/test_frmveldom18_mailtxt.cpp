@@ -18,6 +18,7 @@
 #include "support/LocalServer.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -64,19 +65,15 @@ Uitvoer Schrijver(const QStringList& args, const QStringList& omgeving = {}) {
 
 class TestMailTxtSchrijven : public QObject {
     Q_OBJECT
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
 
 private slots:
     void initTestCase() { SetupApplication(*qApp); }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        LeesInstellingen();
-        TaalNummer = 10;
+        home.Begin({.mailTxt = false, .instellingen = true});
     }
     void cleanup() {
-        if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
-        DoEvents();
-        home.reset();
+        home.Einde();
     }
 
     // --- the encoder ---------------------------------------------------------
@@ -218,15 +215,32 @@ private slots:
 
     // The repository's script runs the command in the caller's folder: a
     // relative --output or DROVIK_HOME lands there, not in the repository.
+    // The script builds in a build folder of its own, never in the one
+    // these tests run from (a build may be running there): a configured
+    // project whose writer target puts the writer built beside this test in
+    // place.
     void theScriptTakesRelativePathsFromTheCallersFolder() {
-        QTemporaryDir hier;
+        QTemporaryDir hier, bouw;
+        const QString project = bouw.filePath("project"), build = bouw.filePath("build");
+        testsupport::WriteTestFile(project + "/CMakeLists.txt",
+                                   ("cmake_minimum_required(VERSION 3.25)\nproject(mailtxt_script NONE)\n"
+                                    "add_custom_target(drovik-mailtxt COMMAND ${CMAKE_COMMAND} -E copy_if_different \"" +
+                                    QCoreApplication::applicationDirPath() +
+                                    "/drovik-mailtxt\" \"${CMAKE_BINARY_DIR}/drovik-mailtxt\")\n")
+                                       .toUtf8());
+        QProcess configureer;
+        configureer.setProcessChannelMode(QProcess::MergedChannels);
+        configureer.start("cmake", {"-S", project, "-B", build, "-G", "Ninja"});
+        QVERIFY(configureer.waitForFinished(120000));
+        QVERIFY2(configureer.exitStatus() == QProcess::NormalExit && configureer.exitCode() == 0,
+                 configureer.readAll().constData());
         const QString naam = QStringLiteral("mailtxt-%1.txt").arg(QCoreApplication::applicationPid());
         const QString inRepository = QStringLiteral(DROVIK_SOURCE_DIR) + "/" + naam;
         auto script = [&](const QStringList& args, const QStringList& omgeving) {
             QProcess p;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.remove("DROVIK_HOME");
-            env.insert("BUILD_DIR", QCoreApplication::applicationDirPath());
+            env.insert("BUILD_DIR", build);
             for (const QString& e : omgeving) env.insert(e.section('=', 0, 0), e.section('=', 1));
             p.setProcessEnvironment(env);
             p.setWorkingDirectory(hier.path());

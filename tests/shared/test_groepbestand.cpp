@@ -381,7 +381,7 @@ private slots:
 
     void matchFilesNeverTakeABoardFilesName() {
         testsupport::TempHome home;
-        for (const QString n : {QString("Spel 01 Drovik"), QString("spel 07 drovik"), QString("Game 12 Drovik"),
+        for (const QString& n : {QString("Spel 01 Drovik"), QString("spel 07 drovik"), QString("Game 12 Drovik"),
                                 QString("Spel 001"), QString("GAME 048")}) {
             QVERIFY2(uitslag::WedstrijdNaamBotst(n), qPrintable(n));
             QVERIFY(uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Paren, n).isEmpty());
@@ -389,7 +389,7 @@ private slots:
             QVERIFY(!BewaarWedstrijd(n, ParenVan(2), 2, &fout));
             QVERIFY(!QFileInfo::exists(home.file("resultaten/" + n)));
         }
-        for (const QString n : {QString("Spel 1 Drovik"), QString("Spel 01"), QString("Spel 01 Drovik 2"),
+        for (const QString& n : {QString("Spel 1 Drovik"), QString("Spel 01"), QString("Spel 01 Drovik 2"),
                                 QString("Ronde 3"), QString("Spel")})
             QVERIFY2(!uitslag::WedstrijdNaamBotst(n), qPrintable(n));
         // A match with board results cannot be renamed onto such a name.
@@ -467,7 +467,7 @@ private slots:
     void renameMatchNamedLikeTheBoardFiles() {
         // "S" and "Spel" are prefixes of the board files "Spel 01 Drovik.txt"
         // and "Spel 001.txt": those must keep their names.
-        for (const QString oud : {QString("S"), QString("Spel")}) {
+        for (const QString& oud : {QString("S"), QString("Spel")}) {
             testsupport::TempHome home;
             QVERIFY(BewaarWedstrijd(oud, ParenVan(2), 2));
             QVERIFY(uitslag::BewaarSpel(oud, 1, {{"1 - 2", "", "", "", "", "", ""}}, "SHRK", true));
@@ -552,7 +552,7 @@ private slots:
         QVERIFY(QFile::link(home.file("buiten"), home.file("resultaten/Link")));
         QVERIFY(!WisWedstrijd("Link"));
         QVERIFY(QFileInfo::exists(home.file("buiten/blijft.txt")));
-        for (const QString naam : {QString(""), QString(".."), QString("."), QString("../buiten")})
+        for (const QString& naam : {QString(""), QString(".."), QString("."), QString("../buiten")})
             QVERIFY(!WisWedstrijd(naam));
         QVERIFY(QFileInfo::exists(home.file("buiten/blijft.txt")));
     }

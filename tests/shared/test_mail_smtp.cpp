@@ -369,6 +369,23 @@ private slots:
         QCOMPARE(QDir(spool_.path()).entryList({"*.env"}).size(), before);
     }
 
+    // Quoted-printable: a blank at the end of a line is encoded (=20, =09),
+    // since mail transports may strip it; blanks inside a line stay as
+    // they are.
+    void blanksAtLineEndsAreEncoded() {
+        MailMessage m = Simple("speler@example.test");
+        m.body = "Ronde 1 \r\nTafel\t\r\n  \r\nmidden  blijft\r\nstand =\t \nslot \t";
+        SendResult err;
+        const QByteArray raw = BuildMimeMessage(m, QDateTime::currentDateTime(), "B", &err);
+        const QByteArray body = raw.mid(raw.indexOf("\r\n\r\n") + 4);
+        QVERIFY2(body.startsWith("Ronde 1=20\r\nTafel=09\r\n =20\r\nmidden  blijft\r\nstand =3D\t=20\r\nslot =09"),
+                 body.constData());
+        for (const QByteArray& line : body.split('\n'))
+            QVERIFY2(!line.chopped(line.endsWith('\r') ? 1 : 0).endsWith(' ') &&
+                         !line.chopped(line.endsWith('\r') ? 1 : 0).endsWith('\t'),
+                     line.constData());
+    }
+
     void messageWithoutAttachmentsIsSinglePart() {
         SendResult err;
         MailMessage m = Simple("speler@example.test");

@@ -13,7 +13,7 @@ private slots:
     void cleanup() { TaalNummer = 10; }
 
     void storableTextsPass() {
-        for (const QString t : {QString(), QString::fromUtf8("Zoë Müller-O'Brien"), QString::fromUtf8("€ ‘ ’ Œ ÿ"),
+        for (const QString& t : {QString(), QString::fromUtf8("Zoë Müller-O'Brien"), QString::fromUtf8("€ ‘ ’ Œ ÿ"),
                                 QString("jan@club.nl"), QString("?")})
             QCOMPARE(OpslaanBezwaar(t), QString());
     }
