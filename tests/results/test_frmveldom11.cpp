@@ -318,7 +318,7 @@ private slots:
     void groupNamesWithADotOpenTheirOwnFile() {
         SchrijfGroep("Club.A", 3);
         SchrijfGroep("Club", 2);
-        frmVeldom11Form& f = Open();
+        frmVeldom11Form& f = OpenInvoer();
         // Ordered by file name: "Club.A.txt" before "Club.txt".
         QCOMPARE(f.lstGroepen.Items(), QStringList({"Club.A", "Club"}));
         QCOMPARE(f.fraGroepen.Caption(), TaalTekst(62) + " (2)");
