@@ -234,7 +234,6 @@ QString frmVeldom15Form::LesNaamVan(const QString& pad) const {
 void frmVeldom15Form::Form_Load() {
     // 1.-4.
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(ZonderAmpersand(Tekst(189)));
     cmdFocus.SetLeft(Screen().Width() + 10);
     // 5.-6.
@@ -344,7 +343,6 @@ void frmVeldom15Form::Form_QueryUnload(int&, int) {
     if (teruggegeven_) return;
     teruggegeven_ = true;
     BewaarSchermGrootte(*this);
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom15Form::cmdTerug_Click() { Unload(*this); }

@@ -593,57 +593,37 @@ void frmVeldom01Form::cmdAfsluiten_Click() {
 void frmVeldom01Form::cmdOpslaan_Click() {
     // The Save-as dialog saves the set in lstSpellenSet and gives this
     // window back when it closes; the activation then lists the new file.
-    ZetFocus(*this, cmdFocus);
     AanroepScherm = 1;
-    SetEnabled(false);
-    frmVeldom02().Show();
+    OpenVenster(frmVeldom02);
 }
 
 void frmVeldom01Form::cmdInvoeren_Click() {
-    // The results entry enables this window again when it closes.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom11().Show();
+    OpenVenster(frmVeldom11);
 }
 
 void frmVeldom01Form::cmdKlembord_Click() {
-    // The clipboard window enables this window again when it closes.
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom17().Show();
+    OpenVenster(frmVeldom17);
 }
 
 void frmVeldom01Form::cmdInstellingen_Click() {
-    // The settings window enables this window again when it closes; the
-    // activation then shows the settings it stored.
+    // The activation after it closes shows the settings it stored.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom06().Show();
+    OpenVenster(frmVeldom06);
 }
 
 void frmVeldom01Form::cmdPrinterInstellingen_Click() {
-    // The printer settings window enables this window again when it closes.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom07().Show();
+    OpenVenster(frmVeldom07);
 }
 
 void frmVeldom01Form::cmdMAILTXT_Click() {
-    // The e-mail setup window always enables this window when it closes.
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom18().Show();
+    OpenVenster(frmVeldom18);
 }
 
 void frmVeldom01Form::cmdLessen_Click() {
-    // The lessons window copies the board shown, sets the caller number
-    // itself when it activates and enables this window when it closes.
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom15().Show();
+    // The lessons window sets the caller number itself when it activates.
+    OpenVenster(frmVeldom15);
 }
 
 bool frmVeldom01Form::SetAfdrukbaar() {
@@ -660,27 +640,18 @@ bool frmVeldom01Form::SetAfdrukbaar() {
 }
 
 void frmVeldom01Form::cmdNamen_Click() {
-    // The names editor enables this window again when it closes.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom04().Show();
+    OpenVenster(frmVeldom04);
 }
 
 void frmVeldom01Form::cmdVerstuur_Click() {
-    // The e-mail-per-seat window enables this window again when it closes.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom10().Show();
+    OpenVenster(frmVeldom10);
 }
 
 void frmVeldom01Form::cmdGroepen_Click() {
-    // The group composer enables this window again when it closes.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom05().Show();
+    OpenVenster(frmVeldom05);
 }
 
 void frmVeldom01Form::cmdVideo_Click() {

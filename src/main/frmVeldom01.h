@@ -9,6 +9,7 @@
 #include "deal/SpelGenerator.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "shared/Scherm.h"
 
 class frmVeldom01Form : public platform::Form {
 public:
@@ -148,6 +149,13 @@ public:
     platform::Timer timSchudForm{this, "timSchudForm"};
 
 private:
+    // Opens a window of the program owned by this one, with the focus out
+    // of sight: this window is disabled until that window unloads.
+    template <class Venster>
+    void OpenVenster(Venster venster) {
+        ZetFocus(*this, cmdFocus);
+        ShowOwned(venster);
+    }
     void Ontwerp();
     void KoppelHandlers();
     void ZetPuntenLabels();

@@ -57,8 +57,6 @@ void frmVeldom02Form::Form_Load() {
     case 11: SetCaption(ZonderAmpersand(TaalTekst(25)) + " " + TaalTekst(127)); break;
     default: SetCaption(TaalTekst(39)); break;
     }
-    if (frmVeldom01_IsLoaded())
-        SetIcon(frmVeldom01().Icon());
 
     lstUitslagen.SetVisible(false);
     lblBestandsNaam.SetAutoSize(true);
@@ -299,9 +297,8 @@ bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
 }
 
 void frmVeldom02Form::cmdKalender_Click() {
-    SetEnabled(false);
     KalenderModus = 2;
-    frmVeldom03().Show();
+    ShowOwned(frmVeldom03);
 }
 
 void frmVeldom02Form::cmdTerug_Click() {
@@ -314,27 +311,8 @@ void frmVeldom02Form::GeefAanroeperTerug() {
         return;
     teruggegeven_ = true;
     BewaarSchermGrootte(*this);
-    switch (AanroepScherm) {
-    case 1:
+    // The composer (5) and the results entry (11) keep NieuweNaam: the
+    // next save offers it again.
+    if (AanroepScherm == 1 || AanroepScherm == 4)
         NieuweNaam.clear();
-        if (frmVeldom01_IsLoaded())
-            frmVeldom01().SetEnabled(true);
-        break;
-    case 4:
-        NieuweNaam.clear();
-        if (frmVeldom04_IsLoaded())
-            frmVeldom04().SetEnabled(true);
-        break;
-    case 11:
-        if (frmVeldom11_IsLoaded())
-            frmVeldom11().SetEnabled(true);
-        break;
-    case 5:
-        // The composer keeps NieuweNaam: the next save offers it again.
-        if (frmVeldom05_IsLoaded())
-            frmVeldom05().SetEnabled(true);
-        break;
-    default:
-        break;
-    }
 }

@@ -184,7 +184,6 @@ void frmVeldom17Form::Form_Load() {
     // layout chooser and the back button, stays on the screen.
     Move(std::max(0, (schermBreedte - Width()) / 2), std::max(0, (Screen().Height() - Height()) / 2));
     cmdFocus.SetLeft(schermBreedte + 100);
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
 
     SetCaption(TaalTekst(209));
     fraKLembord.SetCaption(TaalTekst(205));
@@ -236,7 +235,6 @@ void frmVeldom17Form::cmdTerug_Click() { Unload(*this); }
 void frmVeldom17Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)Cancel;
     (void)UnloadMode;
-    if (frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 // --- The layout chooser ---------------------------------------------------

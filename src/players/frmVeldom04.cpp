@@ -2,7 +2,6 @@
 
 #include <QFile>
 
-#include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
@@ -89,7 +88,6 @@ frmVeldom04Form::frmVeldom04Form() : Form("frmVeldom04") {
 void frmVeldom04Form::Form_Load() {
     // 1. Caption; the window's size follows from the layout below.
     SetCaption(TaalTekst(48));
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
 
     // 2. Captions.
     const bool nl = TaalNummer != 11;
@@ -219,7 +217,6 @@ void frmVeldom04Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
         return;
     }
     BewaarSchermGrootte(*this);
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 bool frmVeldom04Form::MagGridVervangen(bool ookVakken) {
@@ -596,6 +593,5 @@ void frmVeldom04Form::txtNaam_Change(int Index) {
 void frmVeldom04Form::cmdOpslaan_Click() {
     ZetFocus(*this, cmdFocus);
     AanroepScherm = 4;
-    SetEnabled(false);
-    frmVeldom02().Show();
+    ShowOwned(frmVeldom02);
 }

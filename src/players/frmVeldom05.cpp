@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #include "main/BewaarNaam.h"
-#include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
@@ -84,7 +83,6 @@ frmVeldom05Form::frmVeldom05Form() : Form("frmVeldom05") {
 
 void frmVeldom05Form::Form_Load() {
     SetCaption(TaalTekst(61));
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     const bool nl = TaalNummer != 11;
 
     cmdTerug.SetCaption("&" + TaalTekst(42));
@@ -222,7 +220,6 @@ void frmVeldom05Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)Cancel;
     (void)UnloadMode;
     BewaarSchermGrootte(*this);
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom05Form::Meld(const QString& tekst, int stijl) { MsgBox(tekst, vbOKOnly | stijl, Caption()); }
@@ -498,8 +495,7 @@ void frmVeldom05Form::cmdOpslaan_Click() {
     bewaard_ = false;
     ZetFocus(*this, cmdFocus);
     cmdOpslaan.SetEnabled(false);
-    SetEnabled(false);
-    frmVeldom02().Show();
+    ShowOwned(frmVeldom02);
 }
 
 bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {

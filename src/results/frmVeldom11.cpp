@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 
-#include "main/frmVeldom01.h"
 #include "main/frmVeldom02.h"
 #include "platform/Events.h"
 #include "platform/Paths.h"
@@ -189,7 +188,6 @@ void frmVeldom11Form::Meld(const QString& tekst, int stijl) { MsgBox(tekst, stij
 
 void frmVeldom11Form::Form_Load() {
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(ZonderAmpersand(Tekst(126)));
     MeldSchrijfFouten();
     cmdFocus.SetLeft(Screen().Width() + 10);
@@ -290,7 +288,6 @@ void frmVeldom11Form::Form_QueryUnload(int&, int) {
     }
     // The match's files are all on disk before the window goes.
     WachtOpSchrijfwerk();
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom11Form::cmdTerug_Click() {
@@ -442,8 +439,7 @@ void frmVeldom11Form::lstUitslagen_Click() {
 void frmVeldom11Form::cmdOpslaanAls_Click() {
     AanroepScherm = 11;
     ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom02().Show();
+    ShowOwned(frmVeldom02);
 }
 
 void frmVeldom11Form::vscrAantal_Change() {
@@ -1148,9 +1144,9 @@ void frmVeldom11Form::msfgResultaat_RowColChange() {
 
 void frmVeldom11Form::cmdArbitrale_Click() {
     if (OpenSpel() < 1) return;
+    // The all-tables-done timer starts when the window closes.
     ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom13().Show();
+    ShowOwned(frmVeldom13, [this] { StartAllesKlaar(); });
 }
 
 void frmVeldom11Form::StartAllesKlaar() {
@@ -1186,8 +1182,6 @@ void frmVeldom11Form::ToonOverzicht() {
     HeropenMislukteBorden();
     if (KlaarVlaggen != vlaggen) return;
     SetEnabled(false);
-    if (!ToonUitslagOverzicht(SessieNaam, [] {
-            if (frmVeldom11_IsLoaded()) frmVeldom11().SetEnabled(true);
-        }))
+    if (!OpenUitslagOverzicht(SessieNaam, *this))
         SetEnabled(true);
 }

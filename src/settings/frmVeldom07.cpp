@@ -4,7 +4,6 @@
 
 #include <QDir>
 
-#include "main/frmVeldom01.h"
 #include "platform/PdfPrinter.h"
 #include "platform/Printer.h"
 #include "platform/Prompt.h"
@@ -103,7 +102,6 @@ void frmVeldom07Form::Centreer() {
 void frmVeldom07Form::Form_Load() {
     // 1., 2.
     Centreer();
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(TaalTekst(95));
     cmdTerug.SetCaption(QStringLiteral("&") + TaalTekst(42));
     // "Save" on its E: the V is the first layout's.
@@ -266,7 +264,6 @@ void frmVeldom07Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)Cancel;
     (void)UnloadMode;
     BewaarSchermGrootte(*this);
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom07Form::Form_Resize() {

@@ -111,7 +111,6 @@ void frmVeldom18Form::Ontwerp() {
 void frmVeldom18Form::Form_Load() {
     // 1.
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     // 2.
     SetCaption(TaalTekst(215));
     cmdTerug.SetCaption(QStringLiteral("&") + TaalTekst(42));
@@ -303,7 +302,6 @@ void frmVeldom18Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     if (ValInteger(OpgeslagenProviderTekst()) != GekozenProvider())
         SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
                    QString::number(GekozenProvider()), IniBestand);
-    if (frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom18Form::Form_Resize() { SchaalScherm(*this); }
