@@ -5,8 +5,8 @@
 #include <QFileInfo>
 
 #include "lessons/LesBestand.h"
-#include "main/BewaarBestand.h"
-#include "main/BewaarNaam.h"
+#include "saveas/BewaarBestand.h"
+#include "saveas/BewaarNaam.h"
 #include "deal/SpelBestand.h"
 #include "deal/SpelRecord.h"
 #include "deal/SpinnerRegels.h"

@@ -9,7 +9,7 @@
 #include "settings/OpeningKeuze.h"
 #include "main/Opstart.h"
 #include "shared/Update.h"
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "output/frmVeldom17.h"
 #include "players/frmVeldom04.h"
 #include "players/frmVeldom10.h"
@@ -209,8 +209,7 @@ void frmVeldom01Form::Ontwerp() {
     // Work lists and boxes that are never shown.
     for (Control* c : std::initializer_list<Control*>{
              &filSpellen, &lstSpelNummers, &lstMinimaal, &lstMaximaal, &lstDitSpel,
-             &lstSpellenSet, &lstSpellenSet1, &lstCodeer, &lstProvider[0], &lstProvider[1],
-             &txtNummer})
+             &lstSpellenSet, &lstSpellenSet1, &txtNummer})
         c->SetVisible(false);
     filSpellen.SetPattern("*.txt");
     txtNummer.SetText("39");
@@ -460,7 +459,7 @@ void frmVeldom01Form::Form_Load() {
     // The I of the Dutch settings button is taken.
     cmdVideo.SetCaption(TaalNummer == 10 ? QStringLiteral("Vi&deo") : QStringLiteral("V&ideo"));
     cmdDownLoad.SetCaption(QStringLiteral("Down&load"));
-    // 26. The mail providers (lstCodeer, lstProvider).
+    // 26. The mail providers.
     LeesMailTxt(*this);
 
     // Hub buttons of windows that are not built yet stay disabled.
@@ -563,7 +562,9 @@ void frmVeldom01Form::Form_QueryUnload(int& Cancel, int) {
 }
 
 void frmVeldom01Form::Form_Unload(int&) {
-    // The main window lives as long as the program.
+    // The main window lives as long as the program; the provider file it
+    // loaded goes with it.
+    VergeetMailTxt();
     End();
 }
 
@@ -594,7 +595,13 @@ void frmVeldom01Form::cmdOpslaan_Click() {
     // The Save-as dialog saves the set in lstSpellenSet and gives this
     // window back when it closes; the activation then lists the new file.
     AanroepScherm = 1;
-    OpenVenster(frmVeldom02);
+    ZetFocus(*this, cmdFocus);
+    OpenBewaarDialoog(*this, [](frmVeldom02Form& dialoog, const QString& naam) {
+        const QStringList regels = frmVeldom01().lstSpellenSet.Items();
+        if (regels.isEmpty())
+            return true;  // no set loaded: nothing to save
+        return dialoog.BewaarInMap(QStringLiteral("Spellen"), naam, regels);
+    });
 }
 
 void frmVeldom01Form::cmdInvoeren_Click() {

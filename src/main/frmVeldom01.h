@@ -1,8 +1,8 @@
 #pragma once
 // The main window: start-up of the program, the deal generator, the board
 // display, the deal set list and the buttons that open every other window.
-// It lives for the whole run; other windows read its hidden lists
-// (lstSpellenSet, lstSpellenSet1, lstCodeer, lstProvider).
+// It lives for the whole run, and hands the windows it opens what they
+// need of its deal set and board.
 
 #include <QString>
 
@@ -142,8 +142,6 @@ public:
     platform::ListBox lstDitSpel{this, "lstDitSpel"};
     platform::ListBox lstSpellenSet{this, "lstSpellenSet"};
     platform::ListBox lstSpellenSet1{this, "lstSpellenSet1"};
-    platform::ListBox lstCodeer{this, "lstCodeer"};
-    platform::ControlArray<platform::ListBox> lstProvider{this, "lstProvider", 2};
     platform::TextBox txtNummer{this, "txtNummer"};
 
     platform::Timer timSchudForm{this, "timSchudForm"};

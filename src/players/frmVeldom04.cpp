@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -593,5 +593,19 @@ void frmVeldom04Form::txtNaam_Change(int Index) {
 void frmVeldom04Form::cmdOpslaan_Click() {
     ZetFocus(*this, cmdFocus);
     AanroepScherm = 4;
-    ShowOwned(frmVeldom02);
+    OpenBewaarDialoog(*this, [](frmVeldom02Form& dialoog, const QString& naam) {
+        if (!frmVeldom04_IsLoaded())
+            return true;  // no names editor: nothing to save
+        // One line per data row: the cells of every column joined by "|".
+        const platform::Grid& grid = frmVeldom04().msfgResultaat;
+        QStringList regels;
+        for (int r = 1; r < grid.Rows(); ++r) {
+            QStringList cellen;
+            for (int c = 0; c < grid.Cols(); ++c) cellen << grid.TextMatrix(r, c);
+            regels << cellen.join(QLatin1Char('|'));
+        }
+        if (!dialoog.BewaarInMap(QStringLiteral("namen"), naam, regels)) return false;
+        frmVeldom04().GridOpgeslagen();
+        return true;
+    });
 }

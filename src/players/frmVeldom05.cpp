@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "main/BewaarNaam.h"
-#include "main/frmVeldom02.h"
+#include "saveas/BewaarNaam.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -495,7 +495,11 @@ void frmVeldom05Form::cmdOpslaan_Click() {
     bewaard_ = false;
     ZetFocus(*this, cmdFocus);
     cmdOpslaan.SetEnabled(false);
-    ShowOwned(frmVeldom02);
+    // The composer writes its group file or match folder; a failed write
+    // keeps the dialog open.
+    OpenBewaarDialoog(*this, [](frmVeldom02Form&, const QString& naam) {
+        return !frmVeldom05_IsLoaded() || frmVeldom05().BewaarOnderNaam(naam);
+    });
 }
 
 bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/Events.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
@@ -15,6 +15,7 @@
 #include "results/Score.h"
 #include "results/StartStand.h"
 #include "results/WedstrijdBestanden.h"
+#include "results/WedstrijdOpslaan.h"
 #include "results/frmVeldom12.h"
 #include "results/frmVeldom13.h"
 #include "shared/BasVeldom.h"
@@ -439,7 +440,7 @@ void frmVeldom11Form::lstUitslagen_Click() {
 void frmVeldom11Form::cmdOpslaanAls_Click() {
     AanroepScherm = 11;
     ZetFocus(*this, cmdFocus);
-    ShowOwned(frmVeldom02);
+    OpenBewaarDialoog(*this, BewaarWedstrijd);
 }
 
 void frmVeldom11Form::vscrAantal_Change() {

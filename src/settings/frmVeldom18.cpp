@@ -6,7 +6,6 @@
 #include <QPainterPath>
 
 #include "shared/Update.h"
-#include "main/frmVeldom01.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "settings/MailInstelRegels.h"
@@ -212,10 +211,10 @@ void frmVeldom18Form::cmdDownLoad_Click() {
         return;
     }
 
-    // The new file is in place; it counts as downloaded only once the main
-    // window's provider lists hold it (LeesMailTxt reports a file it
-    // cannot load itself).
-    LeesMailTxt(frmVeldom01());
+    // The new file is in place; it counts as downloaded only once the mail
+    // service holds it (LeesMailTxt reports a file it cannot load itself,
+    // titled as the window that opened this one).
+    LeesMailTxt(Owner() ? *Owner() : *this);
     if (MailOnbruikbaar) {
         cmdOK.SetEnabled(false);
         ZetFocus(*this, cmdFocus);

@@ -1,8 +1,8 @@
-#include "main/frmVeldom03.h"
+#include "saveas/frmVeldom03.h"
 
 #include <QDate>
 
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
 
