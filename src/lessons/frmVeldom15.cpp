@@ -10,7 +10,6 @@
 #include "deal/SpelBestand.h"
 #include "deal/SpelRecord.h"
 #include "deal/SpinnerRegels.h"
-#include "main/frmVeldom01.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -20,6 +19,20 @@
 using namespace platform;
 
 DEFINE_FORM(frmVeldom15, frmVeldom15Form)
+
+namespace {
+// The board handed over by the window opening this one, while it opens it.
+const GetoondBord*& OvergedragenBord() {
+    static const GetoondBord* bord = nullptr;
+    return bord;
+}
+}  // namespace
+
+void OpenLessen(platform::Form& opener, const GetoondBord& bord) {
+    OvergedragenBord() = &bord;
+    opener.ShowOwned(frmVeldom15);
+    OvergedragenBord() = nullptr;
+}
 
 namespace {
 
@@ -269,15 +282,15 @@ void frmVeldom15Form::Form_Load() {
         txtInvoer[i].SetForeColor(KleurVan(i));
     }
     // 12.-14. The deal shown in the main window.
-    const bool hoofd = frmVeldom01_IsLoaded();
+    const GetoondBord* hoofd = OvergedragenBord();
     for (int i = 0; i < 16; ++i)
-        txtInvoer[i].SetText(QLatin1Char(' ') + (hoofd ? frmVeldom01().txtInvoer[i].Text() : QString()));
+        txtInvoer[i].SetText(QLatin1Char(' ') + (hoofd ? hoofd->holdings.value(i) : QString()));
     lblKwetsbaarHoofd.SetCaption("");
     lblGeverHoofd.SetCaption("");
     lblSpelnummer.SetCaption("");
     for (int i = 0; i < 4; ++i) {
-        lblWind[4 + i].SetCaption(hoofd ? frmVeldom01().lblWind[i].Caption() : Tekst(i + 1));
-        lblPunten[i].SetCaption(hoofd ? frmVeldom01().lblPunten[i].Caption() : QStringLiteral("(0)"));
+        lblWind[4 + i].SetCaption(hoofd ? hoofd->winden.value(i) : Tekst(i + 1));
+        lblPunten[i].SetCaption(hoofd ? hoofd->punten.value(i) : QStringLiteral("(0)"));
     }
     // 15. Slot count of a new lesson.
     LeesIni("Standaard", "Bewaar Spellen", IniBestand);
@@ -294,11 +307,11 @@ void frmVeldom15Form::Form_Load() {
         }
     }
     // 16. The board copied.
-    const QString nummer = hoofd ? frmVeldom01().lblSpelnummer.Caption() : QString();
+    const QString nummer = hoofd ? hoofd->spelnummer : QString();
     BeginSpelNummer = ValInteger(nummer);
     lblSpelnummer.SetCaption(nummer);
-    lblGeverHoofd.SetCaption(hoofd ? frmVeldom01().lblGever.Caption() : QString());
-    lblKwetsbaarHoofd.SetCaption(hoofd ? frmVeldom01().lblKwetsbaar.Caption() : QString());
+    lblGeverHoofd.SetCaption(hoofd ? hoofd->gever : QString());
+    lblKwetsbaarHoofd.SetCaption(hoofd ? hoofd->kwetsbaar : QString());
     // 17.-21.
     lblAanTalSpellen.SetCaption(Tekst(11) + QLatin1Char(':'));
     cmdPlaatsSpel.SetCaption(Tekst(194));

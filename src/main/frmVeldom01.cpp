@@ -25,6 +25,7 @@
 #include "lessons/LesBestand.h"
 #include "lessons/frmVeldom15.h"
 #include "results/frmVeldom11.h"
+#include "output/AfdrukKeten.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom14.h"
 #include "platform/App.h"
@@ -75,6 +76,8 @@ frmVeldom01Form::frmVeldom01Form() : Form("frmVeldom01") {
     Ontwerp();
     KoppelHandlers();
     ZetPuntenToepassen = [this](int waarde) { chkPuntenToepassen.SetValue(waarde != 0 ? 1 : 0); };
+    // The print layouts and the clipboard window show the set on screen.
+    ZetSpellenBron([this] { return lstSpellenSet1.Items(); });
 }
 
 frmVeldom01Form::~frmVeldom01Form() { ZetPuntenToepassen = nullptr; }
@@ -563,8 +566,9 @@ void frmVeldom01Form::Form_QueryUnload(int& Cancel, int) {
 
 void frmVeldom01Form::Form_Unload(int&) {
     // The main window lives as long as the program; the provider file it
-    // loaded goes with it.
+    // loaded and the set it shows go with it.
     VergeetMailTxt();
+    ZetSpellenBron(nullptr);
     End();
 }
 
@@ -582,7 +586,9 @@ void frmVeldom01Form::cmdAfdrukken_Click() {
     ZetFocus(*this, cmdFocus);
     WeekNummer = int(Val(txtNummer.Text())) + 1;
     txtNummer.SetText(QString::number(WeekNummer + 100).right(2));
-    frmVeldom08().Show();
+    // The print-job window and its layout window keep this window from
+    // input until the job window unloads.
+    ShowOwned(frmVeldom08);
 }
 
 void frmVeldom01Form::cmdAfsluiten_Click() {
@@ -629,8 +635,19 @@ void frmVeldom01Form::cmdMAILTXT_Click() {
 }
 
 void frmVeldom01Form::cmdLessen_Click() {
-    // The lessons window sets the caller number itself when it activates.
-    OpenVenster(frmVeldom15);
+    // The lessons window copies the board shown and sets the caller number
+    // itself when it activates.
+    ZetFocus(*this, cmdFocus);
+    GetoondBord bord;
+    for (int i = 0; i < 16; ++i) bord.holdings << txtInvoer[i].Text();
+    for (int i = 0; i < 4; ++i) {
+        bord.winden << lblWind[i].Caption();
+        bord.punten << lblPunten[i].Caption();
+    }
+    bord.spelnummer = lblSpelnummer.Caption();
+    bord.gever = lblGever.Caption();
+    bord.kwetsbaar = lblKwetsbaar.Caption();
+    OpenLessen(*this, bord);
 }
 
 bool frmVeldom01Form::SetAfdrukbaar() {
@@ -677,8 +694,7 @@ void frmVeldom01Form::lblSpelnummer_Click() {
     // run going. The layout window gives this window back when it closes.
     if (bezigMetRun_ || lstSpellenSet1.ListCount() == 0) return;
     if (!SetAfdrukbaar()) return;
-    SetEnabled(false);
-    frmVeldom14().Show();
+    ShowOwned(frmVeldom14);
 }
 
 // ---------------------------------------------------------------------------

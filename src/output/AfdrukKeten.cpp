@@ -1,7 +1,6 @@
 #include "output/AfdrukKeten.h"
 
 #include "deal/GeverKwetsbaar.h"
-#include "main/frmVeldom01.h"
 #include "output/frmVeldom08.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
@@ -41,8 +40,7 @@ void CentreerVenster(platform::Form& venster) {
 }
 
 void LaadAfdrukVenster(platform::Form& venster) {
-    if (frmVeldom01_IsLoaded())
-        venster.SetIcon(frmVeldom01().Icon());
+    venster.SetIcon(frmVeldom08().Icon());
     frmVeldom08().SetEnabled(false);
 }
 
@@ -81,7 +79,16 @@ afdruk::AfdrukContext HuidigeContext() {
     return c;
 }
 
-QStringList SpellenVanHoofdvenster() { return frmVeldom01().lstSpellenSet1.Items(); }
+namespace {
+std::function<QStringList()>& SpellenBron() {
+    static std::function<QStringList()> bron;
+    return bron;
+}
+}  // namespace
+
+void ZetSpellenBron(std::function<QStringList()> bron) { SpellenBron() = std::move(bron); }
+
+QStringList SpellenVanHoofdvenster() { return SpellenBron() ? SpellenBron()() : QStringList(); }
 
 Afbeelding VangFormulier(platform::Form& venster) {
     venster.Refresh();
@@ -120,14 +127,8 @@ void SluitAfdrukAchtergrond() {
         platform::Unload(frmVeldom08());
 }
 
-void HoofdvensterWeerAan() {
-    if (frmVeldom01_IsLoaded())
-        frmVeldom01().SetEnabled(true);
-}
-
 AfdrukAfsluiter::~AfdrukAfsluiter() {
     if (venster_.IsLoaded())
         platform::Unload(venster_);
     SluitAfdrukAchtergrond();
-    HoofdvensterWeerAan();
 }

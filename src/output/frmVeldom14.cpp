@@ -117,7 +117,6 @@ void frmVeldom14Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)Cancel;
     (void)UnloadMode;
     SluitAfdrukAchtergrond();
-    HoofdvensterWeerAan();
 }
 
 void frmVeldom14Form::Vul(const afdruk::BeeldPaar& beeld) {

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 
 #include "deal/GeverKwetsbaar.h"
-#include "main/frmVeldom01.h"
+#include "output/AfdrukKeten.h"
 #include "output/KlembordEditor.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -392,7 +392,7 @@ void frmVeldom17Form::chkMeeAfdrukken3_Click() { ToonPunten(chkMeeAfdrukken3, lb
 QList<klembord::Spel> frmVeldom17Form::Spellen() const {
     klembord::Reeksen reeksen{GeverReeks, KwetsbaarReeks};
     if (reeksen.gever.isEmpty() || reeksen.kwetsbaar.isEmpty()) reeksen = klembord::Reeksen::Standaard();
-    return klembord::BruikbareSpellen(frmVeldom01().lstSpellenSet1.Items(), reeksen);
+    return klembord::BruikbareSpellen(SpellenVanHoofdvenster(), reeksen);
 }
 
 void frmVeldom17Form::NaarKlembord(const QString& tekst) {
