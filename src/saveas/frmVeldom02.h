@@ -58,7 +58,8 @@ private:
     // Refuses a name that may not become a file name, with the message of
     // text 85; true when the name may be used.
     bool NaamGoedgekeurd(const QString& naam);
-    // Gives the caller back; runs once, however the dialog closes.
+    // What the dialog does as it closes (size, proposed name); runs once,
+    // however it closes. The layer gives the opener back.
     void GeefAanroeperTerug();
 
     bool teruggegeven_ = false;
