@@ -39,11 +39,6 @@ void CentreerVenster(platform::Form& venster) {
     venster.SetTop((platform::Screen().Height() - venster.Height()) / 2);
 }
 
-void LaadAfdrukVenster(platform::Form& venster) {
-    venster.SetIcon(frmVeldom08().Icon());
-    frmVeldom08().SetEnabled(false);
-}
-
 void SluitBijEsc(platform::Form& venster, int KeyCode) {
     if (KeyCode == platform::vbKeyEscape)
         platform::Unload(venster);

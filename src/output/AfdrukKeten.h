@@ -30,9 +30,6 @@ template <class Vlak>
 void WitVlak(Vlak& vlak, int left, int top, int width, int height);
 // Centres the window on the screen.
 void CentreerVenster(platform::Form& venster);
-// What every layout window does when it loads: it takes the print-job
-// window's icon and keeps that window from input while it is up.
-void LaadAfdrukVenster(platform::Form& venster);
 // Esc unloads the window (which ends the print chain).
 void SluitBijEsc(platform::Form& venster, int KeyCode);
 

@@ -20,15 +20,16 @@ void frmVeldom08Form::Form_Load() {
 void frmVeldom08Form::Form_Activate() {
     Refresh();
     switch (LeesPrintRichting()) {
+    // The layout window keeps this window from input while it is up.
     case 0:
     case 1:
-        frmVeldom09().Show();
+        ShowOwned(frmVeldom09);
         break;
     case 2:
-        frmVeldom14().Show();
+        ShowOwned(frmVeldom14);
         break;
     case 3:
-        frmVeldom16().Show();
+        ShowOwned(frmVeldom16);
         break;
     default:
         // An unknown layout: the white window stays until Esc.

@@ -762,6 +762,7 @@ Form* Form::Owner() const {
 void Form::adoptChild(Form& child, std::function<void()> onReturn) {
     if (!child.IsLoaded()) {
         // The child gave up while loading: nothing holds this window.
+        if (!IsLoaded()) return;
         SetEnabled(true);
         if (onReturn) onReturn();
         return;
