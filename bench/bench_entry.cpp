@@ -21,7 +21,7 @@
 #include "BenchSupport.h"
 
 #include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/Form.h"

@@ -5,12 +5,11 @@
 #include <QFileInfo>
 
 #include "lessons/LesBestand.h"
-#include "main/BewaarBestand.h"
-#include "main/BewaarNaam.h"
+#include "saveas/BewaarBestand.h"
+#include "saveas/BewaarNaam.h"
 #include "deal/SpelBestand.h"
 #include "deal/SpelRecord.h"
 #include "deal/SpinnerRegels.h"
-#include "main/frmVeldom01.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -21,6 +20,20 @@
 using namespace platform;
 
 DEFINE_FORM(frmVeldom15, frmVeldom15Form)
+
+namespace {
+// The board handed over by the window opening this one, while it opens it.
+const GetoondBord*& OvergedragenBord() {
+    static const GetoondBord* bord = nullptr;
+    return bord;
+}
+}  // namespace
+
+void OpenLessen(platform::Form& opener, const GetoondBord& bord) {
+    OvergedragenBord() = &bord;
+    opener.ShowOwned(frmVeldom15);
+    OvergedragenBord() = nullptr;
+}
 
 namespace {
 
@@ -234,7 +247,6 @@ void frmVeldom15Form::Form_Load() {
     // Centred on the screen with the main window's icon and the caption; the
     // focus button off screen.
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(platform::StripAccessKeys(Tekst(189)));
     cmdFocus.SetLeft(Screen().Width() + 10);
     // Captions of the back and delete buttons and the sort box; the stored
@@ -273,15 +285,15 @@ void frmVeldom15Form::Form_Load() {
         txtInvoer[i].SetForeColor(KleurVan(i));
     }
     // The deal shown in the main window.
-    const bool hoofd = frmVeldom01_IsLoaded();
+    const GetoondBord* hoofd = OvergedragenBord();
     for (int i = 0; i < 16; ++i)
-        txtInvoer[i].SetText(QLatin1Char(' ') + (hoofd ? frmVeldom01().txtInvoer[i].Text() : QString()));
+        txtInvoer[i].SetText(QLatin1Char(' ') + (hoofd ? hoofd->holdings.value(i) : QString()));
     lblKwetsbaarHoofd.SetCaption("");
     lblGeverHoofd.SetCaption("");
     lblSpelnummer.SetCaption("");
     for (int i = 0; i < 4; ++i) {
-        lblWind[4 + i].SetCaption(hoofd ? frmVeldom01().lblWind[i].Caption() : Tekst(i + 1));
-        lblPunten[i].SetCaption(hoofd ? frmVeldom01().lblPunten[i].Caption() : QStringLiteral("(0)"));
+        lblWind[4 + i].SetCaption(hoofd ? hoofd->winden.value(i) : Tekst(i + 1));
+        lblPunten[i].SetCaption(hoofd ? hoofd->punten.value(i) : QStringLiteral("(0)"));
     }
     // Slot count of a new lesson.
     LeesIni("Standaard", "Bewaar Spellen", IniBestand);
@@ -298,11 +310,11 @@ void frmVeldom15Form::Form_Load() {
         }
     }
     // The board copied: its number, dealer and vulnerability.
-    const QString nummer = hoofd ? frmVeldom01().lblSpelnummer.Caption() : QString();
+    const QString nummer = hoofd ? hoofd->spelnummer : QString();
     BeginSpelNummer = ValInteger(nummer);
     lblSpelnummer.SetCaption(nummer);
-    lblGeverHoofd.SetCaption(hoofd ? frmVeldom01().lblGever.Caption() : QString());
-    lblKwetsbaarHoofd.SetCaption(hoofd ? frmVeldom01().lblKwetsbaar.Caption() : QString());
+    lblGeverHoofd.SetCaption(hoofd ? hoofd->gever : QString());
+    lblKwetsbaarHoofd.SetCaption(hoofd ? hoofd->kwetsbaar : QString());
     // Captions of the slot row, the board buttons and the turning frame; the
     // dealer and vulnerability cycles.
     lblAanTalSpellen.SetCaption(Tekst(11) + QLatin1Char(':'));
@@ -349,7 +361,6 @@ void frmVeldom15Form::Form_QueryUnload(int&, int) {
     if (teruggegeven_) return;
     teruggegeven_ = true;
     BewaarSchermGrootte(*this);
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom15Form::cmdTerug_Click() { Unload(*this); }

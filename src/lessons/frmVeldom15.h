@@ -4,6 +4,8 @@
 // the same dealer, turned one seat clockwise, renumbered), and a preview of
 // one filled slot. The rules without a window live in LesBestand.
 
+#include <QStringList>
+
 #include "platform/Controls.h"
 #include "platform/Form.h"
 
@@ -135,3 +137,20 @@ private:
 };
 
 DECLARE_FORM(frmVeldom15, frmVeldom15Form)
+
+// The board the opener shows, as the lessons window copies it when it
+// loads: the texts of its 16 holding boxes (hands North, East, South, West,
+// each spades to clubs), its four seat and points captions, and its board
+// number, dealer and vulnerability captions.
+struct GetoondBord {
+    QStringList holdings;
+    QStringList winden;
+    QStringList punten;
+    QString spelnummer;
+    QString gever;
+    QString kwetsbaar;
+};
+
+// Opens the lessons window owned by `opener` (disabled until the window
+// closes), copying `bord`.
+void OpenLessen(platform::Form& opener, const GetoondBord& bord);

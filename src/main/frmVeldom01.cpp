@@ -9,7 +9,7 @@
 #include "settings/OpeningKeuze.h"
 #include "main/Opstart.h"
 #include "shared/Update.h"
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "output/frmVeldom17.h"
 #include "players/frmVeldom04.h"
 #include "players/frmVeldom10.h"
@@ -25,6 +25,7 @@
 #include "lessons/LesBestand.h"
 #include "lessons/frmVeldom15.h"
 #include "results/frmVeldom11.h"
+#include "output/AfdrukKeten.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom14.h"
 #include "platform/App.h"
@@ -75,6 +76,8 @@ frmVeldom01Form::frmVeldom01Form() : Form("frmVeldom01") {
     Ontwerp();
     KoppelHandlers();
     ZetPuntenToepassen = [this](int waarde) { chkPuntenToepassen.SetValue(waarde != 0 ? 1 : 0); };
+    // The print layouts and the clipboard window show the set on screen.
+    ZetSpellenBron([this] { return lstSpellenSet1.Items(); });
 }
 
 frmVeldom01Form::~frmVeldom01Form() { ZetPuntenToepassen = nullptr; }
@@ -209,8 +212,7 @@ void frmVeldom01Form::Ontwerp() {
     // Work lists and boxes that are never shown.
     for (Control* c : std::initializer_list<Control*>{
              &filSpellen, &lstSpelNummers, &lstMinimaal, &lstMaximaal, &lstDitSpel,
-             &lstSpellenSet, &lstSpellenSet1, &lstCodeer, &lstProvider[0], &lstProvider[1],
-             &txtNummer})
+             &lstSpellenSet, &lstSpellenSet1, &txtNummer})
         c->SetVisible(false);
     filSpellen.SetPattern("*.txt");
     txtNummer.SetText("39");
@@ -463,7 +465,7 @@ void frmVeldom01Form::Form_Load() {
     // The I of the Dutch settings button is taken.
     cmdVideo.SetCaption(TaalNummer == 10 ? QStringLiteral("Vi&deo") : QStringLiteral("V&ideo"));
     cmdDownLoad.SetCaption(QStringLiteral("Down&load"));
-    // The mail providers (lstCodeer, lstProvider).
+    // The mail providers.
     LeesMailTxt(*this);
 
     // The hub buttons on (Schakel would leave off a button whose window is
@@ -567,7 +569,10 @@ void frmVeldom01Form::Form_QueryUnload(int& Cancel, int) {
 }
 
 void frmVeldom01Form::Form_Unload(int&) {
-    // The main window lives as long as the program.
+    // The main window lives as long as the program; the provider file it
+    // loaded and the set it shows go with it.
+    VergeetMailTxt();
+    ZetSpellenBron(nullptr);
     End();
 }
 
@@ -585,7 +590,9 @@ void frmVeldom01Form::cmdAfdrukken_Click() {
     ZetFocus(*this, cmdFocus);
     WeekNummer = int(Val(txtNummer.Text())) + 1;
     txtNummer.SetText(QString::number(WeekNummer + 100).right(2));
-    frmVeldom08().Show();
+    // The print-job window and its layout window keep this window from
+    // input until the job window unloads.
+    ShowOwned(frmVeldom08);
 }
 
 void frmVeldom01Form::cmdAfsluiten_Click() {
@@ -597,57 +604,54 @@ void frmVeldom01Form::cmdAfsluiten_Click() {
 void frmVeldom01Form::cmdOpslaan_Click() {
     // The Save-as dialog saves the set in lstSpellenSet and gives this
     // window back when it closes; the activation then lists the new file.
-    ZetFocus(*this, cmdFocus);
     AanroepScherm = 1;
-    SetEnabled(false);
-    frmVeldom02().Show();
+    ZetFocus(*this, cmdFocus);
+    OpenBewaarDialoog(*this, [](frmVeldom02Form& dialoog, const QString& naam) {
+        const QStringList regels = frmVeldom01().lstSpellenSet.Items();
+        if (regels.isEmpty())
+            return true;  // no set loaded: nothing to save
+        return dialoog.BewaarInMap(QStringLiteral("Spellen"), naam, regels);
+    });
 }
 
 void frmVeldom01Form::cmdInvoeren_Click() {
-    // The results entry enables this window again when it closes.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom11().Show();
+    OpenVenster(frmVeldom11);
 }
 
 void frmVeldom01Form::cmdKlembord_Click() {
-    // The clipboard window enables this window again when it closes.
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom17().Show();
+    OpenVenster(frmVeldom17);
 }
 
 void frmVeldom01Form::cmdInstellingen_Click() {
-    // The settings window enables this window again when it closes; the
-    // activation then shows the settings it stored.
+    // The activation after it closes shows the settings it stored.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom06().Show();
+    OpenVenster(frmVeldom06);
 }
 
 void frmVeldom01Form::cmdPrinterInstellingen_Click() {
-    // The printer settings window enables this window again when it closes.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom07().Show();
+    OpenVenster(frmVeldom07);
 }
 
 void frmVeldom01Form::cmdMAILTXT_Click() {
-    // The e-mail setup window always enables this window when it closes.
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom18().Show();
+    OpenVenster(frmVeldom18);
 }
 
 void frmVeldom01Form::cmdLessen_Click() {
-    // The lessons window copies the board shown, sets the caller number
-    // itself when it activates and enables this window when it closes.
+    // The lessons window copies the board shown and sets the caller number
+    // itself when it activates.
     ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom15().Show();
+    GetoondBord bord;
+    for (int i = 0; i < 16; ++i) bord.holdings << txtInvoer[i].Text();
+    for (int i = 0; i < 4; ++i) {
+        bord.winden << lblWind[i].Caption();
+        bord.punten << lblPunten[i].Caption();
+    }
+    bord.spelnummer = lblSpelnummer.Caption();
+    bord.gever = lblGever.Caption();
+    bord.kwetsbaar = lblKwetsbaar.Caption();
+    OpenLessen(*this, bord);
 }
 
 bool frmVeldom01Form::SetAfdrukbaar() {
@@ -664,27 +668,18 @@ bool frmVeldom01Form::SetAfdrukbaar() {
 }
 
 void frmVeldom01Form::cmdNamen_Click() {
-    // The names editor enables this window again when it closes.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom04().Show();
+    OpenVenster(frmVeldom04);
 }
 
 void frmVeldom01Form::cmdVerstuur_Click() {
-    // The e-mail-per-seat window enables this window again when it closes.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom10().Show();
+    OpenVenster(frmVeldom10);
 }
 
 void frmVeldom01Form::cmdGroepen_Click() {
-    // The group composer enables this window again when it closes.
     AanroepScherm = 1;
-    ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom05().Show();
+    OpenVenster(frmVeldom05);
 }
 
 void frmVeldom01Form::cmdVideo_Click() {
@@ -703,8 +698,7 @@ void frmVeldom01Form::lblSpelnummer_Click() {
     // run going. The layout window gives this window back when it closes.
     if (bezigMetRun_ || lstSpellenSet1.ListCount() == 0) return;
     if (!SetAfdrukbaar()) return;
-    SetEnabled(false);
-    frmVeldom14().Show();
+    ShowOwned(frmVeldom14);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,14 +1,15 @@
 #pragma once
 // The main window: start-up of the program, the deal generator, the board
 // display, the deal set list and the buttons that open every other window.
-// It lives for the whole run; other windows read its hidden lists
-// (lstSpellenSet, lstSpellenSet1, lstCodeer, lstProvider).
+// It lives for the whole run, and hands the windows it opens what they
+// need of its deal set and board.
 
 #include <QString>
 
 #include "deal/SpelGenerator.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "shared/Scherm.h"
 
 class frmVeldom01Form : public platform::Form {
 public:
@@ -141,13 +142,18 @@ public:
     platform::ListBox lstDitSpel{this, "lstDitSpel"};
     platform::ListBox lstSpellenSet{this, "lstSpellenSet"};
     platform::ListBox lstSpellenSet1{this, "lstSpellenSet1"};
-    platform::ListBox lstCodeer{this, "lstCodeer"};
-    platform::ControlArray<platform::ListBox> lstProvider{this, "lstProvider", 2};
     platform::TextBox txtNummer{this, "txtNummer"};
 
     platform::Timer timSchudForm{this, "timSchudForm"};
 
 private:
+    // Opens a window of the program owned by this one, with the focus out
+    // of sight: this window is disabled until that window unloads.
+    template <class Venster>
+    void OpenVenster(Venster venster) {
+        ZetFocus(*this, cmdFocus);
+        ShowOwned(venster);
+    }
     void Ontwerp();
     void KoppelHandlers();
     void ZetPuntenLabels();

@@ -1,7 +1,6 @@
 #include "output/AfdrukKeten.h"
 
 #include "deal/GeverKwetsbaar.h"
-#include "main/frmVeldom01.h"
 #include "output/frmVeldom08.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
@@ -40,12 +39,6 @@ void CentreerVenster(platform::Form& venster) {
     venster.SetTop((platform::Screen().Height() - venster.Height()) / 2);
 }
 
-void LaadAfdrukVenster(platform::Form& venster) {
-    if (frmVeldom01_IsLoaded())
-        venster.SetIcon(frmVeldom01().Icon());
-    frmVeldom08().SetEnabled(false);
-}
-
 void SluitBijEsc(platform::Form& venster, int KeyCode) {
     if (KeyCode == platform::vbKeyEscape)
         platform::Unload(venster);
@@ -81,7 +74,16 @@ afdruk::AfdrukContext HuidigeContext() {
     return c;
 }
 
-QStringList SpellenVanHoofdvenster() { return frmVeldom01().lstSpellenSet1.Items(); }
+namespace {
+std::function<QStringList()>& SpellenBron() {
+    static std::function<QStringList()> bron;
+    return bron;
+}
+}  // namespace
+
+void ZetSpellenBron(std::function<QStringList()> bron) { SpellenBron() = std::move(bron); }
+
+QStringList SpellenVanHoofdvenster() { return SpellenBron() ? SpellenBron()() : QStringList(); }
 
 Afbeelding VangFormulier(platform::Form& venster) {
     venster.Refresh();
@@ -120,14 +122,8 @@ void SluitAfdrukAchtergrond() {
         platform::Unload(frmVeldom08());
 }
 
-void HoofdvensterWeerAan() {
-    if (frmVeldom01_IsLoaded())
-        frmVeldom01().SetEnabled(true);
-}
-
 AfdrukAfsluiter::~AfdrukAfsluiter() {
     if (venster_.IsLoaded())
         platform::Unload(venster_);
     SluitAfdrukAchtergrond();
-    HoofdvensterWeerAan();
 }

@@ -30,9 +30,6 @@ template <class Vlak>
 void WitVlak(Vlak& vlak, int left, int top, int width, int height);
 // Centres the window on the screen.
 void CentreerVenster(platform::Form& venster);
-// What every layout window does when it loads: it takes the main window's
-// icon and keeps the print-job window from input while it is up.
-void LaadAfdrukVenster(platform::Form& venster);
 // Esc unloads the window (which ends the print chain).
 void SluitBijEsc(platform::Form& venster, int KeyCode);
 
@@ -50,7 +47,10 @@ void BereidHoldingsVoor(platform::ControlArray<platform::TextBox>& txtInvoer, qi
 
 // The texts, ten setting and dealer and vulnerability strings of this run.
 afdruk::AfdrukContext HuidigeContext();
-// The deal records of the main window's current set.
+// The deal records of the current set, which the print layouts and the
+// clipboard window show: the main window hands over where they are kept
+// when it is made, and takes it back when it goes (none then).
+void ZetSpellenBron(std::function<QStringList()> bron);
 QStringList SpellenVanHoofdvenster();
 
 // The window's content as a picture of its client area.
@@ -74,8 +74,9 @@ QString DrukAfdrukJob(platform::Form& venster, const QString& documentNaam, int 
 void MeldAfdrukFout(platform::Form& venster, const QString& fout);
 
 // Closes the chain when a print run ends, however it ends: unloads the
-// layout window (whose close handler unloads the print-job window) and
-// enables the main window again.
+// layout window, whose close handler unloads the print-job window. The
+// window that opened the chain gets its input back as the window it opened
+// (the print-job window, or layout 2 from the board number) unloads.
 class AfdrukAfsluiter {
 public:
     explicit AfdrukAfsluiter(platform::Form& venster) : venster_(venster) {}
@@ -89,5 +90,3 @@ private:
 
 // Unloads the print-job window when it is loaded.
 void SluitAfdrukAchtergrond();
-// Enables the main window when it exists.
-void HoofdvensterWeerAan();

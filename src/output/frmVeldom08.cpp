@@ -1,6 +1,5 @@
 #include "output/frmVeldom08.h"
 
-#include "main/frmVeldom01.h"
 #include "output/AfdrukKeten.h"
 #include "output/frmVeldom09.h"
 #include "output/frmVeldom14.h"
@@ -14,28 +13,23 @@ frmVeldom08Form::frmVeldom08Form() : platform::Form(QStringLiteral("frmVeldom08"
 void frmVeldom08Form::Form_Load() {
     // Text 103 marks an access key, which a window title does not show.
     SetCaption(platform::StripAccessKeys(TaalTekst(103)));
-    if (frmVeldom01_IsLoaded())
-        SetIcon(frmVeldom01().Icon());
     SetBackColor(platform::vbWhite);
     SetWindowState(platform::vbMaximized);
-    // The main window takes no input while a job is under way; whatever
-    // ends the job gives it back.
-    if (frmVeldom01_IsLoaded())
-        frmVeldom01().SetEnabled(false);
 }
 
 void frmVeldom08Form::Form_Activate() {
     Refresh();
     switch (LeesPrintRichting()) {
+    // The layout window keeps this window from input while it is up.
     case 0:
     case 1:
-        frmVeldom09().Show();
+        ShowOwned(frmVeldom09);
         break;
     case 2:
-        frmVeldom14().Show();
+        ShowOwned(frmVeldom14);
         break;
     case 3:
-        frmVeldom16().Show();
+        ShowOwned(frmVeldom16);
         break;
     default:
         // An unknown layout: the white window stays until Esc.
@@ -48,7 +42,3 @@ void frmVeldom08Form::Form_KeyUp(int& KeyCode, int Shift) {
     SluitBijEsc(*this, KeyCode);
 }
 
-void frmVeldom08Form::Form_Unload(int& Cancel) {
-    (void)Cancel;
-    HoofdvensterWeerAan();
-}

@@ -12,7 +12,6 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_KeyUp(int& KeyCode, int Shift) override;
-    void Form_Unload(int& Cancel) override;
 };
 
 DECLARE_FORM(frmVeldom08, frmVeldom08Form)

@@ -58,7 +58,6 @@ void frmVeldom09Form::Form_Load() {
     for (int i = 0; i < 4; ++i)
         lblSpel[i].SetCaption(TaalTekst(64));
     cmdFocus.SetLeft(platform::Screen().Width() + 100);
-    LaadAfdrukVenster(*this);
 }
 
 void frmVeldom09Form::Form_Resize() { CentreerVenster(*this); }

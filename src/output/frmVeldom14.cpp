@@ -105,7 +105,6 @@ void frmVeldom14Form::Form_Load() {
         lblKwetsbaar[paneel].SetCaption(QString());
     }
     cmdFocus.SetLeft(platform::Screen().Width() + 10);
-    LaadAfdrukVenster(*this);
 }
 
 void frmVeldom14Form::Form_KeyUp(int& KeyCode, int Shift) {
@@ -117,7 +116,6 @@ void frmVeldom14Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)Cancel;
     (void)UnloadMode;
     SluitAfdrukAchtergrond();
-    HoofdvensterWeerAan();
 }
 
 void frmVeldom14Form::Vul(const afdruk::BeeldPaar& beeld) {

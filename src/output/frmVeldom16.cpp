@@ -88,7 +88,6 @@ void frmVeldom16Form::Form_Load() {
     SetCaption(TaalTekst(0));
     CentreerVenster(*this);
     cmdFocus.SetLeft(platform::Screen().Width() + 100);
-    LaadAfdrukVenster(*this);
 }
 
 void frmVeldom16Form::Form_QueryUnload(int& Cancel, int UnloadMode) {

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 
 #include "deal/GeverKwetsbaar.h"
-#include "main/frmVeldom01.h"
+#include "output/AfdrukKeten.h"
 #include "output/KlembordEditor.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -184,7 +184,6 @@ void frmVeldom17Form::Form_Load() {
     // layout chooser and the back button, stays on the screen.
     Move(std::max(0, (schermBreedte - Width()) / 2), std::max(0, (Screen().Height() - Height()) / 2));
     cmdFocus.SetLeft(schermBreedte + 100);
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
 
     SetCaption(TaalTekst(209));
     fraKLembord.SetCaption(TaalTekst(205));
@@ -236,7 +235,6 @@ void frmVeldom17Form::cmdTerug_Click() { Unload(*this); }
 void frmVeldom17Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)Cancel;
     (void)UnloadMode;
-    if (frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 // --- The layout chooser ---------------------------------------------------
@@ -394,7 +392,7 @@ void frmVeldom17Form::chkMeeAfdrukken3_Click() { ToonPunten(chkMeeAfdrukken3, lb
 QList<klembord::Spel> frmVeldom17Form::Spellen() const {
     klembord::Reeksen reeksen{GeverReeks, KwetsbaarReeks};
     if (reeksen.gever.isEmpty() || reeksen.kwetsbaar.isEmpty()) reeksen = klembord::Reeksen::Standaard();
-    return klembord::BruikbareSpellen(frmVeldom01().lstSpellenSet1.Items(), reeksen);
+    return klembord::BruikbareSpellen(SpellenVanHoofdvenster(), reeksen);
 }
 
 void frmVeldom17Form::NaarKlembord(const QString& tekst) {

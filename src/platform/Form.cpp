@@ -754,6 +754,37 @@ void Form::Refresh() {
     if (widget_) widget_->repaint();
 }
 
+Form* Form::Owner() const {
+    if (!owner_ || !g_loaded.count(owner_) || owner_->InstanceId() != ownerId_) return nullptr;
+    return owner_;
+}
+
+void Form::adoptChild(Form& child, std::function<void()> onReturn) {
+    if (!child.IsLoaded()) {
+        // The child gave up while loading: nothing holds this window.
+        if (!IsLoaded()) return;
+        SetEnabled(true);
+        if (onReturn) onReturn();
+        return;
+    }
+    child.owner_ = this;
+    child.ownerId_ = instanceId_;
+    child.onReturn_ = std::move(onReturn);
+    child.SetIcon(icon_);
+    child.Show();
+}
+
+void Form::giveBackToOwner() {
+    Form* owner = Owner();
+    std::function<void()> onReturn = std::move(onReturn_);
+    owner_ = nullptr;
+    ownerId_ = 0;
+    onReturn_ = nullptr;
+    if (!owner) return;
+    owner->SetEnabled(true);
+    if (onReturn) onReturn();
+}
+
 bool Form::unloadNow(int mode) {
     if (unloaded_ || unloading_) return false;
     EventScope scope;
@@ -765,6 +796,7 @@ bool Form::unloadNow(int mode) {
         unloading_ = false;
         return false;
     }
+    giveBackToOwner();
     cancel = 0;
     Form_Unload(cancel);
     if (unloaded_) return true;

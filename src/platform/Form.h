@@ -148,6 +148,27 @@ public:
     // True from the moment the instance exists until it is unloaded.
     bool IsLoaded() const { return !unloaded_; }
 
+    // Opens a window owned by this one, the program's way of opening a
+    // dialog: this window is disabled, then `child()` (a window's accessor,
+    // so the child loads only once its opener is disabled) is shown with
+    // this window's icon. When the child unloads, however it is closed (by
+    // code, by Esc, by its close box), this window is enabled again at the
+    // end of the child's Form_QueryUnload, before its Form_Unload, and
+    // `onReturn` runs; it becomes active again when the child is gone.
+    // Nothing is given back when the unload is cancelled, or when this
+    // window was unloaded in between. The focus is left where the opener
+    // put it before the call.
+    template <class Accessor>
+    Form& ShowOwned(Accessor child, std::function<void()> onReturn = {}) {
+        SetEnabled(false);
+        Form& made = child();
+        adoptChild(made, std::move(onReturn));
+        return made;
+    }
+    // The window that opened this one with ShowOwned and is waiting for it
+    // (nullptr when none, or when that window is gone).
+    Form* Owner() const;
+
     // Handlers the windows override.
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -203,6 +224,8 @@ public:
     bool formKeyRelease(QKeyEvent* e);
 
 private:
+    void adoptChild(Form& child, std::function<void()> onReturn);
+    void giveBackToOwner();
     void fireResize();
     void applyWindowState();
     void applyGeometry();
@@ -232,6 +255,9 @@ private:
     CommandButton* cancelButton_ = nullptr;
     QPointer<QWidget> widget_;  // a FormWidget
     std::function<void()> clearSlot_;
+    Form* owner_ = nullptr;  // see Owner(); checked against ownerId_
+    quint64 ownerId_ = 0;
+    std::function<void()> onReturn_;
     bool applying_ = false;
     bool materializing_ = false;
     bool bypassKeys_ = false;

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "main/BewaarNaam.h"
+#include "saveas/BewaarNaam.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "results/WedstrijdBestanden.h"
@@ -37,33 +37,6 @@ QStringList LegeRij(const QString& label, int spellen) {
 }
 
 }  // namespace
-
-bool WedstrijdBestaat(const QString& wedstrijd) {
-    const QString map = uitslag::WedstrijdMapPad(wedstrijd);
-    return !map.isEmpty() && QFileInfo(map).isDir();
-}
-
-QList<int> SpellenMetUitslag(const QString& wedstrijd) {
-    QList<int> spellen;
-    if (!WedstrijdBestaat(wedstrijd)) return spellen;
-    QVector<bool> gevuld(uitslag::kMaxSpellen + 1, false);
-    QString vlaggen;
-    if (uitslag::LeesKlaar(wedstrijd, uitslag::kMaxSpellen, vlaggen).Gelukt())
-        for (int i = 0; i < vlaggen.size() && i < uitslag::kMaxSpellen; ++i)
-            if (vlaggen.at(i) == QLatin1Char('1')) gevuld[i + 1] = true;
-    std::vector<QStringList> rijen;
-    if (uitslag::LeesOverzicht(wedstrijd, rijen).Gelukt()) {
-        for (size_t r = 1; r < rijen.size(); ++r)
-            for (int c = 1; c < rijen[r].size() && c <= uitslag::kMaxSpellen; ++c)
-                if (!rijen[r].at(c).trimmed().isEmpty()) gevuld[c] = true;
-    }
-    for (int bord = 1; bord <= uitslag::kMaxSpellen; ++bord) {
-        for (WedstrijdBestand soort : {WedstrijdBestand::SpelUitslag, WedstrijdBestand::SpelExport})
-            if (QFileInfo::exists(uitslag::LeesPad(soort, wedstrijd, bord))) gevuld[bord] = true;
-        if (gevuld[bord]) spellen << bord;
-    }
-    return spellen;
-}
 
 bool WedstrijdHeeftUitslagen(const QString& wedstrijd) { return !SpellenMetUitslag(wedstrijd).isEmpty(); }
 

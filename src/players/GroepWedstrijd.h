@@ -14,13 +14,9 @@
 
 namespace groep {
 
-// True when the folder resultaten\<w> exists.
-bool WedstrijdBestaat(const QString& wedstrijd);
-
-// The boards of the match that hold anything typed on the results side, in
-// ascending order: a done flag set, a filled cell in the board's column of
-// the overview, or a result or export file of the board.
-QList<int> SpellenMetUitslag(const QString& wedstrijd);
+// See results/WedstrijdBestanden.h.
+using uitslag::SpellenMetUitslag;
+using uitslag::WedstrijdBestaat;
 
 // True when the match holds anything typed on the results side (a board of
 // SpellenMetUitslag).

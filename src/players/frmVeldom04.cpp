@@ -2,8 +2,7 @@
 
 #include <QFile>
 
-#include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -85,7 +84,6 @@ frmVeldom04Form::frmVeldom04Form() : Form("frmVeldom04") {
 void frmVeldom04Form::Form_Load() {
     // Caption; the window's size follows from the layout below.
     SetCaption(TaalTekst(48));
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
 
     // Captions.
     const bool nl = TaalNummer != 11;
@@ -215,7 +213,6 @@ void frmVeldom04Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
         return;
     }
     BewaarSchermGrootte(*this);
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 bool frmVeldom04Form::MagGridVervangen(bool ookVakken) {
@@ -588,6 +585,19 @@ void frmVeldom04Form::txtNaam_Change(int Index) {
 void frmVeldom04Form::cmdOpslaan_Click() {
     ZetFocus(*this, cmdFocus);
     AanroepScherm = 4;
-    SetEnabled(false);
-    frmVeldom02().Show();
+    OpenBewaarDialoog(*this, [](frmVeldom02Form& dialoog, const QString& naam) {
+        if (!frmVeldom04_IsLoaded())
+            return true;  // no names editor: nothing to save
+        // One line per data row: the cells of every column joined by "|".
+        const platform::Grid& grid = frmVeldom04().msfgResultaat;
+        QStringList regels;
+        for (int r = 1; r < grid.Rows(); ++r) {
+            QStringList cellen;
+            for (int c = 0; c < grid.Cols(); ++c) cellen << grid.TextMatrix(r, c);
+            regels << cellen.join(QLatin1Char('|'));
+        }
+        if (!dialoog.BewaarInMap(QStringLiteral("namen"), naam, regels)) return false;
+        frmVeldom04().GridOpgeslagen();
+        return true;
+    });
 }

@@ -3,9 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "main/BewaarNaam.h"
-#include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
+#include "saveas/BewaarNaam.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -76,7 +75,6 @@ frmVeldom05Form::frmVeldom05Form() : Form("frmVeldom05") {
 
 void frmVeldom05Form::Form_Load() {
     SetCaption(TaalTekst(61));
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     const bool nl = TaalNummer != 11;
 
     cmdTerug.SetCaption("&" + TaalTekst(42));
@@ -215,7 +213,6 @@ void frmVeldom05Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)Cancel;
     (void)UnloadMode;
     BewaarSchermGrootte(*this);
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom05Form::Meld(const QString& tekst, int stijl) { MsgBox(tekst, vbOKOnly | stijl, Caption()); }
@@ -485,8 +482,11 @@ void frmVeldom05Form::cmdOpslaan_Click() {
     bewaard_ = false;
     ZetFocus(*this, cmdFocus);
     cmdOpslaan.SetEnabled(false);
-    SetEnabled(false);
-    frmVeldom02().Show();
+    // The composer writes its group file or match folder; a failed write
+    // keeps the dialog open.
+    OpenBewaarDialoog(*this, [](frmVeldom02Form&, const QString& naam) {
+        return !frmVeldom05_IsLoaded() || frmVeldom05().BewaarOnderNaam(naam);
+    });
 }
 
 bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {

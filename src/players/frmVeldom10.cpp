@@ -6,7 +6,6 @@
 
 #include <cmath>
 
-#include "main/frmVeldom01.h"
 #include "platform/Events.h"
 #include "platform/Paths.h"
 #include "platform/PdfPrinter.h"
@@ -80,7 +79,6 @@ ListBox& frmVeldom10Form::WindLijst(int w) {
 void frmVeldom10Form::Form_Load() {
     // Caption, focus button, captions of the back button and the PDF frame.
     SetCaption(platform::StripAccessKeys(TaalTekst(112)));
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     cmdTerug.SetCaption("&" + TaalTekst(42));
     fraPdf.SetCaption(TaalTekst(114));
 
@@ -230,7 +228,6 @@ void frmVeldom10Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
         return;
     }
     BewaarSchermGrootte(*this);
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom10Form::Melding(const QString& tekst, int stijl) { MsgBox(tekst, stijl, Caption()); }

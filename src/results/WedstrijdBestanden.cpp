@@ -317,6 +317,33 @@ bool WedstrijdMapGevuld(const QString& wedstrijd) {
            !QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty();
 }
 
+bool WedstrijdBestaat(const QString& wedstrijd) {
+    const QString map = WedstrijdMapPad(wedstrijd);
+    return !map.isEmpty() && QFileInfo(map).isDir();
+}
+
+QList<int> SpellenMetUitslag(const QString& wedstrijd) {
+    QList<int> spellen;
+    if (!WedstrijdBestaat(wedstrijd)) return spellen;
+    QVector<bool> gevuld(kMaxSpellen + 1, false);
+    QString vlaggen;
+    if (LeesKlaar(wedstrijd, kMaxSpellen, vlaggen).Gelukt())
+        for (int i = 0; i < vlaggen.size() && i < kMaxSpellen; ++i)
+            if (vlaggen.at(i) == QLatin1Char('1')) gevuld[i + 1] = true;
+    std::vector<QStringList> rijen;
+    if (LeesOverzicht(wedstrijd, rijen).Gelukt()) {
+        for (size_t r = 1; r < rijen.size(); ++r)
+            for (int c = 1; c < rijen[r].size() && c <= kMaxSpellen; ++c)
+                if (!rijen[r].at(c).trimmed().isEmpty()) gevuld[c] = true;
+    }
+    for (int bord = 1; bord <= kMaxSpellen; ++bord) {
+        for (WedstrijdBestand soort : {WedstrijdBestand::SpelUitslag, WedstrijdBestand::SpelExport})
+            if (QFileInfo::exists(LeesPad(soort, wedstrijd, bord))) gevuld[bord] = true;
+        if (gevuld[bord]) spellen << bord;
+    }
+    return spellen;
+}
+
 namespace {
 
 // A match saved over an earlier one is made under ".nieuw-<six>-<W>"; the

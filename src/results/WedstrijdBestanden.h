@@ -90,6 +90,14 @@ bool WisSpelBestanden(const QString& wedstrijd, int bord, QString* fout = nullpt
 // True when the match folder exists and holds anything.
 bool WedstrijdMapGevuld(const QString& wedstrijd);
 
+// True when the folder resultaten\<w> exists.
+bool WedstrijdBestaat(const QString& wedstrijd);
+
+// The boards of the match that hold anything typed on the results side, in
+// ascending order: a done flag set, a filled cell in the board's column of
+// the overview, or a result or export file of the board.
+QList<int> SpellenMetUitslag(const QString& wedstrijd);
+
 // Finishes what a stop in the middle of replacing a match left (see
 // MaakWedstrijd): a half-made new match goes; a whole new one whose earlier
 // match was already put aside takes its name; an earlier match put aside

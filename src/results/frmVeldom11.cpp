@@ -2,8 +2,7 @@
 
 #include <QFileInfo>
 
-#include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/Events.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
@@ -16,6 +15,7 @@
 #include "results/Score.h"
 #include "results/StartStand.h"
 #include "results/WedstrijdBestanden.h"
+#include "results/WedstrijdOpslaan.h"
 #include "results/frmVeldom12.h"
 #include "results/frmVeldom13.h"
 #include "shared/BasVeldom.h"
@@ -186,7 +186,6 @@ void frmVeldom11Form::Meld(const QString& tekst, int stijl) { MsgBox(tekst, stij
 
 void frmVeldom11Form::Form_Load() {
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(platform::StripAccessKeys(Tekst(126)));
     MeldSchrijfFouten();
     cmdFocus.SetLeft(Screen().Width() + 10);
@@ -287,7 +286,6 @@ void frmVeldom11Form::Form_QueryUnload(int&, int) {
     }
     // The match's files are all on disk before the window goes.
     WachtOpSchrijfwerk();
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom11Form::cmdTerug_Click() {
@@ -428,8 +426,7 @@ void frmVeldom11Form::lstUitslagen_Click() {
 void frmVeldom11Form::cmdOpslaanAls_Click() {
     AanroepScherm = 11;
     ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom02().Show();
+    OpenBewaarDialoog(*this, BewaarWedstrijd);
 }
 
 void frmVeldom11Form::vscrAantal_Change() {
@@ -1134,9 +1131,9 @@ void frmVeldom11Form::msfgResultaat_RowColChange() {
 
 void frmVeldom11Form::cmdArbitrale_Click() {
     if (OpenSpel() < 1) return;
+    // The all-tables-done timer starts when the window closes.
     ZetFocus(*this, cmdFocus);
-    SetEnabled(false);
-    frmVeldom13().Show();
+    ShowOwned(frmVeldom13, [this] { StartAllesKlaar(); });
 }
 
 void frmVeldom11Form::StartAllesKlaar() {
@@ -1172,8 +1169,6 @@ void frmVeldom11Form::ToonOverzicht() {
     HeropenMislukteBorden();
     if (KlaarVlaggen != vlaggen) return;
     SetEnabled(false);
-    if (!ToonUitslagOverzicht(SessieNaam, [] {
-            if (frmVeldom11_IsLoaded()) frmVeldom11().SetEnabled(true);
-        }))
+    if (!OpenUitslagOverzicht(SessieNaam, *this))
         SetEnabled(true);
 }

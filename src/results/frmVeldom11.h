@@ -84,9 +84,8 @@ public:
     // first free visible row (or name the board alone when none is free).
     void ZetPrompt();
 
-    // The single place where the results overview window is opened: it is
-    // to disable this window and show the overview, which enables this
-    // window again when it closes. Until that window exists it does nothing.
+    // The single place where the results overview window is opened, owned
+    // by this window: this window is disabled until the overview closes.
     void ToonOverzicht();
 
     // Form-level state.

@@ -9,7 +9,6 @@
 
 #include <cmath>
 
-#include "main/frmVeldom01.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 #include "platform/Printer.h"
@@ -55,7 +54,10 @@ QString Datum() {
 
 }  // namespace
 
-bool ToonUitslagOverzicht(const QString& wedstrijd, std::function<void()> bijSluiten) {
+namespace {
+// Reads the match's files for the next instance of the window; false (the
+// user told why) when one cannot be read.
+bool LeesOverzichtVoor(const QString& wedstrijd, std::function<void()> bijSluiten) {
     Gegevens g;
     g.wedstrijd = wedstrijd;
     g.bijSluiten = std::move(bijSluiten);
@@ -73,7 +75,19 @@ bool ToonUitslagOverzicht(const QString& wedstrijd, std::function<void()> bijSlu
     SessieNaam = wedstrijd;
     if (frmVeldom12_IsLoaded()) Unload(frmVeldom12());
     Open() = std::move(g);
+    return true;
+}
+}  // namespace
+
+bool ToonUitslagOverzicht(const QString& wedstrijd, std::function<void()> bijSluiten) {
+    if (!LeesOverzichtVoor(wedstrijd, std::move(bijSluiten))) return false;
     frmVeldom12().Show();
+    return true;
+}
+
+bool OpenUitslagOverzicht(const QString& wedstrijd, platform::Form& opener) {
+    if (!LeesOverzichtVoor(wedstrijd, {})) return false;
+    opener.ShowOwned(frmVeldom12);
     return true;
 }
 
@@ -95,7 +109,6 @@ frmVeldom12Form::frmVeldom12Form() : Form("frmVeldom12") {
 void frmVeldom12Form::Form_Load() {
     const Gegevens& g = Open();
     wedstrijd_ = g.wedstrijd;
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
 
     // Caption and buttons.
     SetCaption(TaalTekst(150) + ": " + wedstrijd_ + " - " + TaalTekst(158) + " " + Datum() + " " +

@@ -74,3 +74,6 @@ DECLARE_FORM(frmVeldom12, frmVeldom12Form)
 // itself again there). When a file cannot be read the user is told why and
 // no window opens: false.
 bool ToonUitslagOverzicht(const QString& wedstrijd, std::function<void()> bijSluiten = {});
+// The same, the window owned by `opener`: the opener is disabled while the
+// overview is up and enabled again when it closes.
+bool OpenUitslagOverzicht(const QString& wedstrijd, platform::Form& opener);

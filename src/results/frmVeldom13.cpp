@@ -1,6 +1,5 @@
 #include "results/frmVeldom13.h"
 
-#include "main/frmVeldom01.h"
 #include "platform/Events.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -46,7 +45,6 @@ frmVeldom13Form::frmVeldom13Form() : Form("frmVeldom13") {
 }
 
 void frmVeldom13Form::Form_Load() {
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(TaalTekst(140));
     cmdFocus.SetLeft(Screen().Width() + 10);
     cmdTerug.SetCaption(QLatin1Char('&') + TaalTekst(42));
@@ -82,10 +80,6 @@ void frmVeldom13Form::Form_QueryUnload(int&, int) {
     if (teruggegeven_) return;
     teruggegeven_ = true;
     BewaarSchermGrootte(*this);
-    if (frmVeldom11_IsLoaded()) {
-        frmVeldom11().SetEnabled(true);
-        frmVeldom11().StartAllesKlaar();
-    }
 }
 
 void frmVeldom13Form::cmdTerug_Click() { Unload(*this); }

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "main/frmVeldom01.h"
 #include "shared/EmailAdres.h"
 #include "shared/Mail.h"
 
@@ -52,10 +51,10 @@ bool TestMailMogelijk(bool mailBruikbaar, const QString& adres) {
 }
 
 int GeladenProviders() {
-    if (MailOnbruikbaar || !frmVeldom01_IsLoaded()) return 0;
+    if (MailOnbruikbaar) return 0;
     int aantal = 0;
     for (int i = 0; i < kMailProviders; ++i)
-        if (frmVeldom01().lstProvider[i].ListCount() > 0) aantal = i + 1;
+        if (!MailProviderLijst(i).isEmpty()) aantal = i + 1;
     return aantal;
 }
 

@@ -4,7 +4,6 @@
 
 #include "deal/Spinner.h"
 #include "settings/OpeningKeuze.h"
-#include "main/frmVeldom01.h"
 #include "platform/Profile.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -261,7 +260,6 @@ void frmVeldom06Form::Centreer() {
 }
 
 void frmVeldom06Form::Form_Load() {
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     // Centred on the screen.
     Centreer();
     // Captions of the window and the frames; the focus button off screen.
@@ -472,7 +470,6 @@ void frmVeldom06Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)Cancel;
     (void)UnloadMode;
     BewaarSchermGrootte(*this);
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom06Form::optInstellingen_Click(int Index) {

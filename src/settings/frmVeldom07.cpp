@@ -4,7 +4,6 @@
 
 #include <QDir>
 
-#include "main/frmVeldom01.h"
 #include "platform/PdfPrinter.h"
 #include "platform/Printer.h"
 #include "platform/Prompt.h"
@@ -105,7 +104,6 @@ void frmVeldom07Form::Form_Load() {
     // window, the buttons, the frames and the labels; the focus button off
     // screen.
     Centreer();
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     SetCaption(TaalTekst(95));
     cmdTerug.SetCaption(QStringLiteral("&") + TaalTekst(42));
     // "Save" on its E: the V is the first layout's.
@@ -257,7 +255,6 @@ void frmVeldom07Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     (void)Cancel;
     (void)UnloadMode;
     BewaarSchermGrootte(*this);
-    if (AanroepScherm == 1 && frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom07Form::Form_Resize() {

@@ -6,7 +6,6 @@
 #include <QPainterPath>
 
 #include "shared/Update.h"
-#include "main/frmVeldom01.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "settings/MailInstelRegels.h"
@@ -109,7 +108,6 @@ void frmVeldom18Form::Ontwerp() {
 void frmVeldom18Form::Form_Load() {
     // Centred on the screen with the main window's icon.
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
-    if (frmVeldom01_IsLoaded()) SetIcon(frmVeldom01().Icon());
     // Captions and the explanation; the focus button off screen.
     SetCaption(TaalTekst(215));
     cmdTerug.SetCaption(QStringLiteral("&") + TaalTekst(42));
@@ -211,10 +209,10 @@ void frmVeldom18Form::cmdDownLoad_Click() {
         return;
     }
 
-    // The new file is in place; it counts as downloaded only once the main
-    // window's provider lists hold it (LeesMailTxt reports a file it
-    // cannot load itself).
-    LeesMailTxt(frmVeldom01());
+    // The new file is in place; it counts as downloaded only once the mail
+    // service holds it (LeesMailTxt reports a file it cannot load itself,
+    // titled as the window that opened this one).
+    LeesMailTxt(Owner() ? *Owner() : *this);
     if (MailOnbruikbaar) {
         cmdOK.SetEnabled(false);
         ZetFocus(*this, cmdFocus);
@@ -301,7 +299,6 @@ void frmVeldom18Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     if (ValInteger(OpgeslagenProviderTekst()) != GekozenProvider())
         SchrijfIni(QStringLiteral("Standaard"), QStringLiteral("provider"),
                    QString::number(GekozenProvider()), IniBestand);
-    if (frmVeldom01_IsLoaded()) frmVeldom01().SetEnabled(true);
 }
 
 void frmVeldom18Form::Form_Resize() { SchaalScherm(*this); }

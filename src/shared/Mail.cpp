@@ -1,6 +1,6 @@
 #include "shared/Mail.h"
 
-#include "main/frmVeldom01.h"
+#include "platform/Form.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/TextFile.h"
@@ -91,10 +91,32 @@ platform::MailMessage MaakMailBericht(const QStringList& provider, const QString
     return m;
 }
 
-void LeesMailTxt(frmVeldom01Form& frm) {
-    frm.lstCodeer.Clear();
-    for (int i = 0; i < kMailProviders; ++i)
-        frm.lstProvider[i].Clear();
+namespace {
+// The provider file as loaded last.
+QStringList& CodeerRegels() {
+    static QStringList regels;
+    return regels;
+}
+QList<QStringList>& Providers() {
+    static QList<QStringList> providers;
+    return providers;
+}
+}  // namespace
+
+QStringList MailCodeerRegels() { return CodeerRegels(); }
+
+QStringList MailProviderLijst(int i) {
+    if (i < 0 || i >= Providers().size()) return {};
+    return Providers().at(i);
+}
+
+void VergeetMailTxt() {
+    CodeerRegels().clear();
+    Providers().clear();
+}
+
+void LeesMailTxt(platform::Form& frm) {
+    VergeetMailTxt();
     MailOnbruikbaar = false;
 
     const MailTxtInhoud inhoud = LeesMailTxtBestand();
@@ -105,26 +127,12 @@ void LeesMailTxt(frmVeldom01Form& frm) {
         platform::MsgBox(MailTxtMelding(inhoud.staat), platform::vbCritical, frm.Caption());
         return;
     }
-    for (const QString& regel : inhoud.regels)
-        frm.lstCodeer.AddItem(regel);
-    for (int i = 0; i < inhoud.providers.size(); ++i)
-        for (const QString& item : inhoud.providers.at(i))
-            frm.lstProvider[i].AddItem(item);
+    CodeerRegels() = inhoud.regels;
+    for (int i = 0; i < inhoud.providers.size() && i < kMailProviders; ++i)
+        Providers() << inhoud.providers.at(i);
 }
 
 namespace {
-
-// The settings of provider i in the main window's lists; none when that
-// window does not exist.
-QStringList ProviderLijst(int i) {
-    QStringList items;
-    if (!frmVeldom01_IsLoaded() || i < 0 || i >= kMailProviders)
-        return items;
-    platform::ListBox& l = frmVeldom01().lstProvider[i];
-    for (int k = 0; k < l.ListCount(); ++k)
-        items << l.List(k);
-    return items;
-}
 
 // The chosen provider's settings and account; false when mail cannot go out.
 bool KiesProvider(QStringList& provider, platform::SmtpAccount& account) {
@@ -134,8 +142,8 @@ bool KiesProvider(QStringList& provider, platform::SmtpAccount& account) {
     const int p = ValInteger(IniWaarde);
     if (p < 0 || p >= kMailProviders)
         return false;
-    provider = ProviderLijst(p);
-    return ProviderAccount(ProviderLijst(0), provider, account);
+    provider = MailProviderLijst(p);
+    return ProviderAccount(MailProviderLijst(0), provider, account);
 }
 
 }  // namespace
@@ -143,8 +151,8 @@ bool KiesProvider(QStringList& provider, platform::SmtpAccount& account) {
 bool GekozenProviderOntbreekt() {
     LeesIni("Standaard", "provider", platform::programPath("taal.ini"));
     const int p = ValInteger(IniWaarde);
-    return !MailOnbruikbaar && p >= 1 && p < kMailProviders && ProviderLijst(p).isEmpty() &&
-           !ProviderLijst(0).isEmpty();
+    return !MailOnbruikbaar && p >= 1 && p < kMailProviders && MailProviderLijst(p).isEmpty() &&
+           !MailProviderLijst(0).isEmpty();
 }
 
 bool MailBruikbaar() {

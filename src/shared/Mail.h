@@ -9,7 +9,9 @@
 #include "platform/Smtp.h"
 #include "shared/MailTxt.h"
 
-class frmVeldom01Form;
+namespace platform {
+class Form;
+}
 
 // True while the provider file is missing, empty or damaged: no mail can
 // be sent until a good file has been loaded.
@@ -24,10 +26,20 @@ extern QString MailFoutTekst;
 // provider is not in it.
 constexpr int kMailGeenProvider = 2101;
 
-// Loads MAIL.TXT from the program folder into frm's lstCodeer (the lines)
-// and lstProvider(i) (the nine settings of provider i). A missing, empty or
-// damaged file is reported once and makes MailOnbruikbaar True.
-void LeesMailTxt(frmVeldom01Form& frm);
+// Loads MAIL.TXT from the program folder: its lines (MailCodeerRegels) and
+// the nine settings of each provider (MailProviderLijst). A missing, empty
+// or damaged file is reported once, titled with frm's caption, and makes
+// MailOnbruikbaar True. The main window loads it at start; what it loaded
+// is kept until that window unloads (VergeetMailTxt).
+void LeesMailTxt(platform::Form& frm);
+// The non-blank lines of the provider file loaded last; none when it was
+// unusable or nothing is loaded.
+QStringList MailCodeerRegels();
+// The settings of provider i of the file loaded last; none when there is
+// no such provider.
+QStringList MailProviderLijst(int i);
+// Forgets the loaded provider file.
+void VergeetMailTxt();
 
 // Sends one message: from the chosen provider's sender, to the trimmed
 // `aan`, with `eigenAdres` as the address replies go to, the trimmed

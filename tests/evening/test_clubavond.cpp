@@ -13,8 +13,8 @@
 #include <sys/stat.h>
 
 #include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
-#include "main/frmVeldom03.h"
+#include "saveas/frmVeldom02.h"
+#include "saveas/frmVeldom03.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom17.h"
 #include "shared/GroepBestand.h"

@@ -8,7 +8,7 @@
 
 #include "deal/SpelBestand.h"
 #include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "deal/SpelRecord.h"
 #include "platform/App.h"
 #include "platform/Events.h"

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "main/Kalender.h"
+#include "saveas/Kalender.h"
 
 using namespace kalender;
 

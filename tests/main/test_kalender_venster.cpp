@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "main/frmVeldom03.h"
+#include "saveas/frmVeldom03.h"
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "shared/BasVeldom.h"

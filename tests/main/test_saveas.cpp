@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
-#include "main/frmVeldom03.h"
+#include "saveas/frmVeldom02.h"
+#include "saveas/frmVeldom03.h"
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/FileSizeLimit.h"

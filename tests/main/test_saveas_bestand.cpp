@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "main/BewaarBestand.h"
+#include "saveas/BewaarBestand.h"
 #include "support/TestSupport.h"
 
 using namespace bewaarnaam;

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "main/BewaarNaam.h"
+#include "saveas/BewaarNaam.h"
 
 using namespace bewaarnaam;
 

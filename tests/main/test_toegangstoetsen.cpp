@@ -8,8 +8,8 @@
 
 #include "lessons/frmVeldom15.h"
 #include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
-#include "main/frmVeldom03.h"
+#include "saveas/frmVeldom02.h"
+#include "saveas/frmVeldom03.h"
 #include "main/Opstart.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom09.h"

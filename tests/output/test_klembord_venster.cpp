@@ -207,8 +207,8 @@ private slots:
         QVERIFY(frmVeldom01().Enabled());
         QVERIFY(!frmVeldom17_IsLoaded());
 
-        frmVeldom01().SetEnabled(false);
-        frmVeldom17().Show();
+        frmVeldom01().ShowOwned(frmVeldom17);
+        QVERIFY(!frmVeldom01().Enabled());
         QCOMPARE(frmVeldom17().lstAantal.Items(), (QStringList{"4", "3", "2", "1"}));
         QCOMPARE(frmVeldom17().lblAantal.Caption(), QString("4"));
         frmVeldom17().widget()->close();

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/Events.h"
 #include "shared/GroepBestand.h"
 #include "players/frmVeldom04.h"

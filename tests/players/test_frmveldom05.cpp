@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/Events.h"
 #include "shared/GroepBestand.h"
 #include "players/GroepWedstrijd.h"

@@ -507,7 +507,7 @@ private slots:
         SchrijfIni("Standaard", "provider", "1", IniBestand);
         frmVeldom01().Show();
         DoEvents();
-        QCOMPARE(frmVeldom01().lstProvider[1].ListCount(), 0);
+        QCOMPARE(int(MailProviderLijst(1).size()), 0);
         frmVeldom06Form& f = Open();
         QVERIFY(f.optProvider[0].Value());
         QVERIFY(f.optProvider[0].Enabled());

@@ -238,7 +238,7 @@ private slots:
         QVERIFY(!f.cmdDownLoad.Enabled());
         QVERIFY(f.MailTxtGedownload);
         QVERIFY(!MailOnbruikbaar);
-        QCOMPARE(frmVeldom01().lstProvider[0].List(2), QString::number(sink_.port()));
+        QCOMPARE(MailProviderLijst(0).at(2), QString::number(sink_.port()));
         QVERIFY(f.cmdOK.Enabled());
 
         const int n = VerstuurGoed(f);

@@ -311,7 +311,7 @@ private slots:
         testsupport::PromptScript prompts;  // any message fails the test
         frmVeldom01().Show();
         QVERIFY(!MailOnbruikbaar);
-        QCOMPARE(frmVeldom01().lstProvider[0].List(1), p.server);
+        QCOMPARE(MailProviderLijst(0).at(1), p.server);
         QCOMPARE(prompts.count(), 0);
     }
 

@@ -1,8 +1,8 @@
 #include <QtTest>
 
 #include "lessons/LesBestand.h"
-#include "main/BewaarBestand.h"
-#include "main/BewaarNaam.h"
+#include "saveas/BewaarBestand.h"
+#include "saveas/BewaarNaam.h"
 #include "deal/SpelBestand.h"
 #include "shared/GroepBestand.h"
 #include "players/GroepWedstrijd.h"

@@ -75,11 +75,11 @@ private slots:
 
     void providerListsAreFilled() {
         loadGood();
-        frmVeldom01Form& w = frmVeldom01();
-        QCOMPARE(w.lstCodeer.ListCount(), 2);
-        QCOMPARE(w.lstProvider[0].ListCount(), kProviderItems);
-        QCOMPARE(w.lstProvider[1].List(7), QString("tweede@example.test"));
-        QCOMPARE(w.lstProvider[1].List(2), QString::number(sink_.port()));
+        QVERIFY(frmVeldom01_IsLoaded());
+        QCOMPARE(int(MailCodeerRegels().size()), 2);
+        QCOMPARE(int(MailProviderLijst(0).size()), kProviderItems);
+        QCOMPARE(MailProviderLijst(1).at(7), QString("tweede@example.test"));
+        QCOMPARE(MailProviderLijst(1).at(2), QString::number(sink_.port()));
     }
 
     void sendsThroughTheChosenProvider() {
@@ -155,8 +155,8 @@ private slots:
         frmVeldom01Form& w = frmVeldom01();
         LeesMailTxt(w);
         QVERIFY(MailOnbruikbaar);
-        QCOMPARE(w.lstCodeer.ListCount(), 0);
-        QCOMPARE(w.lstProvider[1].ListCount(), 0);
+        QCOMPARE(int(MailCodeerRegels().size()), 0);
+        QCOMPARE(int(MailProviderLijst(1).size()), 0);
         QCOMPARE(prompts.last().icon(), int(platform::vbCritical));
         QCOMPARE(prompts.last().title, w.Caption());
         // This build has no support address to write to: the message says

@@ -105,7 +105,7 @@ QStringList PdfRun::Print(const QStringList& set, const QStringList& files,
         prompts.answerFile(paths.last());
     }
     FillMainWindowSet(set);
-    frmVeldom08().Show();
+    frmVeldom01().ShowOwned(frmVeldom08);  // as the print button opens it
     VerifyChainClosed();
     return paths;
 }
@@ -130,7 +130,7 @@ void PrintRun::Print(const QStringList& set, bool ok, int message) {
     if (message)
         prompts.answer(message);
     Fill(set);
-    frmVeldom08().Show();
+    frmVeldom01().ShowOwned(frmVeldom08);  // as the print button opens it
 }
 
 QList<PaintedPicture> PrintRun::Pictures() const {

@@ -1,9 +1,9 @@
-#include "main/BewaarBestand.h"
+#include "saveas/BewaarBestand.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "main/BewaarNaam.h"
+#include "saveas/BewaarNaam.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "shared/Tekst.h"

@@ -3,7 +3,7 @@
 // Save-as dialog with KalenderModus = 2; on OK the date, in the pattern of
 // the current language, goes into GekozenDatum and into the dialog's name box.
 
-#include "main/Kalender.h"
+#include "saveas/Kalender.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 

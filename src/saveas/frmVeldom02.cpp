@@ -1,9 +1,8 @@
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 
-#include "main/BewaarBestand.h"
-#include "main/BewaarNaam.h"
-#include "main/frmVeldom01.h"
-#include "main/frmVeldom03.h"
+#include "saveas/BewaarBestand.h"
+#include "saveas/BewaarNaam.h"
+#include "saveas/frmVeldom03.h"
 
 #include <QFile>
 
@@ -12,11 +11,6 @@
 #include "platform/TextFile.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
-#include "players/GroepWedstrijd.h"
-#include "players/frmVeldom04.h"
-#include "players/frmVeldom05.h"
-#include "results/WedstrijdBestanden.h"
-#include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
 
 using namespace platform;
@@ -31,9 +25,6 @@ constexpr int NaamBreedte = 3600;
 constexpr int NaamHoogte = 315;
 constexpr int KnopBreedte = 1215;
 constexpr int KnopHoogte = 375;
-
-// The folder deal sets are saved in, below the program folder.
-const QString SpelBestandenMap = QStringLiteral("Spellen");
 
 }  // namespace
 
@@ -56,8 +47,6 @@ void frmVeldom02Form::Form_Load() {
     case 11: SetCaption(platform::StripAccessKeys(TaalTekst(25)) + " " + TaalTekst(127)); break;
     default: SetCaption(TaalTekst(39)); break;
     }
-    if (frmVeldom01_IsLoaded())
-        SetIcon(frmVeldom01().Icon());
 
     lstUitslagen.SetVisible(false);
     lblBestandsNaam.SetAutoSize(true);
@@ -160,35 +149,9 @@ void frmVeldom02Form::cmdOK_Click() {
         NaamOpnieuw();
         return;
     }
-    switch (AanroepScherm) {
-    case 1:
-        if (!BewaarSpelSet(naam)) {
-            NaamOpnieuw();
-            return;
-        }
-        break;
-    case 4:
-        if (!BewaarNamen(naam)) {
-            NaamOpnieuw();
-            return;
-        }
-        break;
-    case 11:
-        if (!BewaarWedstrijd(naam)) {
-            NaamOpnieuw();
-            return;
-        }
-        break;
-    case 5:
-        // The composer writes its group file or match folder; a failed
-        // write keeps the dialog open.
-        if (frmVeldom05_IsLoaded() && !frmVeldom05().BewaarOnderNaam(naam)) {
-            NaamOpnieuw();
-            return;
-        }
-        break;
-    default:
-        break;
+    if (bewaar_ && !bewaar_(*this, naam)) {
+        NaamOpnieuw();
+        return;
     }
     cmdTerug_Click();
 }
@@ -202,28 +165,6 @@ void frmVeldom02Form::NaamOpnieuw() {
     txtBestandsNaam.SetSelLength(int(txtBestandsNaam.Text().size()));
 }
 
-bool frmVeldom02Form::BewaarSpelSet(const QString& naam) {
-    const QStringList regels = frmVeldom01().lstSpellenSet.Items();
-    if (regels.isEmpty())
-        return true;  // no set loaded: nothing to save
-    return BewaarInMap(SpelBestandenMap, naam, regels);
-}
-
-bool frmVeldom02Form::BewaarNamen(const QString& naam) {
-    if (!frmVeldom04_IsLoaded())
-        return true;  // no names editor: nothing to save
-    // One line per data row: the cells of every column joined by "|".
-    const platform::Grid& grid = frmVeldom04().msfgResultaat;
-    QStringList regels;
-    for (int r = 1; r < grid.Rows(); ++r) {
-        QStringList cellen;
-        for (int c = 0; c < grid.Cols(); ++c)
-            cellen << grid.TextMatrix(r, c);
-        regels << cellen.join(QLatin1Char('|'));
-    }
-    return BewaarInMap(QStringLiteral("namen"), naam, regels);
-}
-
 bool frmVeldom02Form::BewaarInMap(const QString& map, const QString& naam, const QStringList& regels) {
     auto magOverschrijven = [this](const QString& bestandsnaam) {
         const QString vraag = MetRegels(TaalTekst(46)).replace(QChar('~'), bestandsnaam);
@@ -232,8 +173,6 @@ bool frmVeldom02Form::BewaarInMap(const QString& map, const QString& naam, const
     QString reden;
     switch (bewaarnaam::BewaarRegels(map, naam, regels, TaalTekst(85), magOverschrijven, &reden)) {
     case bewaarnaam::BewaarUitkomst::Geschreven:
-        if (AanroepScherm == 4 && frmVeldom04_IsLoaded())
-            frmVeldom04().GridOpgeslagen();
         return true;
     case bewaarnaam::BewaarUitkomst::NietOverschreven:
         return false;  // No (also Enter) keeps the file, and the dialog open
@@ -248,58 +187,9 @@ bool frmVeldom02Form::BewaarInMap(const QString& map, const QString& naam, const
     return false;
 }
 
-bool frmVeldom02Form::BewaarWedstrijd(const QString& naam) {
-    if (uitslag::WedstrijdMapPad(naam).isEmpty()) {
-        // Checked whole before anything is written.
-        if (!uitslag::WedstrijdNaamPast(naam))
-            MsgBox(MetRegels(TaalTekst(250)), vbOKOnly | vbExclamation, Caption());
-        else
-            ToonWeigering();
-        return false;
-    }
-    if (uitslag::WedstrijdNaamBotst(naam)) {  // its pairs file would be a board's result file
-        MsgBox(TaalTekst(315).replace(QChar('~'), naam), vbOKOnly | vbInformation, Caption());
-        return false;
-    }
-    const QString parenNaam = uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Paren, naam);
-    SessieNaam = naam;
-    SessieBestand = uitslag::WedstrijdMapPad(naam) + QLatin1Char('/') + parenNaam;
-    // Asked before anything is written: No leaves an existing match whole,
-    // its mail list included. Yes replaces the whole match, and with it
-    // every result typed: the question then says so, with the boards' count.
-    const bool paren = BestandBestaat(uitslag::LeesPad(uitslag::WedstrijdBestand::Paren, naam)) == 1;
-    if (paren || uitslag::WedstrijdMapGevuld(naam)) {
-        const int spellen = static_cast<int>(groep::SpellenMetUitslag(naam).size());
-        const QString vraag =
-            spellen == 0   ? MetRegels(TaalTekst(46)).replace(QChar('~'), paren ? parenNaam : naam)
-            : spellen == 1 ? MetRegels(TaalTekst(255)).replace(QChar('~'), naam)
-                           : VulIn(MetRegels(TaalTekst(254)), naam, QString::number(spellen));
-        if (MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) {
-            SessieBestand.clear();
-            SessieNaam.clear();
-            return true;
-        }
-    }
-    QStringList lijst;
-    QString groep;
-    if (frmVeldom11_IsLoaded()) {
-        lijst = frmVeldom11().lstParen.Items();
-        groep = frmVeldom11().lstGroepen.Tag();
-    }
-    QString reden;
-    QString mislukt;
-    if (uitslag::MaakWedstrijd(naam, lijst, groep.isEmpty() ? QString() : resolvePath(groep), &reden, &mislukt))
-        return true;
-    SessieBestand.clear();
-    SessieNaam.clear();
-    MsgBox(uitslag::SchrijfMelding(mislukt, reden), vbOKOnly | vbExclamation, Caption());
-    return false;
-}
-
 void frmVeldom02Form::cmdKalender_Click() {
-    SetEnabled(false);
     KalenderModus = 2;
-    frmVeldom03().Show();
+    ShowOwned(frmVeldom03);
 }
 
 void frmVeldom02Form::cmdTerug_Click() {
@@ -312,27 +202,16 @@ void frmVeldom02Form::GeefAanroeperTerug() {
         return;
     teruggegeven_ = true;
     BewaarSchermGrootte(*this);
-    switch (AanroepScherm) {
-    case 1:
+    // The composer (5) and the results entry (11) keep NieuweNaam: the
+    // next save offers it again.
+    if (AanroepScherm == 1 || AanroepScherm == 4)
         NieuweNaam.clear();
-        if (frmVeldom01_IsLoaded())
-            frmVeldom01().SetEnabled(true);
-        break;
-    case 4:
-        NieuweNaam.clear();
-        if (frmVeldom04_IsLoaded())
-            frmVeldom04().SetEnabled(true);
-        break;
-    case 11:
-        if (frmVeldom11_IsLoaded())
-            frmVeldom11().SetEnabled(true);
-        break;
-    case 5:
-        // The composer keeps NieuweNaam: the next save offers it again.
-        if (frmVeldom05_IsLoaded())
-            frmVeldom05().SetEnabled(true);
-        break;
-    default:
-        break;
-    }
+}
+
+void OpenBewaarDialoog(platform::Form& opener, Bewaarder bewaar) {
+    opener.ShowOwned([&bewaar]() -> frmVeldom02Form& {
+        frmVeldom02Form& dialoog = frmVeldom02();
+        dialoog.bewaar_ = std::move(bewaar);
+        return dialoog;
+    });
 }

@@ -1,4 +1,4 @@
-#include "main/BewaarNaam.h"
+#include "saveas/BewaarNaam.h"
 
 #include <QStringList>
 

@@ -1,9 +1,8 @@
-#include "main/frmVeldom03.h"
+#include "saveas/frmVeldom03.h"
 
 #include <QDate>
 
-#include "main/frmVeldom01.h"
-#include "main/frmVeldom02.h"
+#include "saveas/frmVeldom02.h"
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
 
@@ -46,8 +45,6 @@ frmVeldom03Form::frmVeldom03Form() : Form("frmVeldom03") {
 
 void frmVeldom03Form::Form_Load() {
     BezigMetVullen = true;
-    if (frmVeldom01_IsLoaded())
-        SetIcon(frmVeldom01().Icon());
     SetCaption(TaalTekst(40));
     cmdTerug.SetCaption(TaalTekst(42));
     cmdOK.SetCaption(TaalTekst(41));
@@ -191,8 +188,6 @@ void frmVeldom03Form::Form_QueryUnload(int& Cancel, int UnloadMode) {
     if (cmdTerug.Tag().isEmpty())
         GekozenDatum.clear();
     BewaarSchermGrootte(*this);
-    if (KalenderModus == 2 && frmVeldom02_IsLoaded())
-        frmVeldom02().SetEnabled(true);
 }
 
 void frmVeldom03Form::Form_Activate() {

@@ -1,4 +1,4 @@
-#include "main/Kalender.h"
+#include "saveas/Kalender.h"
 
 #include <QDate>
 
