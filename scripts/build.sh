@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds into ./build (or $BUILD_DIR).
+# Configures and builds into ./build (or $BUILD_DIR). DROVIK_WERROR=ON makes
+# compiler warnings errors (the test command sets it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
@@ -7,5 +8,6 @@ build=${BUILD_DIR:-build}
 # only a new one is made with Ninja.
 generator=()
 [[ -f "$build/CMakeCache.txt" ]] || generator=(-G Ninja)
-cmake -S . -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DDROVIK_WERROR="${DROVIK_WERROR:-OFF}" >/dev/null
 cmake --build "$build" -j "${JOBS:-$(nproc)}"
