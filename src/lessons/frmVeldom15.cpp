@@ -244,8 +244,7 @@ QString frmVeldom15Form::LesNaamVan(const QString& pad) const {
 // Loading, activation, keys, closing
 
 void frmVeldom15Form::Form_Load() {
-    // Centred on the screen with the main window's icon and the caption; the
-    // focus button off screen.
+    // Centred on the screen, with its caption; the focus button off screen.
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
     SetCaption(platform::StripAccessKeys(Tekst(189)));
     cmdFocus.SetLeft(Screen().Width() + 10);

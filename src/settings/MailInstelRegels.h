@@ -52,8 +52,8 @@ bool AdresTekenGeweigerd(int KeyAscii);
 // address.
 bool TestMailMogelijk(bool mailBruikbaar, const QString& adres);
 
-// How many providers the main window has loaded from MAIL.TXT: 0 while mail
-// is unusable or the main window is not loaded.
+// How many providers the mail service holds from MAIL.TXT: 0 while mail is
+// unusable or no file is loaded.
 int GeladenProviders();
 
 // Whether provider `index` (0 or 1) can be chosen while `geladen` providers

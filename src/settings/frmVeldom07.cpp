@@ -100,9 +100,8 @@ void frmVeldom07Form::Centreer() {
 }
 
 void frmVeldom07Form::Form_Load() {
-    // Centred on the screen with the main window's icon; captions of the
-    // window, the buttons, the frames and the labels; the focus button off
-    // screen.
+    // Centred on the screen; captions of the window, the buttons, the frames
+    // and the labels; the focus button off screen.
     Centreer();
     SetCaption(TaalTekst(95));
     cmdTerug.SetCaption(QStringLiteral("&") + TaalTekst(42));

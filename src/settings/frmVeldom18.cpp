@@ -106,7 +106,7 @@ void frmVeldom18Form::Ontwerp() {
 }
 
 void frmVeldom18Form::Form_Load() {
-    // Centred on the screen with the main window's icon.
+    // Centred on the screen.
     Move((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2);
     // Captions and the explanation; the focus button off screen.
     SetCaption(TaalTekst(215));

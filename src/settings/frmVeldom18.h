@@ -1,8 +1,8 @@
 #pragma once
 // The e-mail setup window: downloads a fresh provider file MAIL.TXT from
-// the maker's server and has the main window load it, chooses which of the
-// file's providers mail goes through, and sends a test mail to a typed
-// address whenever a good MAIL.TXT is loaded. It always gives the main window back when it closes.
+// the maker's server and loads it into the mail service, chooses which of
+// the file's providers mail goes through, and sends a test mail to a typed
+// address whenever a good MAIL.TXT is loaded.
 
 #include "platform/Controls.h"
 #include "platform/Form.h"

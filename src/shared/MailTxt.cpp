@@ -9,7 +9,7 @@
 
 namespace {
 
-// Field of the decoded line that each lstProvider item takes.
+// Field of the decoded line that each item of a provider's settings takes.
 constexpr int kVeldVanItem[kProviderItems] = {2, 4, 0, 5, 1, 6, 8, 3, 7};
 
 bool DrieCijfers(const QString& s) {

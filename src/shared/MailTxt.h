@@ -10,9 +10,9 @@
 
 #include "platform/Smtp.h"
 
-// Number of provider lists of the main window (lstProvider(0) and (1)).
+// Number of providers a provider file may hold.
 constexpr int kMailProviders = 2;
-// Settings per provider (the items of one lstProvider list).
+// Settings per provider.
 constexpr int kProviderItems = 9;
 
 enum class MailTxtStaat {
@@ -23,9 +23,9 @@ enum class MailTxtStaat {
 
 struct MailTxtInhoud {
     MailTxtStaat staat = MailTxtStaat::Ontbreekt;
-    // The non-blank lines exactly as read (lstCodeer).
+    // The non-blank lines exactly as read.
     QStringList regels;
-    // Per line, the nine settings in the order of the lstProvider items.
+    // Per line, the nine settings in the order of the items below.
     QList<QStringList> providers;
 };
 
@@ -49,8 +49,8 @@ bool DecodeerMailRegel(const QString& regel, QString& tekst);
 // (it always supplies the EHLO name), `gekozen` the chosen provider's list.
 // False when a setting cannot be read as what it stands for.
 //
-// What the nine settings mean (item of lstProvider = field of the decoded
-// line):
+// What the nine settings mean (item of a provider's settings = field of
+// the decoded line):
 //   item 0 = field 2  name announced in EHLO ("" = the local host name);
 //                     always taken from the first provider
 //   item 1 = field 4  SMTP server host name
