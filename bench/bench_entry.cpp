@@ -21,14 +21,14 @@
 #include "BenchSupport.h"
 
 #include "main/frmVeldom01.h"
-#include "saveas/frmVeldom02.h"
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/Form.h"
-#include "shared/GroepBestand.h"
-#include "results/StartWedstrijd11.h"
 #include "results/frmVeldom11.h"
+#include "results/StartWedstrijd11.h"
+#include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
+#include "shared/GroepBestand.h"
 #include "support/MailTxtFixture.h"
 #include "support/TestSupport.h"
 

@@ -2,8 +2,8 @@
 
 #include "deal/SpelRecord.h"
 #include "platform/Controls.h"
-#include "shared/Instellingen.h"
 #include "shared/Ini.h"
+#include "shared/Instellingen.h"
 
 void VolgTienVakje(const platform::CheckBox& chk, platform::ControlArray<platform::TextBox>& houdingen) {
     Tien = chk.Value() != 0;

@@ -1,21 +1,21 @@
-#include "deal/GeverKwetsbaar.h"
 #include "lessons/frmVeldom15.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include "lessons/LesBestand.h"
-#include "saveas/BewaarBestand.h"
-#include "saveas/BewaarNaam.h"
+#include "deal/GeverKwetsbaar.h"
 #include "deal/SpelBestand.h"
 #include "deal/SpelRecord.h"
+#include "deal/Spinner.h"
 #include "deal/SpinnerRegels.h"
+#include "deal/TienVakje.h"
+#include "lessons/LesBestand.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "saveas/BewaarBestand.h"
+#include "saveas/BewaarNaam.h"
 #include "shared/BasVeldom.h"
-#include "deal/Spinner.h"
-#include "deal/TienVakje.h"
 
 using namespace platform;
 

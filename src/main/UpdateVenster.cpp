@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCursor>
 
-#include "shared/Update.h"
 #include "main/frmVeldom01.h"
 #include "platform/Events.h"
 #include "platform/Prompt.h"
@@ -11,6 +10,7 @@
 #include "shared/Globals.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
+#include "shared/Update.h"
 
 void VersieControle(frmVeldom01Form& frm) {
     const VersieUitkomst uitkomst = ControleerVersie(HeeftInternet(), EigenVersie());

@@ -1,4 +1,3 @@
-#include "deal/GeverKwetsbaar.h"
 #include "main/frmVeldom01.h"
 
 #include <QFile>
@@ -6,42 +5,42 @@
 
 #include <algorithm>
 
-#include "settings/OpeningKeuze.h"
-#include "main/Opstart.h"
-#include "shared/Update.h"
-#include "saveas/frmVeldom02.h"
-#include "output/frmVeldom17.h"
-#include "players/frmVeldom04.h"
-#include "players/frmVeldom10.h"
-#include "players/frmVeldom05.h"
-#include "settings/frmVeldom06.h"
-#include "settings/PrinterInstellingen.h"
-#include "settings/frmVeldom07.h"
-#include "settings/frmVeldom18.h"
+#include "deal/GeverKwetsbaar.h"
 #include "deal/SpelBestand.h"
 #include "deal/SpelRecord.h"
+#include "deal/Spinner.h"
 #include "deal/SpinnerRegels.h"
-#include "main/UpdateVenster.h"
-#include "lessons/LesBestand.h"
+#include "deal/TienVakje.h"
 #include "lessons/frmVeldom15.h"
-#include "results/frmVeldom11.h"
+#include "lessons/LesBestand.h"
+#include "main/Opstart.h"
+#include "main/UpdateVenster.h"
 #include "output/AfdrukKeten.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom14.h"
-#include "platform/App.h"
+#include "output/frmVeldom17.h"
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
+#include "players/frmVeldom04.h"
+#include "players/frmVeldom05.h"
+#include "players/frmVeldom10.h"
+#include "results/frmVeldom11.h"
+#include "saveas/frmVeldom02.h"
+#include "settings/frmVeldom06.h"
+#include "settings/frmVeldom07.h"
+#include "settings/frmVeldom18.h"
+#include "settings/OpeningKeuze.h"
+#include "settings/PrinterInstellingen.h"
 #include "shared/BasVeldom.h"
 #include "shared/Bestanden.h"
 #include "shared/Instellingen.h"
 #include "shared/Printers.h"
 #include "shared/Scherm.h"
-#include "deal/Spinner.h"
-#include "deal/TienVakje.h"
+#include "shared/Update.h"
 
 using namespace platform;
 
@@ -61,8 +60,6 @@ constexpr qint64 KleurLichtRood = 0xC0C0FF;
 qint64 KleurVanKleur(int kleur) { return (kleur == 1 || kleur == 2) ? KleurRood : KleurZwartTekst; }
 
 QString Tekst(int n) { return TaalTekst(n); }
-
-// Text with "|" turned into line breaks.
 
 // The position of the shaken window for a draw 0..5.
 struct Schok {
@@ -606,8 +603,8 @@ void frmVeldom01Form::cmdOpslaan_Click() {
     // window back when it closes; the activation then lists the new file.
     AanroepScherm = 1;
     ZetFocus(*this, cmdFocus);
-    OpenBewaarDialoog(*this, [](frmVeldom02Form& dialoog, const QString& naam) {
-        const QStringList regels = frmVeldom01().lstSpellenSet.Items();
+    OpenBewaarDialoog(*this, [this](frmVeldom02Form& dialoog, const QString& naam) {
+        const QStringList regels = lstSpellenSet.Items();
         if (regels.isEmpty())
             return true;  // no set loaded: nothing to save
         return dialoog.BewaarInMap(QStringLiteral("Spellen"), naam, regels);

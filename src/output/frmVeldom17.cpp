@@ -10,8 +10,8 @@
 #include "output/KlembordEditor.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
-#include "shared/Scherm.h"
 #include "shared/BasVeldom.h"
+#include "shared/Scherm.h"
 
 DEFINE_FORM(frmVeldom17, frmVeldom17Form)
 

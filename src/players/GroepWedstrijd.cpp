@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "saveas/BewaarNaam.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "results/WedstrijdBestanden.h"
+#include "saveas/BewaarNaam.h"
 
 namespace groep {
 
@@ -38,7 +38,7 @@ QStringList LegeRij(const QString& label, int spellen) {
 
 }  // namespace
 
-bool WedstrijdHeeftUitslagen(const QString& wedstrijd) { return !SpellenMetUitslag(wedstrijd).isEmpty(); }
+bool WedstrijdHeeftUitslagen(const QString& wedstrijd) { return !uitslag::SpellenMetUitslag(wedstrijd).isEmpty(); }
 
 bool LeesWedstrijdParen(const QString& wedstrijd, QVector<Paar>& paren, QString* fout, int* slechteRegel) {
     if (slechteRegel) *slechteRegel = 0;
@@ -73,7 +73,7 @@ bool ParenBehoudenUitslagen(const QString& wedstrijd, const QVector<Paar>& paren
 
 bool HerbewarenVeilig(const QString& wedstrijd, uitslag::LeesUitkomst& u) {
     u = {};
-    if (!WedstrijdBestaat(wedstrijd)) return true;
+    if (!uitslag::WedstrijdBestaat(wedstrijd)) return true;
     int aantal = 0;
     const uitslag::LeesUitkomst spellen = uitslag::LeesSpellenAantal(wedstrijd, aantal);
     std::vector<QStringList> rijen;
@@ -150,7 +150,7 @@ bool BewaarWedstrijd(const QString& wedstrijd, const QVector<Paar>& paren, int s
         return false;
     }
     // An existing match keeps its board count, done flags and results.
-    const bool mapBestond = WedstrijdBestaat(wedstrijd);
+    const bool mapBestond = uitslag::WedstrijdBestaat(wedstrijd);
     int aantal = 0;
     const bool bestaand = mapBestond && uitslag::LeesSpellenAantal(wedstrijd, aantal).Gelukt();
     if (!bestaand) aantal = spellen;

@@ -9,17 +9,13 @@
 #include <QStringList>
 #include <QVector>
 
-#include "shared/GroepBestand.h"
 #include "results/WedstrijdBestanden.h"
+#include "shared/GroepBestand.h"
 
 namespace groep {
 
-// See results/WedstrijdBestanden.h.
-using uitslag::SpellenMetUitslag;
-using uitslag::WedstrijdBestaat;
-
 // True when the match holds anything typed on the results side (a board of
-// SpellenMetUitslag).
+// uitslag::SpellenMetUitslag).
 bool WedstrijdHeeftUitslagen(const QString& wedstrijd);
 
 // The match's stored pairs, read as the results side reads them

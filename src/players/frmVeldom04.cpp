@@ -2,12 +2,12 @@
 
 #include <QFile>
 
-#include "saveas/frmVeldom02.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "platform/TextFile.h"
 #include "players/NamenRegels.h"
+#include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
 #include "shared/Rooster.h"
 

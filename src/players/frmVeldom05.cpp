@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "saveas/BewaarNaam.h"
-#include "saveas/frmVeldom02.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -12,6 +10,8 @@
 #include "players/GroepWedstrijd.h"
 #include "players/NamenRegels.h"
 #include "results/WedstrijdBestanden.h"
+#include "saveas/BewaarNaam.h"
+#include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
 #include "shared/Rooster.h"
 

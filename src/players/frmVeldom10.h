@@ -18,8 +18,8 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
-#include "shared/MapLijst.h"
 #include "players/WindMail.h"
+#include "shared/MapLijst.h"
 
 class frmVeldom10Form : public platform::Form {
 public:

@@ -2,8 +2,8 @@
 
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
-#include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
+#include "results/WedstrijdBestanden.h"
 #include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
 

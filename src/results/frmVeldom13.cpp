@@ -3,9 +3,9 @@
 #include "platform/Events.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "results/frmVeldom11.h"
 #include "results/InvoerRegels.h"
 #include "results/Matchpunten.h"
-#include "results/frmVeldom11.h"
 #include "shared/BasVeldom.h"
 
 using namespace platform;

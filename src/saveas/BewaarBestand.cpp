@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "saveas/BewaarNaam.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "shared/Tekst.h"
+#include "saveas/BewaarNaam.h"
 #include "shared/Bestanden.h"
+#include "shared/Tekst.h"
 
 namespace bewaarnaam {
 

@@ -4,11 +4,6 @@
 #include "saveas/BewaarNaam.h"
 #include "saveas/frmVeldom03.h"
 
-#include <QFile>
-
-#include "platform/AtomicFile.h"
-#include "platform/Paths.h"
-#include "platform/TextFile.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"

@@ -2,8 +2,8 @@
 
 #include <QDate>
 
-#include "saveas/frmVeldom02.h"
 #include "platform/Screen.h"
+#include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
 
 using namespace platform;

@@ -3,9 +3,9 @@
 // Save-as dialog with KalenderModus = 2; on OK the date, in the pattern of
 // the current language, goes into GekozenDatum and into the dialog's name box.
 
-#include "saveas/Kalender.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "saveas/Kalender.h"
 
 class frmVeldom03Form : public platform::Form {
 public:

@@ -8,8 +8,8 @@
 #include <QPoint>
 #include <QString>
 
-#include "shared/Update.h"
 #include "platform/Http.h"
+#include "shared/Update.h"
 
 enum class MailTxtDownloadFout {
     Geen,

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "deal/Spinner.h"
-#include "settings/OpeningKeuze.h"
 #include "platform/Profile.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "settings/InstellingRegels.h"
 #include "settings/MailInstelRegels.h"
+#include "settings/OpeningKeuze.h"
 #include "shared/BasVeldom.h"
 
 using namespace platform;

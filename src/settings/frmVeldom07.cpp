@@ -4,6 +4,7 @@
 
 #include <QDir>
 
+#include "deal/Spinner.h"
 #include "platform/PdfPrinter.h"
 #include "platform/Printer.h"
 #include "platform/Prompt.h"
@@ -14,7 +15,6 @@
 #include "shared/Instellingen.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
-#include "deal/Spinner.h"
 
 DEFINE_FORM(frmVeldom07, frmVeldom07Form)
 

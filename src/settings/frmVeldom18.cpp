@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "shared/Update.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "settings/MailInstelRegels.h"
@@ -15,6 +14,7 @@
 #include "shared/Mail.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
+#include "shared/Update.h"
 
 DEFINE_FORM(frmVeldom18, frmVeldom18Form)
 

@@ -9,6 +9,6 @@
 #include "shared/Lijsten.h"
 #include "shared/Mail.h"
 #include "shared/MSendInput.h"
+#include "shared/Printers.h"
 #include "shared/Scherm.h"
 #include "shared/Tekst.h"
-#include "shared/Printers.h"

@@ -6,12 +6,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "lessons/LesBestand.h"
-#include "lessons/frmVeldom15.h"
 #include "deal/SpelBestand.h"
+#include "lessons/frmVeldom15.h"
+#include "lessons/LesBestand.h"
 #include "main/frmVeldom01.h"
-#include "output/KlembordTekst.h"
 #include "output/frmVeldom08.h"
+#include "output/KlembordTekst.h"
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/FileTestHelpers.h"

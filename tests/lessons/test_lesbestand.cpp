@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFile>
 
-#include "lessons/LesBestand.h"
 #include "deal/GeverKwetsbaar.h"
 #include "deal/SpelBestand.h"
+#include "lessons/LesBestand.h"
 #include "platform/Paths.h"
 #include "shared/Tekst.h"
 #include "support/TestSupport.h"

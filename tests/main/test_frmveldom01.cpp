@@ -9,9 +9,9 @@
 #include <sys/stat.h>
 
 #include "deal/GeverKwetsbaar.h"
-#include "main/Opstart.h"
 #include "deal/SpelBestand.h"
 #include "main/frmVeldom01.h"
+#include "main/Opstart.h"
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/FileTestHelpers.h"

@@ -7,19 +7,19 @@
 #include <QtTest>
 
 #include "deal/SpelBestand.h"
-#include "main/frmVeldom01.h"
-#include "saveas/frmVeldom02.h"
 #include "deal/SpelRecord.h"
+#include "main/frmVeldom01.h"
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/Form.h"
 #include "platform/Paths.h"
 #include "platform/Printer.h"
+#include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
 #include "shared/Ini.h"
 #include "shared/Instellingen.h"
-#include "support/PrintTestSupport.h"
 #include "support/MailTxtFixture.h"
+#include "support/PrintTestSupport.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 

@@ -9,7 +9,6 @@
 
 #include <memory>
 
-#include "shared/Update.h"
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
 #include "platform/Events.h"
@@ -19,6 +18,7 @@
 #include "shared/Globals.h"
 #include "shared/Ini.h"
 #include "shared/Tekst.h"
+#include "shared/Update.h"
 #include "support/LocalServer.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "main/Opstart.h"
 #include "main/frmVeldom01.h"
+#include "main/Opstart.h"
 #include "output/AfdrukRegels.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom09.h"

@@ -12,11 +12,11 @@
 #include <QPainterPath>
 
 #include "output/AfdrukRegels.h"
-#include "output/KleurSymbool.h"
 #include "output/frmVeldom08.h"
 #include "output/frmVeldom09.h"
 #include "output/frmVeldom14.h"
 #include "output/frmVeldom16.h"
+#include "output/KleurSymbool.h"
 #include "platform/App.h"
 #include "platform/Printer.h"
 #include "shared/Instellingen.h"

@@ -1,9 +1,9 @@
 #include <QtTest>
 #include <sys/stat.h>
 
+#include "platform/FileTestHelpers.h"
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
-#include "platform/FileTestHelpers.h"
 #include "support/TestSupport.h"
 
 using namespace platform;

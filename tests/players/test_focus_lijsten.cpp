@@ -8,14 +8,14 @@
 #include <memory>
 
 #include "main/frmVeldom01.h"
-#include "saveas/frmVeldom02.h"
 #include "platform/Events.h"
-#include "shared/GroepBestand.h"
 #include "players/frmVeldom04.h"
 #include "players/frmVeldom05.h"
-#include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
+#include "results/WedstrijdBestanden.h"
+#include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
+#include "shared/GroepBestand.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"

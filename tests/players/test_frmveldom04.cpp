@@ -12,15 +12,15 @@
 #include <memory>
 
 #include "main/frmVeldom01.h"
-#include "saveas/frmVeldom02.h"
 #include "platform/Events.h"
 #include "platform/Profile.h"
-#include "shared/Scherm.h"
 #include "players/frmVeldom04.h"
+#include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
+#include "shared/Scherm.h"
 #include "support/ChildMain.h"
-#include "support/MailTxtFixture.h"
 #include "support/GewoneGebruiker.h"
+#include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 #include "support/VensterThuis.h"

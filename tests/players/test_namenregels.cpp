@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "platform/TextFile.h"
-#include "shared/MapLijst.h"
 #include "players/NamenRegels.h"
+#include "shared/MapLijst.h"
 #include "shared/Tekst.h"
 #include "support/TestSupport.h"
 

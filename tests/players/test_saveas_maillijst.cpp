@@ -8,12 +8,12 @@
 #include <sys/stat.h>
 
 #include "main/frmVeldom01.h"
-#include "saveas/frmVeldom02.h"
 #include "platform/Events.h"
-#include "shared/GroepBestand.h"
-#include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom11.h"
+#include "results/WedstrijdBestanden.h"
+#include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
+#include "shared/GroepBestand.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"

@@ -10,8 +10,8 @@
 
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
-#include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom12.h"
+#include "results/WedstrijdBestanden.h"
 #include "shared/BasVeldom.h"
 #include "support/ChildMain.h"
 #include "support/LocalServer.h"

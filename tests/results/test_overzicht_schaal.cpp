@@ -5,8 +5,8 @@
 
 #include "platform/App.h"
 #include "platform/Events.h"
-#include "results/WedstrijdBestanden.h"
 #include "results/frmVeldom12.h"
+#include "results/WedstrijdBestanden.h"
 #include "shared/BasVeldom.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"

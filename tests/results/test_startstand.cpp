@@ -3,10 +3,10 @@
 // no board file's result is lost to a damaged or cut overview.
 #include <QtTest>
 
+#include "platform/Paths.h"
 #include "results/ContractNotatie.h"
 #include "results/StartStand.h"
 #include "results/WedstrijdBestanden.h"
-#include "platform/Paths.h"
 #include "support/TestSupport.h"
 
 using namespace uitslag;

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "saveas/frmVeldom03.h"
 #include "platform/App.h"
 #include "platform/Events.h"
+#include "saveas/frmVeldom03.h"
 #include "shared/BasVeldom.h"
 #include "support/TestSupport.h"
 #include "support/VensterThuis.h"

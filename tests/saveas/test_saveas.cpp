@@ -6,14 +6,14 @@
 #include <memory>
 
 #include "main/frmVeldom01.h"
-#include "saveas/frmVeldom02.h"
-#include "saveas/frmVeldom03.h"
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/FileSizeLimit.h"
 #include "platform/Form.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
+#include "saveas/frmVeldom02.h"
+#include "saveas/frmVeldom03.h"
 #include "shared/BasVeldom.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"

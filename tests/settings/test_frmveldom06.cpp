@@ -6,8 +6,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "main/Opstart.h"
 #include "main/frmVeldom01.h"
+#include "main/Opstart.h"
 #include "platform/Events.h"
 #include "platform/FileTestHelpers.h"
 #include "platform/Profile.h"

@@ -1,13 +1,13 @@
 #include <QtTest>
 
-#include "lessons/LesBestand.h"
-#include "saveas/BewaarBestand.h"
-#include "saveas/BewaarNaam.h"
 #include "deal/SpelBestand.h"
-#include "shared/GroepBestand.h"
+#include "lessons/LesBestand.h"
 #include "players/GroepWedstrijd.h"
 #include "results/WedstrijdBestanden.h"
+#include "saveas/BewaarBestand.h"
+#include "saveas/BewaarNaam.h"
 #include "shared/BasVeldom.h"
+#include "shared/GroepBestand.h"
 #include "support/TestSupport.h"
 
 class TestBestanden : public QObject {

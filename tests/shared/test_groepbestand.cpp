@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QtTest>
 
-#include "shared/GroepBestand.h"
 #include "players/GroepWedstrijd.h"
 #include "results/WedstrijdBestanden.h"
 #include "shared/BasVeldom.h"
+#include "shared/GroepBestand.h"
 #include "support/TestSupport.h"
 
 using namespace groep;

@@ -1,8 +1,8 @@
 // SMTP sending against a sink server on 127.0.0.1.
 
 #include "platform/Smtp.h"
-#include "support/TestSupport.h"
 #include "support/LocalServer.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>

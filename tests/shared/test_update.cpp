@@ -1,12 +1,12 @@
 // Version check, update download and provider file download against HTTPS
 // servers on 127.0.0.1 with throwaway certificates.
 
-#include "shared/Update.h"
 #include "platform/Http.h"
 #include "platform/Paths.h"
-#include "shared/Ini.h"
 #include "settings/MailInstelRegels.h"
+#include "shared/Ini.h"
 #include "shared/MailTxt.h"
+#include "shared/Update.h"
 #include "support/LocalServer.h"
 #include "support/MailTxtFixture.h"
 #include "support/TestSupport.h"
