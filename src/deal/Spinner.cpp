@@ -1,7 +1,5 @@
 #include "deal/Spinner.h"
 
-#include <algorithm>
-
 #include "deal/SpinnerRegels.h"
 #include "platform/Controls.h"
 #include "platform/ControlsList.h"
@@ -12,10 +10,9 @@ bool ZetSpinnerOp(platform::VScrollBar& vscr, const platform::ListBox& lijst, pl
                   const SpinnerBewaar& bewaar) {
     const int aantal = lijst.ListCount();
     if (index < 0 || index >= aantal) return false;
-    if (bewaar && !bewaar(lijst.List(index))) {
-        const int hoogste = ValInteger(lijst.List(0));
-        index = std::clamp(hoogste - ValInteger(label.Caption()), 0, aantal - 1);
-    }
+    if (bewaar && !bewaar(lijst.List(index)))
+        index = spel::DichtstbijIndex(ValInteger(label.Caption()),
+                                      {ValInteger(lijst.List(0)), ValInteger(lijst.List(aantal - 1))});
     if (index != vscr.Value()) {
         const bool was = BezigMetLaden;
         BezigMetLaden = true;

@@ -411,10 +411,9 @@ QStringList frmVeldom10Form::Ontbreekt(bool metMail) const {
         else if (BestandBestaat(pdf) != 1)
             regel = TaalTekst(386).replace(QLatin1Char('~'), pdf);
         else if (const qint64 samen = QFileInfo(pdf).size() + kaart; metMail && samen > kMailAttachmentMax)
-            regel = TaalTekst(394)
-                        .replace(QLatin1Char('~'), pdf)
-                        .replace(QLatin1Char('#'), Megabytes(samen))
-                        .replace(QLatin1Char('$'), QString::number(kMailAttachmentMax / (1024 * 1024)));
+            regel = VulIn(TaalTekst(394), {{QLatin1Char('~'), pdf},
+                                           {QLatin1Char('#'), Megabytes(samen)},
+                                           {QLatin1Char('$'), QString::number(kMailAttachmentMax / (1024 * 1024))}});
         if (!regel.isEmpty()) uit << regel;
     }
     return uit;
@@ -475,8 +474,7 @@ void frmVeldom10Form::SchrijfAdreslijst() {
         return;
     }
     QString tekst = TaalTekst(geenMail == 0 ? 167 : 179);
-    tekst.replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), QString::number(geenMail));
-    tekst = MetRegels(tekst);
+    tekst = VulIn(MetRegels(tekst), bestand, QString::number(geenMail));
     if (!ongeldig.isEmpty()) {
         tekst += QStringLiteral("\n");
         for (const QString& naam : ongeldig) tekst += QStringLiteral("\n") + QString(TaalTekst(382)).replace(QLatin1Char('~'), naam);
@@ -550,9 +548,7 @@ void frmVeldom10Form::VerstuurMails() {
             } else if (reeks.MogelijkAangekomen()) {
                 nietVerstuurd << QString(TaalTekst(317)).replace(QLatin1Char('~'), wie);
             } else {
-                nietVerstuurd << QString(TaalTekst(381))
-                                     .replace(QLatin1Char('~'), wie)
-                                     .replace(QLatin1Char('#'), QString::number(MailFoutNummer));
+                nietVerstuurd << VulIn(TaalTekst(381), wie, QString::number(MailFoutNummer));
             }
             // The window stays responsive (and the blink moves) between mails;
             // it takes no input while it is disabled.

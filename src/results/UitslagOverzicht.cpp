@@ -363,9 +363,8 @@ bool OverslaanAdres(const QString& adres) {
 
 QString MailTekst(const QString& naam, const QString& wedstrijd, const QString& eigenaar) {
     QString t = TaalTekst(157);
-    t.replace(QLatin1Char('~'), naam).replace(QLatin1Char('#'), wedstrijd)
-        .replace(QLatin1Char('*'), eigenaar);
-    return t.replace(QLatin1Char('|'), CrLf);
+    t.replace(QLatin1Char('|'), CrLf);
+    return VulIn(t, {{QLatin1Char('~'), naam}, {QLatin1Char('#'), wedstrijd}, {QLatin1Char('*'), eigenaar}});
 }
 
 MailUitkomst VerstuurUitslag(const QStringList& lijst, const QString& wedstrijd,

@@ -508,10 +508,7 @@ namespace {
 QString Invullen(QString tekst, const QString& bestand, const QString& detail) {
     if (detail.isEmpty())
         tekst.remove(QStringLiteral("||#"));
-    tekst = MetRegels(tekst);
-    tekst.replace(QLatin1Char('#'), detail);
-    tekst.replace(QLatin1Char('~'), bestand);
-    return tekst;
+    return VulIn(MetRegels(tekst), bestand, detail);
 }
 
 }  // namespace

@@ -460,11 +460,10 @@ void frmVeldom11Form::cmdStart_Click() {
     int eerder = opgeslagenAantal_;
     if (overzichtGelezen.Gelukt() && !overzicht.empty()) eerder = qMax(eerder, int(overzicht[0].size()) - 1);
     if (eerder > n) {
-        QString vraag = Tekst(303);
-        vraag.replace(QLatin1Char('~'), SessieNaam)
-            .replace(QLatin1Char('#'), QString::number(eerder))
-            .replace(QLatin1Char('$'), QString::number(n));
-        if (MsgBox(MetRegels(vraag), vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) return;
+        const QString vraag = VulIn(MetRegels(Tekst(303)), {{QLatin1Char('~'), SessieNaam},
+                                                             {QLatin1Char('#'), QString::number(eerder)},
+                                                             {QLatin1Char('$'), QString::number(n)}});
+        if (MsgBox(vraag, vbYesNo | vbQuestion | vbDefaultButton2, Caption()) != vbYes) return;
     }
 
     cmdStart.SetEnabled(false);
@@ -742,7 +741,7 @@ void frmVeldom11Form::cmdWisSpel_Click() {
     // back whole when it is opened again.
     QString fout;
     if (!uitslag::WisSpelBestanden(SessieNaam, b, &fout)) {
-        Meld(MetRegels(Tekst(307).replace(QLatin1Char('~'), QString::number(b)).replace(QLatin1Char('#'), fout)),
+        Meld(VulIn(MetRegels(Tekst(307)), QString::number(b), fout),
              vbOKOnly | vbExclamation);
         FocusOpInvoer();
         return;
@@ -950,7 +949,7 @@ void frmVeldom11Form::SchrijfMislukt(const uitslag::SchrijfFout& f) {
     for (int b = 1; b <= uitslag::kMaxSpellen && bord == 0 && !SessieNaam.isEmpty(); ++b)
         if (uitslag::SchrijfPad(uitslag::WedstrijdBestand::SpelUitslag, SessieNaam, b) == f.pad) bord = b;
     if (bord > 0)
-        Meld(MetRegels(Tekst(240).replace(QLatin1Char('~'), QString::number(bord)).replace(QLatin1Char('#'), f.fout)),
+        Meld(VulIn(MetRegels(Tekst(240)), QString::number(bord), f.fout),
              vbOKOnly | vbExclamation);
     else
         Meld(uitslag::SchrijfMelding(QFileInfo(f.pad).fileName(), f.fout), vbOKOnly | vbExclamation);

@@ -127,10 +127,10 @@ bool LeesParenBestand(const QString& pad, QVector<Paar>& paren, QString* fout, i
 
 QString ParenLeesMelding(const QString& bestand, const QString& fout, int slechteRegel) {
     if (slechteRegel > 0)
-        return TaalTekst(312).replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), QString::number(slechteRegel));
+        return VulIn(TaalTekst(312), bestand, QString::number(slechteRegel));
     QString tekst = TaalTekst(335);
     if (fout.isEmpty()) tekst.remove(QStringLiteral("||#"));
-    return MetRegels(tekst).replace(QLatin1Char('~'), bestand).replace(QLatin1Char('#'), fout);
+    return VulIn(MetRegels(tekst), bestand, fout);
 }
 
 bool SchrijfGroep(const QString& naam, const QVector<Paar>& paren, QString* fout) {

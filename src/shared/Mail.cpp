@@ -92,28 +92,21 @@ platform::MailMessage MaakMailBericht(const QStringList& provider, const QString
 }
 
 namespace {
-// The provider file as loaded last.
-QStringList& CodeerRegels() {
-    static QStringList regels;
-    return regels;
-}
-QList<QStringList>& Providers() {
-    static QList<QStringList> providers;
-    return providers;
+// The provider file as loaded last (nothing when it was unusable).
+MailTxtInhoud& Geladen() {
+    static MailTxtInhoud inhoud;
+    return inhoud;
 }
 }  // namespace
 
-QStringList MailCodeerRegels() { return CodeerRegels(); }
+QStringList MailCodeerRegels() { return Geladen().regels; }
 
 QStringList MailProviderLijst(int i) {
-    if (i < 0 || i >= Providers().size()) return {};
-    return Providers().at(i);
+    if (i < 0 || i >= kMailProviders || i >= Geladen().providers.size()) return {};
+    return Geladen().providers.at(i);
 }
 
-void VergeetMailTxt() {
-    CodeerRegels().clear();
-    Providers().clear();
-}
+void VergeetMailTxt() { Geladen() = MailTxtInhoud{}; }
 
 void LeesMailTxt(platform::Form& frm) {
     VergeetMailTxt();
@@ -127,9 +120,7 @@ void LeesMailTxt(platform::Form& frm) {
         platform::MsgBox(MailTxtMelding(inhoud.staat), platform::vbCritical, frm.Caption());
         return;
     }
-    CodeerRegels() = inhoud.regels;
-    for (int i = 0; i < inhoud.providers.size() && i < kMailProviders; ++i)
-        Providers() << inhoud.providers.at(i);
+    Geladen() = inhoud;
 }
 
 namespace {

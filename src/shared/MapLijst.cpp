@@ -49,7 +49,5 @@ QString LijstKop(const QString& tekst, int aantal) {
 QString WisLijstBestand(const QString& pad, const QString& naam) {
     QFile bestand(pad);
     if (bestand.remove() || !bestand.exists()) return QString();
-    return MetRegels(TaalTekst(311))
-        .replace(QLatin1Char('~'), naam)
-        .replace(QLatin1Char('#'), bestand.errorString());
+    return VulIn(MetRegels(TaalTekst(311)), naam, bestand.errorString());
 }

@@ -1,5 +1,7 @@
 #include "shared/Tekst.h"
 
+#include <algorithm>
+
 #include <QStringList>
 
 #include "platform/TextFile.h"
@@ -49,15 +51,18 @@ QString OpslaanBezwaar(const QString& tekst, int maxLengte) {
 
 QString MetRegels(QString tekst) { return tekst.replace(QLatin1Char('|'), QLatin1Char('\n')); }
 
-QString VulIn(const QString& sjabloon, const QString& tilde, const QString& hekje) {
+QString VulIn(const QString& sjabloon, std::initializer_list<std::pair<QChar, QString>> waarden) {
     QString tekst;
     for (const QChar c : sjabloon) {
-        if (c == QLatin1Char('~'))
-            tekst += tilde;
-        else if (c == QLatin1Char('#'))
-            tekst += hekje;
+        const auto waarde = std::find_if(waarden.begin(), waarden.end(), [c](const auto& w) { return w.first == c; });
+        if (waarde != waarden.end())
+            tekst += waarde->second;
         else
             tekst += c;
     }
     return tekst;
+}
+
+QString VulIn(const QString& sjabloon, const QString& tilde, const QString& hekje) {
+    return VulIn(sjabloon, {{QLatin1Char('~'), tilde}, {QLatin1Char('#'), hekje}});
 }

@@ -2,6 +2,8 @@
 // The program's texts in the chosen language.
 
 #include <QString>
+#include <initializer_list>
+#include <utility>
 
 // Language block: 10 Dutch, 11 English. Any other value counts as Dutch.
 extern int TaalNummer;
@@ -17,8 +19,11 @@ QString TaalTekst(int nummer);
 // break ("\n"); "||" gives an empty line. Nothing else changes.
 QString MetRegels(QString tekst);
 
-// A text with its "~" and "#" filled in, in one pass, so that a "~" or "#"
-// inside what is filled in (a path, a system message) stays as it is.
+// A text with its marks filled in, in one pass, so that a mark inside what
+// is filled in (a path, a name, a system message) stays as it is: each
+// occurrence of a mark of `waarden` gives its value.
+QString VulIn(const QString& sjabloon, std::initializer_list<std::pair<QChar, QString>> waarden);
+// The same for the usual two marks, "~" and "#".
 QString VulIn(const QString& sjabloon, const QString& tilde, const QString& hekje);
 
 // The one check every window makes on a text the user gave before it goes

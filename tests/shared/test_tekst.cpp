@@ -1,6 +1,8 @@
 #include <QtTest>
 
 #include "platform/Control.h"
+#include "results/WedstrijdBestanden.h"
+#include "shared/GroepBestand.h"
 #include "shared/BasVeldom.h"
 
 class TestTekst : public QObject {
@@ -83,6 +85,20 @@ private slots:
         TaalNummer = 10;
         QCOMPARE(MetRegels(TaalTekst(46)).replace('~', "a|b.txt"),
                  QString("Het bestand a|b.txt bestaat al.\n\nHet bestand a|b.txt overschrijven?"));
+    }
+
+    // Marks are filled in one pass: a mark inside a name, a path or a
+    // system message that is filled in stays as it is.
+    void marksFilledInOnePass() {
+        QCOMPARE(VulIn("~ (#)", "Club #2~", "fout ~"), QString("Club #2~ (fout ~)"));
+        QCOMPARE(VulIn("~ $ # *", {{'~', "a$"}, {'#', "b*"}, {'$', "c~"}}), QString("a$ c~ b* *"));
+        QCOMPARE(VulIn("~~", "x", "y"), QString("xx"));
+        TaalNummer = 10;
+        // The messages that name a file and a reason or a line.
+        const QString melding = groep::ParenLeesMelding("Club #2.txt", QString(), 3);
+        QVERIFY2(melding.contains("Club #2.txt"), qPrintable(melding));
+        const QString schrijf = uitslag::SchrijfMelding("Ronde #1.txt", "schijf ~ vol");
+        QVERIFY2(schrijf.contains("Ronde #1.txt") && schrijf.contains("schijf ~ vol"), qPrintable(schrijf));
     }
 
     // Removing the marks: "&&" is a shown "&" (the window copies dropped
