@@ -33,15 +33,10 @@ class TestEndSignals : public QObject {
 
     // Runs `slot` in a child; its exit status and code.
     QPair<QProcess::ExitStatus, int> Kind(const QString& map, const QString& slot) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env;
         env.insert("EINDE_MAP", map);
-        p.setProcessEnvironment(env);
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments(slot));
-        if (!p.waitForFinished(30000)) p.kill();
-        p.waitForFinished(5000);
-        return {p.exitStatus(), p.exitCode()};
+        const testsupport::ChildRun kind = testsupport::RunChild(slot, env, 30000);
+        return {kind.status, kind.code};
     }
 
 private slots:
