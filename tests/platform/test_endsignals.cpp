@@ -63,26 +63,21 @@ private slots:
 class KindEndSignals : public QObject {
     Q_OBJECT
 
-private slots:
-    void childGetsTerm() {
+    // Ends as the program does, marks `slot` as its last work, and sends
+    // itself `signaal`.
+    void KrijgSignaal(const char* slot, int signaal) {
         platform::SetEndHandler({});
         platform::SetDefaultEndHandler({});
-        MerkEinde("childGetsTerm");
+        MerkEinde(slot);
         QVERIFY(platform::EndOnTerminationSignals());
-        ::kill(::getpid(), SIGTERM);
+        ::kill(::getpid(), signaal);
         QTest::qWait(10000);
         QFAIL("still running");
     }
 
-    void childGetsHangUp() {
-        platform::SetEndHandler({});
-        platform::SetDefaultEndHandler({});
-        MerkEinde("childGetsHangUp");
-        QVERIFY(platform::EndOnTerminationSignals());
-        ::kill(::getpid(), SIGHUP);
-        QTest::qWait(10000);
-        QFAIL("still running");
-    }
+private slots:
+    void childGetsTerm() { KrijgSignaal("childGetsTerm", SIGTERM); }
+    void childGetsHangUp() { KrijgSignaal("childGetsHangUp", SIGHUP); }
 
     void childQuits() {
         MerkEinde("childQuits");
