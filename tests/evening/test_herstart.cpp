@@ -121,25 +121,26 @@ struct Kind {
     void Draai(const QString& slot, const QProcessEnvironment& extra) {
         QDir().mkpath(log());
         QDir().mkpath(dir.filePath("user"));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env;
         env.insert("DROVIK_HOME", home());
         env.insert("HOME", dir.filePath("user"));  // nothing outside the run's folder
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("LD_PRELOAD", KILL_AT_WRITE_LIB);
         env.insert("KILL_LOG", log());
         env.insert(extra);
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments(slot));
-        klaar = p.waitForFinished(20000);
-        if (!klaar) {
-            p.kill();
-            p.waitForFinished(5000);
-        }
-        status = p.exitStatus();
-        code = p.exitCode();
-        uit = p.readAll();
+        const testsupport::ChildRun run = testsupport::RunChild(slot, env, 20000);
+        klaar = run.finished;
+        status = run.status;
+        code = run.code;
+        uit = run.output;
+    }
+
+    // The next start, told whether it must find the set and the match "Avond".
+    void Herstart(bool set, bool match) {
+        QProcessEnvironment vind;
+        vind.insert("HERSTART_SET", set ? "1" : "0");
+        vind.insert("HERSTART_MATCH", match ? "1" : "0");
+        Draai("childStart", vind);
     }
 };
 
@@ -180,10 +181,6 @@ protected:
         if (frmVeldom01_IsLoaded()) Unload(frmVeldom01());
         DoEvents();
     }
-    void SchrijfGroep() {
-        QString fout;
-        QVERIFY2(SchrijfGroepVanParen("Groep", 8, &fout), qPrintable(fout));
-    }
     void MaakWedstrijd(frmVeldom11Form& f) {
         QVERIFY(KiesInLijst(f.lstGroepen, "Groep"));
         f.cmdOpslaanAls.Click();
@@ -192,6 +189,18 @@ protected:
         frmVeldom02().cmdOK.Click();
         DoEvents();
         QCOMPARE(SessieNaam, QStringLiteral("Avond"));
+    }
+    // The match "Avond" made and started, board 1 typed one contract a
+    // table, the windows closed; `klaar` is the board's done flag then.
+    void TikBord1(const QStringList& contracten, char klaar) {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = OpenInvoer();
+        MaakWedstrijd(f);
+        f.cmdStart.Click();
+        f.cmdSpel_Click(1);
+        for (const QString& contract : contracten) Tik(f, contract);
+        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char(klaar));
+        SluitAlles();
     }
 
     // The whole proof for one action: `slot` does it in the child; `map`
@@ -279,10 +288,7 @@ protected:
                 // its matchpoints (a match never started gets its board
                 // count, done flags and overview when it starts).
                 // The child is told what it must find.
-                QProcessEnvironment vind;
-                vind.insert("HERSTART_SET", na.contains("spellen/Avond.txt") ? "1" : "0");
-                vind.insert("HERSTART_MATCH", na.contains("resultaten/Avond/Avond.txt") ? "1" : "0");
-                k.Draai("childStart", vind);
+                k.Herstart(na.contains("spellen/Avond.txt"), na.contains("resultaten/Avond/Avond.txt"));
                 QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0,
                          wat + ": the restart failed\n" + k.uit);
                 QCOMPARE(Tijdelijk(k.home()), QStringList());
@@ -328,21 +334,14 @@ private slots:
     }
 
     void createAMatchFromAGroup() {
-        SchrijfGroep();
+        SchrijfTestGroep("Groep", 8);
         Bewijs("childMatch", "resultaten/Avond");
     }
 
     void enterTheLastTableOfABoard() {
         // Match "Avond" of 8 pairs, started, board 1 with 3 of its 4 tables.
-        SchrijfGroep();
-        testsupport::PromptScript prompts;
-        frmVeldom11Form& f = OpenInvoer();
-        MaakWedstrijd(f);
-        f.cmdStart.Click();
-        f.cmdSpel_Click(1);
-        for (const char* contract : {"4scz", "3h+1n", "2s+1!n"}) Tik(f, contract);
-        QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('0'));
-        SluitAlles();
+        SchrijfTestGroep("Groep", 8);
+        TikBord1({"4scz", "3h+1n", "2s+1!n"}, '0');
         Bewijs("childResult", "resultaten/Avond");
     }
 
@@ -352,7 +351,7 @@ private slots:
     // table is typed: a write still waiting would take a newer version in
     // its place, and the proof needs every run to make the same writes.)
     void enterAWholeBoardWhileItsWritesRunBehind() {
-        SchrijfGroep();
+        SchrijfTestGroep("Groep", 8);
         testsupport::PromptScript prompts;
         frmVeldom11Form& f = OpenInvoer();
         MaakWedstrijd(f);
@@ -367,17 +366,8 @@ private slots:
     // match under its name (the new one: it was whole before anything
     // moved), and nothing left aside.
     void saveAMatchOverAnotherWithoutExchangingFolders() {
-        SchrijfGroep();
-        {
-            testsupport::PromptScript prompts;
-            frmVeldom11Form& f = OpenInvoer();
-            MaakWedstrijd(f);
-            f.cmdStart.Click();
-            f.cmdSpel_Click(1);
-            for (const char* contract : {"4scz", "3h+1n", "2s+1!n", "3a-1w"}) Tik(f, contract);
-            QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
-            SluitAlles();
-        }
+        SchrijfTestGroep("Groep", 8);
+        TikBord1({"4scz", "3h+1n", "2s+1!n", "3a-1w"}, '1');
         const Bestanden s0 = Lees(home->path());
         QVERIFY(s0.contains("resultaten/Avond/Spel 01 Drovik.txt"));
         // Just after the earlier match went aside, and just after the new
@@ -390,10 +380,7 @@ private slots:
             env.insert(waar, "/resultaten/Avond");
             k.Draai("childMatchOver", env);
             QVERIFY2(k.klaar && k.status == QProcess::CrashExit, QByteArray(waar) + ": not killed\n" + k.uit);
-            QProcessEnvironment vind;
-            vind.insert("HERSTART_SET", "0");
-            vind.insert("HERSTART_MATCH", "1");
-            k.Draai("childStart", vind);
+            k.Herstart(false, true);
             QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0,
                      QByteArray(waar) + ": the restart failed\n" + k.uit);
             const Bestanden na = Lees(k.home());
@@ -408,7 +395,7 @@ private slots:
     // boards are still queued for a slow disk: the program writes them all
     // and ends normally; the next start finds every board done and whole.
     void sigtermWritesWhatIsQueued() {
-        SchrijfGroep();
+        SchrijfTestGroep("Groep", 8);
         {
             testsupport::PromptScript prompts;
             frmVeldom11Form& f = OpenInvoer();
@@ -436,10 +423,7 @@ private slots:
                 QVERIFY2(velden.size() == 7 && !velden[3].isEmpty() && !velden[5].isEmpty(), regels[r].constData());
             }
         }
-        QProcessEnvironment vind;
-        vind.insert("HERSTART_SET", "0");
-        vind.insert("HERSTART_MATCH", "1");
-        k.Draai("childStart", vind);
+        k.Herstart(false, true);
         QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0, k.uit.constData());
     }
 

@@ -437,10 +437,7 @@ private slots:
     void slotCountThatCannotBeStoredIsNotTaken() {
         frmVeldom15Form& f = Open();
         QCOMPARE(f.lblSpellen.Caption(), "24");
-        QFile ini(IniBestand);
-        QVERIFY(ini.open(QIODevice::Append));
-        ini.write("; " + QByteArray(3000, 'x') + "\r\n");
-        ini.close();
+        testsupport::OverfillSettingsFile(IniBestand);
         const QByteArray voor = testsupport::ReadTestFile(IniBestand);
         testsupport::PromptScript prompts;
         prompts.answer(vbOK);

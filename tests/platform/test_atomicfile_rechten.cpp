@@ -44,14 +44,11 @@ class TestAtomicFileRechten : public QObject {
 
 private slots:
     void newFilesFollowTheStartUmaskWhileOtherThreadsMakeFiles() {
-        QProcess p;
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.setChildProcessModifier([] { ::umask(027); });
-        p.start(QCoreApplication::applicationFilePath(),
-                testsupport::ChildArguments("childMakesFilesInThreeThreads"));
-        QVERIFY(p.waitForFinished(120000));
-        const QByteArray uit = p.readAll();
-        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, uit.constData());
+        const testsupport::ChildRun kind =
+            testsupport::RunChild("childMakesFilesInThreeThreads", {}, 120000, [] { ::umask(027); });
+        QVERIFY(kind.finished);
+        const QByteArray& uit = kind.output;
+        QVERIFY2(kind.status == QProcess::NormalExit && kind.code == 0, uit.constData());
         QVERIFY2(uit.contains("PASS   : KindAtomicFileRechten::childMakesFilesInThreeThreads"), uit.constData());
     }
 };

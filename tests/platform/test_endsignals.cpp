@@ -33,15 +33,10 @@ class TestEndSignals : public QObject {
 
     // Runs `slot` in a child; its exit status and code.
     QPair<QProcess::ExitStatus, int> Kind(const QString& map, const QString& slot) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env;
         env.insert("EINDE_MAP", map);
-        p.setProcessEnvironment(env);
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments(slot));
-        if (!p.waitForFinished(30000)) p.kill();
-        p.waitForFinished(5000);
-        return {p.exitStatus(), p.exitCode()};
+        const testsupport::ChildRun kind = testsupport::RunChild(slot, env, 30000);
+        return {kind.status, kind.code};
     }
 
 private slots:
@@ -68,26 +63,21 @@ private slots:
 class KindEndSignals : public QObject {
     Q_OBJECT
 
-private slots:
-    void childGetsTerm() {
+    // Ends as the program does, marks `slot` as its last work, and sends
+    // itself `signaal`.
+    void KrijgSignaal(const char* slot, int signaal) {
         platform::SetEndHandler({});
         platform::SetDefaultEndHandler({});
-        MerkEinde("childGetsTerm");
+        MerkEinde(slot);
         QVERIFY(platform::EndOnTerminationSignals());
-        ::kill(::getpid(), SIGTERM);
+        ::kill(::getpid(), signaal);
         QTest::qWait(10000);
         QFAIL("still running");
     }
 
-    void childGetsHangUp() {
-        platform::SetEndHandler({});
-        platform::SetDefaultEndHandler({});
-        MerkEinde("childGetsHangUp");
-        QVERIFY(platform::EndOnTerminationSignals());
-        ::kill(::getpid(), SIGHUP);
-        QTest::qWait(10000);
-        QFAIL("still running");
-    }
+private slots:
+    void childGetsTerm() { KrijgSignaal("childGetsTerm", SIGTERM); }
+    void childGetsHangUp() { KrijgSignaal("childGetsHangUp", SIGHUP); }
 
     void childQuits() {
         MerkEinde("childQuits");

@@ -12,6 +12,7 @@
 #include "players/frmVeldom04.h"
 #include "players/frmVeldom05.h"
 #include "results/frmVeldom11.h"
+#include "results/StartWedstrijd11.h"
 #include "results/WedstrijdBestanden.h"
 #include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
@@ -160,10 +161,7 @@ private slots:
         SchrijfWedstrijd("Avond 2", "Bea");
         SchrijfWedstrijd("Avond 3", "Carla");
         SchrijfWedstrijd("Avond 4", "Door");
-        OpenHoofdscherm();
-        frmVeldom01().cmdInvoeren.Click();
-        DoEvents();
-        frmVeldom11Form& f = frmVeldom11();
+        frmVeldom11Form& f = OpenInvoer();
         QCOMPARE(f.lstUitslagen.ListCount(), 4);
 
         const QStringList bezocht = TabRond(f, 10);
@@ -201,10 +199,7 @@ private slots:
     void aProposedMatchNameIsReplacedByTyping() {
         testsupport::PromptScript prompts;
         SchrijfGroep("Dinsdaggroep", 4);
-        OpenHoofdscherm();
-        frmVeldom01().cmdInvoeren.Click();
-        DoEvents();
-        frmVeldom11Form& f = frmVeldom11();
+        frmVeldom11Form& f = OpenInvoer();
         f.lstGroepen.SetListIndex(f.lstGroepen.Items().indexOf("Dinsdaggroep"));
         NieuweNaam = "Dinsdaggroep";
         f.cmdOpslaanAls.Click();

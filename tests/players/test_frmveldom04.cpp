@@ -29,6 +29,9 @@ using namespace platform;
 
 namespace {
 
+// The marked parts of a text box: (start, length) each.
+using Delen = QList<std::pair<int, int>>;
+
 QStringList Kolom(const Grid& g, int c) {
     QStringList out;
     for (int r = 1; r < g.Rows(); ++r) out << g.TextMatrix(r, c);
@@ -315,7 +318,6 @@ private slots:
         QCOMPARE(key, 0x141);
         f.txtNaam[0].userEdited(QString::fromUtf8("Łukasz Wałęsa"));
         f.txtNaam[1].userEdited(QString::fromUtf8("łukasz@x.pl"));
-        using Delen = QList<std::pair<int, int>>;
         QCOMPARE(f.txtNaam[0].Marks(), Delen({{0, 1}, {9, 1}, {10, 1}}));
         QCOMPARE(f.txtNaam[1].Marks(), Delen({{0, 1}}));
         QVERIFY2(f.lblMelding.Caption().contains(QString::fromUtf8("rood gemarkeerde tekens")) &&
@@ -357,7 +359,6 @@ private slots:
     void aNameThatWouldBreakAPairIsRefusedWithTheReason() {
         frmVeldom04Form& f = Open();
         testsupport::PromptScript prompts;
-        using Delen = QList<std::pair<int, int>>;
         const Delen verwacht[] = {{{6, 3}}, {{5, 1}}, {{3, 1}}};
         int n = 0;
         for (const QString& naam : {QString("Jansen - de Vries"), QString("Tilde~Man"), QString("Jan|Piet")}) {

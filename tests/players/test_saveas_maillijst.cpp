@@ -10,6 +10,7 @@
 #include "main/frmVeldom01.h"
 #include "platform/Events.h"
 #include "results/frmVeldom11.h"
+#include "results/StartWedstrijd11.h"
 #include "results/WedstrijdBestanden.h"
 #include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
@@ -39,11 +40,7 @@ private slots:
         const QString groepPad = home->file("groepen/Groep.txt");
         for (int soort = 0; soort < 3; ++soort) {
             QVERIFY(groep::SchrijfGroep("Groep", paren));
-            frmVeldom01().Show();
-            DoEvents();
-            frmVeldom01().cmdInvoeren.Click();
-            DoEvents();
-            frmVeldom11Form& f = frmVeldom11();
+            frmVeldom11Form& f = OpenInvoer();
             const int g = f.lstGroepen.Items().indexOf("Groep");
             QVERIFY(g >= 0);
             f.lstGroepen.SetListIndex(g);

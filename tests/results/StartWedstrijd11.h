@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QVector>
+#include <QtTest>
 
 #include "main/frmVeldom01.h"
 #include "platform/Events.h"
@@ -40,6 +41,12 @@ inline bool SchrijfGroepVanParen(const QString& naam, int paren, QString* fout) 
         p.push_back({{QStringLiteral("Speler %1a").arg(i), QStringLiteral("a%1@club.test").arg(i)},
                      {QStringLiteral("Speler %1b").arg(i), QStringLiteral("b%1@club.test").arg(i)}});
     return groep::SchrijfGroep(naam, p, fout);
+}
+
+// The same for a test, which fails when the group cannot be written.
+inline void SchrijfTestGroep(const QString& naam, int paren) {
+    QString fout;
+    QVERIFY2(SchrijfGroepVanParen(naam, paren, &fout), qPrintable(fout));
 }
 
 // The results entry window, opened from the main window's button.

@@ -78,10 +78,6 @@ class TestFrmVeldom11 : public QObject {
         testsupport::WriteTestFile(home->file("taal.ini"),
                                    QByteArray("[Taal]\r\nnummer=") + QByteArray::number(taal) + "\r\n");
     }
-    void SchrijfGroep(const QString& naam, int paren) {
-        QString fout;
-        QVERIFY2(SchrijfGroepVanParen(naam, paren, &fout), qPrintable(fout));
-    }
     void Kies(ListBox& lijst, const QString& naam) { QVERIFY2(KiesInLijst(lijst, naam), qPrintable(naam)); }
     void SlaOpAls(frmVeldom11Form& f, const QString& naam) {
         f.cmdOpslaanAls.Click();
@@ -93,7 +89,7 @@ class TestFrmVeldom11 : public QObject {
     // Opens a new match `naam` from a fresh group of `paren` pairs and
     // starts it.
     frmVeldom11Form& NieuweWedstrijd(const QString& naam, int paren, int spellen = 24) {
-        SchrijfGroep(QStringLiteral("Groep"), paren);
+        SchrijfTestGroep(QStringLiteral("Groep"), paren);
         frmVeldom11Form& f = OpenInvoer();
         Kies(f.lstGroepen, "Groep");
         SlaOpAls(f, naam);
@@ -316,8 +312,8 @@ private slots:
     // the extension, a dot inside the name kept, so the file chosen opens.
     // A sort box left grey lists nothing.
     void groupNamesWithADotOpenTheirOwnFile() {
-        SchrijfGroep("Club.A", 3);
-        SchrijfGroep("Club", 2);
+        SchrijfTestGroep("Club.A", 3);
+        SchrijfTestGroep("Club", 2);
         frmVeldom11Form& f = OpenInvoer();
         // Ordered by file name: "Club.A.txt" before "Club.txt".
         QCOMPARE(f.lstGroepen.Items(), QStringList({"Club.A", "Club"}));
@@ -336,7 +332,7 @@ private slots:
     void saveAsSelectsTheNewMatchByItsExactName() {
         testsupport::PromptScript prompts;
         QDir().mkpath(home->file("resultaten/Club 1"));
-        SchrijfGroep("Groep", 4);
+        SchrijfTestGroep("Groep", 4);
         frmVeldom11Form& f = OpenInvoer();
         f.chkSorteer(1).SetValue(1);  // reverse order: "Club 1" stands before "Club"
         QCOMPARE(f.lstUitslagen.Items(), QStringList({"Club 1"}));
@@ -358,7 +354,7 @@ private slots:
 
     void saveAsRefusedOverwriteKeepsTheMatchWhole() {
         testsupport::PromptScript prompts;
-        SchrijfGroep("Groep", 4);
+        SchrijfTestGroep("Groep", 4);
         testsupport::WriteTestFile(home->file("resultaten/Oud/Oud.txt"), "01. A - B\r\n02. C - D\r\n");
         testsupport::WriteTestFile(home->file("resultaten/Oud/Oud mail.txt"), "01. A|a@x - B|b@x\r\n");
         frmVeldom11Form& f = OpenInvoer();

@@ -74,17 +74,14 @@ private:
     // Runs one of this program's child slots on the slow disk, and passes
     // only when that child passed.
     void LaatKindDraaien(const char* slot) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env;
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("LD_PRELOAD", SLOW_DISK_LIB);
         env.insert("SLOW_DISK_MS", QString::number(TraagMs));
-        p.setProcessEnvironment(env);
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments(QString::fromLatin1(slot)));
-        QVERIFY(p.waitForFinished(120000));
-        const QByteArray uit = p.readAll();
-        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, uit.constData());
+        const testsupport::ChildRun kind = testsupport::RunChild(QString::fromLatin1(slot), env, 120000);
+        QVERIFY(kind.finished);
+        const QByteArray& uit = kind.output;
+        QVERIFY2(kind.status == QProcess::NormalExit && kind.code == 0, uit.constData());
         QVERIFY2(uit.contains("PASS   : KindFrmVeldom11Snelheid::" + QByteArray(slot) + "()"), uit.constData());
     }
 

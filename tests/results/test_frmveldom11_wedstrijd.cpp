@@ -72,10 +72,6 @@ class TestFrmVeldom11Wedstrijd : public QObject {
     void SchrijfTaal(int taal) {
         WriteTestFile(home->file("taal.ini"), QByteArray("[Taal]\r\nnummer=") + QByteArray::number(taal) + "\r\n");
     }
-    void SchrijfGroep(const QString& naam, int paren) {
-        QString fout;
-        QVERIFY2(SchrijfGroepVanParen(naam, paren, &fout), qPrintable(fout));
-    }
     void SlaOpAls(frmVeldom11Form& f, const QString& naam) {
         if (!frmVeldom02_IsLoaded()) f.cmdOpslaanAls.Click();
         QVERIFY(frmVeldom02_IsLoaded());
@@ -85,7 +81,7 @@ class TestFrmVeldom11Wedstrijd : public QObject {
     }
     // A new match of four pairs and `spellen` boards, started.
     frmVeldom11Form& Nieuw(const QString& naam, int spellen) {
-        SchrijfGroep("Groep", 4);
+        SchrijfTestGroep("Groep", 4);
         frmVeldom11Form& f = OpenInvoer();
         KlikOp(f.lstGroepen, "Groep");
         SlaOpAls(f, naam);
@@ -142,7 +138,7 @@ private slots:
 
     void startUsesTheMatchsOwnPairs() {
         testsupport::PromptScript prompts;
-        SchrijfGroep("Groot", 6);
+        SchrijfTestGroep("Groot", 6);
         const QByteArray paren = "01. A - B\r\n02. C - D\r\n03. E - F\r\n04. G - H\r\n";
         WriteTestFile(Pad("M", "M.txt"), paren);
         frmVeldom11Form& f = OpenInvoer();
@@ -240,7 +236,7 @@ private slots:
 
     void aMatchFolderWithoutPairsIsNotReplacedUnasked() {
         testsupport::PromptScript prompts;
-        SchrijfGroep("Groep", 4);
+        SchrijfTestGroep("Groep", 4);
         // Only a board file is left of match "Los".
         WriteTestFile(Pad("Los", "Spel 01 Drovik.txt"), "1 - 2~P~P~0~0~1~1\r\n3 - 4~P~P~0~0~1~1\r\n");
         frmVeldom11Form& f = OpenInvoer();
@@ -256,7 +252,7 @@ private slots:
 
     void aNameTooLongIsRefusedBeforeAnythingIsWritten() {
         testsupport::PromptScript prompts;
-        SchrijfGroep("Groep", 4);
+        SchrijfTestGroep("Groep", 4);
         frmVeldom11Form& f = OpenInvoer();
         KlikOp(f.lstGroepen, "Groep");
         prompts.answer(vbOK);

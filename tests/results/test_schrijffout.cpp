@@ -34,23 +34,13 @@ namespace {
 
 const char* const kContracten[] = {"4scz", "3h+1n", "2s+1!n", "3a-1w"};
 
-QProcess::ExitStatus DraaiKind(const QString& home, const QString& slot, QByteArray& uit, int& code) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+testsupport::ChildRun DraaiKind(const QString& home, const QString& slot) {
+    QProcessEnvironment env;
     env.insert("DROVIK_HOME", home);
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("LD_PRELOAD", KILL_AT_WRITE_LIB);
     env.insert("FAIL_NAME", "Spel 03 Drovik");
-    p.setProcessEnvironment(env);
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments(slot));
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished(5000);
-    }
-    uit = p.readAll();
-    code = p.exitCode();
-    return p.exitStatus();
+    return testsupport::RunChild(slot, env);
 }
 
 QStringList Kolom(const std::vector<QStringList>& grid, int b) {
@@ -74,10 +64,9 @@ private slots:
         testsupport::TempHome home;
         testsupport::WriteWorkingMailTxt();
         testsupport::WriteTestFile(home.file("resultaten/W/W.spellen"), "4\r\n");
-        QByteArray uit;
-        int code = -1;
-        const QProcess::ExitStatus status = DraaiKind(home.path(), "childTypesFourBoards", uit, code);
-        QVERIFY2(status == QProcess::NormalExit && code == 0, uit.constData());
+        const testsupport::ChildRun kind = DraaiKind(home.path(), "childTypesFourBoards");
+        const QByteArray& uit = kind.output;
+        QVERIFY2(kind.status == QProcess::NormalExit && kind.code == 0, uit.constData());
         QVERIFY2(uit.contains("PASS   : KindSchrijfFout::childTypesFourBoards"), uit.constData());
 
         // On disk: boards 1, 2 and 4 done and whole, board 3 neither.

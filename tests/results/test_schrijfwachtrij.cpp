@@ -171,19 +171,16 @@ private slots:
     // with the last version.
     void aWaitingWriteIsReplacedByTheNewerOne() {
         QTemporaryDir map, log;
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env;
         env.insert("WACHTRIJ_CHILD", map.path());
         env.insert("LD_PRELOAD", QStringLiteral(KILL_AT_WRITE_LIB) + ':' + QStringLiteral(SLOW_DISK_LIB));
         env.insert("SLOW_DISK_MS", "40");
         env.insert("KILL_IN", map.path() + "/.drovik-tmp.");
         env.insert("KILL_LOG", log.path());
-        p.setProcessEnvironment(env);
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments("childAsksThirtyVersions"));
-        QVERIFY(p.waitForFinished(60000));
-        const QByteArray uit = p.readAll();
-        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, uit.constData());
+        const testsupport::ChildRun kind = testsupport::RunChild("childAsksThirtyVersions", env);
+        QVERIFY(kind.finished);
+        const QByteArray& uit = kind.output;
+        QVERIFY2(kind.status == QProcess::NormalExit && kind.code == 0, uit.constData());
         QVERIFY2(uit.contains("PASS   : KindSchrijfWachtrij::childAsksThirtyVersions"), uit.constData());
         const QList<QByteArray> writes = testsupport::ReadTestFile(log.filePath("writes"), "").split('\n');
         const int aantal = int(writes.count()) - 1;  // the last line ends with a line break

@@ -3,7 +3,6 @@
 // and the opener is disabled while the dialog is up, however it closes.
 #include <QApplication>
 #include <QtTest>
-#include <memory>
 
 #include "platform/App.h"
 #include "platform/Controls.h"
@@ -12,7 +11,7 @@
 #include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
 #include "support/PromptScript.h"
-#include "support/TestSupport.h"
+#include "support/VensterThuis.h"
 
 using namespace platform;
 
@@ -31,7 +30,7 @@ DEFINE_FORM(frmOpener, OpenerForm)
 class TestBewaarDialoog : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    testsupport::VensterThuis home;
     QStringList namen;  // the names the opener's save was given
     bool gelukt = true;
 
@@ -54,18 +53,12 @@ private slots:
         SetEndHandler([] {});
     }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
-        TaalNummer = 10;
+        home.Begin({.mailTxt = false});
         NieuweNaam.clear();
         namen.clear();
         gelukt = true;
     }
-    void cleanup() {
-        if (frmVeldom02_IsLoaded()) Unload(frmVeldom02());
-        if (frmOpener_IsLoaded()) Unload(frmOpener());
-        DoEvents();
-        home.reset();
-    }
+    void cleanup() { home.Einde(); }
 
     void aFailedSaveKeepsTheDialogAndTheOpenerWaiting() {
         Open(5);

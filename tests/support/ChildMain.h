@@ -9,17 +9,52 @@
 // Use in place of QTEST_MAIN (the application kind as its first argument):
 //   DROVIK_TEST_MAIN_WITH_CHILD(QApplication, TestX, TestXKind)
 
+#include <QCoreApplication>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QtTest>
 
 #include <cstring>
+#include <functional>
 
 namespace testsupport {
 
 // The arguments that start `slot` of the child class in a program built
 // with DROVIK_TEST_MAIN_WITH_CHILD.
 inline QStringList ChildArguments(const QString& slot) { return {QStringLiteral("--child"), slot}; }
+
+// How one child run ended, and what it printed (both channels together).
+struct ChildRun {
+    bool finished = false;  // false: it was still running at the time limit, and was killed
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    int code = -1;
+    QByteArray output;
+};
+
+// Runs `slot` of the child class of this program, with `extra` added to
+// the environment, and waits for it at most `timeoutMs`. `inChild` runs in
+// the child before the program starts (to set its umask, say).
+inline ChildRun RunChild(const QString& slot, const QProcessEnvironment& extra = {}, int timeoutMs = 60000,
+                         const std::function<void()>& inChild = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(extra);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    if (inChild) p.setChildProcessModifier(inChild);
+    p.start(QCoreApplication::applicationFilePath(), ChildArguments(slot));
+    ChildRun run;
+    run.finished = p.waitForFinished(timeoutMs);
+    if (!run.finished) {
+        p.kill();
+        p.waitForFinished(5000);
+    }
+    run.status = p.exitStatus();
+    run.code = p.exitCode();
+    run.output = p.readAll();
+    return run;
+}
 
 // The program's arguments without a leading "--child", or empty when it
 // is not a child run.

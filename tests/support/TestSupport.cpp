@@ -32,6 +32,12 @@ void WriteTestFile(const QString& path, const QByteArray& data) {
     f.write(data);
 }
 
+void OverfillSettingsFile(const QString& path) {
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::Append), qPrintable(path));
+    f.write("; " + QByteArray(3000, 'x') + "\r\n");
+}
+
 QByteArray ReadTestFile(const QString& path, const QByteArray& whenMissing) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : whenMissing;

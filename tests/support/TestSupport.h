@@ -25,5 +25,8 @@ private:
 void WriteTestFile(const QString& path, const QByteArray& data);
 // The bytes of a file, or whenMissing when it cannot be read.
 QByteArray ReadTestFile(const QString& path, const QByteArray& whenMissing = QByteArray("<missing>"));
+// Makes a settings file larger than the program's writes of it may make (a
+// long comment at its end), so that every later write of it fails.
+void OverfillSettingsFile(const QString& path);
 
 }  // namespace testsupport
