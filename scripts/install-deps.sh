@@ -9,7 +9,7 @@ packages=(
   libsodium-dev
   fonts-dejavu-core
   poppler-utils python3 python3-aiosmtpd
-  xvfb xdotool x11-utils xdg-utils
+  xvfb xdotool x11-utils xdg-utils openbox
 )
 missing=()
 for p in "${packages[@]}"; do

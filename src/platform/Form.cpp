@@ -892,6 +892,12 @@ void UnloadAll() {
 void ForgetKeysDown() { g_keysDown.clear(); }
 
 Form* ActiveForm() { return g_active; }
+
+bool IsDisabledFormWindow(const QWindow* window) {
+    for (Form* f : g_loaded)
+        if (f->hasWidget() && f->widget()->windowHandle() == window) return !f->Enabled();
+    return false;
+}
 std::vector<Form*> FormsInZOrder() { return g_zorder; }
 int LoadedFormCount() { return int(g_loaded.size()); }
 

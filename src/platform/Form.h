@@ -285,6 +285,9 @@ void ForgetKeysDown();
 // The program's active window (nullptr when none), and its windows from
 // back to front.
 Form* ActiveForm();
+// True when the window system window is that of a disabled window (which
+// takes no input while a window it opened is up).
+bool IsDisabledFormWindow(const QWindow* window);
 std::vector<Form*> FormsInZOrder();
 int LoadedFormCount();
 

@@ -68,6 +68,9 @@ void Wachtrij(QWindow* venster, QChar c) {
 }
 void Wachtrij(QWidget* w, QChar c) { Wachtrij(w->window()->windowHandle(), c); }
 
+// How long a reader looks at a question before answering it (ms).
+constexpr qint64 LeesTijd = ReactionInterval + 300;
+
 }  // namespace
 
 class TestEventsVoorloop : public QObject {
@@ -111,9 +114,12 @@ private slots:
         QStringList gezien;  // what each question was answered with, and when
         QTimer antwoord;
         antwoord.setInterval(20);
+        QElapsedTimer leest;  // the reader answers after reading the question
         QObject::connect(&antwoord, &QTimer::timeout, [&] {
             QWidget* vraag = QApplication::activeModalWidget();
-            if (!vraag || gezien.size() >= 1) return;
+            if (!vraag || gezien.size() >= 1 || !PromptSeen()) return;
+            if (!leest.isValid()) leest.start();
+            if (leest.elapsed() < LeesTijd) return;
             gezien << (HeldKeyCount() >= 3 ? "typed ahead held" : "nothing held");
             Wachtrij(vraag->windowHandle(), 'n');
         });
@@ -125,6 +131,49 @@ private slots:
         QCOMPARE(f.log, QStringList({"A q", "asked: no", "B j", "B y", "B n"}));
         QCOMPARE(f.txtA.Text(), QStringLiteral("q"));
         QCOMPARE(f.txtB.Text(), QStringLiteral("jyn"));
+        QCOMPARE(HeldKeyCount(), 0);
+        Unload(f);
+        DoEvents();
+    }
+
+    // After the reader's pause a key answers only when the question has a
+    // use for it and it does not follow the key before it closely: a letter
+    // the question ignores, a key aimed at the window behind it and a
+    // button's letter typed right after them all wait, in order, with the
+    // keys typed ahead; "n" after another pause answers.
+    void keysThatAreNoAnswerWaitWithTheOthers() {
+        VoorloopForm f;
+        f.Show();
+        f.txtA.widget()->setFocus();
+        DoEvents();
+        QWindow* hoofd = f.widget()->windowHandle();
+        int stap = 0;
+        int heldBeforeAnswer = -1;
+        QTimer antwoord;
+        antwoord.setInterval(20);
+        QElapsedTimer leest;
+        QObject::connect(&antwoord, &QTimer::timeout, [&] {
+            QWidget* vraag = QApplication::activeModalWidget();
+            if (!vraag || !PromptSeen()) return;
+            if (!leest.isValid()) leest.start();
+            if (stap == 0 && leest.elapsed() >= LeesTijd) {
+                Wachtrij(vraag->windowHandle(), 'x');
+                Wachtrij(hoofd, 'y');
+                Wachtrij(vraag->windowHandle(), 'j');
+                stap = 1;
+            } else if (stap == 1 && leest.elapsed() >= 2 * LeesTijd) {
+                stap = 2;
+                // The release of "q", which asked, and the three keys.
+                heldBeforeAnswer = HeldKeyCount();
+                Wachtrij(vraag->windowHandle(), 'n');
+            }
+        });
+        antwoord.start();
+        Wachtrij(f.txtA.widget(), 'q');
+        QTRY_COMPARE_WITH_TIMEOUT(f.log.size(), 5, 10000);
+        antwoord.stop();
+        QCOMPARE(heldBeforeAnswer, 7);
+        QCOMPARE(f.log, QStringList({"A q", "asked: no", "B x", "B y", "B j"}));
         QCOMPARE(HeldKeyCount(), 0);
         Unload(f);
         DoEvents();

@@ -11,7 +11,9 @@
 
 #include "main/frmVeldom01.h"
 #include "platform/Events.h"
+#include "results/ContractNotatie.h"
 #include "results/frmVeldom11.h"
+#include "results/WedstrijdBestanden.h"
 #include "shared/GroepBestand.h"
 #include "support/TestSupport.h"
 
@@ -67,4 +69,24 @@ inline bool KiesInLijst(platform::ListBox& lijst, const QString& naam) {
     lijst.SetListIndex(-1);
     lijst.SetListIndex(i);
     return true;
+}
+
+// Every table of board b of match "W" holds the contract typed for it (in
+// the notation of language `taal`), on the side of its declarer, and every
+// table that played is matchpointed.
+inline void ControleerBord(int b, const QStringList& contracten, int taal = 10) {
+    const QString A = uitslag::NotatieAlfabet(taal);
+    std::vector<uitslag::SpelRij> rijen;
+    QVERIFY2(uitslag::LeesSpelUitslag("W", b, A, rijen).Gelukt(), qPrintable(QStringLiteral("board %1").arg(b)));
+    QCOMPARE(int(rijen.size()), int(contracten.size()));
+    for (int t = 0; t < int(contracten.size()); ++t) {
+        const QString invoer = contracten[t];
+        const QString slip = uitslag::SlipTekst(invoer);
+        const bool nz = invoer.size() == 1 || uitslag::LeesContract(invoer, A)->NoordZuid();
+        const bool ow = invoer.size() == 1 || !nz;
+        const QString waar = QStringLiteral("board %1 table %2").arg(b).arg(t + 1);
+        QVERIFY2(rijen[t].contractNZ == (nz ? slip : QString()), qPrintable(waar + ": " + rijen[t].contractNZ));
+        QVERIFY2(rijen[t].contractOW == (ow ? slip : QString()), qPrintable(waar + ": " + rijen[t].contractOW));
+        QVERIFY2(rijen[t].mpNZ.isEmpty() == (invoer == "n"), qPrintable(waar));
+    }
 }

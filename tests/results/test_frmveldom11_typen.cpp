@@ -117,25 +117,6 @@ void Wachtrij(QWindow* w, const QString& toetsen) {
     }
 }
 
-// Every table of board b holds the contract typed for it, on the side of
-// its declarer, and every table that played is matchpointed.
-void ControleerBord(int b, const QStringList& contracten) {
-    const QString A = uitslag::NotatieAlfabet(10);
-    std::vector<uitslag::SpelRij> rijen;
-    QVERIFY(uitslag::LeesSpelUitslag("W", b, A, rijen).Gelukt());
-    QCOMPARE(int(rijen.size()), int(contracten.size()));
-    for (int t = 0; t < int(contracten.size()); ++t) {
-        const QString invoer = contracten[t];
-        const QString slip = uitslag::SlipTekst(invoer);
-        const bool nz = invoer.size() == 1 || uitslag::LeesContract(invoer, A)->NoordZuid();
-        const bool ow = invoer.size() == 1 || !nz;
-        const QString waar = QStringLiteral("board %1 table %2").arg(b).arg(t + 1);
-        QVERIFY2(rijen[t].contractNZ == (nz ? slip : QString()), qPrintable(waar + ": " + rijen[t].contractNZ));
-        QVERIFY2(rijen[t].contractOW == (ow ? slip : QString()), qPrintable(waar + ": " + rijen[t].contractOW));
-        QVERIFY2(rijen[t].mpNZ.isEmpty() == (invoer == "n"), qPrintable(waar));
-    }
-}
-
 void Tik(frmVeldom11Form& f, const QString& tekst) { QTest::keyClicks(f.txtContract.widget(), tekst); }
 
 }  // namespace
@@ -209,10 +190,14 @@ private slots:
         const QList<QChar> antwoorden = {'j', 'n'};
         QPointer<QWidget> beantwoord;
         QTimer antwoord;
-        antwoord.setInterval(30);
+        antwoord.setInterval(20);
+        QElapsedTimer leest;  // the reader answers a question once he has read it
         QObject::connect(&antwoord, &QTimer::timeout, [&] {
             auto* vraag = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!vraag || vraag == beantwoord) return;
+            if (!vraag || vraag == beantwoord || !PromptSeen()) return;
+            if (!leest.isValid()) leest.start();
+            if (leest.elapsed() < qint64(ReactionInterval) + 300) return;
+            leest.invalidate();
             beantwoord = vraag;
             vragen << vraag->text();
             const QChar toets = vragen.size() <= antwoorden.size() ? antwoorden[vragen.size() - 1] : QChar('n');

@@ -16,7 +16,8 @@
  * Other faults, each only when its variable is set:
  *   FAIL_NAME          a rename() of a file onto a target whose name contains
  *                      it fails with $FAIL_ERRNO (default ENOSPC, a full
- *                      disk): the write of that file fails, the others go on
+ *                      disk): the write of that file fails, the others go on;
+ *                      with FAIL_TIMES=n only the first n such renames fail
  *   NO_EXCHANGE        renameat2() cannot exchange two names (EINVAL), as on
  *                      a file system without that call
  *   KILL_AFTER_RENAME  the process dies just after a rename() or renameat2()
@@ -125,7 +126,10 @@ int rename(const char* from, const char* to) {
     if (!real) real = (int (*)(const char*, const char*))dlsym(RTLD_NEXT, "rename");
     const char* failName = getenv("FAIL_NAME");
     const char* base = strrchr(to, '/');
-    if (failName && *failName && strstr(base ? base + 1 : to, failName)) {
+    static int failed;
+    const char* times = getenv("FAIL_TIMES");
+    if (failName && *failName && strstr(base ? base + 1 : to, failName) &&
+        (!times || failed++ < atoi(times))) {
         const char* e = getenv("FAIL_ERRNO");
         errno = e && atoi(e) > 0 ? atoi(e) : ENOSPC;
         return -1;
