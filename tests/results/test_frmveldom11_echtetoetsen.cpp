@@ -21,7 +21,9 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "main/frmVeldom01.h"
 #include "platform/Events.h"
+#include "platform/Form.h"
 #include "platform/PromptKeys.h"
 #include "results/SchrijfWachtrij.h"
 #include "results/StartWedstrijd11.h"
@@ -57,7 +59,8 @@ struct Ronde {
 // The child on the other side of the pipe.
 class Kind {
 public:
-    explicit Kind(testsupport::EchteX& x, const QString& thuis, const Ronde& r) {
+    Kind(testsupport::EchteX& x, const QString& thuis, const Ronde& r,
+         const QString& slot = QStringLiteral("childTypesIntoResultsEntry")) {
         QProcessEnvironment env = x.Omgeving();
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.insert("DROVIK_HOME", thuis);
@@ -71,7 +74,7 @@ public:
         }
         p_.setProcessEnvironment(env);
         p_.setProcessChannelMode(QProcess::MergedChannels);
-        p_.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments("childTypesIntoResultsEntry"));
+        p_.start(QCoreApplication::applicationFilePath(), testsupport::ChildArguments(slot));
     }
     ~Kind() {
         if (p_.state() != QProcess::NotRunning) {
@@ -249,16 +252,40 @@ private slots:
         ronde.borden = {{"4scz", "3h+1n", "2s+1!n", "3a-1w"}};
         Speel(ronde);
     }
+
+    // The Save-as dialog closed by Enter gives the keyboard back to the
+    // main window at once: Alt+N typed straight after it opens the names
+    // editor, as a click would.
+    void theWindowThatComesBackTakesTheFirstKeys() {
+        testsupport::TempHome home;
+        testsupport::WriteWorkingMailTxt();
+        testsupport::WriteTestFile(home.file("taal.ini"), "[Taal]\r\nnummer=11\r\n");
+        Ronde ronde;
+        Kind kind(*x_, home.path(), ronde, "childDealsInTheMainWindow");
+        QVERIFY2(kind.WachtOp("READY", 20000), qPrintable(kind.Uitvoer()));
+        QVERIFY(x_->Toets("alt+e"));
+        QVERIFY2(kind.WachtOp("SHOWN frmVeldom02", 10000), qPrintable(kind.Uitvoer()));
+        QTest::qWait(kLeestijd);
+        QVERIFY(x_->Typ("avond\n", 40));
+        QVERIFY(x_->Toets("alt+n"));
+        QVERIFY2(kind.WachtOp("SHOWN frmVeldom04", 10000), qPrintable(kind.Uitvoer()));
+        kind.Schrijf("END");
+        QVERIFY2(kind.Einde(30000), qPrintable(kind.Uitvoer()));
+        QVERIFY2(kind.GoedGeeindigd(), qPrintable(kind.Uitvoer()));
+    }
 };
 
 // The results entry on the real X server, for the test above.
 class KindEchteToetsen : public TestEchteToetsen {
     Q_OBJECT
 
-    // Tells the parent of every box as it shows and goes.
+    // Tells the parent of every box as it shows and goes, and of every
+    // window of the program as it becomes active.
     class Boxen : public QObject {
     public:
         bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::WindowActivate)
+                if (Form* f = ActiveForm(); f && f->hasWidget() && f->widget() == o) Zeg("SHOWN " + f->Name());
             if (auto* box = qobject_cast<QMessageBox*>(o)) {
                 if (e->type() == QEvent::Show) Zeg("BOX " + box->text().section('\n', 0, 0));
                 if (e->type() == QEvent::Hide) Zeg("GONE");
@@ -266,6 +293,18 @@ class KindEchteToetsen : public TestEchteToetsen {
             return false;
         }
     };
+
+    // Runs the program until the parent says END on the standard input.
+    static void WachtOpEinde() {
+        bool einde = false;
+        QSocketNotifier invoer(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(&invoer, &QSocketNotifier::activated, [&] {
+            char c[256];
+            const ssize_t n = ::read(STDIN_FILENO, c, sizeof c);
+            if (n <= 0 || QByteArray(c, int(n)).contains("END")) einde = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(einde, 120000);
+    }
 
 private slots:
     void initTestCase() { SetEndHandler([] {}); }
@@ -285,20 +324,26 @@ private slots:
         QTRY_VERIFY(QApplication::focusWidget() == f.txtContract.widget());
         Zeg("READY");
 
-        bool einde = false;
-        QSocketNotifier invoer(STDIN_FILENO, QSocketNotifier::Read);
-        QObject::connect(&invoer, &QSocketNotifier::activated, [&] {
-            char c[256];
-            const ssize_t n = ::read(STDIN_FILENO, c, sizeof c);
-            if (n <= 0 || QByteArray(c, int(n)).contains("END")) einde = true;
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(einde, 120000);
+        WachtOpEinde();
         // The keys still held go once nothing holds them any more.
         QTRY_VERIFY_WITH_TIMEOUT(HeldKeyCount() == 0 && !QApplication::activeModalWidget(), 5000);
         DoEvents();
         uitslag::WachtOp();
         DoEvents();
         Zeg(QStringLiteral("OPEN %1 HELD %2").arg(QApplication::activeModalWidget() ? 1 : 0).arg(HeldKeyCount()));
+        qApp->removeEventFilter(&boxen);
+    }
+
+    void childDealsInTheMainWindow() {
+        Boxen boxen;
+        qApp->installEventFilter(&boxen);
+        frmVeldom01Form& h = frmVeldom01();
+        h.Show();
+        h.cmdStart.Click();
+        DoEvents();
+        QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::focusWindow() == h.widget()->windowHandle(), 10000);
+        Zeg("READY");
+        WachtOpEinde();
         qApp->removeEventFilter(&boxen);
     }
 };
