@@ -22,6 +22,13 @@
 // window in front of it unloads or hides and it is the front-most enabled
 // window left, and when it is enabled again while no window is active). A
 // message box closing, or the desktop switching programs, is no activation.
+//
+// A window shown while another window of the program is up tells the window
+// system which window it belongs to (its transient parent): the window that
+// opened it with ShowOwned, else the active window at the moment it is
+// shown. A desktop that keeps a child above its parent (Wayland compositors
+// go by it) then never hides the child behind its disabled opener. Prompts
+// name the window that asked them the same way (OpeningForm).
 
 #include <QIcon>
 #include <QPointer>
@@ -225,6 +232,7 @@ public:
 
 private:
     void adoptChild(Form& child, std::function<void()> onReturn);
+    void nameOpener(bool showing);
     void giveBackToOwner();
     void fireResize();
     void applyWindowState();
@@ -285,6 +293,9 @@ void ForgetKeysDown();
 // The program's active window (nullptr when none), and its windows from
 // back to front.
 Form* ActiveForm();
+// The window that a window or prompt opened now belongs to: the active
+// window while it is on screen, else nullptr.
+Form* OpeningForm();
 std::vector<Form*> FormsInZOrder();
 int LoadedFormCount();
 

@@ -1,0 +1,169 @@
+// Every window opened from another one tells the window system which window
+// it belongs to (its transient parent), so that a desktop keeping children
+// above their parents never hides it behind its disabled opener: each window
+// of the main window, the match-name box over results entry, and the message
+// boxes those windows ask, opened the way the user opens them.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+#include <functional>
+
+#include "main/frmVeldom01.h"
+#include "platform/App.h"
+#include "platform/Events.h"
+#include "players/frmVeldom04.h"
+#include "players/frmVeldom05.h"
+#include "players/frmVeldom10.h"
+#include "results/StartWedstrijd11.h"
+#include "results/frmVeldom11.h"
+#include "saveas/frmVeldom02.h"
+#include "settings/frmVeldom06.h"
+#include "settings/frmVeldom07.h"
+#include "settings/frmVeldom18.h"
+#include "support/VensterThuis.h"
+
+using namespace platform;
+
+namespace {
+
+QWindow* VensterVan(Form& f) { return f.hasWidget() ? f.widget()->windowHandle() : nullptr; }
+
+QWindow* OuderVan(Form& f) {
+    QWindow* w = VensterVan(f);
+    return w ? w->transientParent() : nullptr;
+}
+
+// The program's own message boxes, each answered with its default button
+// once it is up; for each, the window it names as its parent.
+class EchteDozen {
+public:
+    EchteDozen() {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            ouders << (box->windowHandle() ? box->windowHandle()->transientParent() : nullptr);
+            teksten << box->text();
+            (box->defaultButton() ? box->defaultButton() : box->buttons().front())->click();
+        });
+        timer_.start();
+    }
+    QList<QWindow*> ouders;
+    QStringList teksten;
+
+private:
+    QTimer timer_;
+};
+
+struct Opening {
+    const char* naam;
+    void (frmVeldom01Form::*knop)();
+    std::function<Form&()> venster;
+    std::function<bool()> geladen;
+};
+
+}  // namespace
+
+class TestVenstersOuder : public QObject {
+    Q_OBJECT
+    testsupport::VensterThuis home;
+
+private slots:
+    void initTestCase() {
+        SetupApplication(*qApp);
+        SetEndHandler([] {});
+    }
+    void init() { home.Begin({.instellingen = true}); }
+    void cleanup() { home.Einde(); }
+
+    void everyWindowOfTheMainWindowNamesIt() {
+        EchteDozen dozen;
+        frmVeldom01Form& h = frmVeldom01();
+        h.Show();
+        DoEvents();
+        QVERIFY(VensterVan(h));
+        QCOMPARE(OuderVan(h), nullptr);  // nothing else is up
+        const QList<Opening> openingen = {
+            {"settings", &frmVeldom01Form::cmdInstellingen_Click, [] () -> Form& { return frmVeldom06(); },
+             [] { return frmVeldom06_IsLoaded(); }},
+            {"names", &frmVeldom01Form::cmdNamen_Click, [] () -> Form& { return frmVeldom04(); },
+             [] { return frmVeldom04_IsLoaded(); }},
+            {"group", &frmVeldom01Form::cmdGroepen_Click, [] () -> Form& { return frmVeldom05(); },
+             [] { return frmVeldom05_IsLoaded(); }},
+            {"results entry", &frmVeldom01Form::cmdInvoeren_Click, [] () -> Form& { return frmVeldom11(); },
+             [] { return frmVeldom11_IsLoaded(); }},
+            {"send PDF", &frmVeldom01Form::cmdVerstuur_Click, [] () -> Form& { return frmVeldom10(); },
+             [] { return frmVeldom10_IsLoaded(); }},
+            {"printer settings", &frmVeldom01Form::cmdPrinterInstellingen_Click,
+             [] () -> Form& { return frmVeldom07(); }, [] { return frmVeldom07_IsLoaded(); }},
+            {"e-mail setup", &frmVeldom01Form::cmdMAILTXT_Click, [] () -> Form& { return frmVeldom18(); },
+             [] { return frmVeldom18_IsLoaded(); }},
+        };
+        QStringList gevraagd;
+        for (const Opening& o : openingen) {
+            const qsizetype eerder = dozen.ouders.size();
+            (h.*o.knop)();
+            DoEvents();
+            QVERIFY2(o.geladen(), o.naam);
+            Form& kind = o.venster();
+            QVERIFY2(kind.Visible() && !h.Enabled(), o.naam);
+            QVERIFY2(OuderVan(kind) == VensterVan(h), o.naam);
+            QCOMPARE(OuderVan(h), nullptr);
+            // A box the window asks as it opens names that window, not the
+            // main window behind it.
+            for (qsizetype i = eerder; i < dozen.ouders.size(); ++i) {
+                QVERIFY2(dozen.ouders[i] == VensterVan(kind), o.naam);
+                gevraagd << o.naam;
+            }
+            QVERIFY2(Unload(kind), o.naam);
+            DoEvents();
+            QVERIFY2(h.Enabled(), o.naam);
+        }
+        // The printer settings ask for a PDF printer as they open.
+        QCOMPARE(gevraagd, QStringList{"printer settings"});
+    }
+
+    void theMatchNameBoxNamesResultsEntryAndItsBoxNamesTheMatchNameBox() {
+        SchrijfTestGroep(QStringLiteral("Groep"), 4);
+        frmVeldom11Form& f = OpenInvoer();
+        QCOMPARE(OuderVan(f), VensterVan(frmVeldom01()));
+        QVERIFY(KiesInLijst(f.lstGroepen, "Groep"));
+        f.cmdOpslaanAls.Click();
+        DoEvents();
+        QVERIFY(frmVeldom02_IsLoaded());
+        frmVeldom02Form& naam = frmVeldom02();
+        QVERIFY(VensterVan(naam));
+        QCOMPARE(OuderVan(naam), VensterVan(f));
+        // A name the disk cannot take: the box that says so names the
+        // match-name box, which waits behind it.
+        EchteDozen dozen;
+        naam.txtBestandsNaam.SetText("a/b");
+        naam.cmdOK.Click();
+        QCOMPARE(dozen.ouders.size(), 1);
+        QCOMPARE(dozen.ouders.front(), VensterVan(naam));
+        QVERIFY(frmVeldom02_IsLoaded());
+    }
+
+    void aWindowShownAgainAfterItWasHiddenStillNamesItsOpener() {
+        frmVeldom01Form& h = frmVeldom01();
+        h.Show();
+        DoEvents();
+        h.cmdInstellingen_Click();
+        DoEvents();
+        frmVeldom06Form& s = frmVeldom06();
+        s.Hide();
+        DoEvents();
+        QVERIFY(!s.widget()->isVisible());
+        s.Show();
+        DoEvents();
+        QVERIFY(s.widget()->isVisible());
+        QCOMPARE(OuderVan(s), VensterVan(h));
+        QCOMPARE(ActiveForm(), static_cast<Form*>(&s));
+    }
+};
+
+QTEST_MAIN(TestVenstersOuder)
+#include "test_vensters_ouder.moc"
