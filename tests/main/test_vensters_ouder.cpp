@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
 #include "main/frmVeldom01.h"
 #include "platform/App.h"
@@ -46,13 +47,11 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
             ouders << (box->windowHandle() ? box->windowHandle()->transientParent() : nullptr);
-            teksten << box->text();
             (box->defaultButton() ? box->defaultButton() : box->buttons().front())->click();
         });
         timer_.start();
     }
     QList<QWindow*> ouders;
-    QStringList teksten;
 
 private:
     QTimer timer_;
@@ -70,17 +69,23 @@ struct Opening {
 class TestVenstersOuder : public QObject {
     Q_OBJECT
     testsupport::VensterThuis home;
+    std::unique_ptr<EchteDozen> dozen;  // also for the boxes windows ask as they close
 
 private slots:
     void initTestCase() {
         SetupApplication(*qApp);
         SetEndHandler([] {});
     }
-    void init() { home.Begin({.instellingen = true}); }
-    void cleanup() { home.Einde(); }
+    void init() {
+        home.Begin({.instellingen = true});
+        dozen = std::make_unique<EchteDozen>();
+    }
+    void cleanup() {
+        home.Einde();
+        dozen.reset();
+    }
 
     void everyWindowOfTheMainWindowNamesIt() {
-        EchteDozen dozen;
         frmVeldom01Form& h = frmVeldom01();
         h.Show();
         DoEvents();
@@ -104,7 +109,7 @@ private slots:
         };
         QStringList gevraagd;
         for (const Opening& o : openingen) {
-            const qsizetype eerder = dozen.ouders.size();
+            const qsizetype eerder = dozen->ouders.size();
             (h.*o.knop)();
             DoEvents();
             QVERIFY2(o.geladen(), o.naam);
@@ -114,8 +119,8 @@ private slots:
             QCOMPARE(OuderVan(h), nullptr);
             // A box the window asks as it opens names that window, not the
             // main window behind it.
-            for (qsizetype i = eerder; i < dozen.ouders.size(); ++i) {
-                QVERIFY2(dozen.ouders[i] == VensterVan(kind), o.naam);
+            for (qsizetype i = eerder; i < dozen->ouders.size(); ++i) {
+                QVERIFY2(dozen->ouders[i] == VensterVan(kind), o.naam);
                 gevraagd << o.naam;
             }
             QVERIFY2(Unload(kind), o.naam);
@@ -139,11 +144,11 @@ private slots:
         QCOMPARE(OuderVan(naam), VensterVan(f));
         // A name the disk cannot take: the box that says so names the
         // match-name box, which waits behind it.
-        EchteDozen dozen;
+        const qsizetype eerder = dozen->ouders.size();
         naam.txtBestandsNaam.SetText("a/b");
         naam.cmdOK.Click();
-        QCOMPARE(dozen.ouders.size(), 1);
-        QCOMPARE(dozen.ouders.front(), VensterVan(naam));
+        QCOMPARE(dozen->ouders.size(), eerder + 1);
+        QCOMPARE(dozen->ouders.back(), VensterVan(naam));
         QVERIFY(frmVeldom02_IsLoaded());
     }
 
