@@ -785,15 +785,17 @@ void Form::nameOpener(bool showing) {
         if (!showing) return;  // on screen already: it keeps the window it belongs to
         opener = OpeningForm();
     }
-    // Set before the window appears: a Wayland compositor hears of the
-    // parent only when the window's surface is made.
     auto* fw = static_cast<FormWidget*>(widget());
     fw->makeNative();
-    QWindow* own = fw->windowHandle();
+    BelongTo(*fw, opener != this ? opener : nullptr);
+}
+
+void BelongTo(QWidget& window, Form* opener) {
+    // Set before the window appears: a Wayland compositor hears of the
+    // parent only when the window's surface is made.
+    QWindow* own = window.windowHandle();
     if (!own) return;
-    QWindow* parent = opener && opener != this && opener->Visible() && opener->hasWidget()
-                          ? opener->widget()->windowHandle()
-                          : nullptr;
+    QWindow* parent = opener && opener->Visible() && opener->hasWidget() ? opener->widget()->windowHandle() : nullptr;
     // A window never belongs to one that belongs to it.
     for (QWindow* p = parent; p; p = p->transientParent())
         if (p == own) {

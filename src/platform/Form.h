@@ -28,7 +28,8 @@
 // opened it with ShowOwned, else the active window at the moment it is
 // shown. A desktop that keeps a child above its parent (Wayland compositors
 // go by it) then never hides the child behind its disabled opener. Prompts
-// name the window that asked them the same way (OpeningForm).
+// and the wait note name the window that asked for them the same way
+// (OpeningForm).
 
 #include <QIcon>
 #include <QPointer>
@@ -296,6 +297,10 @@ Form* ActiveForm();
 // The window that a window or prompt opened now belongs to: the active
 // window while it is on screen, else nullptr.
 Form* OpeningForm();
+// Tells the window system that a top-level widget of the layer, made
+// native and about to be shown, belongs to `opener`'s window; to none when
+// opener is nullptr or not on screen.
+void BelongTo(QWidget& window, Form* opener);
 std::vector<Form*> FormsInZOrder();
 int LoadedFormCount();
 
