@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 #include <set>
@@ -114,6 +115,9 @@ public:
         setFocusPolicy(Qt::StrongFocus);
     }
     Form* form_;
+    // Makes the window system's window (as showing it would), so that what
+    // it is told before it appears is there from the start.
+    void makeNative() { create(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override {
@@ -561,6 +565,7 @@ void Form::Show() {
     if (!loaded_) runLoad();
     EventScope scope;
     QWidget* w = widget();
+    nameOpener(!visible_);
     visible_ = true;
     applyWindowState();
     if (!shownOnce_) {
@@ -774,6 +779,32 @@ void Form::adoptChild(Form& child, std::function<void()> onReturn) {
     child.Show();
 }
 
+void Form::nameOpener(bool showing) {
+    Form* opener = Owner();
+    if (!opener) {
+        if (!showing) return;  // on screen already: it keeps the window it belongs to
+        opener = OpeningForm();
+    }
+    auto* fw = static_cast<FormWidget*>(widget());
+    fw->makeNative();
+    BelongTo(*fw, opener != this ? opener : nullptr);
+}
+
+void BelongTo(QWidget& window, Form* opener) {
+    // Set before the window appears: a Wayland compositor hears of the
+    // parent only when the window's surface is made.
+    QWindow* own = window.windowHandle();
+    if (!own) return;
+    QWindow* parent = opener && opener->Visible() && opener->hasWidget() ? opener->widget()->windowHandle() : nullptr;
+    // A window never belongs to one that belongs to it.
+    for (QWindow* p = parent; p; p = p->transientParent())
+        if (p == own) {
+            parent = nullptr;
+            break;
+        }
+    if (own->transientParent() != parent) own->setTransientParent(parent);
+}
+
 void Form::giveBackToOwner() {
     Form* owner = Owner();
     std::function<void()> onReturn = std::move(onReturn_);
@@ -898,6 +929,7 @@ bool IsDisabledFormWindow(const QWindow* window) {
         if (f->hasWidget() && f->widget()->windowHandle() == window) return !f->Enabled();
     return false;
 }
+Form* OpeningForm() { return g_active && g_active->hasWidget() && g_active->Visible() ? g_active : nullptr; }
 std::vector<Form*> FormsInZOrder() { return g_zorder; }
 int LoadedFormCount() { return int(g_loaded.size()); }
 

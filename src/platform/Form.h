@@ -22,6 +22,14 @@
 // window in front of it unloads or hides and it is the front-most enabled
 // window left, and when it is enabled again while no window is active). A
 // message box closing, or the desktop switching programs, is no activation.
+//
+// A window shown while another window of the program is up tells the window
+// system which window it belongs to (its transient parent): the window that
+// opened it with ShowOwned, else the active window at the moment it is
+// shown. A desktop that keeps a child above its parent (Wayland compositors
+// go by it) then never hides the child behind its disabled opener. Prompts
+// and the wait note name the window that asked for them the same way
+// (OpeningForm).
 
 #include <QIcon>
 #include <QPointer>
@@ -225,6 +233,7 @@ public:
 
 private:
     void adoptChild(Form& child, std::function<void()> onReturn);
+    void nameOpener(bool showing);
     void giveBackToOwner();
     void fireResize();
     void applyWindowState();
@@ -288,6 +297,13 @@ Form* ActiveForm();
 // True when the window system window is that of a disabled window (which
 // takes no input while a window it opened is up).
 bool IsDisabledFormWindow(const QWindow* window);
+// The window that a window or prompt opened now belongs to: the active
+// window while it is on screen, else nullptr.
+Form* OpeningForm();
+// Tells the window system that a top-level widget of the layer, made
+// native and about to be shown, belongs to `opener`'s window; to none when
+// opener is nullptr or not on screen.
+void BelongTo(QWidget& window, Form* opener);
 std::vector<Form*> FormsInZOrder();
 int LoadedFormCount();
 

@@ -42,8 +42,8 @@ struct KeysAroundPrompt {
 QString titleOr(const QString& title) { return title.isEmpty() ? ProgramTitle() : title; }
 
 QWidget* dialogParent() {
-    Form* f = ActiveForm();
-    return f && f->hasWidget() && f->Visible() ? f->widget() : nullptr;
+    Form* f = OpeningForm();
+    return f ? f->widget() : nullptr;
 }
 }  // namespace
 

@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "platform/Form.h"
+
 namespace platform {
 
 WaitNote::WaitNote(const QString& title) : window_(std::make_unique<QWidget>(nullptr, Qt::Dialog)) {
@@ -27,6 +29,8 @@ void WaitNote::SetText(const QString& text) {
         window_->adjustSize();
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             window_->move(screen->availableGeometry().center() - window_->rect().center());
+        window_->winId();  // the window system's window, to be told what it belongs to before it appears
+        BelongTo(*window_, OpeningForm());
         window_->show();
     }
     window_->repaint();

@@ -1,6 +1,7 @@
 // Windows opening owned windows: the opener is disabled while its child is
 // up and given back when the child unloads, however it is closed.
 #include <QApplication>
+#include <QWindow>
 #include <QtTest>
 
 #include "platform/App.h"
@@ -195,6 +196,30 @@ private slots:
         QCOMPARE(g_returns, 0);
         // A new instance of the opener knows nothing of the old child.
         QVERIFY(frmParent().Enabled());
+    }
+
+    void eachWindowNamesTheWindowItBelongsToForTheWindowSystem() {
+        auto window = [](Form& f) { return f.widget()->windowHandle(); };
+        QVERIFY(window(frmParent()));
+        QCOMPARE(window(frmParent())->transientParent(), nullptr);  // shown while nothing was up
+        frmParent().openChild();
+        frmChild().ShowOwned(frmGrandchild);
+        QCOMPARE(window(frmChild())->transientParent(), window(frmParent()));
+        QCOMPARE(window(frmGrandchild())->transientParent(), window(frmChild()));
+        QVERIFY(Unload(frmGrandchild()));
+        QVERIFY(Unload(frmChild()));
+        // Shown without an owner: it belongs to the window active then.
+        frmChild().Show();
+        QCOMPARE(window(frmChild())->transientParent(), window(frmParent()));
+        // Brought to the front while up, a window keeps what it belongs to;
+        // shown afresh, never to a window that belongs to it.
+        frmParent().Show();
+        frmChild().Show();
+        QCOMPARE(window(frmParent())->transientParent(), nullptr);
+        QCOMPARE(window(frmChild())->transientParent(), window(frmParent()));
+        frmParent().Hide();
+        frmParent().Show();
+        QCOMPARE(window(frmParent())->transientParent(), nullptr);
     }
 
     void aChildThatGivesUpWhileLoadingLeavesTheOpenerEnabled() {

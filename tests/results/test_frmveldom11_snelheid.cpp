@@ -13,6 +13,7 @@
 #include <QPaintEvent>
 #include <QProcess>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include <memory>
@@ -175,19 +176,25 @@ private slots:
             DoEvents();
         }
         QVERIFY(uitslag::Wachtend() >= 3);
-        // What the note says while the window closes.
+        // What the note says while the window closes, and the window it
+        // belongs to.
         QStringList gezien;
+        QList<QWindow*> ouders;
         QTimer kijk;
         QObject::connect(&kijk, &QTimer::timeout, [&] {
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == "WaitNote" && w->isVisible())
+                if (w->objectName() == "WaitNote" && w->isVisible()) {
                     for (QLabel* l : w->findChildren<QLabel*>()) gezien << l->text();
+                    ouders << w->windowHandle()->transientParent();
+                }
         });
+        QWindow* venster = f.widget()->windowHandle();
         kijk.start(50);
         Unload(f);
         kijk.stop();
         QCOMPARE(uitslag::Wachtend(), 0);
         QVERIFY2(!gezien.isEmpty(), "the close waited without a word");
+        QCOMPARE(ouders.front(), venster);
         const QString voor = TaalTekst(241).section('~', 0, 0), na = TaalTekst(241).section('~', 1);
         const QString eerste = gezien.first();
         QVERIFY2(eerste.startsWith(voor) && eerste.endsWith(na), qPrintable(eerste));
