@@ -181,52 +181,40 @@ private slots:
     void cleanupTestCase() { x_.reset(); }
 
     // "5d-1" and then "1" asks whether a double was meant; the declarer and
-    // the tables after it are typed on before the question is read.
+    // the tables after it are typed on before the question is read. With
+    // "next board" ticked the question comes on the last table of board 1
+    // and the next board's contracts are typed ahead of it.
     void theDoubleQuestion_data() {
         QTest::addColumn<int>("taal");
         QTest::addColumn<int>("ms");
         QTest::addColumn<bool>("ja");
-        QTest::newRow("English 70 ms, Yes") << 11 << 70 << true;
-        QTest::newRow("English 20 ms, No") << 11 << 20 << false;
-        QTest::newRow("Dutch 250 ms, Yes") << 10 << 250 << true;
-        QTest::newRow("Dutch 20 ms, No") << 10 << 20 << false;
+        QTest::addColumn<bool>("volgendSpel");
+        QTest::newRow("English 70 ms, Yes") << 11 << 70 << true << false;
+        QTest::newRow("English 20 ms, No") << 11 << 20 << false << false;
+        QTest::newRow("Dutch 250 ms, Yes") << 10 << 250 << true << false;
+        QTest::newRow("Dutch 20 ms, No") << 10 << 20 << false << false;
+        QTest::newRow("next board, Dutch 70 ms, No") << 10 << 70 << false << true;
+        QTest::newRow("next board, English 20 ms, Yes") << 11 << 20 << true << true;
     }
     void theDoubleQuestion() {
         QFETCH(int, taal);
         QFETCH(int, ms);
         QFETCH(bool, ja);
+        QFETCH(bool, volgendSpel);
         const QString r = taal == 11 ? "d" : "r";
+        const QString vraag = "5" + r + (ja ? "-1!o" : "-11o");
         Ronde ronde;
         ronde.taal = taal;
         ronde.msPerToets = ms;
-        ronde.toetsen = "4scz5" + r + "-11o3acn4h-1w";
+        ronde.volgendSpel = volgendSpel;
         ronde.antwoorden = {ja ? (taal == 11 ? "y" : "j") : "n"};
-        ronde.borden = {{"4scz", "5" + r + (ja ? "-1!o" : "-11o"), "3acn", "4h-1w"}};
-        Speel(ronde);
-    }
-
-    // With "next board" ticked the question comes on the last table of
-    // board 1; the next board's contracts are typed ahead of it.
-    void theDoubleQuestionWithTheNextBoard_data() {
-        QTest::addColumn<int>("taal");
-        QTest::addColumn<int>("ms");
-        QTest::addColumn<bool>("ja");
-        QTest::newRow("Dutch 70 ms, No") << 10 << 70 << false;
-        QTest::newRow("English 20 ms, Yes") << 11 << 20 << true;
-    }
-    void theDoubleQuestionWithTheNextBoard() {
-        QFETCH(int, taal);
-        QFETCH(int, ms);
-        QFETCH(bool, ja);
-        const QString r = taal == 11 ? "d" : "r";
-        Ronde ronde;
-        ronde.taal = taal;
-        ronde.msPerToets = ms;
-        ronde.volgendSpel = true;
-        ronde.toetsen = "3acn4scz2h+1w5" + r + "-11o" + "4hcz3a-1n2s+1!o1a+1w";
-        ronde.antwoorden = {ja ? (taal == 11 ? "y" : "j") : "n"};
-        ronde.borden = {{"3acn", "4scz", "2h+1w", "5" + r + (ja ? "-1!o" : "-11o")},
-                        {"4hcz", "3a-1n", "2s+1!o", "1a+1w"}};
+        if (volgendSpel) {
+            ronde.toetsen = "3acn4scz2h+1w5" + r + "-11o" + "4hcz3a-1n2s+1!o1a+1w";
+            ronde.borden = {{"3acn", "4scz", "2h+1w", vraag}, {"4hcz", "3a-1n", "2s+1!o", "1a+1w"}};
+        } else {
+            ronde.toetsen = "4scz5" + r + "-11o3acn4h-1w";
+            ronde.borden = {{"4scz", vraag, "3acn", "4h-1w"}};
+        }
         Speel(ronde);
     }
 
