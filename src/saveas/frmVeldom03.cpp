@@ -41,13 +41,15 @@ frmVeldom03Form::frmVeldom03Form() : Form("frmVeldom03") {
     comMaand.OnKeyPress([this](int& KeyAscii) { comMaand_KeyPress(KeyAscii); });
     comJaar.OnKeyPress([this](int& KeyAscii) { comJaar_KeyPress(KeyAscii); });
     lblDatum.OnClick([this](int Index) { lblDatum_Click(Index); });
+    fraBackGround.OnKeyDown([this](int& KeyCode, int Shift) { fraBackGround_KeyDown(KeyCode, Shift); });
+    fraBackGround.SetTabStop(true);
 }
 
 void frmVeldom03Form::Form_Load() {
     BezigMetVullen = true;
     SetCaption(TaalTekst(40));
-    cmdTerug.SetCaption(TaalTekst(42));
-    cmdOK.SetCaption(TaalTekst(41));
+    cmdTerug.SetCaption(QLatin1Char('&') + TaalTekst(42));
+    cmdOK.SetCaption(QLatin1Char('&') + TaalTekst(41));
 
     Move(0, 0, BinnenBreedte + (Width() - ScaleWidth()), BinnenHoogte + (Height() - ScaleHeight()));
     cmdFocus.Move(Screen().Width() + 100, Screen().Height() + 100, 100, 100);
@@ -156,6 +158,24 @@ void frmVeldom03Form::lblDatum_Click(int Index) {
     ToonKeuze();
 }
 
+void frmVeldom03Form::fraBackGround_KeyDown(int& KeyCode, int Shift) {
+    if (Shift != 0)
+        return;
+    int stap = 0;
+    switch (KeyCode) {
+    case vbKeyLeft: stap = -1; break;
+    case vbKeyRight: stap = 1; break;
+    case vbKeyUp: stap = -7; break;
+    case vbKeyDown: stap = 7; break;
+    default: return;
+    }
+    KeyCode = 0;
+    if (!keuze_.Stap(stap))
+        return;
+    ToonDatum();
+    ToonKeuze();
+}
+
 void frmVeldom03Form::comMaand_KeyPress(int& KeyAscii) {
     // Month and year are chosen from the lists only.
     KeyAscii = 0;
@@ -169,6 +189,8 @@ void frmVeldom03Form::comJaar_KeyPress(int& KeyAscii) {
 
 void frmVeldom03Form::cmdOK_Click() {
     GekozenDatum = DatumVanKeuze();
+    // The date is written into the Save-as dialog that opened the calendar:
+    // its name box is where the user wanted the date.
     if (KalenderModus == 2 && frmVeldom02_IsLoaded())
         frmVeldom02().txtBestandsNaam.SetText(GekozenDatum);
     cmdTerug.SetTag(GekozenDatum);

@@ -23,7 +23,13 @@ QString PaginaBijschrift(int pagina) {
 
 QString KeuzeBijschrift(int pagina) {
     if (pagina == 0) return QLatin1Char('&') + TaalTekst(64);
-    return TaalTekst(16 + pagina);
+    const QString kop = TaalTekst(16 + pagina);
+    // Three English page names carry no access key: "6 card with 11
+    // points", "Weak 2", "Muiderbergse 2" get the P, W and D.
+    static const char* const vrij[AantalPaginas] = {"", "", "p", "w", "d", ""};
+    if (pagina < AantalPaginas && !kop.contains(QLatin1Char('&')))
+        return platform::WithAccessKey(kop, QString::fromLatin1(vrij[pagina]));
+    return kop;
 }
 
 QString ToepassenBijschrift() { return platform::WithAccessKey(TaalTekst(16), QLatin1Char('e')); }

@@ -420,8 +420,8 @@ void frmVeldom06Form::PlaatsEmailVelden() {
     lblInfo.SetCaption(TaalTekst(262));
     lblNaam.SetCaption(TaalTekst(263));
     lblProvider.SetCaption(TaalTekst(264));
-    optProvider[0].SetCaption(TaalTekst(265));
-    optProvider[1].SetCaption(TaalTekst(266));
+    optProvider[0].SetCaption(WithAccessKey(TaalTekst(265), QStringLiteral("1")));
+    optProvider[1].SetCaption(WithAccessKey(TaalTekst(266), QStringLiteral("2")));
     cmdOK.SetCaption(TaalTekst(268));
     lblWaarvoor.SetCaption(TaalTekst(267).replace(QLatin1Char('~'), TaalTekst(0)));
     // The explanation spans the window, within the frame.

@@ -365,6 +365,9 @@ private slots:
             f.txtNaam[0].userEdited(naam);
             f.txtNaam[1].userEdited("j@x.nl");
             QVERIFY2(!f.lblMelding.Caption().isEmpty(), qPrintable(naam));
+            // While Add cannot add, it is not offered.
+            QVERIFY2(!f.cmdToevoegen.Enabled(), qPrintable(naam));
+            QVERIFY2(!f.cmdPlaatsTerug.Enabled(), qPrintable(naam));
             f.cmdToevoegen.Click();
             QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString());
             QCOMPARE(f.txtNaam[0].Text(), naam);
@@ -374,6 +377,7 @@ private slots:
             if (n == 3) QVERIFY(f.lblMelding.Caption().endsWith(" |"));
         }
         f.txtNaam[0].userEdited("Jansen-de Vries");
+        QVERIFY(f.cmdToevoegen.Enabled());
         f.cmdToevoegen.Click();
         QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Jansen-de Vries"}));
         QCOMPARE(prompts.count(), 0);
