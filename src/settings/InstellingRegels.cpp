@@ -29,6 +29,11 @@ QString KeuzeBijschrift(int pagina) {
     static const char* const vrij[AantalPaginas] = {"", "", "p", "w", "d", ""};
     if (pagina < AantalPaginas && !kop.contains(QLatin1Char('&')))
         return platform::WithAccessKey(kop, QString::fromLatin1(vrij[pagina]));
+    // The Multy page's own key is its opening type's box: the page takes
+    // the Y of "Multy" (Dutch) or the I of "diamond".
+    if (pagina == 5)
+        return platform::WithAccessKey(kop, TaalNummer == 11 ? QStringLiteral("dia") : QStringLiteral("y"),
+                                       TaalNummer == 11 ? 1 : 0);
     return kop;
 }
 
@@ -41,13 +46,16 @@ QString OpeningBijschrift(int i, int taal) {
     QString kop;
     switch (i) {
         case 0:
-            kop = TaalTekst(basis + 17).replace(QStringLiteral("20"), QStringLiteral("&20"));
+            kop = platform::StripAccessKeys(TaalTekst(basis + 17)).replace(QStringLiteral("20"), QStringLiteral("&20"));
             break;
         case 1:
             kop = QLatin1Char('&') + platform::StripAccessKeys(TaalTekst(basis + 18));
             break;
         case 2:
-            kop = platform::StripAccessKeys(TaalTekst(basis + 19)).replace(QStringLiteral("kk"), QStringLiteral("&kk"));
+            kop = platform::StripAccessKeys(TaalTekst(basis + 19));
+            // "Zwa&kke 2"; the English "Weak 2" on its E.
+            kop = kop.contains(QStringLiteral("kk")) ? kop.replace(QStringLiteral("kk"), QStringLiteral("&kk"))
+                                                     : platform::WithAccessKey(kop, QLatin1Char('e'));
             break;
         case 3:
             kop = QLatin1Char('&') + platform::StripAccessKeys(TaalTekst(basis + 20));

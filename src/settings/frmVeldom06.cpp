@@ -283,8 +283,11 @@ void frmVeldom06Form::Form_Load() {
         for (int r = 0; r < 4; ++r) (*koppen)[r].SetCaption(instelling::PuntenRijBijschrift(r));
     for (int i = 0; i < instelling::AantalOpeningen; ++i) chkOpening[i].SetCaption(instelling::OpeningBijschrift(i));
     chkLaatsteZwakke2.SetCaption(TaalTekst(67));
-    chkMuiderBergLaatsteHand.SetCaption(TaalTekst(69));
-    chkMulty2Ruiten.SetCaption(TaalTekst(70));
+    // These two share their texts' keys with the back button (English B)
+    // and the 6-card page (P): they take the H of "hand".
+    chkMuiderBergLaatsteHand.SetCaption(TaalNummer == 11 ? WithAccessKey(TaalTekst(69), QLatin1Char('h'))
+                                                         : TaalTekst(69));
+    chkMulty2Ruiten.SetCaption(WithAccessKey(TaalTekst(70), QLatin1Char('h')));
     for (int i = 0; i < instelling::AantalPaginas; ++i) optInstellingen[i].SetCaption(instelling::KeuzeBijschrift(i));
     // The lists, spinners, page contents and boxes filled and the e-mail
     // frame sized; with the loading flag raised no spinner or box handler
@@ -421,7 +424,8 @@ void frmVeldom06Form::PlaatsEmailVelden() {
     lblNaam.SetCaption(TaalTekst(263));
     lblProvider.SetCaption(TaalTekst(264));
     optProvider[0].SetCaption(WithAccessKey(TaalTekst(265), QStringLiteral("1")));
-    optProvider[1].SetCaption(WithAccessKey(TaalTekst(266), QStringLiteral("2")));
+    // The 2 is the rule of 20's.
+    optProvider[1].SetCaption(WithAccessKey(TaalTekst(266), QStringLiteral("v")));
     cmdOK.SetCaption(TaalTekst(268));
     lblWaarvoor.SetCaption(TaalTekst(267).replace(QLatin1Char('~'), TaalTekst(0)));
     // The explanation spans the window, within the frame.

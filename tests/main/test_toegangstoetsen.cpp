@@ -383,6 +383,9 @@ private slots:
         DoEvents();
         QCOMPARE(TaalNummer, taal);
         Controleer(hoofd, "frmVeldom01");
+        // The holdings of the board shown are not typed in: no Tab stops.
+        QVERIFY(hoofd.txtInvoer[0].Enabled());
+        for (Control* c : hoofd.TabOrder()) QVERIFY2(!c->Name().startsWith("txtInvoer"), qPrintable(c->Name()));
         // Online, with a newer version, and with the lessons button shown.
         for (CommandButton* b : {&hoofd.cmdVideo, &hoofd.cmdDownLoad, &hoofd.cmdLessen}) b->SetVisible(true);
         Controleer(hoofd, "frmVeldom01 (all buttons shown)");
@@ -409,6 +412,20 @@ private slots:
             Form& v = h.venster();
             QVERIFY2(v.Visible(), h.naam);
             Controleer(v, h.naam);
+            // Each page of the settings and each layout of the clipboard
+            // window shows controls of its own.
+            if (QString(h.naam) == "frmVeldom06")
+                for (int i = 0; i < 6; ++i) {
+                    frmVeldom06().optInstellingen[i].SetValue(true);
+                    DoEvents();
+                    Controleer(frmVeldom06(), QStringLiteral("frmVeldom06 (page %1)").arg(i));
+                }
+            if (QString(h.naam) == "frmVeldom17")
+                for (int i = 0; i < 4; ++i) {
+                    frmVeldom17().optHoe[i].SetValue(true);
+                    DoEvents();
+                    Controleer(frmVeldom17(), QStringLiteral("frmVeldom17 (layout %1)").arg(i));
+                }
             if (QString(h.naam) == "frmVeldom02") {  // the calendar opens from the Save-as dialog
                 frmVeldom02().cmdKalender.fireClick();
                 DoEvents();

@@ -18,11 +18,11 @@ private slots:
 
     void openingCaptionsAreTheKeysInBothLanguages() {
         TaalNummer = 10;
-        const QStringList nl{"&Regel van &20 toepassen", "&6 kaart met 11 punten toepassen", "Zwa&kke 2 toepassen",
+        const QStringList nl{"Regel van &20 toepassen", "&6 kaart met 11 punten toepassen", "Zwa&kke 2 toepassen",
                              "&Muiderbergse 2 toepassen", "M&ulty 2 ruiten toepassen"};
         for (int i = 0; i < AantalOpeningen; ++i) QCOMPARE(OpeningBijschrift(i), nl[i]);
         TaalNummer = 11;
-        const QStringList en{"&Rule of &20 apply", "&6 card with 11 points apply", "Weak 2 apply",
+        const QStringList en{"Rule of &20 apply", "&6 card with 11 points apply", "W&eak 2 apply",
                              "&Muiderbergse 2 apply", "Mult&y 2 diamond apply"};
         for (int i = 0; i < AantalOpeningen; ++i) QCOMPARE(OpeningBijschrift(i), en[i]);
         QCOMPARE(OpeningBijschrift(5), QString());
