@@ -46,16 +46,13 @@ QString OpeningBijschrift(int i, int taal) {
     QString kop;
     switch (i) {
         case 0:
-            kop = platform::StripAccessKeys(TaalTekst(basis + 17)).replace(QStringLiteral("20"), QStringLiteral("&20"));
+            kop = TaalTekst(basis + 17).replace(QStringLiteral("20"), QStringLiteral("&20"));
             break;
         case 1:
             kop = QLatin1Char('&') + platform::StripAccessKeys(TaalTekst(basis + 18));
             break;
         case 2:
-            kop = platform::StripAccessKeys(TaalTekst(basis + 19));
-            // "Zwa&kke 2"; the English "Weak 2" on its E.
-            kop = kop.contains(QStringLiteral("kk")) ? kop.replace(QStringLiteral("kk"), QStringLiteral("&kk"))
-                                                     : platform::WithAccessKey(kop, QLatin1Char('e'));
+            kop = platform::StripAccessKeys(TaalTekst(basis + 19)).replace(QStringLiteral("kk"), QStringLiteral("&kk"));
             break;
         case 3:
             kop = QLatin1Char('&') + platform::StripAccessKeys(TaalTekst(basis + 20));
@@ -67,6 +64,16 @@ QString OpeningBijschrift(int i, int taal) {
             return QString();
     }
     return kop + QLatin1Char(' ') + ToepassenWoord(basis);
+}
+
+QString OpeningKop(int i) {
+    const QString sleutel = OpeningBijschrift(i);
+    // The rule of 20 on the 2 of "20" alone (its text holds the R of the
+    // page button); the English "Weak 2" on its E.
+    if (i == 0) return platform::StripAccessKeys(sleutel.section(QStringLiteral("&20"), 0, 0)) + QStringLiteral("&20") +
+                       platform::StripAccessKeys(sleutel.section(QStringLiteral("&20"), 1));
+    if (i == 2 && !sleutel.contains(QLatin1Char('&'))) return platform::WithAccessKey(sleutel, QLatin1Char('e'));
+    return sleutel;
 }
 
 QString PuntenRijBijschrift(int rij) {

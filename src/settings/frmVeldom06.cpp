@@ -281,7 +281,7 @@ void frmVeldom06Form::Form_Load() {
         (*rij)[0].SetCaption(instelling::HonneursBijschrift());
     for (ControlArray<Label>* koppen : {&lblZwakke2, &lblMuiderBerg, &lblMulty2Ruiten})
         for (int r = 0; r < 4; ++r) (*koppen)[r].SetCaption(instelling::PuntenRijBijschrift(r));
-    for (int i = 0; i < instelling::AantalOpeningen; ++i) chkOpening[i].SetCaption(instelling::OpeningBijschrift(i));
+    for (int i = 0; i < instelling::AantalOpeningen; ++i) chkOpening[i].SetCaption(instelling::OpeningKop(i));
     chkLaatsteZwakke2.SetCaption(TaalTekst(67));
     // These two share their texts' keys with the back button (English B)
     // and the 6-card page (P): they take the H of "hand".
@@ -548,7 +548,8 @@ void frmVeldom06Form::chkOpening_Click(int Index) {
     ZetFocus(*this, cmdFocus);
     // Every click rewrites the five keys, each with the state its box shows.
     for (int i = 0; i < instelling::AantalOpeningen; ++i) {
-        if (Bewaar(QStringLiteral("Toegestaan"), chkOpening[i].Caption(), QString::number(chkOpening[i].Value())))
+        // The key is the caption as the settings file has always held it.
+        if (Bewaar(QStringLiteral("Toegestaan"), instelling::OpeningBijschrift(i), QString::number(chkOpening[i].Value())))
             continue;
         // Not stored: the clicked box shows again what the generator applies.
         const unsigned toegestaan = spel::LeesToegestaneSoorten(IniBestand, TaalNummer);

@@ -248,6 +248,11 @@ class TestToegangsToetsen : public QObject {
         for (const QChar t : toetsen.keys()) bezet += t;
         ControleerMarken(f, waar, bezet);
         ControleerTab(f, waar);
+        // With DROVIK_SCREENSHOTS naming a folder, a picture of each window
+        // as checked, in the language of the run.
+        const QString map = qEnvironmentVariable("DROVIK_SCREENSHOTS");
+        if (!map.isEmpty() && f.hasWidget() && f.widget()->isVisible())
+            f.widget()->grab().save(QStringLiteral("%1/%2-%3.png").arg(map, QString(waar).replace(' ', '_')).arg(TaalNummer));
         // The window's own key handler: a letter with Alt that makes it do
         // anything at all is a letter of its own.
         for (const QChar t : toetsen.keys()) {

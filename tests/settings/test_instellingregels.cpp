@@ -18,14 +18,26 @@ private slots:
 
     void openingCaptionsAreTheKeysInBothLanguages() {
         TaalNummer = 10;
-        const QStringList nl{"Regel van &20 toepassen", "&6 kaart met 11 punten toepassen", "Zwa&kke 2 toepassen",
+        const QStringList nl{"&Regel van &20 toepassen", "&6 kaart met 11 punten toepassen", "Zwa&kke 2 toepassen",
                              "&Muiderbergse 2 toepassen", "M&ulty 2 ruiten toepassen"};
         for (int i = 0; i < AantalOpeningen; ++i) QCOMPARE(OpeningBijschrift(i), nl[i]);
         TaalNummer = 11;
-        const QStringList en{"Rule of &20 apply", "&6 card with 11 points apply", "W&eak 2 apply",
+        const QStringList en{"&Rule of &20 apply", "&6 card with 11 points apply", "Weak 2 apply",
                              "&Muiderbergse 2 apply", "Mult&y 2 diamond apply"};
         for (int i = 0; i < AantalOpeningen; ++i) QCOMPARE(OpeningBijschrift(i), en[i]);
         QCOMPARE(OpeningBijschrift(5), QString());
+    }
+
+    // What the boxes show: one key each, none of them a page button's; the
+    // settings file keeps the captions above as its keys.
+    void openingBoxesShowOneKeyOfTheirOwn() {
+        TaalNummer = 10;
+        QCOMPARE(OpeningKop(0), QString("Regel van &20 toepassen"));
+        QCOMPARE(OpeningKop(2), QString("Zwa&kke 2 toepassen"));
+        TaalNummer = 11;
+        QCOMPARE(OpeningKop(0), QString("Rule of &20 apply"));
+        QCOMPARE(OpeningKop(2), QString("W&eak 2 apply"));
+        QCOMPARE(OpeningKop(4), QString("Mult&y 2 diamond apply"));
     }
 
     void pageAndRowCaptions() {
