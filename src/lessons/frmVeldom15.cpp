@@ -57,6 +57,11 @@ qint64 KleurVan(int i) {
 
 QString Tekst(int n) { return TaalTekst(n); }
 
+// Captions whose texts carry no access key, on letters of their own in the
+// window: "Plaats als" / "Place as" on the P.
+QString PlaatsKop() { return platform::WithAccessKey(Tekst(194), QLatin1Char('p')); }
+bool Engels() { return TaalNummer == 11; }
+
 const char* const SymboolTekens[4] = {"\u2660", "\u2665", "\u2666", "\u2663"};
 
 // The preview's hands: top left of each seat's block inside fraVoorBeeld.
@@ -262,8 +267,8 @@ void frmVeldom15Form::Form_Load() {
     fraVoorBeeld.SetCaption(Tekst(192));
     cmdOK.SetCaption(QLatin1Char('&') + Tekst(41));
     fraBewaarSpel.SetCaption(Tekst(194));
-    chkTien.SetCaption(Tekst(113));
-    cmdDraai.SetCaption(Tekst(198));
+    chkTien.SetCaption(Engels() ? platform::WithAccessKey(Tekst(113), QLatin1Char('y')) : Tekst(113));
+    cmdDraai.SetCaption(platform::WithAccessKey(Tekst(198), Engels() ? QLatin1Char('t') : QLatin1Char('r')));
     lblWijzig.SetCaption(Tekst(199) + QLatin1Char(' '));
     lblWijzigSpelNummer.SetCaption("");
     MaakVoorbeeldLeeg();
@@ -317,13 +322,13 @@ void frmVeldom15Form::Form_Load() {
     // Captions of the slot row, the board buttons and the turning frame; the
     // dealer and vulnerability cycles.
     lblAanTalSpellen.SetCaption(Tekst(11) + QLatin1Char(':'));
-    cmdPlaatsSpel.SetCaption(Tekst(194));
+    cmdPlaatsSpel.SetCaption(PlaatsKop());
     cmdWisSpel.SetCaption(Tekst(149).replace(QLatin1Char(' '), QStringLiteral(" &")));
     KwetsbaarReeks = BouwKwetsbaarReeks();
     GeverReeks = BouwGeverReeks();
     fraDraaien.SetCaption(Tekst(197));
-    optDraai[0].SetCaption(Tekst(195));
-    optDraai[1].SetCaption(Tekst(196));
+    optDraai[0].SetCaption(platform::WithAccessKey(Tekst(195), Engels() ? QLatin1Char('i') : QLatin1Char('n')));
+    optDraai[1].SetCaption(platform::WithAccessKey(Tekst(196), Engels() ? QLatin1Char('n') : QLatin1Char('d')));
     // The ten box follows the setting; the holdings stay as copied.
     LeesIni("Tien", "Tien", IniBestand);
     BezigMetLaden = true;
@@ -530,7 +535,7 @@ void frmVeldom15Form::BouwKandidaten() {
     fraBewaarSpel.SetEnabled(kandidaten);
     lstEenVan.SetEnabled(kandidaten);
     cmdPlaatsSpel.SetEnabled(false);
-    cmdPlaatsSpel.SetCaption(Tekst(194));
+    cmdPlaatsSpel.SetCaption(PlaatsKop());
 }
 
 bool frmVeldom15Form::BewaarLes() {
@@ -578,7 +583,7 @@ void frmVeldom15Form::SluitLes() {
     lblWijzigSpelNummer.SetCaption("");
     cmdWisSpel.SetTag("");
     MaakVoorbeeldLeeg();
-    cmdPlaatsSpel.SetCaption(Tekst(194));
+    cmdPlaatsSpel.SetCaption(PlaatsKop());
     for (Control* c : std::initializer_list<Control*>{&cmdWisSpel, &cmdExporteer, &cmdPlaatsSpel, &lstEenVan,
                                                       &fraBewaarSpel, &fraDraaien, &cmdDraai,
                                                       &vscrWijzigSpelNummer})
@@ -685,7 +690,7 @@ void frmVeldom15Form::lstSpellen_Click() {
 
 void frmVeldom15Form::lstEenVan_Click() {
     if (lstEenVan.ListIndex() < 0) return;
-    cmdPlaatsSpel.SetCaption(Tekst(194) + QLatin1Char(' ') + lstEenVan.List(lstEenVan.ListIndex()));
+    cmdPlaatsSpel.SetCaption(PlaatsKop() + QLatin1Char(' ') + lstEenVan.List(lstEenVan.ListIndex()));
     cmdPlaatsSpel.SetEnabled(true);
 }
 
@@ -706,7 +711,7 @@ void frmVeldom15Form::cmdPlaatsSpel_Click() {
     lstSpellen.SetList(k, lstSpellen.List(k).replace(QLatin1Char('?'), QLatin1Char('+')));
     lstDeSpellen.SetList(k + 1, les::BouwSlotRecord(slot, houdingen, winden));
     BewaarLes();
-    cmdPlaatsSpel.SetCaption(Tekst(194));
+    cmdPlaatsSpel.SetCaption(PlaatsKop());
     ZetFocus(*this, cmdFocus);
 }
 

@@ -372,9 +372,12 @@ void frmVeldom01Form::Form_Load() {
     cmdStart.SetWidth(lblSpellen.Width() + vscrSpellen.Width() + 15);
     // Alt+V belongs to the version box: "Save" takes its E instead.
     cmdOpslaan.SetCaption(WithAccessKey(Tekst(25), QLatin1Char('e')));
+    // The holdings are shown, not typed: no stops of the Tab order, also
+    // while a board enables them.
     for (int i = 0; i < 16; ++i) {
         txtInvoer[i].SetEnabled(false);
         txtInvoer[i].SetTabIndex(i + 10);
+        txtInvoer[i].SetTabStop(false);
     }
     // Point lists "40" down to "1", the window of the settings
     // selected (LeesInstellingen keeps it inside the spinner rules).
@@ -432,7 +435,10 @@ void frmVeldom01Form::Form_Load() {
     PdfBreedte = LeesPrinterInstellingen().breedte;
     cmdInvoeren.SetCaption(Tekst(111));
     cmdVerstuur.SetCaption(Tekst(112));
-    chkTien.SetCaption(Tekst(113));
+    // The English texts of the ten box, the lessons button and the
+    // provider-file button carry no access key; they get free letters.
+    const bool engels = TaalNummer == 11;
+    chkTien.SetCaption(engels ? WithAccessKey(Tekst(113), QLatin1Char('y')) : Tekst(113));
     chkTien.SetLeft(lblToonSpel.Left());
     chkTien.SetWidth(picBack.Width() - chkTien.Left());
     // The ten: without the key the ten shows as "10". The key is then
@@ -446,7 +452,7 @@ void frmVeldom01Form::Form_Load() {
     // Captions of the sort box and the lessons and clipboard buttons; the
     // hidden week number starts at 39.
     chkSorteer.SetCaption(Tekst(117));
-    cmdLessen.SetCaption(Tekst(189));
+    cmdLessen.SetCaption(engels ? WithAccessKey(Tekst(189), QLatin1Char('m')) : Tekst(189));
     BezigMetLaden = false;
     WeekNummer = 39;
     cmdKlembord.SetCaption(Tekst(202));
@@ -458,7 +464,7 @@ void frmVeldom01Form::Form_Load() {
     // The PDF folder, written to the settings.
     SchrijfIni("Mappen", "PDF Map", programFolder() + QStringLiteral("/PDF"), IniBestand);
     // Captions of the MAIL.TXT, video and download buttons.
-    cmdMAILTXT.SetCaption(Tekst(215));
+    cmdMAILTXT.SetCaption(WithAccessKey(Tekst(215), engels ? QLatin1Char('w') : QLatin1Char('m')));
     // The I of the Dutch settings button is taken.
     cmdVideo.SetCaption(TaalNummer == 10 ? QStringLiteral("Vi&deo") : QStringLiteral("V&ideo"));
     cmdDownLoad.SetCaption(QStringLiteral("Down&load"));

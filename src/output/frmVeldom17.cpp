@@ -69,10 +69,11 @@ void frmVeldom17Form::Ontwerp() {
     lblKeuze[7].SetWidth(700);
     lblKeuze[8].SetWidth(700);
     lblKeuze[9].SetWidth(700);
-    optHoe[0].SetCaption(QStringLiteral("Noord, Oost, Zuid, West"));
-    optHoe[1].SetCaption(QStringLiteral("Noord, Noord, Noord, Noord"));
-    optHoe[2].SetCaption(QStringLiteral("Noord"));
-    optHoe[3].SetCaption(QStringLiteral("Noord"));
+    // Four layouts, three named "Noord": each its own letter of it.
+    optHoe[0].SetCaption(QStringLiteral("&Noord, Oost, Zuid, West"));
+    optHoe[1].SetCaption(QStringLiteral("N&oord, Noord, Noord, Noord"));
+    optHoe[2].SetCaption(QStringLiteral("Noo&rd"));
+    optHoe[3].SetCaption(QStringLiteral("Noor&d"));
     Plaats(optHoe[0], 150, 390, 2850, 270);
     Plaats(optHoe[1], 150, 1395, 2850, 270);
     Plaats(optHoe[2], 150, 2400, 2850, 270);
@@ -187,12 +188,12 @@ void frmVeldom17Form::Form_Load() {
 
     SetCaption(TaalTekst(209));
     fraKLembord.SetCaption(TaalTekst(205));
-    cmdTerug.SetCaption(TaalTekst(42));
+    cmdTerug.SetCaption(QLatin1Char('&') + TaalTekst(42));
     for (CommandButton* b : {&cmdStart, &cmdStart2, &cmdStart3}) b->SetCaption(TaalTekst(22));
     for (CheckBox* b : {&chkMeeAfdrukken, &chkMeeAfdrukken2, &chkMeeAfdrukken3})
-        b->SetCaption(TaalTekst(211));
+        b->SetCaption(QLatin1Char('&') + TaalTekst(211));
     for (CheckBox* b : {&chkKleurAfdrukken, &chkKleurAfdrukken2, &chkKleurAfdrukken3})
-        b->SetCaption(TaalTekst(212));
+        b->SetCaption(WithAccessKey(TaalTekst(212), QLatin1Char('h')));
     for (int j = 0; j < 16; ++j) {
         lblKleur[j].SetCaption(LetterVan(j));
         lblKleur2[j].SetCaption(LetterVan(j));

@@ -30,6 +30,28 @@ Qt::Alignment qtAlignment(int a, bool vcenter) {
 // Line breaks as the program keeps them (CR LF) and as widgets show them (LF).
 QString toWidgetText(QString s) { return s.replace("\r\n", "\n").replace('\r', '\n'); }
 QString fromWidgetText(QString s) { return s.replace("\n", "\r\n"); }
+
+// The caption with its first access-key mark only. A caption built by
+// putting a mark in front of a text that holds one ("&Print to P&DF") would
+// underline two letters of which only the first works with Alt; buttons,
+// check boxes, option buttons and frames keep it as "&Print to PDF".
+QString OneAccessKey(const QString& caption) {
+    QString out;
+    out.reserve(caption.size());
+    bool marked = false;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&')) {
+            out += caption[i];
+        } else if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
+            out += QStringLiteral("&&");
+            ++i;
+        } else if (!marked && i + 1 < caption.size()) {
+            out += QLatin1Char('&');
+            marked = true;
+        }
+    }
+    return out;
+}
 }  // namespace
 
 // ---------------------------------------------------------------- Label
@@ -362,7 +384,8 @@ void CommandButton::applyColors() {
     Control::applyColors();
 }
 
-void CommandButton::SetCaption(const QString& s) {
+void CommandButton::SetCaption(const QString& text) {
+    const QString s = OneAccessKey(text);
     caption_ = s;
     if (widget_) static_cast<QPushButton*>(widget_.data())->setText(s);
 }
@@ -462,7 +485,8 @@ void CheckBox::push() {
     }
 }
 
-void CheckBox::SetCaption(const QString& s) {
+void CheckBox::SetCaption(const QString& text) {
+    const QString s = OneAccessKey(text);
     caption_ = s;
     if (widget_) static_cast<QCheckBox*>(widget_.data())->setText(s);
 }
@@ -498,7 +522,8 @@ void OptionButton::push() {
     }
 }
 
-void OptionButton::SetCaption(const QString& s) {
+void OptionButton::SetCaption(const QString& text) {
+    const QString s = OneAccessKey(text);
     caption_ = s;
     if (widget_) static_cast<QRadioButton*>(widget_.data())->setText(s);
 }
@@ -540,8 +565,11 @@ void OptionButton::selectNeighbour(bool forward) {
 
 // ---------------------------------------------------------------- Frame
 
+// A frame is no stop of the Tab order unless the window makes it one (a
+// grid of labels that the arrow keys drive through the frame behind it).
 Frame::Frame(Container* c, const QString& name, int index) : Control(c, name, index) {
     Move(0, 0, 2415, 1455);
+    SetTabStop(false);
 }
 
 QWidget* Frame::createWidget(QWidget* parent) {
@@ -553,7 +581,7 @@ QWidget* Frame::createWidget(QWidget* parent) {
 void Frame::applyAll() {
     Control::applyAll();
     auto* g = static_cast<QGroupBox*>(widget_.data());
-    g->setFocusPolicy(Qt::NoFocus);
+    g->setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::NoFocus);
     g->setTitle(borderStyle_ ? caption_ : QString());
     g->setFlat(borderStyle_ == 0);
     applyColors();
@@ -574,7 +602,8 @@ void Frame::applyColors() {
     if (widget_->styleSheet() != stijl) widget_->setStyleSheet(stijl);
 }
 
-void Frame::SetCaption(const QString& s) {
+void Frame::SetCaption(const QString& text) {
+    const QString s = OneAccessKey(text);
     const bool hadTitle = !caption_.isEmpty();
     caption_ = s;
     if (!widget_ || !borderStyle_) return;

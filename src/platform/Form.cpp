@@ -448,7 +448,9 @@ bool wouldTakeTab(Control* c) {
 // Rows of the layout, top to bottom, each left to right. Two controls share
 // a row when the middle of each lies within the other's height, so that a
 // label and a box side by side form one row but a tall frame beside a
-// column of buttons does not swallow them.
+// column of buttons does not swallow them. A control never joins a row
+// above a later row that stands over it: a box under a block of buttons,
+// beside a tall slip, reads after the buttons, not with the slip.
 void sortByLayout(std::vector<Placed>& items) {
     std::stable_sort(items.begin(), items.end(), [](const Placed& a, const Placed& b) {
         return a.rect.top() != b.rect.top() ? a.rect.top() < b.rect.top() : a.rect.left() < b.rect.left();
@@ -458,10 +460,17 @@ void sortByLayout(std::vector<Placed>& items) {
         return m >= b.top() && m <= b.top() + b.height();
     };
     std::vector<std::vector<Placed>> rows;  // in the order of their first control's top
+    auto standsOver = [](const std::vector<Placed>& row, const QRect& r) {
+        for (const Placed& q : row)
+            if (q.rect.bottom() < r.top() && q.rect.left() <= r.right() && r.left() <= q.rect.right()) return true;
+        return false;
+    };
     for (const Placed& p : items) {
         std::vector<Placed>* row = nullptr;
-        for (auto it = rows.rbegin(); it != rows.rend() && !row; ++it)
+        for (auto it = rows.rbegin(); it != rows.rend() && !row; ++it) {
             if (middleWithin(p.rect, it->front().rect) && middleWithin(it->front().rect, p.rect)) row = &*it;
+            else if (standsOver(*it, p.rect)) break;
+        }
         if (row)
             row->push_back(p);
         else

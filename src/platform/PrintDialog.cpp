@@ -27,6 +27,31 @@ QString Plain(const QString& s) {
     return out.replace('&', QStringLiteral("&&"));
 }
 
+// Access keys for the captions of the dialog, in the order given, each on
+// a letter no earlier caption took: the first letter of a word when one is
+// free, else the first free letter; a caption with none free gets no key.
+// Every other "&" shows as it is.
+QStringList WithOwnAccessKeys(const QStringList& captions) {
+    QString taken;
+    QStringList out;
+    for (const QString& caption : captions) {
+        int at = -1;
+        for (int pass = 0; pass < 2 && at < 0; ++pass)
+            for (int i = 0; i < caption.size() && at < 0; ++i) {
+                const QChar c = caption.at(i).toUpper();
+                const bool wordStart = i == 0 || !caption.at(i - 1).isLetterOrNumber();
+                if (c.isLetterOrNumber() && !taken.contains(c) && (pass == 1 || wordStart)) at = i;
+            }
+        QString keyed = Plain(caption);
+        if (at >= 0) {
+            taken += caption.at(at).toUpper();
+            keyed = Plain(caption.left(at)) + QLatin1Char('&') + Plain(caption.mid(at));
+        }
+        out << keyed;
+    }
+    return out;
+}
+
 }  // namespace
 
 PrintDialogWindow::PrintDialogWindow(const PrintDialogRequest& r, QWidget* parent)
@@ -36,6 +61,12 @@ PrintDialogWindow::PrintDialogWindow(const PrintDialogRequest& r, QWidget* paren
     auto Or = [english](const QString& given, const char* dutch, const char* inEnglish) {
         return given.isEmpty() ? QString::fromUtf8(english ? inEnglish : dutch) : given;
     };
+    enum { Printer, Copies, Orientation, Portrait, Landscape, Paper, Ok, Cancel };
+    const QStringList caption = WithOwnAccessKeys(
+        {Or(r.captionPrinter, "Printer", "Printer"), Or(r.captionCopies, "Aantal exemplaren", "Copies"),
+         Or(r.captionOrientation, "Afdrukstand", "Orientation"), Or(r.captionPortrait, "Staand", "Portrait"),
+         Or(r.captionLandscape, "Liggend", "Landscape"), Or(r.captionPaper, "Papierformaat", "Paper size"),
+         Or(r.captionOk, "OK", "OK"), Or(r.captionCancel, "Annuleren", "Cancel")});
     setWindowTitle(r.title);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setSizeGripEnabled(false);
@@ -44,7 +75,7 @@ PrintDialogWindow::PrintDialogWindow(const PrintDialogRequest& r, QWidget* paren
     outer->setContentsMargins(Px(180), Px(180), Px(180), Px(180));
     outer->setSpacing(Px(120));
 
-    auto* printerBox = new QGroupBox(Plain(Or(r.captionPrinter, "Printer", "Printer")), this);
+    auto* printerBox = new QGroupBox(caption[Printer], this);
     auto* printerLayout = new QGridLayout(printerBox);
     printers = new QComboBox(printerBox);
     // A long device name is shown shortened in the box and whole in the
@@ -60,7 +91,7 @@ PrintDialogWindow::PrintDialogWindow(const PrintDialogRequest& r, QWidget* paren
     connect(printers, &QComboBox::currentTextChanged, printers, &QComboBox::setToolTip);
     printerLayout->addWidget(printers, 0, 0, 1, 2);
 
-    auto* copiesLabel = new QLabel(Plain(Or(r.captionCopies, "Aantal exemplaren", "Copies")) + ':', printerBox);
+    auto* copiesLabel = new QLabel(caption[Copies] + ':', printerBox);
     copies = new QSpinBox(printerBox);
     copies->setRange(1, 999);
     copies->setValue(std::clamp(r.copies, 1, 999));
@@ -84,16 +115,16 @@ PrintDialogWindow::PrintDialogWindow(const PrintDialogRequest& r, QWidget* paren
 
     auto* row = new QHBoxLayout;
     row->setSpacing(Px(120));
-    auto* orientationBox = new QGroupBox(Plain(Or(r.captionOrientation, "Afdrukstand", "Orientation")), this);
+    auto* orientationBox = new QGroupBox(caption[Orientation], this);
     auto* orientationLayout = new QVBoxLayout(orientationBox);
-    portrait = new QRadioButton(Plain(Or(r.captionPortrait, "Staand", "Portrait")), orientationBox);
-    landscape = new QRadioButton(Plain(Or(r.captionLandscape, "Liggend", "Landscape")), orientationBox);
+    portrait = new QRadioButton(caption[Portrait], orientationBox);
+    landscape = new QRadioButton(caption[Landscape], orientationBox);
     (r.landscape ? landscape : portrait)->setChecked(true);
     orientationLayout->addWidget(portrait);
     orientationLayout->addWidget(landscape);
     row->addWidget(orientationBox, 1);
 
-    auto* paperBox = new QGroupBox(Plain(Or(r.captionPaper, "Papierformaat", "Paper size")), this);
+    auto* paperBox = new QGroupBox(caption[Paper], this);
     auto* paperLayout = new QVBoxLayout(paperBox);
     paper = new QComboBox(paperBox);
     paper->addItems(r.paperSizes);
@@ -105,9 +136,9 @@ PrintDialogWindow::PrintDialogWindow(const PrintDialogRequest& r, QWidget* paren
     outer->addLayout(row);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(Or(r.captionOk, "OK", "OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(caption[Ok], QDialogButtonBox::AcceptRole);
     QPushButton* cancel =
-        buttons->addButton(Or(r.captionCancel, "Annuleren", "Cancel"), QDialogButtonBox::RejectRole);
+        buttons->addButton(caption[Cancel], QDialogButtonBox::RejectRole);
     for (QPushButton* b : {ok, cancel})
         b->setMinimumWidth(Px(1215));
     ok->setDefault(true);

@@ -7,13 +7,19 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpacerItem>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "platform/App.h"
 #include "platform/Form.h"
@@ -28,6 +34,7 @@ PromptHandler* g_handler = nullptr;
 PromptCaptions dutchCaptions() { return {"&Ja", "&Nee", "OK", "Annuleren", "&Afbreken", "&Opnieuw", "&Negeren"}; }
 PromptCaptions englishCaptions() { return {"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore"}; }
 PromptCaptions g_captions = dutchCaptions();
+bool g_english = false;
 
 // Keys held down when a prompt opens or closes were pressed for the prompt
 // or before it: their releases are no keys of the window behind it. Keys
@@ -45,6 +52,41 @@ QWidget* dialogParent() {
     Form* f = OpeningForm();
     return f ? f->widget() : nullptr;
 }
+
+// Pixels a title bar needs for a title: the text in a title bar's larger
+// font, the icon and the window buttons.
+int titleBarWidth(const QString& title) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + 160;
+}
+
+// The file dialog's dates in the program's language, whatever the
+// system's: the modified column is written with the program's locale.
+class DatesInLanguage : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || index.column() != 3 || !files)
+            return QIdentityProxyModel::data(index, role);
+        const QLocale taal = g_english ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                       : QLocale(QLocale::Dutch, QLocale::Netherlands);
+        return taal.toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+    }
+};
+
+// The file dialogs: the program's language throughout, wide enough for
+// their title and all four columns.
+void prepareFileDialog(QFileDialog& dlg) {
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setLabelText(QFileDialog::Accept, g_captions.ok);
+    dlg.setLabelText(QFileDialog::Reject, g_captions.cancel);
+    dlg.setProxyModel(new DatesInLanguage(&dlg));
+    dlg.resize(std::max({dlg.sizeHint().width(), 760, titleBarWidth(dlg.windowTitle())}),
+               std::max(dlg.sizeHint().height(), 440));
+}
 }  // namespace
 
 PromptHandler* SetPromptHandler(PromptHandler* handler) {
@@ -60,6 +102,7 @@ PromptHandler& CurrentPromptHandler() {
 
 void SetPromptLanguage(bool english) {
     g_captions = english ? englishCaptions() : dutchCaptions();
+    g_english = english;
     SetQtLanguage(english);  // Qt's own dialog texts follow
 }
 const PromptCaptions& PromptButtonCaptions() { return g_captions; }
@@ -96,6 +139,10 @@ int QtPromptHandler::MsgBox(const QString& prompt, int style, const QString& tit
     box.setTextFormat(Qt::PlainText);
     box.setText(prompt);
     box.setWindowModality(Qt::ApplicationModal);
+    // A message box sizes itself to its text; a long title would be cut.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleBarWidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     switch (MsgBoxIconOf(style)) {
     case vbCritical: box.setIcon(QMessageBox::Critical); break;
     case vbQuestion: box.setIcon(QMessageBox::Question); break;
@@ -144,9 +191,7 @@ QString QtPromptHandler::GetSaveFileName(const QString& title, const QString& fo
     QFileDialog dlg(dialogParent(), title, folder, filter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
-    dlg.setLabelText(QFileDialog::Accept, g_captions.ok);
-    dlg.setLabelText(QFileDialog::Reject, g_captions.cancel);
+    prepareFileDialog(dlg);
     if (!proposedName.isEmpty()) dlg.selectFile(proposedName);
     // The extension of the filter is added when the user types none.
     const QRegularExpressionMatch m = QRegularExpression(R"(\*\.([A-Za-z0-9]+))").match(filter);
@@ -159,9 +204,7 @@ QString QtPromptHandler::GetOpenFileName(const QString& title, const QString& fo
     QFileDialog dlg(dialogParent(), title, folder, filter);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
-    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
-    dlg.setLabelText(QFileDialog::Accept, g_captions.ok);
-    dlg.setLabelText(QFileDialog::Reject, g_captions.cancel);
+    prepareFileDialog(dlg);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
     return dlg.selectedFiles().first();
 }

@@ -561,7 +561,12 @@ void frmVeldom04Form::txtNaam_KeyPress(int Index, int& KeyAscii) {
 
 void frmVeldom04Form::txtNaam_Change(int Index) {
     const bool beide = !txtNaam[0].Text().trimmed().isEmpty() && !txtNaam[1].Text().trimmed().isEmpty();
-    for (CommandButton* b : {&cmdToevoegen, &cmdPlaatsTerug, &cmdWisNaam, &cmdHerstel}) b->SetEnabled(beide);
+    for (CommandButton* b : {&cmdWisNaam, &cmdHerstel}) b->SetEnabled(beide);
+    // Add (and Place back, which adds) is offered only while it can add:
+    // not while a box holds characters the names file cannot store.
+    const bool bewaarbaar = InvoerBezwaar(txtNaam[0].Text(), true).isEmpty() &&
+                            InvoerBezwaar(txtNaam[1].Text(), false).isEmpty();
+    for (CommandButton* b : {&cmdToevoegen, &cmdPlaatsTerug}) b->SetEnabled(beide && bewaarbaar);
     TextBox& box = txtNaam[Index];
     const QString schoon = SchoonInvoer(box.Text());
     if (schoon != box.Text()) {

@@ -37,11 +37,12 @@ const QString ResultatenMap = QStringLiteral("resultaten");
 QString SorteerKop(int Index, bool aflopend) {
     const QString kop = TaalTekst(aflopend ? 118 : 117);
     if (Index == 0) return kop;
-    // The other boxes on the "l" of "laag" / "low" and the "g" of "laag";
-    // a caption without the part has no key.
+    // The other boxes on the "l" of "laag" / "low" and the "g" of "laag" /
+    // "w" of "low"; a caption without the part has no key.
     const QString kaal = platform::StripAccessKeys(kop);
-    return Index == 1 ? platform::WithAccessKey(kaal, QStringLiteral("l"))
-                      : platform::WithAccessKey(kaal, QStringLiteral("laag"), 3);
+    if (Index == 1) return platform::WithAccessKey(kaal, QStringLiteral("l"));
+    const QString laag = platform::WithAccessKey(kaal, QStringLiteral("laag"), 3);
+    return laag != kaal ? laag : platform::WithAccessKey(kaal, QStringLiteral("low"), 2);
 }
 
 }  // namespace

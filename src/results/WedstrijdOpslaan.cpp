@@ -43,6 +43,9 @@ bool BewaarWedstrijd(frmVeldom02Form& dialoog, const QString& naam) {
     }
     QStringList lijst;
     QString groep;
+    // The pairs and the group of the new match are read from the results
+    // entry that opened the Save-as dialog: its lists are what the user
+    // chose the match from.
     if (frmVeldom11_IsLoaded()) {
         lijst = frmVeldom11().lstParen.Items();
         groep = frmVeldom11().lstGroepen.Tag();

@@ -127,6 +127,10 @@ void frmVeldom13Form::cmdOK_Click() {
         cmdTerug_Click();
         return;
     }
+    // The adjusted score goes straight onto the results entry's slip: this
+    // window writes the entry's slip labels and tags, the one place where a
+    // child of the results folder reaches back into the window that opened
+    // it (the slip is what both windows share).
     frmVeldom11Form& e = frmVeldom11();
     const int top = uitslag::TopVanParen(e.lstParen.ListCount());
     if (e.cmdArbitrale.Tag().isEmpty()) {

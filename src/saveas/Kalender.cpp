@@ -107,6 +107,14 @@ bool KalenderKeuze::KlikCel(int cel) {
     return true;
 }
 
+bool KalenderKeuze::Stap(int stap) {
+    const int dag = dag_ + stap;
+    if (dag < 1 || dag > DagenInMaand(jaar_, maand_))
+        return false;
+    dag_ = dag;
+    return true;
+}
+
 QStringList SplitsNamen(const QString& tekst) {
     QStringList namen;
     for (const QString& deel : tekst.split(QChar('|'))) {

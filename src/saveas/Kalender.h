@@ -72,6 +72,10 @@ public:
     void KiesJaar(int jaar);     // 1..9999; other values are ignored
     // True when the cell held a day, which is then the chosen day.
     bool KlikCel(int cel);
+    // An arrow key on the grid: the day `stap` days on (-1 left, +1 right,
+    // -7 up, +7 down) becomes the chosen day when the month holds it; false,
+    // and nothing changes, when it does not.
+    bool Stap(int stap);
     QString Datum(const QString& patroon) const {
         return DatumInPatroon(patroon, dag_, maand_, jaar_);
     }

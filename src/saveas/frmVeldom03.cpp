@@ -1,6 +1,9 @@
 #include "saveas/frmVeldom03.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QFontMetrics>
+#include <algorithm>
 
 #include "platform/Screen.h"
 #include "saveas/frmVeldom02.h"
@@ -28,6 +31,15 @@ constexpr int BinnenHoogte = 3240;
 constexpr qint64 KleurGekozen = 0xC0FFC0;  // light green
 
 int RijTop(int rij) { return RijZesTop - (6 - rij) * RijAfstand; }
+
+// Twips the title bar needs for the caption with its date: the text in a
+// title bar's larger font, the icon and the window buttons.
+int TitelBreedte(const QString& titel) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    font.setBold(true);
+    return TwipsFromPixels(QFontMetrics(font).horizontalAdvance(titel) + 160);
+}
 }  // namespace
 
 frmVeldom03Form::frmVeldom03Form() : Form("frmVeldom03") {
@@ -41,15 +53,19 @@ frmVeldom03Form::frmVeldom03Form() : Form("frmVeldom03") {
     comMaand.OnKeyPress([this](int& KeyAscii) { comMaand_KeyPress(KeyAscii); });
     comJaar.OnKeyPress([this](int& KeyAscii) { comJaar_KeyPress(KeyAscii); });
     lblDatum.OnClick([this](int Index) { lblDatum_Click(Index); });
+    fraBackGround.OnKeyDown([this](int& KeyCode, int Shift) { fraBackGround_KeyDown(KeyCode, Shift); });
+    fraBackGround.SetTabStop(true);
 }
 
 void frmVeldom03Form::Form_Load() {
     BezigMetVullen = true;
     SetCaption(TaalTekst(40));
-    cmdTerug.SetCaption(TaalTekst(42));
-    cmdOK.SetCaption(TaalTekst(41));
+    cmdTerug.SetCaption(QLatin1Char('&') + TaalTekst(42));
+    cmdOK.SetCaption(QLatin1Char('&') + TaalTekst(41));
 
-    Move(0, 0, BinnenBreedte + (Width() - ScaleWidth()), BinnenHoogte + (Height() - ScaleHeight()));
+    // As wide as the title with a date needs; the month stays in the middle.
+    const int binnen = std::max(BinnenBreedte, TitelBreedte(StripAccessKeys(TaalTekst(40)) + " (00-00-0000)"));
+    Move(0, 0, binnen + (Width() - ScaleWidth()), BinnenHoogte + (Height() - ScaleHeight()));
     cmdFocus.Move(Screen().Width() + 100, Screen().Height() + 100, 100, 100);
 
     comMaand.SetStyle(vbComboDropdownList);
@@ -87,6 +103,10 @@ void frmVeldom03Form::Form_Load() {
 
     // Month names, January first; a text that lacks some names shows the
     // month's number for them, so every month can still be chosen.
+    const int opschuif = (binnen - BinnenBreedte) / 2;
+    for (Control* c : children())
+        if (c != &cmdFocus) c->SetLeft(c->Left() + opschuif);
+
     const QStringList maanden = kalender::SplitsNamen(TaalTekst(44));
     for (int m = 1; m <= 12; ++m)
         comMaand.AddItem(m - 1 < maanden.size() ? maanden.at(m - 1) : QStringLiteral("%1").arg(m, 2, 10, QChar('0')));
@@ -156,6 +176,24 @@ void frmVeldom03Form::lblDatum_Click(int Index) {
     ToonKeuze();
 }
 
+void frmVeldom03Form::fraBackGround_KeyDown(int& KeyCode, int Shift) {
+    if (Shift != 0)
+        return;
+    int stap = 0;
+    switch (KeyCode) {
+    case vbKeyLeft: stap = -1; break;
+    case vbKeyRight: stap = 1; break;
+    case vbKeyUp: stap = -7; break;
+    case vbKeyDown: stap = 7; break;
+    default: return;
+    }
+    KeyCode = 0;
+    if (!keuze_.Stap(stap))
+        return;
+    ToonDatum();
+    ToonKeuze();
+}
+
 void frmVeldom03Form::comMaand_KeyPress(int& KeyAscii) {
     // Month and year are chosen from the lists only.
     KeyAscii = 0;
@@ -169,6 +207,8 @@ void frmVeldom03Form::comJaar_KeyPress(int& KeyAscii) {
 
 void frmVeldom03Form::cmdOK_Click() {
     GekozenDatum = DatumVanKeuze();
+    // The date is written into the Save-as dialog that opened the calendar:
+    // its name box is where the user wanted the date.
     if (KalenderModus == 2 && frmVeldom02_IsLoaded())
         frmVeldom02().txtBestandsNaam.SetText(GekozenDatum);
     cmdTerug.SetTag(GekozenDatum);

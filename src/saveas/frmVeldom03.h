@@ -11,7 +11,8 @@ class frmVeldom03Form : public platform::Form {
 public:
     frmVeldom03Form();
 
-    // Made first, so that it stands behind the grid.
+    // Made first, so that it stands behind the grid. It is the grid's stop
+    // in the Tab order: with the focus on it the arrow keys choose the day.
     platform::Frame fraBackGround{this, "fraBackGround"};
     platform::ComboBox comMaand{this, "comMaand"};
     platform::ComboBox comJaar{this, "comJaar"};
@@ -42,6 +43,7 @@ public:
     void comMaand_KeyPress(int& KeyAscii);
     void comJaar_KeyPress(int& KeyAscii);
     void lblDatum_Click(int Index);
+    void fraBackGround_KeyDown(int& KeyCode, int Shift);
 
 private:
     // The chosen date in the pattern of the language, and the caption.

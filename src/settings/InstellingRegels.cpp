@@ -23,7 +23,18 @@ QString PaginaBijschrift(int pagina) {
 
 QString KeuzeBijschrift(int pagina) {
     if (pagina == 0) return QLatin1Char('&') + TaalTekst(64);
-    return TaalTekst(16 + pagina);
+    const QString kop = TaalTekst(16 + pagina);
+    // Three English page names carry no access key: "6 card with 11
+    // points", "Weak 2", "Muiderbergse 2" get the P, W and D.
+    static const char* const vrij[AantalPaginas] = {"", "", "p", "w", "d", ""};
+    if (pagina < AantalPaginas && !kop.contains(QLatin1Char('&')))
+        return platform::WithAccessKey(kop, QString::fromLatin1(vrij[pagina]));
+    // The Multy page's own key is its opening type's box: the page takes
+    // the Y of "Multy" (Dutch) or the I of "diamond".
+    if (pagina == 5)
+        return platform::WithAccessKey(kop, TaalNummer == 11 ? QStringLiteral("dia") : QStringLiteral("y"),
+                                       TaalNummer == 11 ? 1 : 0);
+    return kop;
 }
 
 QString ToepassenBijschrift() { return platform::WithAccessKey(TaalTekst(16), QLatin1Char('e')); }
@@ -53,6 +64,16 @@ QString OpeningBijschrift(int i, int taal) {
             return QString();
     }
     return kop + QLatin1Char(' ') + ToepassenWoord(basis);
+}
+
+QString OpeningKop(int i) {
+    const QString sleutel = OpeningBijschrift(i);
+    // The rule of 20 on the 2 of "20" alone (its text holds the R of the
+    // page button); the English "Weak 2" on its E.
+    if (i == 0) return platform::StripAccessKeys(sleutel.section(QStringLiteral("&20"), 0, 0)) + QStringLiteral("&20") +
+                       platform::StripAccessKeys(sleutel.section(QStringLiteral("&20"), 1));
+    if (i == 2 && !sleutel.contains(QLatin1Char('&'))) return platform::WithAccessKey(sleutel, QLatin1Char('e'));
+    return sleutel;
 }
 
 QString PuntenRijBijschrift(int rij) {

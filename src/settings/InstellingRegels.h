@@ -24,6 +24,10 @@ QString ToepassenBijschrift();
 QString OpeningBijschrift(int i);
 // The same in language `taal` (10 Dutch, 11 English).
 QString OpeningBijschrift(int i, int taal);
+// What the box of opening type i shows: OpeningBijschrift with one access
+// key, none that a page button of the window holds. The settings file keys
+// stay OpeningBijschrift.
+QString OpeningKop(int i);
 
 // Caption of point row `rij` of pages 3 to 5: 0 minimum not vulnerable,
 // 1 maximum not vulnerable, 2 minimum vulnerable, 3 maximum vulnerable.

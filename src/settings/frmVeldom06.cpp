@@ -281,10 +281,13 @@ void frmVeldom06Form::Form_Load() {
         (*rij)[0].SetCaption(instelling::HonneursBijschrift());
     for (ControlArray<Label>* koppen : {&lblZwakke2, &lblMuiderBerg, &lblMulty2Ruiten})
         for (int r = 0; r < 4; ++r) (*koppen)[r].SetCaption(instelling::PuntenRijBijschrift(r));
-    for (int i = 0; i < instelling::AantalOpeningen; ++i) chkOpening[i].SetCaption(instelling::OpeningBijschrift(i));
+    for (int i = 0; i < instelling::AantalOpeningen; ++i) chkOpening[i].SetCaption(instelling::OpeningKop(i));
     chkLaatsteZwakke2.SetCaption(TaalTekst(67));
-    chkMuiderBergLaatsteHand.SetCaption(TaalTekst(69));
-    chkMulty2Ruiten.SetCaption(TaalTekst(70));
+    // These two share their texts' keys with the back button (English B)
+    // and the 6-card page (P): they take the H of "hand".
+    chkMuiderBergLaatsteHand.SetCaption(TaalNummer == 11 ? WithAccessKey(TaalTekst(69), QLatin1Char('h'))
+                                                         : TaalTekst(69));
+    chkMulty2Ruiten.SetCaption(WithAccessKey(TaalTekst(70), QLatin1Char('h')));
     for (int i = 0; i < instelling::AantalPaginas; ++i) optInstellingen[i].SetCaption(instelling::KeuzeBijschrift(i));
     // The lists, spinners, page contents and boxes filled and the e-mail
     // frame sized; with the loading flag raised no spinner or box handler
@@ -420,8 +423,9 @@ void frmVeldom06Form::PlaatsEmailVelden() {
     lblInfo.SetCaption(TaalTekst(262));
     lblNaam.SetCaption(TaalTekst(263));
     lblProvider.SetCaption(TaalTekst(264));
-    optProvider[0].SetCaption(TaalTekst(265));
-    optProvider[1].SetCaption(TaalTekst(266));
+    optProvider[0].SetCaption(WithAccessKey(TaalTekst(265), QStringLiteral("1")));
+    // The 2 is the rule of 20's.
+    optProvider[1].SetCaption(WithAccessKey(TaalTekst(266), QStringLiteral("v")));
     cmdOK.SetCaption(TaalTekst(268));
     lblWaarvoor.SetCaption(TaalTekst(267).replace(QLatin1Char('~'), TaalTekst(0)));
     // The explanation spans the window, within the frame.
@@ -544,7 +548,8 @@ void frmVeldom06Form::chkOpening_Click(int Index) {
     ZetFocus(*this, cmdFocus);
     // Every click rewrites the five keys, each with the state its box shows.
     for (int i = 0; i < instelling::AantalOpeningen; ++i) {
-        if (Bewaar(QStringLiteral("Toegestaan"), chkOpening[i].Caption(), QString::number(chkOpening[i].Value())))
+        // The key is the caption as the settings file has always held it.
+        if (Bewaar(QStringLiteral("Toegestaan"), instelling::OpeningBijschrift(i), QString::number(chkOpening[i].Value())))
             continue;
         // Not stored: the clicked box shows again what the generator applies.
         const unsigned toegestaan = spel::LeesToegestaneSoorten(IniBestand, TaalNummer);

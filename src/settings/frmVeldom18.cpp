@@ -99,6 +99,9 @@ void frmVeldom18Form::Ontwerp() {
         p.drawPath(pijl);
     });
     picVerStuurDeMail.SetVisible(false);
+    // Pictures only: no stops of the Tab order.
+    picVoorVerstuurDeMail.SetTabStop(false);
+    picVerStuurDeMail.SetTabStop(false);
 
     cmdTerug.Move(5385, 4740, 1815, 465);
     cmdFocus.Move(0, 0, 15, 15);
@@ -111,10 +114,10 @@ void frmVeldom18Form::Form_Load() {
     // Captions and the explanation; the focus button off screen.
     SetCaption(TaalTekst(215));
     cmdTerug.SetCaption(QStringLiteral("&") + TaalTekst(42));
-    optProvider[0].SetCaption(TaalTekst(217) + QStringLiteral(" 1"));
-    optProvider[1].SetCaption(TaalTekst(217) + QStringLiteral(" 2"));
-    cmdDownLoad.SetCaption(TaalTekst(218));
-    cmdOK.SetCaption(TaalTekst(161));
+    optProvider[0].SetCaption(TaalTekst(217) + QStringLiteral(" &1"));
+    optProvider[1].SetCaption(TaalTekst(217) + QStringLiteral(" &2"));
+    cmdDownLoad.SetCaption(QStringLiteral("&") + TaalTekst(218));
+    cmdOK.SetCaption(QStringLiteral("&") + TaalTekst(161));
     lblAdres.SetCaption(TaalTekst(55) + QStringLiteral(":"));
     lblProvider.SetCaption(TaalTekst(220));
     fraMailadres.SetCaption(TaalTekst(219));

@@ -125,7 +125,7 @@ private slots:
 
         // Board 1 into slot 1.
         f.lstEenVan.SetListIndex(0);
-        QCOMPARE(f.cmdPlaatsSpel.Caption(), "Plaats als Spel 001");
+        QCOMPARE(f.cmdPlaatsSpel.Caption(), "&Plaats als Spel 001");
         f.cmdPlaatsSpel.Click();
         QCOMPARE(f.lstSpellen.List(0), "Spel 001+");
         QVERIFY(!f.lstEenVan.Enabled());

@@ -1,7 +1,12 @@
-// Access keys of every window, in both languages: no two visible controls
-// of a window share one, and none takes a letter that the window's own key
-// handler gives another action (Alt+V in the main window shows the version).
+// Every window by keyboard, in both languages: each captioned button, check
+// box, option and frame shows one access key, no two visible controls of a
+// window share one, Alt with it reaches that control, and none takes a
+// letter that the window's own key handler gives another action (Alt+V in
+// the main window shows the version). Tab and Shift+Tab walk every enabled
+// control of the window in reading order, and the control that has the
+// focus is drawn differently from the same control without it.
 #include <QApplication>
+#include <QImage>
 #include <QMessageBox>
 #include <QtTest>
 #include <memory>
@@ -98,11 +103,118 @@ QString Opschrift(Control* c) {
     return {};
 }
 
+// The number of access-key marks in a caption ("&&" is none).
+int AantalMarken(const QString& caption) {
+    int n = 0;
+    for (int i = 0; i + 1 < caption.size(); ++i) {
+        if (caption.at(i) != QLatin1Char('&')) continue;
+        if (caption.at(i + 1) != QLatin1Char('&')) ++n;
+        ++i;
+    }
+    return n;
+}
+
+// A caption that names something in words; a board button's number is
+// none.
+bool HeeftLetters(const QString& caption) {
+    for (const QChar ch : caption)
+        if (ch.isLetter()) return true;
+    return false;
+}
+
 bool Zichtbaar(Control* c) {
     for (Control* x = c; x; x = dynamic_cast<Control*>(x->ContainerOf()))
         if (!x->Visible()) return false;
     return true;
 }
+
+bool Bruikbaar(Control* c) {
+    for (Control* x = c; x; x = dynamic_cast<Control*>(x->ContainerOf()))
+        if (!x->Visible() || !x->Enabled()) return false;
+    return true;
+}
+
+// The control a widget belongs to: the innermost whose widget it is or
+// lies in.
+Control* ControlVan(Form& f, QWidget* w) {
+    Control* best = nullptr;
+    for (Control* c : f.Controls()) {
+        QWidget* cw = c->existingWidget();
+        if (!cw || !w) continue;
+        if (cw == w) return c;
+        if (cw->isAncestorOf(w) && (!best || best->existingWidget()->isAncestorOf(cw))) best = c;
+    }
+    return best;
+}
+
+// The containers of a control from its window down, the control last.
+std::vector<Control*> Pad(Control* c) {
+    std::vector<Control*> pad;
+    for (Control* x = c; x; x = dynamic_cast<Control*>(x->ContainerOf())) pad.insert(pad.begin(), x);
+    return pad;
+}
+
+// b reads after a: in the container they share, the part holding b lies
+// lower, or on the same line further right. A frame is read as a whole.
+bool LeestNa(Control* a, Control* b) {
+    const std::vector<Control*> pa = Pad(a), pb = Pad(b);
+    std::size_t i = 0;
+    while (i < pa.size() && i < pb.size() && pa[i] == pb[i]) ++i;
+    if (i == pa.size() || i == pb.size()) return true;  // one holds the other
+    const Control* x = pa[i];
+    const Control* y = pb[i];
+    if (y->Top() >= x->Top() + x->Height() / 2) return true;
+    if (x->Top() >= y->Top() + y->Height() / 2) return false;
+    return y->Left() > x->Left();
+}
+
+// The control lies (at least in part) inside the visible part of its
+// window; a focus button parked off screen does not.
+bool InBeeld(Form& f, Control* c) {
+    QWidget* w = c->existingWidget();
+    if (!w) return false;
+    const QRect r(w->mapTo(f.widget(), QPoint(0, 0)), w->size());
+    return r.intersects(f.widget()->rect());
+}
+
+// The controls Tab must visit: every usable control that takes the focus,
+// an option group as one stop at its chosen button.
+QList<Control*> Verwacht(Form& f) {
+    QList<Control*> uit;
+    for (Control* c : f.Controls()) {
+        QWidget* w = c->existingWidget();
+        if (!w || !Bruikbaar(c) || !c->TabStop() || !(w->focusPolicy() & Qt::TabFocus) || !InBeeld(f, c)) continue;
+        if (auto* o = dynamic_cast<OptionButton*>(c); o && !o->Value()) {
+            bool andereGekozen = false;
+            for (Control* x : c->ContainerOf()->children())
+                if (auto* ander = dynamic_cast<OptionButton*>(x); ander && ander != o && ander->Value() && Bruikbaar(x))
+                    andereGekozen = true;
+            if (andereGekozen) continue;
+        }
+        uit << c;
+    }
+    return uit;
+}
+
+QString Namen(const QList<Control*>& lijst) {
+    QStringList n;
+    for (Control* c : lijst) n << (c ? c->Name() + (c->Index() >= 0 ? QStringLiteral("(%1)").arg(c->Index()) : QString()) : "?");
+    return n.join(' ');
+}
+
+// Takes every Alt shortcut before it reaches its widget and notes the
+// widget: where Alt with a letter goes, without pressing anything.
+class SneltoetsVanger : public QObject {
+public:
+    SneltoetsVanger() { qApp->installEventFilter(this); }
+    ~SneltoetsVanger() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::Shortcut) return false;
+        ontvanger = qobject_cast<QWidget*>(o);
+        return true;
+    }
+    QWidget* ontvanger = nullptr;
+};
 
 // What the window shows: every control's visibility, enabled state and
 // caption, and which windows are loaded.
@@ -132,6 +244,15 @@ class TestToegangsToetsen : public QObject {
         for (auto it = toetsen.cbegin(); it != toetsen.cend(); ++it)
             if (it->size() > 1)
                 fouten << QStringLiteral("%1: Alt+%2 taken by %3").arg(waar, QString(it.key()), it->join(", "));
+        QString bezet;
+        for (const QChar t : toetsen.keys()) bezet += t;
+        ControleerMarken(f, waar, bezet);
+        ControleerTab(f, waar);
+        // With DROVIK_SCREENSHOTS naming a folder, a picture of each window
+        // as checked, in the language of the run.
+        const QString map = qEnvironmentVariable("DROVIK_SCREENSHOTS");
+        if (!map.isEmpty() && f.hasWidget() && f.widget()->isVisible())
+            f.widget()->grab().save(QStringLiteral("%1/%2-%3.png").arg(map, QString(waar).replace(' ', '_')).arg(TaalNummer));
         // The window's own key handler: a letter with Alt that makes it do
         // anything at all is a letter of its own.
         for (const QChar t : toetsen.keys()) {
@@ -146,6 +267,91 @@ class TestToegangsToetsen : public QObject {
                 fouten << QStringLiteral("%1: Alt+%2 belongs to the window's own keys, yet %3 takes it")
                               .arg(waar, QString(t), toetsen[t].join(", "));
         }
+    }
+
+    // One mark on every caption, and Alt with it reaches its control.
+    void ControleerMarken(Form& f, const QString& waar, const QString& bezet) {
+        const bool getoond = f.hasWidget() && f.widget()->isVisible();
+        if (getoond) {
+            f.widget()->activateWindow();
+            QApplication::setActiveWindow(f.widget());
+        }
+        for (Control* c : f.Controls()) {
+            const QString kop = Opschrift(c);
+            if (!Zichtbaar(c) || !HeeftLetters(kop) || dynamic_cast<Frame*>(c)) continue;
+            if (AantalMarken(kop) != 1) {
+                fouten << QStringLiteral("%1: %2 \"%3\" shows %4 access keys (taken: %5)")
+                              .arg(waar, c->Name(), kop)
+                              .arg(AantalMarken(kop))
+                              .arg(bezet);
+                continue;
+            }
+            if (!getoond || !Bruikbaar(c) || !InBeeld(f, c)) continue;
+            SneltoetsVanger vanger;
+            QWidget* doel = f.widget()->focusWidget() ? f.widget()->focusWidget() : f.widget();
+            QTest::keyClick(doel, Qt::Key(ToegangsToets(kop).unicode()), Qt::AltModifier);
+            if (vanger.ontvanger != c->existingWidget())
+                fouten << QStringLiteral("%1: Alt+%2 does not reach %3 \"%4\" (it reaches %5)")
+                              .arg(waar, QString(ToegangsToets(kop)), c->Name(), kop,
+                                   vanger.ontvanger ? Namen({ControlVan(f, vanger.ontvanger)}) : QStringLiteral("nothing"));
+        }
+    }
+
+    // Tab and Shift+Tab walk every usable control once, in reading order,
+    // and each shows the focus it gets.
+    void ControleerTab(Form& f, const QString& waar) {
+        if (!f.hasWidget() || !f.widget()->isVisible()) return;
+        const QList<Control*> verwacht = Verwacht(f);
+        if (verwacht.isEmpty()) return;
+        Gelaten vragen;
+        auto focus = [&f] { return ControlVan(f, QApplication::focusWidget()); };
+        auto druk = [&f](bool terug) {
+            QWidget* w = QApplication::focusWidget() ? QApplication::focusWidget() : f.widget();
+            QTest::keyClick(w, Qt::Key_Tab, terug ? Qt::ShiftModifier : Qt::NoModifier);
+        };
+        verwacht.front()->SetFocus();
+        QList<Control*> heen{focus()};
+        for (int i = 0; i < verwacht.size() + 2; ++i) {
+            druk(false);
+            if (!f.IsLoaded()) return;
+            if (focus() == heen.front()) break;
+            heen << focus();
+        }
+        if (QSet<Control*>(heen.begin(), heen.end()) != QSet<Control*>(verwacht.begin(), verwacht.end()) ||
+            heen.size() != verwacht.size())
+            fouten << QStringLiteral("%1: Tab visits [%2], the window has [%3]").arg(waar, Namen(heen), Namen(verwacht));
+        // Round the whole cycle, Tab goes back up once: from the last
+        // control to the first.
+        QStringList terugStappen;
+        for (int i = 0; i < heen.size(); ++i) {
+            Control* a = heen[i];
+            Control* b = heen[(i + 1) % heen.size()];
+            if (a && b && a != b && !LeestNa(a, b)) terugStappen << Namen({a}) + " -> " + Namen({b});
+        }
+        if (terugStappen.size() > 1) {
+            QList<Control*> laag;
+            for (Control* c : f.TabOrder()) laag << c;
+            fouten << QStringLiteral("%1: Tab goes back %2: [%3] layer [%4]").arg(waar, terugStappen.join(", "), Namen(heen), Namen(laag));
+        }
+        // Back again, each control pictured just before and just after it
+        // gets the focus.
+        QList<Control*> terug{focus()};
+        QStringList onzichtbaar;
+        for (int i = 0; i < heen.size(); ++i) {
+            Control* volgende = heen[heen.size() - 1 - i];
+            QWidget* w = volgende ? volgende->existingWidget() : nullptr;
+            const QImage zonder = w ? w->grab().toImage() : QImage();
+            druk(true);
+            if (!f.IsLoaded()) return;
+            terug << focus();
+            if (w && focus() == volgende && w->grab().toImage() == zonder) onzichtbaar << Namen({volgende});
+        }
+        const bool rond = terug.takeLast() == heen.front();
+        std::reverse(terug.begin() + 1, terug.end());
+        if (terug != heen || !rond)
+            fouten << QStringLiteral("%1: Shift+Tab visits [%2], Tab [%3]").arg(waar, Namen(terug), Namen(heen));
+        if (!onzichtbaar.isEmpty())
+            fouten << QStringLiteral("%1: focus not shown on %2").arg(waar, onzichtbaar.join(' '));
     }
 
     void Sluit(Form& f) {
@@ -182,6 +388,9 @@ private slots:
         DoEvents();
         QCOMPARE(TaalNummer, taal);
         Controleer(hoofd, "frmVeldom01");
+        // The holdings of the board shown are not typed in: no Tab stops.
+        QVERIFY(hoofd.txtInvoer[0].Enabled());
+        for (Control* c : hoofd.TabOrder()) QVERIFY2(!c->Name().startsWith("txtInvoer"), qPrintable(c->Name()));
         // Online, with a newer version, and with the lessons button shown.
         for (CommandButton* b : {&hoofd.cmdVideo, &hoofd.cmdDownLoad, &hoofd.cmdLessen}) b->SetVisible(true);
         Controleer(hoofd, "frmVeldom01 (all buttons shown)");
@@ -208,6 +417,20 @@ private slots:
             Form& v = h.venster();
             QVERIFY2(v.Visible(), h.naam);
             Controleer(v, h.naam);
+            // Each page of the settings and each layout of the clipboard
+            // window shows controls of its own.
+            if (QString(h.naam) == "frmVeldom06")
+                for (int i = 0; i < 6; ++i) {
+                    frmVeldom06().optInstellingen[i].SetValue(true);
+                    DoEvents();
+                    Controleer(frmVeldom06(), QStringLiteral("frmVeldom06 (page %1)").arg(i));
+                }
+            if (QString(h.naam) == "frmVeldom17")
+                for (int i = 0; i < 4; ++i) {
+                    frmVeldom17().optHoe[i].SetValue(true);
+                    DoEvents();
+                    Controleer(frmVeldom17(), QStringLiteral("frmVeldom17 (layout %1)").arg(i));
+                }
             if (QString(h.naam) == "frmVeldom02") {  // the calendar opens from the Save-as dialog
                 frmVeldom02().cmdKalender.fireClick();
                 DoEvents();
@@ -252,7 +475,8 @@ private slots:
         Controleer(frmVeldom12(), "frmVeldom12");
         Sluit(frmVeldom12());
 
-        QVERIFY2(fouten.isEmpty(), qPrintable("\n" + fouten.join("\n")));
+        for (const QString& fout : fouten) qWarning().noquote() << fout;
+        QVERIFY2(fouten.isEmpty(), qPrintable(QString::number(fouten.size()) + " faults, listed above"));
     }
 
     // Alt+V in the main window shows the version, in Dutch too, where the

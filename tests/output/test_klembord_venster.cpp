@@ -229,8 +229,8 @@ private slots:
         QCOMPARE(f.ScaleWidth(), 19620);
         QCOMPARE(f.Caption(), QString("Print to the clipboard"));
         QCOMPARE(f.lblKleur3[6].Caption(), QString("D:"));
-        QCOMPARE(f.chkKleurAfdrukken2.Caption(), QString("Print SHDC"));
-        QCOMPARE(f.optHoe[0].Caption(), QString("Noord, Oost, Zuid, West"));
+        QCOMPARE(f.chkKleurAfdrukken2.Caption(), QString("Print S&HDC"));
+        QCOMPARE(f.optHoe[0].Caption(), QString("&Noord, Oost, Zuid, West"));
         QCOMPARE(f.cmdFocus.Left(), Screen().Width() + 100);
     }
 

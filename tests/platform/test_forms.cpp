@@ -106,6 +106,25 @@ public:
 DECLARE_FORM(frmQuitter, QuitterForm)
 DEFINE_FORM(frmQuitter, QuitterForm)
 
+// Two windows that note their activation and deactivation.
+QStringList g_wissel;
+class WisselForm : public Form {
+public:
+    explicit WisselForm(const char* name) : Form(name) {}
+    void Form_Activate() override { g_wissel << Name() + " activate"; }
+    void Form_Deactivate() override { g_wissel << Name() + " deactivate"; }
+};
+struct EersteForm : WisselForm {
+    EersteForm() : WisselForm("frmEerste") {}
+};
+struct TweedeForm : WisselForm {
+    TweedeForm() : WisselForm("frmTweede") {}
+};
+DECLARE_FORM(frmEerste, EersteForm)
+DEFINE_FORM(frmEerste, EersteForm)
+DECLARE_FORM(frmTweede, TweedeForm)
+DEFINE_FORM(frmTweede, TweedeForm)
+
 }  // namespace
 
 class TestForms : public QObject {
@@ -203,6 +222,21 @@ private slots:
         QCOMPARE(ActiveForm(), static_cast<Form*>(&frmHub()));
         DoEvents();
         QCOMPARE(g_log.count("hub activate"), 1);
+    }
+
+    // The window left is deactivated before the window coming to the front
+    // is activated, whichever way the front changes.
+    void theOldWindowIsDeactivatedBeforeTheNewOneIsActivated() {
+        g_wissel.clear();
+        frmEerste().Show();
+        frmTweede().Show();
+        frmEerste().Show();
+        Unload(frmEerste());
+        // A window that unloads is not deactivated: it is gone.
+        QCOMPARE(g_wissel, (QStringList{"frmEerste activate", "frmEerste deactivate", "frmTweede activate",
+                                        "frmTweede deactivate", "frmEerste activate", "frmTweede activate"}));
+        Unload(frmTweede());
+        DoEvents();
     }
 
     void messageBoxClosingIsNoActivation() {

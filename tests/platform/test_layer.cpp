@@ -1,8 +1,11 @@
 // The forms layer (src/platform) includes nothing of the program: no file of
 // it names a header from another folder of src/, directly or through "..".
+// And the build's include wall refuses, in any folder, an include that
+// climbs out of it with "..".
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -34,6 +37,23 @@ QStringList IncludesOutside(const QString& folder, const QStringList& programFol
     return found;
 }
 
+// Runs the build's include wall on a folder holding one source file;
+// false when it refuses, with its message in `melding`.
+bool WallLaatToe(const QByteArray& bron, QString& melding) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath("Venster.cpp"));
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    f.write(bron);
+    f.close();
+    QProcess cmake;
+    cmake.setProcessChannelMode(QProcess::MergedChannels);
+    cmake.start(QStringLiteral(DROVIK_CMAKE), {"-DFOLDER=" + dir.path(), "-DSTAMP=" + dir.filePath("stamp"), "-P",
+                                                QStringLiteral(DROVIK_INCLUDE_WALL)});
+    if (!cmake.waitForFinished(60000)) return false;
+    melding = QString::fromUtf8(cmake.readAll());
+    return cmake.exitStatus() == QProcess::NormalExit && cmake.exitCode() == 0 && QFile::exists(dir.filePath("stamp"));
+}
+
 }  // namespace
 
 class TestLayer : public QObject {
@@ -60,6 +80,19 @@ private slots:
         const QStringList outside = IncludesOutside(dir.path(), {"shared", "main"});
         QCOMPARE(outside, QStringList({"Voorbeeld.cpp: shared/Ini.h", "Voorbeeld.cpp: main/frmVeldom01.h",
                                        "Voorbeeld.cpp: ../x.h"}));
+    }
+
+    // An include of another folder through ".." is refused by the build,
+    // quoted or not, however it is spaced; an include that names its folder
+    // passes.
+    void theBuildRefusesAnIncludeThatClimbsOut() {
+        QString melding;
+        QVERIFY2(WallLaatToe("#include \"results/Score.h\"\n#include <QString>\n", melding), qPrintable(melding));
+        for (const QByteArray& regel : {QByteArray("#include \"../main/frmVeldom01.h\""), QByteArray("  #  include <../shared/Ini.h>"),
+                                       QByteArray("#include \"deal/../main/Opstart.h\"")}) {
+            QVERIFY2(!WallLaatToe("#include <QString>\n" + regel + "\n", melding), regel.constData());
+            QVERIFY2(melding.contains("Venster.cpp") && melding.contains(".."), qPrintable(melding));
+        }
     }
 };
 

@@ -8,7 +8,11 @@
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
@@ -186,6 +190,36 @@ private slots:
         QVERIFY(r.landscape);
         QCOMPARE(r.paperSize, QString("A5"));
         QVERIFY(dialog.copies->maximum() >= 99);
+    }
+
+    // Every caption of the dialog carries an access key of its own, in both
+    // languages; an "&" of a caller's caption shows as it is.
+    void dialogCaptionsHaveTheirOwnAccessKeys_data() {
+        QTest::addColumn<QString>("copies");
+        QTest::newRow("Dutch") << "Aantal exemplaren";
+        QTest::newRow("English") << "Copies";
+    }
+    void dialogCaptionsHaveTheirOwnAccessKeys() {
+        QFETCH(QString, copies);
+        platform::PrintDialogRequest r;
+        r.printers = {platform::PdfPrinterName()};
+        r.paperSizes = {"A4"};
+        r.captionCopies = copies;
+        r.captionPaper = "Papier & vorm";
+        platform::PrintDialogWindow dialog(r, nullptr);
+        QStringList teksten;
+        for (auto* b : dialog.findChildren<QAbstractButton*>()) teksten << b->text();
+        for (auto* g : dialog.findChildren<QGroupBox*>()) teksten << g->title();
+        for (auto* l : dialog.findChildren<QLabel*>()) teksten << l->text();
+        QCOMPARE(teksten.size(), 8);
+        QSet<int> toetsen;
+        for (const QString& t : teksten) {
+            const QKeySequence toets = QKeySequence::mnemonic(t);
+            QVERIFY2(!toets.isEmpty(), qPrintable(t));
+            QVERIFY2(!toetsen.contains(toets[0].toCombined()), qPrintable(t));
+            toetsen.insert(toets[0].toCombined());
+        }
+        QCOMPARE(teksten.filter("Papier && ").size(), 1);
     }
 
     void copiesAreOfferedOnlyWhereThePrinterHonoursThem() {

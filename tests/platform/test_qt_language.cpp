@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
 #include <QtTest>
 
 #include "platform/App.h"
@@ -50,6 +53,50 @@ private slots:
         QCOMPARE(FileNameLabel().remove('&'), QString("File name:"));
         SetPromptLanguage(false);
         QCOMPARE(CancelText(), QString("Annuleren"));
+    }
+
+    // The file dialog's dates are written in the program's language, and
+    // the dialog is wide enough for its title and its columns.
+    void fileDialogDatesFollowTheLanguage_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("patroon");
+        QTest::newRow("Dutch") << false << "dd-MM-yyyy";
+        QTest::newRow("English") << true << "dd/MM/yyyy";
+    }
+    void fileDialogDatesFollowTheLanguage() {
+        QFETCH(bool, english);
+        QFETCH(QString, patroon);
+        SetPromptLanguage(english);
+        QTemporaryDir map;
+        QFile f(map.filePath("spellen.pdf"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("x");
+        f.close();
+        const QString datum = QFileInfo(f.fileName()).lastModified().toString(patroon);
+        const QString titel = "Een titel die langer is dan de knoppen van een bestandsvenster samen";
+        QString gezien;
+        int breedte = 0;
+        QTimer kijk;
+        kijk.setInterval(50);
+        int pogingen = 0;
+        QObject::connect(&kijk, &QTimer::timeout, [&] {
+            auto* dialoog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialoog) return;
+            auto* lijst = dialoog->findChild<QTreeView*>("treeView");
+            const QAbstractItemModel* model = lijst ? lijst->model() : nullptr;
+            const QModelIndex wortel = lijst ? lijst->rootIndex() : QModelIndex();
+            if (model && model->rowCount(wortel) > 0) gezien = model->index(0, 3, wortel).data().toString();
+            if (!gezien.isEmpty() || ++pogingen > 100) {
+                breedte = dialoog->width();
+                dialoog->reject();
+            }
+        });
+        kijk.start();
+        QtPromptHandler echt;
+        echt.GetOpenFileName(titel, map.path(), "PDF (*.pdf)");
+        QVERIFY2(gezien.startsWith(datum), qPrintable(gezien));
+        QVERIFY(breedte >= 760);
+        QVERIFY(breedte > QFontMetrics(QApplication::font()).horizontalAdvance(titel));
     }
 
     // Without translation files Qt keeps its English texts: no Dutch left

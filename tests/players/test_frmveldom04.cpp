@@ -340,16 +340,19 @@ private slots:
         QCOMPARE(prompts.count(), 0);
     }
 
-    // A typist who presses Add without looking: the refused name keeps its
-    // letters, and what is typed on lands in the box, not in a message box.
+    // A typist who goes for Add without looking: Add is not offered for a
+    // name it cannot store, so Tab passes it by and no message box takes
+    // the keys; the refused name keeps its letters.
     void typingOnAfterAnUnstorableNameIsNotLost() {
         frmVeldom04Form& f = Open();
         testsupport::PromptScript prompts;
         ZetFocus(f, f.txtNaam[0]);
-        TypSnel(f, QString::fromUtf8("Łukasz Wałęsa\tlukasz@x.pl\t Jan"));
+        TypSnel(f, QString::fromUtf8("Łukasz Wałęsa\tlukasz@x.pl\t"));
+        QVERIFY(!f.cmdToevoegen.Enabled());
+        QVERIFY(f.widget()->focusWidget() != f.cmdToevoegen.widget());
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString());
-        QCOMPARE(f.txtNaam[0].Text(), QString::fromUtf8("Łukasz WałęsaJan"));
+        QCOMPARE(f.txtNaam[0].Text(), QString::fromUtf8("Łukasz Wałęsa"));
         QCOMPARE(f.txtNaam[1].Text(), QString("lukasz@x.pl"));
         QVERIFY(f.lblMelding.Caption().contains(QString::fromUtf8("Ł ł ę")));
         QCOMPARE(prompts.count(), 0);
@@ -365,6 +368,9 @@ private slots:
             f.txtNaam[0].userEdited(naam);
             f.txtNaam[1].userEdited("j@x.nl");
             QVERIFY2(!f.lblMelding.Caption().isEmpty(), qPrintable(naam));
+            // While Add cannot add, it is not offered.
+            QVERIFY2(!f.cmdToevoegen.Enabled(), qPrintable(naam));
+            QVERIFY2(!f.cmdPlaatsTerug.Enabled(), qPrintable(naam));
             f.cmdToevoegen.Click();
             QCOMPARE(f.msfgResultaat.TextMatrix(1, 1), QString());
             QCOMPARE(f.txtNaam[0].Text(), naam);
@@ -374,6 +380,7 @@ private slots:
             if (n == 3) QVERIFY(f.lblMelding.Caption().endsWith(" |"));
         }
         f.txtNaam[0].userEdited("Jansen-de Vries");
+        QVERIFY(f.cmdToevoegen.Enabled());
         f.cmdToevoegen.Click();
         QCOMPARE(Kolom(f.msfgResultaat, 1), QStringList({"Jansen-de Vries"}));
         QCOMPARE(prompts.count(), 0);

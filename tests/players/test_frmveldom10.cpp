@@ -217,6 +217,19 @@ private slots:
         QVERIFY(frmVeldom01().Enabled());
     }
 
+    // Once the seats are chosen, Tab walks the window as it reads: the
+    // send button after the subject and the text it sends.
+    void tabReachesTheSendButtonAfterSubjectAndText() {
+        SchrijfGroep("Dinsdag", AchtParen());
+        frmVeldom10Form& f = Open();
+        Kies(f, "Dinsdag");
+        QStringList volgorde;
+        for (platform::Control* c : f.TabOrder()) volgorde << c->Name();
+        QCOMPARE(volgorde.mid(volgorde.indexOf("lstGroepBestanden")),
+                 (QStringList{"lstGroepBestanden", "chkSorteer", "cmdWissen", "lstGroep", "txtOnderwerp", "txtBody",
+                              "cmdVerstuur", "cmdTerug"}));
+    }
+
     void refusedRecipientDoesNotStopTheSeatAndIsNamed() {
         // North: A ok, Weiger refused, C ok; East: no_replay; South: one
         // without an address, West: ok.

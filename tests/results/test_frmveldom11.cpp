@@ -422,6 +422,28 @@ private slots:
         QCOMPARE(prompts.count(), 2);
     }
 
+    // One board fewer is a lowering too and asks first; the same count
+    // asks nothing.
+    void loweringByOneBoardAsksFirst() {
+        testsupport::PromptScript prompts;
+        testsupport::WriteTestFile(home->file("resultaten/W/W.txt"), "01. A - B\r\n02. C - D\r\n");
+        testsupport::WriteTestFile(home->file("resultaten/W/W.spellen"), "20\r\n");
+        frmVeldom11Form& f = OpenInvoer();
+        Kies(f.lstUitslagen, "W");
+        QCOMPARE(f.lblAantal.Caption(), QStringLiteral("20"));
+        f.vscrAantal.SetValue(48 - 19);
+        QCOMPARE(f.lblAantal.Caption(), QStringLiteral("19"));
+        prompts.answer(vbNo);
+        f.cmdStart.Click();
+        QCOMPARE(prompts.count(), 1);
+        QVERIFY(prompts.last().text.contains("20"));
+        QVERIFY(!f.fraScoreBriefjes.Visible());
+        f.vscrAantal.SetValue(48 - 20);
+        f.cmdStart.Click();
+        QCOMPARE(prompts.count(), 1);
+        QVERIFY(f.fraScoreBriefjes.Visible());
+    }
+
     void moreThanFortyPairsAreRefusedAtStart() {
         testsupport::PromptScript prompts;
         testsupport::WriteTestFile(home->file("resultaten/W/W.txt"), "01. A - B\r\n02. C - D\r\n");

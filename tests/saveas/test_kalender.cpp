@@ -106,6 +106,18 @@ private slots:
         QCOMPARE(k.Dag(), 29);
         QCOMPARE(k.Datum("DD-MM-YYYY"), QString("29-02-2024"));
     }
+    void arrowStepsStayWithinTheMonth() {
+        KalenderKeuze k(2, 2, 2024);
+        QVERIFY(!k.Stap(-7));
+        QVERIFY(k.Stap(-1));
+        QCOMPARE(k.Dag(), 1);
+        QVERIFY(!k.Stap(-1));
+        QVERIFY(k.Stap(7));
+        QVERIFY(k.Stap(21));
+        QCOMPARE(k.Dag(), 29);  // a leap year's February
+        QVERIFY(!k.Stap(1));
+        QCOMPARE(k.Datum("DD-MM-YYYY"), QString("29-02-2024"));
+    }
     void yearListRuns2012To2042OrTwentyYearsAhead() {
         const QStringList jaren = JarenLijst(2022);
         QCOMPARE(jaren.size(), 31);

@@ -162,6 +162,28 @@ private slots:
         QVERIFY(GekozenDatum.isEmpty());
     }
 
+    // The day grid is a stop of the Tab order, between the lists and the
+    // buttons, and the arrow keys choose the day on it.
+    void theDayIsChosenWithTheArrowKeys() {
+        frmVeldom03Form& k = Toon(2026, 1);
+        k.Show();
+        k.lblDatum[8].fireClick();  // 5 January
+        k.comJaar.SetFocus();
+        QTest::keyClick(k.widget()->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(k.widget()->focusWidget(), k.fraBackGround.widget());
+        for (Qt::Key toets : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left})
+            QTest::keyClick(k.widget()->focusWidget(), toets);
+        QCOMPARE(k.Dag(), 19);
+        QCOMPARE(GekozenCel(), 22);
+        QCOMPARE(k.Caption(), QString("Kalender (19-01-2026)"));
+        for (int i = 0; i < 3; ++i) QTest::keyClick(k.widget()->focusWidget(), Qt::Key_Up);
+        QCOMPARE(k.Dag(), 5);  // no day above the first week
+        QTest::keyClick(k.widget()->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(k.widget()->focusWidget(), k.cmdTerug.widget());
+        QCOMPARE(k.cmdTerug.Caption(), QString("&Terug"));
+        QCOMPARE(k.cmdOK.Caption(), QString("&OK"));
+    }
+
     void typingInTheListsIsDropped() {
         frmVeldom03Form& k = Toon(2026, 5);
         k.Show();

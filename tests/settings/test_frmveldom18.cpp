@@ -215,7 +215,7 @@ private slots:
         frmVeldom18Form& f = Open();
         QCOMPARE(f.Caption(), QString("Download MAIL.TXT"));
         QCOMPARE(f.cmdTerug.Caption(), QString("&Terug"));
-        QCOMPARE(f.optProvider[1].Caption(), QString("Provider 2"));
+        QCOMPARE(f.optProvider[1].Caption(), QString("Provider &2"));
         QCOMPARE(f.lblAdres.Caption(), QString("E-mailadres:"));
         QVERIFY(f.lblInfo.Caption().contains("versturen.\n\nDownload regelmatig"));
         QVERIFY(f.optProvider[0].Value());

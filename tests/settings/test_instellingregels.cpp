@@ -28,6 +28,18 @@ private slots:
         QCOMPARE(OpeningBijschrift(5), QString());
     }
 
+    // What the boxes show: one key each, none of them a page button's; the
+    // settings file keeps the captions above as its keys.
+    void openingBoxesShowOneKeyOfTheirOwn() {
+        TaalNummer = 10;
+        QCOMPARE(OpeningKop(0), QString("Regel van &20 toepassen"));
+        QCOMPARE(OpeningKop(2), QString("Zwa&kke 2 toepassen"));
+        TaalNummer = 11;
+        QCOMPARE(OpeningKop(0), QString("Rule of &20 apply"));
+        QCOMPARE(OpeningKop(2), QString("W&eak 2 apply"));
+        QCOMPARE(OpeningKop(4), QString("Mult&y 2 diamond apply"));
+    }
+
     void pageAndRowCaptions() {
         TaalNummer = 10;
         QCOMPARE(PaginaBijschrift(0), QString("Spel"));
