@@ -95,7 +95,7 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
     }
     // The match folder is made when it is missing (a match made elsewhere
     // may lack it); the file itself is replaced whole or not at all.
-    QDir().mkpath(QFileInfo(pad).absolutePath());
+    platform::makeFolders(QFileInfo(pad).absolutePath());
     if (wijze == Schrijfwijze::Achtergrond) {
         QByteArray data;
         QStringList nodig;
