@@ -141,6 +141,33 @@ private slots:
         QCOMPARE(prompts.count(), 0);
     }
 
+    // The last key of a board opens the next one, whose number the score
+    // slips' frame shows in its title: the frame repaints that title, not
+    // the strip across its whole width.
+    void completingABoardRepaintsTheFrameTitleOnly() {
+        testsupport::PromptScript prompts;
+        frmVeldom11Form& f = Wedstrijd(8);
+        f.chkNieuwSpel.SetValue(1);
+        for (const char* c : {"3rco", "3acn", "4hc!n", "2s+1"}) QTest::keyClicks(f.txtContract.widget(), c);
+        DoEvents();
+        struct Teller : QObject {
+            QRegion gebied;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) gebied += static_cast<QPaintEvent*>(e)->region();
+                return false;
+            }
+        } vlak;
+        QWidget* frame = f.fraScoreBriefjes.widget();
+        frame->installEventFilter(&vlak);
+        QTest::keyClicks(f.txtContract.widget(), "!n");
+        DoEvents();
+        QCOMPARE(f.cmdSpel[0].Tag(), QStringLiteral("2"));
+        const QRegion titel = vlak.gebied & QRect(0, 0, frame->width(), frame->contentsRect().top());
+        QVERIFY(!titel.isEmpty());
+        QVERIFY2(titel.boundingRect().width() < frame->width() / 2, "the frame painted its title strip whole");
+        QCOMPARE(prompts.count(), 0);
+    }
+
     // Opening a complete board recomputes it to the same slip: the board
     // file, the overview and the done flags stay the files they were.
     void openingACompleteBoardWritesNothing() {
