@@ -136,6 +136,15 @@ AtomicFileWriter::AtomicFileWriter(const QString& path, FileRights rights)
     tempName_ = QFile::encodeName(info.absolutePath() + QLatin1Char('/') +
                                   QLatin1String(kTempPrefix) + QStringLiteral("XXXXXX"));
     fd_ = ::mkstemp(tempName_.data());
+    // The program folder is made once, at its first lookup; one removed
+    // while the program runs is made again here, by the write that needs
+    // it, and the write tried once more. Other missing folders are the
+    // caller's to make.
+    if (fd_ < 0 && errno == ENOENT && remakeProgramFolder()) {
+        tempName_ = QFile::encodeName(info.absolutePath() + QLatin1Char('/') +
+                                      QLatin1String(kTempPrefix) + QStringLiteral("XXXXXX"));
+        fd_ = ::mkstemp(tempName_.data());
+    }
     if (fd_ < 0) {
         tempName_.clear();
         failErrno(errno);

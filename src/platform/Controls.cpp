@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTextCharFormat>
 #include <QWheelEvent>
 #include <algorithm>
@@ -602,20 +604,40 @@ void Frame::applyColors() {
     if (widget_->styleSheet() != stijl) widget_->setStyleSheet(stijl);
 }
 
+namespace {
+
+// Where a group box shows its title.
+QRect TitleRect(const QGroupBox* g) {
+    QStyleOptionGroupBox o;
+    o.initFrom(g);
+    o.text = g->title();
+    o.lineWidth = 1;
+    o.textAlignment = g->alignment();
+    o.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (g->isFlat()) o.features |= QStyleOptionFrame::Flat;
+    return g->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g);
+}
+
+}  // namespace
+
 void Frame::SetCaption(const QString& text) {
     const QString s = OneAccessKey(text);
     const bool hadTitle = !caption_.isEmpty();
+    const bool same = s == caption_;
     caption_ = s;
     if (!widget_ || !borderStyle_) return;
     auto* g = static_cast<QGroupBox*>(widget_.data());
+    if (same && g->title() == s) return;  // nothing on screen changes
     if (hadTitle && !s.isEmpty() && g->isVisible() && g->updatesEnabled()) {
-        // One title for another keeps the frame's margins, so only the strip
-        // above the contents changes: repaint that, not the frame and every
-        // control in it (setTitle alone repaints the whole box).
+        // One title for another keeps the frame's margins, so only where the
+        // old and the new title stand changes: repaint that, not the box
+        // across its width (a box is costly to paint) nor every control in
+        // it (setTitle alone repaints the whole box).
+        const QRect was = TitleRect(g);
         g->setAttribute(Qt::WA_UpdatesDisabled, true);
         g->setTitle(s);
         g->setAttribute(Qt::WA_UpdatesDisabled, false);
-        g->update(QRect(0, 0, g->width(), g->contentsRect().top()));
+        g->update(was.united(TitleRect(g)));
         return;
     }
     g->setTitle(s);

@@ -111,6 +111,8 @@ DownloadResult Fail(int code, const QString& text, long status = 0) {
 
 void SetTrustedCaFileForTests(const QString& pemPath) { TrustedCaFile() = pemPath; }
 
+QString TrustedCaFileForTests() { return TrustedCaFile(); }
+
 DownloadResult DownloadToFile(const QString& url, const QString& targetPath,
                               const DownloadOptions& options) {
     const QUrl parsed(url, QUrl::StrictMode);

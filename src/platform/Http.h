@@ -73,5 +73,8 @@ DownloadResult DownloadToFile(const QString& url, const QString& targetPath,
 // of the system's (a throwaway certificate of a server on 127.0.0.1). An
 // empty path goes back to the system's authorities.
 void SetTrustedCaFileForTests(const QString& pemPath);
+// The file set there ("" for the system's authorities); mail over TLS
+// trusts the same.
+QString TrustedCaFileForTests();
 
 }  // namespace platform

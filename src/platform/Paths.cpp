@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <mutex>
+
 namespace platform {
 
 namespace {
@@ -78,8 +80,25 @@ QString programFolder() {
         }
     }
     folder = withoutTrailingSeparator(QDir::cleanPath(QDir(folder).absolutePath()));
-    QDir().mkpath(folder);
+    // Made once, not at every lookup: a folder removed later is made again
+    // by the first write into it (writeFileAtomic).
+    static std::mutex guard;
+    static QString made;
+    std::lock_guard<std::mutex> lock(guard);
+    if (folder != made && makeFolders(folder))
+        made = folder;
     return folder;
+}
+
+bool remakeProgramFolder() {
+    const QString folder = programFolder();
+    return !QFileInfo(folder).isDir() && QDir().mkpath(folder);
+}
+
+bool makeFolders(const QString& folder) {
+    if (folder.isEmpty())
+        return false;
+    return QFileInfo(folder).isDir() || QDir().mkpath(folder);
 }
 
 QString resolveBelow(const QString& base, const QString& relative) {

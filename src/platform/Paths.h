@@ -14,8 +14,15 @@ namespace platform {
 // The folder holding every data folder and INI file of the program, without a
 // trailing separator: $DROVIK_HOME when set; otherwise the executable's
 // folder when it is writable; otherwise $XDG_DATA_HOME/velmora-drovik
-// (~/.local/share/velmora-drovik). The folder is created when missing.
+// (~/.local/share/velmora-drovik). The folder is created at the first
+// lookup (of each folder, should $DROVIK_HOME change); one removed after that
+// is made again by the next write into it (remakeProgramFolder).
 QString programFolder();
+
+// Makes the program folder again when it is missing (removed after its
+// first lookup). True when it made it: a write that failed for it may be
+// tried again.
+bool remakeProgramFolder();
 
 // programFolder() joined with a relative program path ("spellen\x.txt"),
 // resolved as resolvePath() does.
@@ -30,6 +37,11 @@ QString resolvePath(const QString& path);
 // Resolves `relative` below the existing folder `base` component by
 // component without regard to case (see above). `base` itself is used as is.
 QString resolveBelow(const QString& base, const QString& relative);
+
+// Makes the folder `folder` (an absolute path) and those above it that are
+// missing, parents first. A folder that is there already is only looked at,
+// not made again. False when it is not a folder afterwards.
+bool makeFolders(const QString& folder);
 
 // "\" to "/", doubled separators collapsed; a trailing separator is kept.
 QString normalizeSeparators(const QString& path);

@@ -7,8 +7,12 @@
 #include <QUuid>
 
 #include <curl/curl.h>
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
+#include "platform/Http.h"
 #include "platform/TextFile.h"
 
 #include <cstring>
@@ -175,14 +179,41 @@ size_t ReadUpload(char* buffer, size_t size, size_t count, void* user) {
     return n;
 }
 
+static_assert(kSmtpTimedOut == CURLE_OPERATION_TIMEDOUT);
+
 // What one transfer showed of the dialogue with the server.
 struct Dialogue {
     QByteArray lastRefusal;    // the last 4xx or 5xx reply
+    QByteArray lastCommand;    // the command word of the last command sent
     bool recipientSent = false;  // a RCPT TO went out: the session itself was accepted
+    bool recipientRefused = false;  // a refusal answered a RCPT TO
     bool startTlsSent = false;   // we asked for STARTTLS
     bool dataStarted = false;    // the server invited the message data (354)
     qint64 dataWritten = 0;      // bytes of message data handed to the connection
+    // Bytes written to the connection that the server's end had not yet
+    // acknowledged when it was closed or cut; -1 when unknown.
+    int unacknowledged = -1;
 };
+
+// The bytes of `socket` that the other end has not acknowledged yet; -1
+// when the system cannot tell.
+int Unacknowledged(curl_socket_t socket) {
+    int queued = 0;
+    return ::ioctl(socket, SIOCOUTQ, &queued) == 0 ? queued : -1;
+}
+
+// The transfer closes the connection after most failures; what the server
+// had not taken of it by then is noted first.
+int CloseSocket(void* user, curl_socket_t socket) {
+    static_cast<Dialogue*>(user)->unacknowledged = Unacknowledged(socket);
+    return ::close(socket);
+}
+
+// The message data as it goes over the wire is longer than the message by
+// one "." for every line that starts with one.
+qint64 EscapedSize(const QByteArray& data) {
+    return data.size() + data.count("\r\n.") + (data.startsWith('.') ? 1 : 0);
+}
 
 // Follows the dialogue. Of what we send only the command word is looked at,
 // and only server replies are kept, so the credentials we send never end up
@@ -191,12 +222,15 @@ int WatchDialogue(CURL*, curl_infotype type, char* data, size_t size, void* user
     auto* d = static_cast<Dialogue*>(user);
     const QByteArray line = QByteArray(data, static_cast<qsizetype>(size)).trimmed();
     if (type == CURLINFO_HEADER_IN) {
-        if (line.startsWith('4') || line.startsWith('5'))
+        if (line.startsWith('4') || line.startsWith('5')) {
             d->lastRefusal = line;
+            d->recipientRefused = d->lastCommand == "RCPT";
+        }
         if (line.startsWith("354"))
             d->dataStarted = true;
     } else if (type == CURLINFO_HEADER_OUT) {
         const QByteArray command = line.toUpper();
+        d->lastCommand = command.left(command.indexOf(' '));
         if (command.startsWith("RCPT TO"))
             d->recipientSent = true;
         else if (command.startsWith("STARTTLS"))
@@ -298,6 +332,7 @@ struct SmtpSession::State {
     QByteArray url;
     QByteArray user;
     QByteArray password;
+    QByteArray caFile;
     Dialogue dialogue;
     char errorBuffer[CURL_ERROR_SIZE] = {0};
     bool open = false;  // the last transfer left a connection open for the next
@@ -331,8 +366,10 @@ struct SmtpSession::State {
         // it all over again. Cut it, so that both find it dead at once.
         curl_socket_t socket = CURL_SOCKET_BAD;
         if (curl_easy_getinfo(curl, CURLINFO_ACTIVESOCKET, &socket) == CURLE_OK &&
-            socket != CURL_SOCKET_BAD)
+            socket != CURL_SOCKET_BAD) {
+            dialogue.unacknowledged = Unacknowledged(socket);
             ::shutdown(socket, SHUT_RDWR);
+        }
         SendResult r;
         r.number = reply >= 400 ? static_cast<int>(reply) : static_cast<int>(rc);
         if (r.number == 0)
@@ -355,10 +392,19 @@ struct SmtpSession::State {
             return SmtpFailure::Certificate;
         if (rc == CURLE_USE_SSL_FAILED)
             return dialogue.startTlsSent ? SmtpFailure::StartTlsRefused : SmtpFailure::NoStartTls;
-        // All of the message went out (its dot-escaped form is never
-        // shorter) and no refusal came back: the server may have it.
-        if (dialogue.dataStarted && reply < 400 && dialogue.dataWritten >= upload.data.size())
+        if (rc == CURLE_SSL_CONNECT_ERROR)
+            return SmtpFailure::TlsHandshake;
+        if (reply >= 400)
+            return dialogue.recipientRefused ? SmtpFailure::RecipientRefused : SmtpFailure::Refused;
+        // All of the message was handed to the connection, the server's end
+        // acknowledged every byte of it (or the system cannot tell), and no
+        // refusal came back: the server may have it. A server that stopped
+        // reading half-way leaves bytes unacknowledged: it has only part.
+        if (dialogue.dataStarted && dialogue.dataWritten >= EscapedSize(upload.data) &&
+            dialogue.unacknowledged <= 0)
             return SmtpFailure::AfterData;
+        if (rc == CURLE_OPERATION_TIMEDOUT)
+            return SmtpFailure::TimedOut;
         return SmtpFailure::Other;
     }
 };
@@ -422,6 +468,15 @@ SendResult SmtpSession::Send(const MailMessage& message) {
         curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, WatchDialogue);
         curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &state->dialogue);
         curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);  // feeds WatchDialogue; prints nothing
+        curl_easy_setopt(curl, CURLOPT_CLOSESOCKETFUNCTION, CloseSocket);
+        curl_easy_setopt(curl, CURLOPT_CLOSESOCKETDATA, &state->dialogue);
+        curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+        curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+        state->caFile = TrustedCaFileForTests().toLocal8Bit();
+        if (!state->caFile.isEmpty()) {
+            curl_easy_setopt(curl, CURLOPT_CAINFO, state->caFile.constData());
+            curl_easy_setopt(curl, CURLOPT_CAPATH, nullptr);
+        }
         state_ = std::move(state);
     }
 

@@ -58,18 +58,28 @@ struct MailMessage {
 // server cannot be reached".
 enum class SmtpFailure {
     Other,
-    Certificate,      // the server's certificate does not verify
-    NoStartTls,       // the server does not offer STARTTLS
-    StartTlsRefused,  // the server offered STARTTLS and then refused it
-    AfterData,        // the connection broke or went silent after the whole
-                      // message was sent: the server may have taken it
+    Certificate,       // the server's certificate does not verify (text: which fault)
+    NoStartTls,        // the server does not offer STARTTLS
+    StartTlsRefused,   // the server offered STARTTLS and then refused it
+    TlsHandshake,      // no TLS session came about (a server that speaks no TLS)
+    TimedOut,          // the server went silent before all of the message was out
+    AfterData,         // the connection broke or went silent after the whole
+                       // message was sent: the server may have taken it
+    RecipientRefused,  // the server refused the recipient (text: its reply)
+    Refused,           // the server refused something else (text: its reply)
 };
+
+// The number of a failure where the server did not answer, or the message
+// did not move, in time (the transfer library's own number).
+constexpr int kSmtpTimedOut = 28;
 
 struct SendResult {
     // 0 when the server accepted the message. Otherwise the server's reply
     // code when it refused something (4xx/5xx), a curl error code (below
     // 100) when the connection failed, or one of the numbers below.
     int number = 0;
+    // The server's own reply when it refused something, else the transfer
+    // library's account of the failure (which names a certificate's fault).
     QString text;
     // True when the failure lies with the server or the connection rather
     // than with this message: the server was not reached or did not answer
@@ -82,6 +92,7 @@ struct SendResult {
     // The mail may have arrived though the send failed: sending it again
     // could deliver it twice.
     bool maybeDelivered() const { return number != 0 && failure == SmtpFailure::AfterData; }
+    bool timedOut() const { return number == kSmtpTimedOut; }
 };
 
 constexpr int kMailBadHeader = 2001;       // a header value holds a line break or control character

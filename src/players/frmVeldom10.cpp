@@ -543,13 +543,10 @@ void frmVeldom10Form::VerstuurMails() {
                                              .replace(QLatin1Char('$'), QString::number(teVersturen)) +
                                          QLatin1Char('\n') + naam);
             picVerStuurDeMail.Refresh();
-            if (reeks.Verstuur(eigenAdres, onderwerp, adres, bijlagen, body)) {
+            if (reeks.Verstuur(eigenAdres, onderwerp, adres, bijlagen, body))
                 ++verstuurd;
-            } else if (reeks.MogelijkAangekomen()) {
-                nietVerstuurd << QString(TaalTekst(317)).replace(QLatin1Char('~'), wie);
-            } else {
-                nietVerstuurd << VulIn(TaalTekst(381), wie, QString::number(MailFoutNummer));
-            }
+            else
+                nietVerstuurd << reeks.NietVerstuurdRegel(wie);
             // The window stays responsive (and the blink moves) between mails;
             // it takes no input while it is disabled.
             DoEvents();

@@ -95,7 +95,7 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
     }
     // The match folder is made when it is missing (a match made elsewhere
     // may lack it); the file itself is replaced whole or not at all.
-    QDir().mkpath(QFileInfo(pad).absolutePath());
+    platform::makeFolders(QFileInfo(pad).absolutePath());
     if (wijze == Schrijfwijze::Achtergrond) {
         QByteArray data;
         QStringList nodig;
@@ -178,14 +178,14 @@ QString WedstrijdMapPad(const QString& wedstrijd) {
 bool WedstrijdNaamBotst(const QString& wedstrijd) {
     // The pairs file W.txt is the only one of a match's own files that can
     // take a board file's form: the others end in a word of their own.
-    for (int taal : {kVast, kAnder}) {
-        const QString woord = QRegularExpression::escape(Woord(taal, 64));
-        const QRegularExpression bordNaam(QStringLiteral("^") + woord + QStringLiteral(" (\\d{2} Drovik|\\d{3})$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-        if (bordNaam.match(wedstrijd).hasMatch())
-            return true;
-    }
-    return false;
+    // Built once: every path of a match file asks, several times a key.
+    static const auto bordNaam = [](int taal) {
+        return QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(Woord(taal, 64)) +
+                                      QStringLiteral(" (\\d{2} Drovik|\\d{3})$"),
+                                  QRegularExpression::CaseInsensitiveOption);
+    };
+    static const QRegularExpression vast = bordNaam(kVast), ander = bordNaam(kAnder);
+    return vast.match(wedstrijd).hasMatch() || ander.match(wedstrijd).hasMatch();
 }
 
 QString WedstrijdBestandsnaam(WedstrijdBestand soort, const QString& wedstrijd, int bord,

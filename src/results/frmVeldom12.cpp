@@ -447,9 +447,7 @@ void frmVeldom12Form::cmdVerstuur_Click() {
         if (u.mislukt) {
             // Everyone who did not get the result is named, and the one
             // whose mail may have arrived after all is told apart.
-            QStringList niet{reeks.MogelijkAangekomen()
-                                 ? TaalTekst(317).replace('~', u.misluktWie)
-                                 : TaalTekst(381).replace('~', u.misluktWie).replace('#', QString::number(MailFoutNummer))};
+            QStringList niet{reeks.NietVerstuurdRegel(u.misluktWie)};
             for (const QString& wie : u.nietGeprobeerd) niet << TaalTekst(391).replace('~', wie);
             melding = TaalTekst(380)
                           .replace('#', QString::number(u.verstuurd))

@@ -245,6 +245,10 @@ void frmVeldom18Form::cmdOK_Click() {
     if (MailFoutNummer == 0) {
         Meld(TaalTekst(223));
         cmdOK.SetEnabled(false);
+    } else if (MailFoutSoort == platform::SmtpFailure::RecipientRefused) {
+        // The settings worked; the server refused this address.
+        Meld(VulIn(MetRegels(TaalTekst(280)), adres.trimmed(), MailFoutTekst.simplified()));
+        ZetVerstuurKnop();
     } else {
         // "Try the other provider" only where the file has another one.
         Meld(MetRegels(TaalTekst(GeladenProviders() >= 2 ? 224 : 348)));

@@ -26,8 +26,7 @@ void MaakMappen(QString& pad) {
     // resolvePath keeps the spelling of the folders that exist in any case,
     // so only the missing ones are made.
     const QString folder = platform::resolvePath(pad);
-    if (!folder.isEmpty())
-        QDir().mkpath(folder);
+    platform::makeFolders(folder);
 }
 
 bool HeeftInternet() {

@@ -10,6 +10,7 @@
 bool MailOnbruikbaar = false;
 int MailFoutNummer = 0;
 QString MailFoutTekst;
+platform::SmtpFailure MailFoutSoort = platform::SmtpFailure::Other;
 
 QString MailTxtMelding(MailTxtStaat staat) {
     const QString eerste = TaalTekst(staat == MailTxtStaat::Ontbreekt ? 291 : 292);
@@ -33,21 +34,53 @@ QString MailFoutMelding(int nummer, const QString& aan, const QString& oorzaak) 
     return oorzaak.isEmpty() ? melding : melding + "\n\n" + oorzaak;
 }
 
+namespace {
+
+// A server's reply or the transfer library's text as one line of a message:
+// no line breaks or line-break marks, and not endless.
+QString EenRegel(const QString& tekst) {
+    QString regel;
+    for (const QChar c : tekst.left(300))
+        regel += c.category() == QChar::Other_Control || c == QLatin1Char('|') ? QLatin1Char(' ') : c;
+    return regel.simplified();
+}
+
+}  // namespace
+
 QString MailStopMelding(const platform::SendResult& fout) {
-    int tekst = 392;  // not reached, no answer, or the session refused
+    int tekst = 392;  // not reached, or no connection for another reason
     switch (fout.failure) {
     case platform::SmtpFailure::Certificate: tekst = 296; break;
     case platform::SmtpFailure::NoStartTls: tekst = 297; break;
     case platform::SmtpFailure::StartTlsRefused: tekst = 298; break;
-    case platform::SmtpFailure::AfterData: tekst = 299; break;
+    case platform::SmtpFailure::TlsHandshake: tekst = 273; break;
+    case platform::SmtpFailure::TimedOut: tekst = 274; break;
+    case platform::SmtpFailure::AfterData: tekst = fout.timedOut() ? 275 : 299; break;
+    case platform::SmtpFailure::RecipientRefused:
+    case platform::SmtpFailure::Refused: tekst = 278; break;
     case platform::SmtpFailure::Other: break;
     }
-    return TaalTekst(tekst).replace(QLatin1Char('#'), QString::number(fout.number));
+    return VulIn(TaalTekst(tekst), EenRegel(fout.text), QString::number(fout.number));
 }
 
-QString MailFoutOorzaak(const platform::SendResult& fout) {
+QString MailFoutOorzaak(const platform::SendResult& fout, const QString& aan) {
     if (fout.ok() || fout.failure == platform::SmtpFailure::Other) return QString();
+    if (fout.failure == platform::SmtpFailure::RecipientRefused)
+        return VulIn(TaalTekst(279), {{QLatin1Char('~'), aan.trimmed()},
+                                      {QLatin1Char('#'), QString::number(fout.number)},
+                                      {QLatin1Char('$'), EenRegel(fout.text)}});
     return MailStopMelding(fout).section(QLatin1Char('|'), 0, 0);
+}
+
+QString MailNietVerstuurdRegel(const platform::SendResult& fout, const QString& wie) {
+    if (fout.maybeDelivered())
+        return VulIn(TaalTekst(fout.timedOut() ? 276 : 317), wie, QString());
+    if (fout.failure == platform::SmtpFailure::RecipientRefused ||
+        fout.failure == platform::SmtpFailure::Refused)
+        return VulIn(TaalTekst(277), {{QLatin1Char('~'), wie},
+                                      {QLatin1Char('#'), QString::number(fout.number)},
+                                      {QLatin1Char('$'), EenRegel(fout.text)}});
+    return VulIn(TaalTekst(381), wie, QString::number(fout.number));
 }
 
 MailTxtInhoud LeesMailTxtBestand() {
@@ -165,17 +198,20 @@ bool MailReeks::Verstuur(const QString& eigenAdres, const QString& onderwerp, co
     if (!sessie_) {
         MailFoutNummer = kMailGeenProvider;
         MailFoutTekst = QStringLiteral("MAIL.TXT");
+        MailFoutSoort = platform::SmtpFailure::Other;
         return false;
     }
     // After a failure of the server itself the run tries no further: every
     // next mail would wait as long and fail the same way.
     if (!gestopt_) {
         laatste_ = sessie_->Send(MaakMailBericht(provider_, eigenAdres, onderwerp, aan, bijlagen, tekst));
+        laatsteAan_ = aan.trimmed();
         gestopt_ = laatste_.endsRun;
     }
     // A mail not tried carries the failure that stopped the run.
     MailFoutNummer = laatste_.number;
     MailFoutTekst = laatste_.text;
+    MailFoutSoort = laatste_.failure;
     return MailFoutNummer == 0;
 }
 

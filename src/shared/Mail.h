@@ -21,6 +21,8 @@ extern bool MailOnbruikbaar;
 // when nothing was sent at all.
 extern int MailFoutNummer;
 extern QString MailFoutTekst;
+// What lay behind the last failed send (Other when nothing was sent at all).
+extern platform::SmtpFailure MailFoutSoort;
 
 // Nothing sent because the provider file is unusable or the chosen
 // provider is not in it.
@@ -54,14 +56,19 @@ void VerstuurMail(const QString& eigenAdres, const QString& onderwerp, const QSt
 bool MailBruikbaar();
 
 // The heading of a closing message when a failure of the server stopped a
-// run: what happened (the certificate, STARTTLS, the connection breaking
-// after a mail went out, or the server not reached or refusing the
-// session), its number, and that sending has stopped. "|" between lines.
+// run: what happened (the certificate and its fault, STARTTLS, a failed TLS
+// handshake, a time-out before or after all of a mail went out, the
+// connection breaking after a mail went out, the server's refusal with its
+// reply, or the server not reached), its number, and that sending has
+// stopped. "|" between lines.
 QString MailStopMelding(const platform::SendResult& fout);
-// What lies behind one failed mail where more can be said than its number
-// (the certificate, STARTTLS, the connection breaking after the mail went
-// out): the first line of MailStopMelding; "" otherwise.
-QString MailFoutOorzaak(const platform::SendResult& fout);
+// What lies behind one failed mail to `aan` where more can be said than its
+// number: the refused address with the server's reply, or the first line of
+// MailStopMelding; "" for a server that was not reached.
+QString MailFoutOorzaak(const platform::SendResult& fout, const QString& aan);
+// The line of a closing list for `wie`, whose mail failed with `fout`:
+// possibly delivered (and why), the server's reply, or the number.
+QString MailNietVerstuurdRegel(const platform::SendResult& fout, const QString& wie);
 
 // A run of mails (the seat PDFs, the results) to the chosen provider over
 // one connection. A failed mail shows no message: the caller sums up the
@@ -89,13 +96,16 @@ public:
     // What stopped the run, for the closing message ("" while it runs).
     QString StopMelding() const { return gestopt_ ? MailStopMelding(laatste_) : QString(); }
     // MailFoutOorzaak of the last mail tried.
-    QString FoutOorzaak() const { return MailFoutOorzaak(laatste_); }
+    QString FoutOorzaak() const { return MailFoutOorzaak(laatste_, laatsteAan_); }
+    // MailNietVerstuurdRegel of the last mail tried.
+    QString NietVerstuurdRegel(const QString& wie) const { return MailNietVerstuurdRegel(laatste_, wie); }
 
 private:
     QStringList provider_;
     std::unique_ptr<platform::SmtpSession> sessie_;
     bool gestopt_ = false;
     platform::SendResult laatste_;  // outcome of the last mail tried
+    QString laatsteAan_;            // its recipient, trimmed
 };
 
 // The largest provider file read; a larger one counts as damaged.

@@ -120,11 +120,13 @@ private slots:
 
     // The title bar shows the caption without access-key marks, and the
     // program's title, never the window's internal name, when there is none.
-    // A new title for a framed box repaints the title strip alone: the
-    // controls inside are not painted again, and the box shows the new title
-    // exactly as a fresh paint would.
+    // A new title for a framed box repaints where the old and the new title
+    // stand, not the box across its width: the controls inside are not
+    // painted again, and the box shows the new title exactly as a fresh
+    // paint would. The same title again paints nothing.
     void aNewFrameTitlePaintsOnlyTheTitleStrip() {
         PaintForm f;
+        f.fraRand.Move(1500, 0, 4400, 1500);
         f.fraRand.SetCaption("Spel 1");
         Label lblIn{&f.fraRand, "lblIn"};
         lblIn.Move(150, 450, 900, 600);
@@ -151,7 +153,13 @@ private slots:
         const int strook = f.fraRand.widget()->contentsRect().top();
         QVERIFY(strook > 0);
         QVERIFY2(doos.gebied.boundingRect().bottom() < strook, "the frame painted below its title");
+        QVERIFY2(doos.gebied.boundingRect().width() < f.fraRand.widget()->width() / 2,
+                 "the frame painted across its width");
         QCOMPARE(static_cast<QGroupBox*>(f.fraRand.widget())->title(), QString("Spel 12"));
+        doos.verf = 0;
+        f.fraRand.SetCaption("Spel 12");
+        DoEvents();
+        QCOMPARE(doos.verf, 0);
         // What is on screen now equals a full paint.
         QImage scherm(f.widget()->size(), QImage::Format_RGB32);
         f.widget()->render(&scherm);

@@ -246,7 +246,8 @@ private slots:
         QCOMPARE(prompts->count(), 1);
         QCOMPARE(prompts->last().text,
                  QString("5 van de 8 e-mails zijn verstuurd.\nNiet verstuurd aan:\n"
-                         "Weiger <weiger@example.test> (foutnummer 550)\n"
+                         "Weiger <weiger@example.test> (foutnummer 550, de mailserver antwoordde: 550 5.1.1 "
+                         "<weiger@example.test>: Recipient address rejected)\n"
                          "S2 <> (geen geldig e-mailadres)\n"
                          "Geen <No_Replay@club.test> (no_replay adres)"));
         QCOMPARE(prompts->last().icon(), int(vbExclamation));
@@ -326,8 +327,8 @@ private slots:
                     niet << (niet.isEmpty() ? wie + " (foutnummer 28)" : wie + " (niet verstuurd: het versturen was gestopt)");
                 }
         QCOMPARE(prompts->last().text,
-                 "De mailserver is niet bereikbaar, geeft geen antwoord of weigert de verbinding (foutnummer 28).\n"
-                 "Het versturen is gestopt.\n\n0 van de 16 e-mails zijn verstuurd.\nNiet verstuurd aan:\n" +
+                 "Time-out: de mailserver reageerde niet op tijd (foutnummer 28: server response timeout). De "
+                 "e-mail is niet helemaal verstuurd.\nHet versturen is gestopt.\n\n0 van de 16 e-mails zijn verstuurd.\nNiet verstuurd aan:\n" +
                      niet.join('\n'));
         QCOMPARE(prompts->last().icon(), int(vbExclamation));
         QVERIFY(f.Enabled());

@@ -111,6 +111,9 @@ private slots:
 
     // The last key of a board fills the board's column of the grid: the grid
     // is neither hidden nor shown for it and paints once, that column alone.
+    // It opens the next board too, whose number the score slips' frame shows
+    // in its title: the frame repaints that title, not the strip across its
+    // whole width.
     void completingABoardPaintsItsGridColumnOnce() {
         testsupport::PromptScript prompts;
         frmVeldom11Form& f = Wedstrijd(8);
@@ -125,10 +128,12 @@ private slots:
                 if (e->type() == QEvent::Paint) verf << static_cast<QPaintEvent*>(e)->region();
                 return false;
             }
-        } rooster, vlak;
+        } rooster, vlak, lijst;
         QWidget* grid = f.msfgResultaat.widget();
         grid->installEventFilter(&rooster);
         grid->findChild<QWidget*>("qt_scrollarea_viewport")->installEventFilter(&vlak);
+        QWidget* frame = f.fraScoreBriefjes.widget();
+        frame->installEventFilter(&lijst);
         QTest::keyClicks(f.txtContract.widget(), "!n");
         DoEvents();
         QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('1'));
@@ -139,6 +144,10 @@ private slots:
         const QRect geverfd = vlak.verf[0].boundingRect();
         QCOMPARE(geverfd.left(), kolom.left());
         QCOMPARE(geverfd.width(), kolom.width());
+        QRegion titel;
+        for (const QRegion& r : lijst.verf) titel += r & QRect(0, 0, frame->width(), frame->contentsRect().top());
+        QVERIFY(!titel.isEmpty());
+        QVERIFY2(titel.boundingRect().width() < frame->width() / 2, "the frame painted its title strip whole");
         QCOMPARE(prompts.count(), 0);
     }
 

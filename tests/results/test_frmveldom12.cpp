@@ -455,7 +455,8 @@ private slots:
         // The refused recipient stops the mailing; everyone after it is named.
         QCOMPARE(prompts->last().text,
                  QString("0 van de 4 e-mails zijn verstuurd.\nNiet verstuurd aan:\n"
-                         "Zoe <nobody@example.test> (foutnummer 550)\n"
+                         "Zoe <nobody@example.test> (foutnummer 550, de mailserver antwoordde: 550 5.1.1 "
+                         "<nobody@example.test>: Recipient address rejected)\n"
                          "Jan <jan@example.test> (niet verstuurd: het versturen was gestopt)\n"
                          "Bram <bram@example.test> (niet verstuurd: het versturen was gestopt)\n"
                          "Anna <anna@example.test> (niet verstuurd: het versturen was gestopt)"));

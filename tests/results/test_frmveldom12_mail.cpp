@@ -171,10 +171,11 @@ private slots:
         VerstuurVia(bezet, prompts);
         QCOMPARE(prompts.count(), 2);
         QCOMPARE(prompts.last().text,
-                 QString("De mailserver is niet bereikbaar, geeft geen antwoord of weigert de verbinding "
-                         "(foutnummer 421).\nHet versturen is gestopt.\n\n"
+                 QString("De mailserver weigert (foutnummer 421) en antwoordt: 421 4.3.2 Service not available\n"
+                         "Het versturen is gestopt.\n\n"
                          "0 van de 8 e-mails zijn verstuurd.\nNiet verstuurd aan:\n"
-                         "Zoe <zoe@example.test> (foutnummer 421)\n") +
+                         "Zoe <zoe@example.test> (foutnummer 421, de mailserver antwoordde: 421 4.3.2 Service "
+                         "not available)\n") +
                      NietGeprobeerd({"Jan", "Bram", "Anna", "Dirk", "Cees", "Frank", "Els"}));
         QCOMPARE(ReadTestFile(spool.filePath("connections")), QByteArray("1\n"));
     }

@@ -252,6 +252,8 @@ private slots:
         QVERIFY(f.cmdOK.Enabled());
     }
 
+    // A refused address is named, with the server's reply; the settings
+    // are the advice only where they may be at fault.
     void aRefusedTestMailIsReportedAsFailure() {
         frmVeldom18Form& f = Open();
         DownloadGoed(f);
@@ -261,17 +263,34 @@ private slots:
         prompts->answer(vbOK).answer(vbOK);
         f.cmdOK.Click();
         QCOMPARE(prompts->count(), 3);
-        QVERIFY(prompts->prompts()[1].text.startsWith("Foutnummer: 550\nBij het versturen naar: nobody@example.test"));
-        // The file holds one provider: there is no other to try.
-        QVERIFY2(prompts->last().text.startsWith("De test mail is NIET met succes verstuurd.\n\nHet bestand "
-                                                 "MAIL.TXT bevat één provider."),
-                 qPrintable(prompts->last().text));
+        const QString antwoord = "550 5.1.1 <nobody@example.test>: Recipient address rejected";
+        QCOMPARE(prompts->prompts()[1].text,
+                 "Foutnummer: 550\nBij het versturen naar: nobody@example.test\n\nDe mailserver weigert het "
+                 "adres nobody@example.test (foutnummer 550) en antwoordt: " + antwoord);
+        QCOMPARE(prompts->last().text, "De test mail is NIET verstuurd: de mailserver weigert het adres "
+                                       "nobody@example.test.\nZijn antwoord: " + antwoord +
+                                           "\n\nControleer dit adres.");
         QVERIFY(MailFoutNummer != 0);
         QVERIFY(f.cmdOK.Enabled());
         QTest::qWait(200);
         QCOMPARE(Mails(), voor);
+        // A server that is not reached: the file holds one provider, so
+        // there is no other to try.
+        const int niemand = testsupport::LocalServer::unusedPort();
+        testsupport::WriteTestFile(programPath("MAIL.TXT"),
+                                   testsupport::EncodeMailTxt({At(niemand, "club@example.test")}));
+        LeesMailTxt(frmVeldom01());
+        f.txtEMailAdres.SetText("speler@example.test");
+        prompts->answer(vbOK).answer(vbOK);
+        f.cmdOK.Click();
+        QVERIFY2(prompts->last().text.startsWith("De test mail is NIET met succes verstuurd.\n\nHet bestand "
+                                                 "MAIL.TXT bevat één provider."),
+                 qPrintable(prompts->last().text));
         // With two providers the other one is the advice.
-        ZetMailTxt(2);
+        testsupport::WriteTestFile(programPath("MAIL.TXT"),
+                                   testsupport::EncodeMailTxt({At(niemand, "club@example.test"),
+                                                               At(niemand, "twee@example.test")}));
+        LeesMailTxt(frmVeldom01());
         prompts->answer(vbOK).answer(vbOK);
         f.cmdOK.Click();
         QCOMPARE(prompts->last().text,

@@ -113,7 +113,9 @@ private slots:
         QCOMPARE(MailFoutNummer, 550);
         QVERIFY(MailFoutTekst.contains("rejected"));
         QCOMPARE(prompts.last().text,
-                 QString("Foutnummer: 550\nBij het versturen naar:  nobody@example.test "));
+                 QString("Foutnummer: 550\nBij het versturen naar:  nobody@example.test \n\nDe mailserver "
+                         "weigert het adres nobody@example.test (foutnummer 550) en antwoordt: 550 5.1.1 "
+                         "<nobody@example.test>: Recipient address rejected"));
         QCOMPARE(prompts.last().icon(), 0);
         QCOMPARE(prompts.last().title, platform::ProgramTitle());
     }
@@ -234,8 +236,8 @@ private slots:
             << "plain" << "De mailserver biedt geen beveiligde verbinding (STARTTLS) aan (foutnummer 64).";
         QTest::newRow("certificate does not verify")
             << "certificate"
-            << "Het certificaat van de mailserver is niet te controleren (foutnummer 60): de verbinding zou "
-               "niet veilig zijn.";
+            << "Het certificaat van de mailserver is niet te controleren (foutnummer 60: SSL certificate "
+               "problem: self-signed certificate): de verbinding zou niet veilig zijn.";
         QTest::newRow("STARTTLS refused")
             << "refuse" << "De mailserver weigert de beveiligde verbinding (STARTTLS) (foutnummer 454).";
     }

@@ -1,6 +1,8 @@
 // SMTP sending against a sink server on 127.0.0.1.
 
+#include "platform/Http.h"
 #include "platform/Smtp.h"
+#include "shared/Mail.h"
 #include "support/LocalServer.h"
 #include "support/TestSupport.h"
 
@@ -261,8 +263,43 @@ private slots:
         QCOMPARE(r.number, int(CURLE_OPERATION_TIMEDOUT));
         QVERIFY(r.endsRun);
         // Silence after the whole message leaves it perhaps delivered;
-        // silence from the start does not.
+        // silence from the start does not. Either way it is a time-out.
         QCOMPARE(r.maybeDelivered(), mode == "--stall-data");
+        QVERIFY(r.timedOut());
+        QCOMPARE(r.failure, mode == "--stall-data" ? SmtpFailure::AfterData : SmtpFailure::TimedOut);
+        QVERIFY2(MailStopMelding(r).startsWith(mode == "--stall-data"
+                                                   ? "Time-out: de mailserver gaf geen antwoord nadat een "
+                                                     "e-mail helemaal verstuurd was (foutnummer 28); die "
+                                                     "e-mail is misschien aangekomen."
+                                                   : "Time-out: de mailserver reageerde niet op tijd (foutnummer 28: "),
+                 qPrintable(MailStopMelding(r)));
+    }
+
+    // A server that stops taking the message part of the way in: a
+    // time-out, and the mail did not arrive, however much of it the client
+    // had already handed to its own end of the connection.
+    void aStallInTheMiddleOfTheDataIsATimeOutNotADelivery() {
+        QTemporaryDir spool, files;
+        testsupport::LocalServer server;
+        QVERIFY(server.start("smtp_sink_server.py", {spool.path(), "--stall-mid-data", "20000"}));
+        QByteArray pdf = "%PDF-1.4\n";
+        for (int i = 0; pdf.size() < 400000; ++i) pdf += QByteArray::number(i * 7919);
+        testsupport::WriteTestFile(files.filePath("Noord.pdf"), pdf);
+        MailMessage m = Simple("speler@example.test");
+        m.attachments = {files.filePath("Noord.pdf")};
+        SmtpAccount account = Plain(server.port());
+        account.responseTimeoutSeconds = 3;
+        account.stallSeconds = 3;
+        const SendResult r = SendMail(account, m);
+        QCOMPARE(r.number, kSmtpTimedOut);
+        QCOMPARE(r.failure, SmtpFailure::TimedOut);
+        QVERIFY(!r.maybeDelivered());
+        QVERIFY(r.endsRun);
+        const QString melding = MailStopMelding(r);
+        QVERIFY2(melding.startsWith("Time-out: de mailserver reageerde niet op tijd (foutnummer 28: "),
+                 qPrintable(melding));
+        QVERIFY(melding.contains("De e-mail is niet helemaal verstuurd."));
+        QVERIFY(!melding.contains("misschien aangekomen"));
     }
 
     // The server keeps the message and hangs up before it answers: the mail
@@ -314,6 +351,76 @@ private slots:
         QCOMPARE(unreachable.failure, SmtpFailure::Other);
         QTest::qWait(100);
         QCOMPARE(QDir(spool.path()).entryList({"*.env"}).size(), 0);
+    }
+
+    // Port 465 style TLS to a server that speaks none: the handshake is
+    // named, with the TLS library's account of it.
+    void aTlsPortWithoutTlsIsAFailedHandshake() {
+        SmtpAccount a = Plain(sink_.port());
+        a.security = SmtpSecurity::Tls;
+        const SendResult r = SendMail(a, Simple("speler@example.test"));
+        QCOMPARE(r.number, int(CURLE_SSL_CONNECT_ERROR));
+        QCOMPARE(r.failure, SmtpFailure::TlsHandshake);
+        QVERIFY(r.endsRun);
+        QVERIFY(!r.text.isEmpty());
+        QCOMPARE(MailStopMelding(r), "De TLS-handshake met de mailserver is mislukt (foutnummer 35: " +
+                                         r.text.simplified() +
+                                         "): misschien spreekt de server op deze poort geen TLS.|Het "
+                                         "versturen is gestopt.");
+    }
+
+    // Whatever is wrong with the certificate, the library's text says which.
+    void eachCertificateFaultIsNamed_data() {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("self-signed") << int(testsupport::CertificateFault::SelfSigned) << "self-signed";
+        QTest::newRow("expired") << int(testsupport::CertificateFault::Expired) << "expired";
+        QTest::newRow("other host") << int(testsupport::CertificateFault::OtherHost) << "host name";
+    }
+    void eachCertificateFaultIsNamed() {
+        QFETCH(int, fault);
+        QFETCH(QString, says);
+        QTemporaryDir spool;
+        testsupport::LocalServer server;
+        const auto f = testsupport::CertificateFault(fault);
+        QVERIFY2(server.startTls("smtp_sink_server.py", {spool.path()}, f), qPrintable(server.error()));
+        // The authority is trusted: only the fault itself stands in the way.
+        if (f != testsupport::CertificateFault::SelfSigned) SetTrustedCaFileForTests(server.certificateFile());
+        SmtpAccount a = Plain(server.port());
+        a.security = SmtpSecurity::StartTls;
+        const SendResult r = SendMail(a, Simple("speler@example.test"));
+        SetTrustedCaFileForTests(QString());
+        QCOMPARE(r.number, int(CURLE_PEER_FAILED_VERIFICATION));
+        QCOMPARE(r.failure, SmtpFailure::Certificate);
+        QVERIFY2(r.text.contains(says), qPrintable(r.text));
+        QVERIFY2(MailStopMelding(r).contains(says), qPrintable(MailStopMelding(r)));
+        QTest::qWait(100);
+        QCOMPARE(QDir(spool.path()).entryList({"*.env"}).size(), 0);
+    }
+
+    // A refused recipient or message carries the server's own reply.
+    void refusalsCarryTheServersReply() {
+        QTemporaryDir spool;
+        testsupport::LocalServer server;
+        QVERIFY(server.start("smtp_sink_server.py", {spool.path(), "--refuse", "nobody@example.test",
+                                                      "--refuse-message",
+                                                      "554 5.7.1 Message refused: looks like spam"}));
+        SmtpSession session(Plain(server.port()));
+        const SendResult recipient = session.Send(Simple("nobody@example.test"));
+        QCOMPARE(recipient.failure, SmtpFailure::RecipientRefused);
+        QCOMPARE(recipient.text, QString("550 5.1.1 <nobody@example.test>: Recipient address rejected"));
+        const SendResult message = session.Send(Simple("speler@example.test"));
+        QCOMPARE(message.number, 554);
+        QCOMPARE(message.failure, SmtpFailure::Refused);
+        QCOMPARE(message.text, QString("554 5.7.1 Message refused: looks like spam"));
+        QVERIFY(!message.endsRun);
+        QVERIFY(!message.maybeDelivered());
+        QCOMPARE(MailFoutOorzaak(recipient, " nobody@example.test "),
+                 QString("De mailserver weigert het adres nobody@example.test (foutnummer 550) en "
+                         "antwoordt: 550 5.1.1 <nobody@example.test>: Recipient address rejected"));
+        QCOMPARE(MailNietVerstuurdRegel(message, "Jan <speler@example.test>"),
+                 QString("Jan <speler@example.test> (foutnummer 554, de mailserver antwoordde: 554 5.7.1 "
+                         "Message refused: looks like spam)"));
     }
 
     void whatEndsARunAndWhatDoesNot() {

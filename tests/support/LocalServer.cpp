@@ -1,6 +1,7 @@
 #include "support/LocalServer.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 
 #include <arpa/inet.h>
@@ -11,6 +12,29 @@
 namespace testsupport {
 
 namespace {
+
+// Runs openssl with `arguments`; false with its output in `error` when it
+// failed.
+bool RunOpenssl(const QStringList& arguments, QString* error) {
+    QProcess openssl;
+    openssl.setProcessChannelMode(QProcess::MergedChannels);
+    openssl.start("openssl", arguments);
+    openssl.closeWriteChannel();
+    if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit ||
+        openssl.exitCode() != 0) {
+        if (error)
+            *error = "openssl: " + openssl.errorString() + " " +
+                     QString::fromLocal8Bit(openssl.readAll());
+        if (openssl.state() != QProcess::NotRunning) {
+            openssl.kill();
+            openssl.waitForFinished(5000);
+        }
+        return false;
+    }
+    return true;
+}
+
+const QStringList EcKey{"-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes"};
 
 // The system's python, where the Debian test packages (aiosmtpd) live.
 QString Python() {
@@ -66,33 +90,62 @@ QString LocalServer::certificateFile() const {
     return tlsDir_ ? tlsDir_->filePath("cert.pem") : QString();
 }
 
+bool LocalServer::startTls(const QString& script, const QStringList& arguments,
+                           CertificateFault fault) {
+    if (fault == CertificateFault::SelfSigned)
+        return startTls(script, arguments);
+    stop();
+    tlsDir_ = std::make_unique<QTemporaryDir>();
+    if (!tlsDir_->isValid() || !makeFaultyCertificate(tlsDir_->path(), fault, &error_))
+        return false;
+    // certificateFile() names the authority.
+    QFile::copy(tlsDir_->filePath("ca.pem"), tlsDir_->filePath("cert.pem"));
+    return start(script, arguments + QStringList{"--tls", tlsDir_->filePath("server.pem"),
+                                                 tlsDir_->filePath("server-key.pem")});
+}
+
 bool LocalServer::makeThrowawayCertificate(const QString& folder, QString* certificate,
                                            QString* key, QString* error) {
     const QString cert = folder + "/cert.pem";
     const QString keyFile = folder + "/key.pem";
-    QProcess openssl;
-    openssl.setProcessChannelMode(QProcess::MergedChannels);
-    openssl.start("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt",
-                              "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2",
-                              "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1",
-                              "-keyout", keyFile, "-out", cert});
-    openssl.closeWriteChannel();
-    if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit ||
-        openssl.exitCode() != 0) {
-        if (error)
-            *error = "openssl: " + openssl.errorString() + " " +
-                     QString::fromLocal8Bit(openssl.readAll());
-        if (openssl.state() != QProcess::NotRunning) {
-            openssl.kill();
-            openssl.waitForFinished(5000);
-        }
+    if (!RunOpenssl(QStringList{"req", "-x509"} + EcKey +
+                        QStringList{"-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                                    "subjectAltName=IP:127.0.0.1", "-keyout", keyFile, "-out", cert},
+                    error))
         return false;
-    }
     if (certificate)
         *certificate = cert;
     if (key)
         *key = keyFile;
     return true;
+}
+
+bool LocalServer::makeFaultyCertificate(const QString& folder, CertificateFault fault,
+                                        QString* error) {
+    const QString ca = folder + "/ca.pem", caKey = folder + "/ca-key.pem";
+    const QString request = folder + "/server.csr", extensions = folder + "/server.ext";
+    QFile ext(extensions);
+    if (!ext.open(QIODevice::WriteOnly))
+        return false;
+    ext.write(fault == CertificateFault::OtherHost ? "subjectAltName=DNS:elders.example\n"
+                                                   : "subjectAltName=IP:127.0.0.1\n");
+    ext.close();
+    // An expiry before its start: expired from the moment it is made.
+    const QString days = fault == CertificateFault::Expired ? "-1" : "2";
+    const QString host = fault == CertificateFault::OtherHost ? "elders.example" : "127.0.0.1";
+    return RunOpenssl(QStringList{"req", "-x509"} + EcKey +
+                          QStringList{"-days", "2", "-subj", "/CN=Drovik test authority", "-addext",
+                                      "basicConstraints=critical,CA:TRUE", "-addext",
+                                      "keyUsage=critical,keyCertSign,cRLSign", "-keyout", caKey,
+                                      "-out", ca},
+                      error) &&
+           RunOpenssl(QStringList{"req", "-new"} + EcKey +
+                          QStringList{"-subj", "/CN=" + host, "-keyout", folder + "/server-key.pem",
+                                      "-out", request},
+                      error) &&
+           RunOpenssl({"x509", "-req", "-in", request, "-CA", ca, "-CAkey", caKey, "-set_serial", "2",
+                       "-days", days, "-extfile", extensions, "-out", folder + "/server.pem"},
+                      error);
 }
 
 void LocalServer::stop() {

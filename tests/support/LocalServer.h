@@ -11,6 +11,11 @@
 
 namespace testsupport {
 
+// What is wrong with the certificate a TLS server shows: nothing but that
+// no one vouches for it (self-signed), or, vouched for by a throwaway
+// authority, that it has expired or is made out for another host.
+enum class CertificateFault { SelfSigned, Expired, OtherHost };
+
 class LocalServer {
 public:
     LocalServer() = default;
@@ -25,6 +30,9 @@ public:
     // as long as the object) and passes it to the script with "--tls". A
     // client trusts the server only when it trusts certificateFile().
     bool startTls(const QString& script, const QStringList& arguments);
+    // The same with a certificate signed by a throwaway authority, which is
+    // then certificateFile(): trusting it, a client meets only `fault`.
+    bool startTls(const QString& script, const QStringList& arguments, CertificateFault fault);
     QString certificateFile() const;
     void stop();
     int port() const { return port_; }
@@ -37,6 +45,9 @@ public:
     // `folder` with openssl. False (with the reason in `error`) when it failed.
     static bool makeThrowawayCertificate(const QString& folder, QString* certificate,
                                          QString* key, QString* error);
+    // Makes a throwaway authority (ca.pem) and, signed by it, a certificate
+    // (server.pem, key server-key.pem) with `fault`, in `folder`.
+    static bool makeFaultyCertificate(const QString& folder, CertificateFault fault, QString* error);
 
 private:
     QProcess process_;

@@ -1,9 +1,11 @@
 """SMTP sink for the tests: accepts mail on 127.0.0.1 and writes each
 message to a file.
 
-    smtp_sink_server.py DIR [--refuse ADDRESS]... [--user U --password P]
+    smtp_sink_server.py DIR [--refuse ADDRESS]... [--refuse-message REPLY]
+                        [--user U --password P]
                         [--drop-after N] [--stall-data] [--drop-after-data]
-                        [--tls CERT KEY [--refuse-starttls]] [--silent | --busy]
+                        [--tls CERT KEY [--refuse-starttls]]
+                        [--silent | --busy | --stall-mid-data N]
 
 Prints "PORT <n>" once listening. DIR/connections holds the number of
 connections accepted so far.
@@ -12,7 +14,11 @@ Misbehaving servers: --silent accepts connections and never says a word;
 --busy greets with 421 and hangs up; --stall-data takes the message data
 and never answers it; --drop-after N hangs up without a word when a
 connection that already carried N messages starts another one;
---drop-after-data keeps the message and hangs up without answering it.
+--drop-after-data keeps the message and hangs up without answering it;
+--stall-mid-data N stops reading the connection once N bytes of message
+data came in (with a small receive buffer, so that the rest stays with the
+client) and never answers; --refuse-message REPLY answers the message data
+with that reply ("554 ...").
 --tls offers STARTTLS with that certificate and key; --refuse-starttls
 offers it and answers 454 when asked.
  Message k is written to DIR/mail-k.eml
@@ -28,6 +34,7 @@ import asyncio
 import email
 import email.policy
 import os
+import socket
 import ssl
 import sys
 
@@ -47,6 +54,8 @@ def main():
     ap.add_argument("--refuse-starttls", action="store_true")
     ap.add_argument("--silent", action="store_true")
     ap.add_argument("--busy", action="store_true")
+    ap.add_argument("--stall-mid-data", type=int, default=0)
+    ap.add_argument("--refuse-message")
     args = ap.parse_args()
     count = [0]
     connections = [0]
@@ -69,6 +78,41 @@ def main():
         def data_received(self, data):
             pass
 
+    class StallMidData(asyncio.Protocol):
+        """Speaks just enough SMTP to be sent a message, and stops reading
+        it part of the way in."""
+
+        def connection_made(self, transport):
+            count_connection()
+            self.transport = transport
+            self.lines = b""
+            self.data = None  # bytes of message data read, from DATA on
+            transport.write(b"220 sink.test ESMTP\r\n")
+
+        def data_received(self, chunk):
+            if self.data is not None:
+                self.data += len(chunk)
+                if self.data >= args.stall_mid_data:
+                    self.transport.pause_reading()
+                return
+            self.lines += chunk
+            while b"\r\n" in self.lines:
+                line, self.lines = self.lines.split(b"\r\n", 1)
+                verb = line[:4].upper()
+                if verb in (b"EHLO", b"HELO"):
+                    self.transport.write(b"250 sink.test\r\n")
+                elif verb == b"DATA":
+                    self.transport.write(b"354 End data with <CR><LF>.<CR><LF>\r\n")
+                    self.data = 0
+                    self.data_received(self.lines)
+                    return
+                elif verb == b"QUIT":
+                    self.transport.write(b"221 Bye\r\n")
+                    self.transport.close()
+                    return
+                else:
+                    self.transport.write(b"250 OK\r\n")
+
     class Handler:
         async def handle_MAIL(self, server, session, envelope, address, mail_options):
             if args.drop_after and getattr(session, "messages", 0) >= args.drop_after:
@@ -87,6 +131,8 @@ def main():
         async def handle_DATA(self, server, session, envelope):
             if args.stall_data:
                 await asyncio.sleep(3600)
+            if args.refuse_message:
+                return args.refuse_message
             session.messages = getattr(session, "messages", 0) + 1
             count[0] += 1
             base = os.path.join(args.dir, "mail-%d" % count[0])
@@ -139,8 +185,16 @@ def main():
         return server_class(Handler(), hostname="sink.test", **kwargs)
 
     loop = asyncio.new_event_loop()
-    protocol = Mute if args.silent or args.busy else factory
-    server = loop.run_until_complete(loop.create_server(protocol, "127.0.0.1", 0))
+    if args.stall_mid_data:
+        # A small receive buffer: once the server stops reading, the client
+        # cannot hand over much more.
+        sock = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 4096)
+        sock.bind(("127.0.0.1", 0))
+        server = loop.run_until_complete(loop.create_server(StallMidData, sock=sock))
+    else:
+        protocol = Mute if args.silent or args.busy else factory
+        server = loop.run_until_complete(loop.create_server(protocol, "127.0.0.1", 0))
     print("PORT %d" % server.sockets[0].getsockname()[1], flush=True)
     loop.run_forever()
 
