@@ -116,6 +116,14 @@ public:
         return mislukt_.contains(pad);
     }
 
+    // User-interface thread: a write refused before it was queued counts,
+    // and is told, as one that failed.
+    void Geweigerd(const QString& pad, const QString& fout) {
+        std::lock_guard<std::mutex> slot(mutex_);
+        Meld({pad, fout, !mislukt_.contains(pad)});
+        mislukt_.insert(pad);
+    }
+
     void ZetMelder(std::function<void(const SchrijfFout&)> m) {
         std::lock_guard<std::mutex> slot(mutex_);
         melder_ = std::move(m);
@@ -190,8 +198,8 @@ private:
         }
     }
 
-    // Under the lock, on the writer thread: the report goes to the
-    // user-interface thread, where it is made once no handler runs.
+    // Under the lock: the report goes to the user-interface thread, where it
+    // is made once no handler runs.
     void Meld(SchrijfFout f) {
         teMelden_.push_back(std::move(f));
         QCoreApplication* app = QCoreApplication::instance();
@@ -225,7 +233,9 @@ bool SchrijfLater(const QString& pad, const QByteArray& data, QString* fout, con
     // What the write would refuse, refused now, while the caller can still
     // keep its state as it was.
     auto weiger = [&](const QString& waarom) {
-        if (fout) *fout = QStringLiteral("%1: %2").arg(pad, waarom);
+        const QString reden = QStringLiteral("%1: %2").arg(pad, waarom);
+        if (fout) *fout = reden;
+        MeldGeweigerd(pad, reden);
         return false;
     };
     const QFileInfo info(pad);
@@ -237,6 +247,8 @@ bool SchrijfLater(const QString& pad, const QByteArray& data, QString* fout, con
     Schrijver::Zelf().Voeg({pad, data, nodig});
     return true;
 }
+
+void MeldGeweigerd(const QString& pad, const QString& fout) { Schrijver::Zelf().Geweigerd(pad, fout); }
 
 void WachtOp(const QString& pad) { Schrijver::Zelf().Wacht(pad); }
 
