@@ -205,8 +205,20 @@ private:
         QCoreApplication* app = QCoreApplication::instance();
         if (!app || leveringGepland_) return;
         leveringGepland_ = true;
+        // The posted call is made here (under mutex_) and freed by Qt on the
+        // user-interface thread after it ran, ordered by a lock inside Qt's
+        // event queue that a thread checker cannot see. The call takes
+        // mutex_ first, which orders the free after this thread's part in a
+        // way the checker sees; it captures nothing, so nothing of it is
+        // read before.
         QMetaObject::invokeMethod(
-            app, [this] { platform::RunWhenIdle([this] { Lever(); }); }, Qt::QueuedConnection);
+            app,
+            [] {
+                Schrijver& s = Zelf();
+                { std::lock_guard<std::mutex> slot(s.mutex_); }
+                platform::RunWhenIdle([&s] { s.Lever(); });
+            },
+            Qt::QueuedConnection);
     }
 
     // User-interface thread.
