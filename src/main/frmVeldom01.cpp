@@ -22,6 +22,7 @@
 #include "platform/App.h"
 #include "platform/Events.h"
 #include "platform/Paths.h"
+#include "platform/Profile.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "platform/SingleInstance.h"
@@ -461,8 +462,13 @@ void frmVeldom01Form::Form_Load() {
     chkSorteer.SetTop(2820);
     lstSpellen.SetHeight(2400);
     cmdKlembord.SetVisible(true);
-    // The PDF folder, written to the settings.
-    SchrijfIni("Mappen", "PDF Map", programFolder() + QStringLiteral("/PDF"), IniBestand);
+    // The PDF folder, written to the settings: the program folder's own.
+    // A path the settings file cannot hold (a letter outside its code page)
+    // is written as an empty key instead, without a word: every reader of
+    // the key takes an empty one for that same folder.
+    const QString pdfMap = programFolder() + QStringLiteral("/PDF");
+    SchrijfIni("Mappen", "PDF Map", OpslaanBezwaar(pdfMap, kProfileValueMax).isEmpty() ? pdfMap : QString(),
+               IniBestand);
     // Captions of the MAIL.TXT, video and download buttons.
     cmdMAILTXT.SetCaption(WithAccessKey(Tekst(215), engels ? QLatin1Char('w') : QLatin1Char('m')));
     // The I of the Dutch settings button is taken.

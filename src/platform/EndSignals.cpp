@@ -41,7 +41,14 @@ bool EndOnTerminationSignals() {
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    const bool ok = ::sigaction(SIGTERM, &action, nullptr) == 0 && ::sigaction(SIGHUP, &action, nullptr) == 0;
+    bool ok = true;
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        // A signal the program was started ignoring (nohup, a job started
+        // in the background by a shell without job control) stays ignored.
+        struct sigaction before {};
+        if (::sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) continue;
+        ok = ::sigaction(signal, &action, nullptr) == 0 && ok;
+    }
     // The session ends, or the application quits: what End would do first
     // is done now, since nothing may follow.
     if (auto* gui = qobject_cast<QGuiApplication*>(app)) {

@@ -1,11 +1,12 @@
 #pragma once
-// The program asked to stop from outside: SIGTERM (logout, shutdown, kill)
-// and SIGHUP (its terminal or session gone) end it the way End does, so
-// that the work End does first (match files still queued for the disk) is
-// never lost. The signal handler only writes to a pipe; the ending runs on
-// the user-interface thread, from the event loop. The desktop session's end
-// (commit data) and the application's quit do the same work without
-// ending.
+// The program asked to stop from outside: SIGTERM (logout, shutdown, kill),
+// SIGHUP (its terminal or session gone) and SIGINT (Ctrl+C in the terminal
+// it was started from) end it the way End does, so that the work End does
+// first (match files still queued for the disk) is never lost. A signal
+// ignored when the program started stays ignored. The signal handler only
+// writes to a pipe; the ending runs on the user-interface thread, from the
+// event loop. The desktop session's end (commit data) and the
+// application's quit do the same work without ending.
 
 namespace platform {
 

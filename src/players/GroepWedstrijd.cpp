@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "results/WedstrijdBestanden.h"
+#include "results/WedstrijdNaam.h"
 #include "saveas/BewaarNaam.h"
 
 namespace groep {
@@ -244,8 +245,13 @@ NaamFout HernoemWedstrijd(const QString& oud, QString& nieuw, const QString& wei
     const NaamFout f = ControleerNaam(nieuw, weigerTekst, ResultatenMap(), nieuw.trimmed(),
                                       QFileInfo(oudeMap).fileName(), fout);
     if (f != NaamFout::Geen) return f;
-    if (uitslag::WedstrijdNaamBotst(nieuw)) return NaamFout::BordNaam;
-    if (!uitslag::WedstrijdNaamPast(nieuw)) return NaamFout::TeLang;
+    switch (uitslag::ToetsWedstrijdNaam(nieuw)) {
+    case uitslag::WedstrijdNaamFout::Geen: break;
+    case uitslag::WedstrijdNaamFout::Ongeldig: return NaamFout::Ongeldig;
+    case uitslag::WedstrijdNaamFout::Tekens: return NaamFout::Tekens;
+    case uitslag::WedstrijdNaamFout::TeLang: return NaamFout::TeLang;
+    case uitslag::WedstrijdNaamFout::BordNaam: return NaamFout::BordNaam;
+    }
     if (oudeMap.isEmpty() || !QFileInfo(oudeMap).isDir() || QFileInfo(oudeMap).isSymLink()) {
         if (fout) *fout = oud;
         return NaamFout::Mislukt;

@@ -66,10 +66,12 @@ QVector<QStringList> OverzichtRijen(const QVector<QStringList>& bestaand, const 
 // either language's words, as they exist now.
 QStringList EigenWedstrijdBestanden(const QString& wedstrijd);
 
-// Why a new name is refused, or Geen when it may be used. BordNaam: a
-// match name that its pairs file would share with a board file. TeLang: a
-// match name too long for the files named after it.
-enum class NaamFout { Geen, Ongeldig, Bestaat, Mislukt, BordNaam, TeLang };
+// Why a new name is refused, or Geen when it may be used. BordNaam,
+// TeLang and Tekens: a match name refused by the rule for match names
+// (uitslag::ToetsWedstrijdNaam): its pairs file would share a board file's
+// name, it is too long for the files named after it, or it holds a
+// character outside code page 1252.
+enum class NaamFout { Geen, Ongeldig, Bestaat, Mislukt, BordNaam, TeLang, Tekens };
 
 // Renames the file <map>\<oudBestand> (its real name, extension included, in
 // whatever case it has: "Dinsdag.TXT") to <nieuw> with the same extension.

@@ -10,6 +10,7 @@
 #include "players/GroepWedstrijd.h"
 #include "players/NamenRegels.h"
 #include "results/WedstrijdBestanden.h"
+#include "results/WedstrijdNaam.h"
 #include "saveas/BewaarNaam.h"
 #include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
@@ -495,11 +496,11 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
     QString fout;
     // A group or match name travels into other files and the sibling
     // program: it is taken as it is or not at all.
-    if (const QString bezwaar = OpslaanBezwaar(naam); !bezwaar.isEmpty()) {
-        Meld(bezwaar, vbInformation);
-        return false;
-    }
     if (lstWedstrijd.ListIndex() < 0) {
+        if (const QString bezwaar = OpslaanBezwaar(naam); !bezwaar.isEmpty()) {
+            Meld(bezwaar, vbInformation);
+            return false;
+        }
         // A group file.
         if (BestandBestaat(groep::GroepPad(naam)) != -1 && !Vraag(46, naam + ".txt")) return true;
         if (!groep::SchrijfGroep(naam, paren, &fout)) {
@@ -510,9 +511,11 @@ bool frmVeldom05Form::BewaarOnderNaam(const QString& naam) {
         bewaard_ = true;
         return true;
     }
-    // A match folder.
-    if (uitslag::WedstrijdNaamBotst(naam)) {
-        Meld(TaalTekst(315).replace('~', naam), vbInformation);
+    // A match folder, named by the rule every window that names a match
+    // applies.
+    if (const uitslag::WedstrijdNaamFout f = uitslag::ToetsWedstrijdNaam(naam);
+        f != uitslag::WedstrijdNaamFout::Geen) {
+        Meld(uitslag::WedstrijdNaamMelding(f, naam), vbInformation);
         return false;
     }
     for (const groep::Paar& p : paren) {
@@ -679,7 +682,9 @@ void frmVeldom05Form::cmdOK_Click() {
         ZetFocus(*this, cmdFocus);
         return;
     }
-    if (const QString bezwaar = OpslaanBezwaar(nieuw); !bezwaar.isEmpty()) {
+    // A names file or group is stored in the files' code page; a match
+    // name is checked whole by the rename.
+    if (const QString bezwaar = soort == "2" ? QString() : OpslaanBezwaar(nieuw); !bezwaar.isEmpty()) {
         Meld(bezwaar, vbInformation);
         ZetFocus(*this, txtWijzig);
         return;
@@ -694,11 +699,9 @@ void frmVeldom05Form::cmdOK_Click() {
     switch (f) {
     case groep::NaamFout::Geen: break;
     case groep::NaamFout::BordNaam:
-        Meld(TaalTekst(315).replace('~', nieuw), vbInformation);
-        ZetFocus(*this, txtWijzig);
-        return;
     case groep::NaamFout::TeLang:
-        Meld(MetRegels(TaalTekst(250)), vbInformation);
+    case groep::NaamFout::Tekens:
+        Meld(uitslag::WedstrijdNaamMelding(uitslag::ToetsWedstrijdNaam(nieuw), nieuw), vbInformation);
         ZetFocus(*this, txtWijzig);
         return;
     case groep::NaamFout::Ongeldig:

@@ -116,6 +116,14 @@ public:
         return mislukt_.contains(pad);
     }
 
+    // User-interface thread: a write refused before it was queued counts,
+    // and is told, as one that failed.
+    void Geweigerd(const QString& pad, const QString& fout) {
+        std::lock_guard<std::mutex> slot(mutex_);
+        Meld({pad, fout, !mislukt_.contains(pad)});
+        mislukt_.insert(pad);
+    }
+
     void ZetMelder(std::function<void(const SchrijfFout&)> m) {
         std::lock_guard<std::mutex> slot(mutex_);
         melder_ = std::move(m);
@@ -190,15 +198,27 @@ private:
         }
     }
 
-    // Under the lock, on the writer thread: the report goes to the
-    // user-interface thread, where it is made once no handler runs.
+    // Under the lock: the report goes to the user-interface thread, where it
+    // is made once no handler runs.
     void Meld(SchrijfFout f) {
         teMelden_.push_back(std::move(f));
         QCoreApplication* app = QCoreApplication::instance();
         if (!app || leveringGepland_) return;
         leveringGepland_ = true;
+        // The posted call is made here (under mutex_) and freed by Qt on the
+        // user-interface thread after it ran, ordered by a lock inside Qt's
+        // event queue that a thread checker cannot see. The call takes
+        // mutex_ first, which orders the free after this thread's part in a
+        // way the checker sees; it captures nothing, so nothing of it is
+        // read before.
         QMetaObject::invokeMethod(
-            app, [this] { platform::RunWhenIdle([this] { Lever(); }); }, Qt::QueuedConnection);
+            app,
+            [] {
+                Schrijver& s = Zelf();
+                { std::lock_guard<std::mutex> slot(s.mutex_); }
+                platform::RunWhenIdle([&s] { s.Lever(); });
+            },
+            Qt::QueuedConnection);
     }
 
     // User-interface thread.
@@ -225,7 +245,9 @@ bool SchrijfLater(const QString& pad, const QByteArray& data, QString* fout, con
     // What the write would refuse, refused now, while the caller can still
     // keep its state as it was.
     auto weiger = [&](const QString& waarom) {
-        if (fout) *fout = QStringLiteral("%1: %2").arg(pad, waarom);
+        const QString reden = QStringLiteral("%1: %2").arg(pad, waarom);
+        if (fout) *fout = reden;
+        MeldGeweigerd(pad, reden);
         return false;
     };
     const QFileInfo info(pad);
@@ -237,6 +259,8 @@ bool SchrijfLater(const QString& pad, const QByteArray& data, QString* fout, con
     Schrijver::Zelf().Voeg({pad, data, nodig});
     return true;
 }
+
+void MeldGeweigerd(const QString& pad, const QString& fout) { Schrijver::Zelf().Geweigerd(pad, fout); }
 
 void WachtOp(const QString& pad) { Schrijver::Zelf().Wacht(pad); }
 

@@ -34,11 +34,19 @@ namespace uitslag {
 // Queues `data` as the whole new content of the file `pad` (a full path).
 // Refuses at once, with the reason in `fout`, what can be seen to fail now:
 // no folder for it, a folder or another non-regular file in its place, a
-// read-only file or folder. A write that fails later is reported through
-// the handler of BijSchrijfFout. `nodig`: full paths of the files this
-// content stands on (see above).
+// read-only file or folder. A refused write counts as a failed one
+// (MeldGeweigerd); a write that fails later is reported through the handler
+// of BijSchrijfFout. `nodig`: full paths of the files this content stands
+// on (see above).
 bool SchrijfLater(const QString& pad, const QByteArray& data, QString* fout = nullptr,
                   const QStringList& nodig = {});
+
+// A write of `pad` that was refused before it could be queued: it counts as
+// a write of the file that failed (Mislukt, and what stands on the file
+// waits) and is reported the same way, through BijSchrijfFout, first only
+// once until a write of the file succeeds. So a file refused at every
+// contract typed is told once, as one that fails on the disk is.
+void MeldGeweigerd(const QString& pad, const QString& fout);
 
 // Returns once every write queued for `pad` is done (with an empty `pad`:
 // every queued write).

@@ -78,21 +78,29 @@ LeesUitkomst Vreemd(LeesUitkomst u, int regel) {
     return u;
 }
 
+// A write refused before it reaches the writer: `reden` in `fout`; queued,
+// it is also reported as a failed write of the file (MeldGeweigerd), so
+// the caller adds no message of its own.
+bool Weiger(WedstrijdBestand soort, const QString& wedstrijd, int bord, const QString& reden, QString* fout,
+            Schrijfwijze wijze) {
+    if (fout) *fout = reden;
+    if (wijze == Schrijfwijze::Achtergrond) {
+        const QString pad = SchrijfPad(soort, wedstrijd, bord);
+        MeldGeweigerd(pad.isEmpty() ? WedstrijdBestandsnaam(soort, wedstrijd, bord) : pad, reden);
+    }
+    return false;
+}
+
 // `borden`: the boards the content says are done; queued, it is written
 // only behind their result files, and not while one of those failed.
 bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const QStringList& regels,
              QString* fout, Schrijfwijze wijze = Schrijfwijze::Meteen, const QList<int>& borden = {}) {
     const QString pad = SchrijfPad(soort, wedstrijd, bord);
-    if (pad.isEmpty()) {
-        if (fout) *fout = WedstrijdBestandsnaam(soort, wedstrijd, bord);
-        return false;
-    }
-    for (const QString& r : regels) {
-        if (r.contains(QLatin1Char('\n')) || r.contains(QLatin1Char('\r'))) {
-            if (fout) *fout = QFileInfo(pad).fileName();
-            return false;
-        }
-    }
+    if (pad.isEmpty())
+        return Weiger(soort, wedstrijd, bord, WedstrijdBestandsnaam(soort, wedstrijd, bord), fout, wijze);
+    for (const QString& r : regels)
+        if (r.contains(QLatin1Char('\n')) || r.contains(QLatin1Char('\r')))
+            return Weiger(soort, wedstrijd, bord, QFileInfo(pad).fileName(), fout, wijze);
     // The match folder is made when it is missing (a match made elsewhere
     // may lack it); the file itself is replaced whole or not at all.
     platform::makeFolders(QFileInfo(pad).absolutePath());
@@ -100,7 +108,10 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
         QByteArray data;
         QStringList nodig;
         for (int b : borden) nodig << SchrijfPad(WedstrijdBestand::SpelUitslag, wedstrijd, b);
-        return platform::encodeTextLines(pad, regels, data, fout) && SchrijfLater(pad, data, fout, nodig);
+        QString reden;
+        if (!platform::encodeTextLines(pad, regels, data, &reden))
+            return Weiger(soort, wedstrijd, bord, reden, fout, wijze);
+        return SchrijfLater(pad, data, fout, nodig);
     }
     WachtOp(pad);  // an earlier queued write of the file must not land after this one
     return platform::writeTextLines(pad, regels, fout);
@@ -695,26 +706,19 @@ SpelRij UitVelden(const QStringList& v) {
 
 bool BewaarSpel(const QString& wedstrijd, int bord, const std::vector<SpelRij>& rijen,
                 const QString& alfabet, bool metExport, QString* fout, Schrijfwijze wijze) {
-    if (!BordGeldig(bord) || rijen.empty() || rijen.size() > kMaxTafels) {
-        if (fout) *fout = QString::number(bord);
-        return false;
-    }
+    const auto weiger = [&](const QString& reden) {
+        return Weiger(WedstrijdBestand::SpelUitslag, wedstrijd, bord, reden, fout, wijze);
+    };
+    if (!BordGeldig(bord) || rijen.empty() || rijen.size() > kMaxTafels) return weiger(QString::number(bord));
     QStringList uitslag, export_;
     for (const SpelRij& rij : rijen) {
         QStringList v = Velden(rij);
         v[1] = OpslagVorm(v[1], alfabet);
         v[2] = OpslagVorm(v[2], alfabet);
         QString eerste, tweede;
-        for (const QString& cel : v) {
-            if (!CelGoed(cel)) {
-                if (fout) *fout = cel;
-                return false;
-            }
-        }
-        if (!PaarGoed(rij.paar, &eerste, &tweede)) {
-            if (fout) *fout = rij.paar;
-            return false;
-        }
+        for (const QString& cel : v)
+            if (!CelGoed(cel)) return weiger(cel);
+        if (!PaarGoed(rij.paar, &eerste, &tweede)) return weiger(rij.paar);
         uitslag << v.join(QLatin1Char('~'));
         export_ << eerste << tweede << v.mid(1);
     }

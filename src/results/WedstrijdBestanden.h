@@ -35,8 +35,10 @@ enum class WedstrijdBestand {
 
 // How a writer below replaces its file: at once (it returns when the file
 // is on disk), or queued to the writer thread (SchrijfWachtrij: it returns
-// at once; what can be seen to fail is refused at once, a later failure is
-// reported by the queue). Queued, the done flags and the overview stand on
+// at once; what can be seen to fail is refused at once, and every failure,
+// refused at once or later, is reported by the queue as a failed write of
+// the file, told once until a write of it succeeds: the caller adds no
+// message of its own). Queued, the done flags and the overview stand on
 // the result files of the boards they show done (a "1" flag, a column with
 // matchpoints): they are written behind those files, and not while the
 // last write of one of them failed.

@@ -4,22 +4,21 @@
 #include "platform/Prompt.h"
 #include "results/frmVeldom11.h"
 #include "results/WedstrijdBestanden.h"
+#include "results/WedstrijdNaam.h"
 #include "saveas/frmVeldom02.h"
 #include "shared/BasVeldom.h"
 
 using namespace platform;
 
 bool BewaarWedstrijd(frmVeldom02Form& dialoog, const QString& naam) {
-    if (uitslag::WedstrijdMapPad(naam).isEmpty()) {
-        // Checked whole before anything is written.
-        if (!uitslag::WedstrijdNaamPast(naam))
-            MsgBox(MetRegels(TaalTekst(250)), vbOKOnly | vbExclamation, dialoog.Caption());
-        else
+    // Checked whole, by the rule every window that names a match applies,
+    // before anything is written.
+    if (const uitslag::WedstrijdNaamFout f = uitslag::ToetsWedstrijdNaam(naam);
+        f != uitslag::WedstrijdNaamFout::Geen) {
+        if (f == uitslag::WedstrijdNaamFout::Ongeldig)
             dialoog.ToonWeigering();
-        return false;
-    }
-    if (uitslag::WedstrijdNaamBotst(naam)) {  // its pairs file would be a board's result file
-        MsgBox(TaalTekst(315).replace(QChar('~'), naam), vbOKOnly | vbInformation, dialoog.Caption());
+        else
+            MsgBox(uitslag::WedstrijdNaamMelding(f, naam), vbOKOnly | vbInformation, dialoog.Caption());
         return false;
     }
     const QString parenNaam = uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Paren, naam);

@@ -637,12 +637,10 @@ void frmVeldom11Form::KleurSpelKnoppen() {
                                                                                                       : KleurOpen);
 }
 
+// The queued writes below tell their own failures (MeldSchrijfFouten), one
+// per file however often they are asked for.
 bool frmVeldom11Form::SchrijfKlaarVlaggen() {
-    QString fout;
-    if (uitslag::SchrijfKlaar(SessieNaam, KlaarVlaggen, &fout, uitslag::Schrijfwijze::Achtergrond)) return true;
-    Meld(uitslag::SchrijfMelding(uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Klaar, SessieNaam), fout),
-         vbOKOnly | vbExclamation);
-    return false;
+    return uitslag::SchrijfKlaar(SessieNaam, KlaarVlaggen, nullptr, uitslag::Schrijfwijze::Achtergrond);
 }
 
 void frmVeldom11Form::ZetKlaar(int bord, bool klaar) {
@@ -920,14 +918,8 @@ bool frmVeldom11Form::BewaarSpel() {
                          lblScoreNZ[i].Caption(), lblScoreOW[i].Caption(), lblMPNZ[i].Caption(),
                          lblMPOW[i].Caption()});
     }
-    QString fout;
-    if (uitslag::BewaarSpel(SessieNaam, b, rijen, uitslag::NotatieAlfabet(), !CvnMap.isEmpty(), &fout,
-                            uitslag::Schrijfwijze::Achtergrond))
-        return true;
-    Meld(uitslag::SchrijfMelding(uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::SpelUitslag, SessieNaam, b),
-                                 fout),
-         vbOKOnly | vbExclamation);
-    return false;
+    return uitslag::BewaarSpel(SessieNaam, b, rijen, uitslag::NotatieAlfabet(), !CvnMap.isEmpty(), nullptr,
+                               uitslag::Schrijfwijze::Achtergrond);
 }
 
 void frmVeldom11Form::MeldSchrijfFouten() {
@@ -1001,12 +993,7 @@ bool frmVeldom11Form::BewaarOverzicht() {
         for (int c = 0; c < g.Cols(); ++c) cellen << g.TextMatrix(r, c);
         rijen.push_back(cellen);
     }
-    QString fout;
-    if (uitslag::SchrijfOverzicht(SessieNaam, rijen, &fout, uitslag::Schrijfwijze::Achtergrond)) return true;
-    Meld(uitslag::SchrijfMelding(uitslag::WedstrijdBestandsnaam(uitslag::WedstrijdBestand::Overzicht, SessieNaam),
-                                 fout),
-         vbOKOnly | vbExclamation);
-    return false;
+    return uitslag::SchrijfOverzicht(SessieNaam, rijen, nullptr, uitslag::Schrijfwijze::Achtergrond);
 }
 
 bool frmVeldom11Form::BerekenMatchpunten(bool magVerder) {

@@ -391,10 +391,11 @@ private slots:
         }
     }
 
-    // SIGTERM (a logout, a shutdown) while the match files of six typed
+    // SIGTERM (a logout, a shutdown) or SIGINT (Ctrl+C in the terminal
+    // the program was started from) while the match files of six typed
     // boards are still queued for a slow disk: the program writes them all
     // and ends normally; the next start finds every board done and whole.
-    void sigtermWritesWhatIsQueued() {
+    void stopSignalsWriteWhatIsQueued() {
         SchrijfTestGroep("Groep", 8);
         {
             testsupport::PromptScript prompts;
@@ -404,27 +405,32 @@ private slots:
             f.cmdStart.Click();
             SluitAlles();
         }
-        Kind k;
-        Kopieer(Lees(home->path()), k.home());
-        QProcessEnvironment env;
-        env.insert("LD_PRELOAD", SLOW_DISK_LIB);
-        env.insert("SLOW_DISK_MS", "25");
-        k.Draai("childTypesUntilSigterm", env);
-        QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0, k.uit.constData());
-        QVERIFY2(k.uit.contains("QUEUED "), k.uit.constData());
-        const QString map = k.home() + "/resultaten/Avond/";
-        QCOMPARE(testsupport::ReadTestFile(map + "Avond klaar.txt"), QByteArray("111111\r\n"));
-        for (int b = 1; b <= 6; ++b) {
-            const QList<QByteArray> regels =
-                testsupport::ReadTestFile(map + QStringLiteral("Spel 0%1 Drovik.txt").arg(b)).split('\n');
-            QCOMPARE(regels.size(), 5);
-            for (int r = 0; r < 4; ++r) {
-                const QList<QByteArray> velden = regels[r].trimmed().split('~');
-                QVERIFY2(velden.size() == 7 && !velden[3].isEmpty() && !velden[5].isEmpty(), regels[r].constData());
+        for (const int signaal : {SIGTERM, SIGINT}) {
+            const QByteArray naam = signaal == SIGTERM ? "SIGTERM" : "SIGINT";
+            Kind k;
+            Kopieer(Lees(home->path()), k.home());
+            QProcessEnvironment env;
+            env.insert("LD_PRELOAD", SLOW_DISK_LIB);
+            env.insert("SLOW_DISK_MS", "25");
+            env.insert("STOP_SIGNAAL", QString::number(signaal));
+            k.Draai("childTypesUntilStopSignal", env);
+            QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0, naam + "\n" + k.uit);
+            QVERIFY2(k.uit.contains("QUEUED "), naam + "\n" + k.uit);
+            const QString map = k.home() + "/resultaten/Avond/";
+            QVERIFY2(testsupport::ReadTestFile(map + "Avond klaar.txt") == "111111\r\n", naam);
+            for (int b = 1; b <= 6; ++b) {
+                const QList<QByteArray> regels =
+                    testsupport::ReadTestFile(map + QStringLiteral("Spel 0%1 Drovik.txt").arg(b)).split('\n');
+                QVERIFY2(regels.size() == 5, naam + " board " + QByteArray::number(b));
+                for (int r = 0; r < 4; ++r) {
+                    const QList<QByteArray> velden = regels[r].trimmed().split('~');
+                    QVERIFY2(velden.size() == 7 && !velden[3].isEmpty() && !velden[5].isEmpty(),
+                             naam + ": " + regels[r]);
+                }
             }
+            k.Herstart(false, true);
+            QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0, naam + "\n" + k.uit);
         }
-        k.Herstart(false, true);
-        QVERIFY2(k.klaar && k.status == QProcess::NormalExit && k.code == 0, k.uit.constData());
     }
 
 };
@@ -493,7 +499,7 @@ private slots:
         MaakWedstrijd(OpenInvoer());
     }
 
-    void childTypesUntilSigterm() {
+    void childTypesUntilStopSignal() {
         testsupport::PromptScript prompts;
         // Ending as the program does: End writes what is queued and exits.
         SetEndHandler({});
@@ -514,9 +520,9 @@ private slots:
         std::printf("QUEUED %d\n", uitslag::Wachtend());
         std::fflush(stdout);
         QVERIFY(uitslag::Wachtend() > 0);
-        ::kill(::getpid(), SIGTERM);
+        ::kill(::getpid(), qEnvironmentVariableIntValue("STOP_SIGNAAL"));
         QTest::qWait(20000);
-        QFAIL("SIGTERM did not end the program");
+        QFAIL("the signal did not end the program");
     }
 
     // The next start: the main window (which clears what interrupted writes

@@ -16,9 +16,11 @@
 #include "platform/Events.h"
 #include "platform/FileTestHelpers.h"
 #include "platform/Paths.h"
+#include "platform/PdfPrinter.h"
 #include "platform/Screen.h"
 #include "shared/BasVeldom.h"
 #include "shared/Instellingen.h"
+#include "shared/PdfMap.h"
 #include "support/MailTxtFixture.h"
 #include "support/PromptScript.h"
 #include "support/TestSupport.h"
@@ -128,6 +130,23 @@ private slots:
                                  &f.cmdPrinterInstellingen, &f.cmdMAILTXT, &f.cmdGroepen})
             QVERIFY2(b->Enabled(), qPrintable(b->Name()));
         QVERIFY(!f.cmdAfdrukken.Enabled());
+    }
+
+    // A program folder whose path holds a letter the settings file cannot
+    // hold starts without a word about the PDF folder, which the user never
+    // set; the built-in printer saves in the folder's own PDF folder.
+    void aFolderNameOutsideTheCodePageStartsWithoutAWord() {
+        const QString map = home->file(QString::fromUtf8("Łódź"));
+        QVERIFY(QDir().mkpath(map));
+        qputenv("DROVIK_HOME", map.toUtf8());
+        testsupport::WriteWorkingMailTxt();
+        Open();
+        DoEvents();
+        QCOMPARE(geenVragen->count(), 0);
+        LeesIni("Mappen", "PDF Map", map + "/taal.ini");
+        QCOMPARE(IniWaarde, QString());
+        KoppelPdfMap();
+        QCOMPARE(PdfFolder(), map + "/PDF");
     }
 
     void storedSettingsAtStartUp() {

@@ -626,12 +626,16 @@ private slots:
         QDir().mkpath(WedstrijdBestand(uitslag::WedstrijdBestand::SpelUitslag, "W", 1));
         prompts.answer(vbOK);
         f.cmdSpel_Click(1);
+        // Told once no handler runs, and once only, however many contracts
+        // are typed.
         prompts.answer(vbOK);
         Tik(f, "p");
+        DoEvents();
         QCOMPARE(prompts.count(), 2);
-        QVERIFY(prompts.last().text.contains("Spel 01 Drovik.txt"));
-        prompts.answer(vbOK);
+        QVERIFY(prompts.last().text.contains("Spel 1 "));
         Tik(f, "p");
+        DoEvents();
+        QCOMPARE(prompts.count(), 2);
         QCOMPARE(KlaarVlaggen.at(0), QLatin1Char('0'));
         QCOMPARE(f.cmdSpel[1].BackColor(), qint64(0xFFFFFF));
         // The done flags cannot be written: the board stays not done.
@@ -641,10 +645,11 @@ private slots:
         f.cmdSpel_Click(2);
         prompts.answer(vbOK);
         Pas(f, 2);
+        DoEvents();
         QVERIFY(prompts.last().text.contains("klaar"));
         QCOMPARE(KlaarVlaggen.at(1), QLatin1Char('0'));
         QCOMPARE(f.cmdSpel[2].BackColor(), qint64(0xFFFFFF));
-        QCOMPARE(prompts.count(), 4);
+        QCOMPARE(prompts.count(), 3);
     }
 
     void englishLegendsAgreeWithTheEnglishAlphabet() {

@@ -1,6 +1,7 @@
 // The results entry window and the files of its matches: a match starts
 // with its own pairs, a match saved over an earlier one starts empty, a name
-// too long for the match's files is refused before anything is written, and
+// too long for the match's files or holding a letter outside their code
+// page is refused before anything is written, and
 // nothing with results is replaced by less (a damaged overview, a clear that
 // cannot finish, a board file that is not the match's). The sort boxes have
 // their own access keys in both languages.
@@ -250,7 +251,7 @@ private slots:
         QCOMPARE(SessieNaam, QString());
     }
 
-    void aNameTooLongIsRefusedBeforeAnythingIsWritten() {
+    void aNameTheFilesCannotTakeIsRefusedBeforeAnythingIsWritten() {
         testsupport::PromptScript prompts;
         SchrijfTestGroep("Groep", 4);
         frmVeldom11Form& f = OpenInvoer();
@@ -259,6 +260,16 @@ private slots:
         SlaOpAls(f, QString(250, QLatin1Char('k')));
         QCOMPARE(prompts.last().text, TaalTekst(250).replace('|', '\n'));
         QVERIFY(frmVeldom02_IsLoaded());
+        QCOMPARE(QDir(home->file("resultaten")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+        // So is a name the files' code page cannot hold, as the composer
+        // refuses it.
+        for (const char* naam : {"Łódź", "日本", "😀"}) {
+            prompts.answer(vbOK);
+            SlaOpAls(f, QString::fromUtf8(naam));
+            QVERIFY2(prompts.last().text.startsWith(TaalTekst(308).section('~', 0, 0)), naam);
+            QVERIFY(frmVeldom02_IsLoaded());
+        }
         QCOMPARE(QDir(home->file("resultaten")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList());
         // The longest name that fits keeps all its files, overview included.
@@ -272,7 +283,7 @@ private slots:
         Unload(f);
         QCOMPARE(ReadTestFile(Pad(langst, langst + " overzicht.txt")).left(6), QByteArray("~1~2\r\n"));
         QCOMPARE(ReadTestFile(Pad(langst, langst + " klaar.txt")), QByteArray("00\r\n"));
-        QCOMPARE(prompts.count(), 1);
+        QCOMPARE(prompts.count(), 4);
     }
 
     void aDamagedOverviewIsRebuiltNotWrittenBackEmpty() {

@@ -94,26 +94,37 @@ private slots:
     void failuresAreRefusedAtOnceOrReportedLater() {
         QTemporaryDir map;
         QString fout;
-        // A folder in the file's place, a missing folder: refused at once.
+        QList<uitslag::SchrijfFout> gemeld;
+        Qt::HANDLE draad = nullptr;
+        uitslag::BijSchrijfFout([&](const uitslag::SchrijfFout& f) {
+            gemeld << f;
+            draad = QThread::currentThreadId();
+        });
+        // A folder in the file's place, a missing folder: refused at once,
+        // and counted and reported as failed writes, news once per file.
+        const QString bezet = map.filePath("bezet");
         QVERIFY(QDir(map.path()).mkdir("bezet"));
-        QVERIFY(!uitslag::SchrijfLater(map.filePath("bezet"), "x", &fout));
+        QVERIFY(!uitslag::SchrijfLater(bezet, "x", &fout));
         QVERIFY2(fout.contains("folder"), qPrintable(fout));
+        QVERIFY(!uitslag::SchrijfLater(bezet, "y", &fout));
         QVERIFY(!uitslag::SchrijfLater(map.filePath("weg/a.txt"), "x", &fout));
+        QVERIFY(uitslag::Mislukt(bezet));
+        uitslag::MeldFoutenNu();
+        QCOMPARE(gemeld.size(), 3);
+        QCOMPARE(gemeld[0].pad, bezet);
+        QVERIFY(gemeld[0].eerste);
+        QVERIFY(!gemeld[1].eerste);
+        QVERIFY(gemeld[2].eerste);
+        gemeld.clear();
 
         // A folder that appears in the file's place after the write was
         // queued: the writer fails, and says so on this thread.
-        QStringList gemeld;
-        Qt::HANDLE draad = nullptr;
-        uitslag::BijSchrijfFout([&](const uitslag::SchrijfFout& f) {
-            gemeld << f.pad + ": " + f.fout;
-            draad = QThread::currentThreadId();
-        });
         const QString pad = map.filePath("later.txt");
         QVERIFY(uitslag::SchrijfLater(pad, "x"));
         QVERIFY(QDir(map.path()).mkdir("later.txt"));
         uitslag::WachtOp(pad);
         QTRY_COMPARE(gemeld.size(), 1);
-        QVERIFY2(gemeld[0].startsWith(pad), qPrintable(gemeld[0]));
+        QVERIFY2(gemeld[0].pad == pad && gemeld[0].eerste, qPrintable(gemeld[0].pad));
         QCOMPARE(draad, QThread::currentThreadId());
         uitslag::BijSchrijfFout(nullptr);
     }
