@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <memory>
 
 #include <sys/stat.h>
@@ -295,7 +296,9 @@ private slots:
         QVERIFY(p.waitForFinished(120000));
         QCOMPARE(p.exitCode(), 0);
         const QString log = QString::fromUtf8(testsupport::ReadTestFile(tmp.filePath("cmake.log")));
-        QVERIFY2(!log.contains("-G") && !log.contains("-S"), qPrintable(log));
+        // No configure step: neither option stands as a word of its own (the
+        // temporary folder's random name may hold the same letters).
+        QVERIFY2(!log.contains(QRegularExpression(R"((^|\s)-[GS](\s|$))")), qPrintable(log));
         QVERIFY2(log.contains("--build " + build + " --target drovik-mailtxt"), qPrintable(log));
         QCOMPARE(DecodeerMailTxt(testsupport::ReadTestFile(tmp.filePath("MAIL.TXT"))).staat, MailTxtStaat::Goed);
     }
