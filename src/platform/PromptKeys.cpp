@@ -182,8 +182,7 @@ public:
     QWindow* keyTarget() {
         QWindow* focus = QGuiApplication::focusWindow();
         QWindow* active = nullptr;
-        Form* f = ActiveForm();
-        if (f && f->hasWidget() && f->Visible() && f->Enabled()) active = f->widget()->windowHandle();
+        if (Form* f = OpeningForm(); f && f->Enabled()) active = f->widget()->windowHandle();
         if (focus && (!active || focus == active || !IsDisabledFormWindow(focus))) return focus;
         if (!active) return focus;
         QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(

@@ -71,6 +71,18 @@ inline bool KiesInLijst(platform::ListBox& lijst, const QString& naam) {
     return true;
 }
 
+// Types the contracts on every board from `van` to `tot`, one table after
+// the other, letting the events of each table run before the next.
+inline void TikBorden(frmVeldom11Form& f, int van, int tot, const QStringList& contracten) {
+    for (int b = van; b <= tot; ++b) {
+        f.cmdSpel_Click(b);
+        for (const QString& c : contracten) {
+            QTest::keyClicks(f.txtContract.widget(), c);
+            platform::DoEvents();
+        }
+    }
+}
+
 // Every table of board b of match "W" holds the contract typed for it (in
 // the notation of language `taal`), on the side of its declarer, and every
 // table that played is matchpointed.

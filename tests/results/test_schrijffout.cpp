@@ -32,7 +32,7 @@ using namespace platform;
 
 namespace {
 
-const char* const kContracten[] = {"4scz", "3h+1n", "2s+1!n", "3a-1w"};
+const QStringList kContracten = {"4scz", "3h+1n", "2s+1!n", "3a-1w"};
 
 testsupport::ChildRun DraaiKind(const QString& home, const QString& slot) {
     QProcessEnvironment env;
@@ -96,13 +96,7 @@ private slots:
         prompts.answer(vbOK);  // the one message about board 3
         frmVeldom11Form& f = StartWedstrijdW(qEnvironmentVariable("DROVIK_HOME"), 8);
         QCOMPARE(f.lblAantal.Caption(), QString("4"));
-        for (int b = 1; b <= 4; ++b) {
-            f.cmdSpel_Click(b);
-            for (const char* c : kContracten) {
-                QTest::keyClicks(f.txtContract.widget(), c);
-                DoEvents();
-            }
-        }
+        TikBorden(f, 1, 4, kContracten);
         // Every write done; the failures are reported once no handler runs,
         // which the event loop reaches next, not before.
         uitslag::WachtOp();

@@ -25,7 +25,7 @@ using namespace platform;
 namespace {
 
 // Eight tables: the four contracts of a board of four tables, twice.
-const char* const kContracten[] = {"4scz", "3h+1n", "2s+1!n", "3a-1w", "4scz", "3h+1n", "2s+1!n", "3a-1w"};
+const QStringList kContracten = {"4scz", "3h+1n", "2s+1!n", "3a-1w", "4scz", "3h+1n", "2s+1!n", "3a-1w"};
 
 }  // namespace
 
@@ -45,13 +45,7 @@ class TestSchrijfWeigering : public QObject {
         testsupport::WriteTestFile(Bestand("W.spellen"), "3\r\n");
         for (int i = 0; i <= bijStart; ++i) prompts.answer(vbOK);
         frmVeldom11Form& f = StartWedstrijdW(*home, 16);
-        for (int b = 1; b <= 3; ++b) {
-            f.cmdSpel_Click(b);
-            for (const char* c : kContracten) {
-                QTest::keyClicks(f.txtContract.widget(), c);
-                DoEvents();
-            }
-        }
+        TikBorden(f, 1, 3, kContracten);
         uitslag::WachtOp();
         DoEvents();
         QCOMPARE(prompts.count(), bijStart + 1);
