@@ -557,6 +557,13 @@ bool Form::TabToNext(bool next) {
     return false;
 }
 
+int TitleBarWidth(const QString& title) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + 160;
+}
+
 QString WindowTitle(const QString& caption) {
     // A caption's access keys mean nothing in a title bar; a window without
     // a caption is named by the program, never by its internal name.

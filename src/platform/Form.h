@@ -278,6 +278,9 @@ private:
 // access-key marks ("&&" shows one "&"); the program's title when that
 // leaves nothing.
 QString WindowTitle(const QString& caption);
+// Pixels a title bar needs for a title: the text in a title bar's larger
+// font, the icon and the window buttons.
+int TitleBarWidth(const QString& title);
 
 // Unloads a window: runs Form_QueryUnload (which can cancel) and
 // Form_Unload, then throws the instance away. False when it was cancelled.

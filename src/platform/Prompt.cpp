@@ -53,15 +53,6 @@ QWidget* dialogParent() {
     return f ? f->widget() : nullptr;
 }
 
-// Pixels a title bar needs for a title: the text in a title bar's larger
-// font, the icon and the window buttons.
-int titleBarWidth(const QString& title) {
-    QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() * 1.4);
-    font.setBold(true);
-    return QFontMetrics(font).horizontalAdvance(title) + 160;
-}
-
 // The file dialog's dates in the program's language, whatever the
 // system's: the modified column is written with the program's locale.
 class DatesInLanguage : public QIdentityProxyModel {
@@ -84,7 +75,7 @@ void prepareFileDialog(QFileDialog& dlg) {
     dlg.setLabelText(QFileDialog::Accept, g_captions.ok);
     dlg.setLabelText(QFileDialog::Reject, g_captions.cancel);
     dlg.setProxyModel(new DatesInLanguage(&dlg));
-    dlg.resize(std::max({dlg.sizeHint().width(), 760, titleBarWidth(dlg.windowTitle())}),
+    dlg.resize(std::max({dlg.sizeHint().width(), 760, TitleBarWidth(dlg.windowTitle())}),
                std::max(dlg.sizeHint().height(), 440));
 }
 }  // namespace
@@ -141,7 +132,7 @@ int QtPromptHandler::MsgBox(const QString& prompt, int style, const QString& tit
     box.setWindowModality(Qt::ApplicationModal);
     // A message box sizes itself to its text; a long title would be cut.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(titleBarWidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+        grid->addItem(new QSpacerItem(TitleBarWidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     switch (MsgBoxIconOf(style)) {
     case vbCritical: box.setIcon(QMessageBox::Critical); break;

@@ -1,8 +1,6 @@
 #include "saveas/frmVeldom03.h"
 
-#include <QApplication>
 #include <QDate>
-#include <QFontMetrics>
 #include <algorithm>
 
 #include "platform/Screen.h"
@@ -32,14 +30,6 @@ constexpr qint64 KleurGekozen = 0xC0FFC0;  // light green
 
 int RijTop(int rij) { return RijZesTop - (6 - rij) * RijAfstand; }
 
-// Twips the title bar needs for the caption with its date: the text in a
-// title bar's larger font, the icon and the window buttons.
-int TitelBreedte(const QString& titel) {
-    QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() * 1.4);
-    font.setBold(true);
-    return TwipsFromPixels(QFontMetrics(font).horizontalAdvance(titel) + 160);
-}
 }  // namespace
 
 frmVeldom03Form::frmVeldom03Form() : Form("frmVeldom03") {
@@ -64,7 +54,8 @@ void frmVeldom03Form::Form_Load() {
     cmdOK.SetCaption(QLatin1Char('&') + TaalTekst(41));
 
     // As wide as the title with a date needs; the month stays in the middle.
-    const int binnen = std::max(BinnenBreedte, TitelBreedte(StripAccessKeys(TaalTekst(40)) + " (00-00-0000)"));
+    const int binnen =
+        std::max(BinnenBreedte, TwipsFromPixels(TitleBarWidth(StripAccessKeys(TaalTekst(40)) + " (00-00-0000)")));
     Move(0, 0, binnen + (Width() - ScaleWidth()), BinnenHoogte + (Height() - ScaleHeight()));
     cmdFocus.Move(Screen().Width() + 100, Screen().Height() + 100, 100, 100);
 
