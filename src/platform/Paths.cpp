@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <mutex>
+
+#include <dirent.h>
 
 namespace platform {
 
@@ -25,23 +29,41 @@ QString withoutTrailingSeparator(QString path) {
     return path;
 }
 
+// The names in `folder`, read straight from the directory: no file is
+// looked at, which keeps the reading of a folder of a hundred files cheap.
+QStringList folderEntries(const QString& folder) {
+    QStringList entries;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return entries;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            continue;
+        entries << QFile::decodeName(name);
+    }
+    ::closedir(dir);
+    return entries;
+}
+
+// The entry of `entries` that `name` stands for when its own spelling is not
+// there: the one equal to it without regard to case, and of several such the
+// first in code-point order, whatever order the file system lists them in.
+QString otherSpelling(const QStringList& entries, const QString& name) {
+    QString best;
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (best.isEmpty() || entry < best))
+            best = entry;
+    return best;
+}
+
 // Finds the entry of `folder` whose name equals `name` without regard to
 // case; exact spelling first so that a folder holding both "a" and "A" keeps
 // both reachable.
 QString findEntry(const QString& folder, const QString& name) {
     if (QFileInfo::exists(folder + QLatin1Char('/') + name))
         return name;
-    QDir dir(folder);
-    if (!dir.exists())
-        return QString();
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                      QDir::Name);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    }
-    return QString();
+    return otherSpelling(folderEntries(folder), name);
 }
 
 }  // namespace
@@ -107,6 +129,15 @@ QString resolveBelow(const QString& base, const QString& relative) {
     QString current = withoutTrailingSeparator(base);
     bool existing = true;
     const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    // A path that exists as spelled resolves to itself: every folder on the
+    // way exists as spelled too, so the walk below would find each part's
+    // exact spelling first. One look-up instead of one per part.
+    if (!parts.isEmpty() && !parts.contains(QLatin1String(".")) && !parts.contains(QLatin1String(".."))) {
+        QString spelled = (current == QLatin1String("/") ? QString() : current) + QLatin1Char('/') +
+                          parts.join(QLatin1Char('/'));
+        if (QFileInfo::exists(spelled))
+            return trailing ? spelled + QLatin1Char('/') : spelled;
+    }
     for (const QString& part : parts) {
         if (part == QLatin1String("."))
             continue;
@@ -123,6 +154,23 @@ QString resolveBelow(const QString& base, const QString& relative) {
     if (trailing && !current.endsWith(QLatin1Char('/')))
         current += QLatin1Char('/');
     return current;
+}
+
+QStringList resolveNamesIn(const QString& folder, const QStringList& names) {
+    const QString base = withoutTrailingSeparator(folder);
+    const QString prefix = base == QLatin1String("/") ? base : base + QLatin1Char('/');
+    const QStringList entries = folderEntries(base);
+    const QSet<QString> spelled(entries.begin(), entries.end());
+    QStringList paths;
+    for (const QString& name : names) {
+        if (spelled.contains(name)) {
+            paths << prefix + name;
+            continue;
+        }
+        const QString other = otherSpelling(entries, name);
+        paths << prefix + (other.isEmpty() ? name : other);
+    }
+    return paths;
 }
 
 QString programPath(const QString& relative) {

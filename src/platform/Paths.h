@@ -8,6 +8,7 @@
 // that do not exist yet keep the spelling they were given.
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -37,6 +38,11 @@ QString resolvePath(const QString& path);
 // Resolves `relative` below the existing folder `base` component by
 // component without regard to case (see above). `base` itself is used as is.
 QString resolveBelow(const QString& base, const QString& relative);
+
+// The files `names` (plain names) of the folder `folder` (a resolved path),
+// each resolved as resolveBelow(folder, name) would, from one reading of the
+// folder instead of a look-up per name.
+QStringList resolveNamesIn(const QString& folder, const QStringList& names);
 
 // Makes the folder `folder` (an absolute path) and those above it that are
 // missing, parents first. A folder that is there already is only looked at,

@@ -39,12 +39,41 @@ const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
 
 }  // namespace
 
+namespace {
+
+// Calls `f` with each code point of `text`, without copying it; a surrogate
+// without its partner is passed as it stands (and encodes as a loss).
+template <typename F>
+void forEachCodePoint(const QString& text, F f) {
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            f(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            ++i;
+        } else {
+            f(char32_t(c.unicode()));
+        }
+    }
+}
+
+// Appends `text` encoded to `out`; false when a character was lost to '?'.
+bool appendCp1252(const QString& text, QByteArray& out) {
+    bool whole = true;
+    forEachCodePoint(text, [&](char32_t cp) {
+        const char b = encodeOne(cp);
+        whole = whole && (b != '?' || cp == '?');
+        out.append(b);
+    });
+    return whole;
+}
+
+}  // namespace
+
 QByteArray encodeCp1252(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
-    const QList<uint> codePoints = text.toUcs4();
-    for (uint cp : codePoints)
-        out.append(encodeOne(cp));
+    appendCp1252(text, out);
     return out;
 }
 
@@ -230,12 +259,13 @@ bool encodable(const QString& path, const QString& text, QString* error) {
 }  // namespace
 
 bool encodeTextLines(const QString& path, const QStringList& lines, QByteArray& data, QString* error) {
-    for (const QString& line : lines)
-        if (!encodable(path, line, error))
-            return false;
+    // One pass: the lines are encoded as they are checked.
     data.clear();
     for (const QString& line : lines) {
-        data.append(encodeCp1252(line));
+        if (!appendCp1252(line, data)) {
+            data.clear();
+            return encodable(path, line, error);
+        }
         data.append("\r\n");
     }
     return true;

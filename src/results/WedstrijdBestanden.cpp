@@ -53,7 +53,10 @@ LeesUitkomst LeesRegels(WedstrijdBestand soort, const QString& wedstrijd, int bo
     regels.clear();
     const QString pad = LeesPad(soort, wedstrijd, bord);
     u.bestand = pad.isEmpty() ? wedstrijd : QFileInfo(pad).fileName();
-    if (pad.isEmpty()) {
+    // LeesPad has looked for the file already: a file that is not there is
+    // not looked for again by the reader.
+    const QFileInfo info(pad);
+    if (pad.isEmpty() || (!info.exists() && !info.isSymLink())) {
         u.fout = LeesFout::Ontbreekt;
         return u;
     }
@@ -91,6 +94,19 @@ bool Weiger(WedstrijdBestand soort, const QString& wedstrijd, int bord, const QS
     return false;
 }
 
+// The result files of boards `borden` of match W, as WedstrijdBestandsnaam
+// names each; the match name is checked once for all of them.
+QStringList SpelBestandsnamen(const QString& wedstrijd, const QList<int>& borden) {
+    QStringList namen;
+    if (borden.isEmpty()) return namen;
+    if (WedstrijdBestandsnaam(WedstrijdBestand::SpelUitslag, wedstrijd, 1, kVast).isEmpty()) return namen;
+    // Only the two digits differ between the names, and digits are plain.
+    const QString voor = Woord(kVast, 64) + QLatin1Char(' '), achter = QStringLiteral(" Drovik.txt");
+    for (int b : borden)
+        if (BordGeldig(b)) namen << voor + QString::number(b + 100).right(2) + achter;
+    return namen;
+}
+
 // `borden`: the boards the content says are done; queued, it is written
 // only behind their result files, and not while one of those failed.
 bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const QStringList& regels,
@@ -106,8 +122,10 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
     platform::makeFolders(QFileInfo(pad).absolutePath());
     if (wijze == Schrijfwijze::Achtergrond) {
         QByteArray data;
-        QStringList nodig;
-        for (int b : borden) nodig << SchrijfPad(WedstrijdBestand::SpelUitslag, wedstrijd, b);
+        // One reading of the match folder for all of them: a final key of a
+        // long match names every board done so far.
+        const QStringList nodig =
+            platform::resolveNamesIn(QFileInfo(pad).absolutePath(), SpelBestandsnamen(wedstrijd, borden));
         QString reden;
         if (!platform::encodeTextLines(pad, regels, data, &reden))
             return Weiger(soort, wedstrijd, bord, reden, fout, wijze);
@@ -180,8 +198,15 @@ bool WedstrijdNaamPast(const QString& wedstrijd) {
     return wedstrijd.toUtf8().size() + langste <= kNaamMax;
 }
 
+namespace {
+// Whether W may name a match folder; asks nothing of the disk.
+bool MapNaamGoed(const QString& wedstrijd) {
+    return EigenNaamGeldig(wedstrijd) && WedstrijdNaamPast(wedstrijd);
+}
+}  // namespace
+
 QString WedstrijdMapPad(const QString& wedstrijd) {
-    if (!EigenNaamGeldig(wedstrijd) || !WedstrijdNaamPast(wedstrijd))
+    if (!MapNaamGoed(wedstrijd))
         return QString();
     return platform::programPath(QStringLiteral("resultaten/") + wedstrijd);
 }
@@ -227,7 +252,7 @@ QString WedstrijdBestandsnaam(WedstrijdBestand soort, const QString& wedstrijd, 
                QStringLiteral(".txt");
         break;
     }
-    if (WedstrijdMapPad(wedstrijd).isEmpty() || !platform::isPlainFileName(naam))
+    if (!MapNaamGoed(wedstrijd) || !platform::isPlainFileName(naam))
         return QString();
     return naam;
 }
@@ -247,8 +272,7 @@ QString LeesPad(WedstrijdBestand soort, const QString& wedstrijd, int bord) {
     const QString naam = WedstrijdBestandsnaam(soort, wedstrijd, bord, kAnder);
     if (naam.isEmpty())
         return vast;
-    const QString ander =
-        platform::programPath(QStringLiteral("resultaten/") + wedstrijd + QLatin1Char('/') + naam);
+    const QString ander = platform::resolveNamesIn(QFileInfo(vast).absolutePath(), {naam}).front();
     return QFileInfo::exists(ander) ? ander : vast;
 }
 

@@ -293,6 +293,50 @@ private slots:
         QCOMPARE(programPath("pdf"), home.path() + "/pdf");
         QCOMPARE(programPath("PDF"), home.path() + "/PDF");
     }
+    void existingPathsResolveToThemselvesWithTheirSeparators() {
+        testsupport::TempHome home;
+        QVERIFY(QDir(home.path()).mkpath("spellen/Sub"));
+        QCOMPARE(programPath("spellen/Sub/"), home.path() + "/spellen/Sub/");
+        QCOMPARE(programPath("./spellen/./Sub"), home.path() + "/spellen/Sub");
+        QCOMPARE(programPath("spellen/Sub/../Sub"), home.path() + "/spellen/Sub/../Sub");
+        QCOMPARE(programPath("SPELLEN/Sub/../sub"), home.path() + "/spellen/Sub/../Sub");
+    }
+    void oneReadingOfAFolderResolvesLikeTheWalk() {
+        testsupport::TempHome home;
+        const QString map = home.file("resultaten/Club");
+        QVERIFY(QDir().mkpath(map));
+        for (const char* naam : {"Spel 01 Drovik.txt", "spel 02 drovik.TXT", "SPEL 03 X", "Spel 03 x", "Łódź.txt",
+                                 "Beide", "BEIDE"})
+            QVERIFY(writeRaw(map + "/" + QString::fromUtf8(naam), "x"));
+        QVERIFY(QFile::link(map + "/weg", map + "/Dood"));  // a link to nothing is still an entry
+        const QStringList namen{"Spel 01 Drovik.txt", "Spel 02 Drovik.txt", "spel 03 x", QString::fromUtf8("ŁÓDŹ.TXT"),
+                                "Beide", "beide", "dood", "Nieuw.txt"};
+        QStringList langs;
+        for (const QString& n : namen) langs << resolveBelow(map, n);
+        QCOMPARE(resolveNamesIn(map, namen), langs);
+        QCOMPARE(resolveNamesIn(map + "/", {"spel 01 drovik.txt"}), QStringList{map + "/Spel 01 Drovik.txt"});
+        // Of two other spellings the first in code-point order, as the walk.
+        QCOMPARE(resolveNamesIn(map, {"spel 03 X"}).front(), map + "/SPEL 03 X");
+        QCOMPARE(resolveNamesIn(map, {"beide"}).front(), map + "/BEIDE");
+        QCOMPARE(resolveNamesIn(map, {"Dood"}).front(), map + "/Dood");
+        QCOMPARE(resolveNamesIn(home.file("nergens"), {"A.txt"}), QStringList{home.file("nergens") + "/A.txt"});
+        QCOMPARE(resolveNamesIn(map, {}), QStringList());
+    }
+    void aLineThatCannotBeStoredLeavesNothingEncoded() {
+        QByteArray data("oud");
+        QString error;
+        QVERIFY(encodeTextLines("t.txt", {"a", QString::fromUtf8("€ ‘x’")}, data, &error));
+        QCOMPARE(data, QByteArray("a\r\n\x80 \x91x\x92\r\n"));
+        // A surrogate without its partner is a loss, as a character beyond
+        // the code page is; the lines before it are not kept.
+        QVERIFY(!encodeTextLines("t.txt", {"a", QString("b") + QChar(0xD800) + "c"}, data, &error));
+        QVERIFY(data.isEmpty());
+        QVERIFY2(error.contains("t.txt"), qPrintable(error));
+        QVERIFY(!encodeTextLines("t.txt", {QString("b") + QChar(0xDC00)}, data, &error));
+        QVERIFY(encodeTextLines("t.txt", {"?"}, data, &error));
+        QCOMPARE(data, QByteArray("?\r\n"));
+        QCOMPARE(encodeCp1252(QString::fromUtf8("😀") + QChar(0xD83D)), QByteArray("??"));
+    }
     void pathsOutsideTheProgramFolderOnlyGetSeparators() {
         testsupport::TempHome home;
         QCOMPARE(resolvePath("/tmp\\Some\\\\Where"), QString("/tmp/Some/Where"));
