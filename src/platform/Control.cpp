@@ -271,7 +271,14 @@ const QFontMetrics& Control::fontMetrics() const {
 
 int Control::textLineHeight() const { return TwipsFromPixels(fontMetrics().height()); }
 
-int Control::textWidthTwips(const QString& s) const { return TwipsFromPixels(fontMetrics().horizontalAdvance(s)); }
+int Control::textWidthTwips(const QString& s) const {
+    auto it = textWidths_.constFind(s);
+    if (it == textWidths_.constEnd()) {
+        if (textWidths_.size() >= 4096) textWidths_.clear();
+        it = textWidths_.insert(s, fontMetrics().horizontalAdvance(s));
+    }
+    return TwipsFromPixels(*it);
+}
 
 void Control::SetLeft(double v) { Move(v, top_, width_, height_); }
 void Control::SetTop(double v) { Move(left_, v, width_, height_); }
@@ -326,6 +333,7 @@ void Control::SetBackColor(qint64 c) {
 
 void Control::fontSet() {
     fontMetrics_.reset();
+    textWidths_.clear();
     applyFont();
     fontChanged();
 }

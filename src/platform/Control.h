@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -211,6 +212,9 @@ private:
     double fontSize_;
     bool fontBold_ = false, fontItalic_ = false, fontUnderline_ = false;
     mutable std::optional<QFontMetrics> fontMetrics_;  // of Font(); dropped when the font changes
+    // Pixel widths of texts in Font(), dropped with the metrics: a grid
+    // fitting a column measures the same few texts over and over.
+    mutable QHash<QString, int> textWidths_;
     void fontSet();
     int alignment_ = 0;
     Handler click_, dblClick_, gotFocus_, lostFocus_;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -142,6 +143,8 @@ protected:
     }
     bool event(QEvent* e) override {
         if (e->type() == QEvent::WindowActivate) form_->widgetActivated();
+        // The window is about to paint what changed: labels first.
+        if (e->type() == QEvent::UpdateRequest) form_->repaintChangedLabels();
         return QWidget::event(e);
     }
     void keyPressEvent(QKeyEvent* e) override {
@@ -905,6 +908,23 @@ void Form::widgetStateChanged() {
         height_ = normalHeight_;
     }
     fireResize();
+}
+
+void Form::labelTextChanged(QWidget* label, const QString& before) {
+    for (const ChangedLabel& c : changedLabels_)
+        if (c.label == label) return;  // keeps what it showed before the first change
+    if (changedLabels_.empty() && widget_)
+        QCoreApplication::postEvent(widget_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    changedLabels_.push_back({label, before});
+}
+
+void Form::repaintChangedLabels() {
+    const std::vector<ChangedLabel> changed = std::move(changedLabels_);
+    changedLabels_.clear();
+    for (const ChangedLabel& c : changed) {
+        auto* label = static_cast<QLabel*>(c.label.data());
+        if (label && label->text() != c.before) label->update(label->contentsRect());
+    }
 }
 
 void Form::widgetActivated() {

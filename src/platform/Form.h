@@ -230,6 +230,13 @@ public:
     void widgetStateChanged();
     bool formKeyPress(QKeyEvent* e);
     bool formKeyRelease(QKeyEvent* e);
+    // A shown label whose text was set without a repaint; it is repainted
+    // just before the window paints, when its text then differs from
+    // `before` (what it showed). A text that changes and changes back within
+    // one handler (a board's matchpoints shown and the slip cleared for the
+    // next board) costs no repaint.
+    void labelTextChanged(QWidget* label, const QString& before);
+    void repaintChangedLabels();
 
 private:
     void adoptChild(Form& child, std::function<void()> onReturn);
@@ -271,6 +278,11 @@ private:
     bool materializing_ = false;
     bool bypassKeys_ = false;
     bool inLoad_ = false, activateAfterLoad_ = false;
+    struct ChangedLabel {
+        QPointer<QWidget> label;
+        QString before;
+    };
+    std::vector<ChangedLabel> changedLabels_;
     friend class FormWidget;
 };
 

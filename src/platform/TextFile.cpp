@@ -58,13 +58,19 @@ void forEachCodePoint(const QString& text, F f) {
 }
 
 // Appends `text` encoded to `out`; false when a character was lost to '?'.
+// A code point never takes more than one UTF-16 unit's room, so the room is
+// made once and trimmed after.
 bool appendCp1252(const QString& text, QByteArray& out) {
     bool whole = true;
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* p = out.data() + start;
     forEachCodePoint(text, [&](char32_t cp) {
         const char b = encodeOne(cp);
         whole = whole && (b != '?' || cp == '?');
-        out.append(b);
+        *p++ = b;
     });
+    out.resize(p - out.constData());
     return whole;
 }
 
@@ -261,6 +267,10 @@ bool encodable(const QString& path, const QString& text, QString* error) {
 bool encodeTextLines(const QString& path, const QStringList& lines, QByteArray& data, QString* error) {
     // One pass: the lines are encoded as they are checked.
     data.clear();
+    qsizetype room = 0;
+    for (const QString& line : lines)
+        room += line.size() + 2;
+    data.reserve(room);
     for (const QString& line : lines) {
         if (!appendCp1252(line, data)) {
             data.clear();

@@ -138,8 +138,14 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
 // Cells may not hold the separator or a line break: they would shift every
 // field after them.
 bool CelGoed(const QString& cel) {
-    return !cel.contains(QLatin1Char('~')) && !cel.contains(QLatin1Char('\n')) &&
-           !cel.contains(QLatin1Char('\r'));
+    for (const QChar c : cel)
+        if (c == QLatin1Char('~') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) return false;
+    return true;
+}
+
+// True when the cell holds more than white space.
+bool CelGevuld(const QString& cel) {
+    return std::any_of(cel.begin(), cel.end(), [](QChar c) { return !c.isSpace(); });
 }
 
 // The longest name a file system gives one file or folder, in bytes.
@@ -679,7 +685,8 @@ LeesUitkomst LeesOverzicht(const QString& wedstrijd, std::vector<QStringList>& r
 bool SchrijfOverzicht(const QString& wedstrijd, const std::vector<QStringList>& rijen, QString* fout,
                       Schrijfwijze wijze) {
     QStringList regels;
-    QList<int> metPunten;  // boards whose column shows matchpoints
+    regels.reserve(qsizetype(rijen.size()));
+    bool metPunten[kMaxSpellen + 1] = {};  // boards whose column shows matchpoints
     for (size_t r = 0; r < rijen.size(); ++r) {
         const QStringList& rij = rijen[r];
         for (int c = 0; c < rij.size(); ++c) {
@@ -687,12 +694,14 @@ bool SchrijfOverzicht(const QString& wedstrijd, const std::vector<QStringList>& 
                 if (fout) *fout = rij.at(c);
                 return false;
             }
-            if (r > 0 && c >= 1 && c <= kMaxSpellen && !rij.at(c).trimmed().isEmpty() && !metPunten.contains(c))
-                metPunten << c;
+            if (r > 0 && c >= 1 && c <= kMaxSpellen && !metPunten[c] && CelGevuld(rij.at(c))) metPunten[c] = true;
         }
         regels << rij.join(QLatin1Char('~'));
     }
-    return Schrijf(WedstrijdBestand::Overzicht, wedstrijd, 0, regels, fout, wijze, metPunten);
+    QList<int> borden;
+    for (int c = 1; c <= kMaxSpellen; ++c)
+        if (metPunten[c]) borden << c;
+    return Schrijf(WedstrijdBestand::Overzicht, wedstrijd, 0, regels, fout, wijze, borden);
 }
 
 // --- Mail list -------------------------------------------------------------

@@ -2,6 +2,7 @@
 // in twips, a maximised window that covers the screen's free area, and the
 // title a window shows.
 #include <QGroupBox>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -165,6 +166,53 @@ private slots:
         f.widget()->render(&scherm);
         const QImage vers = Render(f);
         QCOMPARE(scherm, vers);
+    }
+
+    void aLabelPaintsOnlyTheTextItEndsWith() {
+        PaintForm f;
+        f.lblVak.SetBackColor(vbWhite);
+        f.lblVak.SetCaption("");
+        f.Show();
+        DoEvents();
+        struct Teller : QObject {
+            int verf = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                verf += e->type() == QEvent::Paint;
+                return false;
+            }
+        } label;
+        auto* widget = static_cast<QLabel*>(f.lblVak.widget());
+        widget->installEventFilter(&label);
+        const auto scherm = [&] {
+            DoEvents();
+            return f.widget()->windowHandle()->screen()->grabWindow(f.widget()->winId()).toImage().convertToFormat(
+                QImage::Format_RGB32);
+        };
+        // Shown and cleared again within one handler: nothing to repaint.
+        f.lblVak.SetCaption("50,00");
+        QCOMPARE(widget->text(), QString("50,00"));
+        f.lblVak.SetCaption("");
+        DoEvents();
+        QCOMPARE(label.verf, 0);
+        // A new text is the widget's at once and on screen after one paint.
+        f.lblVak.SetCaption("4S=");
+        QCOMPARE(widget->text(), QString("4S="));
+        f.lblVak.SetCaption("4S+1");
+        DoEvents();
+        QCOMPARE(label.verf, 1);
+        QCOMPARE(scherm(), Render(f));
+        // A frame that shows nothing new meanwhile keeps it that way.
+        f.fraGrid.widget()->setUpdatesEnabled(false);
+        f.lblVak.SetCaption("3SA");
+        QVERIFY(!widget->updatesEnabled());
+        f.fraGrid.widget()->setUpdatesEnabled(true);
+        QCOMPARE(scherm(), Render(f));
+        // A label of a hidden window has its text when the window shows.
+        f.Hide();
+        f.lblVak.SetCaption("pas");
+        f.Show();
+        QCOMPARE(scherm(), Render(f));
+        QCOMPARE(widget->text(), QString("pas"));
     }
 
     void titleIsTheCaptionWithoutAccessKeysOrTheProgramTitle() {
