@@ -200,6 +200,11 @@ protected:
     }
     void keyPressEvent(QKeyEvent* e) override {
         Form::KeyDrive drive(box_);
+        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        if (enter && box_->EnterIsDblClick() && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (currentRow() >= 0) box_->fireDblClick();
+            return;
+        }
         if (box_->KeysOnlyHighlight()) {
             // Space or Enter chooses; every other key (arrows on either
             // keypad, with or without Shift, a letter that searches) only
@@ -258,7 +263,7 @@ void ListBox::applyAll() {
     auto* w = static_cast<QListWidget*>(widget_.data());
     QSignalBlocker block(w);
     w->clear();
-    for (const Item& i : items_) w->addItem(i.text);
+    for (int i = 0; i < ListCount(); ++i) w->addItem(shownText(i));
     w->setCurrentRow(listIndex_);
     if (topIndex_ > 0 && topIndex_ < ListCount()) w->scrollToItem(w->item(topIndex_), QAbstractItemView::PositionAtTop);
 }
@@ -266,7 +271,7 @@ void ListBox::applyAll() {
 void ListBox::viewInsert(int i) {
     if (auto* w = static_cast<QListWidget*>(widget_.data())) {
         QSignalBlocker block(w);
-        w->insertItem(i, items_[std::size_t(i)].text);
+        w->insertItem(i, shownText(i));
         w->setCurrentRow(listIndex_);
     }
 }
@@ -288,7 +293,7 @@ void ListBox::viewClear() {
 }
 
 void ListBox::viewChange(int i) {
-    if (auto* w = static_cast<QListWidget*>(widget_.data())) w->item(i)->setText(items_[std::size_t(i)].text);
+    if (auto* w = static_cast<QListWidget*>(widget_.data())) w->item(i)->setText(shownText(i));
 }
 
 void ListBox::viewSelect() {
@@ -493,7 +498,7 @@ DirListBox::DirListBox(Container* c, const QString& name, int index) : ListBox(c
 }
 
 void DirListBox::SetPath(const QString& p) {
-    const QString clean = QDir::cleanPath(p);
+    const QString clean = QDir::cleanPath(QDir(p).absolutePath());
     const bool changed = clean != path_;
     path_ = clean;
     Refresh();
@@ -501,10 +506,28 @@ void DirListBox::SetPath(const QString& p) {
 }
 
 void DirListBox::Refresh() {
+    // The way down: the root, then every folder of the path in turn.
+    QStringList rows{QDir::rootPath()};
+    const QStringList parts = path_.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString way;
+    for (const QString& part : parts) rows << (way += QLatin1Char('/') + part);
+    const int current = int(rows.size()) - 1;
     QDir dir(path_);
-    QStringList full;
-    for (const QString& n : sortedNames(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))) full << dir.filePath(n);
-    replaceAll(full);
+    for (const QString& n : sortedNames(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))) rows << dir.filePath(n);
+    replaceAll(rows);
+    // The current folder is where the list stands, no choice of the user's:
+    // selected without a Click, with the folder above it at the top so that
+    // its sub-folders come into view.
+    listIndex_ = current;
+    viewSelect();
+    SetTopIndex(std::max(0, current - 1));
+}
+
+QString DirListBox::shownText(int i) const {
+    const QString full = List(i);
+    if (full == QDir::rootPath()) return full;
+    const int depth = int(full.count(QLatin1Char('/')));
+    return QString(3 * depth, QLatin1Char(' ')) + full.section(QLatin1Char('/'), -1);
 }
 
 namespace {

@@ -78,8 +78,13 @@ public:
     // chooses as in every list.
     void SetKeysOnlyHighlight(bool on) { keysOnlyHighlight_ = on; }
     bool KeysOnlyHighlight() const { return keysOnlyHighlight_; }
+    // Enter on the highlighted item does what a double click does.
+    virtual bool EnterIsDblClick() const { return false; }
 
 protected:
+    // What the list shows for item i; the item's text unless a list
+    // shows its items otherwise.
+    virtual QString shownText(int i) const { return List(i); }
     QWidget* createWidget(QWidget* parent) override;
     void applyAll() override;
     void viewInsert(int i) override;
@@ -148,8 +153,12 @@ private:
     Handler pathChange_, patternChange_;
 };
 
-// The sub-folders of a folder: List(i) is the full path of sub-folder i,
-// in name order without regard to case; names as for FileListBox.
+// A folder and the way to it: the root, each folder down to the current
+// one (selected), then the current folder's sub-folders in name order
+// without regard to case (names as for FileListBox). List(i) is the full
+// path of row i, fit for SetPath; the list shows each folder's own name
+// ("/" for the root), indented by its depth. Enter on a row is a double
+// click, so the keyboard can go where the mouse goes.
 class DirListBox : public ListBox {
 public:
     DirListBox(Container* c, const QString& name, int index = -1);
@@ -157,6 +166,12 @@ public:
     void SetPath(const QString& p);      // runs Change when it changes
     void Refresh();
     void OnChange(Handler h) { change_ = std::move(h); }
+    bool EnterIsDblClick() const override { return true; }
+    // The text row i shows.
+    QString ShownText(int i) const { return shownText(i); }
+
+protected:
+    QString shownText(int i) const override;
 
 private:
     QString path_;

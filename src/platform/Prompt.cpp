@@ -7,11 +7,13 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIdentityProxyModel>
+#include <QListView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +21,10 @@
 #include <QRegularExpression>
 #include <QSpacerItem>
 #include <QSpinBox>
+#include <QSplitter>
+#include <QStyle>
+#include <QTimer>
+#include <QTreeView>
 #include <algorithm>
 
 #include "platform/App.h"
@@ -53,20 +59,65 @@ QWidget* dialogParent() {
     return f ? f->widget() : nullptr;
 }
 
-// The file dialog's dates in the program's language, whatever the
-// system's: the modified column is written with the program's locale.
-class DatesInLanguage : public QIdentityProxyModel {
+QLocale programLocale() {
+    return g_english ? QLocale(QLocale::English, QLocale::UnitedKingdom) : QLocale(QLocale::Dutch, QLocale::Netherlands);
+}
+
+// The file dialog's columns in the program's language, whatever the
+// system's: Qt writes sizes and dates with the system's locale and names
+// types in the system's language (or not at all: Qt's Dutch has no word
+// for its type column). Sizes and dates here follow the program's locale;
+// the type is "folder" or the extension's file ("PDF-bestand").
+class ColumnsInLanguage : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
     QVariant data(const QModelIndex& index, int role) const override {
         auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
-        if (role != Qt::DisplayRole || index.column() != 3 || !files)
+        if (role != Qt::DisplayRole || !files || index.column() < 1 || index.column() > 3)
             return QIdentityProxyModel::data(index, role);
-        const QLocale taal = g_english ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                                       : QLocale(QLocale::Dutch, QLocale::Netherlands);
-        return taal.toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+        const QModelIndex source = mapToSource(index);
+        if (index.column() == 3) return programLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        const QFileInfo info = files->fileInfo(source);
+        if (index.column() == 1)
+            return info.isFile() ? programLocale().formattedDataSize(info.size()) : QString();
+        if (info.isDir()) return g_english ? QStringLiteral("Folder") : QStringLiteral("Map");
+        const QString extension = info.suffix().toUpper();
+        if (extension.isEmpty()) return g_english ? QStringLiteral("File") : QStringLiteral("Bestand");
+        return g_english ? extension + QStringLiteral(" file") : extension + QStringLiteral("-bestand");
     }
 };
+
+// Qt gives the list's columns fixed widths made for its own English
+// texts; the program's are often longer (a four-digit year, a Dutch
+// size). Each column but the name takes the width of its header and its
+// texts whenever the folder's entries arrive or change. Once the dialog is
+// up, the places on the left are made as wide as their names.
+void fitFileDialogColumns(QFileDialog& dlg) {
+    auto* view = dlg.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* places = dlg.findChild<QListView*>(QStringLiteral("sidebar"));
+    auto* splitter = dlg.findChild<QSplitter*>(QStringLiteral("splitter"));
+    QAbstractItemModel* model = view ? view->model() : nullptr;
+    if (!model) return;
+    auto* fit = new QTimer(&dlg);
+    fit->setSingleShot(true);
+    fit->setInterval(0);
+    QObject::connect(fit, &QTimer::timeout, view, [view, places, splitter, placesDone = false]() mutable {
+        for (int c = 1; c < view->model()->columnCount(view->rootIndex()); ++c) view->resizeColumnToContents(c);
+        if (placesDone || !places || !splitter || splitter->count() != 2 || !splitter->isVisible()) return;
+        placesDone = true;
+        const QList<int> sizes = splitter->sizes();
+        const int wide = places->sizeHintForColumn(0) + 2 * places->frameWidth() +
+                         places->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const int total = sizes.value(0) + sizes.value(1);
+        if (wide > sizes.value(0) && wide < total / 3) splitter->setSizes({wide, total - wide});
+    });
+    const auto later = [fit] { fit->start(); };
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, fit, later);
+    QObject::connect(model, &QAbstractItemModel::dataChanged, fit, later);
+    QObject::connect(model, &QAbstractItemModel::layoutChanged, fit, later);
+    QObject::connect(model, &QAbstractItemModel::modelReset, fit, later);
+    fit->start();
+}
 
 // The file dialogs: the program's language throughout, wide enough for
 // their title and all four columns.
@@ -74,9 +125,10 @@ void prepareFileDialog(QFileDialog& dlg) {
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setLabelText(QFileDialog::Accept, g_captions.ok);
     dlg.setLabelText(QFileDialog::Reject, g_captions.cancel);
-    dlg.setProxyModel(new DatesInLanguage(&dlg));
+    dlg.setProxyModel(new ColumnsInLanguage(&dlg));
     dlg.resize(std::max({dlg.sizeHint().width(), 760, TitleBarWidth(dlg.windowTitle())}),
                std::max(dlg.sizeHint().height(), 440));
+    fitFileDialogColumns(dlg);
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QtTest>
 #include <fcntl.h>
@@ -259,7 +260,7 @@ private slots:
         f.filSpellen.SetPath(home.path());
         QCOMPARE(f.filSpellen.Items(), QStringList{"goed.txt"});
         f.dirMap.SetPath(home.path());
-        QCOMPARE(f.dirMap.Items(), QStringList{home.file("gewoon")});
+        QCOMPARE(f.dirMap.Items().mid(f.dirMap.ListIndex()), (QStringList{home.path(), home.file("gewoon")}));
     }
 
     void folderAndPlaceLists() {
@@ -269,9 +270,30 @@ private slots:
         touch(home.file("resultaten/los.txt"));
         ControlsForm f;
         f.dirMap.SetPath(home.file("resultaten"));
-        QCOMPARE(f.dirMap.Items(),
-                 (QStringList{home.file("resultaten/Avond"), home.file("resultaten/zomer")}));
+        // The way down from the root, the folder itself selected, then its
+        // sub-folders; each row a full path, shown by its own name.
+        const QStringList rijen = f.dirMap.Items();
+        const int hier = f.dirMap.ListIndex();
+        QCOMPARE(rijen.value(hier), home.file("resultaten"));
+        QCOMPARE(rijen.mid(hier + 1), (QStringList{home.file("resultaten/Avond"), home.file("resultaten/zomer")}));
+        QCOMPARE(rijen.first(), QString("/"));
+        QCOMPARE(f.dirMap.ShownText(0), QString("/"));
+        for (int i = 1; i <= hier; ++i) QCOMPARE(QFileInfo(rijen[i]).path(), rijen[i - 1]);
+        const QString inspring(3 * hier, ' ');
+        QCOMPARE(f.dirMap.ShownText(hier), inspring + "resultaten");
+        QCOMPARE(f.dirMap.ShownText(hier + 1), inspring + "   Avond");
         QCOMPARE(f.log, QStringList{"dir"});
+        f.log.clear();
+        // A folder without sub-folders still shows where it is; an
+        // ancestor's row is a path to go to.
+        f.dirMap.SetPath(home.file("resultaten/zomer"));
+        QCOMPARE(f.dirMap.ListCount(), f.dirMap.ListIndex() + 1);
+        QCOMPARE(f.dirMap.Text(), home.file("resultaten/zomer"));
+        f.dirMap.SetPath(f.dirMap.List(0));
+        QCOMPARE(f.dirMap.Path(), QString("/"));
+        QCOMPARE(f.dirMap.ListIndex(), 0);
+        const QString top = home.path().section('/', 1, 1);
+        QCOMPARE(f.dirMap.ShownText(int(f.dirMap.Items().indexOf("/" + top))), "   " + top);
         f.log.clear();
         ControlsForm g;  // made with the test's program folder among its places
         g.drvPlek.SetDrive(home.file("pdf/sub"));

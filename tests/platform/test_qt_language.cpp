@@ -4,8 +4,10 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -55,38 +57,64 @@ private slots:
         QCOMPARE(CancelText(), QString("Annuleren"));
     }
 
-    // The file dialog's dates are written in the program's language, and
-    // the dialog is wide enough for its title and its columns.
-    void fileDialogDatesFollowTheLanguage_data() {
+    // The file dialog's list speaks the program's language: its headers,
+    // a file's size, type and date; no column is too narrow for its texts;
+    // and the dialog is wide enough for its title and its columns.
+    void fileDialogListFollowsTheLanguage_data() {
         QTest::addColumn<bool>("english");
+        QTest::addColumn<QStringList>("koppen");
+        QTest::addColumn<QString>("grootte");
+        QTest::addColumn<QString>("soort");
         QTest::addColumn<QString>("patroon");
-        QTest::newRow("Dutch") << false << "dd-MM-yyyy";
-        QTest::newRow("English") << true << "dd/MM/yyyy";
+        QTest::newRow("Dutch") << false << QStringList{"Naam", "Grootte", "Type", "Datum gewijzigd"} << "1,46 KiB"
+                               << "PDF-bestand" << "dd-MM-yyyy";
+        QTest::newRow("English") << true << QStringList{"Name", "Size", "Type", "Date Modified"} << "1.46 KiB"
+                                 << "PDF file" << "dd/MM/yyyy";
     }
-    void fileDialogDatesFollowTheLanguage() {
+    void fileDialogListFollowsTheLanguage() {
         QFETCH(bool, english);
+        QFETCH(QStringList, koppen);
+        QFETCH(QString, grootte);
+        QFETCH(QString, soort);
         QFETCH(QString, patroon);
         SetPromptLanguage(english);
         QTemporaryDir map;
         QFile f(map.filePath("spellen.pdf"));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("x");
+        f.write(QByteArray(1500, 'x'));
         f.close();
         const QString datum = QFileInfo(f.fileName()).lastModified().toString(patroon);
         const QString titel = "Een titel die langer is dan de knoppen van een bestandsvenster samen";
-        QString gezien;
+        QStringList gezienKoppen, gezien;
+        QStringList teSmal;
         int breedte = 0;
         QTimer kijk;
         kijk.setInterval(50);
         int pogingen = 0;
+        bool rijGezien = false;
         QObject::connect(&kijk, &QTimer::timeout, [&] {
             auto* dialoog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialoog) return;
             auto* lijst = dialoog->findChild<QTreeView*>("treeView");
             const QAbstractItemModel* model = lijst ? lijst->model() : nullptr;
             const QModelIndex wortel = lijst ? lijst->rootIndex() : QModelIndex();
-            if (model && model->rowCount(wortel) > 0) gezien = model->index(0, 3, wortel).data().toString();
-            if (!gezien.isEmpty() || ++pogingen > 100) {
+            // One look more once the row is there: the columns fit after it came.
+            if (model && model->rowCount(wortel) > 0 && !rijGezien) {
+                rijGezien = true;
+                return;
+            }
+            if (rijGezien) {
+                for (int c = 0; c < 4; ++c) {
+                    gezienKoppen << model->headerData(c, Qt::Horizontal).toString();
+                    gezien << model->index(0, c, wortel).data().toString();
+                    // A text needs its width and the item's margins on both sides.
+                    const int marge = 2 * (lijst->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lijst) + 1);
+                    const int nodig = std::max(QFontMetrics(lijst->font()).horizontalAdvance(gezien.last()) + marge,
+                                               lijst->header()->sectionSizeHint(c));
+                    if (c > 0 && lijst->columnWidth(c) < nodig) teSmal << gezienKoppen.last();
+                }
+            }
+            if (rijGezien || ++pogingen > 100) {
                 breedte = dialoog->width();
                 dialoog->reject();
             }
@@ -94,7 +122,12 @@ private slots:
         kijk.start();
         QtPromptHandler echt;
         echt.GetOpenFileName(titel, map.path(), "PDF (*.pdf)");
-        QVERIFY2(gezien.startsWith(datum), qPrintable(gezien));
+        QCOMPARE(gezienKoppen, koppen);
+        QCOMPARE(gezien.value(0), QString("spellen.pdf"));
+        QCOMPARE(gezien.value(1), grootte);
+        QCOMPARE(gezien.value(2), soort);
+        QVERIFY2(gezien.value(3).startsWith(datum), qPrintable(gezien.value(3)));
+        QVERIFY2(teSmal.isEmpty(), qPrintable(teSmal.join(", ")));
         QVERIFY(breedte >= 760);
         QVERIFY(breedte > QFontMetrics(QApplication::font()).horizontalAdvance(titel));
     }

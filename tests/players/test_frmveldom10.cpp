@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -500,8 +501,10 @@ private slots:
         testsupport::WriteTestFile(home->file("pdf/week 2/x.y.pdf"), PdfInhoud(1));
         QDir().mkpath(home->file("pdf/leeg"));
         frmVeldom10Form& f = Open();
-        QCOMPARE(f.dirPDF.Items(), (QStringList{home->file("pdf/leeg"), home->file("pdf/week 2")}));
-        f.dirPDF.SetListIndex(1);
+        const int pdf = f.dirPDF.ListIndex();
+        QCOMPARE(f.dirPDF.Text(), home->file("pdf"));
+        QCOMPARE(f.dirPDF.Items().mid(pdf + 1), (QStringList{home->file("pdf/leeg"), home->file("pdf/week 2")}));
+        f.dirPDF.SetListIndex(pdf + 2);
         f.dirPDF_DblClick();
         QCOMPARE(f.comWind[0].Items(), (QStringList{"Mijn pdf spellen", "x.y"}));
         QCOMPARE(f.fraPdf.Caption(), QString("PDF Bestanden (2)"));
@@ -516,13 +519,48 @@ private slots:
         // the stored folder stays the last one with PDFs.
         f.cmdMapOmhoog.Click();
         QCOMPARE(f.comWind[3].Items().size(), 4);
-        f.dirPDF.SetListIndex(0);
+        f.dirPDF.SetListIndex(f.dirPDF.ListIndex() + 1);
         f.dirPDF_DblClick();
         QCOMPARE(f.comWind[1].ListCount(), 0);
         QCOMPARE(f.comWind[1].Text(), QString("Oost"));
         QCOMPARE(f.fraPdf.Caption(), QString("PDF Bestanden"));
         LeesIni("Mappen", "PDF Map", IniBestand);
         QCOMPARE(IniWaarde, home->file("pdf"));
+    }
+
+    // The usual PDF folder has no sub-folders: the list still shows the
+    // way to it, the folder itself selected under the count of its PDFs.
+    // The mouse goes up by a double click on an ancestor, the keyboard by
+    // the arrows and Enter, and back down the same way.
+    void folderWithoutSubFoldersShowsTheWayToIt() {
+        frmVeldom10Form& f = Open();
+        QCOMPARE(f.fraPdf.Caption(), QString("PDF Bestanden (4)"));
+        QCOMPARE(f.dirPDF.Text(), home->file("pdf"));
+        QCOMPARE(f.dirPDF.ListCount(), f.dirPDF.ListIndex() + 1);
+        QCOMPARE(f.dirPDF.List(0), QString("/"));
+
+        auto* lijst = qobject_cast<QListWidget*>(f.dirPDF.widget());
+        QVERIFY(lijst);
+        QCOMPARE(lijst->currentItem()->text().trimmed(), QString("pdf"));
+        const int boven = f.dirPDF.ListIndex() - 1;
+        const QPoint plek = lijst->visualItemRect(lijst->item(boven)).center();
+        QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, plek);
+        QCOMPARE(f.dirPDF.Path(), home->file("pdf"));  // one click only chooses the row
+        QTest::mouseDClick(lijst->viewport(), Qt::LeftButton, {}, plek);
+        QCOMPARE(f.dirPDF.Path(), home->path());
+        QCOMPARE(f.fraPdf.Caption(), QString("PDF Bestanden"));
+        QCOMPARE(f.lblPdfMap.Caption(), home->path());
+
+        f.dirPDF.SetFocus();
+        for (int i = 0; i < 20 && f.dirPDF.Text() != home->file("pdf"); ++i) QTest::keyClick(lijst, Qt::Key_Down);
+        QCOMPARE(f.dirPDF.Path(), home->path());  // moving the highlight goes nowhere
+        QTest::keyClick(lijst, Qt::Key_Return);
+        QCOMPARE(f.dirPDF.Path(), home->file("pdf"));
+        QCOMPARE(f.fraPdf.Caption(), QString("PDF Bestanden (4)"));
+        QTest::keyClick(lijst, Qt::Key_Up);
+        QTest::keyClick(lijst, Qt::Key_Enter);
+        QCOMPARE(f.dirPDF.Path(), home->path());
+        QVERIFY(frmVeldom10_IsLoaded());
     }
 
     void storedFolderThatCannotBeMadeFallsBackToThePdfFolder() {
