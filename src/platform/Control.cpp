@@ -299,7 +299,9 @@ void Control::Move(double left, double top, double width, double height) {
 
 void Control::SetEnabled(bool on) {
     enabled_ = on;
-    if (widget_) widget_->setEnabled(on);
+    // WA_ForceDisabled: the widget's own setting, whatever its frame's.
+    if (widget_ && widget_->testAttribute(Qt::WA_ForceDisabled) == on)
+        form_->changeQuietly(widget_, [&] { widget_->setEnabled(on); });
 }
 
 void Control::SetVisible(bool on) {

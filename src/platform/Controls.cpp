@@ -90,19 +90,11 @@ void Label::SetCaption(const QString& s) {
     if (s == caption_) return;
     caption_ = s;
     if (widget_) {
+        // The label holds its new text at once; the screen follows when the
+        // window next paints.
         auto* label = static_cast<QLabel*>(widget_.data());
         const QString text = StripAccessKeys(toWidgetText(s));
-        if (label->isVisible() && !label->testAttribute(Qt::WA_UpdatesDisabled)) {
-            // The label holds its new text at once; the screen follows when
-            // the window next paints (Form::labelTextChanged).
-            const QString before = label->text();
-            label->setAttribute(Qt::WA_UpdatesDisabled, true);
-            label->setText(text);
-            label->setAttribute(Qt::WA_UpdatesDisabled, false);
-            form_->labelTextChanged(label, before);
-        } else {
-            label->setText(text);
-        }
+        form_->changeQuietly(label, [&] { label->setText(text); });
     }
     if (autoSize_) fitToCaption();
     Fire(change_);

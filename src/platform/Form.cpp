@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -144,7 +145,7 @@ protected:
     bool event(QEvent* e) override {
         if (e->type() == QEvent::WindowActivate) form_->widgetActivated();
         // The window is about to paint what changed: labels first.
-        if (e->type() == QEvent::UpdateRequest) form_->repaintChangedLabels();
+        if (e->type() == QEvent::UpdateRequest) form_->repaintChangedWidgets();
         return QWidget::event(e);
     }
     void keyPressEvent(QKeyEvent* e) override {
@@ -910,21 +911,38 @@ void Form::widgetStateChanged() {
     fireResize();
 }
 
-void Form::labelTextChanged(QWidget* label, const QString& before) {
-    for (const ChangedLabel& c : changedLabels_)
-        if (c.label == label) return;  // keeps what it showed before the first change
-    if (changedLabels_.empty() && widget_)
-        QCoreApplication::postEvent(widget_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
-    changedLabels_.push_back({label, before});
+Form::Look Form::lookOf(const QWidget* w) {
+    Look look;
+    if (auto* label = qobject_cast<const QLabel*>(w)) look.text = label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w)) look.down = button->isDown();
+    look.enabled = w->isEnabled();
+    look.focus = w->hasFocus();
+    return look;
 }
 
-void Form::repaintChangedLabels() {
-    const std::vector<ChangedLabel> changed = std::move(changedLabels_);
-    changedLabels_.clear();
-    for (const ChangedLabel& c : changed) {
-        auto* label = static_cast<QLabel*>(c.label.data());
-        if (label && label->text() != c.before) label->update(label->contentsRect());
+void Form::changeQuietly(QWidget* w, const std::function<void()>& change) {
+    if (!w->isVisible() || w->testAttribute(Qt::WA_UpdatesDisabled) || w->findChild<QWidget*>()) {
+        change();
+        return;
     }
+    const bool pending = std::any_of(changedWidgets_.begin(), changedWidgets_.end(),
+                                     [w](const ChangedWidget& c) { return c.widget == w; });
+    if (!pending) {
+        // Posted once: the window may have nothing else to paint.
+        if (changedWidgets_.empty() && widget_)
+            QCoreApplication::postEvent(widget_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+        changedWidgets_.push_back({w, lookOf(w)});
+    }
+    w->setAttribute(Qt::WA_UpdatesDisabled, true);
+    change();
+    w->setAttribute(Qt::WA_UpdatesDisabled, false);
+}
+
+void Form::repaintChangedWidgets() {
+    const std::vector<ChangedWidget> changed = std::move(changedWidgets_);
+    changedWidgets_.clear();
+    for (const ChangedWidget& c : changed)
+        if (c.widget && !(lookOf(c.widget) == c.before)) c.widget->update();
 }
 
 void Form::widgetActivated() {

@@ -230,13 +230,14 @@ public:
     void widgetStateChanged();
     bool formKeyPress(QKeyEvent* e);
     bool formKeyRelease(QKeyEvent* e);
-    // A shown label whose text was set without a repaint; it is repainted
-    // just before the window paints, when its text then differs from
-    // `before` (what it showed). A text that changes and changes back within
-    // one handler (a board's matchpoints shown and the slip cleared for the
-    // next board) costs no repaint.
-    void labelTextChanged(QWidget* label, const QString& before);
-    void repaintChangedLabels();
+    // Runs `change` (a new text or enabled state of a shown widget without
+    // children) without a repaint; the widget is repainted just before the
+    // window paints, when it then looks different from before the first
+    // such change. What changes and changes back within one handler (a
+    // board's matchpoints shown and the slip cleared for the next board, a
+    // button disabled while a board opens) costs no repaint.
+    void changeQuietly(QWidget* w, const std::function<void()>& change);
+    void repaintChangedWidgets();
 
 private:
     void adoptChild(Form& child, std::function<void()> onReturn);
@@ -278,11 +279,17 @@ private:
     bool materializing_ = false;
     bool bypassKeys_ = false;
     bool inLoad_ = false, activateAfterLoad_ = false;
-    struct ChangedLabel {
-        QPointer<QWidget> label;
-        QString before;
+    struct Look {
+        QString text;
+        bool enabled = false, focus = false, down = false;
+        bool operator==(const Look&) const = default;
     };
-    std::vector<ChangedLabel> changedLabels_;
+    static Look lookOf(const QWidget* w);
+    struct ChangedWidget {
+        QPointer<QWidget> widget;
+        Look before;
+    };
+    std::vector<ChangedWidget> changedWidgets_;
     friend class FormWidget;
 };
 

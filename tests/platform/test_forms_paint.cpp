@@ -215,6 +215,49 @@ private slots:
         QCOMPARE(widget->text(), QString("pas"));
     }
 
+    void aButtonPaintsOnlyTheStateItEndsWith() {
+        PaintForm f;
+        CommandButton cmdIn{&f.fraRand, "cmdIn"};
+        cmdIn.Move(150, 450, 1200, 400);
+        cmdIn.SetCaption("Wis");
+        f.Show();
+        DoEvents();
+        struct Teller : QObject {
+            int verf = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                verf += e->type() == QEvent::Paint;
+                return false;
+            }
+        } knop;
+        QWidget* widget = cmdIn.widget();
+        widget->installEventFilter(&knop);
+        // Disabled while a handler works and enabled again: no repaint.
+        cmdIn.SetEnabled(false);
+        QVERIFY(!widget->isEnabled());
+        cmdIn.SetEnabled(true);
+        DoEvents();
+        QCOMPARE(knop.verf, 0);
+        // Disabled for good: greyed after one paint, as a full paint shows it.
+        cmdIn.SetEnabled(false);
+        DoEvents();
+        QCOMPARE(knop.verf, 1);
+        QImage scherm(f.widget()->size(), QImage::Format_RGB32);
+        f.widget()->render(&scherm);
+        QCOMPARE(f.widget()->windowHandle()->screen()->grabWindow(f.widget()->winId()).toImage().convertToFormat(
+                     QImage::Format_RGB32),
+                 scherm);
+        // Its own setting survives its frame's: enabled again only by itself.
+        f.fraRand.SetEnabled(false);
+        f.fraRand.SetEnabled(true);
+        QVERIFY(!widget->isEnabled());
+        cmdIn.SetEnabled(true);
+        QVERIFY(widget->isEnabled());
+        f.fraRand.SetEnabled(false);
+        cmdIn.SetEnabled(false);
+        f.fraRand.SetEnabled(true);
+        QVERIFY(!widget->isEnabled());
+    }
+
     void titleIsTheCaptionWithoutAccessKeysOrTheProgramTitle() {
         PaintForm f;
         f.SetCaption("&Afdrukken");  // before the window exists
