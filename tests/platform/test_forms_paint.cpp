@@ -48,6 +48,21 @@ QImage Render(Form& f) {
     return image;
 }
 
+// What the window shows on screen now, as painted into its backing store.
+QImage OpScherm(Form& f) {
+    return f.widget()->windowHandle()->screen()->grabWindow(f.widget()->winId()).toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+// Counts the paint events of the widget it watches.
+struct VerfTeller : QObject {
+    int verf = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        verf += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 }  // namespace
 
 class TestFormsPaint : public QObject {
@@ -174,19 +189,12 @@ private slots:
         f.lblVak.SetCaption("");
         f.Show();
         DoEvents();
-        struct Teller : QObject {
-            int verf = 0;
-            bool eventFilter(QObject*, QEvent* e) override {
-                verf += e->type() == QEvent::Paint;
-                return false;
-            }
-        } label;
+        VerfTeller label;
         auto* widget = static_cast<QLabel*>(f.lblVak.widget());
         widget->installEventFilter(&label);
         const auto scherm = [&] {
             DoEvents();
-            return f.widget()->windowHandle()->screen()->grabWindow(f.widget()->winId()).toImage().convertToFormat(
-                QImage::Format_RGB32);
+            return OpScherm(f);
         };
         // Shown and cleared again within one handler: nothing to repaint.
         f.lblVak.SetCaption("50,00");
@@ -222,13 +230,7 @@ private slots:
         cmdIn.SetCaption("Wis");
         f.Show();
         DoEvents();
-        struct Teller : QObject {
-            int verf = 0;
-            bool eventFilter(QObject*, QEvent* e) override {
-                verf += e->type() == QEvent::Paint;
-                return false;
-            }
-        } knop;
+        VerfTeller knop;
         QWidget* widget = cmdIn.widget();
         widget->installEventFilter(&knop);
         // Disabled while a handler works and enabled again: no repaint.
@@ -241,11 +243,7 @@ private slots:
         cmdIn.SetEnabled(false);
         DoEvents();
         QCOMPARE(knop.verf, 1);
-        QImage scherm(f.widget()->size(), QImage::Format_RGB32);
-        f.widget()->render(&scherm);
-        QCOMPARE(f.widget()->windowHandle()->screen()->grabWindow(f.widget()->winId()).toImage().convertToFormat(
-                     QImage::Format_RGB32),
-                 scherm);
+        QCOMPARE(OpScherm(f), Render(f));
         // Its own setting survives its frame's: enabled again only by itself.
         f.fraRand.SetEnabled(false);
         f.fraRand.SetEnabled(true);
