@@ -941,8 +941,15 @@ void Form::changeQuietly(QWidget* w, const std::function<void()>& change) {
 void Form::repaintChangedWidgets() {
     const std::vector<ChangedWidget> changed = std::move(changedWidgets_);
     changedWidgets_.clear();
-    for (const ChangedWidget& c : changed)
-        if (c.widget && !(lookOf(c.widget) == c.before)) c.widget->update();
+    for (const ChangedWidget& c : changed) {
+        if (!c.widget || lookOf(c.widget) == c.before) continue;
+        // A label's new text leaves its frame as it was, as the label's own
+        // repaint would.
+        if (auto* label = qobject_cast<QLabel*>(c.widget.data()); label && c.before.enabled == label->isEnabled())
+            label->update(label->contentsRect());
+        else
+            c.widget->update();
+    }
 }
 
 void Form::widgetActivated() {
