@@ -148,6 +148,11 @@ protected:
         if (e->type() == QEvent::UpdateRequest) form_->repaintChangedWidgets();
         return QWidget::event(e);
     }
+    // The window system's window is about to be painted (see changeQuietly).
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Expose && watched == windowHandle()) form_->repaintChangedWidgets();
+        return QWidget::eventFilter(watched, e);
+    }
     void keyPressEvent(QKeyEvent* e) override {
         if (!form_->formKeyPress(e)) e->ignore();
     }
@@ -929,8 +934,16 @@ void Form::changeQuietly(QWidget* w, const std::function<void()>& change) {
                                      [w](const ChangedWidget& c) { return c.widget == w; });
     if (!pending) {
         // Posted once: the window may have nothing else to paint.
-        if (changedWidgets_.empty() && widget_)
+        if (changedWidgets_.empty() && widget_) {
             QCoreApplication::postEvent(widget_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+            // The window system can have the window painted before that
+            // (uncovered, say): those widgets are brought up to date first.
+            QWindow* window = widget_->windowHandle();
+            if (window && exposeWatched_ != window) {
+                window->installEventFilter(widget_);
+                exposeWatched_ = window;
+            }
+        }
         changedWidgets_.push_back({w, lookOf(w)});
     }
     w->setAttribute(Qt::WA_UpdatesDisabled, true);

@@ -290,6 +290,8 @@ private:
         Look before;
     };
     std::vector<ChangedWidget> changedWidgets_;
+    // The window whose exposures paint the changed widgets first.
+    QPointer<QObject> exposeWatched_;
     friend class FormWidget;
 };
 

@@ -209,6 +209,21 @@ private slots:
         DoEvents();
         QCOMPARE(label.verf, 1);
         QCOMPARE(scherm(), Render(f));
+        // Rendered elsewhere meanwhile (a printout, a grab): the screen
+        // still gets what changed.
+        f.lblVak.SetCaption("6SA");
+        f.lblVak.SetCaption("4S");
+        (void)widget->grab();
+        QCOMPARE(OpScherm(f) == Render(f), false);
+        QCOMPARE(scherm(), Render(f));
+        // Painted whole meanwhile (the window made larger, then shown by the
+        // window system): changing back is a change of what is on screen.
+        f.lblVak.SetCaption("6SA");
+        f.widget()->resize(f.widget()->width() + 30, f.widget()->height());
+        QExposeEvent bloot(QRegion(f.widget()->rect()));
+        QCoreApplication::sendEvent(f.widget()->windowHandle(), &bloot);
+        f.lblVak.SetCaption("4S");
+        QCOMPARE(scherm(), Render(f));
         // A frame that shows nothing new meanwhile keeps it that way.
         f.fraGrid.widget()->setUpdatesEnabled(false);
         f.lblVak.SetCaption("3SA");
