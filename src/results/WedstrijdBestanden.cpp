@@ -94,16 +94,20 @@ bool Weiger(WedstrijdBestand soort, const QString& wedstrijd, int bord, const QS
     return false;
 }
 
+// The result file of a board (1 to 48) in language `taal`: "Spel 07 Drovik.txt".
+QString SpelUitslagNaam(int taal, int bord) {
+    return Woord(taal, 64) + QLatin1Char(' ') + QString::number(bord + 100).right(2) + QStringLiteral(" Drovik.txt");
+}
+
 // The result files of boards `borden` of match W, as WedstrijdBestandsnaam
-// names each; the match name is checked once for all of them.
+// names each; the match name is checked once for all of them (the names
+// differ only in their digits, which are plain).
 QStringList SpelBestandsnamen(const QString& wedstrijd, const QList<int>& borden) {
     QStringList namen;
     if (borden.isEmpty()) return namen;
     if (WedstrijdBestandsnaam(WedstrijdBestand::SpelUitslag, wedstrijd, 1, kVast).isEmpty()) return namen;
-    // Only the two digits differ between the names, and digits are plain.
-    const QString voor = Woord(kVast, 64) + QLatin1Char(' '), achter = QStringLiteral(" Drovik.txt");
     for (int b : borden)
-        if (BordGeldig(b)) namen << voor + QString::number(b + 100).right(2) + achter;
+        if (BordGeldig(b)) namen << SpelUitslagNaam(kVast, b);
     return namen;
 }
 
@@ -119,13 +123,13 @@ bool Schrijf(WedstrijdBestand soort, const QString& wedstrijd, int bord, const Q
             return Weiger(soort, wedstrijd, bord, QFileInfo(pad).fileName(), fout, wijze);
     // The match folder is made when it is missing (a match made elsewhere
     // may lack it); the file itself is replaced whole or not at all.
-    platform::makeFolders(QFileInfo(pad).absolutePath());
+    const QString map = QFileInfo(pad).absolutePath();
+    platform::makeFolders(map);
     if (wijze == Schrijfwijze::Achtergrond) {
         QByteArray data;
         // One reading of the match folder for all of them: a final key of a
         // long match names every board done so far.
-        const QStringList nodig =
-            platform::resolveNamesIn(QFileInfo(pad).absolutePath(), SpelBestandsnamen(wedstrijd, borden));
+        const QStringList nodig = platform::resolveNamesIn(map, SpelBestandsnamen(wedstrijd, borden));
         QString reden;
         if (!platform::encodeTextLines(pad, regels, data, &reden))
             return Weiger(soort, wedstrijd, bord, reden, fout, wijze);
@@ -249,8 +253,7 @@ QString WedstrijdBestandsnaam(WedstrijdBestand soort, const QString& wedstrijd, 
     case WedstrijdBestand::MailLijst: naam = wedstrijd + QStringLiteral(" mail.txt"); break;
     case WedstrijdBestand::SpelUitslag:
         if (!BordGeldig(bord)) return QString();
-        naam = Woord(taal, 64) + QLatin1Char(' ') + QString::number(bord + 100).right(2) +
-               QStringLiteral(" Drovik.txt");
+        naam = SpelUitslagNaam(taal, bord);
         break;
     case WedstrijdBestand::SpelExport:
         if (!BordGeldig(bord)) return QString();
